@@ -1,0 +1,156 @@
+// Cost of the canvas's work per pointer move and per effect tick, with many strokes
+// already drawn, for both renderers.
+#include "elements/freehandelement.h"
+#include "mypainter.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int SegmentsPerStroke = 40;
+
+QList<QPoint> randomWalk(QRandomGenerator &rng, QPoint start, QSize bounds, int segments)
+{
+    QList<QPoint> points{start};
+    QPoint p = start;
+    for (int i = 0; i < segments; ++i) {
+        p += QPoint(rng.bounded(-14, 15), rng.bounded(-14, 15));
+        p.setX(std::clamp(p.x(), 0, bounds.width() - 1));
+        p.setY(std::clamp(p.y(), 0, bounds.height() - 1));
+        points << p;
+    }
+    return points;
+}
+
+// A canvas of the given size holding `count` forty-segment strokes. The strokes are added
+// while the item has no size, so that filling it costs no rendering.
+std::unique_ptr<MyPainter> filledCanvas(int count, QSize size, MyPainter::Rendering rendering)
+{
+    auto canvas = std::make_unique<MyPainter>();
+    canvas->setManualTiming(true);
+    canvas->setRendering(rendering);
+    QRandomGenerator rng{quint32(count)};
+    for (int i = 0; i < count; ++i) {
+        const QPoint start(rng.bounded(size.width()), rng.bounded(size.height()));
+        const QColor colour = QColor::fromHsv(rng.bounded(360), 255, 230);
+        canvas->addElement(std::make_shared<FreehandElement>(
+            randomWalk(rng, start, size, SegmentsPerStroke), colour, rng.bounded(3, 7), 1.0));
+    }
+    canvas->setSize(size);
+    return canvas;
+}
+
+// What the scene graph does for the item: clear the dirty region, let the item paint it.
+void paintDirty(MyPainter &canvas, QImage &target)
+{
+    const QRect dirty = canvas.pendingDirtyRect();
+    if (dirty.isEmpty())
+        return;
+    QPainter painter(&target);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(dirty, Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setClipRect(dirty);
+    canvas.paint(&painter);
+}
+
+void reportMedian(benchmark::State &state, std::vector<double> &samples)
+{
+    if (samples.empty())
+        return;
+    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
+    state.counters["median_ms"] = samples[samples.size() / 2] * 1e3;
+}
+
+void pointerMove(benchmark::State &state, MyPainter::Rendering rendering, QSize size)
+{
+    const int count = int(state.range(0));
+    auto canvas = filledCanvas(count, size, rendering);
+    QImage target(size, QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::transparent);
+    QRandomGenerator rng(7);
+    const QPoint centre(size.width() / 2, size.height() / 2);
+    const QList<QPoint> walk = randomWalk(rng, centre, size, SegmentsPerStroke);
+
+    // The first move of a stroke creates its element; measured are the moves after it.
+    auto startStroke = [&] {
+        canvas->beginPaint(walk.at(0));
+        canvas->movePaint(walk.at(1), false);
+        paintDirty(*canvas, target);
+    };
+    startStroke();
+    int next = 2;
+    std::vector<double> samples;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        if (next == walk.size()) {
+            // Take the finished stroke away again so that the count stays put.
+            state.PauseTiming();
+            canvas->undo();
+            paintDirty(*canvas, target);
+            startStroke();
+            next = 2;
+            state.ResumeTiming();
+        }
+        clock.start();
+        canvas->movePaint(walk.at(next++), false);
+        paintDirty(*canvas, target);
+        samples.push_back(clock.nsecsElapsed() * 1e-9);
+    }
+    state.counters["elements"] = double(canvas->elements().size());
+    reportMedian(state, samples);
+}
+
+void registerAll()
+{
+    struct Size
+    {
+        const char *name;
+        QSize size;
+    };
+    const Size sizes[] = {{"1920x1080", QSize(1920, 1080)}, {"3840x2160", QSize(3840, 2160)}};
+    struct Renderer
+    {
+        const char *name;
+        MyPainter::Rendering rendering;
+    };
+    const Renderer renderers[] = {{"reference", MyPainter::Rendering::Reference}};
+    for (const Renderer &r : renderers) {
+        for (const Size &s : sizes) {
+            for (int count : {10, 100, 1000, 5000}) {
+                // The reference renderer costs up to seconds per move with many strokes:
+                // a few iterations give a stable figure without a long run.
+                const int iterations = count <= 10 ? 60 : count <= 100 ? 20 : count <= 1000 ? 6 : 3;
+                const std::string name = std::string("PointerMove/") + r.name + "/" + s.name;
+                benchmark::RegisterBenchmark(name.c_str(), pointerMove, r.rendering, s.size)
+                    ->Arg(count)
+                    ->Iterations(iterations)
+                    ->Unit(benchmark::kMillisecond);
+            }
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "default.debug=false");
+    QGuiApplication app(argc, argv);
+    registerAll();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,46 @@
+#include "elements/circleelement.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+CircleElement::CircleElement(QPoint center, int radius, const QColor &color, int penWidth,
+                             double opacity)
+    : DrawingElement(2, color, penWidth, opacity), m_center(center), m_radius(radius)
+{
+}
+
+void CircleElement::setRadius(int radius)
+{
+    if (radius == m_radius)
+        return;
+    m_radius = radius;
+    touch();
+}
+
+void CircleElement::draw(QPainter *painter) const
+{
+    painter->setPen(elementPen());
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setBrush(QBrush(Qt::transparent));
+    painter->drawEllipse(
+        QRect(m_center.x() - m_radius, m_center.y() - m_radius, 2 * m_radius, 2 * m_radius));
+}
+
+bool CircleElement::hitTest(const QPoint &p, int tolerance) const
+{
+    // Only the ring around the outline counts, not the inside.
+    const double dx = double(p.x()) - m_center.x();
+    const double dy = double(p.y()) - m_center.y();
+    const double d = std::sqrt(dx * dx + dy * dy);
+    const double inner = std::max(double(m_radius) - penWidth() - tolerance, 0.0);
+    const double outer = double(m_radius) + penWidth() + tolerance;
+    return inner <= d && d <= outer;
+}
+
+QRect CircleElement::boundingRect() const
+{
+    const int r = std::abs(m_radius);
+    return grownByPen(QRect(m_center.x() - r, m_center.y() - r, 2 * r + 1, 2 * r + 1));
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "elements/drawingelement.h"
+
+// An unfilled circle.
+class CircleElement : public DrawingElement
+{
+public:
+    CircleElement(QPoint center, int radius, const QColor &color, int penWidth, double opacity);
+
+    void draw(QPainter *painter) const override;
+    bool hitTest(const QPoint &p, int tolerance) const override;
+    QRect boundingRect() const override;
+
+    QPoint center() const { return m_center; }
+    int radius() const { return m_radius; }
+    void setRadius(int radius);
+
+private:
+    QPoint m_center;
+    int m_radius;
+};

@@ -1,0 +1,67 @@
+#include "elements/drawingelement.h"
+
+#include <QUuid>
+
+#include <atomic>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+quint64 nextSerial()
+{
+    static std::atomic<quint64> counter{0};
+    return ++counter;
+}
+
+} // namespace
+
+DrawingElement::DrawingElement(int type, const QColor &color, int penWidth, double opacity)
+    : m_id(QUuid::createUuid().toString(QUuid::WithBraces)), m_serial(nextSerial()), m_type(type),
+      m_color(color), m_penWidth(penWidth), m_opacity(opacity)
+{
+}
+
+DrawingElement::~DrawingElement() = default;
+
+void DrawingElement::setOpacity(double opacity)
+{
+    if (opacity == m_opacity)
+        return;
+    m_opacity = opacity;
+    touch();
+}
+
+QColor DrawingElement::penColor() const
+{
+    QColor c = m_color;
+    if (m_opacity < 0.99)
+        c.setAlphaF(float(m_opacity));
+    return c;
+}
+
+QPen DrawingElement::elementPen() const
+{
+    return QPen(penColor(), m_penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QRect DrawingElement::grownByPen(const QRect &rect) const
+{
+    // Half the pen on each side, plus room for antialiasing and round caps.
+    const int m = std::abs(m_penWidth) / 2 + 3;
+    return rect.normalized().adjusted(-m, -m, m, m);
+}
+
+QRect DrawingElement::spanning(std::initializer_list<QPoint> points)
+{
+    auto it = points.begin();
+    int left = it->x(), right = left, top = it->y(), bottom = top;
+    for (; it != points.end(); ++it) {
+        left = std::min(left, it->x());
+        right = std::max(right, it->x());
+        top = std::min(top, it->y());
+        bottom = std::max(bottom, it->y());
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}

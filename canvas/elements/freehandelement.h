@@ -1,0 +1,30 @@
+#pragma once
+
+#include "elements/drawingelement.h"
+
+#include <QList>
+#include <QPainterPath>
+
+// A pen stroke, drawn as a smoothed curve through its points.
+class FreehandElement : public DrawingElement
+{
+public:
+    FreehandElement(const QList<QPoint> &points, const QColor &color, int penWidth, double opacity);
+
+    void draw(QPainter *painter) const override;
+    bool hitTest(const QPoint &p, int tolerance) const override;
+    QRect boundingRect() const override;
+
+    const QList<QPoint> &points() const { return m_points; }
+    // Replaces the stroke and drops the cached outline.
+    void setPoints(const QList<QPoint> &points);
+    // The smoothed outline; empty until the element was first drawn.
+    const QPainterPath &path() const { return m_path; }
+
+private:
+    void buildPath() const;
+
+    QList<QPoint> m_points;
+    QRect m_pointBounds;
+    mutable QPainterPath m_path;
+};

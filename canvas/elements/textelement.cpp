@@ -1,0 +1,55 @@
+#include "elements/textelement.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+TextElement::TextElement(QPoint position, const QString &text, int fontSize, const QColor &color,
+                         int penWidth, double opacity)
+    : DrawingElement(5, color, penWidth, opacity), m_position(position), m_text(text),
+      m_fontSize(fontSize)
+{
+}
+
+QFont TextElement::font() const
+{
+    QFont f(QStringLiteral("Arial"));
+    if (m_fontSize > 0)
+        f.setPointSize(m_fontSize);
+    return f;
+}
+
+void TextElement::draw(QPainter *painter) const
+{
+    if (m_text.isEmpty())
+        return;
+    // Text keeps its colour as chosen: the element's opacity is not applied.
+    QPen pen;
+    pen.setColor(color());
+    painter->setPen(pen);
+    painter->setFont(font());
+    painter->drawText(m_position, m_text);
+}
+
+QRect TextElement::textRect() const
+{
+    // The metrics' rectangle is relative to the baseline origin, so it is shifted, not
+    // moved, to the position: the text lies above its baseline.
+    return QFontMetrics(font()).boundingRect(m_text).translated(m_position);
+}
+
+bool TextElement::hitTest(const QPoint &p, int tolerance) const
+{
+    if (m_text.isEmpty())
+        return false;
+    const QRect area = textRect().adjusted(-tolerance, -tolerance, tolerance, tolerance);
+    return area.contains(p);
+}
+
+QRect TextElement::boundingRect() const
+{
+    if (m_text.isEmpty())
+        return QRect();
+    // Room for glyphs that overhang their advance and for antialiasing.
+    const int m = m_fontSize / 4 + 4;
+    return textRect().adjusted(-m, -m, m, m);
+}

@@ -1,0 +1,164 @@
+#include "layercache.h"
+
+#include "elements/drawingelement.h"
+
+#include <QPainter>
+
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+LayerCache::Run::const_iterator drawRange(QPainter &painter, LayerCache::Run::const_iterator begin,
+                                          LayerCache::Run::const_iterator end, const QRect &clip)
+{
+    for (auto it = begin; it != end; ++it) {
+        if (!clip.isNull() && !(*it)->boundingRect().intersects(clip))
+            continue;
+        painter.setBrush(QBrush(Qt::transparent));
+        (*it)->draw(&painter);
+    }
+    return end;
+}
+
+void preparePainter(QPainter &painter)
+{
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+}
+
+} // namespace
+
+bool LayerCache::holdsExactly(const Layer &layer, const Run &run)
+{
+    if (layer.image.isNull() || layer.members.size() != size_t(run.size()))
+        return false;
+    for (qsizetype i = 0; i < run.size(); ++i) {
+        const Entry &m = layer.members[size_t(i)];
+        if (m.serial != run.at(i)->serial() || m.revision != run.at(i)->revision())
+            return false;
+    }
+    return true;
+}
+
+int LayerCache::sharedCount(const Layer &layer, const Run &run)
+{
+    if (layer.image.isNull())
+        return -1;
+    std::unordered_set<quint64> serials;
+    serials.reserve(layer.members.size());
+    for (const Entry &m : layer.members)
+        serials.insert(m.serial);
+    int shared = 0;
+    for (const DrawingElement *e : run)
+        shared += serials.count(e->serial()) ? 1 : 0;
+    return shared;
+}
+
+void LayerCache::update(const QList<Run> &runs, QSize size)
+{
+    const int count = int(std::min<qsizetype>(runs.size(), MaxLayers));
+    // Layer i serves run i. When the runs moved between the layers (a run before the
+    // elements in change became the one after them), swap the layers instead of repainting.
+    if (count == 2 || (count == 1 && !m_layers[1].image.isNull())) {
+        const Run empty;
+        const Run &first = runs.at(0);
+        const Run &second = count == 2 ? runs.at(1) : empty;
+        const int keep = sharedCount(m_layers[0], first) + sharedCount(m_layers[1], second);
+        const int swapped = sharedCount(m_layers[1], first) + sharedCount(m_layers[0], second);
+        if (swapped > keep)
+            std::swap(m_layers[0], m_layers[1]);
+    }
+    for (int i = 0; i < count; ++i) {
+        if (!holdsExactly(m_layers[i], runs.at(i)))
+            bringUpToDate(m_layers[i], runs.at(i), size);
+    }
+}
+
+void LayerCache::bringUpToDate(Layer &layer, const Run &run, QSize size)
+{
+    bool full = layer.image.size() != size;
+    if (full) {
+        layer.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        if (layer.image.isNull()) {
+            layer.members.clear();
+            return;
+        }
+    }
+
+    // Walk the layer's members along the run: what left, changed or came in between
+    // damages its region; elements past the old end are simply painted on top.
+    QRect damage;
+    qsizetype appendFrom = run.size();
+    if (!full) {
+        std::unordered_map<quint64, size_t> position;
+        position.reserve(layer.members.size());
+        for (size_t i = 0; i < layer.members.size(); ++i)
+            position.emplace(layer.members[i].serial, i);
+        size_t next = 0; // next member the run must meet in order
+        qsizetype i = 0;
+        for (; i < run.size() && next < layer.members.size(); ++i) {
+            const DrawingElement *e = run.at(i);
+            const auto found = position.find(e->serial());
+            if (found == position.end()) {
+                damage |= e->boundingRect(); // inserted between members
+                continue;
+            }
+            if (found->second < next) { // order changed: start afresh
+                full = true;
+                break;
+            }
+            for (; next < found->second; ++next)
+                damage |= layer.members[next].bounds; // members that left
+            const Entry &m = layer.members[next++];
+            if (m.revision != e->revision())
+                damage |= m.bounds | e->boundingRect();
+        }
+        if (!full) {
+            for (; next < layer.members.size(); ++next)
+                damage |= layer.members[next].bounds;
+            appendFrom = i;
+        }
+    }
+
+    QPainter painter(&layer.image);
+    if (full) {
+        layer.image.fill(Qt::transparent);
+        preparePainter(painter);
+        drawRange(painter, run.cbegin(), run.cend(), QRect());
+    } else {
+        damage &= layer.image.rect();
+        if (!damage.isEmpty()) {
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(damage, Qt::transparent);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            painter.setClipRect(damage);
+            preparePainter(painter);
+            drawRange(painter, run.cbegin(), run.cbegin() + appendFrom, damage);
+            painter.setClipping(false);
+        }
+        preparePainter(painter);
+        drawRange(painter, run.cbegin() + appendFrom, run.cend(), QRect());
+    }
+    painter.end();
+
+    layer.members.clear();
+    layer.members.reserve(size_t(run.size()));
+    for (const DrawingElement *e : run)
+        layer.members.push_back(Entry{e->serial(), e->revision(), e->boundingRect()});
+}
+
+void LayerCache::release()
+{
+    for (Layer &layer : m_layers) {
+        layer.image = QImage();
+        layer.members.clear();
+    }
+}
+
+int LayerCache::imageCount() const
+{
+    int n = 0;
+    for (const Layer &layer : m_layers)
+        n += layer.image.isNull() ? 0 : 1;
+    return n;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+
+#include <array>
+#include <vector>
+
+class DrawingElement;
+
+// Up to two full-size layers, each holding a rendering of a run of consecutive elements that
+// are not changing at the moment. Bringing a layer up to date repaints only the region of
+// the elements that left it, changed or joined it.
+class LayerCache
+{
+public:
+    static constexpr int MaxLayers = 2;
+    using Run = QList<const DrawingElement *>;
+
+    // Makes layer i hold runs[i] (at most MaxLayers runs), reusing whatever the layers hold.
+    void update(const QList<Run> &runs, QSize size);
+    const QImage &image(int layer) const { return m_layers.at(layer).image; }
+    // Drops the layers and their images.
+    void release();
+    int imageCount() const;
+
+private:
+    struct Entry
+    {
+        quint64 serial;
+        quint64 revision;
+        QRect bounds;
+    };
+    struct Layer
+    {
+        QImage image;
+        std::vector<Entry> members;
+    };
+
+    static bool holdsExactly(const Layer &layer, const Run &run);
+    static int sharedCount(const Layer &layer, const Run &run);
+    void bringUpToDate(Layer &layer, const Run &run, QSize size);
+
+    std::array<Layer, MaxLayers> m_layers;
+};

@@ -1,0 +1,273 @@
+#include "canvastesthelpers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMetaMethod>
+#include <QtTest>
+
+// The canvas as the documents see it: properties, notify order, invokables and export.
+class TestCanvasInterface : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initialState();
+    void penOpacityIsClamped_data();
+    void penOpacityIsClamped();
+    void plainSettersEmitOnlyOnChange();
+    void isBreathEmitsOnEveryWrite();
+    void drawModeSwitchesEraserOffFirst();
+    void eraserSwitchesToFreehandFirst();
+    void sameModeDoesNothing();
+    void invokableDefaults();
+    void exePathIsTheApplicationDirectory();
+    void renderToImageWritesTheDrawings();
+    void renderToImageOnEmptyCanvasWritesNothing();
+    void resizeKeepsTheImageUntilTheNextChange();
+    void cleanup();
+
+private:
+    QStringList screenshots() const
+    {
+        return QDir(QCoreApplication::applicationDirPath())
+            .entryList({QStringLiteral("screenshot_*.png")}, QDir::Files);
+    }
+    QStringList m_before;
+};
+
+void TestCanvasInterface::initialState()
+{
+    QTest::ignoreMessage(QtDebugMsg, "Create MyPainter");
+    MyPainter canvas;
+    QCOMPARE(canvas.penSize(), 5);
+    QCOMPARE(canvas.penColor(), QColor("#ff0000"));
+    QCOMPARE(canvas.penOpacity(), 1.0);
+    QCOMPARE(canvas.textSize(), 20);
+    QCOMPARE(canvas.drawMode(), 0);
+    QCOMPARE(canvas.fadeOutTime(), 0);
+    QVERIFY(!canvas.isBreath() && !canvas.canUndo() && !canvas.canRedo());
+    QVERIFY(!canvas.isEraserMode());
+    QVERIFY(canvas.textToDraw().isEmpty());
+    QVERIFY(canvas.canvasImage().isNull());
+    QCOMPARE(canvas.renderTarget(), QQuickPaintedItem::Image);
+    QVERIFY(canvas.antialiasing());
+    canvas.setSize(QSizeF(30, 20));
+    QCOMPARE(canvas.canvasImage().size(), QSize(30, 20));
+    QCOMPARE(canvas.canvasImage().format(), QImage::Format_ARGB32);
+}
+
+void TestCanvasInterface::penOpacityIsClamped_data()
+{
+    QTest::addColumn<double>("written");
+    QTest::addColumn<double>("stored");
+    QTest::addColumn<bool>("emitted");
+    QTest::newRow("in range") << 0.4 << 0.4 << true;
+    QTest::newRow("above 1") << 1.7 << 1.0 << true; // 1.7 differs from the stored 1.0
+    QTest::newRow("below 0") << -0.2 << 0.0 << true;
+    QTest::newRow("zero") << 0.0 << 0.0 << true;
+    QTest::newRow("NaN") << qQNaN() << 0.0 << true;
+    QTest::newRow("same value") << 1.0 << 1.0 << false;
+}
+
+void TestCanvasInterface::penOpacityIsClamped()
+{
+    QFETCH(double, written);
+    QFETCH(double, stored);
+    QFETCH(bool, emitted);
+    auto canvas = makeCanvas();
+    SignalLog log(canvas.get());
+    if (emitted)
+        QTest::ignoreMessage(QtDebugMsg,
+                             qPrintable(QStringLiteral("透明度已设置为: %1").arg(stored)));
+    canvas->setPenOpacity(written);
+    QCOMPARE(canvas->penOpacity(), stored);
+    QCOMPARE(log.names, emitted ? QStringList{"penOpacity"} : QStringList{});
+}
+
+void TestCanvasInterface::plainSettersEmitOnlyOnChange()
+{
+    auto canvas = makeCanvas();
+    SignalLog log(canvas.get());
+    canvas->setPenSize(5);
+    canvas->setPenColor(QColor("red"));
+    canvas->setTextSize(20);
+    canvas->setTextToDraw(QString());
+    canvas->setFadeOutTime(0);
+    QVERIFY(log.names.isEmpty());
+    canvas->setPenSize(-3); // stored as is
+    canvas->setPenColor(Qt::blue);
+    canvas->setTextSize(0);
+    canvas->setTextToDraw(QStringLiteral("a"));
+    canvas->setFadeOutTime(500);
+    QCOMPARE(log.names,
+             QStringList({"penSize", "penColor", "textSize", "textToDraw", "fadeOutTime"}));
+    QCOMPARE(canvas->penSize(), -3);
+    QCOMPARE(canvas->textSize(), 0);
+    QCOMPARE(canvas->fadeOutTime(), 500);
+}
+
+void TestCanvasInterface::isBreathEmitsOnEveryWrite()
+{
+    auto canvas = makeCanvas();
+    SignalLog log(canvas.get());
+    canvas->setIsBreath(false);
+    canvas->setIsBreath(true);
+    canvas->setIsBreath(true);
+    QCOMPARE(log.names, QStringList({"isBreath", "isBreath", "isBreath"}));
+}
+
+void TestCanvasInterface::drawModeSwitchesEraserOffFirst()
+{
+    auto canvas = makeCanvas();
+    canvas->setIsEraserMode(true);
+    SignalLog log(canvas.get());
+    canvas->setDrawMode(6);
+    QCOMPARE(log.names, QStringList({"eraserMode", "drawMode"}));
+    QVERIFY(!canvas->isEraserMode());
+    QCOMPARE(canvas->drawMode(), 6);
+    canvas->setDrawMode(42); // no range check
+    QCOMPARE(canvas->drawMode(), 42);
+}
+
+void TestCanvasInterface::eraserSwitchesToFreehandFirst()
+{
+    auto canvas = makeCanvas();
+    canvas->setDrawMode(MyPainter::LineMode);
+    SignalLog log(canvas.get());
+    canvas->setIsEraserMode(true);
+    QCOMPARE(log.names, QStringList({"drawMode", "eraserMode"}));
+    QCOMPARE(canvas->drawMode(), 0);
+    log.names.clear();
+    canvas->setIsEraserMode(false);
+    QCOMPARE(log.names, QStringList({"eraserMode"}));
+    QCOMPARE(canvas->drawMode(), 0);
+}
+
+void TestCanvasInterface::sameModeDoesNothing()
+{
+    auto canvas = makeCanvas();
+    canvas->beginPaint(QPoint(1, 1));
+    canvas->movePaint(QPoint(5, 5), false);
+    SignalLog log(canvas.get());
+    canvas->setDrawMode(0);
+    canvas->setIsEraserMode(false);
+    QVERIFY(log.names.isEmpty());
+    QVERIFY(canvas->currentElement()); // the gesture goes on
+}
+
+void TestCanvasInterface::invokableDefaults()
+{
+    auto canvas = makeCanvas();
+    canvas->setDrawMode(MyPainter::LineMode);
+    stroke(*canvas, {QPoint(10, 10), QPoint(100, 10)});
+    // Called from a document with only a point: tolerance 10 (pen 5 reaches 15 px).
+    bool removed = false;
+    QVERIFY(QMetaObject::invokeMethod(canvas.get(), "deleteElement", Q_RETURN_ARG(bool, removed),
+                                      Q_ARG(QPoint, QPoint(50, 26))));
+    QVERIFY(!removed);
+    QVERIFY(QMetaObject::invokeMethod(canvas.get(), "deleteElement", Q_RETURN_ARG(bool, removed),
+                                      Q_ARG(QPoint, QPoint(50, 25))));
+    QVERIFY(removed);
+
+    canvas->undo();
+    stroke(*canvas, {QPoint(10, 50), QPoint(100, 50)});
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("启动呼吸效果，周期: 3000 ms"));
+    QVERIFY(QMetaObject::invokeMethod(canvas.get(), "repeatDraw"));
+    QVERIFY(canvas->breathingJob());
+    QCOMPARE(canvas->breathingJob()->period(), 3000);
+
+    // The interface the documents rely on, in its declared order.
+    const QMetaObject *meta = canvas->metaObject();
+    QStringList invokables;
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod m = meta->method(i);
+        if (m.methodType() == QMetaMethod::Method)
+            invokables << QString::fromLatin1(m.name());
+    }
+    invokables.removeDuplicates();
+    QCOMPARE(invokables, QStringList({"beginPaint", "movePaint", "undo", "redo", "undoGradient",
+                                      "clear", "addText", "getExePath", "endPaint", "deleteElement",
+                                      "renderToImage", "repeatDraw"}));
+    QCOMPARE(meta->property(meta->indexOfProperty("isEraserMode")).notifySignal().name(),
+             QByteArray("eraserModeChanged"));
+    QVERIFY(!meta->property(meta->indexOfProperty("canUndo")).isWritable());
+    const QMetaEnum modes = meta->enumerator(meta->indexOfEnumerator("DrawMode"));
+    QCOMPARE(modes.keyToValue("NumberedCircleMode"), 6);
+    QCOMPARE(modes.keyToValue("TextMode"), 5);
+}
+
+void TestCanvasInterface::exePathIsTheApplicationDirectory()
+{
+    auto canvas = makeCanvas();
+    const QString path = canvas->getExePath();
+    QCOMPARE(path, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+    QVERIFY(!path.endsWith(QDir::separator()));
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+void TestCanvasInterface::renderToImageWritesTheDrawings()
+{
+    m_before = screenshots();
+    auto canvas = makeCanvas(321, 123);
+    canvas->setPenColor(QColor(0, 0, 255));
+    canvas->setDrawMode(MyPainter::LineMode);
+    stroke(*canvas, {QPoint(10, 60), QPoint(300, 60)});
+    QTest::ignoreMessage(
+        QtDebugMsg, QRegularExpression("^Image saved to: \".*screenshot_\\d{8}_\\d{6}\\.png\"$"));
+    canvas->renderToImage();
+    const QStringList added = [&] {
+        QStringList now = screenshots();
+        for (const QString &f : m_before)
+            now.removeAll(f);
+        return now;
+    }();
+    QCOMPARE(added.size(), 1);
+    const QImage saved(QDir(QCoreApplication::applicationDirPath()).filePath(added.first()));
+    QCOMPARE(saved.size(), QSize(321, 123));
+    QCOMPARE(qAlpha(saved.pixel(5, 5)), 0); // only the drawings, on transparency
+    QCOMPARE(saved.pixel(150, 60), qRgba(0, 0, 255, 255));
+}
+
+void TestCanvasInterface::renderToImageOnEmptyCanvasWritesNothing()
+{
+    m_before = screenshots();
+    auto canvas = makeCanvas();
+    canvas->renderToImage();
+    QCOMPARE(screenshots(), m_before);
+}
+
+void TestCanvasInterface::resizeKeepsTheImageUntilTheNextChange()
+{
+    auto canvas = makeCanvas(200, 100);
+    canvas->setRendering(MyPainter::Rendering::Reference);
+    canvas->setDrawMode(MyPainter::LineMode);
+    // A line that runs past the right edge of the canvas.
+    stroke(*canvas, {QPoint(150, 50), QPoint(290, 50)});
+    const qint64 key = canvas->canvasImage().cacheKey();
+
+    canvas->setSize(QSizeF(201, 99)); // within one pixel: the same image object
+    QCOMPARE(canvas->canvasImage().cacheKey(), key);
+
+    canvas->setSize(QSizeF(300, 120)); // more: a new image with the old one copied in
+    QVERIFY(canvas->canvasImage().cacheKey() != key);
+    QCOMPARE(canvas->canvasImage().size(), QSize(300, 120));
+    QImage shown = shownImage(*canvas);
+    QVERIFY(qAlpha(shown.pixel(180, 50)) > 0);
+    QCOMPARE(qAlpha(shown.pixel(250, 50)), 0); // not re-rendered yet
+
+    canvas->endPaint(QPoint(290, 50), false); // the next change renders everything
+    shown = shownImage(*canvas);
+    QVERIFY(qAlpha(shown.pixel(250, 50)) > 0);
+}
+
+void TestCanvasInterface::cleanup()
+{
+    const QDir dir(QCoreApplication::applicationDirPath());
+    for (const QString &f : screenshots()) {
+        if (!m_before.contains(f))
+            QFile::remove(dir.filePath(f));
+    }
+}
+
+QTEST_MAIN(TestCanvasInterface)
+#include "tst_canvasinterface.moc"
