@@ -1,0 +1,156 @@
+#include "desktopservices.h"
+
+#include "apppaths.h"
+#include "settingsstore.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMetaEnum>
+#include <QPixmap>
+#include <QProcess>
+#include <QSaveFile>
+#include <QScreen>
+
+QString DesktopServices::captureScreen()
+{
+    const QString savePath = SettingsStore().value(QStringLiteral("screenSavePath")).toString();
+    if (savePath.isEmpty()) {
+        qWarning() << "无效的截图保存路径";
+        return {};
+    }
+    QDir folder(savePath);
+    if (!folder.exists() && !folder.mkpath(QStringLiteral("."))) {
+        qWarning() << "无法创建截图保存目录：" << savePath;
+        return {};
+    }
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        qWarning() << "无法获取主屏幕";
+        return {};
+    }
+    const QPixmap picture = screen->grabWindow(0, 0, 0, -1, -1);
+    const QString fileName = savePath + QStringLiteral("/draw_") +
+                             QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")) +
+                             QStringLiteral(".jpg");
+    if (!picture.save(fileName)) {
+        qWarning() << "截图保存失败：" << fileName;
+        return {};
+    }
+    qDebug() << "截图已保存到：" << fileName;
+    return fileName;
+}
+
+QString DesktopServices::chooseDirectory(const QString &currentPath)
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        qWarning() << "无法获取QApplication实例";
+        return {};
+    }
+    const QString start = currentPath.isEmpty() ? QDir::homePath() : currentPath;
+    const QString folder = QFileDialog::getExistingDirectory(
+        QApplication::activeWindow(), QStringLiteral("选择保存目录"), start,
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    if (folder.isEmpty())
+        qDebug() << "用户取消选择目录";
+    return folder;
+}
+
+bool DesktopServices::restartApplication()
+{
+    qDebug() << "正在重启应用程序...";
+    const QString program = QCoreApplication::applicationFilePath();
+    const QStringList arguments{QStringLiteral("--restart")};
+    qDebug() << "启动新实例:" << program;
+    if (QProcess::startDetached(program, arguments, QDir::currentPath())) {
+        qDebug() << "新实例已启动，即将退出当前实例";
+        QCoreApplication::quit();
+        return true;
+    }
+    // Second attempt only to learn why; the attempt object ends a child that did start.
+    QProcess attempt;
+    attempt.start(program, arguments);
+    attempt.waitForStarted(1000);
+    const QMetaEnum errors = QMetaEnum::fromType<QProcess::ProcessError>();
+    qWarning() << "无法启动新实例:" << program << "Error code:"
+               << errors.valueToKey(attempt.error()) << "Error string:" << attempt.errorString();
+    return false;
+}
+
+bool DesktopServices::startExeAndExitApp(const QString &exeName)
+{
+    const QString path = AppPaths::nativeApplicationDir() + QDir::separator() + exeName;
+    qDebug() << "尝试启动程序:" << path;
+    if (!QFileInfo::exists(path)) {
+        qWarning() << "无法找到可执行文件:" << path;
+        return false;
+    }
+    QProcess::startDetached(path, {}, QDir::currentPath());
+    QCoreApplication::quit();
+    return true;
+}
+
+bool DesktopServices::saveFile(const QByteArray &data, const QString &fileName)
+{
+    const QString appDir = AppPaths::nativeApplicationDir();
+    const QString path = appDir + QDir::separator() + fileName;
+    qDebug() << "Saving file to:" << path;
+
+    // The name comes from a document; "../" must not reach outside the application directory.
+    const QString root = QDir::cleanPath(AppPaths::applicationDir()) + QLatin1Char('/');
+    if (!QDir::cleanPath(QDir::fromNativeSeparators(path)).startsWith(root)) {
+        qWarning() << "Refusing to write outside the application directory:" << path;
+        return false;
+    }
+    return writeFileData(path, data, PlainData::Base64);
+}
+
+bool DesktopServices::writeFileData(const QString &path, const QByteArray &data, PlainData plain)
+{
+    QString folder = QStringLiteral(".");
+    if (path.contains(QLatin1Char('/')))
+        folder = path.left(path.lastIndexOf(QLatin1Char('/')));
+    else if (path.contains(QLatin1Char('\\')))
+        folder = path.left(path.lastIndexOf(QLatin1Char('\\')));
+    if (!QDir(folder).exists() && !QDir().mkpath(folder)) {
+        qWarning() << "Failed to create directory:" << folder;
+        return false;
+    }
+
+    QByteArray payload = data;
+    if (data.startsWith("data:")) {
+        const int comma = data.indexOf(',');
+        if (comma < 0) {
+            qWarning() << "Invalid data URL format";
+            return false;
+        }
+        payload = data.mid(comma + 1);
+    }
+    const bool decode = data.startsWith("data:") || plain == PlainData::Base64;
+    const QByteArray bytes = decode ? QByteArray::fromBase64(payload) : payload;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qWarning() << "Cannot open file for writing:" << path << ", error:" << file.errorString();
+        return false;
+    }
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size() || !file.commit()) {
+        qWarning() << "Failed to write complete data to file:" << path;
+        file.cancelWriting();
+        return false;
+    }
+    qDebug() << "File saved successfully:" << path << "(" << written << "bytes)";
+    return true;
+}
+
+void DesktopServices::copyToClipboard(const QString &text)
+{
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        clipboard->setText(text, QClipboard::Clipboard);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Desktop services for the documents: screen capture, folder chooser, starting
+// programs, writing files and the clipboard. All synchronous, on the GUI thread;
+// failures are logged and reported through the result only.
+class DesktopServices
+{
+public:
+    // Saves the primary screen as draw_<yyyyMMdd_hhmmss>.jpg into the stored
+    // "screenSavePath". Returns the file written, or an empty string.
+    static QString captureScreen();
+    // Modal folder chooser; the chosen folder, or an empty string when cancelled.
+    static QString chooseDirectory(const QString &currentPath);
+    // Starts a new copy with "--restart" and quits; keeps running when that fails.
+    static bool restartApplication();
+    // Starts exeName from the application directory and quits. False (and keeps
+    // running) when no such file exists.
+    static bool startExeAndExitApp(const QString &exeName);
+    // Decodes base64 data (optionally a data URL) into a file below the
+    // application directory. The file is replaced only once every byte is written.
+    static bool saveFile(const QByteArray &data, const QString &fileName);
+    // What writeFileData does with data that is not a data URL.
+    enum class PlainData { Base64, AsIs };
+    // Writes to path as given (creating its folder): a data URL is decoded from
+    // base64, other data as plain says. Shared by both programs' file saving.
+    static bool writeFileData(const QString &path, const QByteArray &data, PlainData plain);
+    static void copyToClipboard(const QString &text);
+};

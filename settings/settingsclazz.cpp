@@ -1,0 +1,142 @@
+#include "settingsclazz.h"
+
+#include "desktopservices.h"
+#include "iniconfig.h"
+#include "languagecatalog.h"
+#include "settingsstore.h"
+#include "systeminfo.h"
+#include "translationloader.h"
+
+#include <QApplication>
+#include <QDebug>
+
+SettingsClazz::SettingsClazz(QObject *parent) : QObject(parent)
+{
+    qDebug() << "setting cpp";
+}
+
+void SettingsClazz::setSettingsValue(const QVariant &value)
+{
+    if (m_settingsValue == value)
+        return;
+    m_settingsValue = value;
+    emit settingsChanged();
+}
+
+QVariant SettingsClazz::getAllSettings()
+{
+    return SettingsStore().allSettings();
+}
+
+bool SettingsClazz::addSetting(const QString &key, const QVariant &value)
+{
+    const bool stored = SettingsStore().setValue(key, value);
+    emit settingsChanged();
+    return stored;
+}
+
+QString SettingsClazz::getSettingByKey(const QString &key)
+{
+    return SettingsStore().value(key).toString();
+}
+
+bool SettingsClazz::removeSetting(const QString &key)
+{
+    const bool removed = SettingsStore().remove(key);
+    emit settingsChanged();
+    return removed;
+}
+
+void SettingsClazz::captureScreen()
+{
+    DesktopServices::captureScreen();
+}
+
+QString SettingsClazz::selectSaveDirectory(const QString &currentPath)
+{
+    const QString folder = DesktopServices::chooseDirectory(currentPath);
+    if (!folder.isEmpty()) {
+        addSetting(QStringLiteral("screenSavePath"), folder);
+        qDebug() << "已选择并保存目录路径:" << folder;
+    }
+    return folder;
+}
+
+void SettingsClazz::restartApplication()
+{
+    DesktopServices::restartApplication();
+}
+
+QVariant SettingsClazz::getIniValue(const QString &group, const QString &key)
+{
+    return IniConfig().value(group, key);
+}
+
+void SettingsClazz::setIniValue(const QString &group, const QString &key, const QString &value)
+{
+    IniConfig().setValue(group, key, value);
+}
+
+bool SettingsClazz::saveFile(const QByteArray &data, const QString &fileName)
+{
+    return DesktopServices::saveFile(data, fileName);
+}
+
+void SettingsClazz::startExeAndExitApp(const QString &exeName)
+{
+    DesktopServices::startExeAndExitApp(exeName);
+}
+
+void SettingsClazz::copyToClipboard(const QString &text)
+{
+    DesktopServices::copyToClipboard(text);
+}
+
+bool SettingsClazz::setLanguage(const QString &language)
+{
+    if (!addSetting(QStringLiteral("appLanguage"), language))
+        return false;
+    if (!installLanguage(language))
+        return false;
+    emit settingsChanged();
+    return true;
+}
+
+QString SettingsClazz::getCurrentLanguage()
+{
+    return SettingsStore().value(QStringLiteral("appLanguage"), QStringLiteral("zh_CN")).toString();
+}
+
+QString SettingsClazz::getCurrentLanguageName()
+{
+    return LanguageCatalog::languageName(getCurrentLanguage());
+}
+
+QString SettingsClazz::getTranslation(const QString &text)
+{
+    return QCoreApplication::translate("main", text.toUtf8().constData());
+}
+
+QVariantList SettingsClazz::getAvailableLanguages()
+{
+    return LanguageCatalog::availableLanguages();
+}
+
+bool SettingsClazz::reloadTranslations()
+{
+    return installLanguage(getCurrentLanguage());
+}
+
+QString SettingsClazz::getSysInfo()
+{
+    return SystemInfo::describe();
+}
+
+bool SettingsClazz::installLanguage(const QString &language)
+{
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (!app)
+        return false;
+    loadTranslation(app, language);
+    return true;
+}

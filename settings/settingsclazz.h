@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+// The documents' way to everything that persists or lies outside the scene: the
+// user settings store, config.ini, the desktop services and the languages.
+// Instances keep nothing in memory, so every instance sees the same data.
+class SettingsClazz : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QVariant settingsValue READ settingsValue WRITE setSettingsValue NOTIFY
+                   settingsChanged FINAL)
+
+public:
+    explicit SettingsClazz(QObject *parent = nullptr);
+
+    QVariant settingsValue() const { return m_settingsValue; }
+    void setSettingsValue(const QVariant &value);
+
+    Q_INVOKABLE QVariant getAllSettings();
+    Q_INVOKABLE bool addSetting(const QString &key, const QVariant &value);
+    Q_INVOKABLE QString getSettingByKey(const QString &key);
+    Q_INVOKABLE bool removeSetting(const QString &key);
+    Q_INVOKABLE void captureScreen();
+    Q_INVOKABLE QString selectSaveDirectory(const QString &currentPath = QString());
+    Q_INVOKABLE void restartApplication();
+    Q_INVOKABLE QVariant getIniValue(const QString &group, const QString &key);
+    Q_INVOKABLE void setIniValue(const QString &group, const QString &key, const QString &value);
+    Q_INVOKABLE bool saveFile(const QByteArray &data, const QString &fileName);
+    Q_INVOKABLE void startExeAndExitApp(const QString &exeName);
+    Q_INVOKABLE void copyToClipboard(const QString &text);
+    Q_INVOKABLE bool setLanguage(const QString &language);
+    Q_INVOKABLE QString getCurrentLanguage();
+    Q_INVOKABLE QString getCurrentLanguageName();
+    Q_INVOKABLE QString getTranslation(const QString &text);
+    Q_INVOKABLE QVariantList getAvailableLanguages();
+    Q_INVOKABLE bool reloadTranslations();
+    Q_INVOKABLE QString getSysInfo();
+
+signals:
+    void settingsChanged();
+
+private:
+    bool installLanguage(const QString &language);
+
+    QVariant m_settingsValue;
+};

@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="zh_CN">
+<context>
+    <name>main</name>
+    <message>
+        <source>隐藏</source>
+        <translation>隠す</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>終了</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,157 @@
+#include "desktopservices.h"
+#include "isolatedstore.h"
+#include "messagecapture.h"
+#include "settingsclazz.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestDesktopServices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(storeIsIsolated(), "run through ctest: XDG_CONFIG_HOME must point into the build");
+    }
+    void init()
+    {
+        clearStore();
+        QDir(appDir() + "/out").removeRecursively();
+    }
+    void cleanupTestCase() { QDir(appDir() + "/out").removeRecursively(); }
+
+    void saveFileDecodes_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray bytes("\x89PNG\r\n\x1a\n\x00\x01\xff", 11);
+        QTest::newRow("data URL") << "data:image/png;base64," + bytes.toBase64() << "out/a.png"
+                                  << bytes;
+        QTest::newRow("plain base64") << bytes.toBase64() << "out/b.bin" << bytes;
+        QTest::newRow("sub-folders created") << bytes.toBase64() << "out/sub/deeper/c.bin" << bytes;
+        QTest::newRow("invalid characters skipped")
+            << QByteArray("aGVs*bG8=") << "out/d.txt" << QByteArray("hello");
+        QTest::newRow("empty payload") << QByteArray("data:text/plain;base64,") << "out/e.txt"
+                                       << QByteArray();
+    }
+    void saveFileDecodes()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, expected);
+        QVERIFY(SettingsClazz().saveFile(data, fileName));
+        QFile written(appDir() + "/" + fileName);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), expected);
+    }
+
+    void saveFileRejects_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("data URL without comma")
+            << QByteArray("data:nocomma") << "out/x.bin" << "Invalid data URL format";
+        QTest::newRow("outside the application directory")
+            << QByteArray("aGk=") << "../escaped.bin" << "outside the application directory";
+        QTest::newRow("a folder in the way")
+            << QByteArray("aGk=") << "out" << "Cannot open file for writing:";
+    }
+    void saveFileRejects()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, fileName);
+        QFETCH(QString, message);
+        QDir().mkpath(appDir() + "/out");
+        MessageCapture log;
+        QVERIFY(!SettingsClazz().saveFile(data, fileName));
+        QVERIFY(log.contains(message));
+        QVERIFY(!QFile::exists(appDir() + "/out/x.bin"));
+        QVERIFY(!QFile::exists(appDir() + "/../escaped.bin"));
+    }
+
+    void saveFileKeepsTheOldFileWhenItCannotWrite()
+    {
+        QDir().mkpath(appDir() + "/out");
+        QFile old(appDir() + "/out/keep.txt");
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        QVERIFY(!SettingsClazz().saveFile("data:broken", "out/keep.txt"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+    }
+
+    void captureCreatesTheFolder()
+    {
+        QTemporaryDir root;
+        const QString folder = root.path() + "/not/yet/there";
+        SettingsClazz settings;
+        QVERIFY(settings.addSetting("screenSavePath", folder));
+        const QString file = DesktopServices::captureScreen();
+        QVERIFY(!file.isEmpty());
+        QVERIFY(QFileInfo(file).fileName().contains(
+            QRegularExpression("^draw_\\d{8}_\\d{6}\\.jpg$")));
+        QCOMPARE(QFileInfo(file).absolutePath(), folder);
+        const QImage picture(file);
+        QVERIFY(!picture.isNull());
+        QCOMPARE(picture.size(), QGuiApplication::primaryScreen()->size() *
+                                     QGuiApplication::primaryScreen()->devicePixelRatio());
+    }
+
+    void captureWithoutAFolderOnlyWarns_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("empty") << true;
+        QTest::newRow("absent") << false;
+    }
+    void captureWithoutAFolderOnlyWarns()
+    {
+        QFETCH(bool, stored);
+        if (stored)
+            SettingsClazz().addSetting("screenSavePath", QString());
+        const QStringList before = QDir(appDir()).entryList({"draw_*"});
+        MessageCapture log;
+        SettingsClazz().captureScreen();
+        QVERIFY(log.contains("无效的截图保存路径"));
+        QCOMPARE(QDir(appDir()).entryList({"draw_*"}), before);
+        QCOMPARE(QDir::current().entryList({"draw_*"}).size(), 0);
+    }
+
+    void startingAMissingProgramKeepsRunning()
+    {
+        bool quitRequested = false;
+        QObject guard;
+        connect(qApp, &QCoreApplication::aboutToQuit, &guard, [&] { quitRequested = true; });
+        MessageCapture log;
+        SettingsClazz().startExeAndExitApp("no-such-program");
+        QVERIFY(log.contains("无法找到可执行文件:"));
+        QVERIFY(!DesktopServices::startExeAndExitApp("no-such-program"));
+        QCoreApplication::processEvents();
+        QVERIFY(!quitRequested);
+    }
+
+    void copyToClipboardReplacesTheText()
+    {
+        SettingsClazz settings;
+        settings.copyToClipboard("first");
+        settings.copyToClipboard("第二");
+        QCOMPARE(QGuiApplication::clipboard()->text(QClipboard::Clipboard), QString("第二"));
+    }
+
+private:
+    static QString appDir() { return QCoreApplication::applicationDirPath(); }
+};
+
+QTEST_MAIN(TestDesktopServices)
+#include "tst_desktopservices.moc"
