@@ -1,0 +1,316 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Dialogs
+import Cpp.MyComponents
+import FluentUI
+
+// The full-screen overlay that hosts the canvas. In the drawing state it takes
+// every pointer event; in pass-through the drawings stay on top while clicks
+// reach the windows underneath.
+Window {
+    id: window
+
+    readonly property alias painter: canvas
+    property bool textInputMode: false
+    property string backgroundImage: ""
+    // True in pass-through: the cursor image is hidden.
+    property bool ct: false
+    // Exposed for the toolbar's checks and for tests.
+    readonly property alias backImage: backLayer
+    readonly property alias infoBar: infoBar
+    readonly property alias colorDialog: colorDialog
+    // The text input dialog while one is open.
+    property var activeTextDialog: null
+
+    signal clickDrawWin
+
+    function resetDraw() {
+        canvas.penSize = 5;
+        window.flags = Qt.Window | Qt.FramelessWindowHint | Qt.Tool;
+        window.ct = false;
+        keepFullScreen();
+    }
+
+    function chuantouMouse() {
+        window.flags = Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint;
+        window.color = "transparent";
+        window.ct = true;
+        keepFullScreen();
+    }
+
+    // New flags make some window systems map the window afresh and forget
+    // that it covered the screen.
+    // Covers the screen as a plain frameless window instead of the window
+    // system's full-screen state: window managers stack full-screen windows
+    // above always-on-top ones, which would bury the toolbar. New flags also
+    // make some window systems map the window afresh and forget its size.
+    function keepFullScreen() {
+        if (!window.visible)
+            return;
+        if (window.visibility === Window.FullScreen)
+            window.showNormal();
+        if (window.screen) {
+            window.x = window.screen.virtualX;
+            window.y = window.screen.virtualY;
+            window.width = window.screen.width;
+            window.height = window.screen.height;
+        }
+    }
+
+    function closeBackImg() {
+        backLayer.visible = false;
+    }
+
+    function getImgToBack() {
+        fileDialog.open();
+    }
+
+    function openColorDialog() {
+        colorDialog.open();
+    }
+
+    function closeColorDialog() {
+        colorDialog.close();
+    }
+
+    function showWarning(text, duration) {
+        infoBar.showWarning(text, duration);
+    }
+
+    // Local path of a file URL: "file:///C:/a.png" gives "C:/a.png" on Windows,
+    // "file:///home/a.png" gives "/home/a.png" elsewhere. The URL's escapes are
+    // kept, so that names with spaces or "#" still make a valid URL again.
+    function localPath(url) {
+        let path = String(url);
+        if (path.startsWith("file://"))
+            path = path.substring(7);
+        if (Qt.platform.os === "windows" && /^\/[A-Za-z]:/.test(path))
+            path = path.substring(1);
+        return path;
+    }
+
+    function placeText(pos) {
+        const component = Qt.createComponent("qrc:/TextInputDialog.qml");
+        if (component.status === Component.Error) {
+            console.log("Error creating TextInputDialog:", component.errorString());
+            return null;
+        }
+        const dialog = component.createObject(canvas);
+        if (!dialog) {
+            console.log("Error creating TextInputDialog:", component.errorString());
+            return null;
+        }
+        window.activeTextDialog = dialog;
+        dialog.Component.destruction.connect(() => {
+                if (window.activeTextDialog === dialog)
+                    window.activeTextDialog = null;
+            });
+        dialog.x = pos.x - dialog.width / 2;
+        dialog.y = pos.y - dialog.height / 2;
+        dialog.accepted.connect(() => {
+                if (dialog.inputText.trim().length > 0) {
+                    canvas.textToDraw = dialog.inputText;
+                    canvas.textSize = dialog.textSize;
+                    canvas.addText(pos);
+                }
+                dialog.destroy();
+            });
+        dialog.rejected.connect(() => dialog.destroy());
+        dialog.open();
+        return dialog;
+    }
+
+    title: "draw"
+    color: "transparent"
+    flags: Qt.Window | Qt.FramelessWindowHint | Qt.Tool
+
+    // The picture behind the drawings: shown when chosen, dragged with Ctrl and
+    // scaled with Ctrl+wheel.
+    Rectangle {
+        id: backLayer
+
+        x: 200
+        y: 200
+        width: 0
+        height: 0
+        visible: false
+        color: "transparent"
+
+        Image {
+            id: backPicture
+
+            anchors.fill: parent
+            source: window.backgroundImage
+            smooth: true
+            cache: false
+
+            onStatusChanged: {
+                if (status !== Image.Ready)
+                    return;
+                backLayer.width = sourceSize.width;
+                backLayer.height = sourceSize.height;
+                console.log("图片尺寸:", sourceSize.width, sourceSize.height);
+                infoBar.showWarning(qsTr("Ctrl+鼠标滚轮:缩放图片"), 6000);
+                infoBar.showWarning(qsTr("Ctrl+鼠标移动:拖动图片"), 6000);
+            }
+        }
+    }
+
+    MyPainter {
+        id: canvas
+
+        anchors.fill: parent
+
+        onEraserModeChanged: {
+            cursorLoader.active = false;
+            cursorLoader.active = true;
+        }
+    }
+
+    MouseArea {
+        id: pointerArea
+
+        property point lastPosition: Qt.point(0, 0)
+        property bool ctrlDragActive: false
+        property double lastMoveTime: 0
+        property int throttleInterval: 10
+
+        anchors.fill: canvas
+        acceptedButtons: Qt.LeftButton | Qt.RightButton
+        hoverEnabled: true
+        cursorShape: window.textInputMode ? Qt.IBeamCursor : Qt.BlankCursor
+
+        onPressed: mouse => {
+            lastPosition = Qt.point(mouse.x, mouse.y);
+            if ((mouse.modifiers & Qt.ControlModifier) && backLayer.visible) {
+                ctrlDragActive = true;
+                return;
+            }
+            if (mouse.button === Qt.LeftButton && !window.textInputMode)
+                canvas.beginPaint(Qt.point(mouse.x, mouse.y));
+        }
+        onPositionChanged: mouse => {
+            const now = Date.now();
+            if (now - lastMoveTime >= throttleInterval) {
+                cursorImage.x = mouse.x - 16;
+                cursorImage.y = mouse.y - 16;
+                lastMoveTime = now;
+            }
+            if (ctrlDragActive && backLayer.visible) {
+                backLayer.x += mouse.x - lastPosition.x;
+                backLayer.y += mouse.y - lastPosition.y;
+                lastPosition = Qt.point(mouse.x, mouse.y);
+                return;
+            }
+            if (!window.textInputMode && (mouse.buttons & Qt.LeftButton))
+                canvas.movePaint(Qt.point(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
+        }
+        onReleased: mouse => {
+            if (ctrlDragActive) {
+                ctrlDragActive = false;
+                return;
+            }
+            if (mouse.button === Qt.LeftButton && !window.textInputMode && canvas.drawMode !== 0)
+                canvas.endPaint(Qt.point(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
+        }
+        onClicked: mouse => {
+            if (window.textInputMode) {
+                window.placeText(Qt.point(mouse.x, mouse.y));
+                return;
+            }
+            window.clickDrawWin();
+            if (mouse.button === Qt.RightButton && canvas.deleteElement(Qt.point(mouse.x, mouse.y), 10))
+                console.log("Element deleted");
+        }
+        onWheel: wheel => {
+            if (!(wheel.modifiers & Qt.ControlModifier) || !backLayer.visible) {
+                wheel.accepted = false;
+                return;
+            }
+            const factor = wheel.angleDelta.y > 0 ? 1.1 : 0.9;
+            const newWidth = backLayer.width * factor;
+            const newHeight = backLayer.height * factor;
+            if (newWidth >= 50 && newHeight >= 50) {
+                backLayer.width = newWidth;
+                backLayer.height = newHeight;
+            }
+            wheel.accepted = true;
+        }
+        onEntered: cursorImage.visible = !window.textInputMode
+        onExited: cursorImage.visible = false
+    }
+
+    // Stands in for the system cursor: a pen, or an eraser while erasing.
+    Item {
+        id: cursorImage
+
+        z: 100
+        width: 32
+        height: 32
+        visible: !window.textInputMode
+
+        Loader {
+            id: cursorLoader
+
+            anchors.fill: parent
+            sourceComponent: canvas.isEraserMode ? eraserCursor : penCursor
+        }
+
+        Component {
+            id: penCursor
+
+            Image {
+                width: 32
+                height: 32
+                source: "qrc:/icons/penmodel.png"
+                fillMode: Image.PreserveAspectFit
+                visible: !window.ct
+            }
+        }
+
+        Component {
+            id: eraserCursor
+
+            Image {
+                width: 32
+                height: 32
+                source: "qrc:/icons/erase.png"
+                fillMode: Image.PreserveAspectFit
+                visible: !window.ct
+            }
+        }
+    }
+
+    FileDialog {
+        id: fileDialog
+
+        title: qsTr("请选择一个文件")
+        fileMode: FileDialog.OpenFile
+        acceptLabel: qsTr("确定")
+        rejectLabel: qsTr("取消")
+        nameFilters: ["Image files (*.png *.jpg)"]
+
+        onAccepted: {
+            window.backgroundImage = "file:///" + window.localPath(selectedFile).replace(/^\/+/, "");
+            backLayer.visible = true;
+        }
+    }
+
+    ColorDialog {
+        id: colorDialog
+
+        selectedColor: canvas.penColor
+
+        onSelectedColorChanged: {
+            if (visible)
+                canvas.penColor = selectedColor;
+        }
+        onAccepted: canvas.penColor = selectedColor
+    }
+
+    FluInfoBar {
+        id: infoBar
+
+        root: window
+    }
+}

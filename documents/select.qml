@@ -1,0 +1,127 @@
+import QtQuick
+import QtQuick.Layouts
+
+// The chooser that opens beside a toolbar button: a column of icon or text
+// entries; a left click on an entry reports it and closes the pop-up.
+Window {
+    id: root
+
+    property real scaleFactor: 1.0
+    // Icon resource URLs for btnType 1, display texts for btnType 2.
+    property var customData: []
+    property int btnType: 1
+    // Blocks every icon entry.
+    property bool enableEvent: false
+    property int nowIdx: 0
+
+    signal changeSelect(int index, var value)
+
+    function choose(index) {
+        nowIdx = index;
+        changeSelect(index, customData[index]);
+        root.destroy();
+    }
+
+    title: "Sub Window"
+    flags: Qt.FramelessWindowHint | Qt.Window | Qt.Tool
+    color: "transparent"
+    visible: true
+    width: Math.round(50 * scaleFactor)
+    height: Math.round(customData.length * 38 * scaleFactor + 20 * scaleFactor)
+
+    Component.onCompleted: raise()
+
+    Rectangle {
+        anchors.fill: parent
+        color: "#FFFFFF"
+        radius: Math.round(10 * root.scaleFactor)
+
+        ColumnLayout {
+            id: column
+
+            anchors.fill: parent
+            spacing: Math.round(2 * root.scaleFactor)
+
+            Item {
+                Layout.preferredHeight: Math.round(10 * root.scaleFactor)
+            }
+
+            Repeater {
+                model: root.customData
+
+                delegate: Item {
+                    id: cell
+
+                    required property int index
+                    required property var modelData
+                    readonly property int lineHeight: Math.round(1 * root.scaleFactor)
+
+                    Layout.alignment: Qt.AlignHCenter
+                    Layout.preferredWidth: column.width * 0.8
+                    Layout.preferredHeight: Math.round(35 * root.scaleFactor)
+
+                    Column {
+                        anchors.fill: parent
+                        spacing: 0
+
+                        Item {
+                            width: cell.width
+                            height: cell.height - cell.lineHeight
+
+                            MyIconButton {
+                                visible: root.btnType === 1
+                                anchors.fill: parent
+                                img_src: root.btnType === 1 ? cell.modelData : ""
+                                miniSize: 1
+                                radius: 0
+                                enableEvent: root.enableEvent
+                                onClickedLeft: root.choose(cell.index)
+                            }
+
+                            Rectangle {
+                                id: textEntry
+
+                                visible: root.btnType === 2
+                                anchors.centerIn: parent
+                                width: label.implicitWidth + Math.round(20 * root.scaleFactor)
+                                height: label.implicitHeight + Math.round(10 * root.scaleFactor)
+                                color: "transparent"
+
+                                Text {
+                                    id: label
+
+                                    anchors.centerIn: parent
+                                    text: root.btnType === 2 ? String(cell.modelData) : ""
+                                    font.pixelSize: Math.round(12 * root.scaleFactor)
+                                    color: "#202020"
+                                }
+
+                                MouseArea {
+                                    anchors.fill: parent
+                                    enabled: root.btnType === 2
+                                    acceptedButtons: Qt.LeftButton
+                                    hoverEnabled: true
+                                    onEntered: textEntry.color = "#e0e0e0"
+                                    onExited: textEntry.color = "transparent"
+                                    onClicked: root.choose(cell.index)
+                                }
+                            }
+                        }
+
+                        Rectangle {
+                            anchors.horizontalCenter: parent.horizontalCenter
+                            width: cell.width * 0.7
+                            height: cell.lineHeight
+                            color: "#cccccc"
+                        }
+                    }
+                }
+            }
+
+            Item {
+                Layout.preferredHeight: 7
+                Layout.fillHeight: true
+            }
+        }
+    }
+}

@@ -1,0 +1,283 @@
+import QtQuick
+import QtTest
+import "finder.js" as Finder
+
+TestCase {
+    id: testCase
+
+    property var overlay: null
+    property var canvas: null
+
+    function init() {
+        const component = Qt.createComponent("qrc:/draw.qml");
+        verify(component.status === Component.Ready, component.errorString());
+        overlay = component.createObject(null);
+        verify(overlay !== null);
+        overlay.showFullScreen();
+        overlay.resetDraw();
+        tryVerify(() => overlay.width > 300 && overlay.height > 300);
+        canvas = overlay.painter;
+        waitForRendering(overlay.contentItem);
+    }
+
+    function cleanup() {
+        if (overlay)
+            overlay.destroy();
+        overlay = null;
+        canvas = null;
+        wait(0);
+    }
+
+    // Whether the red pen shows at a point. The grab has no alpha channel: the
+    // transparent overlay comes out black. Keep probes 20 px away from the
+    // pointer, where the cursor image is.
+    function inkAt(x, y) {
+        wait(20);
+        const c = grabImage(canvas).pixel(x, y);
+        return c.r > 0.5 && c.g < 0.5 && c.b < 0.5;
+    }
+
+    function stroke(from, to, release, modifiers) {
+        mousePress(canvas, from.x, from.y, Qt.LeftButton, modifiers || Qt.NoModifier);
+        mouseMove(canvas, (from.x + to.x) / 2, (from.y + to.y) / 2, -1, Qt.LeftButton, modifiers || Qt.NoModifier);
+        mouseMove(canvas, to.x, to.y, -1, Qt.LeftButton, modifiers || Qt.NoModifier);
+        mouseRelease(canvas, release.x, release.y, Qt.LeftButton, modifiers || Qt.NoModifier);
+    }
+
+    function textDialog() {
+        return overlay.activeTextDialog;
+    }
+
+    function showPicture() {
+        overlay.backgroundImage = "qrc:/icons/logo.png";
+        overlay.backImage.visible = true;
+        tryCompare(overlay.backImage, "width", 100);
+        compare(overlay.backImage.height, 100);
+    }
+
+    name: "Overlay"
+
+    SignalSpy {
+        id: clickSpy
+
+        signalName: "clickDrawWin"
+    }
+
+    // Shift is pressed only for the release: only an endPaint call with the
+    // release's Shift state can snap the shape.
+    function test_releaseEndsShapes_data() {
+        return [{
+                "tag": "rectangle becomes a square",
+                "mode": 3,
+                "probe": Qt.point(300, 260)
+            }, {
+                "tag": "line snaps to 45 degrees",
+                "mode": 1,
+                "probe": Qt.point(250, 100)
+            }];
+    }
+
+    function test_releaseEndsShapes(data) {
+        canvas.penSize = 6;
+        canvas.drawMode = data.mode;
+        mousePress(canvas, 100, 100);
+        mouseMove(canvas, 200, 150, -1, Qt.LeftButton);
+        mouseMove(canvas, 300, 180, -1, Qt.LeftButton);
+        verify(!inkAt(data.probe.x, data.probe.y), "drawn before the release");
+        mouseMove(canvas, 300, 180, -1, Qt.LeftButton);
+        mouseRelease(canvas, 300, 180, Qt.LeftButton, Qt.ShiftModifier);
+        verify(inkAt(data.probe.x, data.probe.y), "the release did not finish the shape");
+    }
+
+    function test_freehandStrokeEndsWithRelease() {
+        canvas.penSize = 6;
+        stroke(Qt.point(100, 100), Qt.point(300, 100), Qt.point(300, 100));
+        verify(inkAt(150, 100));
+        // The next press starts a new stroke instead of extending the old one.
+        stroke(Qt.point(100, 300), Qt.point(300, 300), Qt.point(300, 300));
+        verify(inkAt(150, 300));
+        verify(!inkAt(100, 200));
+        verify(!inkAt(300, 200));
+        canvas.undo();
+        verify(!inkAt(150, 300));
+        verify(inkAt(150, 100));
+    }
+
+    function test_pressAndReleaseWithoutMoveAddsNothing() {
+        mouseClick(canvas, 150, 150);
+        verify(!canvas.canUndo);
+    }
+
+    function test_rightClickDeletes_data() {
+        return [{
+                "tag": "on the line",
+                "at": Qt.point(200, 150),
+                "removed": true
+            }, {
+                "tag": "on empty canvas",
+                "at": Qt.point(200, 400),
+                "removed": false
+            }];
+    }
+
+    function test_rightClickDeletes(data) {
+        canvas.penSize = 6;
+        canvas.drawMode = 1;
+        stroke(Qt.point(100, 150), Qt.point(300, 150), Qt.point(300, 150));
+        verify(inkAt(150, 150));
+        clickSpy.target = overlay;
+        clickSpy.clear();
+        mouseClick(canvas, data.at.x, data.at.y, Qt.RightButton);
+        compare(clickSpy.count, 1);
+        compare(inkAt(150, 150), !data.removed);
+    }
+
+    function test_rightClickInTextModeOpensDialog() {
+        canvas.penSize = 6;
+        canvas.drawMode = 1;
+        stroke(Qt.point(100, 150), Qt.point(300, 150), Qt.point(300, 150));
+        overlay.textInputMode = true;
+        clickSpy.target = overlay;
+        clickSpy.clear();
+        mouseClick(canvas, 200, 150, Qt.RightButton);
+        compare(clickSpy.count, 0);
+        let dialog = textDialog();
+        verify(dialog !== null, "no text dialog");
+        tryCompare(dialog, "opened", true);
+        dialog.reject();
+        tryVerify(() => textDialog() === null);
+        verify(inkAt(150, 150), "right click in text mode deleted the line");
+    }
+
+    function test_placingText_data() {
+        return [{
+                "tag": "word",
+                "text": "Hi there",
+                "placed": true
+            }, {
+                "tag": "blanks only",
+                "text": "   ",
+                "placed": false
+            }, {
+                "tag": "empty",
+                "text": "",
+                "placed": false
+            }];
+    }
+
+    function test_placingText(data) {
+        overlay.textInputMode = true;
+        mouseClick(canvas, 200, 200);
+        let dialog = textDialog();
+        verify(dialog !== null, "no text dialog");
+        tryCompare(dialog, "opened", true);
+        compare(Math.round(dialog.x + dialog.width / 2), 200);
+        dialog.inputText = data.text;
+        dialog.textSize = 42;
+        dialog.accept();
+        tryVerify(() => textDialog() === null);
+        compare(canvas.canUndo, data.placed);
+        if (data.placed) {
+            compare(canvas.textToDraw, data.text);
+            compare(canvas.textSize, 42);
+        }
+        verify(overlay.textInputMode, "placing a text left text mode");
+    }
+
+    function test_ctrlDragsPictureInsteadOfDrawing() {
+        showPicture();
+        stroke(Qt.point(250, 250), Qt.point(330, 290), Qt.point(330, 290), Qt.ControlModifier);
+        compare(overlay.backImage.x, 280);
+        compare(overlay.backImage.y, 240);
+        verify(!canvas.canUndo, "a picture drag drew");
+    }
+
+    function test_ctrlDrawsWithoutPicture() {
+        stroke(Qt.point(250, 250), Qt.point(330, 290), Qt.point(330, 290), Qt.ControlModifier);
+        verify(canvas.canUndo);
+        compare(overlay.backImage.x, 200);
+    }
+
+    function test_wheelScalesPicture_data() {
+        return [{
+                "tag": "ctrl up grows",
+                "start": 100,
+                "dy": 120,
+                "dx": 0,
+                "ctrl": true,
+                "expected": 110
+            }, {
+                "tag": "ctrl down shrinks",
+                "start": 100,
+                "dy": -120,
+                "dx": 0,
+                "ctrl": true,
+                "expected": 90
+            }, {
+                "tag": "ctrl sideways shrinks",
+                "start": 100,
+                "dy": 0,
+                "dx": 120,
+                "ctrl": true,
+                "expected": 90
+            }, {
+                "tag": "below 50 refused",
+                "start": 54,
+                "dy": -120,
+                "dx": 0,
+                "ctrl": true,
+                "expected": 54
+            }, {
+                "tag": "without ctrl",
+                "start": 100,
+                "dy": 120,
+                "dx": 0,
+                "ctrl": false,
+                "expected": 100
+            }];
+    }
+
+    function test_wheelScalesPicture(data) {
+        showPicture();
+        overlay.backImage.width = data.start;
+        overlay.backImage.height = data.start;
+        mouseWheel(canvas, 400, 400, data.dx, data.dy, Qt.NoButton, data.ctrl ? Qt.ControlModifier : Qt.NoModifier);
+        compare(Math.round(overlay.backImage.width), data.expected);
+        compare(Math.round(overlay.backImage.height), data.expected);
+    }
+
+    function test_pictureHints() {
+        compare(overlay.infoBar.count, 0);
+        showPicture();
+        compare(overlay.infoBar.count, 2);
+    }
+
+    function test_warningGoesAway() {
+        overlay.showWarning("Shit+绘制:绘制正方形", 200);
+        compare(overlay.infoBar.count, 1);
+        tryCompare(overlay.infoBar, "count", 0, 2000);
+    }
+
+    function test_passThroughKeepsPictureDropsBoard() {
+        showPicture();
+        overlay.color = "white";
+        overlay.chuantouMouse();
+        verify(overlay.ct);
+        verify(overlay.flags & Qt.WindowTransparentForInput);
+        compare(String(overlay.color), "#00000000");
+        verify(overlay.backImage.visible);
+        overlay.resetDraw();
+        verify(!overlay.ct);
+        verify(!(overlay.flags & Qt.WindowTransparentForInput));
+        compare(canvas.penSize, 5);
+    }
+
+    function test_cancelledColourDialogKeepsLastColour() {
+        overlay.openColorDialog();
+        tryCompare(overlay.colorDialog, "visible", true);
+        overlay.colorDialog.selectedColor = "blue";
+        compare(String(canvas.penColor), "#0000ff");
+        overlay.colorDialog.reject();
+        compare(String(canvas.penColor), "#0000ff");
+    }
+}

@@ -1,0 +1,536 @@
+import QtQuick
+import QtTest
+import "finder.js" as Finder
+
+TestCase {
+    id: testCase
+
+    property var toolbar: null
+
+    function init() {
+        const component = Qt.createComponent("qrc:/painter.qml");
+        verify(component.status === Component.Ready, component.errorString());
+        toolbar = component.createObject(null);
+        verify(toolbar !== null);
+        tryCompare(toolbar, "visible", true);
+        waitForRendering(toolbar.contentItem);
+    }
+
+    function cleanup() {
+        if (!toolbar)
+            return;
+        toolbar.fadeTimer.stop();
+        toolbar.destroyChooser();
+        if (toolbar.drawWindow)
+            toolbar.drawWindow.destroy();
+        toolbar.destroy();
+        toolbar = null;
+        wait(0);
+    }
+
+    function button(source) {
+        const found = Finder.iconButton(toolbar, source);
+        verify(found !== null, "no button " + source);
+        return found;
+    }
+
+    function drawingOn() {
+        mouseClick(button("qrc:/icons/mouse.png"));
+        verify(toolbar.drawAble);
+        verify(toolbar.drawWindow !== null);
+        tryVerify(() => toolbar.drawWindow.width > 300 && toolbar.drawWindow.height > 300);
+        waitForRendering(toolbar.drawWindow.contentItem);
+        return toolbar.drawWindow.painter;
+    }
+
+    function hover(source) {
+        const b = button(source);
+        mouseMove(b, b.width / 2, b.height / 2);
+        return toolbar.selectWindow;
+    }
+
+    function drawLine(painter, y) {
+        painter.beginPaint(Qt.point(100, y));
+        painter.movePaint(Qt.point(200, y), false);
+        painter.movePaint(Qt.point(300, y), false);
+    }
+
+    name: "Toolbar"
+
+    function test_drawingSwitchSelectsPlainPen() {
+        compare(toolbar.drawWindow, null);
+        const painter = drawingOn();
+        painter.penSize = 20;
+        painter.drawMode = 3;
+        painter.penOpacity = 0.4;
+        toolbar.drawWindow.textInputMode = true;
+        mouseClick(button("qrc:/icons/penmodel.png"));
+        verify(!toolbar.drawAble);
+        verify(toolbar.drawWindow.ct);
+        verify(toolbar.drawWindow.flags & Qt.WindowTransparentForInput);
+        mouseClick(button("qrc:/icons/mouse.png"));
+        verify(toolbar.drawAble);
+        verify(!toolbar.drawWindow.ct);
+        compare(painter.penSize, 3);
+        compare(painter.drawMode, 0);
+        compare(painter.penOpacity, 1.0);
+        verify(!painter.isEraserMode);
+        verify(!toolbar.drawWindow.textInputMode);
+        compare(toolbar.penIcon, "qrc:/icons/pen.png");
+    }
+
+    function test_changePenSelect_data() {
+        return [{
+                "tag": "pen",
+                "icon": "qrc:/icons/pen.png",
+                "opacity": 1.0,
+                "mode": 0,
+                "text": false,
+                "size": 3
+            }, {
+                "tag": "highlighter",
+                "icon": "qrc:/icons/ygpen.png",
+                "opacity": 0.4,
+                "mode": 0,
+                "text": false,
+                "size": 3
+            }, {
+                "tag": "text keeps mode",
+                "icon": "qrc:/icons/text.png",
+                "opacity": 0.7,
+                "mode": 2,
+                "text": true,
+                "size": 3
+            }];
+    }
+
+    function test_changePenSelect(data) {
+        const painter = drawingOn();
+        painter.drawMode = 2;
+        painter.penOpacity = 0.7;
+        painter.penSize = 12;
+        toolbar.changePenSelect(0, data.icon);
+        compare(painter.drawMode, data.mode);
+        compare(painter.penOpacity, data.opacity);
+        compare(toolbar.drawWindow.textInputMode, data.text);
+        compare(painter.penSize, data.size);
+        compare(toolbar.penIcon, data.icon);
+    }
+
+    function test_changePenSelectLeavesEraser() {
+        const painter = drawingOn();
+        painter.isEraserMode = true;
+        toolbar.changePenSelect(1, "qrc:/icons/ygpen.png");
+        verify(!painter.isEraserMode);
+    }
+
+    function test_changeLineSelect_data() {
+        return [{
+                "tag": "line",
+                "icon": "qrc:/icons/line.png",
+                "mode": 1,
+                "hints": 1
+            }, {
+                "tag": "circle",
+                "icon": "qrc:/icons/circle.png",
+                "mode": 2,
+                "hints": 0
+            }, {
+                "tag": "arrow",
+                "icon": "qrc:/icons/jiantou.png",
+                "mode": 4,
+                "hints": 0
+            }, {
+                "tag": "rectangle",
+                "icon": "qrc:/icons/rect.png",
+                "mode": 3,
+                "hints": 1
+            }, {
+                "tag": "numbered circle",
+                "icon": "qrc:/icons/munber.png",
+                "mode": 6,
+                "hints": 0
+            }];
+    }
+
+    function test_changeLineSelect(data) {
+        const painter = drawingOn();
+        painter.isEraserMode = true;
+        painter.penOpacity = 0.4;
+        toolbar.drawWindow.textInputMode = true;
+        toolbar.changeLineSelect(0, data.icon);
+        compare(painter.drawMode, data.mode);
+        verify(!painter.isEraserMode);
+        compare(painter.penOpacity, 1.0);
+        verify(!toolbar.drawWindow.textInputMode);
+        compare(toolbar.drawWindow.infoBar.count, data.hints);
+        compare(toolbar.lineIcon, data.icon);
+    }
+
+    function test_shapesDoNothingWithoutOverlay() {
+        toolbar.changeLineSelect(0, "qrc:/icons/circle.png");
+        toolbar.changeCuXiSelect(0, "qrc:/icons/d.png");
+        toolbar.changeBoradSelect(0, "qrc:/icons/blackBoard.png");
+        compare(toolbar.drawWindow, null);
+        compare(toolbar.lineIcon, "qrc:/icons/line.png");
+    }
+
+    function test_numberedCircleRestoresSize() {
+        const painter = drawingOn();
+        toolbar.changeCuXiSelect(3, "qrc:/icons/d.png");
+        compare(painter.penSize, 20);
+        toolbar.changeLineSelect(4, "qrc:/icons/munber.png");
+        compare(painter.penSize, 3);
+        toolbar.changePenSelect(0, "qrc:/icons/pen.png");
+        compare(painter.penSize, 3);
+        compare(painter.drawMode, 0);
+    }
+
+    function test_changeCuXiSelect_data() {
+        return [{
+                "tag": "a",
+                "icon": "qrc:/icons/a.png",
+                "size": 3
+            }, {
+                "tag": "b",
+                "icon": "qrc:/icons/b.png",
+                "size": 8
+            }, {
+                "tag": "c",
+                "icon": "qrc:/icons/c.png",
+                "size": 15
+            }, {
+                "tag": "d",
+                "icon": "qrc:/icons/d.png",
+                "size": 20
+            }, {
+                "tag": "unknown",
+                "icon": "qrc:/icons/e.png",
+                "size": 3
+            }];
+    }
+
+    function test_changeCuXiSelect(data) {
+        const painter = drawingOn();
+        painter.penSize = 11;
+        toolbar.changeCuXiSelect(0, data.icon);
+        compare(painter.penSize, data.size);
+        // A later shape choice goes back to the default size; the icon stays.
+        toolbar.changeLineSelect(0, "qrc:/icons/circle.png");
+        compare(painter.penSize, 3);
+        compare(toolbar.cuxiIcon, data.icon);
+    }
+
+    function test_startDeleteItem_data() {
+        return [{
+                "tag": "off",
+                "icon": "qrc:/icons/timer.png",
+                "running": false,
+                "interval": 0
+            }, {
+                "tag": "3 s",
+                "icon": "qrc:/icons/timer3.png",
+                "running": true,
+                "interval": 3000
+            }, {
+                "tag": "30 s",
+                "icon": "qrc:/icons/timer30.png",
+                "running": true,
+                "interval": 30000
+            }, {
+                "tag": "not a number",
+                "icon": "qrc:/icons/timerx.png",
+                "running": false,
+                "interval": 0
+            }];
+    }
+
+    function test_startDeleteItem(data) {
+        drawingOn();
+        toolbar.startDeleteItem(1, "qrc:/icons/timer5.png");
+        verify(toolbar.fadeTimer.running);
+        toolbar.startDeleteItem(0, data.icon);
+        compare(toolbar.fadeTimer.running, data.running);
+        if (data.running)
+            compare(toolbar.fadeTimer.interval, data.interval);
+        compare(toolbar.deleteIcon, data.icon);
+    }
+
+    function test_fadeTimerReachesCanvas() {
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        drawLine(painter, 200);
+        verify(!painter.canRedo);
+        toolbar.startDeleteItem(1, "qrc:/icons/timer3.png");
+        toolbar.fadeTimer.interval = 50;
+        // The bottom element fades out and its removal can be undone.
+        tryVerify(() => {
+                painter.undo();
+                return painter.canRedo;
+            }, 3000);
+    }
+
+    function test_changeTimer_data() {
+        return [{
+                "tag": "3 s",
+                "icon": "qrc:/icons/re3.png",
+                "breathing": true,
+                "shown": "qrc:/icons/re3.png"
+            }, {
+                "tag": "off",
+                "icon": "qrc:/icons/re.png",
+                "breathing": false,
+                "shown": "qrc:/icons/re.png"
+            }, {
+                "tag": "not a number",
+                "icon": "qrc:/icons/rexx.png",
+                "breathing": false,
+                "shown": "qrc:/icons/re.png"
+            }];
+    }
+
+    function test_changeTimer(data) {
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        drawLine(painter, 200);
+        toolbar.changeTimer(1, "qrc:/icons/re5.png");
+        tryCompare(painter, "isBreath", true);
+        toolbar.changeTimer(0, data.icon);
+        tryCompare(painter, "isBreath", data.breathing);
+        compare(toolbar.repeatIcon, data.shown);
+    }
+
+    function test_eraserButton() {
+        const painter = drawingOn();
+        toolbar.changeLineSelect(4, "qrc:/icons/munber.png");
+        toolbar.drawWindow.textInputMode = true;
+        mouseClick(button("qrc:/icons/erase.png"));
+        verify(painter.isEraserMode);
+        compare(painter.drawMode, 0);
+        verify(!toolbar.drawWindow.textInputMode);
+        mouseClick(button("qrc:/icons/erase.png"));
+        verify(!painter.isEraserMode);
+    }
+
+    function test_undoRedoRole() {
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        verify(painter.canUndo);
+        mouseClick(button("qrc:/icons/chexiao.png"));
+        verify(!painter.canUndo);
+        verify(painter.canRedo);
+        // Nothing left to undo: the undo role is blocked.
+        compare(button("qrc:/icons/chexiao.png").enableEvent, true);
+        toolbar.changeCxiao(1, "qrc:/icons/fanhui.png");
+        const redoButton = button("qrc:/icons/fanhui.png");
+        compare(redoButton.enableEvent, false);
+        mouseClick(redoButton);
+        verify(painter.canUndo);
+        verify(!painter.canRedo);
+    }
+
+    function test_undoBlockedWhileDrawingOff() {
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        mouseClick(button("qrc:/icons/penmodel.png"));
+        verify(!toolbar.drawAble);
+        mouseClick(button("qrc:/icons/chexiao.png"));
+        verify(painter.canUndo);
+    }
+
+    function test_clearButton() {
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        toolbar.drawWindow.backImage.visible = true;
+        mouseClick(button("qrc:/icons/clear.png"));
+        verify(!painter.canUndo);
+        verify(!toolbar.drawWindow.backImage.visible);
+    }
+
+    function test_boardChoice_data() {
+        return [{
+                "tag": "white",
+                "icon": "qrc:/icons/whiteBorad.png",
+                "color": "#ffffff"
+            }, {
+                "tag": "black",
+                "icon": "qrc:/icons/blackBoard.png",
+                "color": "#000000"
+            }, {
+                "tag": "transparent",
+                "icon": "qrc:/icons/draw.png",
+                "color": "#00000000"
+            }];
+    }
+
+    function test_boardChoice(data) {
+        const painter = drawingOn();
+        painter.penSize = 15;
+        toolbar.drawWindow.backImage.visible = true;
+        toolbar.changeBoradSelect(0, data.icon);
+        compare(String(toolbar.drawWindow.color), data.color);
+        verify(!toolbar.drawWindow.backImage.visible);
+        compare(painter.penSize, 3);
+        compare(toolbar.yanshiIcon, data.icon);
+    }
+
+    function test_chooserPlacement_data() {
+        return [{
+                "tag": "thickness, room on the right",
+                "button": "qrc:/icons/b.png",
+                "docked": false,
+                "seX": 33,
+                "seY": 357
+            }, {
+                "tag": "thickness, docked right",
+                "button": "qrc:/icons/b.png",
+                "docked": true,
+                "seX": -35,
+                "seY": 357
+            }, {
+                "tag": "menu, docked right",
+                "button": "qrc:/icons/menue.png",
+                "docked": true,
+                "seX": -35,
+                "seY": 357
+            }, {
+                "tag": "undo/redo",
+                "button": "qrc:/icons/chexiao.png",
+                "docked": false,
+                "seX": 33,
+                "seY": 182
+            }, {
+                "tag": "fade",
+                "button": "qrc:/icons/timer.png",
+                "docked": false,
+                "seX": 33,
+                "seY": 377
+            }, {
+                "tag": "repeat",
+                "button": "qrc:/icons/re.png",
+                "docked": false,
+                "seX": 33,
+                "seY": 390
+            }];
+    }
+
+    function test_chooserPlacement(data) {
+        const screenRight = toolbar.screen.virtualX + toolbar.screen.width;
+        toolbar.x = data.docked ? screenRight - toolbar.width : toolbar.screen.virtualX + 10;
+        toolbar.y = 0;
+        const chooser = hover(data.button);
+        verify(chooser !== null, "no chooser opened");
+        compare(toolbar.seX, data.seX);
+        compare(toolbar.seY, data.seY);
+        compare(chooser.x, toolbar.x + data.seX);
+        compare(chooser.y, toolbar.y + data.seY);
+    }
+
+    function test_chooserChoiceReachesToolbar() {
+        const painter = drawingOn();
+        const chooser = hover("qrc:/icons/line.png");
+        verify(chooser !== null);
+        waitForRendering(chooser.contentItem);
+        mouseClick(Finder.iconButton(chooser, "qrc:/icons/rect.png"));
+        compare(painter.drawMode, 3);
+        compare(toolbar.lineIcon, "qrc:/icons/rect.png");
+        tryCompare(toolbar, "selectWindow", null);
+    }
+
+    function test_choosersWhileDrawingOff_data() {
+        return [{
+                "tag": "pen",
+                "button": "qrc:/icons/pen.png",
+                "opens": false
+            }, {
+                "tag": "shape",
+                "button": "qrc:/icons/line.png",
+                "opens": false
+            }, {
+                "tag": "board",
+                "button": "qrc:/icons/whiteBorad.png",
+                "opens": false
+            }, {
+                "tag": "thickness",
+                "button": "qrc:/icons/b.png",
+                "opens": true
+            }, {
+                "tag": "undo/redo",
+                "button": "qrc:/icons/chexiao.png",
+                "opens": true
+            }, {
+                "tag": "menu",
+                "button": "qrc:/icons/menue.png",
+                "opens": true
+            }];
+    }
+
+    function test_choosersWhileDrawingOff(data) {
+        compare(hover(data.button) !== null, data.opens);
+    }
+
+    function test_blockedChoosersDoNotReport_data() {
+        return [{
+                "tag": "fade with drawing off",
+                "button": "qrc:/icons/timer.png",
+                "entry": "qrc:/icons/timer5.png",
+                "property": "deleteIcon"
+            }, {
+                "tag": "repeat with nothing to undo",
+                "button": "qrc:/icons/re.png",
+                "entry": "qrc:/icons/re5.png",
+                "property": "repeatIcon"
+            }];
+    }
+
+    function test_blockedChoosersDoNotReport(data) {
+        if (data.property === "repeatIcon")
+            drawingOn();
+        const before = toolbar[data.property];
+        const chooser = hover(data.button);
+        verify(chooser !== null);
+        verify(chooser.enableEvent);
+        waitForRendering(chooser.contentItem);
+        mouseClick(Finder.iconButton(chooser, data.entry));
+        compare(toolbar[data.property], before);
+        verify(toolbar.selectWindow !== null, "the blocked chooser closed");
+    }
+
+    function test_overlayClickClosesChooser() {
+        drawingOn();
+        verify(hover("qrc:/icons/b.png") !== null);
+        mouseClick(toolbar.drawWindow.painter, 400, 400);
+        compare(toolbar.selectWindow, null);
+    }
+
+    function test_collapse() {
+        const full = toolbar.height;
+        compare(full, Math.round(750 * toolbar.scaleFactor));
+        verify(hover("qrc:/icons/b.png") !== null);
+        mouseClick(button("qrc:/icons/down.png"));
+        compare(toolbar.height, Math.round(99 * toolbar.scaleFactor));
+        compare(toolbar.selectWindow, null);
+        mouseClick(button("qrc:/icons/up.png"));
+        compare(toolbar.height, full);
+    }
+
+    function test_dragByLogo() {
+        toolbar.x = 100;
+        toolbar.y = 50;
+        verify(hover("qrc:/icons/b.png") !== null);
+        const logo = button("qrc:/icons/logo.png");
+        mousePress(logo, 10, 10);
+        mouseMove(logo, 30, 25, -1, Qt.LeftButton);
+        compare(toolbar.selectWindow, null);
+        compare(toolbar.x, 120);
+        compare(toolbar.y, 65);
+        mouseRelease(logo, 10, 10);
+        verify(!toolbar.dragging);
+    }
+
+    function test_languageChangeShowsAgain() {
+        LanguageManager.languageChanged("en");
+        verify(!toolbar.visible);
+        tryCompare(toolbar, "visible", true, 1000);
+    }
+}
