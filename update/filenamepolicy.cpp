@@ -1,0 +1,60 @@
+#include "filenamepolicy.h"
+
+#include "atomicfile.h"
+
+#include <QStringList>
+
+namespace {
+
+// Names Windows maps to devices, whatever the extension.
+bool isDeviceName(const QString &part)
+{
+    const QString base = part.section(QLatin1Char('.'), 0, 0).toUpper();
+    static const QStringList devices{QStringLiteral("CON"), QStringLiteral("PRN"),
+                                     QStringLiteral("AUX"), QStringLiteral("NUL")};
+    if (devices.contains(base))
+        return true;
+    return base.size() == 4 && (base.startsWith(QLatin1String("COM")) ||
+                                base.startsWith(QLatin1String("LPT"))) &&
+           base.at(3) >= QLatin1Char('1') && base.at(3) <= QLatin1Char('9');
+}
+
+} // namespace
+
+QString FileNamePolicy::refusal(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("empty name");
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return QStringLiteral("control character");
+    }
+    if (name.contains(QLatin1Char('\\')))
+        return QStringLiteral("backslash");
+    // Covers drive letters ("C:x") and NTFS alternate streams ("x:stream").
+    if (name.contains(QLatin1Char(':')))
+        return QStringLiteral("colon");
+    if (name.startsWith(QLatin1Char('/')))
+        return QStringLiteral("absolute path");
+    static const QString reserved = QStringLiteral("<>\"|?*");
+    for (const QChar c : name) {
+        if (reserved.contains(c))
+            return QStringLiteral("reserved character");
+    }
+    const QStringList parts = name.split(QLatin1Char('/'));
+    for (const QString &part : parts) {
+        if (part.isEmpty())
+            return QStringLiteral("empty path component");
+        if (part == QLatin1String(".") || part == QLatin1String(".."))
+            return QStringLiteral("relative path component");
+        // Windows drops trailing dots and spaces, so "x." would land on "x".
+        if (part.endsWith(QLatin1Char('.')) || part.endsWith(QLatin1Char(' ')))
+            return QStringLiteral("trailing dot or space");
+        if (isDeviceName(part))
+            return QStringLiteral("device name");
+    }
+    // The downloader's own temporary files must never be a download target.
+    if (name.endsWith(QLatin1String(AtomicFile::temporarySuffix)))
+        return QStringLiteral("temporary file name");
+    return {};
+}

@@ -1,0 +1,386 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Cpp.MyComponents
+
+Window {
+    id: root
+
+    // Used when config.ini names no update address.
+    readonly property string defaultManifestUrl: "https://update.quillmark.invalid/update/update.json"
+    readonly property string defaultExeName: Qt.platform.os === "windows" ? "main.exe" : "main"
+
+    property string baseUrl: ""
+    property var files: []
+    property int currentFileIndex: 0
+    property real currentProgress: 0
+    property string currentFileName: ""
+    property bool downloadComplete: false
+    property int totalFiles: 0
+    property int downloadedFiles: 0
+    // File name -> SHA-256 hex digest, from the manifest's optional "sha256" member.
+    property var fileHashes: ({})
+
+    function createNetworkRequest(url) {
+        return requestComponent.createObject(root, {
+            "url": url
+        });
+    }
+
+    function isValidManifest(data) {
+        if (data === null || typeof data !== "object" || Array.isArray(data))
+            return false;
+        if (!data.appVersion || !Array.isArray(data.files))
+            return false;
+        for (let i = 0; i < data.files.length; ++i) {
+            if (typeof data.files[i] !== "string" || data.files[i].length === 0)
+                return false;
+        }
+        if (data.sha256 !== undefined && (data.sha256 === null || typeof data.sha256 !== "object" || Array.isArray(data.sha256)))
+            return false;
+        return true;
+    }
+
+    function checkUpdate() {
+        let url = settings.getIniValue("UPDATE", "UpdateURL");
+        if (!url)
+            url = defaultManifestUrl;
+        const installedVersion = settings.getIniValue("UPDATE", "APPVersion");
+        if (!installedVersion)
+            return;
+        const request = createNetworkRequest(url);
+        request.requestFinished.connect(function (status, response) {
+            request.destroy();
+            if (status !== 200) {
+                console.error("Failed to get version info, status:", status);
+                return;
+            }
+            let data;
+            try {
+                data = JSON.parse(response);
+                console.log("Server versionData:", JSON.stringify(data));
+                console.log("Current version:", installedVersion);
+            } catch (e) {
+                console.error("Error parsing version info:", e);
+                return;
+            }
+            if (!isValidManifest(data)) {
+                console.error("Invalid update data format");
+                return;
+            }
+            // Strict: a number never equals the stored text, and any difference updates.
+            if (data.appVersion === installedVersion) {
+                console.log("App is up to date");
+                onAllDownloadsCompleted();
+                return;
+            }
+            if (typeof data.uploadUrl !== "string" || data.uploadUrl.length === 0) {
+                console.error("Invalid update data format");
+                return;
+            }
+            baseUrl = data.uploadUrl + "/" + data.appVersion + "/";
+            fileHashes = data.sha256 !== undefined ? data.sha256 : {};
+            files = data.files;
+            console.log("Update needed:", baseUrl);
+            console.log("Files to download:", JSON.stringify(files));
+            if (files.length === 0) {
+                console.log("No files to download");
+                return;
+            }
+            totalFiles = files.length;
+            downloadCurrentFile();
+        });
+        request.send();
+    }
+
+    function downloadCurrentFile() {
+        if (currentFileIndex >= files.length) {
+            onAllDownloadsCompleted();
+            return;
+        }
+        const name = files[currentFileIndex];
+        currentFileName = name;
+        const url = baseUrl + name;
+        console.log("开始下载:", url);
+        downloadFile(url, name);
+    }
+
+    function downloadFile(url, fileName) {
+        currentProgress = 0;
+        console.log("开始使用C++下载:", url, "到", fileName);
+        // With a digest map every file must be listed in it; a missing entry fails the file.
+        let digest = "";
+        if (fileHashes !== null && Object.keys(fileHashes).length > 0) {
+            const value = fileHashes[fileName];
+            digest = typeof value === "string" && value.length > 0 ? value : "missing";
+            if (digest === "missing")
+                console.error("No SHA-256 digest for", fileName);
+        }
+        const downloader = settings.downloadFile(url, fileName, digest);
+        downloader.progressChanged.connect(function (progress) {
+            currentProgress = progress;
+        });
+        downloader.downloadFinished.connect(function (success) {
+            if (success) {
+                console.log("下载完成:", fileName);
+                downloadedFiles += 1;
+            } else {
+                console.error("下载失败:", fileName);
+            }
+            currentFileIndex += 1;
+            currentProgress = 0;
+            if (currentFileIndex >= files.length)
+                onAllDownloadsCompleted();
+            else
+                downloadCurrentFile();
+        });
+    }
+
+    function onAllDownloadsCompleted() {
+        downloadComplete = true;
+        console.log("所有文件下载完成");
+    }
+
+    function restartApplication() {
+        let exeName = settings.getIniValue("UPDATE", "EXEName");
+        if (!exeName)
+            exeName = defaultExeName;
+        settings.startExeAndExitApp(exeName);
+        root.close();
+    }
+
+    width: 500
+    height: 400
+    visible: true
+    flags: Qt.Window | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint
+    color: "transparent"
+    title: "软件更新"
+    onClosing: Qt.quit()
+    Component.onCompleted: {
+        root.raise();
+        root.requestActivate();
+        checkUpdate();
+    }
+
+    SettingsClazz {
+        id: settings
+    }
+
+    Component {
+        id: requestComponent
+
+        QtObject {
+            property string url
+
+            signal requestFinished(int status, string response)
+
+            function send() {
+                const xhr = new XMLHttpRequest();
+                const request = this;
+                xhr.onreadystatechange = function () {
+                    if (xhr.readyState === XMLHttpRequest.DONE)
+                        request.requestFinished(xhr.status, xhr.responseText);
+                };
+                xhr.open("GET", url);
+                xhr.send();
+            }
+        }
+    }
+
+    Rectangle {
+        id: panel
+
+        anchors.fill: parent
+        color: "#FFFFFF"
+        radius: 10
+        border.color: "#E0E0E0"
+        layer.enabled: true
+
+        ColumnLayout {
+            anchors.fill: parent
+            anchors.margins: 20
+            spacing: 15
+
+            Text {
+                Layout.fillWidth: true
+                text: root.downloadComplete ? "更新完成" : "正在下载更新"
+                font.bold: true
+                font.pixelSize: 20
+                horizontalAlignment: Text.AlignHCenter
+            }
+
+            Text {
+                objectName: "detailLine"
+                Layout.fillWidth: true
+                text: root.downloadComplete ? "所有文件已下载完成" : "正在下载文件: " + root.currentFileName + " (" + (root.currentFileIndex + 1) + "/" + root.totalFiles + ")"
+                color: "#666666"
+                font.pixelSize: 14
+                horizontalAlignment: Text.AlignHCenter
+                elide: Text.ElideMiddle
+            }
+
+            Rectangle {
+                id: track
+
+                visible: !root.downloadComplete
+                Layout.fillWidth: true
+                Layout.leftMargin: 10
+                Layout.rightMargin: 10
+                Layout.preferredHeight: 20
+                radius: 10
+                color: "#F0F0F0"
+
+                Rectangle {
+                    width: track.width * root.currentProgress
+                    height: parent.height
+                    radius: 10
+                    color: "#4CAF50"
+
+                    Behavior on width {
+                        NumberAnimation {
+                            duration: 300
+                        }
+                    }
+                }
+
+                Text {
+                    anchors.centerIn: parent
+                    text: Math.round(root.currentProgress * 100) + "%"
+                    font.pixelSize: 12
+                    font.bold: true
+                    color: root.currentProgress > 0.5 ? "white" : "#444444"
+                }
+            }
+
+            Rectangle {
+                visible: root.downloadComplete
+                Layout.alignment: Qt.AlignHCenter
+                Layout.topMargin: 10
+                Layout.bottomMargin: 10
+                Layout.preferredWidth: 80
+                Layout.preferredHeight: 80
+                radius: 40
+                color: "#4CAF50"
+
+                Text {
+                    anchors.centerIn: parent
+                    text: "✓"
+                    color: "white"
+                    font.pixelSize: 40
+                    font.bold: true
+                }
+            }
+
+            Item {
+                Layout.fillHeight: true
+            }
+
+            Button {
+                id: restartButton
+
+                objectName: "restartButton"
+                visible: root.downloadComplete
+                Layout.alignment: Qt.AlignHCenter
+                Layout.preferredWidth: 120
+                Layout.preferredHeight: 40
+                onClicked: root.restartApplication()
+
+                background: Rectangle {
+                    radius: 20
+                    color: restartButton.hovered ? "#0056b3" : "#007BFF"
+                }
+
+                contentItem: Text {
+                    text: "重启应用"
+                    color: "white"
+                    font.pixelSize: 14
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
+            }
+
+            Button {
+                id: cancelButton
+
+                objectName: "cancelButton"
+                visible: !root.downloadComplete
+                Layout.alignment: Qt.AlignHCenter
+                Layout.preferredWidth: 120
+                Layout.preferredHeight: 40
+                onClicked: root.close()
+
+                background: Rectangle {
+                    radius: 20
+                    color: cancelButton.hovered ? "#C62828" : "#E53935"
+                }
+
+                contentItem: Text {
+                    text: "取消"
+                    color: "white"
+                    font.pixelSize: 14
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
+            }
+
+            Text {
+                visible: !root.downloadComplete
+                Layout.fillWidth: true
+                text: "总进度: " + root.downloadedFiles + "/" + root.totalFiles + " 文件"
+                color: "#999999"
+                font.pixelSize: 12
+                horizontalAlignment: Text.AlignHCenter
+            }
+        }
+    }
+
+    // The top strip moves the frameless window.
+    MouseArea {
+        property point pressPoint
+
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        height: 50
+        onPressed: function (mouse) {
+            pressPoint = Qt.point(mouse.x, mouse.y);
+            console.log("中央区域拖拽开始");
+        }
+        onPositionChanged: function (mouse) {
+            if (!pressed)
+                return;
+            root.x += mouse.x - pressPoint.x;
+            root.y += mouse.y - pressPoint.y;
+        }
+    }
+
+    Rectangle {
+        id: closeButton
+
+        anchors.top: parent.top
+        anchors.right: parent.right
+        anchors.topMargin: 10
+        anchors.rightMargin: 10
+        width: 24
+        height: 24
+        radius: 12
+        color: closeArea.containsMouse ? "#CCCCCC" : "#E0E0E0"
+
+        Text {
+            anchors.centerIn: parent
+            text: "×"
+            font.pixelSize: 18
+        }
+
+        MouseArea {
+            id: closeArea
+
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: {
+                console.log("Close button clicked!");
+                root.close();
+            }
+        }
+    }
+}

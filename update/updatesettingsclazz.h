@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QtQml/qqmlregistration.h>
+
+class FileDownloader;
+
+// The updater's build of the documents' settings-and-services element: the same
+// store, config.ini and desktop services as the annotation program, with the
+// operations the updater needs (directories, raw file data, downloads).
+class SettingsClazz : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QVariant settingsValue READ settingsValue WRITE setSettingsValue NOTIFY
+                   settingsChanged FINAL)
+
+public:
+    // config.ini key (group "UPDATE") that raises the per-file size limit, in MiB.
+    static constexpr const char maxDownloadKey[] = "MaxDownloadMB";
+
+    explicit SettingsClazz(QObject *parent = nullptr);
+
+    QVariant settingsValue() const { return m_settingsValue; }
+    void setSettingsValue(const QVariant &value);
+
+    Q_INVOKABLE QVariant getAllSettings();
+    Q_INVOKABLE void addSetting(const QString &key, const QString &value);
+    Q_INVOKABLE void captureScreen();
+    Q_INVOKABLE QString selectSaveDirectory(const QString &currentPath = QString());
+    Q_INVOKABLE bool createDirectories(const QString &path);
+    Q_INVOKABLE bool saveFileData(const QString &filePath, const QByteArray &data);
+    Q_INVOKABLE bool saveFile(const QByteArray &data, const QString &fileName);
+    Q_INVOKABLE void startExeAndExitApp(const QString &exeName);
+    Q_INVOKABLE QVariant getIniValue(const QString &group, const QString &key);
+    // sha256: the expected hex digest of the file, or empty when the manifest has none.
+    Q_INVOKABLE FileDownloader *downloadFile(const QString &url, const QString &fileName,
+                                             const QString &sha256 = QString());
+
+signals:
+    void settingsChanged();
+
+private:
+    QVariant m_settingsValue;
+};

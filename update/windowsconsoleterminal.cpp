@@ -1,0 +1,14 @@
+#include "windowsconsoleterminal.h"
+
+#include <qt_windows.h>
+
+void WindowsConsoleTerminal::enableColours()
+{
+    const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
+    if (handle == INVALID_HANDLE_VALUE || handle == nullptr)
+        return;
+    DWORD mode = 0;
+    if (!GetConsoleMode(handle, &mode))
+        mode = 0;
+    SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+}
