@@ -3,22 +3,29 @@
 # QUILLMARK_DESKTOP_SIZE overrides the screen size (default 1920x1080).
 
 quillmark_start_desktop() {
-    local num
-    for num in $(seq 55 99); do
-        [ -e "/tmp/.X11-unix/X$num" ] || [ -e "/tmp/.X$num-lock" ] || break
-    done
     local size="${QUILLMARK_DESKTOP_SIZE:-1920x1080}"
-    Xvfb ":$num" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
+    local numfile
+    numfile="$(mktemp)"
+    # -displayfd lets the server pick a free display number itself, so parallel
+    # desktops never race for the same one.
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
     QUILLMARK_XVFB_PID=$!
+    local num=""
+    for _ in $(seq 1 100); do
+        num="$(tr -d '[:space:]' <"$numfile")"
+        [ -n "$num" ] && break
+        sleep 0.1
+    done
+    rm -f "$numfile"
+    if [ -z "$num" ]; then
+        echo "Could not start a virtual display (Xvfb)" >&2
+        return 1
+    fi
     export DISPLAY=":$num"
     for _ in $(seq 1 50); do
         xdpyinfo >/dev/null 2>&1 && break
         sleep 0.1
     done
-    if ! xdpyinfo >/dev/null 2>&1; then
-        echo "Could not start the virtual display :$num" >&2
-        return 1
-    fi
     openbox >/dev/null 2>&1 &
     QUILLMARK_OPENBOX_PID=$!
     trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
