@@ -36,8 +36,10 @@ void FileDownloader::startDownload(const QString &url, const QString &saveFilePa
 
     const QUrl address(url, QUrl::TolerantMode);
     const QString scheme = address.scheme().toLower();
-    if (!address.isValid() || (scheme != QLatin1String("https") && scheme != QLatin1String("http"))) {
-        qWarning() << "下载失败:" << "unsupported address" << url;
+    if (!address.isValid() ||
+        (scheme != QLatin1String("https") && scheme != QLatin1String("http"))) {
+        qWarning() << "下载失败:"
+                   << "unsupported address" << url;
         refuse(QStringLiteral("unsupported address"));
         return;
     }
@@ -78,7 +80,8 @@ void FileDownloader::startDownload(const QString &url, const QString &saveFilePa
 void FileDownloader::refuse(const QString &reason)
 {
     m_failure = reason;
-    QMetaObject::invokeMethod(this, [this] { finish(false); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { finish(false); }, Qt::QueuedConnection);
 }
 
 void FileDownloader::onReadyRead()
@@ -162,8 +165,7 @@ bool FileDownloader::verifyComplete(QString *reason) const
         const QByteArray actual = m_hash.result().toHex();
         if (actual != m_expectedSha256.trimmed().toLower()) {
             *reason = QStringLiteral("SHA-256 mismatch: expected %1, got %2")
-                          .arg(QString::fromLatin1(m_expectedSha256),
-                               QString::fromLatin1(actual));
+                          .arg(QString::fromLatin1(m_expectedSha256), QString::fromLatin1(actual));
             return false;
         }
     }

@@ -14,8 +14,8 @@ bool isDeviceName(const QString &part)
                                      QStringLiteral("AUX"), QStringLiteral("NUL")};
     if (devices.contains(base))
         return true;
-    return base.size() == 4 && (base.startsWith(QLatin1String("COM")) ||
-                                base.startsWith(QLatin1String("LPT"))) &&
+    return base.size() == 4 &&
+           (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT"))) &&
            base.at(3) >= QLatin1Char('1') && base.at(3) <= QLatin1Char('9');
 }
 

@@ -38,7 +38,8 @@ int main(int argc, char *argv[])
     const QUrl document(QString::fromLatin1(UpdateIdentity::windowDocument));
 
     QQmlContext *context = engine.rootContext();
-    context->setContextProperty(QStringLiteral("AppName"), QString::fromLatin1(UpdateIdentity::name));
+    context->setContextProperty(QStringLiteral("AppName"),
+                                QString::fromLatin1(UpdateIdentity::name));
     context->setContextProperty(QStringLiteral("AppVersion"),
                                 QString::fromLatin1(UpdateIdentity::version));
     context->setContextProperty(QStringLiteral("AppCompany"),

@@ -59,8 +59,8 @@ void SettingsClazz::addSetting(const QString &key, const QString &value)
         return;
     }
     const SettingsStore store;
-    qDebug() << "保存设置前，键:" << key << "旧值:"
-             << store.value(key, QStringLiteral("未设置")).toString();
+    qDebug() << "保存设置前，键:" << key
+             << "旧值:" << store.value(key, QStringLiteral("未设置")).toString();
     store.setValue(key, value);
     const QString stored = store.value(key).toString();
     qDebug() << "保存设置后，键:" << key << "新值:" << stored;

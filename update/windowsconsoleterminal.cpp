@@ -2,6 +2,10 @@
 
 #include <qt_windows.h>
 
+#ifndef ENABLE_VIRTUAL_TERMINAL_PROCESSING
+#define ENABLE_VIRTUAL_TERMINAL_PROCESSING 0x0004
+#endif
+
 void WindowsConsoleTerminal::enableColours()
 {
     const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);

@@ -22,12 +22,12 @@ public:
     {
         int status = 200;
         QByteArray body;
-        QByteArray location;       // sent as Location when not empty
-        bool sendLength = true;    // Content-Length header
-        qint64 closeAfter = -1;    // close the connection after this many body bytes
-        qint64 stallAfter = -1;    // send this many body bytes, then nothing more
-        int chunkSize = 0;         // > 0: send the body in chunks ...
-        int chunkDelay = 0;        // ... this many ms apart
+        QByteArray location;    // sent as Location when not empty
+        bool sendLength = true; // Content-Length header
+        qint64 closeAfter = -1; // close the connection after this many body bytes
+        qint64 stallAfter = -1; // send this many body bytes, then nothing more
+        int chunkSize = 0;      // > 0: send the body in chunks ...
+        int chunkDelay = 0;     // ... this many ms apart
     };
 
     explicit TestHttpServer(QObject *parent = nullptr);

@@ -72,8 +72,8 @@ void TestConsoleMessageHandler::lineFormat_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("line");
 
-    QTest::newRow("debug") << int(QtDebugMsg) << "开始下载:"
-                           << QByteArray("\x1b[37mDebug: 开始下载:\x1b[0m\n");
+    QTest::newRow("debug") << int(QtDebugMsg)
+                           << "开始下载:" << QByteArray("\x1b[37mDebug: 开始下载:\x1b[0m\n");
     QTest::newRow("info") << int(QtInfoMsg) << "i" << QByteArray("\x1b[36mInfo: i\x1b[0m\n");
     QTest::newRow("warning") << int(QtWarningMsg) << "w"
                              << QByteArray("\x1b[33mWarning: w\x1b[0m\n");

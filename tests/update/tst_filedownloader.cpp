@@ -206,7 +206,8 @@ void TestFileDownloader::unopenableTargetFailsFromTheEventLoop()
     m_server.setFile(QStringLiteral("/inner"), "x");
     FileDownloader downloader;
     QSignalSpy finished(&downloader, &FileDownloader::downloadFinished);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^无法创建文件用于下载:")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^无法创建文件用于下载:")));
     downloader.startDownload(m_server.url(QStringLiteral("/inner")), m_target);
     // Not yet: a caller connects after the call returns and must still hear it.
     QCOMPARE(finished.size(), 0);
@@ -257,7 +258,6 @@ void TestFileDownloader::keepsExecutablePermission()
     QVERIFY(success);
     QVERIFY(QFile::permissions(m_target) & QFile::ExeOwner);
 }
-
 
 void TestFileDownloader::misbehavingServer_data()
 {

@@ -40,7 +40,8 @@ void TestFileNamePolicy::names_data()
     QTest::newRow("empty") << "" << false;
     QTest::newRow("blank") << "   " << false;
     QTest::newRow("newline") << "a\nb" << false;
-    QTest::newRow("NUL character") << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b")) << false;
+    QTest::newRow("NUL character")
+        << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b")) << false;
     QTest::newRow("escape character") << "a\x1b[31m" << false;
     QTest::newRow("DEL character") << "a\x7f" << false;
     QTest::newRow("empty component") << "a//b" << false;

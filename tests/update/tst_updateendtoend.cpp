@@ -101,7 +101,8 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
 
     // The new build: the program (a script that leaves a mark when started), a file
     // in a sub-folder and a larger binary file.
-    const QByteArray program = "#!/bin/sh\necho \"new release started\" > \"$(dirname \"$0\")/started.txt\"\n";
+    const QByteArray program =
+        "#!/bin/sh\necho \"new release started\" > \"$(dirname \"$0\")/started.txt\"\n";
     QByteArray blob(700 * 1024, Qt::Uninitialized);
     QRandomGenerator(42).fillRange(reinterpret_cast<quint32 *>(blob.data()), blob.size() / 4);
     QVERIFY(writeFile(built + QStringLiteral("/Quillmark"), program, QFile::ExeOwner));
@@ -130,8 +131,9 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
     QProcess nginx;
     ProcessGuard nginxGuard{nginx};
     nginx.start(QStringLiteral(NGINX_PROGRAM),
-                {QStringLiteral("-p"), prefix, QStringLiteral("-c"), prefix + QStringLiteral("/nginx.conf"),
-                 QStringLiteral("-e"), prefix + QStringLiteral("/error.log"), QStringLiteral("-g"),
+                {QStringLiteral("-p"), prefix, QStringLiteral("-c"),
+                 prefix + QStringLiteral("/nginx.conf"), QStringLiteral("-e"),
+                 prefix + QStringLiteral("/error.log"), QStringLiteral("-g"),
                  QStringLiteral("daemon off; master_process off;")});
     QVERIFY(nginx.waitForStarted(5000));
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -147,7 +149,8 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
     QNetworkAccessManager network;
     QNetworkRequest check{QUrl(manifestUrl)};
     check.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-    QNetworkReply *answer = network.post(check, R"({"app":"quillmark","version":"2.1.2","os":"x"})");
+    QNetworkReply *answer =
+        network.post(check, R"({"app":"quillmark","version":"2.1.2","os":"x"})");
     QSignalSpy answered(answer, &QNetworkReply::finished);
     QVERIFY(answered.wait(10000));
     QCOMPARE(answer->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
@@ -189,12 +192,14 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
 
     for (const QString &name : {QStringLiteral("Quillmark"), QStringLiteral("data.bin"),
                                 QStringLiteral("translations/app_en.qm")}) {
-        QCOMPARE(readFile(app + QLatin1Char('/') + name), readFile(built + QLatin1Char('/') + name));
+        QCOMPARE(readFile(app + QLatin1Char('/') + name),
+                 readFile(built + QLatin1Char('/') + name));
     }
     QVERIFY(QFileInfo(app + QStringLiteral("/Quillmark")).isExecutable());
     QCOMPARE(QDir(app).entryList({QStringLiteral("*.update-part")}, QDir::Files).size(), 0);
     // Coloured lines on standard error.
-    QVERIFY(log.contains("\x1b[37mDebug: 开始下载: \"" + base.toUtf8() + "/update/2.1.3/Quillmark\""));
+    QVERIFY(
+        log.contains("\x1b[37mDebug: 开始下载: \"" + base.toUtf8() + "/update/2.1.3/Quillmark\""));
     QVERIFY(log.contains("\x1b[37mDebug: 下载完成: \"" + app.toUtf8() + "/data.bin\" 大小: " +
                          QByteArray::number(blob.size()) + " 字节\x1b[0m\n"));
     QVERIFY(log.contains("\x1b[37mDebug: 所有文件下载完成\x1b[0m\n"));
@@ -202,12 +207,13 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
 
     // The completed window: press "重启应用" (centred, 20 px above the bottom edge).
     QString window;
-    QTRY_VERIFY_WITH_TIMEOUT(!(window = xdotool({QStringLiteral("search"), QStringLiteral("--pid"),
-                                                 QString::number(updater.processId()),
-                                                 QStringLiteral("--name"), QStringLiteral("软件更新")})
-                                   .section(QLatin1Char('\n'), 0, 0))
-                                  .isEmpty(),
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(window = xdotool({QStringLiteral("search"), QStringLiteral("--pid"),
+                            QString::number(updater.processId()), QStringLiteral("--name"),
+                            QStringLiteral("软件更新")})
+                       .section(QLatin1Char('\n'), 0, 0))
+             .isEmpty(),
+        10000);
     QTest::qWait(500);
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("250"),
              QStringLiteral("360"), QStringLiteral("click"), QStringLiteral("1")});

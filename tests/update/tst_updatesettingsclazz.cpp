@@ -127,7 +127,8 @@ void TestUpdateSettingsClazz::createDirectories()
     QFile blocker(m_payload + QStringLiteral("/file"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Failed to create directory:")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^Failed to create directory:")));
     QVERIFY(!settings.createDirectories(m_payload + QStringLiteral("/file/sub")));
 }
 
@@ -137,12 +138,12 @@ void TestUpdateSettingsClazz::saveFileData_data()
     QTest::addColumn<bool>("saved");
     QTest::addColumn<QByteArray>("content");
 
-    QTest::newRow("plain bytes unchanged") << QByteArray("aGVsbG8=\x01\xff") << true
-                                           << QByteArray("aGVsbG8=\x01\xff");
-    QTest::newRow("data URL decoded") << QByteArray("data:text/plain;base64,aGVsbG8=") << true
-                                      << QByteArray("hello");
-    QTest::newRow("data URL without comma") << QByteArray("data:nocomma") << false
-                                            << QByteArray("<missing>");
+    QTest::newRow("plain bytes unchanged")
+        << QByteArray("aGVsbG8=\x01\xff") << true << QByteArray("aGVsbG8=\x01\xff");
+    QTest::newRow("data URL decoded")
+        << QByteArray("data:text/plain;base64,aGVsbG8=") << true << QByteArray("hello");
+    QTest::newRow("data URL without comma")
+        << QByteArray("data:nocomma") << false << QByteArray("<missing>");
 }
 
 void TestUpdateSettingsClazz::saveFileData()
@@ -237,11 +238,13 @@ void TestUpdateSettingsClazz::deploymentRaisesTheSizeLimit()
     SettingsClazz settings;
     IniConfig().setValue(QStringLiteral("UPDATE"), QLatin1String(SettingsClazz::maxDownloadKey),
                          QStringLiteral("1"));
-    QVERIFY(!download(settings, m_server.url(QStringLiteral("/big")), QStringLiteral("payload/big")));
+    QVERIFY(
+        !download(settings, m_server.url(QStringLiteral("/big")), QStringLiteral("payload/big")));
     QVERIFY(!QFile::exists(m_payload + QStringLiteral("/big")));
     IniConfig().setValue(QStringLiteral("UPDATE"), QLatin1String(SettingsClazz::maxDownloadKey),
                          QStringLiteral("4"));
-    QVERIFY(download(settings, m_server.url(QStringLiteral("/big")), QStringLiteral("payload/big")));
+    QVERIFY(
+        download(settings, m_server.url(QStringLiteral("/big")), QStringLiteral("payload/big")));
     QCOMPARE(QFileInfo(m_payload + QStringLiteral("/big")).size(), qint64(big.size()));
 }
 

@@ -206,24 +206,29 @@ void TestUpdateWindow::invalidManifestChangesNothing_data()
 
     const QByteArray upload = m_server.url(QStringLiteral("/update")).toLatin1();
     QTest::newRow("not JSON") << QByteArray("<html>maintenance</html>") << 200;
-    QTest::newRow("truncated JSON") << QByteArray("{\"appVersion\": \"2.1.3\", \"files\": [") << 200;
+    QTest::newRow("truncated JSON")
+        << QByteArray("{\"appVersion\": \"2.1.3\", \"files\": [") << 200;
     QTest::newRow("null") << QByteArray("null") << 200;
     QTest::newRow("array") << QByteArray("[\"payload/a.txt\"]") << 200;
-    QTest::newRow("no files") << "{\"appVersion\":\"2.1.3\",\"uploadUrl\":\"" + upload + "\"}" << 200;
+    QTest::newRow("no files") << "{\"appVersion\":\"2.1.3\",\"uploadUrl\":\"" + upload + "\"}"
+                              << 200;
     QTest::newRow("files not a list")
         << "{\"appVersion\":\"2.1.3\",\"files\":\"payload/a.txt\",\"uploadUrl\":\"" + upload + "\"}"
         << 200;
     QTest::newRow("file name not a string")
-        << "{\"appVersion\":\"2.1.3\",\"files\":[{\"name\":\"a\"}],\"uploadUrl\":\"" + upload + "\"}"
+        << "{\"appVersion\":\"2.1.3\",\"files\":[{\"name\":\"a\"}],\"uploadUrl\":\"" + upload +
+               "\"}"
         << 200;
     QTest::newRow("empty version")
         << "{\"appVersion\":\"\",\"files\":[\"payload/a.txt\"],\"uploadUrl\":\"" + upload + "\"}"
         << 200;
-    QTest::newRow("no uploadUrl") << QByteArray("{\"appVersion\":\"2.1.3\",\"files\":[\"payload/a.txt\"]}")
+    QTest::newRow("no uploadUrl") << QByteArray(
+                                         "{\"appVersion\":\"2.1.3\",\"files\":[\"payload/a.txt\"]}")
                                   << 200;
     QTest::newRow("digest map not a map")
         << "{\"appVersion\":\"2.1.3\",\"files\":[\"payload/a.txt\"],\"sha256\":[\"x\"],"
-           "\"uploadUrl\":\"" + upload + "\"}"
+           "\"uploadUrl\":\"" +
+               upload + "\"}"
         << 200;
     QTest::newRow("status 500") << QByteArray("{}") << 500;
 }
@@ -251,8 +256,9 @@ void TestUpdateWindow::unsafeNamesAreSkipped()
     configure();
     const QString absolute = QDir::tempPath() + QStringLiteral("/escaped.txt");
     QFile::remove(absolute);
-    publish(manifest({QStringLiteral("../escaped.txt"), QStringLiteral("payload/../../escaped.txt"),
-                      absolute, QStringLiteral("C:\\escaped.txt"), QStringLiteral("payload/ok.txt")}));
+    publish(
+        manifest({QStringLiteral("../escaped.txt"), QStringLiteral("payload/../../escaped.txt"),
+                  absolute, QStringLiteral("C:\\escaped.txt"), QStringLiteral("payload/ok.txt")}));
     m_server.setFile(QStringLiteral("/update/escaped.txt"), "escaped");
     m_server.setFile(QStringLiteral("/escaped.txt"), "escaped");
     m_server.setFile(QStringLiteral("/update/2.1.3/payload/ok.txt"), "ok");
@@ -286,11 +292,12 @@ void TestUpdateWindow::numberVersionAlwaysDiffers()
 void TestUpdateWindow::digestMismatchKeepsTheInstalledFile()
 {
     configure();
-    QJsonObject hashed = manifest({QStringLiteral("payload/good.txt"),
-                                   QStringLiteral("payload/bad.txt"),
-                                   QStringLiteral("payload/unlisted.txt")});
+    QJsonObject hashed =
+        manifest({QStringLiteral("payload/good.txt"), QStringLiteral("payload/bad.txt"),
+                  QStringLiteral("payload/unlisted.txt")});
     const auto hex = [](const QByteArray &data) {
-        return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
+        return QString::fromLatin1(
+            QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
     };
     hashed.insert(QStringLiteral("sha256"),
                   QJsonObject{{QStringLiteral("payload/good.txt"), hex("good")},

@@ -23,8 +23,8 @@ Window {
 
     function createNetworkRequest(url) {
         return requestComponent.createObject(root, {
-            "url": url
-        });
+                "url": url
+            });
     }
 
     function isValidManifest(data) {
@@ -50,46 +50,46 @@ Window {
             return;
         const request = createNetworkRequest(url);
         request.requestFinished.connect(function (status, response) {
-            request.destroy();
-            if (status !== 200) {
-                console.error("Failed to get version info, status:", status);
-                return;
-            }
-            let data;
-            try {
-                data = JSON.parse(response);
-                console.log("Server versionData:", JSON.stringify(data));
-                console.log("Current version:", installedVersion);
-            } catch (e) {
-                console.error("Error parsing version info:", e);
-                return;
-            }
-            if (!isValidManifest(data)) {
-                console.error("Invalid update data format");
-                return;
-            }
-            // Strict: a number never equals the stored text, and any difference updates.
-            if (data.appVersion === installedVersion) {
-                console.log("App is up to date");
-                onAllDownloadsCompleted();
-                return;
-            }
-            if (typeof data.uploadUrl !== "string" || data.uploadUrl.length === 0) {
-                console.error("Invalid update data format");
-                return;
-            }
-            baseUrl = data.uploadUrl + "/" + data.appVersion + "/";
-            fileHashes = data.sha256 !== undefined ? data.sha256 : {};
-            files = data.files;
-            console.log("Update needed:", baseUrl);
-            console.log("Files to download:", JSON.stringify(files));
-            if (files.length === 0) {
-                console.log("No files to download");
-                return;
-            }
-            totalFiles = files.length;
-            downloadCurrentFile();
-        });
+                request.destroy();
+                if (status !== 200) {
+                    console.error("Failed to get version info, status:", status);
+                    return;
+                }
+                let data;
+                try {
+                    data = JSON.parse(response);
+                    console.log("Server versionData:", JSON.stringify(data));
+                    console.log("Current version:", installedVersion);
+                } catch (e) {
+                    console.error("Error parsing version info:", e);
+                    return;
+                }
+                if (!isValidManifest(data)) {
+                    console.error("Invalid update data format");
+                    return;
+                }
+                // Strict: a number never equals the stored text, and any difference updates.
+                if (data.appVersion === installedVersion) {
+                    console.log("App is up to date");
+                    onAllDownloadsCompleted();
+                    return;
+                }
+                if (typeof data.uploadUrl !== "string" || data.uploadUrl.length === 0) {
+                    console.error("Invalid update data format");
+                    return;
+                }
+                baseUrl = data.uploadUrl + "/" + data.appVersion + "/";
+                fileHashes = data.sha256 !== undefined ? data.sha256 : {};
+                files = data.files;
+                console.log("Update needed:", baseUrl);
+                console.log("Files to download:", JSON.stringify(files));
+                if (files.length === 0) {
+                    console.log("No files to download");
+                    return;
+                }
+                totalFiles = files.length;
+                downloadCurrentFile();
+            });
         request.send();
     }
 
@@ -118,22 +118,22 @@ Window {
         }
         const downloader = settings.downloadFile(url, fileName, digest);
         downloader.progressChanged.connect(function (progress) {
-            currentProgress = progress;
-        });
+                currentProgress = progress;
+            });
         downloader.downloadFinished.connect(function (success) {
-            if (success) {
-                console.log("下载完成:", fileName);
-                downloadedFiles += 1;
-            } else {
-                console.error("下载失败:", fileName);
-            }
-            currentFileIndex += 1;
-            currentProgress = 0;
-            if (currentFileIndex >= files.length)
-                onAllDownloadsCompleted();
-            else
-                downloadCurrentFile();
-        });
+                if (success) {
+                    console.log("下载完成:", fileName);
+                    downloadedFiles += 1;
+                } else {
+                    console.error("下载失败:", fileName);
+                }
+                currentFileIndex += 1;
+                currentProgress = 0;
+                if (currentFileIndex >= files.length)
+                    onAllDownloadsCompleted();
+                else
+                    downloadCurrentFile();
+            });
     }
 
     function onAllDownloadsCompleted() {
@@ -236,7 +236,7 @@ Window {
                     radius: 10
                     color: "#4CAF50"
 
-                    Behavior on width {
+                    Behavior on width  {
                         NumberAnimation {
                             duration: 300
                         }
