@@ -17,6 +17,7 @@ Window {
     property Window selectWindow: null
     property Window settingWindow: null
     property Window aboutWindow: null
+    property Window updateW: null
     property string penIcon: "qrc:/icons/pen.png"
     property string lineIcon: "qrc:/icons/line.png"
     property string cuxiIcon: "qrc:/icons/b.png"
@@ -37,6 +38,7 @@ Window {
     // Home of the help page.
     property string siteUrl: "https://quillmark.example.org"
     readonly property alias fadeTimer: fadeTimer
+    readonly property bool onX11: Qt.platform.pluginName === "xcb"
 
     readonly property int buttonWidth: Math.round(50 * scaleFactor)
     readonly property int buttonHeight: Math.round(40 * scaleFactor)
@@ -102,8 +104,23 @@ Window {
         overlay.clickDrawWin.connect(closeF);
         overlay.showFullScreen();
         overlay.resetDraw();
+        stayAbove(overlay);
         window.raise();
         return overlay;
+    }
+
+    // On X11 the toolbar is a transient of the overlay: window managers there
+    // lift a focused window that covers the screen above always-on-top ones,
+    // but keep transients above their parent. The tie is read when the window
+    // is mapped, hence the hide and show.
+    function stayAbove(overlay) {
+        if (!onX11 || window.transientParent === overlay)
+            return;
+        window.transientParent = overlay;
+        if (window.visible) {
+            window.hide();
+            window.show();
+        }
     }
 
     function switchDrawing() {
@@ -143,6 +160,9 @@ Window {
         };
         if (blocked !== undefined)
             properties.enableEvent = blocked;
+        // Keeps the chooser above the toolbar, itself above the overlay (X11).
+        if (onX11)
+            properties.transientParent = window;
         const chooser = createWindow("qrc:/select.qml", properties);
         if (!chooser)
             return null;
@@ -382,9 +402,68 @@ Window {
         if (!about)
             return;
         aboutWindow = about;
+        about.checkUpdate.connect(showUpdate);
         seX = currentRightMargin() <= 400 ? -400 : 60;
         about.x = window.x + seX;
         window.raise();
+    }
+
+    // POSTs data as JSON; resolves with the answer text on a 2xx status.
+    function post(url, data) {
+        return new Promise((resolve, reject) => {
+            const xhr = new XMLHttpRequest();
+            xhr.onreadystatechange = () => {
+                if (xhr.readyState !== XMLHttpRequest.DONE)
+                    return;
+                if (xhr.status >= 200 && xhr.status <= 299)
+                    resolve(xhr.responseText);
+                else if (xhr.status === 0)
+                    reject(new Error("Network error"));
+                else
+                    reject(new Error("Request failed with status " + xhr.status));
+            };
+            xhr.open("POST", url);
+            xhr.setRequestHeader("Content-Type", "application/json");
+            xhr.send(JSON.stringify(data));
+        });
+    }
+
+    // Once per start: asks the update server whether an update is offered.
+    function checkForUpdate() {
+        const os = settings.getSysInfo();
+        console.log("check update url:", updateCheckUrl, os);
+        if (!updateCheckUrl)
+            return;
+        post(updateCheckUrl, {
+                "app": "quillmark",
+                "version": appVersion,
+                "os": os
+            }).then(text => {
+                if (!text)
+                    return;
+                console.log("main check update", text);
+                try {
+                    if (JSON.parse(text).push)
+                        showUpdate();
+                } catch (e) {
+                    console.log("");
+                }
+            }, () => {});
+    }
+
+    // Each call opens a new prompt; it shows itself only when an update is offered.
+    function showUpdate() {
+        if (!updateCheckUrl)
+            return;
+        const prompt = createWindow("qrc:/showUpdate.qml", {
+                "updateCheckUrl": updateCheckUrl,
+                "appVersion": appVersion
+            });
+        if (!prompt)
+            return;
+        updateW = prompt;
+        prompt.needUpdate.connect(closeAbout);
+        prompt.checkIsUpdate();
     }
 
     function closeAbout(isUpdate) {
@@ -411,7 +490,9 @@ Window {
 
     title: "主窗口"
     color: "transparent"
-    flags: Qt.Window | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint
+    // A tool window on X11, where only such windows carry their tie to the
+    // overlay (see stayAbove()).
+    flags: Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint | (onX11 ? Qt.Tool : Qt.Window)
     width: buttonWidth
     height: Math.round((collapsed ? 99 : 750) * scaleFactor)
     visible: true
@@ -426,6 +507,7 @@ Window {
         updateCheckUrl = String(settings.getIniValue("UPDATE", "UpdateURL"));
         window.raise();
         loadSettings();
+        checkForUpdate();
     }
 
     SettingsClazz {

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Cpp.MyComponents
+import "updatemanifest.js" as Manifest
 
 Window {
     id: root
@@ -28,17 +29,7 @@ Window {
     }
 
     function isValidManifest(data) {
-        if (data === null || typeof data !== "object" || Array.isArray(data))
-            return false;
-        if (!data.appVersion || !Array.isArray(data.files))
-            return false;
-        for (let i = 0; i < data.files.length; ++i) {
-            if (typeof data.files[i] !== "string" || data.files[i].length === 0)
-                return false;
-        }
-        if (data.sha256 !== undefined && (data.sha256 === null || typeof data.sha256 !== "object" || Array.isArray(data.sha256)))
-            return false;
-        return true;
+        return Manifest.isValid(data);
     }
 
     function checkUpdate() {
@@ -68,8 +59,7 @@ Window {
                     console.error("Invalid update data format");
                     return;
                 }
-                // Strict: a number never equals the stored text, and any difference updates.
-                if (data.appVersion === installedVersion) {
+                if (!Manifest.offersUpdate(data.appVersion, installedVersion)) {
                     console.log("App is up to date");
                     onAllDownloadsCompleted();
                     return;

@@ -1,0 +1,269 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Cpp.MyComponents
+import "updatemanifest.js" as Manifest
+
+// The update prompt: reads the manifest, and when it offers another version with
+// files, shows the version and its notes and hands over to the updater.
+Window {
+    id: root
+
+    property string appVersion: "0.0.0"
+    property string updateCheckUrl: ""
+    property var filesToDownload: []
+    property var msgList: []
+    property string updateVersion: ""
+    readonly property string updaterName: Qt.platform.os === "windows" ? "Update.exe" : "Update"
+    // Height of the close button plus its margin: the strip above the drag area.
+    readonly property int dragTop: 34
+
+    signal needUpdate(bool isUpdate)
+
+    function createNetworkRequest(url) {
+        return requestComponent.createObject(root, {
+                "url": url
+            });
+    }
+
+    function checkIsUpdate() {
+        if (!updateCheckUrl)
+            return;
+        const request = createNetworkRequest(updateCheckUrl);
+        request.requestFinished.connect(function (status, response) {
+                request.destroy();
+                console.log("Version check status:", status);
+                judgeManifest(status, response);
+            });
+        request.send();
+    }
+
+    // Decides on the answer to the manifest request; split from the request so
+    // that every outcome can be driven directly.
+    function judgeManifest(status, response) {
+        if (status !== 200) {
+            console.error("Failed to get version info, status:", status);
+            return;
+        }
+        let data;
+        try {
+            data = JSON.parse(response);
+        } catch (e) {
+            console.error("Error parsing version info:", e);
+            return;
+        }
+        console.log("Server version:", data !== null && typeof data === "object" ? data.appVersion : data);
+        console.log("Current version:", appVersion);
+        if (!Manifest.isValid(data)) {
+            console.error("Invalid update data format");
+            return;
+        }
+        if (Array.isArray(data.msg))
+            msgList = data.msg.map(line => String(line));
+        else if (data.msg !== undefined && data.msg !== null)
+            msgList = [String(data.msg)];
+        updateVersion = String(data.appVersion);
+        if (!Manifest.offersUpdate(data.appVersion, appVersion)) {
+            console.log("App is up to date");
+            needUpdate(false);
+            return;
+        }
+        filesToDownload = data.files;
+        console.log("Files to download:", JSON.stringify(filesToDownload));
+        if (filesToDownload.length === 0) {
+            console.log("No files to download");
+            return;
+        }
+        root.show();
+        root.raise();
+        settings.setIniValue("UPDATE", "APPVersion", appVersion);
+        needUpdate(true);
+    }
+
+    // Starts the updater, which quits this program; when the updater is missing
+    // the button stops reacting so that it is not started twice.
+    function takeUpdate() {
+        settings.startExeAndExitApp(updaterName);
+        updateArea.visible = false;
+    }
+
+    title: "升级到新版本"
+    width: 400
+    height: 320
+    flags: Qt.Window | Qt.FramelessWindowHint
+    color: "transparent"
+    visible: false
+    Component.onCompleted: console.log("主窗口已加载完成")
+
+    SettingsClazz {
+        id: settings
+    }
+
+    Component {
+        id: requestComponent
+
+        QtObject {
+            property string url
+            property var xhr: null
+
+            signal requestFinished(int status, string response)
+
+            function send() {
+                xhr = new XMLHttpRequest();
+                const request = this;
+                xhr.onreadystatechange = function () {
+                    if (xhr.readyState === XMLHttpRequest.DONE)
+                        request.requestFinished(xhr.status, xhr.responseText);
+                };
+                xhr.open("GET", url);
+                xhr.send();
+            }
+
+            // A prompt closed before the answer came must not hear it.
+            Component.onDestruction: {
+                if (xhr) {
+                    xhr.onreadystatechange = function () {};
+                    xhr.abort();
+                }
+            }
+        }
+    }
+
+    Rectangle {
+        id: panel
+
+        anchors.fill: parent
+        color: "#FFFFFF"
+        radius: 10
+        border.color: "#E0E0E0"
+        layer.enabled: true
+
+        ColumnLayout {
+            anchors.fill: parent
+            anchors.margins: 20
+            spacing: 15
+
+            Text {
+                objectName: "titleText"
+                Layout.fillWidth: true
+                text: qsTr("升级到新版本  V") + root.updateVersion
+                font.bold: true
+                font.pixelSize: 20
+                horizontalAlignment: Text.AlignHCenter
+                elide: Text.ElideRight
+            }
+
+            Column {
+                objectName: "notes"
+                Layout.fillWidth: true
+                Layout.leftMargin: 20
+                spacing: 8
+
+                Repeater {
+                    model: root.msgList
+
+                    Text {
+                        width: parent.width
+                        text: modelData
+                        font.pixelSize: 14
+                        color: "#444444"
+                        wrapMode: Text.Wrap
+                    }
+                }
+            }
+
+            Item {
+                Layout.fillHeight: true
+            }
+
+            Rectangle {
+                id: updateButton
+
+                objectName: "updateButton"
+                Layout.alignment: Qt.AlignHCenter
+                Layout.preferredWidth: 120
+                Layout.preferredHeight: 40
+                radius: 20
+                color: "#007BFF"
+
+                Text {
+                    anchors.centerIn: parent
+                    text: qsTr("立即体验")
+                    color: "white"
+                    font.pixelSize: 14
+                }
+
+                MouseArea {
+                    id: updateArea
+
+                    objectName: "updateArea"
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: root.takeUpdate()
+                }
+            }
+        }
+    }
+
+    // Drags the frameless prompt from anywhere below the close button except the
+    // update button, whose presses pass through to it.
+    MouseArea {
+        id: dragArea
+
+        property point pressPoint
+
+        function overButton(mouse) {
+            const p = mapToItem(updateButton, mouse.x, mouse.y);
+            return updateButton.contains(p);
+        }
+
+        objectName: "dragArea"
+        anchors.fill: parent
+        anchors.topMargin: root.dragTop
+        onPressed: function (mouse) {
+            if (overButton(mouse)) {
+                mouse.accepted = false;
+                return;
+            }
+            pressPoint = Qt.point(mouse.x, mouse.y);
+            console.log("中央区域拖拽开始");
+        }
+        onPositionChanged: function (mouse) {
+            if (!pressed || overButton(mouse))
+                return;
+            root.x += mouse.x - pressPoint.x;
+            root.y += mouse.y - pressPoint.y;
+        }
+    }
+
+    Rectangle {
+        id: closeButton
+
+        objectName: "closeButton"
+        anchors.top: parent.top
+        anchors.right: parent.right
+        anchors.topMargin: 10
+        anchors.rightMargin: 10
+        width: 24
+        height: 24
+        radius: 12
+        color: closeArea.containsMouse ? "#CCCCCC" : "#E0E0E0"
+
+        Text {
+            anchors.centerIn: parent
+            text: "×"
+            font.pixelSize: 18
+        }
+
+        MouseArea {
+            id: closeArea
+
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: {
+                console.log("Close button clicked!");
+                root.close();
+            }
+        }
+    }
+}

@@ -1,0 +1,293 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <signal.h>
+#include <sys/types.h>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+QString xdotool(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(5000);
+    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+// The first visible window of a process with the given title, or an empty id.
+QString visibleWindow(qint64 pid, const QString &title)
+{
+    return xdotool({QStringLiteral("search"), QStringLiteral("--all"),
+                    QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(pid),
+                    QStringLiteral("--name"), title})
+        .section(QLatin1Char('\n'), 0, 0);
+}
+
+void stopProcess(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+}
+
+// A release published with the repository's tool and served by nginx on loopback.
+class ReleaseServer
+{
+public:
+    ~ReleaseServer() { stopProcess(m_nginx); }
+
+    bool start(const QString &version)
+    {
+        const QString built = m_dir.filePath(QStringLiteral("built"));
+        const QString release = m_dir.filePath(QStringLiteral("release"));
+        const QString prefix = m_dir.filePath(QStringLiteral("nginx"));
+        QDir().mkpath(prefix);
+        if (!writeFile(built + QStringLiteral("/data.bin"), "new data") ||
+            !writeFile(built + QStringLiteral("/notes/readme.txt"), "new notes"))
+            return false;
+        const quint16 port = freePort();
+        const QString base = QStringLiteral("http://127.0.0.1:%1").arg(port);
+        m_manifestUrl = base + QStringLiteral("/update/update.json");
+
+        QProcess publish;
+        publish.start(QStringLiteral(CMAKE_PROGRAM),
+                      {QStringLiteral("-DAPP_DIR=") + built, QStringLiteral("-DVERSION=") + version,
+                       QStringLiteral("-DOUT=") + release, QStringLiteral("-DBASE_URL=") + base,
+                       QStringLiteral("-DMSG=新版本;修复问题"), QStringLiteral("-P"),
+                       QStringLiteral(PUBLISH_SCRIPT)});
+        if (!publish.waitForFinished(30000) || publish.exitCode() != 0)
+            return false;
+
+        QString config = QString::fromUtf8(readFile(QStringLiteral(NGINX_TEMPLATE)));
+        config.replace(QStringLiteral("@LISTEN@"), QStringLiteral("127.0.0.1:%1").arg(port));
+        config.replace(QStringLiteral("@ROOT@"), release);
+        config.replace(QStringLiteral("@PREFIX@"), prefix);
+        if (!writeFile(prefix + QStringLiteral("/nginx.conf"), config.toUtf8()))
+            return false;
+        m_nginx.start(QStringLiteral(NGINX_PROGRAM),
+                      {QStringLiteral("-p"), prefix, QStringLiteral("-c"),
+                       prefix + QStringLiteral("/nginx.conf"), QStringLiteral("-e"),
+                       prefix + QStringLiteral("/error.log"), QStringLiteral("-g"),
+                       QStringLiteral("daemon off; master_process off;")});
+        if (!m_nginx.waitForStarted(5000))
+            return false;
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, port);
+            if (socket.waitForConnected(200))
+                return true;
+            QTest::qWait(100);
+        }
+        return false;
+    }
+
+    QString manifestUrl() const { return m_manifestUrl; }
+    QString builtFile(const QString &name) const
+    {
+        return m_dir.filePath(QStringLiteral("built/") + name);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_nginx;
+    QString m_manifestUrl;
+};
+
+// An installed Quillmark (and optionally the updater) in an application directory
+// of its own, with its own settings store and single-instance socket folder.
+class InstalledProgram
+{
+public:
+    InstalledProgram(const QString &manifestUrl, bool withUpdater)
+    {
+        m_ok =
+            QFile::copy(QStringLiteral(QUILLMARK_PROGRAM), appFile(QStringLiteral("Quillmark"))) &&
+            (!withUpdater ||
+             QFile::copy(QStringLiteral(UPDATE_PROGRAM), appFile(QStringLiteral("Update")))) &&
+            writeFile(appFile(QStringLiteral("config.ini")),
+                      "[UPDATE]\nUpdateURL=" + manifestUrl.toUtf8() + "\nAPPVersion=1.0.0\n") &&
+            writeFile(appFile(QStringLiteral("data.bin")), "old data");
+        QDir().mkpath(m_home.filePath(QStringLiteral("tmp")));
+    }
+    ~InstalledProgram() { stopProcess(m_process); }
+
+    bool ok() const { return m_ok; }
+    QString appFile(const QString &name) const { return m_app.filePath(name); }
+    QProcess &process() { return m_process; }
+    QString log() const
+    {
+        return QString::fromUtf8(readFile(m_home.filePath(QStringLiteral("log.txt"))));
+    }
+
+    bool start()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        env.insert(QStringLiteral("TMPDIR"), m_home.filePath(QStringLiteral("tmp")));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        m_process.setProcessEnvironment(env);
+        m_process.setWorkingDirectory(m_app.path());
+        // A file rather than a pipe: the updater inherits it and outlives this program.
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.setStandardOutputFile(m_home.filePath(QStringLiteral("log.txt")));
+        m_process.start(appFile(QStringLiteral("Quillmark")), {});
+        return m_process.waitForStarted(5000);
+    }
+
+private:
+    QTemporaryDir m_app;
+    QTemporaryDir m_home;
+    QProcess m_process;
+    bool m_ok = false;
+};
+
+} // namespace
+
+// The annotation program's side of updating against nginx on loopback: the start-up
+// check, the prompt, and the hand-over to the Update program.
+class TestQuillmarkUpdate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startupCheckOpensPromptOnlyForOtherVersion_data();
+    void startupCheckOpensPromptOnlyForOtherVersion();
+    void takingUpdateStartsUpdaterAndQuits();
+};
+
+void TestQuillmarkUpdate::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs an X display (scripts/test.sh starts one)");
+    if (!QFileInfo(QStringLiteral(NGINX_PROGRAM)).isExecutable())
+        QSKIP("nginx is not installed (scripts/deps.sh installs it)");
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("xdotool is not installed");
+}
+
+void TestQuillmarkUpdate::startupCheckOpensPromptOnlyForOtherVersion_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<bool>("prompt");
+    QTest::newRow("newer version") << QStringLiteral("2.1.3") << true;
+    QTest::newRow("older version") << QStringLiteral("2.0.9") << true;
+    QTest::newRow("same version") << QStringLiteral("2.1.2") << false;
+}
+
+void TestQuillmarkUpdate::startupCheckOpensPromptOnlyForOtherVersion()
+{
+    QFETCH(QString, version);
+    QFETCH(bool, prompt);
+    ReleaseServer server;
+    QVERIFY(server.start(version));
+    InstalledProgram program(server.manifestUrl(), false);
+    QVERIFY(program.ok());
+    QVERIFY(program.start());
+
+    // The check's answer is the manifest, whose push is true: the prompt reads it.
+    QTRY_VERIFY_WITH_TIMEOUT(program.log().contains(QStringLiteral("main check update")), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(program.log().contains(QStringLiteral("Version check status: 200")),
+                             10000);
+    const qint64 pid = program.process().processId();
+    if (prompt) {
+        QTRY_VERIFY_WITH_TIMEOUT(program.log().contains(QStringLiteral(
+                                     R"(Files to download: ["data.bin","notes/readme.txt"])")),
+                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!visibleWindow(pid, QStringLiteral("升级到新版本")).isEmpty(),
+                                 10000);
+        // The updater will compare against the version the prompt recorded.
+        QSettings config(program.appFile(QStringLiteral("config.ini")), QSettings::IniFormat);
+        QCOMPARE(config.value(QStringLiteral("UPDATE/APPVersion")).toString(),
+                 QStringLiteral("2.1.2"));
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(program.log().contains(QStringLiteral("App is up to date")),
+                                 10000);
+        QTest::qWait(1000);
+        QVERIFY(visibleWindow(pid, QStringLiteral("升级到新版本")).isEmpty());
+        QVERIFY(!program.log().contains(QStringLiteral("Files to download:")));
+    }
+    QVERIFY(program.process().state() == QProcess::Running);
+}
+
+void TestQuillmarkUpdate::takingUpdateStartsUpdaterAndQuits()
+{
+    ReleaseServer server;
+    QVERIFY(server.start(QStringLiteral("2.1.3")));
+    InstalledProgram program(server.manifestUrl(), true);
+    QVERIFY(program.ok());
+    QVERIFY(program.start());
+
+    const qint64 pid = program.process().processId();
+    QString prompt;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(prompt = visibleWindow(pid, QStringLiteral("升级到新版本"))).isEmpty(), 20000);
+    QTest::qWait(500);
+    // "立即体验": centred, 20 px above the bottom of the 400 x 320 prompt.
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), prompt, QStringLiteral("200"),
+             QStringLiteral("280"), QStringLiteral("click"), QStringLiteral("1")});
+    QTRY_VERIFY_WITH_TIMEOUT(program.process().state() == QProcess::NotRunning, 10000);
+    QCOMPARE(program.process().exitStatus(), QProcess::NormalExit);
+    QVERIFY(program.log().contains(QStringLiteral("尝试启动程序:")));
+
+    // The updater took over: its window is up and it installs the release.
+    QString updaterWindow;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !(updaterWindow = xdotool({QStringLiteral("search"), QStringLiteral("--name"),
+                                   QStringLiteral("软件更新")})
+                              .section(QLatin1Char('\n'), 0, 0))
+             .isEmpty(),
+        10000);
+    bool converted = false;
+    const qint64 updaterPid =
+        xdotool({QStringLiteral("getwindowpid"), updaterWindow}).toLongLong(&converted);
+    QVERIFY(converted && updaterPid > 0);
+    const auto endUpdater = qScopeGuard([updaterPid] {
+        ::kill(pid_t(updaterPid), SIGTERM);
+        for (int i = 0; i < 50 && ::kill(pid_t(updaterPid), 0) == 0; ++i)
+            QTest::qWait(100);
+        if (::kill(pid_t(updaterPid), 0) == 0)
+            ::kill(pid_t(updaterPid), SIGKILL);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(program.log().contains(QStringLiteral("所有文件下载完成")), 20000);
+    QCOMPARE(readFile(program.appFile(QStringLiteral("data.bin"))), QByteArray("new data"));
+    QCOMPARE(readFile(program.appFile(QStringLiteral("notes/readme.txt"))),
+             QByteArray("new notes"));
+}
+
+QTEST_GUILESS_MAIN(TestQuillmarkUpdate)
+#include "tst_quillmarkupdate.moc"
