@@ -110,6 +110,56 @@ void pointerMove(benchmark::State &state, MyPainter::Rendering rendering, QSize 
     reportMedian(state, samples);
 }
 
+// One tick of a fade-out job (the bottom element) or of the breathing job (the top one),
+// plus the repaint it asks for.
+enum class Effect { Fade, Breath };
+
+void tick(MyPainter &canvas, Effect effect)
+{
+    if (effect == Effect::Breath) {
+        if (BreathingJob *job = canvas.breathingJob())
+            job->tick();
+        return;
+    }
+    for (FadeOutJob *job : canvas.fadeOutJobs())
+        job->tick();
+}
+
+void effectTick(benchmark::State &state, MyPainter::Rendering rendering, QSize size, Effect effect)
+{
+    const int count = int(state.range(0));
+    auto canvas = filledCanvas(count, size, rendering);
+    QImage target(size, QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::transparent);
+
+    auto start = [&] {
+        if (effect == Effect::Fade)
+            canvas->undoGradient();
+        else
+            canvas->repeatDraw(3000);
+        tick(*canvas, effect); // the first tick settles which elements are in change
+        paintDirty(*canvas, target);
+    };
+    start();
+    std::vector<double> samples;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        if (effect == Effect::Fade && canvas->fadeOutJobs().isEmpty()) {
+            // The element faded out: bring it back and fade the next one.
+            state.PauseTiming();
+            canvas->undo();
+            paintDirty(*canvas, target);
+            start();
+            state.ResumeTiming();
+        }
+        clock.start();
+        tick(*canvas, effect);
+        paintDirty(*canvas, target);
+        samples.push_back(clock.nsecsElapsed() * 1e-9);
+    }
+    reportMedian(state, samples);
+}
+
 void registerAll()
 {
     struct Size
@@ -123,15 +173,32 @@ void registerAll()
         const char *name;
         MyPainter::Rendering rendering;
     };
-    const Renderer renderers[] = {{"reference", MyPainter::Rendering::Reference}};
+    const Renderer renderers[] = {{"reference", MyPainter::Rendering::Reference},
+                                  {"cached", MyPainter::Rendering::Cached}};
     for (const Renderer &r : renderers) {
+        const bool reference = r.rendering == MyPainter::Rendering::Reference;
         for (const Size &s : sizes) {
             for (int count : {10, 100, 1000, 5000}) {
-                // The reference renderer costs up to seconds per move with many strokes:
+                // The reference renderer costs up to seconds per step with many strokes:
                 // a few iterations give a stable figure without a long run.
-                const int iterations = count <= 10 ? 60 : count <= 100 ? 20 : count <= 1000 ? 6 : 3;
-                const std::string name = std::string("PointerMove/") + r.name + "/" + s.name;
-                benchmark::RegisterBenchmark(name.c_str(), pointerMove, r.rendering, s.size)
+                const int iterations = !reference      ? 400
+                                       : count <= 10   ? 60
+                                       : count <= 100  ? 20
+                                       : count <= 1000 ? 5
+                                                       : 2;
+                const std::string suffix = std::string("/") + r.name + "/" + s.name;
+                benchmark::RegisterBenchmark(("PointerMove" + suffix).c_str(), pointerMove,
+                                             r.rendering, s.size)
+                    ->Arg(count)
+                    ->Iterations(iterations)
+                    ->Unit(benchmark::kMillisecond);
+                benchmark::RegisterBenchmark(("FadeTick" + suffix).c_str(), effectTick, r.rendering,
+                                             s.size, Effect::Fade)
+                    ->Arg(count)
+                    ->Iterations(iterations)
+                    ->Unit(benchmark::kMillisecond);
+                benchmark::RegisterBenchmark(("BreathTick" + suffix).c_str(), effectTick,
+                                             r.rendering, s.size, Effect::Breath)
                     ->Arg(count)
                     ->Iterations(iterations)
                     ->Unit(benchmark::kMillisecond);

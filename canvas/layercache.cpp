@@ -78,7 +78,7 @@ void LayerCache::bringUpToDate(Layer &layer, const Run &run, QSize size)
 {
     bool full = layer.image.size() != size;
     if (full) {
-        layer.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        layer.image = QImage(size, QImage::Format_ARGB32);
         if (layer.image.isNull()) {
             layer.members.clear();
             return;

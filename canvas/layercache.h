@@ -9,7 +9,8 @@
 
 class DrawingElement;
 
-// Up to two full-size layers, each holding a rendering of a run of consecutive elements that
+// Up to two full-size layers (ARGB32 like the reference picture, so that they hold the very
+// same pixels), each holding a rendering of a run of consecutive elements that
 // are not changing at the moment. Bringing a layer up to date repaints only the region of
 // the elements that left it, changed or joined it.
 class LayerCache

@@ -26,6 +26,7 @@
 namespace {
 
 constexpr int UndoDepth = 20;
+constexpr int TileSize = 512;
 constexpr int FadeDurationMs = FadeOutJob::Steps * FadeOutJob::IntervalMs;
 // The eraser tests a point about every 5 px along a move. A move longer than any screen
 // (only a broken caller sends one) is sampled more coarsely instead of stalling.
@@ -239,7 +240,7 @@ void MyPainter::movePaint(QPoint pos, bool shiftPressed)
         QRect changed;
         for (const QRect &r : erased)
             changed |= r;
-        // Nothing erased: nothing to repaint, but still "a change" for a stale image.
+        // Nothing erased: nothing to repaint, yet it counts as the next change after a resize.
         redrawCanvas(changed.isNull() ? QRect(0, 0, 0, 0) : changed);
         return;
     }
@@ -894,15 +895,27 @@ void MyPainter::paintCached(QPainter *painter, const QRect &area)
         qsizetype begin;
         qsizetype end;
     };
+    // Glyph edges blend differently over ink than over transparency, so text above the
+    // elements in change is drawn directly too: a layer holds text only when nothing lies
+    // below it.
+    const auto hasText = [](const DrawingElement &e) {
+        return e.type() == TextMode || e.type() == NumberedCircleMode;
+    };
     QList<Span> runs;
     qsizetype from = 0;
-    for (qsizetype index : std::as_const(live)) {
-        if (index > from)
-            runs.append(Span{from, index});
-        from = index + 1;
+    qsizetype nextLive = 0;
+    for (qsizetype i = 0; i <= n; ++i) {
+        const bool isLive = nextLive < live.size() && live.at(nextLive) == i;
+        if (isLive)
+            ++nextLive;
+        const bool separator =
+            i == n || isLive || (!runs.isEmpty() || from > 0 ? hasText(*m_elements.at(i)) : false);
+        if (!separator)
+            continue;
+        if (i > from)
+            runs.append(Span{from, i});
+        from = i + 1;
     }
-    if (from < n)
-        runs.append(Span{from, n});
     // More runs than layers: the shortest ones are drawn directly as well.
     while (runs.size() > LayerCache::MaxLayers) {
         auto shortest =
@@ -923,22 +936,43 @@ void MyPainter::paintCached(QPainter *painter, const QRect &area)
 
     const QRect clip =
         painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & area : area;
-    qsizetype runIndex = 0;
-    for (qsizetype i = 0; i < n;) {
-        if (runIndex < runs.size() && runs.at(runIndex).begin == i) {
-            const QImage &layer = m_layers.image(int(runIndex));
-            if (!layer.isNull())
-                painter->drawImage(clip.topLeft(), layer, clip);
-            i = runs.at(runIndex).end;
-            ++runIndex;
-            continue;
+    if (clip.isEmpty())
+        return;
+    // The region is composed tile by tile in a small ARGB32 image, in the order and the
+    // pixel format of the full re-render, and then shown.
+    if (m_tile.isNull())
+        m_tile = QImage(TileSize, TileSize, QImage::Format_ARGB32);
+    for (int y = clip.top(); y <= clip.bottom(); y += TileSize) {
+        for (int x = clip.left(); x <= clip.right(); x += TileSize) {
+            const QRect tile = QRect(x, y, TileSize, TileSize) & clip;
+            // A view of exactly the tile's size: its edges are device edges, as the canvas
+            // edges are for the full re-render.
+            QImage view(m_tile.bits(), tile.width(), tile.height(), m_tile.bytesPerLine(),
+                        m_tile.format());
+            view.fill(Qt::transparent);
+            QPainter compose(&view);
+            compose.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+            compose.translate(-tile.topLeft());
+            qsizetype runIndex = 0;
+            for (qsizetype i = 0; i < n;) {
+                if (runIndex < runs.size() && runs.at(runIndex).begin == i) {
+                    const QImage &layer = m_layers.image(int(runIndex));
+                    if (!layer.isNull())
+                        compose.drawImage(tile.topLeft(), layer, tile);
+                    i = runs.at(runIndex).end;
+                    ++runIndex;
+                    continue;
+                }
+                const DrawingElement &element = *m_elements.at(i);
+                if (element.boundingRect().intersects(tile)) {
+                    compose.setBrush(QBrush(Qt::transparent));
+                    element.draw(&compose);
+                }
+                ++i;
+            }
+            compose.end();
+            painter->drawImage(tile.topLeft(), view);
         }
-        const DrawingElement &element = *m_elements.at(i);
-        if (element.boundingRect().intersects(clip)) {
-            painter->setBrush(QBrush(Qt::transparent));
-            element.draw(painter);
-        }
-        ++i;
     }
 }
 

@@ -209,5 +209,6 @@ private:
     // After a resize the picture stays as it was until the next change.
     bool m_frozen = false;
     QImage m_keptPicture;
+    QImage m_tile;
     QRect m_dirty;
 };

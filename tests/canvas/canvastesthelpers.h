@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QStringList>
 
+#include <algorithm>
+
 #include <memory>
 
 // A canvas of the given size whose effect timers are driven by the test.
@@ -28,6 +30,55 @@ inline QImage shownImage(MyPainter &canvas)
     canvas.paint(&painter);
     painter.end();
     return image;
+}
+
+// Follows the scene graph: the picture persists between frames, and each frame clears and
+// repaints only the region the item asked for (all of it after a resize).
+inline void repaintDirty(MyPainter &canvas, QImage &shown)
+{
+    const QSize size(int(canvas.width()), int(canvas.height()));
+    QRect dirty = canvas.pendingDirtyRect();
+    if (shown.size() != size) {
+        shown = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        shown.fill(Qt::transparent);
+        dirty = shown.rect();
+    }
+    if (dirty.isEmpty() || shown.isNull())
+        return;
+    QPainter painter(&shown);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(dirty, Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setClipRect(dirty);
+    canvas.paint(&painter);
+}
+
+// Largest difference of any premultiplied channel of two same-size pictures (-1: sizes differ).
+inline int maxChannelDifference(const QImage &a, const QImage &b, QPoint *where = nullptr)
+{
+    if (a.size() != b.size())
+        return -1;
+    const QImage pa = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage pb = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int worst = 0;
+    for (int y = 0; y < pa.height(); ++y) {
+        const auto *la = reinterpret_cast<const QRgb *>(pa.constScanLine(y));
+        const auto *lb = reinterpret_cast<const QRgb *>(pb.constScanLine(y));
+        if (std::equal(la, la + pa.width(), lb))
+            continue;
+        for (int x = 0; x < pa.width(); ++x) {
+            const QRgb p = la[x], q = lb[x];
+            const int d =
+                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+            if (d > worst) {
+                worst = d;
+                if (where)
+                    *where = QPoint(x, y);
+            }
+        }
+    }
+    return worst;
 }
 
 inline QImage renderElement(const DrawingElement &element, int width = 200, int height = 120)

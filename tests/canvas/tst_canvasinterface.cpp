@@ -51,6 +51,7 @@ void TestCanvasInterface::initialState()
     QVERIFY(canvas.canvasImage().isNull());
     QCOMPARE(canvas.renderTarget(), QQuickPaintedItem::Image);
     QVERIFY(canvas.antialiasing());
+    canvas.setRendering(MyPainter::Rendering::Reference);
     canvas.setSize(QSizeF(30, 20));
     QCOMPARE(canvas.canvasImage().size(), QSize(30, 20));
     QCOMPARE(canvas.canvasImage().format(), QImage::Format_ARGB32);

@@ -1,0 +1,259 @@
+#include "canvastesthelpers.h"
+#include "elements/freehandelement.h"
+
+#include <QLoggingCategory>
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+// Two canvases fed the same input: one renders everything on every change, the other keeps
+// layers and repaints regions. What they show must not differ.
+struct Pair
+{
+    std::unique_ptr<MyPainter> reference;
+    std::unique_ptr<MyPainter> cached;
+    QImage shownReference;
+    QImage shownCached;
+
+    explicit Pair(QSize size = QSize(360, 260))
+        : reference(makeCanvas(size.width(), size.height())),
+          cached(makeCanvas(size.width(), size.height()))
+    {
+        reference->setRendering(MyPainter::Rendering::Reference);
+        cached->setRendering(MyPainter::Rendering::Cached);
+    }
+    template <typename F> void apply(F &&f)
+    {
+        f(*reference);
+        f(*cached);
+    }
+    int frameDifference(QPoint *where = nullptr)
+    {
+        repaintDirty(*reference, shownReference);
+        repaintDirty(*cached, shownCached);
+        return maxChannelDifference(shownReference, shownCached, where);
+    }
+};
+
+} // namespace
+
+// The cached renderer against the full re-render it replaces.
+class TestRenderCache : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")); }
+    void oracle_data();
+    void oracle();
+    void highlighterOverlapsLookTheSame();
+    void pointerMoveRepaintsOnlyTheStrokeRegion();
+    void effectTicksRepaintOnlyTheirElement();
+};
+
+void TestRenderCache::oracle_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("seed 3") << 3u << 1.0 << 1500;
+    QTest::newRow("seed 1234") << 1234u << 1.0 << 1500;
+    // Larger than one composing tile: strokes cross the tile seams.
+    QTest::newRow("seed 99, large") << 99u << 3.0 << 500;
+}
+
+void TestRenderCache::oracle()
+{
+    QFETCH(quint32, seed);
+    QFETCH(double, scale);
+    QFETCH(int, steps);
+    QRandomGenerator rng(seed);
+    Pair pair(QSize(int(360 * scale), int(260 * scale)));
+    const QSizeF sizes[] = {QSizeF(360, 260) * scale, QSizeF(360 * scale + 1, 260 * scale),
+                            QSizeF(300, 230) * scale, QSizeF(400, 280) * scale};
+    int worst = 0;
+    for (int step = 0; step < steps; ++step) {
+        const int op = rng.bounded(100);
+        const QPoint p(int(rng.bounded(-10, 410) * scale), int(rng.bounded(-10, 290) * scale));
+        const bool flag = rng.bounded(2) == 0;
+        const int choice = rng.bounded(7);
+        QString what;
+        if (op < 12) {
+            what = "press";
+            pair.apply([&](MyPainter &c) {
+                if (choice == 0)
+                    c.setIsEraserMode(!c.isEraserMode());
+                else if (flag)
+                    c.setDrawMode(choice);
+                c.beginPaint(p);
+            });
+        } else if (op < 50) {
+            what = "move";
+            pair.apply([&](MyPainter &c) { c.movePaint(p, flag); });
+        } else if (op < 54) {
+            what = "release";
+            pair.apply([&](MyPainter &c) { c.endPaint(p, flag); });
+        } else if (op < 61) {
+            what = "undo";
+            pair.apply([&](MyPainter &c) { c.undo(); });
+        } else if (op < 66) {
+            what = "redo";
+            pair.apply([&](MyPainter &c) { c.redo(); });
+        } else if (op < 70) {
+            what = "right click";
+            pair.apply([&](MyPainter &c) { c.deleteElement(p, 10); });
+        } else if (op < 72) {
+            what = "fade";
+            pair.apply([&](MyPainter &c) { c.undoGradient(); });
+        } else if (op < 80) {
+            what = "fade tick";
+            pair.apply([&](MyPainter &c) {
+                for (FadeOutJob *job : c.fadeOutJobs())
+                    job->tick();
+            });
+        } else if (op < 82) {
+            what = "breath";
+            const int times[] = {0, 3000, 1000, -1, 200, 3000, 500};
+            pair.apply([&](MyPainter &c) { c.repeatDraw(times[choice]); });
+        } else if (op < 91) {
+            what = "breath tick";
+            pair.apply([&](MyPainter &c) {
+                if (BreathingJob *job = c.breathingJob())
+                    job->tick();
+            });
+        } else if (op < 94) {
+            what = "resize";
+            pair.apply([&](MyPainter &c) { c.setSize(sizes[choice % 4]); });
+        } else if (op < 98) {
+            what = "pen";
+            const double opacities[] = {1.0, 0.4, 0.7, 0.995, 0.2, 1.0, 0.5};
+            pair.apply([&](MyPainter &c) {
+                c.setPenOpacity(opacities[choice]);
+                c.setPenSize(int((1 + choice * 4) * scale));
+                c.setPenColor(QColor::fromHsv(choice * 50, 255, 200));
+                c.setTextToDraw(QStringLiteral("Notiz %1").arg(step));
+                if (flag)
+                    c.addText(p);
+            });
+        } else {
+            what = "clear";
+            pair.apply([&](MyPainter &c) { c.clear(); });
+        }
+        if (pair.cached->elements().size() > 80)
+            pair.apply([&](MyPainter &c) { c.clear(); });
+
+        QPoint where;
+        const int difference = pair.frameDifference(&where);
+        QVERIFY2(difference >= 0 && difference <= 2,
+                 qPrintable(QStringLiteral("step %1 (%2): difference %3 at (%4, %5)")
+                                .arg(step)
+                                .arg(what)
+                                .arg(difference)
+                                .arg(where.x())
+                                .arg(where.y())));
+        QVERIFY2(pair.cached->imageCount() <= 3, qPrintable(QString::number(step)));
+        QCOMPARE(pair.cached->elements().size(), pair.reference->elements().size());
+        worst = std::max(worst, difference);
+    }
+    qInfo() << "largest channel difference" << worst;
+}
+
+void TestRenderCache::highlighterOverlapsLookTheSame()
+{
+    Pair pair;
+    pair.apply([](MyPainter &c) {
+        c.setPenOpacity(0.4);
+        c.setPenSize(18);
+        c.setPenColor(QColor(255, 220, 0));
+    });
+    // Two looping strokes crossing themselves and each other, compared after every move.
+    const auto maxAlpha = [](const QImage &image) {
+        int m = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                m = std::max(m, qAlpha(image.pixel(x, y)));
+        return m;
+    };
+    for (int s = 0; s < 2; ++s) {
+        QList<QPoint> loop;
+        for (int i = 0; i <= 60; ++i) {
+            const double a = i / 60.0 * 2 * M_PI;
+            loop << QPoint(150 + 40 * s + int(70 * std::sin(2 * a)), 130 + int(70 * std::sin(a)));
+        }
+        pair.apply([&](MyPainter &c) { c.beginPaint(loop.first()); });
+        for (qsizetype i = 1; i < loop.size(); ++i) {
+            pair.apply([&](MyPainter &c) { c.movePaint(loop.at(i), false); });
+            QVERIFY2(pair.frameDifference() <= 2, qPrintable(QString::number(i)));
+        }
+        if (s == 0) {
+            // One stroke crossing itself is no darker at the crossing: 0.4 everywhere.
+            QVERIFY2(maxAlpha(pair.shownCached) <= 103,
+                     qPrintable(QString::number(maxAlpha(pair.shownCached))));
+            QVERIFY(qAlpha(pair.shownCached.pixel(150, 130)) >= 101);
+        }
+    }
+    // Where two strokes overlap, the second darkens the first (1 - 0.6 x 0.6), as before.
+    QVERIFY(maxAlpha(pair.shownCached) >= 160);
+    pair.apply([](MyPainter &c) { c.undo(); });
+    QVERIFY(pair.frameDifference() <= 2);
+    QVERIFY(maxAlpha(pair.shownCached) <= 103);
+}
+
+void TestRenderCache::pointerMoveRepaintsOnlyTheStrokeRegion()
+{
+    auto canvas = makeCanvas(1200, 800);
+    QRandomGenerator rng(5);
+    for (int i = 0; i < 200; ++i) {
+        QList<QPoint> points;
+        QPoint p(rng.bounded(1200), rng.bounded(800));
+        for (int k = 0; k < 20; ++k)
+            points << (p += QPoint(rng.bounded(-10, 11), rng.bounded(-10, 11)));
+        canvas->addElement(std::make_shared<FreehandElement>(points, Qt::blue, 4, 1.0));
+    }
+    QImage shown;
+    canvas->beginPaint(QPoint(600, 400));
+    canvas->movePaint(QPoint(605, 402), false);
+    repaintDirty(*canvas, shown);
+    canvas->movePaint(QPoint(640, 420), false);
+    const QRect dirty = canvas->pendingDirtyRect();
+    QVERIFY(!dirty.isEmpty());
+    QVERIFY(dirty.contains(QRect(600, 400, 40, 20)));
+    QVERIFY2(dirty.width() < 80 && dirty.height() < 60,
+             qPrintable(QStringLiteral("%1x%2").arg(dirty.width()).arg(dirty.height())));
+    repaintDirty(*canvas, shown);
+    QVERIFY(canvas->imageCount() <= 3);
+}
+
+void TestRenderCache::effectTicksRepaintOnlyTheirElement()
+{
+    Pair pair;
+    pair.apply([](MyPainter &c) {
+        c.setDrawMode(MyPainter::LineMode);
+        for (int i = 0; i < 6; ++i) {
+            stroke(c, {QPoint(20, 20 + 30 * i), QPoint(300, 30 + 30 * i)});
+            c.endPaint(QPoint(300, 30 + 30 * i), false);
+        }
+        c.repeatDraw(1000);
+        c.undoGradient();
+    });
+    pair.frameDifference();
+    for (int i = 0; i < 25; ++i) {
+        // The breathing top line, then the fading bottom line: each repaints its own band.
+        pair.apply([](MyPainter &c) { c.breathingJob()->tick(); });
+        QRect dirty = pair.cached->pendingDirtyRect();
+        QVERIFY2(dirty.height() < 40 && dirty.top() > 160, qPrintable(QString::number(i)));
+        QVERIFY(pair.frameDifference() <= 2);
+        pair.apply([](MyPainter &c) {
+            for (FadeOutJob *job : c.fadeOutJobs())
+                job->tick();
+        });
+        dirty = pair.cached->pendingDirtyRect();
+        if (i < 20)
+            QVERIFY2(dirty.height() < 40 && dirty.bottom() < 60, qPrintable(QString::number(i)));
+        QVERIFY(pair.frameDifference() <= 2);
+    }
+}
+
+QTEST_MAIN(TestRenderCache)
+#include "tst_rendercache.moc"
