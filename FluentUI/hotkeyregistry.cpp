@@ -34,6 +34,13 @@ std::unique_ptr<HotkeyBackend> createBackend()
 #endif
 }
 
+// "画笔 "Ctrl+E"" for named hot keys, the sequence alone otherwise.
+QString describe(const QString &owner, const QString &sequence)
+{
+    const QString quoted = QLatin1Char('"') + sequence + QLatin1Char('"');
+    return owner.isEmpty() ? quoted : owner + QLatin1Char(' ') + quoted;
+}
+
 bool isModifierKey(int key)
 {
     return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt ||
@@ -78,14 +85,14 @@ int HotkeyRegistry::acquire(const QString &sequence, const QString &owner)
     const QKeySequence parsed = QKeySequence::fromString(sequence, QKeySequence::PortableText);
     const int key = parsed.count() == 1 ? parsed[0].key() : Qt::Key_unknown;
     if (parsed.count() != 1 || key == Qt::Key_unknown || key == 0 || isModifierKey(key)) {
-        qWarning() << "热键无法解析:" << owner << sequence;
+        qWarning() << "热键无法解析:" << qUtf8Printable(describe(owner, sequence));
         return 0;
     }
     if (!m_backend)
         return 0;
     const std::optional<NativeKey> native = m_backend->resolve(parsed[0]);
     if (!native) {
-        qWarning() << "热键在此键盘上没有对应按键:" << owner << sequence;
+        qWarning() << "热键在此键盘上没有对应按键:" << qUtf8Printable(describe(owner, sequence));
         return 0;
     }
 
@@ -94,7 +101,7 @@ int HotkeyRegistry::acquire(const QString &sequence, const QString &owner)
         Registration registration;
         if (!isSuspended()) {
             if (!m_backend->grab(*native)) {
-                qWarning() << "热键已被其他程序占用:" << owner << sequence;
+                qWarning() << "热键已被其他程序占用:" << qUtf8Printable(describe(owner, sequence));
                 return 0;
             }
             registration.grabbed = true;
@@ -104,7 +111,7 @@ int HotkeyRegistry::acquire(const QString &sequence, const QString &owner)
         // Lost on an earlier resume: the other program may have let go since.
         it->grabbed = m_backend->grab(*native);
         if (!it->grabbed) {
-            qWarning() << "热键已被其他程序占用:" << owner << sequence;
+            qWarning() << "热键已被其他程序占用:" << qUtf8Printable(describe(owner, sequence));
             return 0;
         }
     }

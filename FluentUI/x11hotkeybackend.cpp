@@ -78,8 +78,8 @@ void X11HotkeyBackend::SymbolsDeleter::operator()(_XCBKeySymbols *symbols) const
 
 std::unique_ptr<X11HotkeyBackend> X11HotkeyBackend::create()
 {
-    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                              : nullptr;
+    const auto *x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection())
         return nullptr;
     xcb_connection_t *connection = x11->connection();
@@ -173,10 +173,9 @@ bool X11HotkeyBackend::grab(const NativeKey &key)
     const int combinations = m_numLockMask ? 4 : 2;
     xcb_void_cookie_t cookies[4];
     for (int i = 0; i < combinations; ++i) {
-        cookies[i] = xcb_grab_key_checked(m_connection, 1, m_root,
-                                          quint16(key.modifiers | lockCombination(i)),
-                                          xcb_keycode_t(key.code), XCB_GRAB_MODE_ASYNC,
-                                          XCB_GRAB_MODE_ASYNC);
+        cookies[i] = xcb_grab_key_checked(
+            m_connection, 1, m_root, quint16(key.modifiers | lockCombination(i)),
+            xcb_keycode_t(key.code), XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
     }
     bool ok = true;
     for (int i = 0; i < combinations; ++i) {

@@ -62,8 +62,8 @@ int main(int argc, char **argv)
     std::free(codes);
 
     xcb_generic_error_t *error = xcb_request_check(
-        connection, xcb_grab_key_checked(connection, 1, root, modifiers, code,
-                                         XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        connection, xcb_grab_key_checked(connection, 1, root, modifiers, code, XCB_GRAB_MODE_ASYNC,
+                                         XCB_GRAB_MODE_ASYNC));
     std::printf(error ? "busy\n" : "held\n");
     std::fflush(stdout);
     std::free(error);

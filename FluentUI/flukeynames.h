@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QtQml/qqmlregistration.h>
+
+// Key names as the shortcut picker shows and stores them: a list such as
+// ["Ctrl", "Shift", "K"] that, joined with "+", is a sequence the hot keys can parse.
+class FluKeyNames : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    explicit FluKeyNames(QObject *parent = nullptr);
+
+    // The modifiers held, then the key; the key is left out while only modifiers are down.
+    Q_INVOKABLE QStringList keys(int key, int modifiers) const;
+    // Splits a stored sequence; "Ctrl++" is Ctrl and the plus key.
+    Q_INVOKABLE QStringList split(const QString &sequence) const;
+    // True when the keys end in something other than a modifier.
+    Q_INVOKABLE bool isComplete(const QStringList &keys) const;
+};

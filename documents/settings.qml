@@ -1,0 +1,331 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Cpp.MyComponents
+import FluentUI
+
+Window {
+    id: window
+
+    property var hotKeys: ({
+            "screenSavePath": "",
+            "screenKey": "Ctrl+P",
+            "penKey": "Ctrl+E",
+            "closeDrawKey": "Ctrl+Q",
+            "eraseKey": "Ctrl+D",
+            "textKey": "Ctrl+T",
+            "clearKey": "Ctrl+K",
+            "circleKey": "Ctrl+O",
+            "lineKey": "Ctrl+L"
+        })
+    property bool dragging: false
+    property real dragX: 0
+    property real dragY: 0
+    // The hot keys this window lets the user change, with what a picker shows when
+    // nothing is stored.
+    readonly property var pickerRows: [{
+            "label": qsTr("截屏热键"),
+            "key": "screenKey",
+            "fallback": "Ctrl+P"
+        }, {
+            "label": qsTr("画笔热键"),
+            "key": "penKey",
+            "fallback": "Ctrl+E"
+        }, {
+            "label": qsTr("关闭画笔"),
+            "key": "closeDrawKey",
+            "fallback": "Ctrl+Q"
+        }, {
+            "label": qsTr("橡皮擦"),
+            "key": "eraseKey",
+            "fallback": "Ctrl+D"
+        }, {
+            "label": qsTr("添加文字"),
+            "key": "textKey",
+            "fallback": "Ctrl+T"
+        }, {
+            "label": qsTr("清除绘制"),
+            "key": "clearKey",
+            "fallback": "Ctrl+K"
+        }, {
+            "label": qsTr("直线绘制"),
+            "key": "lineKey",
+            "fallback": "Ctrl+L"
+        }, {
+            "label": qsTr("圆形绘制"),
+            "key": "circleKey",
+            "fallback": "Ctrl+O"
+        }]
+
+    signal changeHotKey
+
+    function loadSettings() {
+        hotKeys = JSON.parse(JSON.stringify(settings.getAllSettings()));
+        console.log("加载设置成功:", JSON.stringify(hotKeys));
+        changeHotKey();
+    }
+
+    function saveKeyAndReload(key, value) {
+        settings.addSetting(key, value);
+        console.log("保存设置:", key, value);
+        loadSettings();
+    }
+
+    function browseSaveDirectory() {
+        const chosen = settings.selectSaveDirectory(hotKeys.screenSavePath ? hotKeys.screenSavePath : "");
+        if (!chosen)
+            return;
+        pathBox.text = chosen;
+        loadSettings();
+    }
+
+    function loadLanguages() {
+        const available = settings.getAvailableLanguages();
+        let entries = [];
+        if (!available || available.length === 0) {
+            entries = [{
+                    "display": "简体中文",
+                    "code": "zh_CN"
+                }, {
+                    "display": "English",
+                    "code": "en"
+                }];
+        } else {
+            for (const language of available)
+                entries.push({
+                        "display": language.name ? language.name : language.code,
+                        "code": language.code
+                    });
+        }
+        languageBox.model = entries;
+        const current = settings.getCurrentLanguage();
+        const index = entries.findIndex(entry => entry.code === current);
+        if (index >= 0) {
+            languageSelect.index = index;
+            languageSelect.start();
+        }
+    }
+
+    function updateApplyButton() {
+        const index = languageBox.currentIndex;
+        if (index < 0 || index >= languageBox.count)
+            return;
+        applyButton.visible = languageBox.model[index].code !== settings.getCurrentLanguage();
+    }
+
+    function applyLanguage() {
+        const index = languageBox.currentIndex;
+        if (index < 0 || index >= languageBox.count) {
+            infoBar.showError("选择的语言无效");
+            return;
+        }
+        if (settings.setLanguage(languageBox.model[index].code)) {
+            applyButton.visible = false;
+            settings.restartApplication();
+        } else {
+            infoBar.showError("语言切换失败");
+        }
+    }
+
+    width: 400
+    height: 700
+    flags: Qt.Window | Qt.FramelessWindowHint | Qt.Tool | Qt.WindowStaysOnTopHint
+    color: "transparent"
+    visible: true
+    Component.onCompleted: {
+        loadSettings();
+        requestActivate();
+        raise();
+    }
+    // The path box follows every reload, also after the user typed into it.
+    onHotKeysChanged: pathBox.text = hotKeys.screenSavePath ? hotKeys.screenSavePath : ""
+
+    SettingsClazz {
+        id: settings
+    }
+
+    FluInfoBar {
+        id: infoBar
+
+        root: window
+    }
+
+    Timer {
+        id: languageSelect
+
+        property int index: -1
+
+        interval: 100
+        repeat: false
+        onTriggered: languageBox.currentIndex = index
+    }
+
+    Component {
+        id: hotkeyComponent
+
+        FluHotkey {
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: "#FFFFFF"
+        radius: 10
+        clip: true
+
+        MouseArea {
+            id: dragStrip
+
+            objectName: "dragStrip"
+            anchors.left: parent.left
+            anchors.top: parent.top
+            width: parent.width - closeButton.width
+            height: 40
+            onPressed: mouse => {
+                window.dragX = mouse.x;
+                window.dragY = mouse.y;
+                window.dragging = true;
+            }
+            onPositionChanged: mouse => {
+                if (!window.dragging)
+                    return;
+                window.x += mouse.x - window.dragX;
+                window.y += mouse.y - window.dragY;
+            }
+            onReleased: window.dragging = false
+        }
+
+        FluIconButton {
+            id: closeButton
+
+            objectName: "closeButton"
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.margins: 5
+            iconSource: FluentIcons.Cancel
+            onClicked: window.destroy()
+        }
+
+        ScrollView {
+            id: scrollView
+
+            anchors.fill: parent
+            anchors.topMargin: dragStrip.height + 15
+            anchors.margins: 15
+            ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+            clip: true
+
+            ColumnLayout {
+                width: scrollView.availableWidth
+                spacing: 15
+
+                Text {
+                    text: qsTr("截图路径")
+                    font.pixelSize: 14
+                    color: "#1A1A1A"
+                }
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 10
+
+                    FluTextBox {
+                        id: pathBox
+
+                        objectName: "pathBox"
+                        Layout.fillWidth: true
+                        Layout.minimumWidth: 150
+                        placeholderText: qsTr("截图保存路径")
+                        onEditingFinished: window.saveKeyAndReload("screenSavePath", text)
+                    }
+
+                    FluButton {
+                        objectName: "browseButton"
+                        text: qsTr("浏览")
+                        onClicked: window.browseSaveDirectory()
+                    }
+                }
+
+                Text {
+                    text: qsTr("语言设置")
+                    font.pixelSize: 14
+                    color: "#1A1A1A"
+                }
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    spacing: 10
+
+                    FluComboBox {
+                        id: languageBox
+
+                        objectName: "languageBox"
+                        Layout.fillWidth: true
+                        Layout.minimumWidth: 120
+                        textRole: "display"
+                        valueRole: "code"
+                        model: []
+                        onCurrentIndexChanged: window.updateApplyButton()
+                        Component.onCompleted: Qt.callLater(window.loadLanguages)
+                    }
+
+                    FluButton {
+                        id: applyButton
+
+                        objectName: "applyButton"
+                        text: qsTr("应用")
+                        highlighted: true
+                        visible: false
+                        onClicked: window.applyLanguage()
+                    }
+                }
+
+                Column {
+                    id: pickerColumn
+
+                    Layout.fillWidth: true
+                    spacing: 8
+
+                    Repeater {
+                        model: window.pickerRows
+
+                        FluShortcutPicker {
+                            id: picker
+
+                            required property var modelData
+                            property string currentSequence: {
+                                const stored = window.hotKeys[modelData.key];
+                                return typeof stored === "string" && stored !== "" ? stored : modelData.fallback;
+                            }
+
+                            function syncWithHotkey() {
+                                // Bound, so that the first load of the settings (after the
+                                // pickers exist) moves it to the stored sequence.
+                                syncHotkey = hotkeyComponent.createObject(picker, {
+                                        "name": modelData.label,
+                                        "sequence": Qt.binding(() => picker.currentSequence)
+                                    });
+                            }
+
+                            objectName: "picker_" + modelData.key
+                            width: pickerColumn.width
+                            height: 40
+                            text: modelData.label
+                            title: modelData.label
+                            message: qsTr("按下键盘用于改变热键")
+                            positiveText: qsTr("保存")
+                            neutralText: qsTr("取消")
+                            negativeText: qsTr("重制")
+                            Component.onCompleted: syncWithHotkey()
+                            onAccepted: {
+                                currentSequence = current.join("+");
+                                window.saveKeyAndReload(modelData.key, currentSequence);
+                                syncWithHotkey();
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
