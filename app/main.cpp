@@ -6,8 +6,8 @@
 #include "settingsclazz.h"
 #include "settingsstore.h"
 #include "singleinstanceguard.h"
-#include "traycontroller.h"
 #include "translationloader.h"
+#include "traycontroller.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -74,8 +74,7 @@ int main(int argc, char *argv[])
     }
 
     const QString defaultLanguage = LanguageCatalog::defaultLanguage();
-    const QString language =
-        store.value(QStringLiteral("appLanguage"), defaultLanguage).toString();
+    const QString language = store.value(QStringLiteral("appLanguage"), defaultLanguage).toString();
 
     QQmlApplicationEngine engine;
     loadTranslation(&app, language);

@@ -35,9 +35,10 @@ QString DesktopServices::captureScreen()
         return {};
     }
     const QPixmap picture = screen->grabWindow(0, 0, 0, -1, -1);
-    const QString fileName = savePath + QStringLiteral("/draw_") +
-                             QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")) +
-                             QStringLiteral(".jpg");
+    const QString fileName =
+        savePath + QStringLiteral("/draw_") +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")) +
+        QStringLiteral(".jpg");
     if (!picture.save(fileName)) {
         qWarning() << "截图保存失败：" << fileName;
         return {};
@@ -77,8 +78,9 @@ bool DesktopServices::restartApplication()
     attempt.start(program, arguments);
     attempt.waitForStarted(1000);
     const QMetaEnum errors = QMetaEnum::fromType<QProcess::ProcessError>();
-    qWarning() << "无法启动新实例:" << program << "Error code:"
-               << errors.valueToKey(attempt.error()) << "Error string:" << attempt.errorString();
+    qWarning() << "无法启动新实例:" << program
+               << "Error code:" << errors.valueToKey(attempt.error())
+               << "Error string:" << attempt.errorString();
     return false;
 }
 

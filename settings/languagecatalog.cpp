@@ -72,8 +72,8 @@ QStringList LanguageCatalog::translationCandidates(const QString &code)
     QStringList candidates;
     while (name.size() > prefix.size()) {
         candidates << name + QStringLiteral(".qm") << name;
-        const qsizetype cut = std::max(name.lastIndexOf(QLatin1Char('_')),
-                                       name.lastIndexOf(QLatin1Char('.')));
+        const qsizetype cut =
+            std::max(name.lastIndexOf(QLatin1Char('_')), name.lastIndexOf(QLatin1Char('.')));
         if (cut < prefix.size())
             break;
         name.truncate(cut);

@@ -1,5 +1,6 @@
 #include "settingsclazz.h"
 
+#include "apppaths.h"
 #include "desktopservices.h"
 #include "iniconfig.h"
 #include "languagecatalog.h"
@@ -9,6 +10,9 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
 
 SettingsClazz::SettingsClazz(QObject *parent) : QObject(parent)
 {
@@ -130,6 +134,19 @@ bool SettingsClazz::reloadTranslations()
 QString SettingsClazz::getSysInfo()
 {
     return SystemInfo::describe();
+}
+
+QString SettingsClazz::applicationFileUrl(const QString &fileName) const
+{
+    // Plain names only: nothing outside the application directory is handed out.
+    if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) ||
+        fileName.contains(QLatin1Char('\\')) || fileName == QLatin1String("..") ||
+        fileName == QLatin1String("."))
+        return {};
+    const QFileInfo file(QDir(AppPaths::applicationDir()), fileName);
+    if (!file.isFile())
+        return {};
+    return QUrl::fromLocalFile(file.absoluteFilePath()).toString();
 }
 
 bool SettingsClazz::installLanguage(const QString &language)

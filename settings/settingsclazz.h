@@ -39,6 +39,8 @@ public:
     Q_INVOKABLE QVariantList getAvailableLanguages();
     Q_INVOKABLE bool reloadTranslations();
     Q_INVOKABLE QString getSysInfo();
+    // file: URL of a file in the application directory, empty when there is none.
+    Q_INVOKABLE QString applicationFileUrl(const QString &fileName) const;
 
 signals:
     void settingsChanged();

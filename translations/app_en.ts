@@ -5,88 +5,257 @@
     <name>TextInputDialog</name>
     <message>
         <source>输入文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter text</translation>
     </message>
     <message>
         <source>请输入要添加的文字</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the text to add</translation>
     </message>
     <message>
         <source>文字大小: </source>
-        <translation type="unfinished"></translation>
+        <translation>Text size: </translation>
+    </message>
+</context>
+<context>
+    <name>about</name>
+    <message>
+        <source>当前已经是最新!</source>
+        <translation>You already have the latest version!</translation>
+    </message>
+    <message>
+        <source>关于我们</source>
+        <translation>About us</translation>
+    </message>
+    <message>
+        <source>Penvoro</source>
+        <translation>Penvoro</translation>
+    </message>
+    <message>
+        <source>当前版本: </source>
+        <translation>Current version: </translation>
+    </message>
+    <message>
+        <source>公司名称:</source>
+        <translation>Company:</translation>
+    </message>
+    <message>
+        <source>官方网站:</source>
+        <translation>Website:</translation>
+    </message>
+    <message>
+        <source>Penvoro官网</source>
+        <translation>Penvoro website</translation>
+    </message>
+    <message>
+        <source>检查更新</source>
+        <translation>Check for updates</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>版权所有 © %1 %2</source>
+        <translation>Copyright © %1 %2</translation>
     </message>
 </context>
 <context>
     <name>draw</name>
     <message>
         <source>Ctrl+鼠标滚轮:缩放图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+mouse wheel: zoom the picture</translation>
     </message>
     <message>
         <source>Ctrl+鼠标移动:拖动图片</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+mouse move: drag the picture</translation>
     </message>
     <message>
         <source>请选择一个文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose a file</translation>
     </message>
     <message>
         <source>确定</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>隐藏</source>
-        <translation type="unfinished"></translation>
+        <translation>Hide</translation>
     </message>
     <message>
         <source>退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>显示</source>
-        <translation type="unfinished"></translation>
+        <translation>Show</translation>
     </message>
 </context>
 <context>
     <name>painter</name>
     <message>
         <source>Shit+绘制:绘制90°,45°,180°直线</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift+draw: lines at 90°, 45° or 180°</translation>
     </message>
     <message>
         <source>Shit+绘制:绘制正方形</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift+draw: squares</translation>
     </message>
     <message>
         <source>鼠标</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouse</translation>
     </message>
     <message>
         <source>画笔</source>
-        <translation type="unfinished"></translation>
+        <translation>Pen</translation>
     </message>
     <message>
         <source>关于</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>帮助</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>设置</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>截屏</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>退出绘制模式</source>
+        <translation>Leave drawing mode</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>清除画布</source>
+        <translation>Clear canvas</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>直线模式</source>
+        <translation>Line mode</translation>
+    </message>
+    <message>
+        <source>圆形模式</source>
+        <translation>Circle mode</translation>
+    </message>
+    <message>
+        <source>矩形模式</source>
+        <translation>Rectangle mode</translation>
+    </message>
+    <message>
+        <source>箭头模式</source>
+        <translation>Arrow mode</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>截屏热键</source>
+        <translation>Screenshot hot key</translation>
+    </message>
+    <message>
+        <source>画笔热键</source>
+        <translation>Pen hot key</translation>
+    </message>
+    <message>
+        <source>关闭画笔</source>
+        <translation>Close pen</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>添加文字</source>
+        <translation>Add text</translation>
+    </message>
+    <message>
+        <source>清除绘制</source>
+        <translation>Clear drawing</translation>
+    </message>
+    <message>
+        <source>直线绘制</source>
+        <translation>Draw lines</translation>
+    </message>
+    <message>
+        <source>圆形绘制</source>
+        <translation>Draw circles</translation>
+    </message>
+    <message>
+        <source>截图路径</source>
+        <translation>Screenshot folder</translation>
+    </message>
+    <message>
+        <source>截图保存路径</source>
+        <translation>Screenshot save folder</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>按下键盘用于改变热键</source>
+        <translation>Press keys to change the hot key</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>重制</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>showUpdate</name>
+    <message>
+        <source>升级到新版本  V</source>
+        <translation>Upgrade to version  V</translation>
+    </message>
+    <message>
+        <source>立即体验</source>
+        <translation>Try it now</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 class TestDesktopServices : public QObject
 {
@@ -41,8 +42,8 @@ private slots:
         QTest::newRow("sub-folders created") << bytes.toBase64() << "out/sub/deeper/c.bin" << bytes;
         QTest::newRow("invalid characters skipped")
             << QByteArray("aGVs*bG8=") << "out/d.txt" << QByteArray("hello");
-        QTest::newRow("empty payload") << QByteArray("data:text/plain;base64,") << "out/e.txt"
-                                       << QByteArray();
+        QTest::newRow("empty payload")
+            << QByteArray("data:text/plain;base64,") << "out/e.txt" << QByteArray();
     }
     void saveFileDecodes()
     {
@@ -60,12 +61,12 @@ private slots:
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("message");
-        QTest::newRow("data URL without comma")
-            << QByteArray("data:nocomma") << "out/x.bin" << "Invalid data URL format";
-        QTest::newRow("outside the application directory")
-            << QByteArray("aGk=") << "../escaped.bin" << "outside the application directory";
-        QTest::newRow("a folder in the way")
-            << QByteArray("aGk=") << "out" << "Cannot open file for writing:";
+        QTest::newRow("data URL without comma") << QByteArray("data:nocomma") << "out/x.bin"
+                                                << "Invalid data URL format";
+        QTest::newRow("outside the application directory") << QByteArray("aGk=") << "../escaped.bin"
+                                                           << "outside the application directory";
+        QTest::newRow("a folder in the way") << QByteArray("aGk=") << "out"
+                                             << "Cannot open file for writing:";
     }
     void saveFileRejects()
     {
@@ -100,8 +101,8 @@ private slots:
         QVERIFY(settings.addSetting("screenSavePath", folder));
         const QString file = DesktopServices::captureScreen();
         QVERIFY(!file.isEmpty());
-        QVERIFY(QFileInfo(file).fileName().contains(
-            QRegularExpression("^draw_\\d{8}_\\d{6}\\.jpg$")));
+        QVERIFY(
+            QFileInfo(file).fileName().contains(QRegularExpression("^draw_\\d{8}_\\d{6}\\.jpg$")));
         QCOMPARE(QFileInfo(file).absolutePath(), folder);
         const QImage picture(file);
         QVERIFY(!picture.isNull());
@@ -139,6 +140,34 @@ private slots:
         QVERIFY(!DesktopServices::startExeAndExitApp("no-such-program"));
         QCoreApplication::processEvents();
         QVERIFY(!quitRequested);
+    }
+
+    void applicationFileUrlOnlyForPlainNames_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("handedOut");
+        QTest::newRow("existing file") << "present.html" << true;
+        QTest::newRow("missing file") << "absent.html" << false;
+        QTest::newRow("folder") << "out" << false;
+        QTest::newRow("parent") << ".." << false;
+        QTest::newRow("path up") << "../present.html" << false;
+        QTest::newRow("sub-folder") << "out/present.html" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void applicationFileUrlOnlyForPlainNames()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(bool, handedOut);
+        QDir().mkpath(appDir() + "/out");
+        for (const QString &path : {appDir() + "/present.html", appDir() + "/out/present.html"}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString url = SettingsClazz().applicationFileUrl(fileName);
+        QCOMPARE(!url.isEmpty(), handedOut);
+        if (handedOut)
+            QCOMPARE(QUrl(url).toLocalFile(), appDir() + "/" + fileName);
+        QFile::remove(appDir() + "/present.html");
     }
 
     void copyToClipboardReplacesTheText()

@@ -34,10 +34,18 @@ private slots:
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("rendering") << "APP" << "opengl" << "software";
-        QTest::newRow("program name") << "UPDATE" << "EXEName" << "Quillmark";
-        QTest::newRow("version") << "UPDATE" << "APPVersion" << "1.0.3";
-        QTest::newRow("text with separators") << "UPDATE" << "UpdateURL" << "a=b;c, d|e";
+        QTest::newRow("rendering") << "APP"
+                                   << "opengl"
+                                   << "software";
+        QTest::newRow("program name") << "UPDATE"
+                                      << "EXEName"
+                                      << "Quillmark";
+        QTest::newRow("version") << "UPDATE"
+                                 << "APPVersion"
+                                 << "1.0.3";
+        QTest::newRow("text with separators") << "UPDATE"
+                                              << "UpdateURL"
+                                              << "a=b;c, d|e";
     }
     void valuesStayInTheirGroups()
     {
@@ -64,8 +72,9 @@ private slots:
 
     void fileLiesBesideTheExecutable()
     {
-        QCOMPARE(IniConfig().path(), QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) +
-                                         QDir::separator() + "config.ini");
+        QCOMPARE(IniConfig().path(),
+                 QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) +
+                     QDir::separator() + "config.ini");
     }
 
 private:

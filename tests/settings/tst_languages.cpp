@@ -106,10 +106,10 @@ private slots:
         QTest::newRow("language and country")
             << "zh_CN" << QStringList{"app_zh_CN.qm", "app_zh_CN", "app_zh.qm", "app_zh"};
         QTest::newRow("language") << "en" << QStringList{"app_en.qm", "app_en"};
-        QTest::newRow("script")
-            << "sr_Latn_RS"
-            << QStringList{"app_sr_Latn_RS.qm", "app_sr_Latn_RS", "app_sr_Latn.qm", "app_sr_Latn",
-                           "app_sr.qm", "app_sr"};
+        QTest::newRow("script") << "sr_Latn_RS"
+                                << QStringList{"app_sr_Latn_RS.qm", "app_sr_Latn_RS",
+                                               "app_sr_Latn.qm",    "app_sr_Latn",
+                                               "app_sr.qm",         "app_sr"};
     }
     void translationCandidatesFollowTheTranslatorSearch()
     {
@@ -221,7 +221,10 @@ private slots:
     }
 
 private:
-    static QString translationsDir() { return QCoreApplication::applicationDirPath() + "/translations"; }
+    static QString translationsDir()
+    {
+        return QCoreApplication::applicationDirPath() + "/translations";
+    }
     static void install(const QString &file)
     {
         QVERIFY(QFile::copy(qmDir + "/" + file, translationsDir() + "/" + file));

@@ -59,9 +59,12 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("changed hot key") << "clearKey" << "Ctrl+K";
-        QTest::newRow("hot key cleared by the user") << "penKey" << "";
-        QTest::newRow("save folder") << "screenSavePath" << "/somewhere/else";
+        QTest::newRow("changed hot key") << "clearKey"
+                                         << "Ctrl+K";
+        QTest::newRow("hot key cleared by the user") << "penKey"
+                                                     << "";
+        QTest::newRow("save folder") << "screenSavePath"
+                                     << "/somewhere/else";
     }
     void storedValuesWinOverDefaults()
     {

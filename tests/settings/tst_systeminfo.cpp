@@ -50,7 +50,8 @@ private slots:
             const auto match = screenLine.match(lines.at(6 + i));
             QVERIFY2(match.hasMatch(), qPrintable(lines.at(6 + i)));
             QCOMPARE(match.captured(1).toInt(), i + 1);
-            QCOMPARE(match.captured(2).toInt(), QGuiApplication::screens().at(i)->geometry().width());
+            QCOMPARE(match.captured(2).toInt(),
+                     QGuiApplication::screens().at(i)->geometry().width());
         }
         QCOMPARE(lines.at(6 + screens), QString("总内存: 16384 MB (16.00 GB)"));
         QCOMPARE(lines.at(7 + screens), QString("可用内存: 6656 MB (6.50 GB)"));
@@ -95,18 +96,17 @@ private slots:
             << QByteArray("MemTotal:       16314932 kB\nMemFree:          812345 kB\n"
                           "MemAvailable:    9123456 kB\nBuffers:          123 kB\n")
             << true << quint64(16314932) * 1024 << quint64(9123456) * 1024;
-        QTest::newRow("any order") << QByteArray("MemAvailable: 2 kB\nMemTotal: 4 kB")
-                                   << true << quint64(4096) << quint64(2048);
+        QTest::newRow("any order") << QByteArray("MemAvailable: 2 kB\nMemTotal: 4 kB") << true
+                                   << quint64(4096) << quint64(2048);
         QTest::newRow("no MemAvailable (old kernels)")
-            << QByteArray("MemTotal: 4 kB\nMemFree: 2 kB\n") << false << quint64(0)
-            << quint64(0);
-        QTest::newRow("not a number") << QByteArray("MemTotal: x kB\nMemAvailable: 2 kB\n")
-                                      << false << quint64(0) << quint64(0);
-        QTest::newRow("unknown unit") << QByteArray("MemTotal: 4 MB\nMemAvailable: 2 kB\n")
-                                      << false << quint64(0) << quint64(0);
-        QTest::newRow("overflow")
-            << QByteArray("MemTotal: 99999999999999999999 kB\nMemAvailable: 2 kB\n") << false
-            << quint64(0) << quint64(0);
+            << QByteArray("MemTotal: 4 kB\nMemFree: 2 kB\n") << false << quint64(0) << quint64(0);
+        QTest::newRow("not a number") << QByteArray("MemTotal: x kB\nMemAvailable: 2 kB\n") << false
+                                      << quint64(0) << quint64(0);
+        QTest::newRow("unknown unit") << QByteArray("MemTotal: 4 MB\nMemAvailable: 2 kB\n") << false
+                                      << quint64(0) << quint64(0);
+        QTest::newRow("overflow") << QByteArray(
+                                         "MemTotal: 99999999999999999999 kB\nMemAvailable: 2 kB\n")
+                                  << false << quint64(0) << quint64(0);
         QTest::newRow("empty") << QByteArray() << false << quint64(0) << quint64(0);
     }
     void parseMeminfo()

@@ -1,0 +1,339 @@
+// The real program on an X display with a system tray (scripts/test.sh provides
+// Xvfb + openbox + trayer). Every run gets its own application directory,
+// configuration home and temporary folder, so the single-instance name and the
+// settings never meet those of the user or of other tests.
+#include "programrun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRect>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <optional>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+const QString instanceName = QStringLiteral("kestrel.glidemark");
+
+struct XWindow
+{
+    QString id;
+    QString name;
+    QRect geometry;
+    bool viewable = false;
+};
+
+QString run(const QString &program, const QStringList &arguments, const QString &display)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", display);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+XWindow describe(const QString &id, const QString &display)
+{
+    XWindow window;
+    window.id = id;
+    window.name = run("xdotool", {"getwindowname", id}, display).trimmed();
+    const QString info = run("xwininfo", {"-id", id}, display);
+    const auto field = [&info](const QString &label) {
+        const QRegularExpression re(QRegularExpression::escape(label) + ":\\s*(-?\\d+)");
+        return re.match(info).captured(1).toInt();
+    };
+    window.geometry = QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"),
+                            field("Width"), field("Height"));
+    window.viewable = info.contains("Map State: IsViewable");
+    return window;
+}
+
+QList<XWindow> windowsOf(qint64 pid, const QString &display)
+{
+    QList<XWindow> windows;
+    const QStringList ids = run("xdotool", {"search", "--pid", QString::number(pid)}, display)
+                                .split('\n', Qt::SkipEmptyParts);
+    for (const QString &id : ids)
+        windows << describe(id, display);
+    return windows;
+}
+
+std::optional<XWindow> findWindow(qint64 pid, const QString &display,
+                                  const std::function<bool(const XWindow &)> &match,
+                                  int timeoutMs = 10000)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    do {
+        for (const XWindow &window : windowsOf(pid, display)) {
+            if (match(window))
+                return window;
+        }
+        QThread::msleep(200);
+    } while (!deadline.hasExpired());
+    return std::nullopt;
+}
+
+bool isToolbar(const XWindow &window)
+{
+    return window.viewable && window.name == QStringLiteral("主窗口");
+}
+
+// The tray icon: a small square window docked into the tray.
+bool isTrayIcon(const XWindow &window)
+{
+    return window.viewable && window.geometry.width() <= 64 &&
+           window.geometry.width() == window.geometry.height() && !isToolbar(window);
+}
+
+// A socket file that nobody listens on, as a crashed copy leaves it.
+bool makeStaleSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0)
+        return false;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    if (size_t(native.size()) >= sizeof(address.sun_path)) {
+        ::close(fd);
+        return false;
+    }
+    qstrcpy(address.sun_path, native.constData());
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return bound && QFile::exists(path);
+}
+
+} // namespace
+
+class TestQuillmark : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("needs an X display with a system tray (scripts/test.sh starts one)");
+        m_display = qEnvironmentVariable("DISPLAY");
+        QVERIFY(QFile::exists(QStringLiteral(QUILLMARK_PROGRAM)));
+    }
+
+    void init()
+    {
+        m_root = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_root->isValid());
+        QVERIFY(QDir().mkpath(appDir() + "/translations"));
+        QVERIFY(QDir().mkpath(m_root->path() + "/config"));
+        QVERIFY(QDir().mkpath(m_root->path() + "/tmp"));
+        QVERIFY(QDir().mkpath(m_root->path() + "/run"));
+        QFile::setPermissions(m_root->path() + "/run",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_PROGRAM), program()));
+        QVERIFY(QFile::copy(QStringLiteral(QUILLMARK_TRANSLATIONS) + "/app_en.qm",
+                            appDir() + "/translations/app_en.qm"));
+    }
+    void cleanup()
+    {
+        stopBareDisplay();
+        m_root.reset();
+    }
+
+    void startsWithTrayAndRecordsTheRenderer()
+    {
+        ProgramRun first(program(), {}, environment());
+        QVERIFY(findWindow(first.pid(), m_display, isToolbar));
+        QVERIFY(findWindow(first.pid(), m_display, isTrayIcon));
+        QVERIFY(first.waitForLog("OpenGL renderer:"));
+        const QString log = first.log();
+        const bool softwareRenderer =
+            log.contains(QRegularExpression("OpenGL renderer: \"[^\"]*(software|llvmpipe|swrast)",
+                                            QRegularExpression::CaseInsensitiveOption));
+        QSettings ini(appDir() + "/config.ini", QSettings::IniFormat);
+        QCOMPARE(ini.value("APP/opengl").toString(), softwareRenderer ? "software" : "hardware");
+        // Built-in Chinese under the C locale.
+        QVERIFY(log.contains("Looking for translation: \"app_zh_CN\""));
+    }
+
+    void secondCopyHandsOverAndExits()
+    {
+        ProgramRun first(program(), {}, environment());
+        QVERIFY(findWindow(first.pid(), m_display, isToolbar));
+        ProgramRun second(program(), {"a", "b"}, environment());
+        QCOMPARE(second.waitForExit(), 0);
+        QVERIFY(!second.log().contains("所有设置加载完成"));
+        QTest::qWait(500);
+        QVERIFY(first.running());
+    }
+
+    void restartTakesOverFromTheOldCopy()
+    {
+        auto old = std::make_unique<ProgramRun>(program(), QStringList{}, environment());
+        QVERIFY(findWindow(old->pid(), m_display, isToolbar));
+        ProgramRun restarted(program(), {"--restart"}, environment());
+        // The old copy quits a moment later, as it does after starting the new one.
+        QTest::qWait(700);
+        QVERIFY(restarted.running());
+        old.reset();
+        QVERIFY(findWindow(restarted.pid(), m_display, isToolbar));
+        QVERIFY(restarted.running());
+        ProgramRun later(program(), {}, environment());
+        QCOMPARE(later.waitForExit(), 0);
+    }
+
+    void restartWhileTheNameStaysTakenFails()
+    {
+        ProgramRun first(program(), {}, environment());
+        QVERIFY(findWindow(first.pid(), m_display, isToolbar));
+        ProgramRun restarted(program(), {"--restart"}, environment());
+        QCOMPARE(restarted.waitForExit(20000), 1);
+        QVERIFY(first.running());
+    }
+
+    void staleNameFromACrashedCopyIsReclaimed()
+    {
+        {
+            ProgramRun crashed(program(), {}, environment());
+            QVERIFY(findWindow(crashed.pid(), m_display, isToolbar));
+            crashed.crash();
+        }
+        const QString socket = m_root->path() + "/tmp/" + instanceName;
+        QVERIFY(QFile::exists(socket) || makeStaleSocket(socket));
+
+        ProgramRun next(program(), {}, environment());
+        QVERIFY(findWindow(next.pid(), m_display, isToolbar));
+        ProgramRun another(program(), {}, environment());
+        QCOMPARE(another.waitForExit(), 0);
+    }
+
+    void noTrayEndsWithoutAWindow()
+    {
+        const QString display = startBareDisplay();
+        QVERIFY(!display.isEmpty());
+        QProcessEnvironment bare = environment();
+        bare.insert("DISPLAY", display);
+        ProgramRun lonely(program(), {}, bare);
+        QCOMPARE(lonely.waitForExit(), 255); // -1
+        QVERIFY(lonely.log().contains("No system tray available!"));
+        QVERIFY(!lonely.log().contains("所有设置加载完成"));
+        QCOMPARE(run("xdotool", {"search", "--name", "主窗口"}, display).trimmed(), QString());
+    }
+
+    void trayEntryHidesAndShowsTheToolbar()
+    {
+        ProgramRun app(program(), {}, environment());
+        const auto toolbar = findWindow(app.pid(), m_display, isToolbar);
+        QVERIFY(toolbar);
+        const auto icon = findWindow(app.pid(), m_display, isTrayIcon);
+        QVERIFY(icon);
+
+        for (const bool expectVisible : {false, true}) {
+            const QPoint centre = icon->geometry.center();
+            run("xdotool",
+                {"mousemove", QString::number(centre.x()), QString::number(centre.y()), "click",
+                 "3"},
+                m_display);
+            const auto menu = findWindow(app.pid(), m_display, [&](const XWindow &w) {
+                return w.viewable && w.id != toolbar->id && w.id != icon->id &&
+                       w.geometry.height() > 20 && w.geometry.width() > 40;
+            });
+            QVERIFY(menu);
+            // First entry: the upper quarter of a two-entry menu.
+            const QPoint entry(menu->geometry.center().x(),
+                               menu->geometry.top() + menu->geometry.height() / 4);
+            run("xdotool",
+                {"mousemove", QString::number(entry.x()), QString::number(entry.y()), "click", "1"},
+                m_display);
+            QTRY_COMPARE_WITH_TIMEOUT(describe(toolbar->id, m_display).viewable, expectVisible,
+                                      5000);
+        }
+    }
+
+    void storedLanguageIsInstalled()
+    {
+        {
+            QSettings store(m_root->path() + "/config/tallowby/settings.conf",
+                            QSettings::IniFormat);
+            store.setValue("appLanguage", "en");
+        }
+        ProgramRun app(program(), {}, environment());
+        QVERIFY(app.waitForLog("Translation loaded successfully: \"app_en\""));
+        QVERIFY(findWindow(app.pid(), m_display, isToolbar));
+    }
+
+    // en_US has no app_en_US.qm, but the translator would load app_en.qm for it.
+    void systemLocaleFallsBackToTheLanguageFile()
+    {
+        QProcessEnvironment english = environment();
+        english.insert("LANG", "en_US.UTF-8");
+        ProgramRun app(program(), {}, english);
+        QVERIFY(app.waitForLog("Translation loaded successfully: \"app_en_US\""));
+        QVERIFY(findWindow(app.pid(), m_display, isToolbar));
+    }
+
+private:
+    QString appDir() const { return m_root->path() + "/app"; }
+    QString program() const { return appDir() + "/Quillmark"; }
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", m_display);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("XDG_CONFIG_HOME", m_root->path() + "/config");
+        environment.insert("XDG_RUNTIME_DIR", m_root->path() + "/run");
+        environment.insert("TMPDIR", m_root->path() + "/tmp");
+        environment.insert("LANG", "C.UTF-8");
+        environment.remove("LC_ALL");
+        environment.remove("LC_MESSAGES");
+        environment.remove("LANGUAGE");
+        return environment;
+    }
+
+    // A second display without a tray; Xvfb picks a free number and reports it.
+    QString startBareDisplay()
+    {
+        m_bareDisplay = std::make_unique<QProcess>();
+        m_bareDisplay->start("Xvfb",
+                             {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+        if (!m_bareDisplay->waitForStarted(5000))
+            return {};
+        const QDeadlineTimer deadline(15000);
+        while (!m_bareDisplay->canReadLine() && !deadline.hasExpired() &&
+               m_bareDisplay->state() == QProcess::Running)
+            m_bareDisplay->waitForReadyRead(200);
+        const QString number = QString::fromLatin1(m_bareDisplay->readLine()).trimmed();
+        if (number.isEmpty())
+            return {};
+        return ":" + number;
+    }
+    void stopBareDisplay()
+    {
+        if (!m_bareDisplay)
+            return;
+        m_bareDisplay->terminate();
+        if (!m_bareDisplay->waitForFinished(5000))
+            m_bareDisplay->kill();
+        m_bareDisplay->waitForFinished(3000);
+        m_bareDisplay.reset();
+    }
+    QString m_display;
+    std::unique_ptr<QTemporaryDir> m_root;
+    std::unique_ptr<QProcess> m_bareDisplay;
+};
+
+QTEST_GUILESS_MAIN(TestQuillmark)
+#include "tst_quillmark.moc"

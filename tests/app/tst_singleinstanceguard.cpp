@@ -1,0 +1,145 @@
+#include "singleinstanceguard.h"
+
+#include <QFile>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// A plain socket file at path: listening (a live copy) or not (left by a crash).
+class RawSocket
+{
+public:
+    RawSocket(const QString &path, bool listening) : m_path(QFile::encodeName(path))
+    {
+        m_fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, m_path.constData(), sizeof(address.sun_path));
+        m_ok = m_fd >= 0 &&
+               ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0 &&
+               (!listening || ::listen(m_fd, 8) == 0);
+        if (!listening)
+            close();
+    }
+    ~RawSocket() { close(); }
+    bool ok() const { return m_ok; }
+    // A copy that quits cleanly closes and removes its name.
+    void release()
+    {
+        close();
+        ::unlink(m_path.constData());
+    }
+
+private:
+    void close()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+    QByteArray m_path;
+    int m_fd = -1;
+    bool m_ok = false;
+};
+
+} // namespace
+
+class TestSingleInstanceGuard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void firstCopyListensSecondForwards_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("no arguments") << QStringList{} << QByteArray();
+        QTest::newRow("two arguments") << QStringList{"a", "b c"} << QByteArray("a|b c");
+        QTest::newRow("unicode") << QStringList{"画笔"} << QString("画笔").toUtf8();
+    }
+    void firstCopyListensSecondForwards()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, message);
+        SingleInstanceGuard first(name());
+        QCOMPARE(first.claim({}, false), SingleInstanceGuard::Outcome::Primary);
+
+        SingleInstanceGuard second(name());
+        QCOMPARE(second.claim(arguments, false), SingleInstanceGuard::Outcome::Forwarded);
+        QCOMPARE(second.server(), nullptr);
+
+        auto *server = const_cast<QLocalServer *>(first.server());
+        QVERIFY(server->waitForNewConnection(2000));
+        QLocalSocket *connection = server->nextPendingConnection();
+        QTRY_COMPARE(connection->bytesAvailable() >= message.size(), true);
+        if (!message.isEmpty() || connection->waitForReadyRead(200))
+            QCOMPARE(connection->readAll(), message);
+    }
+
+    void staleNameIsReclaimed_data()
+    {
+        QTest::addColumn<bool>("restarting");
+        QTest::newRow("normal start") << false;
+        QTest::newRow("restart") << true;
+    }
+    void staleNameIsReclaimed()
+    {
+        QFETCH(bool, restarting);
+        RawSocket crashed(name(), false);
+        QVERIFY(crashed.ok());
+        QVERIFY(QFile::exists(name()));
+        SingleInstanceGuard guard(name());
+        QCOMPARE(guard.claim({}, restarting), SingleInstanceGuard::Outcome::Primary);
+        QVERIFY(guard.server()->isListening());
+    }
+
+    void restartWaitsForTheOldCopy()
+    {
+        RawSocket old(name(), true);
+        QVERIFY(old.ok());
+        std::thread quitting([&old] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(600));
+            old.release();
+        });
+        SingleInstanceGuard guard(name());
+        guard.setRestartWait(5000);
+        const auto outcome = guard.claim({"--restart"}, true);
+        quitting.join();
+        QCOMPARE(outcome, SingleInstanceGuard::Outcome::Primary);
+    }
+
+    void restartGivesUpWhenTheNameStaysTaken()
+    {
+        RawSocket old(name(), true);
+        QVERIFY(old.ok());
+        SingleInstanceGuard guard(name());
+        guard.setRestartWait(400);
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(guard.claim({"--restart"}, true), SingleInstanceGuard::Outcome::Failed);
+        QVERIFY(QFile::exists(name())); // the live copy keeps its name
+    }
+
+private:
+    QString name() const { return m_dir->path() + "/instance"; }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_MAIN(TestSingleInstanceGuard)
+#include "tst_singleinstanceguard.moc"
