@@ -22,11 +22,17 @@ Window {
     // The text input dialog while one is open.
     property var activeTextDialog: null
 
+    readonly property bool onX11: Qt.platform.pluginName === "xcb"
+    // On X11 a tool window is transient for the whole application, and window
+    // managers keep it above every other window of the application, the
+    // toolbar included; there the overlay is a plain window instead.
+    readonly property int toolFlag: onX11 ? Qt.Window : Qt.Tool
+
     signal clickDrawWin
 
     function resetDraw() {
         canvas.penSize = 5;
-        window.flags = Qt.Window | Qt.FramelessWindowHint | Qt.Tool;
+        window.flags = Qt.Window | Qt.FramelessWindowHint | window.toolFlag;
         window.ct = false;
         keepFullScreen();
     }
@@ -38,17 +44,18 @@ Window {
         keepFullScreen();
     }
 
-    // New flags make some window systems map the window afresh and forget
-    // that it covered the screen.
-    // Covers the screen as a plain frameless window instead of the window
-    // system's full-screen state: window managers stack full-screen windows
-    // above always-on-top ones, which would bury the toolbar. New flags also
+    // Covers the screen. On X11 the overlay is a plain frameless window of the
+    // screen's size rather than a full-screen one: window managers there lift a
+    // focused full-screen window above the always-on-top toolbar. New flags also
     // make some window systems map the window afresh and forget its size.
     function keepFullScreen() {
         if (!window.visible)
             return;
-        if (window.visibility === Window.FullScreen)
-            window.showNormal();
+        if (!window.onX11) {
+            window.showFullScreen();
+            return;
+        }
+        window.showNormal();
         if (window.screen) {
             window.x = window.screen.virtualX;
             window.y = window.screen.virtualY;
@@ -122,7 +129,7 @@ Window {
 
     title: "draw"
     color: "transparent"
-    flags: Qt.Window | Qt.FramelessWindowHint | Qt.Tool
+    flags: Qt.Window | Qt.FramelessWindowHint | toolFlag
 
     // The picture behind the drawings: shown when chosen, dragged with Ctrl and
     // scaled with Ctrl+wheel.

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import Cpp.MyComponents
 import FluentUI
+import "site.js" as Site
 
 // The toolbar: a narrow, always-on-top strip of icon buttons that owns every
 // other window of the program.
@@ -35,8 +36,6 @@ Window {
     property int seY: 0
     property bool collapsed: false
     readonly property int rightMargin: marginToScreenEdge(x, width, screen)
-    // Home of the help page.
-    property string siteUrl: "https://quillmark.example.org"
     readonly property alias fadeTimer: fadeTimer
     readonly property bool onX11: Qt.platform.pluginName === "xcb"
 
@@ -372,7 +371,7 @@ Window {
             showAbout();
             break;
         case 1:
-            Qt.openUrlExternally(siteUrl + "/help.html");
+            openHelp();
             break;
         case 2:
             showSettings();
@@ -381,6 +380,12 @@ Window {
             Qt.quit();
             break;
         }
+    }
+
+    // The help page shipped beside the program, else the one on the web site.
+    function openHelp() {
+        const local = settings.applicationFileUrl("help.html");
+        Qt.openUrlExternally(local !== "" ? local : Site.helpPage());
     }
 
     function showSettings() {
@@ -523,6 +528,178 @@ Window {
         onTriggered: {
             if (window.drawWindow)
                 window.drawWindow.painter.undoGradient();
+        }
+    }
+
+    // System-wide hot keys: they act whichever program has the keyboard focus,
+    // and whether drawing is on or off. Only "画笔" switches drawing on and only
+    // "退出绘制模式" switches it off; none of them touches the toolbar's icons.
+    FluObject {
+        id: hotkeys
+
+        // The stored sequence when it is a non-empty text, else the fallback.
+        // Read through window.hotKeys, so every loadSettings() moves the keys.
+        function sequenceFor(key, fallback) {
+            const stored = window.hotKeys[key];
+            return typeof stored === "string" && stored !== "" ? stored : fallback;
+        }
+
+        // Eraser off, plain opacity and the shape's mode; a size saved on
+        // entering numbered circles comes back.
+        function pickShape(mode) {
+            if (!window.drawWindow)
+                return;
+            const painter = window.drawWindow.painter;
+            painter.isEraserMode = false;
+            window.restoreSavedSize(painter);
+            painter.drawMode = mode;
+            painter.penOpacity = 1.0;
+        }
+
+        FluHotkey {
+            name: qsTr("截屏")
+            sequence: hotkeys.sequenceFor("screenKey", "Ctrl+P")
+            onActivated: {
+                const path = window.hotKeys.screenSavePath;
+                console.log(name, path);
+                if (typeof path === "string" && path !== "")
+                    settings.captureScreen();
+            }
+        }
+
+        FluHotkey {
+            name: qsTr("橡皮擦")
+            sequence: hotkeys.sequenceFor("eraseKey", "Ctrl+D")
+            onActivated: {
+                console.log(name);
+                if (!window.drawWindow)
+                    return;
+                const painter = window.drawWindow.painter;
+                window.restoreSavedSize(painter);
+                painter.isEraserMode = !painter.isEraserMode;
+                if (painter.isEraserMode)
+                    painter.drawMode = 0;
+            }
+        }
+
+        FluHotkey {
+            name: qsTr("画笔")
+            sequence: hotkeys.sequenceFor("penKey", "Ctrl+E")
+            onActivated: {
+                console.log(name);
+                window.drawAble = true;
+                if (!window.drawWindow) {
+                    if (window.ensureDrawWindow())
+                        window.drawWindow.painter.penSize = 3;
+                    return;
+                }
+                const painter = window.drawWindow.painter;
+                window.drawWindow.resetDraw();
+                painter.penSize = 3;
+                painter.isEraserMode = false;
+                painter.drawMode = 0;
+                painter.penOpacity = 1.0;
+                window.raise();
+            }
+        }
+
+        FluHotkey {
+            name: qsTr("退出绘制模式")
+            sequence: hotkeys.sequenceFor("closeDrawKey", "Ctrl+Q")
+            onActivated: {
+                console.log(name);
+                if (!window.drawWindow)
+                    return;
+                const painter = window.drawWindow.painter;
+                window.drawWindow.closeColorDialog();
+                painter.isEraserMode = false;
+                painter.drawMode = 0;
+                painter.penOpacity = 1.0;
+                window.drawAble = false;
+                window.drawWindow.chuantouMouse();
+            }
+        }
+
+        FluHotkey {
+            name: qsTr("文字")
+            sequence: hotkeys.sequenceFor("textKey", "Ctrl+T")
+            onActivated: {
+                console.log(name);
+                console.log("文字输入模式");
+                if (!window.drawWindow)
+                    return;
+                window.restoreSavedSize(window.drawWindow.painter);
+                window.drawWindow.textInputMode = true;
+            }
+        }
+
+        // The background picture stays.
+        FluHotkey {
+            name: qsTr("清除画布")
+            sequence: hotkeys.sequenceFor("clearKey", "Ctrl+L")
+            onActivated: {
+                console.log(name);
+                if (window.drawWindow)
+                    window.drawWindow.painter.clear();
+            }
+        }
+
+        FluHotkey {
+            name: qsTr("撤销")
+            sequence: hotkeys.sequenceFor("undoKey", "Ctrl+Z")
+            onActivated: {
+                console.log(name);
+                console.log("撤销操作");
+                if (window.drawWindow && window.drawWindow.painter.canUndo)
+                    window.drawWindow.painter.undo();
+            }
+        }
+
+        FluHotkey {
+            name: qsTr("恢复")
+            sequence: hotkeys.sequenceFor("redoKey", "Ctrl+Y")
+            onActivated: {
+                console.log(name);
+                console.log("恢复操作");
+                if (window.drawWindow && window.drawWindow.painter.canRedo)
+                    window.drawWindow.painter.redo();
+            }
+        }
+
+        FluHotkey {
+            name: qsTr("直线模式")
+            sequence: hotkeys.sequenceFor("lineKey", "Ctrl+L")
+            onActivated: {
+                console.log(name);
+                hotkeys.pickShape(1);
+            }
+        }
+
+        FluHotkey {
+            name: qsTr("圆形模式")
+            sequence: hotkeys.sequenceFor("circleKey", "Ctrl+O")
+            onActivated: {
+                console.log(name);
+                hotkeys.pickShape(2);
+            }
+        }
+
+        FluHotkey {
+            name: qsTr("矩形模式")
+            sequence: hotkeys.sequenceFor("rectangleKey", "Ctrl+R")
+            onActivated: {
+                console.log(name);
+                hotkeys.pickShape(3);
+            }
+        }
+
+        FluHotkey {
+            name: qsTr("箭头模式")
+            sequence: hotkeys.sequenceFor("arrowKey", "Ctrl+A")
+            onActivated: {
+                console.log(name);
+                hotkeys.pickShape(4);
+            }
         }
     }
 

@@ -1,5 +1,7 @@
 // Drives the real program with xdotool: drawing switch, pen stroke, rectangle
-// from the shape chooser, undo, pass-through and the screenshot button.
+// from the shape chooser, undo, pass-through and the screenshot button. Every
+// step waits for what it caused (a window, pixels on screen, a window state)
+// instead of sleeping, so a slow machine only makes the run longer.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,7 +15,11 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
+
+constexpr int waitLimitMs = 15000;
 
 // A plain window under the overlay that counts the clicks it gets.
 class ClickTarget : public QWidget
@@ -46,6 +52,16 @@ bool inkNear(const QImage &image, QPoint at)
     return false;
 }
 
+bool isWhite(const QImage &image, QPoint at)
+{
+    return image.rect().contains(at) && image.pixel(at) == qRgb(255, 255, 255);
+}
+
+QString number(int value)
+{
+    return QString::number(value);
+}
+
 } // namespace
 
 class TestToolbarGui : public QObject
@@ -55,19 +71,41 @@ class TestToolbarGui : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void drawUndoPassThroughAndCapture();
+    void drawStrokeAndRectangle();
+    void undoFromToolbar();
+    void passThroughLetsClicksThrough();
+    void screenshotButtonWritesJpeg();
 
 private:
+    QByteArray run(const QString &tool, const QStringList &args);
     bool xdo(const QStringList &args);
-    QImage grab(const QString &name);
+    QRect windowGeometry(const QString &title);
+    QString windowId(const QString &title);
+    QRect waitForWindow(const QString &title);
+    bool waitForNoWindow(const QString &title);
+    bool waitForScreen(const std::function<bool(const QImage &)> &holds, const QString &name);
     QPoint buttonCentre(int index) const;
     void hover(QPoint at);
     void click(QPoint at);
+    bool toolbarShown(const QImage &shot) const;
 
     QTemporaryDir m_home;
     QProcess m_program;
     QRect m_toolbar;
+    ClickTarget m_target;
 };
+
+QByteArray TestToolbarGui::run(const QString &tool, const QStringList &args)
+{
+    QProcess process;
+    process.start(tool, args);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
+}
 
 bool TestToolbarGui::xdo(const QStringList &args)
 {
@@ -76,13 +114,82 @@ bool TestToolbarGui::xdo(const QStringList &args)
     return tool.waitForFinished(10000) && tool.exitCode() == 0;
 }
 
-QImage TestToolbarGui::grab(const QString &name)
+// Geometry of the program's visible window with this title; empty while none.
+QRect TestToolbarGui::windowGeometry(const QString &title)
 {
-    QTest::qWait(400);
-    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QByteArray out =
+        run(QStringLiteral("xdotool"),
+            {"search", "--all", "--onlyvisible", "--pid", number(m_program.processId()), "--name",
+             title, "getwindowgeometry", "--shell"});
+    QHash<QByteArray, int> values;
+    for (const QByteArray &line : out.split('\n')) {
+        const QList<QByteArray> pair = line.split('=');
+        if (pair.size() == 2 && !values.contains(pair.at(0)))
+            values.insert(pair.at(0), pair.at(1).toInt());
+    }
+    if (!values.contains("WIDTH"))
+        return {};
+    return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
+}
+
+// Polls until the window shows with the same geometry three times running:
+// searches can miss windows while the program creates and drops others.
+QRect TestToolbarGui::waitForWindow(const QString &title)
+{
+    QElapsedTimer waited;
+    waited.start();
+    QRect last;
+    int same = 0;
+    while (waited.elapsed() < waitLimitMs) {
+        const QRect now = windowGeometry(title);
+        same = !now.isEmpty() && now == last ? same + 1 : 0;
+        last = now;
+        if (same == 2)
+            return now;
+        QTest::qWait(50);
+    }
+    return {};
+}
+
+bool TestToolbarGui::waitForNoWindow(const QString &title)
+{
+    QElapsedTimer waited;
+    waited.start();
+    int absent = 0;
+    while (waited.elapsed() < waitLimitMs) {
+        absent = windowGeometry(title).isEmpty() ? absent + 1 : 0;
+        if (absent == 3)
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+QString TestToolbarGui::windowId(const QString &title)
+{
+    const QByteArray out =
+        run(QStringLiteral("xdotool"), {"search", "--all", "--onlyvisible", "--pid",
+                                        number(m_program.processId()), "--name", title});
+    return QString::fromLatin1(out.split('\n').constFirst().trimmed());
+}
+
+// Grabs the screen until the condition holds; the last grab is kept as an
+// artefact under the name given.
+bool TestToolbarGui::waitForScreen(const std::function<bool(const QImage &)> &holds,
+                                   const QString &name)
+{
+    QElapsedTimer waited;
+    waited.start();
+    QImage shot;
+    bool ok = false;
+    do {
+        QTest::qWait(50);
+        shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        ok = holds(shot);
+    } while (!ok && waited.elapsed() < waitLimitMs);
     QDir().mkpath(QStringLiteral(SHOT_DIR));
     shot.save(QStringLiteral(SHOT_DIR "/") + name + QStringLiteral(".png"));
-    return shot;
+    return ok;
 }
 
 // Buttons of the toolbar, from 0 (collapse) to 13 (menu): logo 31 px and a gap
@@ -94,19 +201,25 @@ QPoint TestToolbarGui::buttonCentre(int index) const
     return {m_toolbar.left() + m_toolbar.width() / 2, panelTop + top + 13};
 }
 
+// The toolbar is on top when its white panel shows beside the pen button.
+bool TestToolbarGui::toolbarShown(const QImage &shot) const
+{
+    return isWhite(shot, {m_toolbar.left() + 2, buttonCentre(2).y()});
+}
+
+// Enters the point from just beside it, so the button sees a hover enter.
 void TestToolbarGui::hover(QPoint at)
 {
-    QVERIFY(xdo({"mousemove", QString::number(at.x() - 3), QString::number(at.y() - 3)}));
-    QTest::qWait(150);
-    QVERIFY(xdo({"mousemove", QString::number(at.x()), QString::number(at.y())}));
-    QTest::qWait(500);
+    QVERIFY(xdo({"mousemove", number(at.x() - 3), number(at.y() - 3)}));
+    QTest::qWait(50);
+    QVERIFY(xdo({"mousemove", number(at.x()), number(at.y())}));
+    QTest::qWait(50);
 }
 
 void TestToolbarGui::click(QPoint at)
 {
     hover(at);
     QVERIFY(xdo({"click", "1"}));
-    QTest::qWait(500);
 }
 
 void TestToolbarGui::initTestCase()
@@ -133,31 +246,20 @@ void TestToolbarGui::initTestCase()
     m_program.start(QStringLiteral(QUILLMARK_PROGRAM), {});
     QVERIFY(m_program.waitForStarted());
 
-    QElapsedTimer waited;
-    waited.start();
-    QByteArray geometry;
-    while (waited.elapsed() < 20000) {
-        QProcess search;
-        search.start(QStringLiteral("xdotool"),
-                     {"search", "--onlyvisible", "--name", QStringLiteral("主窗口"),
-                      "getwindowgeometry", "--shell"});
-        search.waitForFinished(5000);
-        geometry = search.readAllStandardOutput();
-        if (geometry.contains("WIDTH="))
-            break;
-        QTest::qWait(200);
-    }
-    QVERIFY2(geometry.contains("WIDTH="), "the toolbar did not appear");
-    QHash<QByteArray, int> values;
-    for (const QByteArray &line : geometry.split('\n')) {
-        const QList<QByteArray> pair = line.split('=');
-        if (pair.size() == 2)
-            values.insert(pair.at(0), pair.at(1).toInt());
-    }
-    m_toolbar = QRect(values.value("X"), values.value("Y"), values.value("WIDTH"),
-                      values.value("HEIGHT"));
+    const QString toolbarTitle = QStringLiteral("^主窗口$");
+    m_toolbar = waitForWindow(toolbarTitle);
+    QVERIFY2(!m_toolbar.isEmpty(), "the toolbar did not appear");
     QCOMPARE(m_toolbar.width(), 33);
-    QTest::qWait(500);
+    QVERIFY2(waitForScreen([this](const QImage &shot) { return toolbarShown(shot); },
+                           QStringLiteral("started")),
+             "the toolbar is not drawn");
+
+    // A window of another program under the overlay, for the pass-through.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    m_target.setWindowTitle(QStringLiteral("click target"));
+    m_target.setGeometry(200, screen.height() - 300, 300, 200);
+    m_target.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_target));
 }
 
 void TestToolbarGui::cleanupTestCase()
@@ -171,68 +273,113 @@ void TestToolbarGui::cleanupTestCase()
     }
 }
 
-void TestToolbarGui::drawUndoPassThroughAndCapture()
+void TestToolbarGui::drawStrokeAndRectangle()
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    ClickTarget target;
-    target.setWindowTitle(QStringLiteral("click target"));
-    target.setGeometry(200, screen.height() - 300, 300, 200);
-    target.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&target));
-
-    // Drawing on: the overlay comes up over the whole screen.
+    // Drawing on: the overlay covers the screen and the toolbar stays above it.
     click(buttonCentre(1));
-    QTest::qWait(800);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(waitForWindow(QStringLiteral("^draw$")), screen);
+    // The toolbar is mapped afresh on top of the overlay.
+    m_toolbar = waitForWindow(QStringLiteral("^主窗口$"));
+    QVERIFY(!m_toolbar.isEmpty());
+    QVERIFY2(waitForScreen([this](const QImage &shot) { return toolbarShown(shot); },
+                           QStringLiteral("drawing-on")),
+             "the overlay covers the toolbar");
 
     // A freehand stroke.
     QVERIFY(xdo({"mousemove", "600", "300", "mousedown", "1"}));
     for (int x = 620; x <= 800; x += 20)
-        QVERIFY(xdo({"mousemove", QString::number(x), "300"}));
+        QVERIFY(xdo({"mousemove", number(x), "300"}));
     QVERIFY(xdo({"mouseup", "1"}));
+    QVERIFY2(waitForScreen(
+                 [](const QImage &shot) {
+                     return inkNear(shot, {700, 300});
+                 },
+                 QStringLiteral("stroke")),
+             "the stroke is not on screen");
 
-    // The rectangle from the shape chooser (fourth entry).
+    // The rectangle, fourth entry of the shape chooser that opens on hover.
     hover(buttonCentre(3));
-    const int chooserX = m_toolbar.left() + 33;
-    const int chooserY = m_toolbar.top() + 78;
-    const QImage chooserShot = grab(QStringLiteral("shape-chooser"));
-    Q_UNUSED(chooserShot)
-    click({chooserX + 16, chooserY + 7 + 3 * 24 + 11});
+    const QRect chooser = waitForWindow(QStringLiteral("^Sub Window$"));
+    QVERIFY2(!chooser.isEmpty(), "no chooser opened");
+    QCOMPARE(chooser.left(), m_toolbar.right() + 1);
+    const QPoint rectangleEntry(chooser.center().x(), chooser.top() + 8 + 3 * 24 + 11);
+    QVERIFY2(
+        waitForScreen(
+            [&](const QImage &shot) { return isWhite(shot, chooser.topLeft() + QPoint(2, 12)); },
+            QStringLiteral("shape-chooser")),
+        "the chooser is not drawn");
+    click(rectangleEntry);
+    QVERIFY2(waitForNoWindow(QStringLiteral("^Sub Window$")), "the chooser stayed open");
+
     QVERIFY(xdo({"mousemove", "900", "500", "mousedown", "1"}));
     for (int step = 1; step <= 10; ++step)
-        QVERIFY(xdo({"mousemove", QString::number(900 + step * 20), QString::number(500 + step * 15)}));
+        QVERIFY(xdo({"mousemove", number(900 + step * 20), number(500 + step * 15)}));
     QVERIFY(xdo({"mouseup", "1"}));
     QVERIFY(xdo({"mousemove", "1300", "900"}));
 
-    QImage shot = grab(QStringLiteral("drawn"));
-    QVERIFY2(inkNear(shot, {700, 300}), "the stroke is not on screen");
-    QVERIFY2(inkNear(shot, {1000, 500}), "the rectangle's top edge is not on screen");
-    QVERIFY2(inkNear(shot, {1100, 575}), "the rectangle's right edge is not on screen");
+    QImage shot;
+    QVERIFY2(waitForScreen(
+                 [&shot](const QImage &grabbed) {
+                     shot = grabbed;
+                     return inkNear(grabbed, {1000, 500}) && inkNear(grabbed, {1100, 575});
+                 },
+                 QStringLiteral("drawn")),
+             "the rectangle is not on screen");
+    QVERIFY2(inkNear(shot, {700, 300}), "the stroke went away");
     QVERIFY2(!inkNear(shot, {1000, 575}), "the rectangle is filled");
+}
 
-    // Undo from the toolbar removes the rectangle and keeps the stroke.
+void TestToolbarGui::undoFromToolbar()
+{
+    // Undo removes the rectangle and keeps the stroke.
     click(buttonCentre(5));
     QVERIFY(xdo({"mousemove", "1300", "900"}));
-    shot = grab(QStringLiteral("undone"));
-    QVERIFY(!inkNear(shot, {1100, 575}));
-    QVERIFY(inkNear(shot, {700, 300}));
+    QVERIFY2(waitForScreen(
+                 [](const QImage &shot) {
+                     return !inkNear(shot, {1100, 575});
+                 },
+                 QStringLiteral("undone")),
+             "the rectangle is still there");
+    QVERIFY(waitForScreen(
+        [](const QImage &shot) {
+            return inkNear(shot, {700, 300});
+        },
+        QStringLiteral("undone")));
+}
 
-    // Pass-through: clicks reach the window below, the drawing stays visible.
+void TestToolbarGui::passThroughLetsClicksThrough()
+{
+    // The overlay sits above all windows once it lets input through.
+    const QString overlay = windowId(QStringLiteral("^draw$"));
+    QVERIFY(!overlay.isEmpty());
     click(buttonCentre(1));
-    QTest::qWait(500);
-    const int before = target.clicks;
-    click(target.geometry().center());
-    QTRY_VERIFY_WITH_TIMEOUT(target.clicks > before, 3000);
-    shot = grab(QStringLiteral("pass-through"));
-    QVERIFY2(inkNear(shot, {700, 300}), "the drawing went away in pass-through");
+    QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("xprop"), {"-id", overlay, "_NET_WM_STATE"})
+                                 .contains("_NET_WM_STATE_ABOVE"),
+                             waitLimitMs);
 
-    // The screenshot button writes a JPEG into the save folder.
+    const int before = m_target.clicks;
+    click(m_target.geometry().center());
+    QTRY_VERIFY_WITH_TIMEOUT(m_target.clicks > before, waitLimitMs);
+    QVERIFY2(waitForScreen(
+                 [](const QImage &shot) {
+                     return inkNear(shot, {700, 300});
+                 },
+                 QStringLiteral("pass-through")),
+             "the drawing went away in pass-through");
+}
+
+void TestToolbarGui::screenshotButtonWritesJpeg()
+{
     const QDir captures(m_home.filePath(QStringLiteral("captures")));
     click(buttonCentre(8));
-    QTRY_VERIFY_WITH_TIMEOUT(!captures.entryList({"draw_*.jpg"}, QDir::Files).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!captures.entryList({"draw_*.jpg"}, QDir::Files).isEmpty(),
+                             waitLimitMs);
     const QString file = captures.entryList({"draw_*.jpg"}, QDir::Files).constFirst();
-    QImage capture(captures.filePath(file));
-    QVERIFY(!capture.isNull());
-    QCOMPARE(capture.size(), screen.size());
+    // The name may show up before the last byte is written.
+    QImage capture;
+    QTRY_VERIFY_WITH_TIMEOUT(capture.load(captures.filePath(file)), waitLimitMs);
+    QCOMPARE(capture.size(), QGuiApplication::primaryScreen()->geometry().size());
     QVERIFY(inkNear(capture, {700, 300}));
 }
 
