@@ -160,6 +160,38 @@ void effectTick(benchmark::State &state, MyPainter::Rendering rendering, QSize s
     reportMedian(state, samples);
 }
 
+// One move of the eraser (pen size 5, so a reach of 10 px) across the strokes, plus the repaint
+// it asks for. Whatever a move erased is brought back untimed, so the count stays put.
+void eraserMove(benchmark::State &state, MyPainter::Rendering rendering, QSize size)
+{
+    const qsizetype count = state.range(0);
+    auto canvas = filledCanvas(int(count), size, rendering);
+    QImage target(size, QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::transparent);
+    canvas->setIsEraserMode(true);
+    QPoint pos(0, size.height() / 2);
+    canvas->beginPaint(pos);
+    paintDirty(*canvas, target);
+    std::vector<double> samples;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        pos.setX((pos.x() + 8) % size.width());
+        clock.start();
+        canvas->movePaint(pos, false);
+        paintDirty(*canvas, target);
+        samples.push_back(clock.nsecsElapsed() * 1e-9);
+        state.PauseTiming();
+        if (canvas->elements().size() < count) {
+            while (canvas->elements().size() < count && canvas->canUndo())
+                canvas->undo();
+            paintDirty(*canvas, target);
+            canvas->beginPaint(pos);
+        }
+        state.ResumeTiming();
+    }
+    reportMedian(state, samples);
+}
+
 void registerAll()
 {
     struct Size
@@ -199,6 +231,11 @@ void registerAll()
                     ->Unit(benchmark::kMillisecond);
                 benchmark::RegisterBenchmark(("BreathTick" + suffix).c_str(), effectTick,
                                              r.rendering, s.size, Effect::Breath)
+                    ->Arg(count)
+                    ->Iterations(iterations)
+                    ->Unit(benchmark::kMillisecond);
+                benchmark::RegisterBenchmark(("EraserMove" + suffix).c_str(), eraserMove,
+                                             r.rendering, s.size)
                     ->Arg(count)
                     ->Iterations(iterations)
                     ->Unit(benchmark::kMillisecond);

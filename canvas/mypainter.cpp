@@ -79,6 +79,20 @@ bool hasEntry(const QList<HistoryAction> &stack, const QString &id, bool deleteT
     });
 }
 
+// Whether p lies too far from the element for its hit test to succeed with this tolerance.
+// Every kind hits only within its tolerance plus its pen width of what it draws, and all it
+// draws lies in its bounding rectangle; this saves the exact test for far-away elements.
+bool outOfReach(const DrawingElement &element, QPoint p, int tolerance)
+{
+    const QRect b = element.boundingRect();
+    if (b.isNull())
+        return false;
+    // Square caps of the freehand outline reach a corner, sqrt(2) times farther.
+    const qint64 r = 2 * (std::abs(qint64(tolerance)) + std::abs(qint64(element.penWidth()))) + 2;
+    return p.x() < b.left() - r || p.x() > b.right() + r || p.y() < b.top() - r ||
+           p.y() > b.bottom() + r;
+}
+
 } // namespace
 
 MyPainter::MyPainter(QQuickItem *parent) : QQuickPaintedItem(parent)
@@ -175,7 +189,7 @@ void MyPainter::setDrawMode(int value)
     const int previous = m_drawMode;
     m_drawMode = value;
     if (previous == ArrowMode)
-        redrawCanvas();
+        redrawAll();
     emit drawModeChanged();
 }
 
@@ -227,21 +241,7 @@ void MyPainter::movePaint(QPoint pos, bool shiftPressed)
         target = snapSquare(m_startPoint, pos);
 
     if (m_isEraserMode && m_drawMode == FreehandMode) {
-        const QList<QRect> erased = [&] {
-            QList<QRect> regions;
-            const auto before = m_elements;
-            eraseStep(pos);
-            for (const ElementPtr &e : before) {
-                if (indexOf(e->id()) < 0)
-                    regions.append(e->boundingRect());
-            }
-            return regions;
-        }();
-        QRect changed;
-        for (const QRect &r : erased)
-            changed |= r;
-        // Nothing erased: nothing to repaint, yet it counts as the next change after a resize.
-        redrawCanvas(changed.isNull() ? QRect(0, 0, 0, 0) : changed);
+        redrawCanvas(eraseStep(pos));
         return;
     }
 
@@ -308,7 +308,7 @@ void MyPainter::movePaint(QPoint pos, bool shiftPressed)
     } else if (current) {
         changed |= current->boundingRect();
     }
-    redrawCanvas(changed.isNull() ? QRect(0, 0, 0, 0) : changed);
+    redrawCanvas(changed);
 }
 
 void MyPainter::endPaint(QPoint pos, bool shiftPressed)
@@ -359,7 +359,7 @@ void MyPainter::endPaint(QPoint pos, bool shiftPressed)
         changed |= current->boundingRect();
     m_currentElement.reset();
     m_currentPoints.clear();
-    redrawCanvas(changed.isNull() ? QRect(0, 0, 0, 0) : changed);
+    redrawCanvas(changed);
 }
 
 void MyPainter::addText(QPoint pos)
@@ -388,7 +388,7 @@ void MyPainter::clear()
     m_redoStack.clear();
     m_circleCounter = 0;
     emitHistoryChanged();
-    redrawCanvas();
+    redrawAll();
 }
 
 // ---------------------------------------------------------------- history
@@ -550,8 +550,10 @@ void MyPainter::redo()
 
 bool MyPainter::deleteElement(QPoint clickPos, int tolerance)
 {
+    prepareHitTests();
     for (qsizetype i = m_elements.size() - 1; i >= 0; --i) {
-        if (!m_elements.at(i)->hitTest(clickPos, tolerance))
+        const DrawingElement &candidate = *m_elements.at(i);
+        if (outOfReach(candidate, clickPos, tolerance) || !candidate.hitTest(clickPos, tolerance))
             continue;
         const ElementPtr element = m_elements.takeAt(i);
         recordDelete(element);
@@ -563,8 +565,9 @@ bool MyPainter::deleteElement(QPoint clickPos, int tolerance)
     return false;
 }
 
-void MyPainter::eraseStep(QPoint pos)
+QRect MyPainter::eraseStep(QPoint pos)
 {
+    QRect erased;
     if (m_newElementPending) {
         m_newElementPending = false;
         qDebug() << "开始新的擦除操作";
@@ -590,10 +593,11 @@ void MyPainter::eraseStep(QPoint pos)
                               clampToInt(prev.y() + dy * double(k) / double(n))));
     }
 
+    prepareHitTests();
     for (qsizetype i = m_elements.size() - 1; i >= 0; --i) {
         const ElementPtr element = m_elements.at(i);
         const bool hit = std::any_of(samples.cbegin(), samples.cend(), [&](const QPoint &s) {
-            return element->hitTest(s, tolerance);
+            return !outOfReach(*element, s, tolerance) && element->hitTest(s, tolerance);
         });
         if (!hit)
             continue;
@@ -607,7 +611,17 @@ void MyPainter::eraseStep(QPoint pos)
             m_elements.removeAt(i);
             emit canUndoChanged();
         }
+        erased |= element->boundingRect();
     }
+    return erased;
+}
+
+void MyPainter::prepareHitTests() const
+{
+    // A full render leaves every freehand stroke with its smoothed outline, which its hit
+    // test then uses; the cached renderer may not have painted a stroke since it changed.
+    for (const ElementPtr &element : m_elements)
+        element->prepareHitTest();
 }
 
 // ---------------------------------------------------------------- timed effects
@@ -814,7 +828,7 @@ void MyPainter::redrawCanvas(const QRect &changed)
         requestRepaint(bounds());
         return;
     }
-    requestRepaint(changed.isNull() ? bounds() : changed);
+    requestRepaint(changed);
 }
 
 void MyPainter::requestRepaint(const QRect &region)
@@ -835,7 +849,7 @@ void MyPainter::setRendering(Rendering rendering)
     m_layers.release();
     m_frozen = false;
     m_keptPicture = QImage();
-    redrawCanvas();
+    redrawAll();
 }
 
 int MyPainter::imageCount() const

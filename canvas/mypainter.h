@@ -159,7 +159,7 @@ private:
     void recordAdd(const ElementPtr &element);
     void recordDelete(const ElementPtr &element);
     void trimUndoStack();
-    void eraseStep(QPoint pos);
+    QRect eraseStep(QPoint pos);
     void resetGesture();
     void emitHistoryChanged();
 
@@ -169,8 +169,12 @@ private:
     QRect restoreBreathTarget();
 
     // Every change ends here. `changed` is the region whose pixels may differ afterwards;
-    // a null rectangle means anything may have changed.
-    void redrawCanvas(const QRect &changed = QRect());
+    // an empty one means none, but the call still counts as a change (it ends the picture
+    // kept since a resize).
+    void redrawCanvas(const QRect &changed);
+    void redrawAll() { redrawCanvas(bounds()); }
+    // Leaves the elements as a full render would for their hit tests.
+    void prepareHitTests() const;
     void requestRepaint(const QRect &region);
     QRect bounds() const;
     void paintCached(QPainter *painter, const QRect &area);

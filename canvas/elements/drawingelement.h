@@ -23,6 +23,8 @@ public:
     virtual bool hitTest(const QPoint &p, int tolerance) const = 0;
     // Every pixel draw() can touch lies inside this rectangle.
     virtual QRect boundingRect() const = 0;
+    // Builds what a draw() would have cached and the hit test relies on.
+    virtual void prepareHitTest() const {}
 
     const QString &id() const { return m_id; }
     int type() const { return m_type; }

@@ -90,3 +90,9 @@ QRect FreehandElement::boundingRect() const
         return QRect();
     return grownByPen(m_pointBounds);
 }
+
+void FreehandElement::prepareHitTest() const
+{
+    if (m_path.isEmpty() && m_points.size() >= 2)
+        buildPath();
+}

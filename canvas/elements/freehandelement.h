@@ -14,6 +14,7 @@ public:
     void draw(QPainter *painter) const override;
     bool hitTest(const QPoint &p, int tolerance) const override;
     QRect boundingRect() const override;
+    void prepareHitTest() const override;
 
     const QList<QPoint> &points() const { return m_points; }
     // Replaces the stroke and drops the cached outline.

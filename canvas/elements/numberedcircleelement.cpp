@@ -44,6 +44,15 @@ bool NumberedCircleElement::hitTest(const QPoint &p, int tolerance) const
 
 QRect NumberedCircleElement::boundingRect() const
 {
+    if (!m_boundsKnown) {
+        m_bounds = computeBounds();
+        m_boundsKnown = true;
+    }
+    return m_bounds;
+}
+
+QRect NumberedCircleElement::computeBounds() const
+{
     // Long numbers overflow the circle sideways and tall glyphs may overflow vertically.
     const QFontMetrics metrics(numberFont());
     const QRect text = metrics.boundingRect(QString::number(m_number));

@@ -21,9 +21,13 @@ public:
     static constexpr int Radius = 12;
 
 private:
+    QRect computeBounds() const;
     QRect circleRect() const;
     static QFont numberFont();
 
     QPoint m_center;
     int m_number;
+    // The element never changes, and measuring text is not cheap.
+    mutable QRect m_bounds;
+    mutable bool m_boundsKnown = false;
 };

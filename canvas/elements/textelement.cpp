@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 TextElement::TextElement(QPoint position, const QString &text, int fontSize, const QColor &color,
                          int penWidth, double opacity)
     : DrawingElement(5, color, penWidth, opacity), m_position(position), m_text(text),
@@ -47,9 +49,18 @@ bool TextElement::hitTest(const QPoint &p, int tolerance) const
 
 QRect TextElement::boundingRect() const
 {
+    if (!m_boundsKnown) {
+        m_bounds = computeBounds();
+        m_boundsKnown = true;
+    }
+    return m_bounds;
+}
+
+QRect TextElement::computeBounds() const
+{
     if (m_text.isEmpty())
         return QRect();
     // Room for glyphs that overhang their advance and for antialiasing.
-    const int m = m_fontSize / 4 + 4;
+    const int m = std::max(font().pointSize(), 0) / 4 + 4;
     return textRect().adjusted(-m, -m, m, m);
 }

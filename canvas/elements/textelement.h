@@ -24,7 +24,12 @@ public:
     QRect textRect() const;
 
 private:
+    QRect computeBounds() const;
+
     QPoint m_position;
     QString m_text;
     int m_fontSize;
+    // The element never changes, and measuring text is not cheap.
+    mutable QRect m_bounds;
+    mutable bool m_boundsKnown = false;
 };

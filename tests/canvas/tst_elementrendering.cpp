@@ -232,6 +232,8 @@ void TestElementRendering::boundingRectHoldsEveryPixel_data()
     for (int kind = 0; kind <= 6; ++kind)
         for (int width : {1, 6, 25})
             QTest::addRow("kind %d width %d", kind, width) << kind << width;
+    // A text size of zero or below leaves the font at its default size.
+    QTest::addRow("text of no size of its own") << 7 << 3;
 }
 
 void TestElementRendering::boundingRectHoldsEveryPixel()
@@ -262,9 +264,13 @@ void TestElementRendering::boundingRectHoldsEveryPixel()
         e = std::make_unique<TextElement>(QPoint(60, 90), QStringLiteral("Wg|Ñ 你"), 18 + penWidth,
                                           c, penWidth, 1.0);
         break;
-    default:
+    case 6:
         e = std::make_unique<NumberedCircleElement>(QPoint(120, 70), 1000 * penWidth, c, penWidth,
                                                     1.0);
+        break;
+    default:
+        e = std::make_unique<TextElement>(QPoint(60, 90), QStringLiteral("fj/Åg_ 你好"), -20, c,
+                                          penWidth, 1.0);
         break;
     }
     const QImage image = renderElement(*e, 260, 160);
