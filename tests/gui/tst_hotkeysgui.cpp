@@ -2,25 +2,19 @@
 // of another program (a plain window of this test) has the keyboard focus.
 // Each step waits for the program's log line and for what the key did on
 // screen, never for a fixed time.
+#include "programdriver.h"
+
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPixmap>
-#include <QProcess>
 #include <QScreen>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
-#include <functional>
-
 namespace {
-
-constexpr int waitLimitMs = 15000;
 
 // The window that has the focus while the keys are pressed; it records what
 // reaches it.
@@ -44,28 +38,6 @@ protected:
     }
 };
 
-bool isInk(QRgb pixel)
-{
-    return qRed(pixel) > 180 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
-}
-
-// Whether any pixel within 4 px of the point shows the red pen.
-bool inkNear(const QImage &image, QPoint at)
-{
-    for (int dy = -4; dy <= 4; ++dy)
-        for (int dx = -4; dx <= 4; ++dx) {
-            const QPoint p = at + QPoint(dx, dy);
-            if (image.rect().contains(p) && isInk(image.pixel(p)))
-                return true;
-        }
-    return false;
-}
-
-QString number(int value)
-{
-    return QString::number(value);
-}
-
 // Strokes across x 600..800 at these heights.
 const QPoint firstStroke(700, 300);
 const QPoint secondStroke(700, 450);
@@ -87,81 +59,17 @@ private slots:
     void savedSequenceReplacesTheOldOne();
 
 private:
-    QByteArray run(const QString &tool, const QStringList &args);
-    bool xdo(const QStringList &args);
-    QRect windowGeometry(const QString &title);
-    QRect waitForWindow(const QString &title);
     QRect waitForSettingsWindow();
-    bool waitForScreen(const std::function<bool(const QImage &)> &holds, const QString &name);
-    bool waitForLogLine(const QString &line, qsizetype from, int limitMs = waitLimitMs);
-    bool logHasLine(const QString &line, qsizetype from) const;
     void focusHolder();
     void pressKey(const QString &keys);
     void drawStroke(QPoint centre);
     QPoint menuButton() const;
 
-    QTemporaryDir m_home;
-    QProcess m_program;
-    QByteArray m_log;
+    ProgramDriver m_program{QStringLiteral(SHOT_DIR), QStringLiteral("hotkeys-")};
     QRect m_toolbar;
     FocusHolder m_holder;
     bool m_failed = false;
 };
-
-QByteArray TestHotkeysGui::run(const QString &tool, const QStringList &args)
-{
-    QProcess process;
-    process.start(tool, args);
-    if (!process.waitForFinished(10000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
-}
-
-bool TestHotkeysGui::xdo(const QStringList &args)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("xdotool"), args);
-    return tool.waitForFinished(10000) && tool.exitCode() == 0;
-}
-
-// Geometry of the program's visible window with this title; empty while none.
-QRect TestHotkeysGui::windowGeometry(const QString &title)
-{
-    const QByteArray out =
-        run(QStringLiteral("xdotool"),
-            {"search", "--all", "--onlyvisible", "--pid", number(m_program.processId()), "--name",
-             title, "getwindowgeometry", "--shell"});
-    QHash<QByteArray, int> values;
-    for (const QByteArray &line : out.split('\n')) {
-        const QList<QByteArray> pair = line.split('=');
-        if (pair.size() == 2 && !values.contains(pair.at(0)))
-            values.insert(pair.at(0), pair.at(1).toInt());
-    }
-    if (!values.contains("WIDTH"))
-        return {};
-    return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
-}
-
-// Polls until the window shows with the same geometry three times running.
-QRect TestHotkeysGui::waitForWindow(const QString &title)
-{
-    QElapsedTimer waited;
-    waited.start();
-    QRect last;
-    int same = 0;
-    while (waited.elapsed() < waitLimitMs) {
-        const QRect now = windowGeometry(title);
-        same = !now.isEmpty() && now == last ? same + 1 : 0;
-        last = now;
-        if (same == 2)
-            return now;
-        QTest::qWait(50);
-    }
-    return {};
-}
 
 // The settings window has no title: it is the program's 400 x 700 window.
 QRect TestHotkeysGui::waitForSettingsWindow()
@@ -170,9 +78,9 @@ QRect TestHotkeysGui::waitForSettingsWindow()
     waited.start();
     while (waited.elapsed() < waitLimitMs) {
         const QByteArray out =
-            run(QStringLiteral("xdotool"),
-                {"search", "--all", "--onlyvisible", "--pid", number(m_program.processId()),
-                 "--name", ".*", "getwindowgeometry", "--shell", "%@"});
+            runTool(QStringLiteral("xdotool"),
+                    {"search", "--all", "--onlyvisible", "--pid", number(m_program.processId()),
+                     "--name", ".*", "getwindowgeometry", "--shell", "%@"});
         QHash<QByteArray, int> values;
         for (const QByteArray &line : out.split('\n')) {
             const QList<QByteArray> pair = line.split('=');
@@ -188,57 +96,12 @@ QRect TestHotkeysGui::waitForSettingsWindow()
     return {};
 }
 
-// Grabs the screen until the condition holds; the last grab is kept as an
-// artefact under the name given.
-bool TestHotkeysGui::waitForScreen(const std::function<bool(const QImage &)> &holds,
-                                   const QString &name)
-{
-    QElapsedTimer waited;
-    waited.start();
-    QImage shot;
-    bool ok = false;
-    do {
-        QTest::qWait(50);
-        shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-        ok = holds(shot);
-    } while (!ok && waited.elapsed() < waitLimitMs);
-    QDir().mkpath(QStringLiteral(SHOT_DIR));
-    shot.save(QStringLiteral(SHOT_DIR "/hotkeys-") + name + QStringLiteral(".png"));
-    return ok;
-}
-
-// Whether the program logged exactly this line (after its category prefix)
-// since the given offset of its output.
-bool TestHotkeysGui::logHasLine(const QString &line, qsizetype from) const
-{
-    const QList<QByteArray> lines = m_log.mid(from).split('\n');
-    const QByteArray wanted = line.toUtf8();
-    for (const QByteArray &logged : lines) {
-        const QByteArray text = logged.trimmed();
-        if (text == wanted || text.endsWith(": " + wanted))
-            return true;
-    }
-    return false;
-}
-
-bool TestHotkeysGui::waitForLogLine(const QString &line, qsizetype from, int limitMs)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!logHasLine(line, from)) {
-        if (waited.elapsed() > limitMs)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
-
 // Gives the keyboard focus to the holder, as a user switching programs would.
 void TestHotkeysGui::focusHolder()
 {
     QVERIFY(xdo({"windowactivate", "--sync", number(int(m_holder.winId()))}));
     QTRY_VERIFY_WITH_TIMEOUT(m_holder.isActiveWindow(), waitLimitMs);
-    const QByteArray active = run(QStringLiteral("xdotool"), {"getactivewindow"}).trimmed();
+    const QByteArray active = runTool(QStringLiteral("xdotool"), {"getactivewindow"}).trimmed();
     QCOMPARE(active.toULongLong(), quint64(m_holder.winId()));
 }
 
@@ -266,31 +129,14 @@ void TestHotkeysGui::initTestCase()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         QSKIP("needs an X display (scripts/test.sh starts one)");
-    QVERIFY(m_home.isValid());
+    QVERIFY(m_program.isValid());
 
-    // A settings store and a socket folder of our own; the defaults for the
-    // hot keys, Chinese names in the log.
-    const QString config = m_home.filePath(QStringLiteral("config"));
-    QDir().mkpath(m_home.filePath(QStringLiteral("tmp")));
-    {
-        QSettings store(config + QStringLiteral("/tallowby/settings.conf"), QSettings::IniFormat);
-        store.setValue(QStringLiteral("screenSavePath"),
-                       m_home.filePath(QStringLiteral("captures")));
-        store.setValue(QStringLiteral("appLanguage"), QStringLiteral("zh_CN"));
-    }
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    env.insert(QStringLiteral("TMPDIR"), m_home.filePath(QStringLiteral("tmp")));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("QT_MESSAGE_PATTERN"));
-    m_program.setProcessEnvironment(env);
-    m_program.setProcessChannelMode(QProcess::MergedChannels);
-    connect(&m_program, &QProcess::readyReadStandardOutput, this,
-            [this] { m_log += m_program.readAllStandardOutput(); });
-    m_program.start(QStringLiteral(QUILLMARK_PROGRAM), {});
-    QVERIFY(m_program.waitForStarted());
+    // The defaults for the hot keys, Chinese names in the log.
+    QVERIFY(m_program.start(QStringLiteral(QUILLMARK_PROGRAM),
+                            {{QStringLiteral("appLanguage"), QStringLiteral("zh_CN")}},
+                            ProgramDriver::Output::Captured));
 
-    m_toolbar = waitForWindow(QStringLiteral("^主窗口$"));
+    m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY2(!m_toolbar.isEmpty(), "the toolbar did not appear");
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -302,16 +148,10 @@ void TestHotkeysGui::initTestCase()
 
 void TestHotkeysGui::cleanupTestCase()
 {
-    if (m_program.state() != QProcess::NotRunning) {
-        m_program.terminate();
-        if (!m_program.waitForFinished(5000)) {
-            m_program.kill();
-            m_program.waitForFinished(5000);
-        }
-    }
+    m_program.stop();
     // The program's log explains a failure.
     if (m_failed)
-        qInfo().noquote() << QString::fromUtf8(m_log);
+        qInfo().noquote() << QString::fromUtf8(m_program.log());
 }
 
 void TestHotkeysGui::cleanup()
@@ -322,18 +162,18 @@ void TestHotkeysGui::cleanup()
 void TestHotkeysGui::penKeyShowsOverlayAndDraws()
 {
     focusHolder();
-    const qsizetype from = m_log.size();
+    const qsizetype from = m_program.log().size();
     pressKey(QStringLiteral("ctrl+e"));
-    QVERIFY2(waitForLogLine(QStringLiteral("画笔"), from), "the pen key was not logged");
+    QVERIFY2(m_program.waitForLogLine(QStringLiteral("画笔"), from), "the pen key was not logged");
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(waitForWindow(QStringLiteral("^draw$")), screen);
+    QCOMPARE(m_program.waitForWindow(QStringLiteral("^draw$")), screen);
     // The key went to the program, not to the focused window.
     QVERIFY(m_holder.keys.isEmpty());
 
     // Drawing is on: strokes land on the overlay.
     drawStroke(firstStroke);
     drawStroke(secondStroke);
-    QVERIFY2(waitForScreen(
+    QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
                      return inkNear(shot, firstStroke) && inkNear(shot, secondStroke);
                  },
@@ -343,18 +183,13 @@ void TestHotkeysGui::penKeyShowsOverlayAndDraws()
 
 void TestHotkeysGui::closeDrawKeyLetsClicksThrough()
 {
-    const QString overlay = QString::fromLatin1(
-        run(QStringLiteral("xdotool"), {"search", "--all", "--onlyvisible", "--pid",
-                                        number(m_program.processId()), "--name", "^draw$"})
-            .split('\n')
-            .constFirst()
-            .trimmed());
+    const QString overlay = m_program.windowId(QStringLiteral("^draw$"));
     QVERIFY(!overlay.isEmpty());
     focusHolder();
-    const qsizetype from = m_log.size();
+    const qsizetype from = m_program.log().size();
     pressKey(QStringLiteral("ctrl+q"));
-    QVERIFY(waitForLogLine(QStringLiteral("退出绘制模式"), from));
-    QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("xprop"), {"-id", overlay, "_NET_WM_STATE"})
+    QVERIFY(m_program.waitForLogLine(QStringLiteral("退出绘制模式"), from));
+    QTRY_VERIFY_WITH_TIMEOUT(runTool(QStringLiteral("xprop"), {"-id", overlay, "_NET_WM_STATE"})
                                  .contains("_NET_WM_STATE_ABOVE"),
                              waitLimitMs);
 
@@ -363,7 +198,7 @@ void TestHotkeysGui::closeDrawKeyLetsClicksThrough()
     const QPoint target = m_holder.geometry().center();
     QVERIFY(xdo({"mousemove", number(target.x()), number(target.y()), "click", "1"}));
     QTRY_VERIFY_WITH_TIMEOUT(m_holder.clicks > before, waitLimitMs);
-    QVERIFY(waitForScreen(
+    QVERIFY(m_program.waitForScreen(
         [](const QImage &shot) {
             return inkNear(shot, firstStroke) && inkNear(shot, secondStroke);
         },
@@ -373,30 +208,30 @@ void TestHotkeysGui::closeDrawKeyLetsClicksThrough()
 void TestHotkeysGui::undoRedoAndClearActOnTheScreen()
 {
     focusHolder();
-    qsizetype from = m_log.size();
+    qsizetype from = m_program.log().size();
     pressKey(QStringLiteral("ctrl+z"));
-    QVERIFY(waitForLogLine(QStringLiteral("撤销操作"), from));
-    QVERIFY2(waitForScreen(
+    QVERIFY(m_program.waitForLogLine(QStringLiteral("撤销操作"), from));
+    QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
                      return inkNear(shot, firstStroke) && !inkNear(shot, secondStroke);
                  },
                  QStringLiteral("undone")),
              "undo did not remove the last stroke");
 
-    from = m_log.size();
+    from = m_program.log().size();
     pressKey(QStringLiteral("ctrl+y"));
-    QVERIFY(waitForLogLine(QStringLiteral("恢复操作"), from));
-    QVERIFY2(waitForScreen(
+    QVERIFY(m_program.waitForLogLine(QStringLiteral("恢复操作"), from));
+    QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
                      return inkNear(shot, firstStroke) && inkNear(shot, secondStroke);
                  },
                  QStringLiteral("redone")),
              "redo did not bring the stroke back");
 
-    from = m_log.size();
+    from = m_program.log().size();
     pressKey(QStringLiteral("ctrl+l"));
-    QVERIFY(waitForLogLine(QStringLiteral("清除画布"), from));
-    QVERIFY2(waitForScreen(
+    QVERIFY(m_program.waitForLogLine(QStringLiteral("清除画布"), from));
+    QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
                      return !inkNear(shot, firstStroke) && !inkNear(shot, secondStroke);
                  },
@@ -412,17 +247,16 @@ void TestHotkeysGui::savedSequenceReplacesTheOldOne()
     // (here the screenshot folder, confirmed with Return) reloads the settings
     // and tells the toolbar through changeHotKey.
     {
-        QSettings store(m_home.filePath(QStringLiteral("config/tallowby/settings.conf")),
-                        QSettings::IniFormat);
+        QSettings store(m_program.settingsFile(), QSettings::IniFormat);
         store.setValue(QStringLiteral("penKey"), QStringLiteral("Ctrl+Alt+J"));
     }
     QVERIFY(xdo({"mousemove", number(menuButton().x() - 3), number(menuButton().y() - 3)}));
     QVERIFY(xdo({"mousemove", number(menuButton().x()), number(menuButton().y())}));
-    const QRect menu = waitForWindow(QStringLiteral("^Sub Window$"));
+    const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
     QVERIFY2(!menu.isEmpty(), "the menu did not open");
     // Third entry, "设置".
     const QPoint settingsEntry(menu.center().x(), menu.top() + 8 + 2 * 24 + 11);
-    QVERIFY2(waitForScreen(
+    QVERIFY2(m_program.waitForScreen(
                  [&menu](const QImage &shot) {
                      return shot.pixel(menu.topLeft() + QPoint(2, 12)) == qRgb(255, 255, 255);
                  },
@@ -437,37 +271,38 @@ void TestHotkeysGui::savedSequenceReplacesTheOldOne()
     const QPoint pathBox = settings.topLeft() + QPoint(100, 105);
     // A window mapped a moment ago may not take input yet: click and confirm
     // again until the save is logged (saving the same folder twice is harmless).
-    qsizetype from = m_log.size();
+    qsizetype from = m_program.log().size();
     QElapsedTimer waited;
     waited.start();
     do {
         QVERIFY(xdo({"mousemove", number(pathBox.x()), number(pathBox.y()), "click", "1"}));
         QVERIFY(xdo({"key", "Return"}));
-    } while (!waitForLogLine(QStringLiteral("Hot key has been changed"), from, 1000) &&
+    } while (!m_program.waitForLogLine(QStringLiteral("Hot key has been changed"), from, 1000) &&
              waited.elapsed() < waitLimitMs);
-    QVERIFY2(waitForLogLine(QStringLiteral("Hot key has been changed"), from),
+    QVERIFY2(m_program.waitForLogLine(QStringLiteral("Hot key has been changed"), from),
              "the toolbar was not told about the change");
 
     // The old sequence does nothing: the undo key pressed after it is logged
     // with no pen line before it.
     focusHolder();
-    from = m_log.size();
+    from = m_program.log().size();
     pressKey(QStringLiteral("ctrl+e"));
     pressKey(QStringLiteral("ctrl+z"));
-    QVERIFY(waitForLogLine(QStringLiteral("撤销操作"), from));
-    QVERIFY2(!logHasLine(QStringLiteral("画笔"), from), "the old pen key still acts");
+    QVERIFY(m_program.waitForLogLine(QStringLiteral("撤销操作"), from));
+    QVERIFY2(!m_program.logHasLine(QStringLiteral("画笔"), from), "the old pen key still acts");
     // Released, it reaches the focused window like any other key.
     QTRY_COMPARE_WITH_TIMEOUT(m_holder.keys, QList<int>{Qt::Key_E}, waitLimitMs);
 
     // The new one switches drawing on at once.
-    from = m_log.size();
+    from = m_program.log().size();
     pressKey(QStringLiteral("ctrl+alt+j"));
-    QVERIFY2(waitForLogLine(QStringLiteral("画笔"), from), "the new pen key does not act");
+    QVERIFY2(m_program.waitForLogLine(QStringLiteral("画笔"), from),
+             "the new pen key does not act");
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(waitForWindow(QStringLiteral("^draw$")), screen);
+    QCOMPARE(m_program.waitForWindow(QStringLiteral("^draw$")), screen);
     drawStroke(thirdStroke);
-    QVERIFY2(waitForScreen([](const QImage &shot) { return inkNear(shot, thirdStroke); },
-                           QStringLiteral("new-pen-key")),
+    QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, thirdStroke); },
+                                     QStringLiteral("new-pen-key")),
              "drawing is not on after the new pen key");
     QCOMPARE(m_holder.keys, QList<int>{Qt::Key_E});
 }

@@ -2,24 +2,17 @@
 // from the shape chooser, undo, pass-through and the screenshot button. Every
 // step waits for what it caused (a window, pixels on screen, a window state)
 // instead of sleeping, so a slow machine only makes the run longer.
+#include "programdriver.h"
+
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QMouseEvent>
-#include <QPixmap>
-#include <QProcess>
 #include <QScreen>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
-#include <functional>
-
 namespace {
-
-constexpr int waitLimitMs = 15000;
 
 // A plain window under the overlay that counts the clicks it gets.
 class ClickTarget : public QWidget
@@ -35,31 +28,9 @@ protected:
     }
 };
 
-bool isInk(QRgb pixel)
-{
-    return qRed(pixel) > 180 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
-}
-
-// Whether any pixel within 4 px of the point shows the red pen.
-bool inkNear(const QImage &image, QPoint at)
-{
-    for (int dy = -4; dy <= 4; ++dy)
-        for (int dx = -4; dx <= 4; ++dx) {
-            const QPoint p = at + QPoint(dx, dy);
-            if (image.rect().contains(p) && isInk(image.pixel(p)))
-                return true;
-        }
-    return false;
-}
-
 bool isWhite(const QImage &image, QPoint at)
 {
     return image.rect().contains(at) && image.pixel(at) == qRgb(255, 255, 255);
-}
-
-QString number(int value)
-{
-    return QString::number(value);
 }
 
 } // namespace
@@ -77,120 +48,15 @@ private slots:
     void screenshotButtonWritesJpeg();
 
 private:
-    QByteArray run(const QString &tool, const QStringList &args);
-    bool xdo(const QStringList &args);
-    QRect windowGeometry(const QString &title);
-    QString windowId(const QString &title);
-    QRect waitForWindow(const QString &title);
-    bool waitForNoWindow(const QString &title);
-    bool waitForScreen(const std::function<bool(const QImage &)> &holds, const QString &name);
     QPoint buttonCentre(int index) const;
     void hover(QPoint at);
     void click(QPoint at);
     bool toolbarShown(const QImage &shot) const;
 
-    QTemporaryDir m_home;
-    QProcess m_program;
+    ProgramDriver m_program{QStringLiteral(SHOT_DIR), QString()};
     QRect m_toolbar;
     ClickTarget m_target;
 };
-
-QByteArray TestToolbarGui::run(const QString &tool, const QStringList &args)
-{
-    QProcess process;
-    process.start(tool, args);
-    if (!process.waitForFinished(10000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
-}
-
-bool TestToolbarGui::xdo(const QStringList &args)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("xdotool"), args);
-    return tool.waitForFinished(10000) && tool.exitCode() == 0;
-}
-
-// Geometry of the program's visible window with this title; empty while none.
-QRect TestToolbarGui::windowGeometry(const QString &title)
-{
-    const QByteArray out =
-        run(QStringLiteral("xdotool"),
-            {"search", "--all", "--onlyvisible", "--pid", number(m_program.processId()), "--name",
-             title, "getwindowgeometry", "--shell"});
-    QHash<QByteArray, int> values;
-    for (const QByteArray &line : out.split('\n')) {
-        const QList<QByteArray> pair = line.split('=');
-        if (pair.size() == 2 && !values.contains(pair.at(0)))
-            values.insert(pair.at(0), pair.at(1).toInt());
-    }
-    if (!values.contains("WIDTH"))
-        return {};
-    return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
-}
-
-// Polls until the window shows with the same geometry three times running:
-// searches can miss windows while the program creates and drops others.
-QRect TestToolbarGui::waitForWindow(const QString &title)
-{
-    QElapsedTimer waited;
-    waited.start();
-    QRect last;
-    int same = 0;
-    while (waited.elapsed() < waitLimitMs) {
-        const QRect now = windowGeometry(title);
-        same = !now.isEmpty() && now == last ? same + 1 : 0;
-        last = now;
-        if (same == 2)
-            return now;
-        QTest::qWait(50);
-    }
-    return {};
-}
-
-bool TestToolbarGui::waitForNoWindow(const QString &title)
-{
-    QElapsedTimer waited;
-    waited.start();
-    int absent = 0;
-    while (waited.elapsed() < waitLimitMs) {
-        absent = windowGeometry(title).isEmpty() ? absent + 1 : 0;
-        if (absent == 3)
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
-}
-
-QString TestToolbarGui::windowId(const QString &title)
-{
-    const QByteArray out =
-        run(QStringLiteral("xdotool"), {"search", "--all", "--onlyvisible", "--pid",
-                                        number(m_program.processId()), "--name", title});
-    return QString::fromLatin1(out.split('\n').constFirst().trimmed());
-}
-
-// Grabs the screen until the condition holds; the last grab is kept as an
-// artefact under the name given.
-bool TestToolbarGui::waitForScreen(const std::function<bool(const QImage &)> &holds,
-                                   const QString &name)
-{
-    QElapsedTimer waited;
-    waited.start();
-    QImage shot;
-    bool ok = false;
-    do {
-        QTest::qWait(50);
-        shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-        ok = holds(shot);
-    } while (!ok && waited.elapsed() < waitLimitMs);
-    QDir().mkpath(QStringLiteral(SHOT_DIR));
-    shot.save(QStringLiteral(SHOT_DIR "/") + name + QStringLiteral(".png"));
-    return ok;
-}
 
 // Buttons of the toolbar, from 0 (collapse) to 13 (menu): logo 31 px and a gap
 // of 7, then 26 px buttons 3 px apart with a 1 px separator from the second on.
@@ -226,32 +92,16 @@ void TestToolbarGui::initTestCase()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         QSKIP("needs an X display (scripts/test.sh starts one)");
-    QVERIFY(m_home.isValid());
-
-    // A settings store and a socket folder of our own: a copy of the program
-    // running elsewhere on the machine must not answer the single-instance call.
-    const QString config = m_home.filePath(QStringLiteral("config"));
-    const QString captures = m_home.filePath(QStringLiteral("captures"));
-    QDir().mkpath(m_home.filePath(QStringLiteral("tmp")));
-    {
-        QSettings store(config + QStringLiteral("/tallowby/settings.conf"), QSettings::IniFormat);
-        store.setValue(QStringLiteral("screenSavePath"), captures);
-    }
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    env.insert(QStringLiteral("TMPDIR"), m_home.filePath(QStringLiteral("tmp")));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    m_program.setProcessEnvironment(env);
-    m_program.setProcessChannelMode(QProcess::ForwardedChannels);
-    m_program.start(QStringLiteral(QUILLMARK_PROGRAM), {});
-    QVERIFY(m_program.waitForStarted());
+    QVERIFY(m_program.isValid());
+    QVERIFY(
+        m_program.start(QStringLiteral(QUILLMARK_PROGRAM), {}, ProgramDriver::Output::Forwarded));
 
     const QString toolbarTitle = QStringLiteral("^主窗口$");
-    m_toolbar = waitForWindow(toolbarTitle);
+    m_toolbar = m_program.waitForWindow(toolbarTitle);
     QVERIFY2(!m_toolbar.isEmpty(), "the toolbar did not appear");
     QCOMPARE(m_toolbar.width(), 33);
-    QVERIFY2(waitForScreen([this](const QImage &shot) { return toolbarShown(shot); },
-                           QStringLiteral("started")),
+    QVERIFY2(m_program.waitForScreen([this](const QImage &shot) { return toolbarShown(shot); },
+                                     QStringLiteral("started")),
              "the toolbar is not drawn");
 
     // A window of another program under the overlay, for the pass-through.
@@ -264,13 +114,7 @@ void TestToolbarGui::initTestCase()
 
 void TestToolbarGui::cleanupTestCase()
 {
-    if (m_program.state() != QProcess::NotRunning) {
-        m_program.terminate();
-        if (!m_program.waitForFinished(5000)) {
-            m_program.kill();
-            m_program.waitForFinished(5000);
-        }
-    }
+    m_program.stop();
 }
 
 void TestToolbarGui::drawStrokeAndRectangle()
@@ -278,12 +122,12 @@ void TestToolbarGui::drawStrokeAndRectangle()
     // Drawing on: the overlay covers the screen and the toolbar stays above it.
     click(buttonCentre(1));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(waitForWindow(QStringLiteral("^draw$")), screen);
+    QCOMPARE(m_program.waitForWindow(QStringLiteral("^draw$")), screen);
     // The toolbar is mapped afresh on top of the overlay.
-    m_toolbar = waitForWindow(QStringLiteral("^主窗口$"));
+    m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY(!m_toolbar.isEmpty());
-    QVERIFY2(waitForScreen([this](const QImage &shot) { return toolbarShown(shot); },
-                           QStringLiteral("drawing-on")),
+    QVERIFY2(m_program.waitForScreen([this](const QImage &shot) { return toolbarShown(shot); },
+                                     QStringLiteral("drawing-on")),
              "the overlay covers the toolbar");
 
     // A freehand stroke.
@@ -291,7 +135,7 @@ void TestToolbarGui::drawStrokeAndRectangle()
     for (int x = 620; x <= 800; x += 20)
         QVERIFY(xdo({"mousemove", number(x), "300"}));
     QVERIFY(xdo({"mouseup", "1"}));
-    QVERIFY2(waitForScreen(
+    QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
                      return inkNear(shot, {700, 300});
                  },
@@ -300,17 +144,17 @@ void TestToolbarGui::drawStrokeAndRectangle()
 
     // The rectangle, fourth entry of the shape chooser that opens on hover.
     hover(buttonCentre(3));
-    const QRect chooser = waitForWindow(QStringLiteral("^Sub Window$"));
+    const QRect chooser = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
     QVERIFY2(!chooser.isEmpty(), "no chooser opened");
     QCOMPARE(chooser.left(), m_toolbar.right() + 1);
     const QPoint rectangleEntry(chooser.center().x(), chooser.top() + 8 + 3 * 24 + 11);
     QVERIFY2(
-        waitForScreen(
+        m_program.waitForScreen(
             [&](const QImage &shot) { return isWhite(shot, chooser.topLeft() + QPoint(2, 12)); },
             QStringLiteral("shape-chooser")),
         "the chooser is not drawn");
     click(rectangleEntry);
-    QVERIFY2(waitForNoWindow(QStringLiteral("^Sub Window$")), "the chooser stayed open");
+    QVERIFY2(m_program.waitForNoWindow(QStringLiteral("^Sub Window$")), "the chooser stayed open");
 
     QVERIFY(xdo({"mousemove", "900", "500", "mousedown", "1"}));
     for (int step = 1; step <= 10; ++step)
@@ -319,7 +163,7 @@ void TestToolbarGui::drawStrokeAndRectangle()
     QVERIFY(xdo({"mousemove", "1300", "900"}));
 
     QImage shot;
-    QVERIFY2(waitForScreen(
+    QVERIFY2(m_program.waitForScreen(
                  [&shot](const QImage &grabbed) {
                      shot = grabbed;
                      return inkNear(grabbed, {1000, 500}) && inkNear(grabbed, {1100, 575});
@@ -335,13 +179,13 @@ void TestToolbarGui::undoFromToolbar()
     // Undo removes the rectangle and keeps the stroke.
     click(buttonCentre(5));
     QVERIFY(xdo({"mousemove", "1300", "900"}));
-    QVERIFY2(waitForScreen(
+    QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
                      return !inkNear(shot, {1100, 575});
                  },
                  QStringLiteral("undone")),
              "the rectangle is still there");
-    QVERIFY(waitForScreen(
+    QVERIFY(m_program.waitForScreen(
         [](const QImage &shot) {
             return inkNear(shot, {700, 300});
         },
@@ -351,17 +195,17 @@ void TestToolbarGui::undoFromToolbar()
 void TestToolbarGui::passThroughLetsClicksThrough()
 {
     // The overlay sits above all windows once it lets input through.
-    const QString overlay = windowId(QStringLiteral("^draw$"));
+    const QString overlay = m_program.windowId(QStringLiteral("^draw$"));
     QVERIFY(!overlay.isEmpty());
     click(buttonCentre(1));
-    QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("xprop"), {"-id", overlay, "_NET_WM_STATE"})
+    QTRY_VERIFY_WITH_TIMEOUT(runTool(QStringLiteral("xprop"), {"-id", overlay, "_NET_WM_STATE"})
                                  .contains("_NET_WM_STATE_ABOVE"),
                              waitLimitMs);
 
     const int before = m_target.clicks;
     click(m_target.geometry().center());
     QTRY_VERIFY_WITH_TIMEOUT(m_target.clicks > before, waitLimitMs);
-    QVERIFY2(waitForScreen(
+    QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
                      return inkNear(shot, {700, 300});
                  },
@@ -371,7 +215,7 @@ void TestToolbarGui::passThroughLetsClicksThrough()
 
 void TestToolbarGui::screenshotButtonWritesJpeg()
 {
-    const QDir captures(m_home.filePath(QStringLiteral("captures")));
+    const QDir captures(m_program.capturesPath());
     click(buttonCentre(8));
     QTRY_VERIFY_WITH_TIMEOUT(!captures.entryList({"draw_*.jpg"}, QDir::Files).isEmpty(),
                              waitLimitMs);

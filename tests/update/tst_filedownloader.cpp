@@ -1,6 +1,7 @@
 #include "atomicfile.h"
 #include "filedownloader.h"
 #include "testhttpserver.h"
+#include "updatetestsupport.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -28,14 +29,6 @@ QByteArray releaseBody()
 QByteArray sha256Hex(const QByteArray &data)
 {
     return QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
 }
 
 } // namespace

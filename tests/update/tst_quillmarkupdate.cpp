@@ -1,11 +1,11 @@
+#include "releaseserver.h"
+#include "updatetestsupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,36 +13,6 @@
 #include <sys/types.h>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-QString xdotool(const QStringList &arguments)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(5000);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-}
 
 // The first visible window of a process with the given title, or an empty id.
 QString visibleWindow(qint64 pid, const QString &title)
@@ -53,79 +23,18 @@ QString visibleWindow(qint64 pid, const QString &title)
         .section(QLatin1Char('\n'), 0, 0);
 }
 
-void stopProcess(QProcess &process)
+// A release with a new data file and a new file in a sub-folder.
+bool publishRelease(ReleaseServer &server, const QString &version)
 {
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-}
-
-// A release published with the repository's tool and served by nginx on loopback.
-class ReleaseServer
-{
-public:
-    ~ReleaseServer() { stopProcess(m_nginx); }
-
-    bool start(const QString &version)
-    {
-        const QString built = m_dir.filePath(QStringLiteral("built"));
-        const QString release = m_dir.filePath(QStringLiteral("release"));
-        const QString prefix = m_dir.filePath(QStringLiteral("nginx"));
-        QDir().mkpath(prefix);
-        if (!writeFile(built + QStringLiteral("/data.bin"), "new data") ||
-            !writeFile(built + QStringLiteral("/notes/readme.txt"), "new notes"))
-            return false;
-        const quint16 port = freePort();
-        const QString base = QStringLiteral("http://127.0.0.1:%1").arg(port);
-        m_manifestUrl = base + QStringLiteral("/update/update.json");
-
-        QProcess publish;
-        publish.start(QStringLiteral(CMAKE_PROGRAM),
-                      {QStringLiteral("-DAPP_DIR=") + built, QStringLiteral("-DVERSION=") + version,
-                       QStringLiteral("-DOUT=") + release, QStringLiteral("-DBASE_URL=") + base,
-                       QStringLiteral("-DMSG=新版本;修复问题"), QStringLiteral("-P"),
-                       QStringLiteral(PUBLISH_SCRIPT)});
-        if (!publish.waitForFinished(30000) || publish.exitCode() != 0)
-            return false;
-
-        QString config = QString::fromUtf8(readFile(QStringLiteral(NGINX_TEMPLATE)));
-        config.replace(QStringLiteral("@LISTEN@"), QStringLiteral("127.0.0.1:%1").arg(port));
-        config.replace(QStringLiteral("@ROOT@"), release);
-        config.replace(QStringLiteral("@PREFIX@"), prefix);
-        if (!writeFile(prefix + QStringLiteral("/nginx.conf"), config.toUtf8()))
-            return false;
-        m_nginx.start(QStringLiteral(NGINX_PROGRAM),
-                      {QStringLiteral("-p"), prefix, QStringLiteral("-c"),
-                       prefix + QStringLiteral("/nginx.conf"), QStringLiteral("-e"),
-                       prefix + QStringLiteral("/error.log"), QStringLiteral("-g"),
-                       QStringLiteral("daemon off; master_process off;")});
-        if (!m_nginx.waitForStarted(5000))
-            return false;
-        for (int attempt = 0; attempt < 50; ++attempt) {
-            QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, port);
-            if (socket.waitForConnected(200))
-                return true;
-            QTest::qWait(100);
-        }
+    if (!writeFile(server.builtFile(QStringLiteral("data.bin")), "new data") ||
+        !writeFile(server.builtFile(QStringLiteral("notes/readme.txt")), "new notes"))
+        return false;
+    if (!server.start(version)) {
+        qWarning().noquote() << "release server:" << server.error();
         return false;
     }
-
-    QString manifestUrl() const { return m_manifestUrl; }
-    QString builtFile(const QString &name) const
-    {
-        return m_dir.filePath(QStringLiteral("built/") + name);
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_nginx;
-    QString m_manifestUrl;
-};
+    return true;
+}
 
 // An installed Quillmark (and optionally the updater) in an application directory
 // of its own, with its own settings store and single-instance socket folder.
@@ -138,8 +47,8 @@ public:
             QFile::copy(QStringLiteral(QUILLMARK_PROGRAM), appFile(QStringLiteral("Quillmark"))) &&
             (!withUpdater ||
              QFile::copy(QStringLiteral(UPDATE_PROGRAM), appFile(QStringLiteral("Update")))) &&
-            writeFile(appFile(QStringLiteral("config.ini")),
-                      "[UPDATE]\nUpdateURL=" + manifestUrl.toUtf8() + "\nAPPVersion=1.0.0\n") &&
+            writeUpdateConfig(appFile(QStringLiteral("config.ini")), manifestUrl,
+                              QStringLiteral("1.0.0")) &&
             writeFile(appFile(QStringLiteral("data.bin")), "old data");
         QDir().mkpath(m_home.filePath(QStringLiteral("tmp")));
     }
@@ -192,12 +101,9 @@ private slots:
 
 void TestQuillmarkUpdate::initTestCase()
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        QSKIP("needs an X display (scripts/test.sh starts one)");
-    if (!QFileInfo(QStringLiteral(NGINX_PROGRAM)).isExecutable())
-        QSKIP("nginx is not installed (scripts/deps.sh installs it)");
-    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        QSKIP("xdotool is not installed");
+    const QString skipReason = endToEndSkipReason();
+    if (!skipReason.isEmpty())
+        QSKIP(qPrintable(skipReason));
 }
 
 void TestQuillmarkUpdate::startupCheckOpensPromptOnlyForOtherVersion_data()
@@ -214,7 +120,7 @@ void TestQuillmarkUpdate::startupCheckOpensPromptOnlyForOtherVersion()
     QFETCH(QString, version);
     QFETCH(bool, prompt);
     ReleaseServer server;
-    QVERIFY(server.start(version));
+    QVERIFY(publishRelease(server, version));
     InstalledProgram program(server.manifestUrl(), false);
     QVERIFY(program.ok());
     QVERIFY(program.start());
@@ -247,7 +153,7 @@ void TestQuillmarkUpdate::startupCheckOpensPromptOnlyForOtherVersion()
 void TestQuillmarkUpdate::takingUpdateStartsUpdaterAndQuits()
 {
     ReleaseServer server;
-    QVERIFY(server.start(QStringLiteral("2.1.3")));
+    QVERIFY(publishRelease(server, QStringLiteral("2.1.3")));
     InstalledProgram program(server.manifestUrl(), true);
     QVERIFY(program.ok());
     QVERIFY(program.start());

@@ -1,4 +1,6 @@
-#include <QCryptographicHash>
+#include "releaseserver.h"
+#include "updatetestsupport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -7,66 +9,10 @@
 #include <QNetworkReply>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-bool writeFile(const QString &path, const QByteArray &content,
-               QFile::Permissions extra = QFile::Permissions())
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return false;
-    file.close();
-    return !extra || file.setPermissions(file.permissions() | extra);
-}
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
-// Stops a child process and waits for it; used on every path out of a test.
-struct ProcessGuard
-{
-    QProcess &process;
-    ~ProcessGuard()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.terminate();
-            if (!process.waitForFinished(3000)) {
-                process.kill();
-                process.waitForFinished(3000);
-            }
-        }
-    }
-};
-
-QString xdotool(const QStringList &arguments)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(5000);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-}
-
-} // namespace
 
 // A release published with the tool, served by nginx on the loopback address and
 // installed by the real Update program on the real display.
@@ -81,23 +27,17 @@ private slots:
 
 void TestUpdateEndToEnd::initTestCase()
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        QSKIP("needs an X display (scripts/test.sh starts one)");
-    if (!QFileInfo(QStringLiteral(NGINX_PROGRAM)).isExecutable())
-        QSKIP("nginx is not installed (scripts/deps.sh installs it)");
-    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        QSKIP("xdotool is not installed");
+    const QString skipReason = endToEndSkipReason();
+    if (!skipReason.isEmpty())
+        QSKIP(qPrintable(skipReason));
 }
 
 void TestUpdateEndToEnd::publishServeInstallRestart()
 {
     QTemporaryDir work;
     QVERIFY(work.isValid());
-    const QString built = work.filePath(QStringLiteral("built"));
-    const QString release = work.filePath(QStringLiteral("release"));
-    const QString prefix = work.filePath(QStringLiteral("nginx"));
     const QString app = work.filePath(QStringLiteral("app"));
-    QVERIFY(QDir().mkpath(prefix));
+    ReleaseServer server;
 
     // The new build: the program (a script that leaves a mark when started), a file
     // in a sub-folder and a larger binary file.
@@ -105,47 +45,18 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
         "#!/bin/sh\necho \"new release started\" > \"$(dirname \"$0\")/started.txt\"\n";
     QByteArray blob(700 * 1024, Qt::Uninitialized);
     QRandomGenerator(42).fillRange(reinterpret_cast<quint32 *>(blob.data()), blob.size() / 4);
-    QVERIFY(writeFile(built + QStringLiteral("/Quillmark"), program, QFile::ExeOwner));
-    QVERIFY(writeFile(built + QStringLiteral("/translations/app_en.qm"), "new translation"));
-    QVERIFY(writeFile(built + QStringLiteral("/data.bin"), blob));
-    QVERIFY(writeFile(built + QStringLiteral("/config.ini"), "[UPDATE]\nAPPVersion=never\n"));
+    QVERIFY(writeFile(server.builtFile(QStringLiteral("Quillmark")), program, QFile::ExeOwner));
+    QVERIFY(
+        writeFile(server.builtFile(QStringLiteral("translations/app_en.qm")), "new translation"));
+    QVERIFY(writeFile(server.builtFile(QStringLiteral("data.bin")), blob));
+    QVERIFY(
+        writeFile(server.builtFile(QStringLiteral("config.ini")), "[UPDATE]\nAPPVersion=never\n"));
 
-    const quint16 port = freePort();
-    const QString base = QStringLiteral("http://127.0.0.1:%1").arg(port);
-
-    QProcess publish;
-    publish.start(QStringLiteral(CMAKE_PROGRAM),
-                  {QStringLiteral("-DAPP_DIR=") + built, QStringLiteral("-DVERSION=2.1.3"),
-                   QStringLiteral("-DOUT=") + release, QStringLiteral("-DBASE_URL=") + base,
-                   QStringLiteral("-DMSG=新版本;修复问题"), QStringLiteral("-P"),
-                   QStringLiteral(PUBLISH_SCRIPT)});
-    QVERIFY(publish.waitForFinished(30000));
-    QVERIFY2(publish.exitCode() == 0, publish.readAllStandardError().constData());
-
-    QString config = QString::fromUtf8(readFile(QStringLiteral(NGINX_TEMPLATE)));
-    config.replace(QStringLiteral("@LISTEN@"), QStringLiteral("127.0.0.1:%1").arg(port));
-    config.replace(QStringLiteral("@ROOT@"), release);
-    config.replace(QStringLiteral("@PREFIX@"), prefix);
-    QVERIFY(writeFile(prefix + QStringLiteral("/nginx.conf"), config.toUtf8()));
-
-    QProcess nginx;
-    ProcessGuard nginxGuard{nginx};
-    nginx.start(QStringLiteral(NGINX_PROGRAM),
-                {QStringLiteral("-p"), prefix, QStringLiteral("-c"),
-                 prefix + QStringLiteral("/nginx.conf"), QStringLiteral("-e"),
-                 prefix + QStringLiteral("/error.log"), QStringLiteral("-g"),
-                 QStringLiteral("daemon off; master_process off;")});
-    QVERIFY(nginx.waitForStarted(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, port);
-            return socket.waitForConnected(200);
-        }(),
-        10000);
+    QVERIFY2(server.start(QStringLiteral("2.1.3")), qPrintable(server.error()));
+    const QString base = server.baseUrl();
 
     // The update check: a POST to the manifest's address answers with the manifest.
-    const QString manifestUrl = base + QStringLiteral("/update/update.json");
+    const QString manifestUrl = server.manifestUrl();
     QNetworkAccessManager network;
     QNetworkRequest check{QUrl(manifestUrl)};
     check.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
@@ -173,12 +84,11 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
     QVERIFY(writeFile(app + QStringLiteral("/Quillmark"), "#!/bin/sh\nexit 0\n", QFile::ExeOwner));
     QVERIFY(writeFile(app + QStringLiteral("/data.bin"), "old data"));
     QVERIFY(QFile::copy(QStringLiteral(UPDATE_PROGRAM), app + QStringLiteral("/Update")));
-    QVERIFY(writeFile(app + QStringLiteral("/config.ini"),
-                      "[UPDATE]\nUpdateURL=" + manifestUrl.toUtf8() +
-                          "\nAPPVersion=2.1.2\nEXEName=Quillmark\n"));
+    QVERIFY(writeUpdateConfig(app + QStringLiteral("/config.ini"), manifestUrl,
+                              QStringLiteral("2.1.2"), QStringLiteral("Quillmark")));
 
     QProcess updater;
-    ProcessGuard updaterGuard{updater};
+    const auto stopUpdater = qScopeGuard([&updater] { stopProcess(updater); });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     updater.setProcessEnvironment(environment);
@@ -192,8 +102,7 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
 
     for (const QString &name : {QStringLiteral("Quillmark"), QStringLiteral("data.bin"),
                                 QStringLiteral("translations/app_en.qm")}) {
-        QCOMPARE(readFile(app + QLatin1Char('/') + name),
-                 readFile(built + QLatin1Char('/') + name));
+        QCOMPARE(readFile(app + QLatin1Char('/') + name), readFile(server.builtFile(name)));
     }
     QVERIFY(QFileInfo(app + QStringLiteral("/Quillmark")).isExecutable());
     QCOMPARE(QDir(app).entryList({QStringLiteral("*.update-part")}, QDir::Files).size(), 0);
@@ -208,9 +117,9 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
     // The completed window: press "重启应用" (centred, 20 px above the bottom edge).
     QString window;
     QTRY_VERIFY_WITH_TIMEOUT(
-        !(window = xdotool({QStringLiteral("search"), QStringLiteral("--pid"),
-                            QString::number(updater.processId()), QStringLiteral("--name"),
-                            QStringLiteral("软件更新")})
+        !(window = xdotool({QStringLiteral("search"), QStringLiteral("--all"),
+                            QStringLiteral("--pid"), QString::number(updater.processId()),
+                            QStringLiteral("--name"), QStringLiteral("软件更新")})
                        .section(QLatin1Char('\n'), 0, 0))
              .isEmpty(),
         10000);

@@ -1,4 +1,5 @@
 #include "testhttpserver.h"
+#include "updatetestsupport.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -11,22 +12,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
-}
 
 QByteArray bigBody(char fill)
 {
@@ -112,10 +97,8 @@ void TestUpdateProcess::killedMidFileLeavesOldOrNewAndNoTemporaryFile()
         {QStringLiteral("files"), QJsonArray::fromStringList(names)},
         {QStringLiteral("uploadUrl"), m_server.url(QStringLiteral("/update"))}};
     m_server.setFile(QStringLiteral("/update/update.json"), QJsonDocument(manifest).toJson());
-    writeFile(
-        m_app->filePath(QStringLiteral("config.ini")),
-        "[UPDATE]\nUpdateURL=" + m_server.url(QStringLiteral("/update/update.json")).toUtf8() +
-            "\nAPPVersion=2.1.2\n");
+    writeUpdateConfig(m_app->filePath(QStringLiteral("config.ini")),
+                      m_server.url(QStringLiteral("/update/update.json")), QStringLiteral("2.1.2"));
     for (const QString &name : names)
         writeFile(m_app->filePath(name), "old " + name.toUtf8());
 
@@ -153,9 +136,8 @@ void TestUpdateProcess::killedMidFileLeavesOldOrNewAndNoTemporaryFile()
 
 void TestUpdateProcess::noInstalledVersionMakesNoRequest()
 {
-    writeFile(m_app->filePath(QStringLiteral("config.ini")),
-              "[UPDATE]\nUpdateURL=" +
-                  m_server.url(QStringLiteral("/update/update.json")).toUtf8() + "\n");
+    writeUpdateConfig(m_app->filePath(QStringLiteral("config.ini")),
+                      m_server.url(QStringLiteral("/update/update.json")));
     start();
     QTRY_VERIFY_WITH_TIMEOUT(m_log.contains("setting cpp"), 10000);
     QTest::qWait(1000);

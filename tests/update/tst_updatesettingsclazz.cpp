@@ -4,8 +4,8 @@
 #include "settingsstore.h"
 #include "testhttpserver.h"
 #include "updatesettingsclazz.h"
+#include "updatetestsupport.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -13,23 +13,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-QString appDir()
-{
-    return QCoreApplication::applicationDirPath();
-}
-
-} // namespace
 
 // The updater's own operations of the settings-and-services element.
 class TestUpdateSettingsClazz : public QObject

@@ -1,8 +1,8 @@
 #include "iniconfig.h"
 #include "testhttpserver.h"
 #include "updatenetworkfactory.h"
+#include "updatetestsupport.h"
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -20,27 +20,6 @@ namespace {
 
 const QString installedVersion = QStringLiteral("2.1.2");
 const QString newVersion = QStringLiteral("2.1.3");
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
-}
-
-QString appDir()
-{
-    return QCoreApplication::applicationDirPath();
-}
 
 } // namespace
 

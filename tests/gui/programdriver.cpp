@@ -1,0 +1,215 @@
+#include "programdriver.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QHash>
+#include <QPixmap>
+#include <QScreen>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+bool isInk(QRgb pixel)
+{
+    return qRed(pixel) > 180 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+}
+
+} // namespace
+
+QString number(int value)
+{
+    return QString::number(value);
+}
+
+QByteArray runTool(const QString &tool, const QStringList &args)
+{
+    QProcess process;
+    process.start(tool, args);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
+}
+
+bool xdo(const QStringList &args)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), args);
+    return tool.waitForFinished(10000) && tool.exitCode() == 0;
+}
+
+bool inkNear(const QImage &image, QPoint at)
+{
+    for (int dy = -4; dy <= 4; ++dy)
+        for (int dx = -4; dx <= 4; ++dx) {
+            const QPoint p = at + QPoint(dx, dy);
+            if (image.rect().contains(p) && isInk(image.pixel(p)))
+                return true;
+        }
+    return false;
+}
+
+ProgramDriver::ProgramDriver(const QString &shotDir, const QString &shotPrefix)
+    : m_shotDir(shotDir), m_shotPrefix(shotPrefix)
+{
+}
+
+ProgramDriver::~ProgramDriver()
+{
+    stop();
+}
+
+QString ProgramDriver::settingsFile() const
+{
+    return m_home.filePath(QStringLiteral("config/tallowby/settings.conf"));
+}
+
+QString ProgramDriver::capturesPath() const
+{
+    return m_home.filePath(QStringLiteral("captures"));
+}
+
+bool ProgramDriver::start(const QString &program, const QVariantMap &settings, Output output)
+{
+    QDir().mkpath(m_home.filePath(QStringLiteral("tmp")));
+    {
+        QSettings store(settingsFile(), QSettings::IniFormat);
+        store.setValue(QStringLiteral("screenSavePath"), capturesPath());
+        for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+            store.setValue(it.key(), it.value());
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("TMPDIR"), m_home.filePath(QStringLiteral("tmp")));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (output == Output::Captured) {
+        // Log lines are matched in the default message format.
+        env.remove(QStringLiteral("QT_MESSAGE_PATTERN"));
+        m_program.setProcessChannelMode(QProcess::MergedChannels);
+        QObject::connect(&m_program, &QProcess::readyReadStandardOutput, &m_program,
+                         [this] { m_log += m_program.readAllStandardOutput(); });
+    } else {
+        m_program.setProcessChannelMode(QProcess::ForwardedChannels);
+    }
+    m_program.setProcessEnvironment(env);
+    m_program.start(program, {});
+    return m_program.waitForStarted();
+}
+
+void ProgramDriver::stop()
+{
+    if (m_program.state() == QProcess::NotRunning)
+        return;
+    m_program.terminate();
+    if (!m_program.waitForFinished(5000)) {
+        m_program.kill();
+        m_program.waitForFinished(5000);
+    }
+}
+
+QRect ProgramDriver::windowGeometry(const QString &title) const
+{
+    const QByteArray out =
+        runTool(QStringLiteral("xdotool"),
+                {"search", "--all", "--onlyvisible", "--pid", number(processId()), "--name", title,
+                 "getwindowgeometry", "--shell"});
+    QHash<QByteArray, int> values;
+    for (const QByteArray &line : out.split('\n')) {
+        const QList<QByteArray> pair = line.split('=');
+        if (pair.size() == 2 && !values.contains(pair.at(0)))
+            values.insert(pair.at(0), pair.at(1).toInt());
+    }
+    if (!values.contains("WIDTH"))
+        return {};
+    return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
+}
+
+QString ProgramDriver::windowId(const QString &title) const
+{
+    const QByteArray out =
+        runTool(QStringLiteral("xdotool"), {"search", "--all", "--onlyvisible", "--pid",
+                                            number(processId()), "--name", title});
+    return QString::fromLatin1(out.split('\n').constFirst().trimmed());
+}
+
+// Polls until the window shows with the same geometry three times running:
+// searches can miss windows while the program creates and drops others.
+QRect ProgramDriver::waitForWindow(const QString &title) const
+{
+    QElapsedTimer waited;
+    waited.start();
+    QRect last;
+    int same = 0;
+    while (waited.elapsed() < waitLimitMs) {
+        const QRect now = windowGeometry(title);
+        same = !now.isEmpty() && now == last ? same + 1 : 0;
+        last = now;
+        if (same == 2)
+            return now;
+        QTest::qWait(50);
+    }
+    return {};
+}
+
+bool ProgramDriver::waitForNoWindow(const QString &title) const
+{
+    QElapsedTimer waited;
+    waited.start();
+    int absent = 0;
+    while (waited.elapsed() < waitLimitMs) {
+        absent = windowGeometry(title).isEmpty() ? absent + 1 : 0;
+        if (absent == 3)
+            return true;
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+// Grabs the screen until the condition holds; the last grab is kept as an
+// artefact under the name given.
+bool ProgramDriver::waitForScreen(const std::function<bool(const QImage &)> &holds,
+                                  const QString &name) const
+{
+    QElapsedTimer waited;
+    waited.start();
+    QImage shot;
+    bool ok = false;
+    do {
+        QTest::qWait(50);
+        shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        ok = holds(shot);
+    } while (!ok && waited.elapsed() < waitLimitMs);
+    QDir().mkpath(m_shotDir);
+    shot.save(m_shotDir + QLatin1Char('/') + m_shotPrefix + name + QStringLiteral(".png"));
+    return ok;
+}
+
+// Whether the program logged exactly this line (after its category prefix)
+// since the given offset of its output.
+bool ProgramDriver::logHasLine(const QString &line, qsizetype from) const
+{
+    const QList<QByteArray> lines = m_log.mid(from).split('\n');
+    const QByteArray wanted = line.toUtf8();
+    for (const QByteArray &logged : lines) {
+        const QByteArray text = logged.trimmed();
+        if (text == wanted || text.endsWith(": " + wanted))
+            return true;
+    }
+    return false;
+}
+
+bool ProgramDriver::waitForLogLine(const QString &line, qsizetype from, int limitMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!logHasLine(line, from)) {
+        if (waited.elapsed() > limitMs)
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}

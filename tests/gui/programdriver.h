@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QPoint>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariantMap>
+
+#include <functional>
+
+// How long a step waits for what it caused before it counts as failed.
+inline constexpr int waitLimitMs = 15000;
+
+QString number(int value);
+// Standard output of a tool that ended well; empty otherwise.
+QByteArray runTool(const QString &tool, const QStringList &args);
+bool xdo(const QStringList &args);
+// Whether any pixel within 4 px of the point shows the red pen.
+bool inkNear(const QImage &image, QPoint at);
+
+// Runs the real program with a settings store and a socket folder of its own (a
+// copy running elsewhere on the machine must not answer the single-instance
+// call) and watches it from outside as a user would: its windows through
+// xdotool, the screen, and its log when that is captured.
+class ProgramDriver
+{
+public:
+    enum class Output { Forwarded, Captured };
+
+    // Screen grabs are kept as <shotDir>/<shotPrefix><name>.png.
+    ProgramDriver(const QString &shotDir, const QString &shotPrefix);
+    ~ProgramDriver();
+
+    bool isValid() const { return m_home.isValid(); }
+    QString settingsFile() const;
+    QString capturesPath() const;
+    qint64 processId() const { return m_program.processId(); }
+
+    // Starts the program with these entries in its settings store besides the
+    // screenshot folder.
+    bool start(const QString &program, const QVariantMap &settings, Output output);
+    void stop();
+
+    // Geometry of the program's visible window with this title; empty while none.
+    QRect windowGeometry(const QString &title) const;
+    QString windowId(const QString &title) const;
+    QRect waitForWindow(const QString &title) const;
+    bool waitForNoWindow(const QString &title) const;
+    bool waitForScreen(const std::function<bool(const QImage &)> &holds, const QString &name) const;
+
+    const QByteArray &log() const { return m_log; }
+    bool logHasLine(const QString &line, qsizetype from) const;
+    bool waitForLogLine(const QString &line, qsizetype from, int limitMs = waitLimitMs);
+
+private:
+    QString m_shotDir;
+    QString m_shotPrefix;
+    QTemporaryDir m_home;
+    QProcess m_program;
+    QByteArray m_log;
+};
