@@ -22,12 +22,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: hotkeyholder ctrl+g\n");
         return 2;
     }
-    std::string spec = argv[1];
+    std::string combo = argv[1];
     uint16_t modifiers = 0;
     size_t plus;
-    while ((plus = spec.find('+')) != std::string::npos) {
-        const std::string name = spec.substr(0, plus);
-        spec.erase(0, plus + 1);
+    while ((plus = combo.find('+')) != std::string::npos) {
+        const std::string name = combo.substr(0, plus);
+        combo.erase(0, plus + 1);
         if (name == "ctrl")
             modifiers |= XCB_MOD_MASK_CONTROL;
         else if (name == "shift")
@@ -41,7 +41,7 @@ int main(int argc, char **argv)
             return 2;
         }
     }
-    if (spec.size() != 1) {
+    if (combo.size() != 1) {
         std::fprintf(stderr, "one letter or digit expected\n");
         return 2;
     }
@@ -53,9 +53,9 @@ int main(int argc, char **argv)
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     xcb_key_symbols_t *symbols = xcb_key_symbols_alloc(connection);
-    xcb_keycode_t *codes = xcb_key_symbols_get_keycode(symbols, xcb_keysym_t(spec[0]));
+    xcb_keycode_t *codes = xcb_key_symbols_get_keycode(symbols, xcb_keysym_t(combo[0]));
     if (!codes || codes[0] == XCB_NO_SYMBOL) {
-        std::fprintf(stderr, "no key for %s\n", spec.c_str());
+        std::fprintf(stderr, "no key for %s\n", combo.c_str());
         return 2;
     }
     const xcb_keycode_t code = codes[0];
