@@ -14,6 +14,9 @@ T.ComboBox {
     font.pixelSize: 14
     focusPolicy: Qt.TabFocus
 
+    // The delegate reads the combo box by id. qmllint 6.4 accepts that only under
+    // pragma ComponentBehavior: Bound, whose value qmlformat 6.4 drops.
+    // qmllint disable unqualified
     delegate: T.ItemDelegate {
         id: option
 
@@ -54,6 +57,7 @@ T.ComboBox {
         }
     }
 
+    // qmllint enable unqualified
     indicator: FluIcon {
         x: control.width - width - 10
         y: (control.height - height) / 2
@@ -88,7 +92,8 @@ T.ComboBox {
         contentItem: ListView {
             clip: true
             implicitHeight: contentHeight
-            model: control.delegateModel
+            // Qt 6.4 ships no QML type description for the delegate model's type.
+            model: control.delegateModel // qmllint disable type
             currentIndex: control.highlightedIndex
             boundsBehavior: Flickable.StopAtBounds
         }

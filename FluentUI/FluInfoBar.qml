@@ -48,7 +48,9 @@ FluObject {
                 return null;
             }
             const host = control.root.contentItem ? control.root.contentItem : control.root;
-            layout = layoutComponent.createObject(host);
+            layout = layoutComponent.createObject(host, {
+                    "y": Qt.binding(() => control.layoutY)
+                });
             return layout;
         }
 
@@ -64,6 +66,7 @@ FluObject {
                     "moreText": moremsg ? String(moremsg) : "",
                     "duration": Number(duration) || 0
                 });
+            message.dismissed.connect(() => forget(message));
             messages = messages.concat([message]);
             return message;
         }
@@ -77,7 +80,6 @@ FluObject {
         id: layoutComponent
 
         Column {
-            y: control.layoutY
             z: 100000
             width: parent ? parent.width : 0
             spacing: 10
@@ -102,11 +104,14 @@ FluObject {
                     "error": ["#FDE7E9", "#EDB8BD", "#C42B1C", "\u2715"]
                 })[kind] || ["#F4F4F4", "#D9D9D9", "#005FB8", "i"]
 
+            // Just before the message goes away.
+            signal dismissed
+
             function close() {
                 if (closing)
                     return;
                 closing = true;
-                d.forget(message);
+                message.dismissed();
                 message.destroy();
             }
 

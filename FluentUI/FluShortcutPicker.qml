@@ -16,7 +16,8 @@ T.AbstractButton {
     property string neutralText: qsTr("取消")
     property string negativeText: qsTr("重置")
     property var current: []
-    property QtObject syncHotkey: null
+    // Any object with `sequence` and `isRegistered`: a FluHotkey in the programs.
+    property var syncHotkey: null
     readonly property bool conflicted: syncHotkey !== null && syncHotkey.sequence !== "" && !syncHotkey.isRegistered
     readonly property alias recording: dialog.opened
     readonly property alias recorded: dialog.keys
@@ -109,6 +110,9 @@ T.AbstractButton {
         Repeater {
             model: caps.keys
 
+            // The caps read the row by id. qmllint 6.4 accepts that only under
+            // pragma ComponentBehavior: Bound, whose value qmlformat 6.4 drops.
+            // qmllint disable unqualified
             Rectangle {
                 required property string modelData
 
@@ -139,6 +143,7 @@ T.AbstractButton {
                     color: caps.textColor
                 }
             }
+            // qmllint enable unqualified
         }
     }
 
@@ -149,7 +154,10 @@ T.AbstractButton {
         border.color: control.conflicted ? "#C42B1C" : control.activeFocus ? "#0067C0" : "#E5E5E5"
     }
 
+    // The field is always shown, so building its content at once costs nothing.
+    // qmllint disable deferred-property-id
     contentItem: Item {
+        // qmllint enable deferred-property-id
         FluIcon {
             id: keyboardIcon
 
@@ -212,7 +220,9 @@ T.AbstractButton {
             border.color: "#D6D6D6"
         }
 
+        // qmllint disable deferred-property-id
         contentItem: Item {
+            // qmllint enable deferred-property-id
             implicitHeight: body.implicitHeight + footer.height
             focus: true
             Keys.onPressed: event => {

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Dialogs
 import Cpp.MyComponents
 import FluentUI
@@ -20,7 +19,7 @@ Window {
     readonly property alias infoBar: infoBar
     readonly property alias colorDialog: colorDialog
     // The text input dialog while one is open.
-    property var activeTextDialog: null
+    property TextInputDialog activeTextDialog: null
 
     readonly property bool onX11: Qt.platform.pluginName === "xcb"
     // On X11 a tool window is transient for the whole application, and window
@@ -56,12 +55,10 @@ Window {
             return;
         }
         window.showNormal();
-        if (window.screen) {
-            window.x = window.screen.virtualX;
-            window.y = window.screen.virtualY;
-            window.width = window.screen.width;
-            window.height = window.screen.height;
-        }
+        window.x = window.Screen.virtualX;
+        window.y = window.Screen.virtualY;
+        window.width = window.Screen.width;
+        window.height = window.Screen.height;
     }
 
     function closeBackImg() {
@@ -260,6 +257,7 @@ Window {
             id: cursorLoader
 
             anchors.fill: parent
+            visible: !window.ct
             sourceComponent: canvas.isEraserMode ? eraserCursor : penCursor
         }
 
@@ -271,7 +269,6 @@ Window {
                 height: 32
                 source: "qrc:/icons/penmodel.png"
                 fillMode: Image.PreserveAspectFit
-                visible: !window.ct
             }
         }
 
@@ -283,7 +280,6 @@ Window {
                 height: 32
                 source: "qrc:/icons/erase.png"
                 fillMode: Image.PreserveAspectFit
-                visible: !window.ct
             }
         }
     }

@@ -49,6 +49,9 @@ Window {
             Repeater {
                 model: root.customData
 
+                // The cells read the chooser by id. qmllint 6.4 accepts that only under
+                // pragma ComponentBehavior: Bound, whose value qmlformat 6.4 drops.
+                // qmllint disable unqualified
                 delegate: Item {
                     id: cell
 
@@ -116,6 +119,7 @@ Window {
                         }
                     }
                 }
+                // qmllint enable unqualified
             }
 
             Item {

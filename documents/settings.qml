@@ -266,7 +266,8 @@ Window {
                         valueRole: "code"
                         model: []
                         onCurrentIndexChanged: window.updateApplyButton()
-                        Component.onCompleted: Qt.callLater(window.loadLanguages)
+                        // Qt 6.4 describes Qt.callLater to qmllint as a plain value.
+                        Component.onCompleted: Qt.callLater(window.loadLanguages) // qmllint disable type
                     }
 
                     FluButton {
@@ -289,6 +290,9 @@ Window {
                     Repeater {
                         model: window.pickerRows
 
+                        // The pickers read the window by id. qmllint 6.4 accepts that only
+                        // under pragma ComponentBehavior: Bound, whose value qmlformat 6.4 drops.
+                        // qmllint disable unqualified
                         FluShortcutPicker {
                             id: picker
 
@@ -323,6 +327,7 @@ Window {
                                 syncWithHotkey();
                             }
                         }
+                        // qmllint enable unqualified
                     }
                 }
             }

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
 import Cpp.MyComponents
 import "updatemanifest.js" as Manifest
@@ -163,6 +162,8 @@ Window {
                     model: root.msgList
 
                     Text {
+                        required property string modelData
+
                         width: parent.width
                         text: modelData
                         font.pixelSize: 14

@@ -1,6 +1,5 @@
 import QtQuick
 import QtTest
-import "finder.js" as Finder
 
 TestCase {
     id: testCase
