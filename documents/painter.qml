@@ -123,6 +123,16 @@ Window {
         }
     }
 
+    // On X11 a window opened from the toolbar is its transient: the tie keeps it
+    // above the toolbar and so above the overlay, which otherwise covers it again
+    // as soon as it takes the focus back.
+    function tiedToToolbar(properties) {
+        const tied = properties || {};
+        if (onX11)
+            tied.transientParent = window;
+        return tied;
+    }
+
     function switchDrawing() {
         closeF();
         destroyAbout();
@@ -160,10 +170,7 @@ Window {
         };
         if (blocked !== undefined)
             properties.enableEvent = blocked;
-        // Keeps the chooser above the toolbar, itself above the overlay (X11).
-        if (onX11)
-            properties.transientParent = window;
-        const chooser = createWindow("qrc:/select.qml", properties);
+        const chooser = createWindow("qrc:/select.qml", tiedToToolbar(properties));
         if (!chooser)
             return null;
         selectWindow = chooser;
@@ -392,7 +399,7 @@ Window {
     function showSettings() {
         destroyAbout();
         destroySettings();
-        const settingsWindow = createWindow("qrc:/settings.qml");
+        const settingsWindow = createWindow("qrc:/settings.qml", tiedToToolbar());
         if (!settingsWindow)
             return;
         settingWindow = settingsWindow;
@@ -404,7 +411,7 @@ Window {
 
     function showAbout() {
         destroyAbout();
-        const about = createWindow("qrc:/about.qml");
+        const about = createWindow("qrc:/about.qml", tiedToToolbar());
         if (!about)
             return;
         aboutWindow = about;
@@ -461,10 +468,10 @@ Window {
     function showUpdate() {
         if (!updateCheckUrl)
             return;
-        const prompt = createWindow("qrc:/showUpdate.qml", {
-                "updateCheckUrl": updateCheckUrl,
-                "appVersion": appVersion
-            });
+        const prompt = createWindow("qrc:/showUpdate.qml", tiedToToolbar({
+                    "updateCheckUrl": updateCheckUrl,
+                    "appVersion": appVersion
+                }));
         if (!prompt)
             return;
         updateW = prompt;

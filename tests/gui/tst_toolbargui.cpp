@@ -1,7 +1,8 @@
 // Drives the real program with xdotool: drawing switch, pen stroke, rectangle
-// from the shape chooser, undo, pass-through and the screenshot button. Every
-// step waits for what it caused (a window, pixels on screen, a window state)
-// instead of sleeping, so a slow machine only makes the run longer.
+// from the shape chooser, undo, the settings window over the overlay,
+// pass-through and the screenshot button. Every step waits for what it caused
+// (a window, pixels on screen, a window state) instead of sleeping, so a slow
+// machine only makes the run longer.
 #include "programdriver.h"
 
 #include <QApplication>
@@ -33,6 +34,48 @@ bool isWhite(const QImage &image, QPoint at)
     return image.rect().contains(at) && image.pixel(at) == qRgb(255, 255, 255);
 }
 
+QRect geometryOf(const QString &id)
+{
+    QRect area;
+    const QByteArray shape =
+        runTool(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", id});
+    for (const QByteArray &line : shape.split('\n')) {
+        const QList<QByteArray> pair = line.split('=');
+        if (pair.size() != 2)
+            continue;
+        const int value = pair.at(1).toInt();
+        if (pair.at(0) == "X")
+            area.moveLeft(value);
+        else if (pair.at(0) == "Y")
+            area.moveTop(value);
+        else if (pair.at(0) == "WIDTH")
+            area.setWidth(value);
+        else if (pair.at(0) == "HEIGHT")
+            area.setHeight(value);
+    }
+    return area;
+}
+
+// Ids of the program's visible windows, bottom to top as the window manager
+// stacks them.
+QStringList stackedWindows(qint64 pid)
+{
+    const QList<QByteArray> visible =
+        runTool(QStringLiteral("xdotool"),
+                {"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name", ""})
+            .split('\n');
+    const QByteArray stacking =
+        runTool(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"});
+    QStringList ids;
+    for (const QByteArray &entry : stacking.mid(stacking.indexOf('#') + 1).split(',')) {
+        bool ok = false;
+        const QByteArray id = QByteArray::number(entry.trimmed().toULongLong(&ok, 16));
+        if (ok && visible.contains(id))
+            ids.append(QString::fromLatin1(id));
+    }
+    return ids;
+}
+
 } // namespace
 
 class TestToolbarGui : public QObject
@@ -44,6 +87,7 @@ private slots:
     void cleanupTestCase();
     void drawStrokeAndRectangle();
     void undoFromToolbar();
+    void settingsStayAboveOverlay();
     void passThroughLetsClicksThrough();
     void screenshotButtonWritesJpeg();
 
@@ -190,6 +234,55 @@ void TestToolbarGui::undoFromToolbar()
             return inkNear(shot, {700, 300});
         },
         QStringLiteral("undone")));
+}
+
+void TestToolbarGui::settingsStayAboveOverlay()
+{
+    const qint64 pid = m_program.processId();
+    const QString overlay = m_program.windowId(QStringLiteral("^draw$"));
+    QVERIFY(!overlay.isEmpty());
+    const QStringList before = stackedWindows(pid);
+
+    // "设置", third entry of the menu chooser.
+    hover(buttonCentre(13));
+    const QRect chooser = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
+    QVERIFY2(!chooser.isEmpty(), "the menu did not open");
+    click({chooser.center().x(), chooser.top() + 8 + 2 * 24 + 11});
+    QVERIFY2(m_program.waitForNoWindow(QStringLiteral("^Sub Window$")), "the menu stayed open");
+    QString settings;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            const QStringList now = stackedWindows(pid);
+            for (const QString &id : now)
+                if (!before.contains(id))
+                    settings = id;
+            return !settings.isEmpty();
+        }(),
+        waitLimitMs);
+
+    // Drawing gives the overlay the focus back; the settings window stays on top.
+    QVERIFY(xdo({"mousemove", "300", "800", "mousedown", "1"}));
+    for (int x = 320; x <= 500; x += 20)
+        QVERIFY(xdo({"mousemove", number(x), "800"}));
+    QVERIFY(xdo({"mouseup", "1"}));
+    QTRY_VERIFY_WITH_TIMEOUT(runTool(QStringLiteral("xdotool"), {"getactivewindow"}).trimmed() ==
+                                 overlay.toLatin1(),
+                             waitLimitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        stackedWindows(pid).indexOf(settings) > stackedWindows(pid).indexOf(overlay), waitLimitMs);
+    const QRect area = geometryOf(settings);
+    QVERIFY(!area.isEmpty());
+    QVERIFY2(m_program.waitForScreen(
+                 [&](const QImage &shot) {
+                     return inkNear(shot, {400, 800}) &&
+                            isWhite(shot, {area.center().x(), area.bottom() - 30});
+                 },
+                 QStringLiteral("settings-over-overlay")),
+             "the overlay covers the settings window");
+
+    // Its close button, top right.
+    click(area.topRight() + QPoint(-20, 20));
+    QTRY_VERIFY_WITH_TIMEOUT(!stackedWindows(pid).contains(settings), waitLimitMs);
 }
 
 void TestToolbarGui::passThroughLetsClicksThrough()
