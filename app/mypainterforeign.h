@@ -4,6 +4,8 @@
 
 #include <QtQml/qqml.h>
 
+// The canvas library knows nothing of QML; the module Cpp.MyComponents registers its item
+// here, as it does SettingsClazz.
 struct MyPainterForeign
 {
     Q_GADGET

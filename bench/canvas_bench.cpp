@@ -1,7 +1,9 @@
-// Cost of the canvas's work per pointer move and per effect tick, with many strokes
-// already drawn, for both renderers.
+// Cost of the canvas's work per pointer move, effect tick, eraser move and undo, with many
+// strokes already drawn: the item's cached renderer, and the plain full render of the
+// drawing at every step for comparison.
 #include "elements/freehandelement.h"
 #include "mypainter.h"
+#include "referencerenderer.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -18,6 +20,10 @@ namespace {
 
 constexpr int SegmentsPerStroke = 40;
 
+// How the pixels of a step are made: the item's own renderer, or a full render of the
+// drawing.
+enum class Renderer { Reference, Cached };
+
 QList<QPoint> randomWalk(QRandomGenerator &rng, QPoint start, QSize bounds, int segments)
 {
     QList<QPoint> points{start};
@@ -33,16 +39,15 @@ QList<QPoint> randomWalk(QRandomGenerator &rng, QPoint start, QSize bounds, int 
 
 // A canvas of the given size holding `count` forty-segment strokes. The strokes are added
 // while the item has no size, so that filling it costs no rendering.
-std::unique_ptr<MyPainter> filledCanvas(int count, QSize size, MyPainter::Rendering rendering)
+std::unique_ptr<MyPainter> filledCanvas(int count, QSize size)
 {
     auto canvas = std::make_unique<MyPainter>();
-    canvas->setManualTiming(true);
-    canvas->setRendering(rendering);
+    canvas->document().setManualTiming(true);
     QRandomGenerator rng{quint32(count)};
     for (int i = 0; i < count; ++i) {
         const QPoint start(rng.bounded(size.width()), rng.bounded(size.height()));
         const QColor colour = QColor::fromHsv(rng.bounded(360), 255, 230);
-        canvas->addElement(std::make_shared<FreehandElement>(
+        canvas->document().addElement(std::make_shared<FreehandElement>(
             randomWalk(rng, start, size, SegmentsPerStroke), colour, rng.bounded(3, 7), 1.0));
     }
     canvas->setSize(size);
@@ -50,9 +55,14 @@ std::unique_ptr<MyPainter> filledCanvas(int count, QSize size, MyPainter::Render
 }
 
 // What the scene graph does for the item: clear the dirty region, let the item paint it.
-void paintDirty(MyPainter &canvas, QImage &target)
+// The reference renders the whole drawing instead.
+void paintDirty(MyPainter &canvas, QImage &target, Renderer renderer)
 {
-    const QRect dirty = canvas.pendingDirtyRect();
+    if (renderer == Renderer::Reference) {
+        target = renderReference(canvas.document(), target.size());
+        return;
+    }
+    const QRect dirty = canvas.renderer().pendingDirtyRect();
     if (dirty.isEmpty())
         return;
     QPainter painter(&target);
@@ -71,10 +81,10 @@ void reportMedian(benchmark::State &state, std::vector<double> &samples)
     state.counters["median_ms"] = samples[samples.size() / 2] * 1e3;
 }
 
-void pointerMove(benchmark::State &state, MyPainter::Rendering rendering, QSize size)
+void pointerMove(benchmark::State &state, Renderer renderer, QSize size)
 {
     const int count = int(state.range(0));
-    auto canvas = filledCanvas(count, size, rendering);
+    auto canvas = filledCanvas(count, size);
     QImage target(size, QImage::Format_ARGB32_Premultiplied);
     target.fill(Qt::transparent);
     QRandomGenerator rng(7);
@@ -85,7 +95,7 @@ void pointerMove(benchmark::State &state, MyPainter::Rendering rendering, QSize 
     auto startStroke = [&] {
         canvas->beginPaint(walk.at(0));
         canvas->movePaint(walk.at(1), false);
-        paintDirty(*canvas, target);
+        paintDirty(*canvas, target, renderer);
     };
     startStroke();
     int next = 2;
@@ -96,17 +106,17 @@ void pointerMove(benchmark::State &state, MyPainter::Rendering rendering, QSize 
             // Take the finished stroke away again so that the count stays put.
             state.PauseTiming();
             canvas->undo();
-            paintDirty(*canvas, target);
+            paintDirty(*canvas, target, renderer);
             startStroke();
             next = 2;
             state.ResumeTiming();
         }
         clock.start();
         canvas->movePaint(walk.at(next++), false);
-        paintDirty(*canvas, target);
+        paintDirty(*canvas, target, renderer);
         samples.push_back(clock.nsecsElapsed() * 1e-9);
     }
-    state.counters["elements"] = double(canvas->elements().size());
+    state.counters["elements"] = double(canvas->document().elements().size());
     reportMedian(state, samples);
 }
 
@@ -117,18 +127,18 @@ enum class Effect { Fade, Breath };
 void tick(MyPainter &canvas, Effect effect)
 {
     if (effect == Effect::Breath) {
-        if (BreathingJob *job = canvas.breathingJob())
+        if (BreathingJob *job = canvas.document().breathingJob())
             job->tick();
         return;
     }
-    for (FadeOutJob *job : canvas.fadeOutJobs())
+    for (FadeOutJob *job : canvas.document().fadeOutJobs())
         job->tick();
 }
 
-void effectTick(benchmark::State &state, MyPainter::Rendering rendering, QSize size, Effect effect)
+void effectTick(benchmark::State &state, Renderer renderer, QSize size, Effect effect)
 {
     const int count = int(state.range(0));
-    auto canvas = filledCanvas(count, size, rendering);
+    auto canvas = filledCanvas(count, size);
     QImage target(size, QImage::Format_ARGB32_Premultiplied);
     target.fill(Qt::transparent);
 
@@ -138,23 +148,23 @@ void effectTick(benchmark::State &state, MyPainter::Rendering rendering, QSize s
         else
             canvas->repeatDraw(3000);
         tick(*canvas, effect); // the first tick settles which elements are in change
-        paintDirty(*canvas, target);
+        paintDirty(*canvas, target, renderer);
     };
     start();
     std::vector<double> samples;
     QElapsedTimer clock;
     for (auto _ : state) {
-        if (effect == Effect::Fade && canvas->fadeOutJobs().isEmpty()) {
+        if (effect == Effect::Fade && canvas->document().fadeOutJobs().isEmpty()) {
             // The element faded out: bring it back and fade the next one.
             state.PauseTiming();
             canvas->undo();
-            paintDirty(*canvas, target);
+            paintDirty(*canvas, target, renderer);
             start();
             state.ResumeTiming();
         }
         clock.start();
         tick(*canvas, effect);
-        paintDirty(*canvas, target);
+        paintDirty(*canvas, target, renderer);
         samples.push_back(clock.nsecsElapsed() * 1e-9);
     }
     reportMedian(state, samples);
@@ -162,31 +172,53 @@ void effectTick(benchmark::State &state, MyPainter::Rendering rendering, QSize s
 
 // One move of the eraser (pen size 5, so a reach of 10 px) across the strokes, plus the repaint
 // it asks for. Whatever a move erased is brought back untimed, so the count stays put.
-void eraserMove(benchmark::State &state, MyPainter::Rendering rendering, QSize size)
+void eraserMove(benchmark::State &state, Renderer renderer, QSize size)
 {
     const qsizetype count = state.range(0);
-    auto canvas = filledCanvas(int(count), size, rendering);
+    auto canvas = filledCanvas(int(count), size);
     QImage target(size, QImage::Format_ARGB32_Premultiplied);
     target.fill(Qt::transparent);
     canvas->setIsEraserMode(true);
     QPoint pos(0, size.height() / 2);
     canvas->beginPaint(pos);
-    paintDirty(*canvas, target);
+    paintDirty(*canvas, target, renderer);
     std::vector<double> samples;
     QElapsedTimer clock;
     for (auto _ : state) {
         pos.setX((pos.x() + 8) % size.width());
         clock.start();
         canvas->movePaint(pos, false);
-        paintDirty(*canvas, target);
+        paintDirty(*canvas, target, renderer);
         samples.push_back(clock.nsecsElapsed() * 1e-9);
         state.PauseTiming();
-        if (canvas->elements().size() < count) {
-            while (canvas->elements().size() < count && canvas->canUndo())
+        if (canvas->document().elements().size() < count) {
+            while (canvas->document().elements().size() < count && canvas->canUndo())
                 canvas->undo();
-            paintDirty(*canvas, target);
+            paintDirty(*canvas, target, renderer);
             canvas->beginPaint(pos);
         }
+        state.ResumeTiming();
+    }
+    reportMedian(state, samples);
+}
+
+// Undo of the newest stroke plus the repaint it asks for; redone untimed.
+void undoStep(benchmark::State &state, Renderer renderer, QSize size)
+{
+    auto canvas = filledCanvas(int(state.range(0)), size);
+    QImage target(size, QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::transparent);
+    paintDirty(*canvas, target, renderer);
+    std::vector<double> samples;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        clock.start();
+        canvas->undo();
+        paintDirty(*canvas, target, renderer);
+        samples.push_back(clock.nsecsElapsed() * 1e-9);
+        state.PauseTiming();
+        canvas->redo();
+        paintDirty(*canvas, target, renderer);
         state.ResumeTiming();
     }
     reportMedian(state, samples);
@@ -200,15 +232,14 @@ void registerAll()
         QSize size;
     };
     const Size sizes[] = {{"1920x1080", QSize(1920, 1080)}, {"3840x2160", QSize(3840, 2160)}};
-    struct Renderer
+    struct Named
     {
         const char *name;
-        MyPainter::Rendering rendering;
+        Renderer renderer;
     };
-    const Renderer renderers[] = {{"reference", MyPainter::Rendering::Reference},
-                                  {"cached", MyPainter::Rendering::Cached}};
-    for (const Renderer &r : renderers) {
-        const bool reference = r.rendering == MyPainter::Rendering::Reference;
+    const Named renderers[] = {{"reference", Renderer::Reference}, {"cached", Renderer::Cached}};
+    for (const Named &r : renderers) {
+        const bool reference = r.renderer == Renderer::Reference;
         for (const Size &s : sizes) {
             for (int count : {10, 100, 1000, 5000}) {
                 // The reference renderer costs up to seconds per step with many strokes:
@@ -220,22 +251,27 @@ void registerAll()
                                                        : 2;
                 const std::string suffix = std::string("/") + r.name + "/" + s.name;
                 benchmark::RegisterBenchmark(("PointerMove" + suffix).c_str(), pointerMove,
-                                             r.rendering, s.size)
+                                             r.renderer, s.size)
                     ->Arg(count)
                     ->Iterations(iterations)
                     ->Unit(benchmark::kMillisecond);
-                benchmark::RegisterBenchmark(("FadeTick" + suffix).c_str(), effectTick, r.rendering,
+                benchmark::RegisterBenchmark(("FadeTick" + suffix).c_str(), effectTick, r.renderer,
                                              s.size, Effect::Fade)
                     ->Arg(count)
                     ->Iterations(iterations)
                     ->Unit(benchmark::kMillisecond);
                 benchmark::RegisterBenchmark(("BreathTick" + suffix).c_str(), effectTick,
-                                             r.rendering, s.size, Effect::Breath)
+                                             r.renderer, s.size, Effect::Breath)
                     ->Arg(count)
                     ->Iterations(iterations)
                     ->Unit(benchmark::kMillisecond);
                 benchmark::RegisterBenchmark(("EraserMove" + suffix).c_str(), eraserMove,
-                                             r.rendering, s.size)
+                                             r.renderer, s.size)
+                    ->Arg(count)
+                    ->Iterations(iterations)
+                    ->Unit(benchmark::kMillisecond);
+                benchmark::RegisterBenchmark(("Undo" + suffix).c_str(), undoStep, r.renderer,
+                                             s.size)
                     ->Arg(count)
                     ->Iterations(iterations)
                     ->Unit(benchmark::kMillisecond);

@@ -1,18 +1,27 @@
 #include "breathingjob.h"
 
-#include "mypainter.h"
+#include "drawingdocument.h"
 
+#include <QDebug>
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
 
-BreathingJob::BreathingJob(MyPainter *canvas, int period, double maximum)
-    : QObject(canvas), m_canvas(canvas), m_timer(new QTimer(this)), m_period(period),
-      m_steps(std::max(1, period / IntervalMs)), m_maximum(maximum)
+BreathingJob::BreathingJob(DrawingDocument *document, int period)
+    : QObject(document), m_document(document), m_timer(new QTimer(this)), m_period(period),
+      m_steps(std::max(1, period / IntervalMs)),
+      m_targetIndex(int(document->elements().size()) - 1), m_lastCount(m_targetIndex + 1),
+      m_savedOpacity(document->elements().last()->opacity()),
+      m_maximum(m_savedOpacity > 0.5 ? m_savedOpacity : 1.0)
 {
     m_timer->setInterval(IntervalMs);
     connect(m_timer, &QTimer::timeout, this, &BreathingJob::tick);
+}
+
+void BreathingJob::start()
+{
+    m_timer->start();
 }
 
 double BreathingJob::opacityAt(int k) const
@@ -21,17 +30,20 @@ double BreathingJob::opacityAt(int k) const
     return (std::cos(phase) + 1.0) * 0.5 * (m_maximum - Minimum) + Minimum;
 }
 
-void BreathingJob::start(bool runTimer)
+void BreathingJob::restoreTarget()
 {
-    if (runTimer)
-        m_timer->start();
+    // The pulse changed one particular element; that one gets its opacity back, even if
+    // the list shifted beneath it meanwhile.
+    const std::shared_ptr<DrawingElement> target = m_target.lock();
+    m_target.reset();
+    if (target)
+        m_document->changeOpacity(target, m_savedOpacity);
 }
 
-void BreathingJob::tick()
+void BreathingJob::stop()
 {
-    if (m_finished)
-        return;
-    m_canvas->breathTick();
+    restoreTarget();
+    finish();
 }
 
 void BreathingJob::finish()
@@ -39,4 +51,39 @@ void BreathingJob::finish()
     m_finished = true;
     m_timer->stop();
     deleteLater();
+}
+
+void BreathingJob::tick()
+{
+    if (m_finished)
+        return;
+    const auto &elements = m_document->elements();
+    const int n = int(elements.size());
+
+    if (n == 1 && m_document->history().canUndo()) {
+        // The only element may be fading out at the same time: leave it to the fade.
+        stop();
+        emit breathingChanged(false);
+        return;
+    }
+    if (n != m_lastCount) {
+        restoreTarget();
+        m_targetIndex = n - 1;
+        m_lastCount = n;
+        if (m_targetIndex >= 0)
+            m_savedOpacity = elements.at(m_targetIndex)->opacity();
+        qDebug() << "检测到新元素，更新呼吸目标索引:" << m_targetIndex
+                 << "，恢复前一个元素透明度:" << m_savedOpacity;
+        m_counter = 0;
+    }
+    if (n > 0 && m_targetIndex >= 0 && m_targetIndex < n) {
+        const auto target = elements.at(m_targetIndex);
+        if (m_target.expired())
+            m_target = target;
+        m_document->changeOpacity(target, opacityAt(++m_counter));
+        emit breathingChanged(true);
+        return;
+    }
+    finish();
+    emit breathingChanged(false);
 }

@@ -2,10 +2,14 @@
 
 #include <QObject>
 
-class MyPainter;
+#include <memory>
+
+class DrawingDocument;
+class DrawingElement;
 class QTimer;
 
-// Pulses the opacity of the newest element of a canvas along a raised cosine.
+// Pulses the opacity of the newest element of a drawing along a raised cosine and moves
+// on to the newest one whenever the element count changes.
 class BreathingJob : public QObject
 {
     Q_OBJECT
@@ -14,10 +18,14 @@ public:
     static constexpr int IntervalMs = 40;
     static constexpr double Minimum = 0.05;
 
-    BreathingJob(MyPainter *canvas, int period, double maximum);
+    // A child of the document, aimed at its newest element (the document has one).
+    BreathingJob(DrawingDocument *document, int period);
 
+    void start();
     // Runs the next step now; the timer calls this too.
     void tick();
+    // Gives the pulsing element its own opacity back and ends the job.
+    void stop();
 
     int period() const { return m_period; }
     int steps() const { return m_steps; }
@@ -27,20 +35,33 @@ public:
     bool isFinished() const { return m_finished; }
     const QTimer *timer() const { return m_timer; }
 
+    int targetIndex() const { return m_targetIndex; }
+    double savedOpacity() const { return m_savedOpacity; }
+    // Element count seen at the start or the last step.
+    int lastCount() const { return m_lastCount; }
+    // The element whose opacity the pulse changed.
+    std::shared_ptr<DrawingElement> target() const { return m_target.lock(); }
+
     // Opacity at tick counter k of a pulse between minimum and maximum.
     double opacityAt(int k) const;
 
-private:
-    friend class MyPainter;
+signals:
+    // Whether the pulse is showing; sent at every step and when the job ends by itself.
+    void breathingChanged(bool shown);
 
-    void start(bool runTimer);
+private:
+    void restoreTarget();
     void finish();
 
-    MyPainter *m_canvas;
+    DrawingDocument *m_document;
     QTimer *m_timer;
     int m_period;
     int m_steps;
-    double m_maximum;
     int m_counter = 0;
+    int m_targetIndex;
+    int m_lastCount;
+    double m_savedOpacity;
+    double m_maximum;
+    std::weak_ptr<DrawingElement> m_target;
     bool m_finished = false;
 };

@@ -1,18 +1,18 @@
 #include "fadeoutjob.h"
 
-#include "mypainter.h"
+#include "drawingdocument.h"
 
+#include <QDebug>
 #include <QTimer>
 
-FadeOutJob::FadeOutJob(MyPainter *canvas, double startOpacity)
-    : QObject(canvas), m_canvas(canvas), m_timer(new QTimer(this)), m_startOpacity(startOpacity)
+#include <algorithm>
+
+FadeOutJob::FadeOutJob(DrawingDocument *document, double startOpacity, bool runTimer)
+    : QObject(document), m_document(document), m_timer(new QTimer(this)),
+      m_startOpacity(startOpacity)
 {
     m_timer->setInterval(IntervalMs);
     connect(m_timer, &QTimer::timeout, this, &FadeOutJob::tick);
-}
-
-void FadeOutJob::start(bool runTimer)
-{
     if (runTimer)
         m_timer->start();
 }
@@ -21,7 +21,17 @@ void FadeOutJob::tick()
 {
     if (m_finished)
         return;
-    m_canvas->fadeTick(this);
+    const int k = ++m_counter;
+    if (!m_document->elements().isEmpty()) {
+        const DrawingDocument::ElementPtr element = m_document->elements().first();
+        m_document->changeOpacity(element,
+                                  std::max(0.01, (1.0 - double(k) / Steps) * m_startOpacity));
+        if (k < Steps)
+            return;
+        qDebug() << "渐变消失完成，移除元素";
+        m_document->deleteBottomElement();
+    }
+    finish();
 }
 
 void FadeOutJob::finish()

@@ -2,10 +2,11 @@
 
 #include <QObject>
 
-class MyPainter;
+class DrawingDocument;
 class QTimer;
 
-// Fades the bottom element of a canvas out over 20 ticks of 50 ms and then removes it.
+// Fades the bottom element of a drawing out over 20 ticks of 50 ms and then removes it.
+// It works on whatever element is at the bottom when a tick runs.
 class FadeOutJob : public QObject
 {
     Q_OBJECT
@@ -14,7 +15,8 @@ public:
     static constexpr int Steps = 20;
     static constexpr int IntervalMs = 50;
 
-    FadeOutJob(MyPainter *canvas, double startOpacity);
+    // A child of the document; runs on its timer when runTimer is set.
+    FadeOutJob(DrawingDocument *document, double startOpacity, bool runTimer);
 
     // Runs the next step now; the timer calls this too.
     void tick();
@@ -25,12 +27,9 @@ public:
     const QTimer *timer() const { return m_timer; }
 
 private:
-    friend class MyPainter;
-
-    void start(bool runTimer);
     void finish();
 
-    MyPainter *m_canvas;
+    DrawingDocument *m_document;
     QTimer *m_timer;
     double m_startOpacity;
     int m_counter = 0;

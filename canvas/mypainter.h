@@ -1,30 +1,21 @@
 #pragma once
 
-#include "breathingjob.h"
-#include "fadeoutjob.h"
-#include "historyaction.h"
-#include "layercache.h"
+#include "canvasrenderer.h"
+#include "drawingdocument.h"
 
 #include <QColor>
-#include <QImage>
-#include <QList>
 #include <QPoint>
-#include <QPointer>
 #include <QQuickPaintedItem>
-#include <QRect>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 #include <memory>
 
-class DrawingElement;
-
-// The annotation canvas: keeps everything drawn as a list of vector elements with an
-// undo/redo history and renders it into an image that the item shows.
+// The annotation canvas item: shows one drawing, forwards the overlay's pointer calls to
+// it and carries the pen state that the toolbar sets. What is drawn, its history and its
+// timed effects live in the DrawingDocument; the pixels come from the CanvasRenderer.
 class MyPainter : public QQuickPaintedItem
 {
     Q_OBJECT
-    QML_ELEMENT
 
     Q_PROPERTY(bool isBreath READ isBreath WRITE setIsBreath NOTIFY isBreathChanged FINAL)
     Q_PROPERTY(int penSize READ penSize WRITE setPenSize NOTIFY penSizeChanged FINAL)
@@ -53,31 +44,26 @@ public:
     };
     Q_ENUM(DrawMode)
 
-    // How the item turns the element list into pixels. Reference re-renders every element
-    // into a fresh full-size image on every change; Cached keeps the unchanged elements in
-    // layers and repaints only the region that changed. Both show the same picture.
-    enum class Rendering { Reference, Cached };
-
     explicit MyPainter(QQuickItem *parent = nullptr);
     ~MyPainter() override;
 
     bool isBreath() const { return m_isBreath; }
     void setIsBreath(bool value);
-    int penSize() const { return m_penSize; }
+    int penSize() const { return m_document->pen().width; }
     void setPenSize(int value);
-    QColor penColor() const { return m_penColor; }
+    QColor penColor() const { return m_document->pen().color; }
     void setPenColor(const QColor &value);
-    double penOpacity() const { return m_penOpacity; }
+    double penOpacity() const { return m_document->pen().opacity; }
     void setPenOpacity(double value);
-    bool canUndo() const { return !m_undoStack.isEmpty(); }
-    bool canRedo() const { return !m_redoStack.isEmpty(); }
-    bool isEraserMode() const { return m_isEraserMode; }
+    bool canUndo() const { return m_document->history().canUndo(); }
+    bool canRedo() const { return m_document->history().canRedo(); }
+    bool isEraserMode() const { return m_document->isEraserMode(); }
     void setIsEraserMode(bool value);
     QString textToDraw() const { return m_textToDraw; }
     void setTextToDraw(const QString &value);
     int textSize() const { return m_textSize; }
     void setTextSize(int value);
-    int drawMode() const { return m_drawMode; }
+    int drawMode() const { return int(m_document->drawMode()); }
     void setDrawMode(int value);
     int fadeOutTime() const { return m_fadeOutTime; }
     void setFadeOutTime(int value);
@@ -97,40 +83,10 @@ public:
 
     void paint(QPainter *painter) override;
 
-    // --- C++ side only: used by the program's tests and benchmarks ---
-
-    // Appends a ready-made element as if it had just been drawn (recorded as an Add).
-    void addElement(std::shared_ptr<DrawingElement> element);
-    const QList<std::shared_ptr<DrawingElement>> &elements() const { return m_elements; }
-    const QList<HistoryAction> &undoStack() const { return m_undoStack; }
-    const QList<HistoryAction> &redoStack() const { return m_redoStack; }
-    int circleCounter() const { return m_circleCounter; }
-    QPoint startPoint() const { return m_startPoint; }
-    const QList<QPoint> &currentPoints() const { return m_currentPoints; }
-    std::shared_ptr<DrawingElement> currentElement() const { return m_currentElement.lock(); }
-    bool newElementPending() const { return m_newElementPending; }
-    // The image the reference renderer keeps (null in cached rendering).
-    const QImage &canvasImage() const { return m_canvasImage; }
-
-    // Full re-render of the element list as the reference renderer does it.
-    QImage renderAll() const;
-
-    Rendering rendering() const { return m_rendering; }
-    void setRendering(Rendering rendering);
-    // Region that changed since the last paint (what the item asked the scene graph to
-    // repaint); the whole item after a full update.
-    QRect pendingDirtyRect() const { return m_dirty; }
-    // Full-size images the canvas holds right now (layers, a kept picture, the reference image).
-    int imageCount() const;
-
-    // With manual timing the effect jobs get their timers but do not start them; whoever
-    // drives the canvas calls tick() on the jobs instead.
-    void setManualTiming(bool manual) { m_manualTiming = manual; }
-    QList<FadeOutJob *> fadeOutJobs() const;
-    BreathingJob *breathingJob() const { return m_breathJob; }
-    int breathTargetIndex() const { return m_breathTargetIndex; }
-    double breathSavedOpacity() const { return m_breathSavedOpacity; }
-    int breathLastCount() const { return m_breathLastCount; }
+    // The drawing this item shows, and how it turns it into pixels.
+    DrawingDocument &document() { return *m_document; }
+    const DrawingDocument &document() const { return *m_document; }
+    const CanvasRenderer &renderer() const { return m_renderer; }
 
 signals:
     void isBreathChanged();
@@ -149,70 +105,14 @@ protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
 
 private:
-    friend class FadeOutJob;
-    friend class BreathingJob;
-
-    using ElementPtr = std::shared_ptr<DrawingElement>;
-
-    int indexOf(const QString &id) const;
-    void createElement(const ElementPtr &element);
-    void recordAdd(const ElementPtr &element);
-    void recordDelete(const ElementPtr &element);
-    void trimUndoStack();
-    QRect eraseStep(QPoint pos);
-    void resetGesture();
-    void emitHistoryChanged();
-
-    void fadeTick(FadeOutJob *job);
-    void breathTick();
-    void stopBreathJob();
-    QRect restoreBreathTarget();
-
-    // Every change ends here. `changed` is the region whose pixels may differ afterwards;
-    // an empty one means none, but the call still counts as a change (it ends the picture
-    // kept since a resize).
-    void redrawCanvas(const QRect &changed);
-    void redrawAll() { redrawCanvas(bounds()); }
-    // Leaves the elements as a full render would for their hit tests.
-    void prepareHitTests() const;
-    void requestRepaint(const QRect &region);
     QRect bounds() const;
-    void paintCached(QPainter *painter, const QRect &area);
+    void documentChanged(const QRect &region);
+    void setPen(int width, const QColor &color, double opacity);
 
-    QList<ElementPtr> m_elements;
-    QList<HistoryAction> m_undoStack;
-    QList<HistoryAction> m_redoStack;
-    QList<QPoint> m_currentPoints;
-    QPoint m_startPoint;
-    std::weak_ptr<DrawingElement> m_currentElement;
-    bool m_newElementPending = false;
-    int m_circleCounter = 0;
-    QImage m_canvasImage;
-
+    std::unique_ptr<DrawingDocument> m_document;
+    CanvasRenderer m_renderer;
     bool m_isBreath = false;
-    int m_penSize = 5;
-    QColor m_penColor = QColor(QStringLiteral("red"));
-    double m_penOpacity = 1.0;
-    bool m_isEraserMode = false;
     QString m_textToDraw;
     int m_textSize = 20;
-    int m_drawMode = FreehandMode;
     int m_fadeOutTime = 0;
-
-    QList<QPointer<FadeOutJob>> m_fadeJobs;
-    QPointer<BreathingJob> m_breathJob;
-    int m_breathTargetIndex = -1;
-    double m_breathSavedOpacity = 1.0;
-    int m_breathLastCount = 0;
-    // The element the pulse changed, given its own opacity back when the pulse moves on.
-    std::weak_ptr<DrawingElement> m_breathTarget;
-    bool m_manualTiming = false;
-
-    Rendering m_rendering = Rendering::Cached;
-    LayerCache m_layers;
-    // After a resize the picture stays as it was until the next change.
-    bool m_frozen = false;
-    QImage m_keptPicture;
-    QImage m_tile;
-    QRect m_dirty;
 };

@@ -7,7 +7,7 @@
 
 CircleElement::CircleElement(QPoint center, int radius, const QColor &color, int penWidth,
                              double opacity)
-    : DrawingElement(2, color, penWidth, opacity), m_center(center), m_radius(radius)
+    : DrawingElement(ElementKind::Circle, color, penWidth, opacity), m_center(center), m_radius(radius)
 {
 }
 
@@ -17,6 +17,13 @@ void CircleElement::setRadius(int radius)
         return;
     m_radius = radius;
     touch();
+}
+
+void CircleElement::dragTo(const Stroke &stroke, QPoint pos, bool)
+{
+    const double dx = double(pos.x()) - stroke.start.x();
+    const double dy = double(pos.y()) - stroke.start.y();
+    setRadius(clampToInt(std::sqrt(dx * dx + dy * dy)));
 }
 
 void CircleElement::draw(QPainter *painter) const

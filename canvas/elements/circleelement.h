@@ -11,6 +11,8 @@ public:
     void draw(QPainter *painter) const override;
     bool hitTest(const QPoint &p, int tolerance) const override;
     QRect boundingRect() const override;
+    // The radius reaches from the press to pos (truncated); Shift changes nothing.
+    void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed) override;
 
     QPoint center() const { return m_center; }
     int radius() const { return m_radius; }

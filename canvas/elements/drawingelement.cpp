@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -17,13 +18,24 @@ quint64 nextSerial()
 
 } // namespace
 
-DrawingElement::DrawingElement(int type, const QColor &color, int penWidth, double opacity)
-    : m_id(QUuid::createUuid().toString(QUuid::WithBraces)), m_serial(nextSerial()), m_type(type),
+DrawingElement::DrawingElement(ElementKind kind, const QColor &color, int penWidth,
+                               double opacity)
+    : m_id(QUuid::createUuid().toString(QUuid::WithBraces)), m_serial(nextSerial()), m_kind(kind),
       m_color(color), m_penWidth(penWidth), m_opacity(opacity)
 {
 }
 
 DrawingElement::~DrawingElement() = default;
+
+void DrawingElement::dragTo(const Stroke &, QPoint, bool) {}
+
+int DrawingElement::clampToInt(double v)
+{
+    if (!(v == v))
+        return 0;
+    return int(std::clamp(v, double(std::numeric_limits<int>::min()),
+                          double(std::numeric_limits<int>::max())));
+}
 
 void DrawingElement::setOpacity(double opacity)
 {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "elements/elementkind.h"
+
 #include <QColor>
+#include <QList>
 #include <QPen>
 #include <QPoint>
 #include <QRect>
@@ -10,11 +13,26 @@
 
 class QPainter;
 
+// The pen a new element takes: colour, width in pixels and opacity (0..1).
+struct PenStyle
+{
+    QColor color;
+    int width = 0;
+    double opacity = 1.0;
+};
+
+// The gesture that shapes an element: the press position and every position since.
+struct Stroke
+{
+    QPoint start;
+    QList<QPoint> points;
+};
+
 // Base of everything the canvas keeps: identity, kind and the pen it was drawn with.
 class DrawingElement
 {
 public:
-    DrawingElement(int type, const QColor &color, int penWidth, double opacity);
+    DrawingElement(ElementKind kind, const QColor &color, int penWidth, double opacity);
     virtual ~DrawingElement();
     DrawingElement(const DrawingElement &) = delete;
     DrawingElement &operator=(const DrawingElement &) = delete;
@@ -25,9 +43,13 @@ public:
     virtual QRect boundingRect() const = 0;
     // Builds what a draw() would have cached and the hit test relies on.
     virtual void prepareHitTest() const {}
+    // Follows the pointer of the gesture that shapes the element to pos; with Shift held
+    // some kinds snap. Kinds that are complete when made ignore it.
+    virtual void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed);
 
     const QString &id() const { return m_id; }
-    int type() const { return m_type; }
+    ElementKind kind() const { return m_kind; }
+    int type() const { return int(m_kind); }
     QColor color() const { return m_color; }
     int penWidth() const { return m_penWidth; }
     double opacity() const { return m_opacity; }
@@ -48,12 +70,14 @@ protected:
     QRect grownByPen(const QRect &rect) const;
     // The smallest rectangle holding all the points.
     static QRect spanning(std::initializer_list<QPoint> points);
+    // Converts to int, clamped to its range (0 for NaN).
+    static int clampToInt(double v);
     void touch() { ++m_revision; }
 
 private:
     const QString m_id;
     const quint64 m_serial;
-    const int m_type;
+    const ElementKind m_kind;
     const QColor m_color;
     const int m_penWidth;
     double m_opacity;

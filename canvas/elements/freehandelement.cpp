@@ -7,7 +7,7 @@
 
 FreehandElement::FreehandElement(const QList<QPoint> &points, const QColor &color, int penWidth,
                                  double opacity)
-    : DrawingElement(0, color, penWidth, opacity)
+    : DrawingElement(ElementKind::Freehand, color, penWidth, opacity)
 {
     setPoints(points);
 }
@@ -30,6 +30,14 @@ void FreehandElement::setPoints(const QList<QPoint> &points)
         m_pointBounds = QRect(QPoint(left, top), QPoint(right, bottom));
     }
     touch();
+}
+
+void FreehandElement::dragTo(const Stroke &stroke, QPoint pos, bool)
+{
+    QList<QPoint> points = stroke.points;
+    if (!points.isEmpty() && points.last() != pos)
+        points.append(pos);
+    setPoints(points);
 }
 
 void FreehandElement::buildPath() const

@@ -15,6 +15,8 @@ public:
     bool hitTest(const QPoint &p, int tolerance) const override;
     QRect boundingRect() const override;
     void prepareHitTest() const override;
+    // The stroke's points so far, ending at pos.
+    void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed) override;
 
     const QList<QPoint> &points() const { return m_points; }
     // Replaces the stroke and drops the cached outline.

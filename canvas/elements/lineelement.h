@@ -1,9 +1,9 @@
 #pragma once
 
-#include "elements/drawingelement.h"
+#include "elements/twopointelement.h"
 
-// A straight line.
-class LineElement : public DrawingElement
+// A straight line; with Shift it keeps its length and turns to a multiple of 45 degrees.
+class LineElement : public TwoPointElement
 {
 public:
     LineElement(QPoint start, QPoint end, const QColor &color, int penWidth, double opacity);
@@ -12,15 +12,6 @@ public:
     bool hitTest(const QPoint &p, int tolerance) const override;
     QRect boundingRect() const override;
 
-    QPoint start() const { return m_start; }
-    QPoint end() const { return m_end; }
-    void setEnd(QPoint end);
-
-    // Whether p lies within reach of the segment start-end, measured the way the line
-    // and the arrow shaft are hit.
-    static bool segmentHit(QPoint start, QPoint end, QPoint p, qint64 reach);
-
-private:
-    QPoint m_start;
-    QPoint m_end;
+protected:
+    QPoint snapped(QPoint start, QPoint pos) const override;
 };

@@ -7,16 +7,8 @@
 
 RectangleElement::RectangleElement(QPoint start, QPoint end, const QColor &color, int penWidth,
                                    double opacity)
-    : DrawingElement(3, color, penWidth, opacity), m_start(start), m_end(end)
+    : TwoPointElement(ElementKind::Rectangle, start, end, color, penWidth, opacity)
 {
-}
-
-void RectangleElement::setEnd(QPoint end)
-{
-    if (end == m_end)
-        return;
-    m_end = end;
-    touch();
 }
 
 void RectangleElement::draw(QPainter *painter) const
@@ -24,18 +16,20 @@ void RectangleElement::draw(QPainter *painter) const
     painter->setPen(elementPen());
     painter->setRenderHint(QPainter::Antialiasing, true);
     painter->setBrush(QBrush(Qt::transparent));
-    painter->drawRect(std::min(m_start.x(), m_end.x()), std::min(m_start.y(), m_end.y()),
-                      std::abs(m_start.x() - m_end.x()), std::abs(m_start.y() - m_end.y()));
+    const QPoint a = start(), b = end();
+    painter->drawRect(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::abs(a.x() - b.x()),
+                      std::abs(a.y() - b.y()));
 }
 
 bool RectangleElement::hitTest(const QPoint &p, int tolerance) const
 {
     // Only the border counts; the pen width plays no part.
     const qint64 t = tolerance;
-    const qint64 left = std::min(m_start.x(), m_end.x());
-    const qint64 right = std::max(m_start.x(), m_end.x());
-    const qint64 top = std::min(m_start.y(), m_end.y());
-    const qint64 bottom = std::max(m_start.y(), m_end.y());
+    const QPoint a = start(), b = end();
+    const qint64 left = std::min(a.x(), b.x());
+    const qint64 right = std::max(a.x(), b.x());
+    const qint64 top = std::min(a.y(), b.y());
+    const qint64 bottom = std::max(a.y(), b.y());
     const qint64 x = p.x(), y = p.y();
     const bool nearHorizontal =
         (top - t <= y && y <= top + t) || (bottom - t <= y && y <= bottom + t);
@@ -47,5 +41,14 @@ bool RectangleElement::hitTest(const QPoint &p, int tolerance) const
 
 QRect RectangleElement::boundingRect() const
 {
-    return grownByPen(spanning({m_start, m_end}));
+    return grownByPen(spanning({start(), end()}));
+}
+
+QPoint RectangleElement::snapped(QPoint start, QPoint pos) const
+{
+    const qint64 dx = qint64(pos.x()) - start.x();
+    const qint64 dy = qint64(pos.y()) - start.y();
+    const qint64 m = std::max(std::abs(dx), std::abs(dy));
+    return QPoint(clampToInt(double(dx >= 0 ? start.x() + m : start.x() - m)),
+                  clampToInt(double(dy >= 0 ? start.y() + m : start.y() - m)));
 }

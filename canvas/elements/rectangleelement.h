@@ -1,9 +1,9 @@
 #pragma once
 
-#include "elements/drawingelement.h"
+#include "elements/twopointelement.h"
 
-// An unfilled axis-aligned rectangle given by two opposite corners.
-class RectangleElement : public DrawingElement
+// An unfilled axis-aligned rectangle given by two opposite corners; with Shift a square.
+class RectangleElement : public TwoPointElement
 {
 public:
     RectangleElement(QPoint start, QPoint end, const QColor &color, int penWidth, double opacity);
@@ -12,11 +12,6 @@ public:
     bool hitTest(const QPoint &p, int tolerance) const override;
     QRect boundingRect() const override;
 
-    QPoint start() const { return m_start; }
-    QPoint end() const { return m_end; }
-    void setEnd(QPoint end);
-
-private:
-    QPoint m_start;
-    QPoint m_end;
+protected:
+    QPoint snapped(QPoint start, QPoint pos) const override;
 };

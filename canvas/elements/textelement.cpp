@@ -7,7 +7,7 @@
 
 TextElement::TextElement(QPoint position, const QString &text, int fontSize, const QColor &color,
                          int penWidth, double opacity)
-    : DrawingElement(5, color, penWidth, opacity), m_position(position), m_text(text),
+    : DrawingElement(ElementKind::Text, color, penWidth, opacity), m_position(position), m_text(text),
       m_fontSize(fontSize)
 {
 }

@@ -16,7 +16,7 @@
 inline std::unique_ptr<MyPainter> makeCanvas(int width = 400, int height = 300)
 {
     auto canvas = std::make_unique<MyPainter>();
-    canvas->setManualTiming(true);
+    canvas->document().setManualTiming(true);
     canvas->setSize(QSizeF(width, height));
     return canvas;
 }
@@ -37,7 +37,7 @@ inline QImage shownImage(MyPainter &canvas)
 inline void repaintDirty(MyPainter &canvas, QImage &shown)
 {
     const QSize size(int(canvas.width()), int(canvas.height()));
-    QRect dirty = canvas.pendingDirtyRect();
+    QRect dirty = canvas.renderer().pendingDirtyRect();
     if (shown.size() != size) {
         shown = QImage(size, QImage::Format_ARGB32_Premultiplied);
         shown.fill(Qt::transparent);
@@ -121,10 +121,23 @@ public:
     QStringList names;
 };
 
+// Where the breathing job aims (-1 without a job) and the element count it saw last.
+inline int breathTargetIndex(const MyPainter &canvas)
+{
+    const BreathingJob *job = canvas.document().breathingJob();
+    return job ? job->targetIndex() : -1;
+}
+
+inline int breathLastCount(const MyPainter &canvas)
+{
+    const BreathingJob *job = canvas.document().breathingJob();
+    return job ? job->lastCount() : 0;
+}
+
 inline QStringList idsOf(const MyPainter &canvas)
 {
     QStringList ids;
-    for (const auto &e : canvas.elements())
+    for (const auto &e : canvas.document().elements())
         ids << e->id();
     return ids;
 }

@@ -1,4 +1,5 @@
 #include "canvastesthelpers.h"
+#include "referencepicture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,13 +49,13 @@ void TestCanvasInterface::initialState()
     QVERIFY(!canvas.isBreath() && !canvas.canUndo() && !canvas.canRedo());
     QVERIFY(!canvas.isEraserMode());
     QVERIFY(canvas.textToDraw().isEmpty());
-    QVERIFY(canvas.canvasImage().isNull());
+    QCOMPARE(canvas.renderer().imageCount(), 0);
     QCOMPARE(canvas.renderTarget(), QQuickPaintedItem::Image);
     QVERIFY(canvas.antialiasing());
-    canvas.setRendering(MyPainter::Rendering::Reference);
+    const ReferencePicture reference(canvas);
     canvas.setSize(QSizeF(30, 20));
-    QCOMPARE(canvas.canvasImage().size(), QSize(30, 20));
-    QCOMPARE(canvas.canvasImage().format(), QImage::Format_ARGB32);
+    QCOMPARE(reference.image().size(), QSize(30, 20));
+    QCOMPARE(reference.image().format(), QImage::Format_ARGB32);
 }
 
 void TestCanvasInterface::penOpacityIsClamped_data()
@@ -153,7 +154,7 @@ void TestCanvasInterface::sameModeDoesNothing()
     canvas->setDrawMode(0);
     canvas->setIsEraserMode(false);
     QVERIFY(log.names.isEmpty());
-    QVERIFY(canvas->currentElement()); // the gesture goes on
+    QVERIFY(canvas->document().currentElement()); // the gesture goes on
 }
 
 void TestCanvasInterface::invokableDefaults()
@@ -174,8 +175,8 @@ void TestCanvasInterface::invokableDefaults()
     stroke(*canvas, {QPoint(10, 50), QPoint(100, 50)});
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("启动呼吸效果，周期: 3000 ms"));
     QVERIFY(QMetaObject::invokeMethod(canvas.get(), "repeatDraw"));
-    QVERIFY(canvas->breathingJob());
-    QCOMPARE(canvas->breathingJob()->period(), 3000);
+    QVERIFY(canvas->document().breathingJob());
+    QCOMPARE(canvas->document().breathingJob()->period(), 3000);
 
     // The interface the documents rely on, in its declared order.
     const QMetaObject *meta = canvas->metaObject();
@@ -240,18 +241,18 @@ void TestCanvasInterface::renderToImageOnEmptyCanvasWritesNothing()
 void TestCanvasInterface::resizeKeepsTheImageUntilTheNextChange()
 {
     auto canvas = makeCanvas(200, 100);
-    canvas->setRendering(MyPainter::Rendering::Reference);
+    const ReferencePicture reference(*canvas);
     canvas->setDrawMode(MyPainter::LineMode);
     // A line that runs past the right edge of the canvas.
     stroke(*canvas, {QPoint(150, 50), QPoint(290, 50)});
-    const qint64 key = canvas->canvasImage().cacheKey();
+    const qint64 key = reference.image().cacheKey();
 
     canvas->setSize(QSizeF(201, 99)); // within one pixel: the same image object
-    QCOMPARE(canvas->canvasImage().cacheKey(), key);
+    QCOMPARE(reference.image().cacheKey(), key);
 
     canvas->setSize(QSizeF(300, 120)); // more: a new image with the old one copied in
-    QVERIFY(canvas->canvasImage().cacheKey() != key);
-    QCOMPARE(canvas->canvasImage().size(), QSize(300, 120));
+    QVERIFY(reference.image().cacheKey() != key);
+    QCOMPARE(reference.image().size(), QSize(300, 120));
     QImage shown = shownImage(*canvas);
     QVERIFY(qAlpha(shown.pixel(180, 50)) > 0);
     QCOMPARE(qAlpha(shown.pixel(250, 50)), 0); // not re-rendered yet

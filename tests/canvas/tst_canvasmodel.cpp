@@ -1,4 +1,5 @@
 #include "canvastesthelpers.h"
+#include "referencepicture.h"
 
 #include <QLoggingCategory>
 #include <QRandomGenerator>
@@ -31,7 +32,7 @@ void TestCanvasModel::randomSession()
     QFETCH(int, steps);
     QRandomGenerator rng(seed);
     auto canvas = makeCanvas(320, 240);
-    canvas->setRendering(MyPainter::Rendering::Reference);
+    const ReferencePicture reference(*canvas);
 
     // What a QML binding would believe, learned only from the notify signals.
     bool announcedUndo = false;
@@ -68,7 +69,7 @@ void TestCanvasModel::randomSession()
             lastStep = QStringLiteral("delete");
             const bool removed = canvas->deleteElement(point(), 10);
             if (removed)
-                QVERIFY(canvas->undoStack().size() <= 20);
+                QVERIFY(canvas->document().history().undoStack().size() <= 20);
         } else if (op < 80) {
             lastStep = QStringLiteral("clear");
             canvas->clear();
@@ -77,13 +78,13 @@ void TestCanvasModel::randomSession()
             canvas->undoGradient();
         } else if (op < 91) {
             lastStep = QStringLiteral("fade tick");
-            const QList<FadeOutJob *> jobs = canvas->fadeOutJobs();
+            const QList<FadeOutJob *> jobs = canvas->document().fadeOutJobs();
             for (FadeOutJob *job : jobs) {
                 const bool last = job->counter() == FadeOutJob::Steps - 1;
-                const qsizetype count = canvas->elements().size();
+                const qsizetype count = canvas->document().elements().size();
                 job->tick();
                 if (last && count > 0)
-                    QVERIFY(canvas->undoStack().size() <= 20);
+                    QVERIFY(canvas->document().history().undoStack().size() <= 20);
             }
         } else if (op < 93) {
             lastStep = QStringLiteral("breath");
@@ -91,7 +92,7 @@ void TestCanvasModel::randomSession()
             canvas->repeatDraw(choices[rng.bounded(5)]);
         } else if (op < 98) {
             lastStep = QStringLiteral("breath tick");
-            if (BreathingJob *job = canvas->breathingJob())
+            if (BreathingJob *job = canvas->document().breathingJob())
                 job->tick();
         } else {
             lastStep = QStringLiteral("pen");
@@ -103,17 +104,17 @@ void TestCanvasModel::randomSession()
 
         const QString where = QStringLiteral("step %1 (%2)").arg(step).arg(lastStep);
         QSet<QString> seen;
-        for (const auto &element : canvas->elements()) {
+        for (const auto &element : canvas->document().elements()) {
             QVERIFY2(element, qPrintable(where));
             QVERIFY2(!seen.contains(element->id()), qPrintable(where + " duplicate element"));
             seen.insert(element->id());
             QVERIFY2(element->opacity() >= 0.0 && element->opacity() <= 1.0, qPrintable(where));
         }
-        QCOMPARE(canvas->canUndo(), !canvas->undoStack().isEmpty());
-        QCOMPARE(canvas->canRedo(), !canvas->redoStack().isEmpty());
+        QCOMPARE(canvas->canUndo(), !canvas->document().history().undoStack().isEmpty());
+        QCOMPARE(canvas->canRedo(), !canvas->document().history().redoStack().isEmpty());
         QVERIFY2(announcedUndo == canvas->canUndo(), qPrintable(where + " canUndo not announced"));
         QVERIFY2(announcedRedo == canvas->canRedo(), qPrintable(where + " canRedo not announced"));
-        for (const QList<HistoryAction> *stack : {&canvas->undoStack(), &canvas->redoStack()}) {
+        for (const QList<HistoryAction> *stack : {&canvas->document().history().undoStack(), &canvas->document().history().redoStack()}) {
             for (const HistoryAction &a : *stack) {
                 if (a.actionType == HistoryAction::EraserGroup) {
                     QVERIFY2(!a.element && a.elementId.startsWith("eraser_group_"),
@@ -123,11 +124,11 @@ void TestCanvasModel::randomSession()
                 }
             }
         }
-        QVERIFY2(canvas->circleCounter() >= 0, qPrintable(where));
+        QVERIFY2(canvas->document().circleCounter() >= 0, qPrintable(where));
         if (step % 100 == 99)
-            QVERIFY2(canvas->canvasImage() == canvas->renderAll(),
+            QVERIFY2(reference.image() == renderReference(canvas->document(), QSize(320, 240)),
                      qPrintable(where + " stale image"));
-        if (canvas->elements().size() > 120)
+        if (canvas->document().elements().size() > 120)
             canvas->clear();
     }
 }

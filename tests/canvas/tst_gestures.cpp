@@ -66,8 +66,8 @@ void TestGestures::pressAndReleaseWithoutMoveCreateNothing()
     SignalLog log(canvas.get());
     canvas->beginPaint(QPoint(10, 10));
     canvas->endPaint(QPoint(10, 10), false);
-    QVERIFY(canvas->elements().isEmpty());
-    QVERIFY(canvas->undoStack().isEmpty());
+    QVERIFY(canvas->document().elements().isEmpty());
+    QVERIFY(canvas->document().history().undoStack().isEmpty());
     QVERIFY(!log.names.contains("canUndo"));
 }
 
@@ -90,8 +90,8 @@ void TestGestures::firstMoveCreatesAndLaterMovesReshape()
     canvas->beginPaint(QPoint(20, 20));
     SignalLog log(canvas.get());
     canvas->movePaint(QPoint(40, 30), false);
-    QCOMPARE(canvas->elements().size(), 1);
-    const auto element = canvas->elements().first();
+    QCOMPARE(canvas->document().elements().size(), 1);
+    const auto element = canvas->document().elements().first();
     QCOMPARE(element->type(), mode);
     QCOMPARE(element->color(), QColor(Qt::blue));
     QCOMPARE(element->penWidth(), 7);
@@ -99,16 +99,16 @@ void TestGestures::firstMoveCreatesAndLaterMovesReshape()
     QCOMPARE(element->id().size(), 38);
     QVERIFY(element->id().startsWith('{'));
     QCOMPARE(element->id(), element->id().toLower());
-    QCOMPARE(canvas->undoStack().size(), 1);
-    QCOMPARE(canvas->undoStack().first().actionType, int(HistoryAction::Add));
-    QCOMPARE(canvas->undoStack().first().element, element);
+    QCOMPARE(canvas->document().history().undoStack().size(), 1);
+    QCOMPARE(canvas->document().history().undoStack().first().actionType, int(HistoryAction::Add));
+    QCOMPARE(canvas->document().history().undoStack().first().element, element);
     QCOMPARE(log.names, QStringList({"canUndo", "canRedo"}));
-    QCOMPARE(canvas->currentElement(), element);
+    QCOMPARE(canvas->document().currentElement(), element);
 
     canvas->movePaint(QPoint(60, 70), false);
     canvas->movePaint(QPoint(80, 90), false);
-    QCOMPARE(canvas->elements().size(), 1);
-    QCOMPARE(canvas->undoStack().size(), 1);
+    QCOMPARE(canvas->document().elements().size(), 1);
+    QCOMPARE(canvas->document().history().undoStack().size(), 1);
     QCOMPARE(shapedEnd(*element), QPoint(80, 90));
     if (mode == MyPainter::FreehandMode) {
         const auto stroke = std::dynamic_pointer_cast<FreehandElement>(element);
@@ -118,8 +118,8 @@ void TestGestures::firstMoveCreatesAndLaterMovesReshape()
 
     canvas->endPaint(QPoint(85, 95), false);
     QCOMPARE(shapedEnd(*element), QPoint(85, 95));
-    QVERIFY(!canvas->currentElement());
-    QVERIFY(canvas->currentPoints().isEmpty());
+    QVERIFY(!canvas->document().currentElement());
+    QVERIFY(canvas->document().stroke().points.isEmpty());
 }
 
 void TestGestures::circleRadiusIsTruncatedDistance()
@@ -127,7 +127,7 @@ void TestGestures::circleRadiusIsTruncatedDistance()
     auto canvas = makeCanvas();
     canvas->setDrawMode(MyPainter::CircleMode);
     stroke(*canvas, {QPoint(100, 100), QPoint(103, 104)});
-    const auto circle = std::dynamic_pointer_cast<CircleElement>(canvas->elements().first());
+    const auto circle = std::dynamic_pointer_cast<CircleElement>(canvas->document().elements().first());
     QVERIFY(circle);
     QCOMPARE(circle->center(), QPoint(100, 100));
     QCOMPARE(circle->radius(), 5);
@@ -143,12 +143,12 @@ void TestGestures::freehandReleaseAppendsTheFinalPoint()
 {
     auto canvas = makeCanvas();
     stroke(*canvas, {QPoint(1, 1), QPoint(5, 5)});
-    const auto line = std::dynamic_pointer_cast<FreehandElement>(canvas->elements().first());
+    const auto line = std::dynamic_pointer_cast<FreehandElement>(canvas->document().elements().first());
     canvas->endPaint(QPoint(5, 5), false);
     QCOMPARE(line->points().size(), 2); // same as the last point: not repeated
 
     stroke(*canvas, {QPoint(10, 10), QPoint(20, 20)});
-    const auto second = std::dynamic_pointer_cast<FreehandElement>(canvas->elements().last());
+    const auto second = std::dynamic_pointer_cast<FreehandElement>(canvas->document().elements().last());
     canvas->endPaint(QPoint(30, 25), false);
     QCOMPARE(second->points(), QList<QPoint>({QPoint(10, 10), QPoint(20, 20), QPoint(30, 25)}));
 }
@@ -160,8 +160,8 @@ void TestGestures::movesAfterReleaseReshapeNothing()
     stroke(*canvas, {QPoint(10, 10), QPoint(50, 50)});
     canvas->endPaint(QPoint(60, 60), false);
     canvas->movePaint(QPoint(200, 200), false);
-    QCOMPARE(canvas->elements().size(), 1);
-    QCOMPARE(shapedEnd(*canvas->elements().first()), QPoint(60, 60));
+    QCOMPARE(canvas->document().elements().size(), 1);
+    QCOMPARE(shapedEnd(*canvas->document().elements().first()), QPoint(60, 60));
 }
 
 void TestGestures::numberedCirclesCountUpFromOne()
@@ -172,17 +172,17 @@ void TestGestures::numberedCirclesCountUpFromOne()
         canvas->beginPaint(QPoint(30 * expected, 40));
         canvas->movePaint(QPoint(200, 200), false);
         canvas->endPaint(QPoint(200, 200), false);
-        QCOMPARE(canvas->elements().size(), expected);
+        QCOMPARE(canvas->document().elements().size(), expected);
         const auto circle =
-            std::dynamic_pointer_cast<NumberedCircleElement>(canvas->elements().last());
+            std::dynamic_pointer_cast<NumberedCircleElement>(canvas->document().elements().last());
         QVERIFY(circle);
         QCOMPARE(circle->number(), expected);
         QCOMPARE(circle->center(), QPoint(30 * expected, 40));
     }
-    QCOMPARE(canvas->undoStack().size(), 3);
+    QCOMPARE(canvas->document().history().undoStack().size(), 3);
     canvas->clear();
     canvas->beginPaint(QPoint(5, 5));
-    QCOMPARE(std::dynamic_pointer_cast<NumberedCircleElement>(canvas->elements().last())->number(),
+    QCOMPARE(std::dynamic_pointer_cast<NumberedCircleElement>(canvas->document().elements().last())->number(),
              1);
 }
 
@@ -193,8 +193,8 @@ void TestGestures::zeroSizedCanvasIgnoresMoves()
         canvas->setSize(size);
         canvas->beginPaint(QPoint(1, 1));
         canvas->movePaint(QPoint(5, 5), false);
-        QVERIFY(canvas->elements().isEmpty());
-        QCOMPARE(canvas->currentPoints(), QList<QPoint>({QPoint(1, 1)}));
+        QVERIFY(canvas->document().elements().isEmpty());
+        QCOMPARE(canvas->document().stroke().points, QList<QPoint>({QPoint(1, 1)}));
     }
 }
 
@@ -205,28 +205,28 @@ void TestGestures::textModeMovesDoNothing()
     canvas->setTextToDraw(QStringLiteral("x"));
     stroke(*canvas, {QPoint(1, 1), QPoint(50, 50), QPoint(90, 90)});
     canvas->endPaint(QPoint(90, 90), false);
-    QVERIFY(canvas->elements().isEmpty());
+    QVERIFY(canvas->document().elements().isEmpty());
 }
 
 void TestGestures::addTextPlacesTheText()
 {
     auto canvas = makeCanvas();
     canvas->addText(QPoint(10, 50)); // empty text: nothing
-    QVERIFY(canvas->elements().isEmpty());
-    QVERIFY(canvas->undoStack().isEmpty());
+    QVERIFY(canvas->document().elements().isEmpty());
+    QVERIFY(canvas->document().history().undoStack().isEmpty());
 
     canvas->setTextToDraw(QStringLiteral("批注 note"));
     canvas->setTextSize(31);
     canvas->setPenColor(QColor("#00ff00"));
     canvas->setDrawMode(MyPainter::CircleMode); // the mode plays no part
     canvas->addText(QPoint(10, 50));
-    const auto text = std::dynamic_pointer_cast<TextElement>(canvas->elements().first());
+    const auto text = std::dynamic_pointer_cast<TextElement>(canvas->document().elements().first());
     QVERIFY(text);
     QCOMPARE(text->text(), QStringLiteral("批注 note"));
     QCOMPARE(text->fontSize(), 31);
     QCOMPARE(text->position(), QPoint(10, 50));
     QCOMPARE(text->color(), QColor("#00ff00"));
-    QCOMPARE(canvas->undoStack().size(), 1);
+    QCOMPARE(canvas->document().history().undoStack().size(), 1);
     const QImage shown = shownImage(*canvas);
     bool inked = false;
     for (int x = 10; x < 150; ++x)
@@ -264,10 +264,10 @@ void TestGestures::shiftSnapping()
     canvas->setDrawMode(mode);
     canvas->beginPaint(start);
     canvas->movePaint(towards, true);
-    QCOMPARE(canvas->elements().size(), 1);
-    QCOMPARE(shapedEnd(*canvas->elements().first()), expected);
+    QCOMPARE(canvas->document().elements().size(), 1);
+    QCOMPARE(shapedEnd(*canvas->document().elements().first()), expected);
     // The gesture keeps the real pointer position.
-    QCOMPARE(canvas->currentPoints().last(), towards);
+    QCOMPARE(canvas->document().stroke().points.last(), towards);
 }
 
 void TestGestures::shiftOnReleaseSnapsToo()
@@ -276,12 +276,12 @@ void TestGestures::shiftOnReleaseSnapsToo()
     canvas->setDrawMode(MyPainter::LineMode);
     stroke(*canvas, {QPoint(0, 0), QPoint(30, 30)});
     canvas->endPaint(QPoint(10, 3), true);
-    QCOMPARE(shapedEnd(*canvas->elements().first()), QPoint(10, 0));
+    QCOMPARE(shapedEnd(*canvas->document().elements().first()), QPoint(10, 0));
 
     canvas->setDrawMode(MyPainter::CircleMode);
     stroke(*canvas, {QPoint(100, 100), QPoint(110, 100)});
     canvas->endPaint(QPoint(100, 130), true);
-    QCOMPARE(std::dynamic_pointer_cast<CircleElement>(canvas->elements().last())->radius(), 30);
+    QCOMPARE(std::dynamic_pointer_cast<CircleElement>(canvas->document().elements().last())->radius(), 30);
 }
 
 void TestGestures::newStrokeStartsWithNextPress()
@@ -290,8 +290,8 @@ void TestGestures::newStrokeStartsWithNextPress()
     auto canvas = makeCanvas();
     stroke(*canvas, {QPoint(1, 1), QPoint(10, 10), QPoint(20, 20)});
     stroke(*canvas, {QPoint(100, 100), QPoint(110, 110)});
-    QCOMPARE(canvas->elements().size(), 2);
-    const auto first = std::dynamic_pointer_cast<FreehandElement>(canvas->elements().first());
+    QCOMPARE(canvas->document().elements().size(), 2);
+    const auto first = std::dynamic_pointer_cast<FreehandElement>(canvas->document().elements().first());
     QCOMPARE(first->points().size(), 3);
 }
 
@@ -301,13 +301,13 @@ void TestGestures::modeChangeEndsTheGesture()
     canvas->beginPaint(QPoint(1, 1));
     canvas->movePaint(QPoint(10, 10), false);
     canvas->setDrawMode(MyPainter::LineMode);
-    QVERIFY(!canvas->currentElement());
-    QVERIFY(canvas->currentPoints().isEmpty());
-    QVERIFY(canvas->newElementPending());
+    QVERIFY(!canvas->document().currentElement());
+    QVERIFY(canvas->document().stroke().points.isEmpty());
+    QVERIFY(canvas->document().newElementPending());
     // A move without a press now starts a line from the old press point.
     canvas->movePaint(QPoint(30, 30), false);
-    QCOMPARE(canvas->elements().size(), 2);
-    const auto line = std::dynamic_pointer_cast<LineElement>(canvas->elements().last());
+    QCOMPARE(canvas->document().elements().size(), 2);
+    const auto line = std::dynamic_pointer_cast<LineElement>(canvas->document().elements().last());
     QVERIFY(line);
     QCOMPARE(line->start(), QPoint(1, 1));
 }

@@ -61,7 +61,7 @@ void TestHistory::undoAndRedoALine()
     canvas->redo();
     QCOMPARE(idsOf(*canvas), ids);
     QVERIFY(!canvas->canRedo());
-    QCOMPARE(canvas->undoStack().size(), 2);
+    QCOMPARE(canvas->document().history().undoStack().size(), 2);
 }
 
 void TestHistory::emptyStacksOnlyLog()
@@ -84,7 +84,7 @@ void TestHistory::undoOfDeleteRestoresOnTop()
     const QStringList ids = idsOf(*canvas);
     QVERIFY(canvas->deleteElement(QPoint(50, 12), 10));
     QCOMPARE(idsOf(*canvas), QStringList({ids[1], ids[2]}));
-    QCOMPARE(canvas->undoStack().last().actionType, int(HistoryAction::Delete));
+    QCOMPARE(canvas->document().history().undoStack().last().actionType, int(HistoryAction::Delete));
     QVERIFY(!canvas->canRedo());
     canvas->undo();
     QCOMPARE(idsOf(*canvas), QStringList({ids[1], ids[2], ids[0]}));
@@ -99,12 +99,12 @@ void TestHistory::missedClickChangesNothing()
     canvas->undo();
     drawLine(*canvas, QPoint(10, 50), QPoint(100, 50));
     canvas->undo();
-    const QStringList undoBefore = stackSummary(canvas->undoStack());
-    const QStringList redoBefore = stackSummary(canvas->redoStack());
+    const QStringList undoBefore = stackSummary(canvas->document().history().undoStack());
+    const QStringList redoBefore = stackSummary(canvas->document().history().redoStack());
     SignalLog log(canvas.get());
     QVERIFY(!canvas->deleteElement(QPoint(300, 250), 10));
-    QCOMPARE(stackSummary(canvas->undoStack()), undoBefore);
-    QCOMPARE(stackSummary(canvas->redoStack()), redoBefore);
+    QCOMPARE(stackSummary(canvas->document().history().undoStack()), undoBefore);
+    QCOMPARE(stackSummary(canvas->document().history().redoStack()), redoBefore);
     QVERIFY(log.names.isEmpty());
 }
 
@@ -134,15 +134,15 @@ void TestHistory::deleteTrimsTheUndoStackToTwenty()
     auto canvas = makeCanvas();
     for (int i = 0; i < 25; ++i)
         drawLine(*canvas, QPoint(10, 10 + 10 * i), QPoint(100, 10 + 10 * i));
-    QCOMPARE(canvas->undoStack().size(), 25); // additions never trim
+    QCOMPARE(canvas->document().history().undoStack().size(), 25); // additions never trim
     const QStringList ids = idsOf(*canvas);
     QVERIFY(canvas->deleteElement(QPoint(50, 10 + 10 * 24), 2));
-    QCOMPARE(canvas->undoStack().size(), 20);
+    QCOMPARE(canvas->document().history().undoStack().size(), 20);
     // The six oldest entries went; the newest is the Delete.
-    QCOMPARE(canvas->undoStack().first().elementId, ids[6]);
-    QCOMPARE(canvas->undoStack().last().actionType, int(HistoryAction::Delete));
-    QCOMPARE(canvas->elements().size(), 24); // trimming never touches the canvas
-    QVERIFY(canvas->elements().first()->id() == ids[0]);
+    QCOMPARE(canvas->document().history().undoStack().first().elementId, ids[6]);
+    QCOMPARE(canvas->document().history().undoStack().last().actionType, int(HistoryAction::Delete));
+    QCOMPARE(canvas->document().elements().size(), 24); // trimming never touches the canvas
+    QVERIFY(canvas->document().elements().first()->id() == ids[0]);
 }
 
 void TestHistory::eraserRemovesEverythingTheMoveCrosses()
@@ -158,7 +158,7 @@ void TestHistory::eraserRemovesEverythingTheMoveCrosses()
     stroke(*canvas, {QPoint(20, 100), QPoint(180, 100)});
     QCOMPARE(idsOf(*canvas), QStringList({ids[3]}));
     // The group lies below the Erase entries of its stroke, topmost element first.
-    const auto &undo = canvas->undoStack();
+    const auto &undo = canvas->document().history().undoStack();
     QCOMPARE(undo.size(), 4 + 1 + 3);
     QCOMPARE(undo[4].actionType, int(HistoryAction::EraserGroup));
     QVERIFY(undo[4].elementId.startsWith("eraser_group_{"));
@@ -187,14 +187,14 @@ void TestHistory::eraserSamplesEveryFivePixels()
     // Width-0 dots at every pixel of the move; with pen size 0 a dot is hit only by a
     // sample on its own pixel.
     for (int x = 0; x <= length; ++x)
-        canvas->addElement(dot(QPoint(100 + x, 100)));
+        canvas->document().addElement(dot(QPoint(100 + x, 100)));
     canvas->setPenSize(0);
     canvas->setIsEraserMode(true);
     stroke(*canvas, {QPoint(100, 100), QPoint(100 + length, 100)});
     QList<int> erased;
     for (int x = 0; x <= length; ++x) {
         const bool left =
-            std::any_of(canvas->elements().cbegin(), canvas->elements().cend(), [&](const auto &e) {
+            std::any_of(canvas->document().elements().cbegin(), canvas->document().elements().cend(), [&](const auto &e) {
                 return std::static_pointer_cast<FreehandElement>(e)->points().first().x() ==
                        100 + x;
             });
@@ -207,14 +207,14 @@ void TestHistory::eraserSamplesEveryFivePixels()
 void TestHistory::eraserReachIsTwicePenSizePlusElementWidth()
 {
     auto canvas = makeCanvas();
-    canvas->addElement(dot(QPoint(100, 100), 4)); // reached from 14 px
-    canvas->addElement(dot(QPoint(200, 100), 4));
+    canvas->document().addElement(dot(QPoint(100, 100), 4)); // reached from 14 px
+    canvas->document().addElement(dot(QPoint(200, 100), 4));
     canvas->setPenSize(5);
     canvas->setIsEraserMode(true);
     stroke(*canvas, {QPoint(86, 50), QPoint(86, 150)});
     stroke(*canvas, {QPoint(185, 50), QPoint(185, 150)});
-    QCOMPARE(canvas->elements().size(), 1);
-    QCOMPARE(std::static_pointer_cast<FreehandElement>(canvas->elements().first())->points(),
+    QCOMPARE(canvas->document().elements().size(), 1);
+    QCOMPARE(std::static_pointer_cast<FreehandElement>(canvas->document().elements().first())->points(),
              QList<QPoint>{QPoint(200, 100)});
 }
 
@@ -229,10 +229,10 @@ void TestHistory::eraserGroupsAcrossTwoStrokes()
     canvas->setIsEraserMode(true);
     stroke(*canvas, {QPoint(30, 50), QPoint(70, 50)});  // erases A
     stroke(*canvas, {QPoint(80, 50), QPoint(170, 50)}); // erases C then B
-    QVERIFY(canvas->elements().isEmpty());
-    const QString g1 = canvas->undoStack()[3].elementId;
-    const QString g2 = canvas->undoStack()[5].elementId;
-    QCOMPARE(stackSummary(canvas->undoStack().mid(3)),
+    QVERIFY(canvas->document().elements().isEmpty());
+    const QString g1 = canvas->document().history().undoStack()[3].elementId;
+    const QString g2 = canvas->document().history().undoStack()[5].elementId;
+    QCOMPARE(stackSummary(canvas->document().history().undoStack().mid(3)),
              QStringList({"3:" + g1, "2:" + a, "3:" + g2, "2:" + c, "2:" + b}));
 
     canvas->undo(); // B back
@@ -241,17 +241,17 @@ void TestHistory::eraserGroupsAcrossTwoStrokes()
     // The group of the second stroke also restores the Erase entries right beneath it.
     canvas->undo();
     QCOMPARE(idsOf(*canvas), QStringList({b, c, a}));
-    QCOMPARE(stackSummary(canvas->undoStack().mid(3)), QStringList({"3:" + g1}));
-    QCOMPARE(stackSummary(canvas->redoStack()),
+    QCOMPARE(stackSummary(canvas->document().history().undoStack().mid(3)), QStringList({"3:" + g1}));
+    QCOMPARE(stackSummary(canvas->document().history().redoStack()),
              QStringList({"2:" + b, "2:" + c, "3:" + g2, "2:" + a}));
 
     canvas->redo(); // erases A again
     QCOMPARE(idsOf(*canvas), QStringList({b, c}));
     // The group on top of the redo stack erases all Erase entries beneath it at once.
     canvas->redo();
-    QVERIFY(canvas->elements().isEmpty());
-    QVERIFY(canvas->redoStack().isEmpty());
-    QCOMPARE(stackSummary(canvas->undoStack().mid(3)),
+    QVERIFY(canvas->document().elements().isEmpty());
+    QVERIFY(canvas->document().history().redoStack().isEmpty());
+    QCOMPARE(stackSummary(canvas->document().history().undoStack().mid(3)),
              QStringList({"3:" + g1, "2:" + a, "3:" + g2, "2:" + c, "2:" + b}));
 }
 
@@ -262,13 +262,13 @@ void TestHistory::reErasingAnUndoneEraseRecordsNothing()
     canvas->setIsEraserMode(true);
     stroke(*canvas, {QPoint(30, 50), QPoint(70, 50)});
     canvas->undo(); // undo hot key in the middle of the stroke: the element is back
-    QCOMPARE(canvas->elements().size(), 1);
-    QCOMPARE(canvas->redoStack().last().actionType, int(HistoryAction::Erase));
-    const QStringList undoBefore = stackSummary(canvas->undoStack());
+    QCOMPARE(canvas->document().elements().size(), 1);
+    QCOMPARE(canvas->document().history().redoStack().last().actionType, int(HistoryAction::Erase));
+    const QStringList undoBefore = stackSummary(canvas->document().history().undoStack());
     QTest::ignoreMessage(QtDebugMsg, "元素已存在于撤销/重做栈中，跳过添加到撤销栈");
     canvas->movePaint(QPoint(30, 60), false); // the same stroke sweeps it again
-    QVERIFY(canvas->elements().isEmpty());
-    QCOMPARE(stackSummary(canvas->undoStack()), undoBefore);
+    QVERIFY(canvas->document().elements().isEmpty());
+    QCOMPARE(stackSummary(canvas->document().history().undoStack()), undoBefore);
 }
 
 void TestHistory::numberedCounterFollowsUndoAndRedo()
@@ -278,21 +278,21 @@ void TestHistory::numberedCounterFollowsUndoAndRedo()
     canvas->setDrawMode(MyPainter::NumberedCircleMode);
     canvas->beginPaint(QPoint(50, 50));
     canvas->beginPaint(QPoint(80, 50));
-    QCOMPARE(canvas->circleCounter(), 2);
+    QCOMPARE(canvas->document().circleCounter(), 2);
     canvas->undo();
     canvas->undo();
     canvas->undo(); // the line: the counter drops anyway
-    QCOMPARE(canvas->circleCounter(), 0);
+    QCOMPARE(canvas->document().circleCounter(), 0);
     canvas->redo();
     canvas->undo();
     canvas->undo(); // nothing left to undo
-    QCOMPARE(canvas->circleCounter(), 0);
+    QCOMPARE(canvas->document().circleCounter(), 0);
     canvas->redo();
     canvas->redo();
-    QCOMPARE(canvas->circleCounter(), 2);
+    QCOMPARE(canvas->document().circleCounter(), 2);
     canvas->setDrawMode(MyPainter::LineMode);
     canvas->undo();
-    QCOMPARE(canvas->circleCounter(), 2);
+    QCOMPARE(canvas->document().circleCounter(), 2);
 }
 
 void TestHistory::clearEmptiesEverything()
@@ -304,9 +304,9 @@ void TestHistory::clearEmptiesEverything()
     canvas->undo();
     SignalLog log(canvas.get());
     canvas->clear();
-    QVERIFY(canvas->elements().isEmpty());
+    QVERIFY(canvas->document().elements().isEmpty());
     QVERIFY(!canvas->canUndo() && !canvas->canRedo());
-    QCOMPARE(canvas->circleCounter(), 0);
+    QCOMPARE(canvas->document().circleCounter(), 0);
     QCOMPARE(log.names, QStringList({"canUndo", "canRedo"}));
     const QImage shown = shownImage(*canvas);
     QCOMPARE(qAlpha(shown.pixel(50, 38)), 0);
@@ -316,19 +316,19 @@ void TestHistory::elementsLiveAsLongAsReferenced()
 {
     auto canvas = makeCanvas();
     drawLine(*canvas, QPoint(10, 10), QPoint(100, 10));
-    std::weak_ptr<DrawingElement> undone = canvas->elements().first();
+    std::weak_ptr<DrawingElement> undone = canvas->document().elements().first();
     canvas->undo();
     QVERIFY(!undone.expired()); // held by the redo entry
     drawLine(*canvas, QPoint(10, 50), QPoint(100, 50));
     QVERIFY(undone.expired()); // the redo stack was emptied
 
-    std::weak_ptr<DrawingElement> onCanvas = canvas->elements().first();
+    std::weak_ptr<DrawingElement> onCanvas = canvas->document().elements().first();
     for (int i = 0; i < 30; ++i)
         drawLine(*canvas, QPoint(10, 100), QPoint(100, 100 + i));
     QVERIFY(canvas->deleteElement(QPoint(100, 129), 0)); // trims the Add of the first line
     QVERIFY(!onCanvas.expired());                        // still on the canvas
 
-    std::weak_ptr<DrawingElement> erased = canvas->elements().first();
+    std::weak_ptr<DrawingElement> erased = canvas->document().elements().first();
     canvas->setIsEraserMode(true);
     stroke(*canvas, {QPoint(50, 40), QPoint(50, 60)});
     QVERIFY(!erased.expired()); // held by its Erase entry
@@ -341,7 +341,7 @@ void TestHistory::logLinesOfUndoAndRedo()
 {
     auto canvas = makeCanvas();
     drawLine(*canvas, QPoint(10, 10), QPoint(100, 10));
-    const QString id = canvas->elements().first()->id();
+    const QString id = canvas->document().elements().first()->id();
     QTest::ignoreMessage(QtDebugMsg, "执行撤销操作");
     QTest::ignoreMessage(QtDebugMsg, qPrintable("撤销添加操作，移除元素 ID: \"" + id + "\""));
     canvas->undo();

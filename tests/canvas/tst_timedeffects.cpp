@@ -15,7 +15,7 @@ std::shared_ptr<LineElement> line(int y, double opacity = 1.0)
 void tickAll(MyPainter &canvas, int times = 1)
 {
     for (int i = 0; i < times; ++i) {
-        for (FadeOutJob *job : canvas.fadeOutJobs())
+        for (FadeOutJob *job : canvas.document().fadeOutJobs())
             job->tick();
     }
 }
@@ -49,32 +49,32 @@ private slots:
 void TestTimedEffects::fadeOutStepsAndRemoval()
 {
     auto canvas = makeCanvas();
-    canvas->addElement(line(20));
-    canvas->addElement(line(60));
-    canvas->addElement(line(100));
-    const auto bottom = canvas->elements().first();
+    canvas->document().addElement(line(20));
+    canvas->document().addElement(line(60));
+    canvas->document().addElement(line(100));
+    const auto bottom = canvas->document().elements().first();
     canvas->undo(); // leaves a redo entry that the fade must not touch
     QTest::ignoreMessage(QtDebugMsg, "执行渐变撤销操作, 固定渐变时间 = 1000 ms");
     QTest::ignoreMessage(QtDebugMsg, "开始渐变消失，总步数: 20 原始透明度: 1");
     canvas->undoGradient();
-    QCOMPARE(canvas->fadeOutJobs().size(), 1);
-    QCOMPARE(canvas->fadeOutJobs().first()->timer()->interval(), 50);
+    QCOMPARE(canvas->document().fadeOutJobs().size(), 1);
+    QCOMPARE(canvas->document().fadeOutJobs().first()->timer()->interval(), 50);
     for (int k = 1; k <= 19; ++k) {
         tickAll(*canvas);
         QVERIFY2(qAbs(bottom->opacity() - (1.0 - 0.05 * k)) < 1e-9, qPrintable(QString::number(k)));
     }
-    QCOMPARE(canvas->elements().first(), bottom);
+    QCOMPARE(canvas->document().elements().first(), bottom);
     SignalLog log(canvas.get());
     QTest::ignoreMessage(QtDebugMsg, "渐变消失完成，移除元素");
     tickAll(*canvas);
-    QCOMPARE(canvas->elements().size(), 1);
-    QVERIFY(canvas->fadeOutJobs().isEmpty());
-    QCOMPARE(canvas->undoStack().last().actionType, int(HistoryAction::Delete));
-    QCOMPARE(canvas->undoStack().last().element, bottom);
-    QCOMPARE(canvas->redoStack().size(), 1);
+    QCOMPARE(canvas->document().elements().size(), 1);
+    QVERIFY(canvas->document().fadeOutJobs().isEmpty());
+    QCOMPARE(canvas->document().history().undoStack().last().actionType, int(HistoryAction::Delete));
+    QCOMPARE(canvas->document().history().undoStack().last().element, bottom);
+    QCOMPARE(canvas->document().history().redoStack().size(), 1);
     QCOMPARE(log.names, QStringList({"canUndo", "canRedo"}));
     canvas->undo();
-    QCOMPARE(canvas->elements().last(), bottom);
+    QCOMPARE(canvas->document().elements().last(), bottom);
     QCOMPARE(bottom->opacity(), 0.01);
 }
 
@@ -84,57 +84,57 @@ void TestTimedEffects::fadeOutWithoutHistoryOnlyLogs()
     // leaves them on the canvas with nothing to undo.
     auto canvas = makeCanvas();
     for (int i = 0; i < 21; ++i)
-        canvas->addElement(line(10 + 10 * i));
+        canvas->document().addElement(line(10 + 10 * i));
     QVERIFY(canvas->deleteElement(QPoint(50, 210), 0));
     for (int i = 0; i < 20; ++i)
         canvas->undo();
     QVERIFY(!canvas->canUndo());
-    QCOMPARE(canvas->elements().size(), 2);
+    QCOMPARE(canvas->document().elements().size(), 2);
     QTest::ignoreMessage(QtDebugMsg, "没有可撤销的操作");
     canvas->undoGradient();
-    QVERIFY(canvas->fadeOutJobs().isEmpty());
+    QVERIFY(canvas->document().fadeOutJobs().isEmpty());
 }
 
 void TestTimedEffects::fadeOutOnEmptyCanvasStopsAfterItsFirstLine()
 {
     auto canvas = makeCanvas();
-    canvas->addElement(line(20));
+    canvas->document().addElement(line(20));
     QVERIFY(canvas->deleteElement(QPoint(50, 20), 0));
     QTest::ignoreMessage(QtDebugMsg, "执行渐变撤销操作, 固定渐变时间 = 1000 ms");
     canvas->undoGradient();
-    QVERIFY(canvas->fadeOutJobs().isEmpty());
+    QVERIFY(canvas->document().fadeOutJobs().isEmpty());
 }
 
 void TestTimedEffects::overlappingFadeJobsMoveOnToTheNextElement()
 {
     auto canvas = makeCanvas();
-    canvas->addElement(line(20));
-    canvas->addElement(line(60));
-    const auto a = canvas->elements().at(0);
-    const auto b = canvas->elements().at(1);
+    canvas->document().addElement(line(20));
+    canvas->document().addElement(line(60));
+    const auto a = canvas->document().elements().at(0);
+    const auto b = canvas->document().elements().at(1);
     canvas->undoGradient();
     tickAll(*canvas, 10); // 500 ms later the second call
     canvas->undoGradient();
-    QCOMPARE(canvas->fadeOutJobs().at(1)->startOpacity(), 0.5);
+    QCOMPARE(canvas->document().fadeOutJobs().at(1)->startOpacity(), 0.5);
     tickAll(*canvas, 10); // the first job's 20th tick removes A
-    QCOMPARE(canvas->elements(), QList<std::shared_ptr<DrawingElement>>({b}));
-    QCOMPARE(canvas->fadeOutJobs().size(), 1);
+    QCOMPARE(canvas->document().elements(), QList<std::shared_ptr<DrawingElement>>({b}));
+    QCOMPARE(canvas->document().fadeOutJobs().size(), 1);
     tickAll(*canvas); // the second job goes on with B at its 11th tick
     QVERIFY(qAbs(b->opacity() - 0.45 * 0.5) < 1e-9);
     tickAll(*canvas, 9);
-    QVERIFY(canvas->elements().isEmpty());
-    QVERIFY(canvas->fadeOutJobs().isEmpty());
+    QVERIFY(canvas->document().elements().isEmpty());
+    QVERIFY(canvas->document().fadeOutJobs().isEmpty());
     Q_UNUSED(a)
 }
 
 void TestTimedEffects::fadingTextStaysVisible()
 {
     auto canvas = makeCanvas();
-    canvas->addElement(std::make_shared<TextElement>(QPoint(20, 100), QStringLiteral("WWWW"), 30,
+    canvas->document().addElement(std::make_shared<TextElement>(QPoint(20, 100), QStringLiteral("WWWW"), 30,
                                                      QColor(Qt::black), 5, 1.0));
     canvas->undoGradient();
     tickAll(*canvas, 15);
-    QVERIFY(canvas->elements().first()->opacity() < 0.3);
+    QVERIFY(canvas->document().elements().first()->opacity() < 0.3);
     const QImage shown = shownImage(*canvas);
     int maxAlpha = 0;
     for (int y = 60; y < 110; ++y)
@@ -146,13 +146,13 @@ void TestTimedEffects::fadingTextStaysVisible()
 void TestTimedEffects::fadeOutRunsOnItsTimer()
 {
     auto canvas = makeCanvas();
-    canvas->setManualTiming(false);
-    canvas->addElement(line(20));
+    canvas->document().setManualTiming(false);
+    canvas->document().addElement(line(20));
     QElapsedTimer clock;
     clock.start();
     canvas->undoGradient();
-    QVERIFY(canvas->fadeOutJobs().first()->timer()->isActive());
-    QTRY_VERIFY_WITH_TIMEOUT(canvas->elements().isEmpty(), 5000);
+    QVERIFY(canvas->document().fadeOutJobs().first()->timer()->isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(canvas->document().elements().isEmpty(), 5000);
     QVERIFY(clock.elapsed() >= 900);
 }
 
@@ -175,17 +175,17 @@ void TestTimedEffects::breathingPeriods()
     QFETCH(int, period);
     QFETCH(int, steps);
     auto canvas = makeCanvas();
-    canvas->addElement(line(20));
-    canvas->addElement(line(60));
+    canvas->document().addElement(line(20));
+    canvas->document().addElement(line(60));
     QTest::ignoreMessage(
         QtDebugMsg,
         qPrintable(QStringLiteral("启动呼吸效果，周期: %1 ms, 目标元素索引: 1").arg(period)));
     canvas->repeatDraw(time);
-    QVERIFY(canvas->breathingJob());
-    QCOMPARE(canvas->breathingJob()->period(), period);
-    QCOMPARE(canvas->breathingJob()->steps(), steps);
-    QCOMPARE(canvas->breathingJob()->timer()->interval(), 40);
-    QCOMPARE(canvas->breathTargetIndex(), 1);
+    QVERIFY(canvas->document().breathingJob());
+    QCOMPARE(canvas->document().breathingJob()->period(), period);
+    QCOMPARE(canvas->document().breathingJob()->steps(), steps);
+    QCOMPARE(canvas->document().breathingJob()->timer()->interval(), 40);
+    QCOMPARE(breathTargetIndex(*canvas), 1);
     QVERIFY(!canvas->isBreath()); // left to the first tick
 }
 
@@ -203,14 +203,14 @@ void TestTimedEffects::breathingPulseShape()
     QFETCH(double, opacity);
     QFETCH(double, maximum);
     auto canvas = makeCanvas();
-    canvas->addElement(line(20));
-    canvas->addElement(line(60, opacity));
-    const auto target = canvas->elements().last();
+    canvas->document().addElement(line(20));
+    canvas->document().addElement(line(60, opacity));
+    const auto target = canvas->document().elements().last();
     canvas->repeatDraw(2000); // 50 ticks per cycle
     SignalLog log(canvas.get());
     QList<double> values;
     for (int k = 1; k <= 100; ++k) {
-        canvas->breathingJob()->tick();
+        canvas->document().breathingJob()->tick();
         values << target->opacity();
     }
     QVERIFY(canvas->isBreath());
@@ -224,31 +224,31 @@ void TestTimedEffects::breathingPulseShape()
         QVERIFY(values.at(i) < values.at(i - 1)); // falling in the first half
     for (int i = 25; i < 50; ++i)
         QVERIFY(values.at(i) > values.at(i - 1)); // rising in the second
-    QCOMPARE(canvas->elements().first()->opacity(), 1.0);
+    QCOMPARE(canvas->document().elements().first()->opacity(), 1.0);
 }
 
 void TestTimedEffects::breathingFollowsNewElements()
 {
     auto canvas = makeCanvas();
-    canvas->addElement(line(20));
-    canvas->addElement(line(60, 0.7));
-    const auto first = canvas->elements().last();
+    canvas->document().addElement(line(20));
+    canvas->document().addElement(line(60, 0.7));
+    const auto first = canvas->document().elements().last();
     canvas->repeatDraw(3000);
     for (int i = 0; i < 10; ++i)
-        canvas->breathingJob()->tick();
+        canvas->document().breathingJob()->tick();
     QVERIFY(first->opacity() < 0.7);
     canvas->setPenOpacity(0.9);
     canvas->setDrawMode(MyPainter::LineMode);
     stroke(*canvas, {QPoint(10, 100), QPoint(200, 100)});
-    const auto newest = canvas->elements().last();
+    const auto newest = canvas->document().elements().last();
     QTest::ignoreMessage(QtDebugMsg,
                          "检测到新元素，更新呼吸目标索引: 2 ，恢复前一个元素透明度: 0.9");
-    canvas->breathingJob()->tick();
+    canvas->document().breathingJob()->tick();
     QCOMPARE(first->opacity(), 0.7);
-    QCOMPARE(canvas->breathTargetIndex(), 2);
-    QCOMPARE(canvas->breathSavedOpacity(), 0.9);
+    QCOMPARE(breathTargetIndex(*canvas), 2);
+    QCOMPARE(canvas->document().breathingJob()->savedOpacity(), 0.9);
     // The counter started again; the maximum stays that of the job's start (0.7).
-    QCOMPARE(canvas->breathingJob()->counter(), 1);
+    QCOMPARE(canvas->document().breathingJob()->counter(), 1);
     QVERIFY(newest->opacity() < 0.7 && newest->opacity() > 0.69);
 }
 
@@ -257,100 +257,100 @@ void TestTimedEffects::breathingGivesOpacityBackToTheElementItChanged()
     // The bottom element fades away while the top one breathes: the list shifts under the
     // pulse, and the pulsing element still ends with its own opacity.
     auto canvas = makeCanvas();
-    canvas->addElement(line(20));
-    canvas->addElement(line(60));
-    canvas->addElement(line(100, 0.8));
-    const auto top = canvas->elements().last();
+    canvas->document().addElement(line(20));
+    canvas->document().addElement(line(60));
+    canvas->document().addElement(line(100, 0.8));
+    const auto top = canvas->document().elements().last();
     canvas->repeatDraw(3000);
     canvas->undoGradient();
     for (int i = 0; i < 20; ++i) {
-        canvas->breathingJob()->tick();
+        canvas->document().breathingJob()->tick();
         tickAll(*canvas);
     }
-    QCOMPARE(canvas->elements().size(), 2);
-    canvas->breathingJob()->tick(); // sees the new count
-    QCOMPARE(canvas->breathSavedOpacity(), 0.8);
+    QCOMPARE(canvas->document().elements().size(), 2);
+    canvas->document().breathingJob()->tick(); // sees the new count
+    QCOMPARE(canvas->document().breathingJob()->savedOpacity(), 0.8);
     for (int i = 0; i < 5; ++i)
-        canvas->breathingJob()->tick();
+        canvas->document().breathingJob()->tick();
     QVERIFY(top->opacity() < 0.8);
     canvas->repeatDraw(0);
     QCOMPARE(top->opacity(), 0.8);
-    QCOMPARE(canvas->elements().first()->opacity(), 1.0);
+    QCOMPARE(canvas->document().elements().first()->opacity(), 1.0);
 }
 
 void TestTimedEffects::breathingStops()
 {
     auto canvas = makeCanvas();
-    canvas->addElement(line(20));
-    canvas->addElement(line(60));
+    canvas->document().addElement(line(20));
+    canvas->document().addElement(line(60));
     canvas->repeatDraw(3000);
-    canvas->breathingJob()->tick();
+    canvas->document().breathingJob()->tick();
     QVERIFY(canvas->isBreath());
     SignalLog log(canvas.get());
     canvas->repeatDraw(0);
-    QVERIFY(!canvas->breathingJob());
+    QVERIFY(!canvas->document().breathingJob());
     QVERIFY(!canvas->isBreath());
     QCOMPARE(log.names, QStringList({"isBreath"}));
-    QCOMPARE(canvas->breathTargetIndex(), -1);
-    QCOMPARE(canvas->breathLastCount(), 0);
+    QCOMPARE(breathTargetIndex(*canvas), -1);
+    QCOMPARE(breathLastCount(*canvas), 0);
 
     // On an empty canvas any time stops it too.
     canvas->repeatDraw(3000);
-    canvas->breathingJob()->tick();
+    canvas->document().breathingJob()->tick();
     canvas->clear();
     canvas->repeatDraw(3000);
-    QVERIFY(!canvas->breathingJob());
+    QVERIFY(!canvas->document().breathingJob());
     QVERIFY(!canvas->isBreath());
 }
 
 void TestTimedEffects::singleElementGuard()
 {
     auto canvas = makeCanvas();
-    canvas->addElement(line(20));
+    canvas->document().addElement(line(20));
     SignalLog log(canvas.get());
     QTest::ignoreMessage(QtDebugMsg, "检测到undoGradient可能在同一元素上运行，不启动呼吸效果");
     canvas->repeatDraw(3000);
-    QVERIFY(!canvas->breathingJob());
+    QVERIFY(!canvas->document().breathingJob());
     QVERIFY(!canvas->isBreath());
     QCOMPARE(log.names, QStringList({"isBreath"}));
 
     // A running job stops at the tick that finds only one element left.
-    canvas->addElement(line(60, 0.6));
+    canvas->document().addElement(line(60, 0.6));
     canvas->repeatDraw(3000);
-    canvas->breathingJob()->tick();
+    canvas->document().breathingJob()->tick();
     canvas->undo();
     canvas->undoGradient(); // something to undo again... the Add of the first line
     QVERIFY(canvas->canUndo());
-    canvas->breathingJob()->tick();
-    QVERIFY(!canvas->breathingJob());
+    canvas->document().breathingJob()->tick();
+    QVERIFY(!canvas->document().breathingJob());
     QVERIFY(!canvas->isBreath());
 }
 
 void TestTimedEffects::negativeTimeKeepsARunningJob()
 {
     auto canvas = makeCanvas();
-    canvas->addElement(line(20));
-    canvas->addElement(line(60));
+    canvas->document().addElement(line(20));
+    canvas->document().addElement(line(60));
     canvas->repeatDraw(2000);
-    BreathingJob *job = canvas->breathingJob();
+    BreathingJob *job = canvas->document().breathingJob();
     canvas->repeatDraw(-1);
-    QCOMPARE(canvas->breathingJob(), job);
+    QCOMPARE(canvas->document().breathingJob(), job);
     // A positive time restarts it on the newest element with the new period.
     canvas->repeatDraw(1000);
-    QVERIFY(canvas->breathingJob() != job);
-    QCOMPARE(canvas->breathingJob()->period(), 1000);
+    QVERIFY(canvas->document().breathingJob() != job);
+    QCOMPARE(canvas->document().breathingJob()->period(), 1000);
 }
 
 void TestTimedEffects::breathingRunsOnItsTimer()
 {
     auto canvas = makeCanvas();
-    canvas->setManualTiming(false);
-    canvas->addElement(line(20));
-    canvas->addElement(line(60));
+    canvas->document().setManualTiming(false);
+    canvas->document().addElement(line(20));
+    canvas->document().addElement(line(60));
     canvas->repeatDraw(3000);
-    QVERIFY(canvas->breathingJob()->timer()->isActive());
+    QVERIFY(canvas->document().breathingJob()->timer()->isActive());
     QTRY_VERIFY_WITH_TIMEOUT(canvas->isBreath(), 2000);
-    QTRY_VERIFY_WITH_TIMEOUT(canvas->elements().last()->opacity() < 0.99, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(canvas->document().elements().last()->opacity() < 0.99, 2000);
     canvas->repeatDraw(0);
 }
 

@@ -1,0 +1,204 @@
+#include "canvasrenderer.h"
+
+#include "drawingdocument.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int TileSize = 512;
+
+struct Span
+{
+    qsizetype begin;
+    qsizetype end;
+};
+
+// Indices of the elements in change right now, ascending.
+QList<qsizetype> liveIndices(const DrawingDocument &document)
+{
+    const auto &elements = document.elements();
+    QList<qsizetype> live;
+    const auto mark = [&](const DrawingElement *element) {
+        if (!element)
+            return;
+        for (qsizetype i = elements.size() - 1; i >= 0; --i) {
+            if (elements.at(i).get() == element) {
+                live.append(i);
+                return;
+            }
+        }
+    };
+    mark(document.currentElement().get());
+    mark(document.breathTarget().get());
+    if (!document.fadeOutJobs().isEmpty())
+        live.append(0);
+    std::sort(live.begin(), live.end());
+    live.erase(std::unique(live.begin(), live.end()), live.end());
+    return live;
+}
+
+// The runs of elements between the live ones that go into layers.
+QList<Span> layerSpans(const QList<DrawingDocument::ElementPtr> &elements,
+                       const QList<qsizetype> &live)
+{
+    // Glyph edges blend differently over ink than over transparency, so text above the
+    // elements in change is drawn directly too: a layer holds text only when nothing lies
+    // below it.
+    const auto hasText = [](const DrawingElement &e) {
+        return e.kind() == ElementKind::Text || e.kind() == ElementKind::NumberedCircle;
+    };
+    const qsizetype n = elements.size();
+    QList<Span> runs;
+    qsizetype from = 0;
+    qsizetype nextLive = 0;
+    for (qsizetype i = 0; i <= n; ++i) {
+        const bool isLive = nextLive < live.size() && live.at(nextLive) == i;
+        if (isLive)
+            ++nextLive;
+        const bool separator =
+            i == n || isLive || (!runs.isEmpty() || from > 0 ? hasText(*elements.at(i)) : false);
+        if (!separator)
+            continue;
+        if (i > from)
+            runs.append(Span{from, i});
+        from = i + 1;
+    }
+    // More runs than layers: the shortest ones are drawn directly as well.
+    while (runs.size() > LayerCache::MaxLayers) {
+        auto shortest =
+            std::min_element(runs.begin(), runs.end(), [](const Span &a, const Span &b) {
+                return a.end - a.begin < b.end - b.begin;
+            });
+        runs.erase(shortest);
+    }
+    return runs;
+}
+
+} // namespace
+
+CanvasRenderer::CanvasRenderer(const DrawingDocument &document) : m_document(document) {}
+
+QRect CanvasRenderer::request(const QRect &region, const QRect &bounds)
+{
+    const QRect clipped = region & bounds;
+    if (!clipped.isEmpty())
+        m_dirty |= clipped;
+    return clipped;
+}
+
+QRect CanvasRenderer::changed(const QRect &region, const QRect &bounds)
+{
+    if (m_frozen) {
+        m_frozen = false;
+        m_keptPicture = QImage();
+        return request(bounds, bounds);
+    }
+    return request(region, bounds);
+}
+
+QRect CanvasRenderer::resized(QSize newSize, QSize oldSize)
+{
+    const QRect bounds(QPoint(0, 0), newSize);
+    QImage kept;
+    if (!newSize.isEmpty()) {
+        kept = QImage(newSize, QImage::Format_ARGB32_Premultiplied);
+        if (!kept.isNull()) {
+            kept.fill(Qt::transparent);
+            QPainter painter(&kept);
+            if (m_frozen) {
+                if (!m_keptPicture.isNull())
+                    painter.drawImage(0, 0, m_keptPicture);
+            } else {
+                const QRect old(QPoint(0, 0), oldSize);
+                painter.setClipRect(old & kept.rect());
+                compose(&painter, old);
+            }
+        }
+    }
+    m_layers.release();
+    m_keptPicture = kept;
+    m_frozen = true;
+    return request(bounds, bounds);
+}
+
+int CanvasRenderer::imageCount() const
+{
+    return m_layers.imageCount() + (m_keptPicture.isNull() ? 0 : 1);
+}
+
+void CanvasRenderer::paint(QPainter *painter, const QRect &bounds)
+{
+    m_dirty = QRect();
+    compose(painter, bounds);
+}
+
+void CanvasRenderer::compose(QPainter *painter, const QRect &area)
+{
+    painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    if (m_frozen) {
+        if (!m_keptPicture.isNull())
+            painter->drawImage(0, 0, m_keptPicture);
+        return;
+    }
+    const auto &elements = m_document.elements();
+    if (area.isEmpty() || elements.isEmpty())
+        return;
+
+    // Elements in change right now are drawn directly; the runs between them come from
+    // the layers.
+    const QList<Span> runs = layerSpans(elements, liveIndices(m_document));
+    QList<LayerCache::Run> layerRuns;
+    for (const Span &span : runs) {
+        LayerCache::Run run;
+        run.reserve(span.end - span.begin);
+        for (qsizetype i = span.begin; i < span.end; ++i)
+            run.append(elements.at(i).get());
+        layerRuns.append(run);
+    }
+    m_layers.update(layerRuns, area.size());
+
+    const QRect clip =
+        painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & area : area;
+    if (clip.isEmpty())
+        return;
+    // The region is composed tile by tile in a small ARGB32 image, in the order and the
+    // pixel format of a full render, and then shown.
+    if (m_tile.isNull())
+        m_tile = QImage(TileSize, TileSize, QImage::Format_ARGB32);
+    const qsizetype n = elements.size();
+    for (int y = clip.top(); y <= clip.bottom(); y += TileSize) {
+        for (int x = clip.left(); x <= clip.right(); x += TileSize) {
+            const QRect tile = QRect(x, y, TileSize, TileSize) & clip;
+            // A view of exactly the tile's size: its edges are device edges, as the canvas
+            // edges are for a full render.
+            QImage view(m_tile.bits(), tile.width(), tile.height(), m_tile.bytesPerLine(),
+                        m_tile.format());
+            view.fill(Qt::transparent);
+            QPainter composer(&view);
+            composer.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+            composer.translate(-tile.topLeft());
+            qsizetype runIndex = 0;
+            for (qsizetype i = 0; i < n;) {
+                if (runIndex < runs.size() && runs.at(runIndex).begin == i) {
+                    const QImage &layer = m_layers.image(int(runIndex));
+                    if (!layer.isNull())
+                        composer.drawImage(tile.topLeft(), layer, tile);
+                    i = runs.at(runIndex).end;
+                    ++runIndex;
+                    continue;
+                }
+                const DrawingElement &element = *elements.at(i);
+                if (element.boundingRect().intersects(tile)) {
+                    composer.setBrush(QBrush(Qt::transparent));
+                    element.draw(&composer);
+                }
+                ++i;
+            }
+            composer.end();
+            painter->drawImage(tile.topLeft(), view);
+        }
+    }
+}

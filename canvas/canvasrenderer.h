@@ -1,0 +1,44 @@
+#pragma once
+
+#include "layercache.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+class DrawingDocument;
+class QPainter;
+
+// Turns a drawing into the pixels of the item that shows it. The elements that are not
+// changing sit in layers; the elements in change (the gesture's, the pulsing and the fading
+// one) are drawn directly, and only the region that changed is composed again.
+class CanvasRenderer
+{
+public:
+    explicit CanvasRenderer(const DrawingDocument &document);
+
+    // The drawing changed in region (empty: nothing to see, but still a change). Returns
+    // what the item must repaint, within bounds.
+    QRect changed(const QRect &region, const QRect &bounds);
+    // The item got another size: the picture keeps what it showed, cut or widened, until
+    // the next change. Returns what to repaint.
+    QRect resized(QSize newSize, QSize oldSize);
+    void paint(QPainter *painter, const QRect &bounds);
+
+    // Region asked for since the last paint; the whole item after a resize.
+    QRect pendingDirtyRect() const { return m_dirty; }
+    // Full-size images held right now (layers and a kept picture).
+    int imageCount() const;
+
+private:
+    QRect request(const QRect &region, const QRect &bounds);
+    void compose(QPainter *painter, const QRect &area);
+
+    const DrawingDocument &m_document;
+    LayerCache m_layers;
+    // After a resize the picture stays as it was until the next change.
+    bool m_frozen = false;
+    QImage m_keptPicture;
+    QImage m_tile;
+    QRect m_dirty;
+};

@@ -1,0 +1,359 @@
+#include "drawingdocument.h"
+
+#include "elementfactory.h"
+#include "elements/numberedcircleelement.h"
+#include "elements/textelement.h"
+
+#include <QDebug>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// The eraser tests a point about every 5 px along a move. A move longer than any screen
+// (only a broken caller sends one) is sampled more coarsely instead of stalling.
+constexpr double EraserSpacing = 5.0;
+constexpr qint64 EraserMaxSamples = 20000;
+
+// Whether p lies too far from the element for its hit test to succeed with this tolerance.
+// Every kind hits only within its tolerance plus its pen width of what it draws, and all it
+// draws lies in its bounding rectangle; this saves the exact test for far-away elements.
+bool outOfReach(const DrawingElement &element, QPoint p, int tolerance)
+{
+    const QRect b = element.boundingRect();
+    if (b.isNull())
+        return false;
+    // Square caps of the freehand outline reach a corner, sqrt(2) times farther.
+    const qint64 r = 2 * (std::abs(qint64(tolerance)) + std::abs(qint64(element.penWidth()))) + 2;
+    return p.x() < b.left() - r || p.x() > b.right() + r || p.y() < b.top() - r ||
+           p.y() > b.bottom() + r;
+}
+
+bool hits(const DrawingElement &element, QPoint p, int tolerance)
+{
+    return !outOfReach(element, p, tolerance) && element.hitTest(p, tolerance);
+}
+
+int toInt(double v)
+{
+    return int(std::clamp(v, -2147483648.0, 2147483647.0));
+}
+
+} // namespace
+
+DrawingDocument::DrawingDocument(QObject *parent) : QObject(parent) {}
+
+DrawingDocument::~DrawingDocument()
+{
+    // The jobs call into the document; end them before the members go.
+    for (const QPointer<FadeOutJob> &job : std::as_const(m_fadeJobs))
+        delete job.data();
+    delete m_breathJob.data();
+}
+
+void DrawingDocument::setDrawMode(ElementKind mode)
+{
+    resetGesture();
+    m_drawMode = mode;
+}
+
+void DrawingDocument::setEraserMode(bool on)
+{
+    resetGesture();
+    m_eraserMode = on;
+}
+
+void DrawingDocument::resetGesture()
+{
+    m_current.reset();
+    m_stroke.points.clear();
+    m_newElementPending = true;
+}
+
+void DrawingDocument::emitHistoryChanged()
+{
+    emit canUndoChanged();
+    emit canRedoChanged();
+}
+
+void DrawingDocument::append(const ElementPtr &element)
+{
+    m_elements.append(element);
+    m_history.recordAdd(element);
+    emitHistoryChanged();
+}
+
+// ---------------------------------------------------------------- gestures
+
+void DrawingDocument::beginPaint(QPoint pos)
+{
+    m_stroke.start = pos;
+    m_newElementPending = true;
+    m_stroke.points.clear();
+    m_stroke.points.append(pos);
+    m_current.reset();
+
+    if (m_drawMode == ElementKind::NumberedCircle) {
+        // A numbered circle is complete on the press.
+        ++m_circleCounter;
+        auto circle = std::make_shared<NumberedCircleElement>(pos, m_circleCounter, m_pen.color,
+                                                              m_pen.width, m_pen.opacity);
+        append(circle);
+        emit changed(circle->boundingRect());
+    }
+}
+
+void DrawingDocument::movePaint(QPoint pos, bool shiftPressed)
+{
+    if (m_drawMode == ElementKind::NumberedCircle)
+        return;
+    m_stroke.points.append(pos);
+    if (m_eraserMode && m_drawMode == ElementKind::Freehand) {
+        emit changed(eraseStep(pos));
+        return;
+    }
+
+    ElementPtr current = m_current.lock();
+    QRect region = current ? current->boundingRect() : QRect();
+    bool created = false;
+    if (!current && m_newElementPending) {
+        current = ElementFactory::create(m_drawMode, m_stroke, m_pen);
+        created = bool(current);
+        if (created)
+            m_newElementPending = false;
+    }
+    if (current) {
+        current->dragTo(m_stroke, pos, shiftPressed);
+        region |= current->boundingRect();
+    }
+    if (created) {
+        append(current);
+        m_current = current;
+    }
+    emit changed(region);
+}
+
+void DrawingDocument::endPaint(QPoint pos, bool shiftPressed)
+{
+    if (m_drawMode == ElementKind::NumberedCircle)
+        return;
+    QRect region;
+    if (const ElementPtr current = m_current.lock()) {
+        region = current->boundingRect();
+        current->dragTo(m_stroke, pos, shiftPressed);
+        region |= current->boundingRect();
+    }
+    m_current.reset();
+    m_stroke.points.clear();
+    emit changed(region);
+}
+
+void DrawingDocument::addText(QPoint pos, const QString &text, int fontSize)
+{
+    if (text.isEmpty())
+        return;
+    auto element = std::make_shared<TextElement>(pos, text, fontSize, m_pen.color, m_pen.width,
+                                                 m_pen.opacity);
+    append(element);
+    emit changed(element->boundingRect());
+}
+
+void DrawingDocument::addElement(const ElementPtr &element)
+{
+    if (!element || std::any_of(m_elements.cbegin(), m_elements.cend(),
+                                [&](const ElementPtr &e) { return e->id() == element->id(); }))
+        return;
+    append(element);
+    emit changed(element->boundingRect());
+}
+
+void DrawingDocument::clear()
+{
+    m_elements.clear();
+    m_history.clear();
+    m_circleCounter = 0;
+    emitHistoryChanged();
+    emit changed(QRect(0, 0, INT_MAX, INT_MAX)); // everything
+}
+
+// ---------------------------------------------------------------- history and removal
+
+void DrawingDocument::undo()
+{
+    const std::optional<QRect> region = m_history.undo(m_elements);
+    if (!region)
+        return;
+    // The next numbered circle counts down with every undo made in that mode.
+    if (m_drawMode == ElementKind::NumberedCircle && m_circleCounter > 0)
+        --m_circleCounter;
+    emit changed(*region);
+    emitHistoryChanged();
+}
+
+void DrawingDocument::redo()
+{
+    const std::optional<QRect> region = m_history.redo(m_elements);
+    if (!region)
+        return;
+    if (m_drawMode == ElementKind::NumberedCircle)
+        ++m_circleCounter;
+    emit changed(*region);
+    emitHistoryChanged();
+}
+
+void DrawingDocument::prepareHitTests() const
+{
+    // A full render leaves every freehand stroke with its smoothed outline, which its hit
+    // test then uses; nothing may have painted a stroke since it changed.
+    for (const ElementPtr &element : m_elements)
+        element->prepareHitTest();
+}
+
+bool DrawingDocument::deleteElement(QPoint p, int tolerance)
+{
+    prepareHitTests();
+    for (qsizetype i = m_elements.size() - 1; i >= 0; --i) {
+        if (!hits(*m_elements.at(i), p, tolerance))
+            continue;
+        const ElementPtr element = m_elements.takeAt(i);
+        m_history.recordDelete(element);
+        m_history.clearRedo();
+        emitHistoryChanged();
+        emit changed(element->boundingRect());
+        return true;
+    }
+    return false;
+}
+
+QRect DrawingDocument::eraseStep(QPoint pos)
+{
+    if (m_newElementPending) {
+        m_newElementPending = false;
+        qDebug() << "开始新的擦除操作";
+        m_history.beginEraserGroup();
+        emitHistoryChanged();
+    }
+
+    // Samples along the move from the previous position, both ends included.
+    const int tolerance = 2 * m_pen.width;
+    const QList<QPoint> &points = m_stroke.points;
+    const QPoint prev = points.size() >= 2 ? points.at(points.size() - 2) : pos;
+    const double dx = double(pos.x()) - prev.x();
+    const double dy = double(pos.y()) - prev.y();
+    const double distance = std::sqrt(dx * dx + dy * dy);
+    const qint64 n =
+        std::clamp(qint64(std::round(distance / EraserSpacing)), qint64(1), EraserMaxSamples);
+    QList<QPoint> samples;
+    samples.reserve(n + 1);
+    for (qint64 k = 0; k <= n; ++k) {
+        samples.append(QPoint(toInt(prev.x() + dx * double(k) / double(n)),
+                              toInt(prev.y() + dy * double(k) / double(n))));
+    }
+
+    prepareHitTests();
+    QRect erased;
+    for (qsizetype i = m_elements.size() - 1; i >= 0; --i) {
+        const ElementPtr element = m_elements.at(i);
+        if (std::none_of(samples.cbegin(), samples.cend(),
+                         [&](const QPoint &s) { return hits(*element, s, tolerance); }))
+            continue;
+        qDebug() << "擦除元素 ID:" << element->id();
+        m_elements.removeAt(i);
+        if (m_history.recordErase(element))
+            emit canUndoChanged();
+        else
+            qDebug() << "元素已存在于撤销/重做栈中，跳过添加到撤销栈";
+        erased |= element->boundingRect();
+    }
+    return erased;
+}
+
+// ---------------------------------------------------------------- timed effects
+
+void DrawingDocument::changeOpacity(const ElementPtr &element, double opacity)
+{
+    element->setOpacity(opacity);
+    emit changed(element->boundingRect());
+}
+
+void DrawingDocument::deleteBottomElement()
+{
+    if (m_elements.isEmpty())
+        return;
+    const ElementPtr element = m_elements.takeFirst();
+    m_history.recordDelete(element);
+    emitHistoryChanged();
+    emit changed(element->boundingRect());
+}
+
+QList<FadeOutJob *> DrawingDocument::fadeOutJobs() const
+{
+    QList<FadeOutJob *> jobs;
+    for (const QPointer<FadeOutJob> &job : m_fadeJobs) {
+        if (job && !job->isFinished())
+            jobs.append(job.data());
+    }
+    return jobs;
+}
+
+void DrawingDocument::undoGradient()
+{
+    if (!m_history.canUndo()) {
+        qDebug() << "没有可撤销的操作";
+        return;
+    }
+    qDebug() << "执行渐变撤销操作, 固定渐变时间 =" << FadeOutJob::Steps * FadeOutJob::IntervalMs
+             << "ms";
+    if (m_elements.isEmpty())
+        return;
+    const double startOpacity = m_elements.first()->opacity();
+    qDebug() << "开始渐变消失，总步数:" << FadeOutJob::Steps << "原始透明度:" << startOpacity;
+    m_fadeJobs.removeIf([](const QPointer<FadeOutJob> &job) { return !job || job->isFinished(); });
+    m_fadeJobs.append(new FadeOutJob(this, startOpacity, !m_manualTiming));
+}
+
+BreathingJob *DrawingDocument::breathingJob() const
+{
+    return m_breathJob && !m_breathJob->isFinished() ? m_breathJob.data() : nullptr;
+}
+
+DrawingDocument::ElementPtr DrawingDocument::breathTarget() const
+{
+    const BreathingJob *job = breathingJob();
+    return job ? job->target() : nullptr;
+}
+
+void DrawingDocument::stopBreathing()
+{
+    if (BreathingJob *job = breathingJob())
+        job->stop();
+    m_breathJob = nullptr;
+}
+
+void DrawingDocument::repeatDraw(int time)
+{
+    const int n = int(m_elements.size());
+    if (n == 0 || time == 0) {
+        stopBreathing();
+        emit breathingChanged(false);
+        return;
+    }
+    const BreathingJob *running = breathingJob();
+    if (time < 0 && running && running->lastCount() == n)
+        return;
+    stopBreathing();
+    if (n == 1 && m_history.canUndo()) {
+        qDebug() << "检测到undoGradient可能在同一元素上运行，不启动呼吸效果";
+        emit breathingChanged(false);
+        return;
+    }
+    const int period = time > 100 ? time : 3000;
+    auto *job = new BreathingJob(this, period);
+    connect(job, &BreathingJob::breathingChanged, this, &DrawingDocument::breathingChanged);
+    m_breathJob = job;
+    if (!m_manualTiming)
+        job->start();
+    qDebug() << "启动呼吸效果，周期:" << period << "ms, 目标元素索引:" << job->targetIndex();
+}

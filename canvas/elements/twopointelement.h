@@ -1,0 +1,36 @@
+#pragma once
+
+#include "elements/drawingelement.h"
+
+#include <QPointF>
+
+// A shape given by the press position and the position the pointer was dragged to:
+// line, rectangle and arrow.
+class TwoPointElement : public DrawingElement
+{
+public:
+    QPoint start() const { return m_start; }
+    QPoint end() const { return m_end; }
+    void setEnd(QPoint end);
+
+    void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed) override;
+
+    // Distance from p to the segment a-b (to a when the segment has no length).
+    static double distanceToSegment(QPointF p, QPointF a, QPointF b);
+
+protected:
+    TwoPointElement(ElementKind kind, QPoint start, QPoint end, const QColor &color, int penWidth,
+                    double opacity);
+
+    // Where a drag with Shift held ends; kinds without a snap keep pos.
+    virtual QPoint snapped(QPoint start, QPoint pos) const;
+    // Whether p lies within tolerance plus the pen width of the segment start-end; a
+    // segment shorter than one whole pixel is never hit.
+    bool segmentHit(QPoint p, int tolerance) const;
+    // Length of start-end as a double.
+    double length() const;
+
+private:
+    QPoint m_start;
+    QPoint m_end;
+};

@@ -1,0 +1,23 @@
+#include "referencerenderer.h"
+
+#include "drawingdocument.h"
+
+#include <QPainter>
+
+QImage renderReference(const DrawingDocument &document, QSize size)
+{
+    if (size.isEmpty())
+        return QImage();
+    QImage image(size, QImage::Format_ARGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    for (const DrawingDocument::ElementPtr &element : document.elements()) {
+        // No element inherits the fill of the one before.
+        painter.setBrush(QBrush(Qt::transparent));
+        element->draw(&painter);
+    }
+    return image;
+}
