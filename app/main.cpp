@@ -23,9 +23,7 @@
 #include <vector>
 
 Q_IMPORT_QML_PLUGIN(Cpp_MyComponentsPlugin)
-#ifdef QUILLMARK_WITH_FLUENTUI
 Q_IMPORT_QML_PLUGIN(FluentUIPlugin)
-#endif
 
 int main(int argc, char *argv[])
 {

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import "icons.js" as Icons
 
 // The square icon button of the toolbar and of the chooser pop-ups.
 Rectangle {
@@ -40,7 +41,7 @@ Rectangle {
         anchors.centerIn: parent
         width: control.width * control.miniSize
         height: control.height * control.miniSize
-        source: "qrc:/icons/logo.png"
+        source: Icons.logo
         fillMode: Image.PreserveAspectFit
         clip: true
         smooth: true
@@ -134,7 +135,7 @@ Rectangle {
             anchors.bottomMargin: 1
             width: 6
             height: 6
-            source: "qrc:/icons/morerb.png"
+            source: Icons.moreMarker
             smooth: true
             mipmap: true
         }

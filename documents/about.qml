@@ -4,6 +4,7 @@ import QtQuick.Controls.Material
 import QtQuick.Layouts
 import Cpp.MyComponents
 import FluentUI
+import "icons.js" as Icons
 import "site.js" as Site
 
 ApplicationWindow {
@@ -54,7 +55,7 @@ ApplicationWindow {
         Image {
             Layout.alignment: Qt.AlignHCenter
             Layout.topMargin: 15
-            source: "qrc:/icons/logo.png"
+            source: Icons.logo
             sourceSize.width: 120
             sourceSize.height: 120
         }

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Dialogs
 import Cpp.MyComponents
 import FluentUI
+import "icons.js" as Icons
 
 // The full-screen overlay that hosts the canvas. In the drawing state it takes
 // every pointer event; in pass-through the drawings stay on top while clicks
@@ -214,7 +215,7 @@ Window {
                 ctrlDragActive = false;
                 return;
             }
-            if (mouse.button === Qt.LeftButton && !window.textInputMode && canvas.drawMode !== 0)
+            if (mouse.button === Qt.LeftButton && !window.textInputMode && canvas.drawMode !== MyPainter.FreehandMode)
                 canvas.endPaint(Qt.point(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
         }
         onClicked: mouse => {
@@ -267,7 +268,7 @@ Window {
             Image {
                 width: 32
                 height: 32
-                source: "qrc:/icons/penmodel.png"
+                source: Icons.drawingOn
                 fillMode: Image.PreserveAspectFit
             }
         }
@@ -278,7 +279,7 @@ Window {
             Image {
                 width: 32
                 height: 32
-                source: "qrc:/icons/erase.png"
+                source: Icons.eraser
                 fillMode: Image.PreserveAspectFit
             }
         }

@@ -17,6 +17,84 @@
     </message>
 </context>
 <context>
+    <name>ToolbarButtons</name>
+    <message>
+        <source>鼠标</source>
+        <translation>Mouse</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarHotkeys</name>
+    <message>
+        <source>截屏</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>退出绘制模式</source>
+        <translation>Leave drawing mode</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>清除画布</source>
+        <translation>Clear canvas</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>直线模式</source>
+        <translation>Line mode</translation>
+    </message>
+    <message>
+        <source>圆形模式</source>
+        <translation>Circle mode</translation>
+    </message>
+    <message>
+        <source>矩形模式</source>
+        <translation>Rectangle mode</translation>
+    </message>
+    <message>
+        <source>箭头模式</source>
+        <translation>Arrow mode</translation>
+    </message>
+</context>
+<context>
     <name>about</name>
     <message>
         <source>当前已经是最新!</source>
@@ -106,74 +184,6 @@
     <message>
         <source>Shit+绘制:绘制正方形</source>
         <translation>Shift+draw: squares</translation>
-    </message>
-    <message>
-        <source>鼠标</source>
-        <translation>Mouse</translation>
-    </message>
-    <message>
-        <source>画笔</source>
-        <translation>Pen</translation>
-    </message>
-    <message>
-        <source>关于</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>帮助</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>设置</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>退出</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>截屏</source>
-        <translation>Screenshot</translation>
-    </message>
-    <message>
-        <source>橡皮擦</source>
-        <translation>Eraser</translation>
-    </message>
-    <message>
-        <source>退出绘制模式</source>
-        <translation>Leave drawing mode</translation>
-    </message>
-    <message>
-        <source>文字</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>清除画布</source>
-        <translation>Clear canvas</translation>
-    </message>
-    <message>
-        <source>撤销</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>恢复</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>直线模式</source>
-        <translation>Line mode</translation>
-    </message>
-    <message>
-        <source>圆形模式</source>
-        <translation>Circle mode</translation>
-    </message>
-    <message>
-        <source>矩形模式</source>
-        <translation>Rectangle mode</translation>
-    </message>
-    <message>
-        <source>箭头模式</source>
-        <translation>Arrow mode</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,132 @@
+import QtQuick
+
+// Creates, places and destroys the windows the toolbar owns. The references
+// stay on the toolbar (drawWindow, selectWindow, settingWindow, aboutWindow),
+// where the other documents and the hot keys read them.
+QtObject {
+    // The toolbar (painter.qml).
+    property var toolbar: null
+
+    function destroyChooser() {
+        if (toolbar.selectWindow) {
+            toolbar.selectWindow.destroy();
+            toolbar.selectWindow = null;
+        }
+    }
+
+    function destroyAbout() {
+        if (toolbar.aboutWindow) {
+            toolbar.aboutWindow.destroy();
+            toolbar.aboutWindow = null;
+        }
+    }
+
+    function destroySettings() {
+        if (toolbar.settingWindow) {
+            toolbar.settingWindow.destroy();
+            toolbar.settingWindow = null;
+        }
+    }
+
+    // Creates a top-level window from a document; null when the document is not
+    // ready, in which case nothing else changes.
+    function createWindow(url, properties) {
+        const component = Qt.createComponent(url);
+        if (component.status !== Component.Ready) {
+            if (component.status === Component.Error)
+                console.error("Cannot create", url, component.errorString());
+            return null;
+        }
+        return component.createObject(null, properties || {});
+    }
+
+    function ensureDrawWindow() {
+        if (toolbar.drawWindow)
+            return toolbar.drawWindow;
+        const overlay = createWindow("qrc:/draw.qml");
+        if (!overlay)
+            return null;
+        toolbar.drawWindow = overlay;
+        overlay.clickDrawWin.connect(toolbar.closeF);
+        overlay.showFullScreen();
+        overlay.resetDraw();
+        stayAbove(overlay);
+        toolbar.raise();
+        return overlay;
+    }
+
+    // On X11 the toolbar is a transient of the overlay: window managers there
+    // lift a focused window that covers the screen above always-on-top ones,
+    // but keep transients above their parent. The tie is read when the window
+    // is mapped, hence the hide and show.
+    function stayAbove(overlay) {
+        if (!toolbar.onX11 || toolbar.transientParent === overlay)
+            return;
+        toolbar.transientParent = overlay;
+        if (toolbar.visible) {
+            toolbar.hide();
+            toolbar.show();
+        }
+    }
+
+    // On X11 a window opened from the toolbar is its transient: the tie keeps it
+    // above the toolbar and so above the overlay, which otherwise covers it again
+    // as soon as it takes the focus back.
+    function tiedToToolbar(properties) {
+        const tied = properties || {};
+        if (toolbar.onX11)
+            tied.transientParent = toolbar;
+        return tied;
+    }
+
+    // A chooser beside the toolbar, on its left when the screen edge is near.
+    function openChooser(btnType, entries, offsetY, receiver, blocked) {
+        const scaleFactor = toolbar.scaleFactor;
+        const popupWidth = 55 * scaleFactor;
+        toolbar.seX = toolbar.currentRightMargin() <= popupWidth + 10 ? Math.trunc(-popupWidth) : Math.round(50 * scaleFactor);
+        toolbar.seY = Math.trunc(offsetY * scaleFactor);
+        destroyChooser();
+        const properties = {
+            "scaleFactor": scaleFactor,
+            "btnType": btnType,
+            "customData": entries,
+            "x": toolbar.x + toolbar.seX,
+            "y": toolbar.y + toolbar.seY
+        };
+        if (blocked !== undefined)
+            properties.enableEvent = blocked;
+        const chooser = createWindow("qrc:/select.qml", tiedToToolbar(properties));
+        if (!chooser)
+            return null;
+        toolbar.selectWindow = chooser;
+        chooser.raise();
+        toolbar.raise();
+        chooser.changeSelect.connect(receiver);
+        return chooser;
+    }
+
+    function showSettings() {
+        destroyAbout();
+        destroySettings();
+        const settingsWindow = createWindow("qrc:/settings.qml", tiedToToolbar());
+        if (!settingsWindow)
+            return;
+        toolbar.settingWindow = settingsWindow;
+        settingsWindow.x = toolbar.currentRightMargin() <= 350 ? toolbar.x - 360 : toolbar.x + 60;
+        settingsWindow.changeHotKey.connect(toolbar.onHotKeyChanged);
+        settingsWindow.raise();
+        toolbar.raise();
+    }
+
+    function showAbout() {
+        destroyAbout();
+        const about = createWindow("qrc:/about.qml", tiedToToolbar());
+        if (!about)
+            return;
+        toolbar.aboutWindow = about;
+        about.checkUpdate.connect(toolbar.showUpdate);
+        toolbar.seX = toolbar.currentRightMargin() <= 400 ? -400 : 60;
+        about.x = toolbar.x + toolbar.seX;
+        toolbar.raise();
+    }
+}
