@@ -135,7 +135,7 @@ Rectangle {
             anchors.bottomMargin: 1
             width: 6
             height: 6
-            source: Icons.moreMarker
+            source: "qrc:/icons/morerb.png"
             smooth: true
             mipmap: true
         }

@@ -5,6 +5,7 @@ import FluentUI
 // System-wide hot keys: they act whichever program has the keyboard focus,
 // and whether drawing is on or off. Only "画笔" switches drawing on and only
 // "退出绘制模式" switches it off; none of them touches the toolbar's icons.
+// Each key logs its name before it acts.
 FluObject {
     id: hotkeys
 
@@ -20,18 +21,6 @@ FluObject {
         return typeof stored === "string" && stored !== "" ? stored : fallback;
     }
 
-    // Every key logs its name before it acts.
-    // qmllint disable unqualified
-    component Key: FluHotkey {
-        property string settingsKey
-        property string fallback
-
-        sequence: hotkeys.sequenceFor(settingsKey, fallback)
-        onActivated: console.log(name)
-    }
-    // qmllint enable unqualified
-
-    // Logs its name together with the folder.
     FluHotkey {
         name: qsTr("截屏")
         sequence: hotkeys.sequenceFor("screenKey", "Ctrl+P")
@@ -43,18 +32,20 @@ FluObject {
         }
     }
 
-    Key {
+    FluHotkey {
         name: qsTr("橡皮擦")
-        settingsKey: "eraseKey"
-        fallback: "Ctrl+D"
-        onActivated: hotkeys.actions.toggleEraser()
+        sequence: hotkeys.sequenceFor("eraseKey", "Ctrl+D")
+        onActivated: {
+            console.log(name);
+            hotkeys.actions.toggleEraser();
+        }
     }
 
-    Key {
+    FluHotkey {
         name: qsTr("画笔")
-        settingsKey: "penKey"
-        fallback: "Ctrl+E"
+        sequence: hotkeys.sequenceFor("penKey", "Ctrl+E")
         onActivated: {
+            console.log(name);
             const toolbar = hotkeys.toolbar;
             toolbar.drawAble = true;
             if (!toolbar.drawWindow) {
@@ -69,11 +60,11 @@ FluObject {
         }
     }
 
-    Key {
+    FluHotkey {
         name: qsTr("退出绘制模式")
-        settingsKey: "closeDrawKey"
-        fallback: "Ctrl+Q"
+        sequence: hotkeys.sequenceFor("closeDrawKey", "Ctrl+Q")
         onActivated: {
+            console.log(name);
             const toolbar = hotkeys.toolbar;
             if (!toolbar.drawWindow)
                 return;
@@ -84,69 +75,79 @@ FluObject {
         }
     }
 
-    Key {
+    FluHotkey {
         name: qsTr("文字")
-        settingsKey: "textKey"
-        fallback: "Ctrl+T"
+        sequence: hotkeys.sequenceFor("textKey", "Ctrl+T")
         onActivated: {
+            console.log(name);
             console.log("文字输入模式");
             hotkeys.actions.enterTextMode();
         }
     }
 
     // The background picture stays.
-    Key {
+    FluHotkey {
         name: qsTr("清除画布")
-        settingsKey: "clearKey"
-        fallback: "Ctrl+L"
-        onActivated: hotkeys.actions.clear(false)
+        sequence: hotkeys.sequenceFor("clearKey", "Ctrl+L")
+        onActivated: {
+            console.log(name);
+            hotkeys.actions.clear(false);
+        }
     }
 
-    Key {
+    FluHotkey {
         name: qsTr("撤销")
-        settingsKey: "undoKey"
-        fallback: "Ctrl+Z"
+        sequence: hotkeys.sequenceFor("undoKey", "Ctrl+Z")
         onActivated: {
+            console.log(name);
             console.log("撤销操作");
             hotkeys.actions.undo();
         }
     }
 
-    Key {
+    FluHotkey {
         name: qsTr("恢复")
-        settingsKey: "redoKey"
-        fallback: "Ctrl+Y"
+        sequence: hotkeys.sequenceFor("redoKey", "Ctrl+Y")
         onActivated: {
+            console.log(name);
             console.log("恢复操作");
             hotkeys.actions.redo();
         }
     }
 
-    Key {
+    FluHotkey {
         name: qsTr("直线模式")
-        settingsKey: "lineKey"
-        fallback: "Ctrl+L"
-        onActivated: hotkeys.actions.pickShape(MyPainter.LineMode)
+        sequence: hotkeys.sequenceFor("lineKey", "Ctrl+L")
+        onActivated: {
+            console.log(name);
+            hotkeys.actions.pickShape(MyPainter.LineMode);
+        }
     }
 
-    Key {
+    FluHotkey {
         name: qsTr("圆形模式")
-        settingsKey: "circleKey"
-        fallback: "Ctrl+O"
-        onActivated: hotkeys.actions.pickShape(MyPainter.CircleMode)
+        sequence: hotkeys.sequenceFor("circleKey", "Ctrl+O")
+        onActivated: {
+            console.log(name);
+            hotkeys.actions.pickShape(MyPainter.CircleMode);
+        }
     }
 
-    Key {
+    FluHotkey {
         name: qsTr("矩形模式")
-        settingsKey: "rectangleKey"
-        fallback: "Ctrl+R"
-        onActivated: hotkeys.actions.pickShape(MyPainter.RectangleMode)
+        sequence: hotkeys.sequenceFor("rectangleKey", "Ctrl+R")
+        onActivated: {
+            console.log(name);
+            hotkeys.actions.pickShape(MyPainter.RectangleMode);
+        }
     }
 
-    Key {
+    FluHotkey {
         name: qsTr("箭头模式")
-        settingsKey: "arrowKey"
-        fallback: "Ctrl+A"
-        onActivated: hotkeys.actions.pickShape(MyPainter.ArrowMode)
+        sequence: hotkeys.sequenceFor("arrowKey", "Ctrl+A")
+        onActivated: {
+            console.log(name);
+            hotkeys.actions.pickShape(MyPainter.ArrowMode);
+        }
     }
 }

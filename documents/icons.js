@@ -1,55 +1,51 @@
 .pragma library
 
-// Every picture of the toolbar, the chooser and the overlay, by role. The
-// addresses are also the chooser entries and the toolbar's icon properties.
+// Every picture of the toolbar, its choosers and the overlay, by role. The
+// addresses are also the chooser entries and the values of the toolbar's icon
+// properties.
 const folder = "qrc:/icons/";
 
-const logo = folder + "logo.png";
-const moreMarker = folder + "morerb.png";
-const collapse = folder + "down.png";
-const expand = folder + "up.png";
-const drawingOn = folder + "penmodel.png";
-const drawingOff = folder + "mouse.png";
+const logo = "qrc:/icons/logo.png";
+const collapse = "qrc:/icons/down.png";
+const expand = "qrc:/icons/up.png";
+const drawingOn = "qrc:/icons/penmodel.png";
+const drawingOff = "qrc:/icons/mouse.png";
 
-const pen = folder + "pen.png";
-const highlighter = folder + "ygpen.png";
-const text = folder + "text.png";
+const pen = "qrc:/icons/pen.png";
+const highlighter = "qrc:/icons/ygpen.png";
+const text = "qrc:/icons/text.png";
 
-const line = folder + "line.png";
-const circle = folder + "circle.png";
-const arrow = folder + "jiantou.png";
-const rectangle = folder + "rect.png";
-const numberedCircle = folder + "munber.png";
+const line = "qrc:/icons/line.png";
+const circle = "qrc:/icons/circle.png";
+const arrow = "qrc:/icons/jiantou.png";
+const rectangle = "qrc:/icons/rect.png";
+const numberedCircle = "qrc:/icons/munber.png";
 
-const eraser = folder + "erase.png";
-const undo = folder + "chexiao.png";
-const redo = folder + "fanhui.png";
-const clear = folder + "clear.png";
+const eraser = "qrc:/icons/erase.png";
+const undo = "qrc:/icons/chexiao.png";
+const redo = "qrc:/icons/fanhui.png";
+const clear = "qrc:/icons/clear.png";
 
-const transparentBoard = folder + "draw.png";
-const whiteBoard = folder + "whiteBorad.png";
-const blackBoard = folder + "blackBoard.png";
-const picture = folder + "tuku.png";
+const transparentBoard = "qrc:/icons/draw.png";
+const whiteBoard = "qrc:/icons/whiteBorad.png";
+const blackBoard = "qrc:/icons/blackBoard.png";
+const picture = "qrc:/icons/tuku.png";
 
-const screenshot = folder + "screen.png";
-const colour = folder + "color.png";
-const menu = folder + "menue.png";
+const screenshot = "qrc:/icons/screen.png";
+const colour = "qrc:/icons/color.png";
+const menu = "qrc:/icons/menue.png";
 
-const thin = folder + "a.png";
-const medium = folder + "b.png";
-const thick = folder + "c.png";
-const thickest = folder + "d.png";
+const thin = "qrc:/icons/a.png";
+const medium = "qrc:/icons/b.png";
+const thick = "qrc:/icons/c.png";
+const thickest = "qrc:/icons/d.png";
 
-// The timed effects carry their period in seconds in the name: "timer5.png".
+// The timed effects carry their period in seconds in the name after the stem
+// ("timer5.png"); the plain picture switches the effect off.
 const fadeStem = "timer";
+const fadeOff = "qrc:/icons/timer.png";
 const repeatStem = "re";
-
-function timed(stem, seconds) {
-    return folder + stem + (seconds > 0 ? seconds : "") + ".png";
-}
-
-const fadeOff = timed(fadeStem, 0);
-const repeatOff = timed(repeatStem, 0);
+const repeatOff = "qrc:/icons/re.png";
 
 // The chooser entries, in the order they are offered.
 const penChoices = [pen, highlighter, text];
@@ -57,5 +53,5 @@ const shapeChoices = [line, circle, arrow, rectangle, numberedCircle];
 const undoChoices = [undo, redo];
 const boardChoices = [transparentBoard, whiteBoard, blackBoard, picture];
 const thicknessChoices = [thin, medium, thick, thickest];
-const fadeChoices = [0, 3, 5, 10, 30].map(s => timed(fadeStem, s));
-const repeatChoices = [0, 3, 5, 10].map(s => timed(repeatStem, s));
+const fadeChoices = [fadeOff, "qrc:/icons/timer3.png", "qrc:/icons/timer5.png", "qrc:/icons/timer10.png", "qrc:/icons/timer30.png"];
+const repeatChoices = [repeatOff, "qrc:/icons/re3.png", "qrc:/icons/re5.png", "qrc:/icons/re10.png"];

@@ -58,9 +58,12 @@ void TestHelpPage::initTestCase()
 {
     m_page = readAll(m_appDir.filePath(QStringLiteral("help.html")));
     QVERIFY2(!m_page.isEmpty(), "no help.html in the application directory");
-    QFile toolbar(QStringLiteral(":/painter.qml"));
-    QVERIFY(toolbar.open(QIODevice::ReadOnly));
-    m_toolbar = QString::fromUtf8(toolbar.readAll());
+    // The toolbar document, its hot keys and the icon addresses it shows.
+    for (const char *part : {":/painter.qml", ":/ToolbarHotkeys.qml", ":/icons.js"}) {
+        QFile file(QString::fromLatin1(part));
+        QVERIFY2(file.open(QIODevice::ReadOnly), part);
+        m_toolbar += QString::fromUtf8(file.readAll());
+    }
     QVERIFY(m_page.contains(QLatin1String("id=\"zh\"")));
     QVERIFY(m_page.contains(QLatin1String("id=\"en\"")));
 }
