@@ -61,27 +61,73 @@ XWindow describe(const QString &id, const QString &display)
     return window;
 }
 
-QList<XWindow> windowsOf(qint64 pid, const QString &display)
+// Output of an xdotool query that ran to its end, empty when nothing matched;
+// nullopt when every run died. A search dies with BadWindow when a window goes
+// away while it walks the window tree, as whenever a program opens or closes one.
+std::optional<QString> query(const QStringList &arguments, const QString &display)
 {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display);
+        process.setProcessEnvironment(environment);
+        process.start("xdotool", arguments);
+        const bool finished = process.waitForFinished(10000);
+        if (!finished) {
+            process.kill();
+            process.waitForFinished();
+        }
+        const QByteArray errors =
+            finished ? process.readAllStandardError() : QByteArrayLiteral("no answer");
+        // A search that matches nothing ends with status 1 and says nothing.
+        if (finished && process.exitStatus() == QProcess::NormalExit && errors.isEmpty())
+            return process.exitCode() == 0 ? QString::fromUtf8(process.readAllStandardOutput())
+                                           : QString();
+        qInfo().noquote() << "xdotool query repeated:" << errors.split('\n').constFirst();
+        QThread::msleep(20);
+    }
+    return std::nullopt;
+}
+
+// nullopt when the search did not get through.
+std::optional<QList<XWindow>> windowsOf(qint64 pid, const QString &display)
+{
+    const std::optional<QString> ids = query({"search", "--pid", QString::number(pid)}, display);
+    if (!ids)
+        return std::nullopt;
     QList<XWindow> windows;
-    const QStringList ids = run("xdotool", {"search", "--pid", QString::number(pid)}, display)
-                                .split('\n', Qt::SkipEmptyParts);
-    for (const QString &id : ids)
+    for (const QString &id : ids->split('\n', Qt::SkipEmptyParts))
         windows << describe(id, display);
     return windows;
 }
 
+// The first matching window; with `settled`, once it shows with the same
+// geometry three polls running, so that the window manager or the tray has
+// placed it for a click.
 std::optional<XWindow> findWindow(qint64 pid, const QString &display,
                                   const std::function<bool(const XWindow &)> &match,
-                                  int timeoutMs = 10000)
+                                  bool settled = false)
 {
-    const QDeadlineTimer deadline(timeoutMs);
+    const QDeadlineTimer deadline(15000);
+    std::optional<XWindow> last;
+    int same = 0;
     do {
-        for (const XWindow &window : windowsOf(pid, display)) {
-            if (match(window))
-                return window;
+        const std::optional<QList<XWindow>> windows = windowsOf(pid, display);
+        if (windows) {
+            std::optional<XWindow> now;
+            for (const XWindow &window : *windows) {
+                if (match(window)) {
+                    now = window;
+                    break;
+                }
+            }
+            same = now && last && now->id == last->id && now->geometry == last->geometry ? same + 1
+                                                                                         : 0;
+            last = now;
+            if (now && (!settled || same == 2))
+                return now;
         }
-        QThread::msleep(200);
+        QThread::msleep(100);
     } while (!deadline.hasExpired());
     return std::nullopt;
 }
@@ -229,7 +275,8 @@ private slots:
         QCOMPARE(lonely.waitForExit(), 255); // -1
         QVERIFY(lonely.log().contains("No system tray available!"));
         QVERIFY(!lonely.log().contains("所有设置加载完成"));
-        QCOMPARE(run("xdotool", {"search", "--name", "主窗口"}, display).trimmed(), QString());
+        QCOMPARE(query({"search", "--name", "主窗口"}, display).value_or("<query failed>"),
+                 QString());
     }
 
     void trayEntryHidesAndShowsTheToolbar()
@@ -237,7 +284,7 @@ private slots:
         ProgramRun app(program(), {}, environment());
         const auto toolbar = findWindow(app.pid(), m_display, isToolbar);
         QVERIFY(toolbar);
-        const auto icon = findWindow(app.pid(), m_display, isTrayIcon);
+        const auto icon = findWindow(app.pid(), m_display, isTrayIcon, true);
         QVERIFY(icon);
 
         for (const bool expectVisible : {false, true}) {
@@ -246,10 +293,13 @@ private slots:
                 {"mousemove", QString::number(centre.x()), QString::number(centre.y()), "click",
                  "3"},
                 m_display);
-            const auto menu = findWindow(app.pid(), m_display, [&](const XWindow &w) {
-                return w.viewable && w.id != toolbar->id && w.id != icon->id &&
-                       w.geometry.height() > 20 && w.geometry.width() > 40;
-            });
+            const auto menu = findWindow(
+                app.pid(), m_display,
+                [&](const XWindow &w) {
+                    return w.viewable && w.id != toolbar->id && w.id != icon->id &&
+                           w.geometry.height() > 20 && w.geometry.width() > 40;
+                },
+                true);
             QVERIFY(menu);
             // First entry: the upper quarter of a two-entry menu.
             const QPoint entry(menu->geometry.center().x(),
@@ -257,8 +307,13 @@ private slots:
             run("xdotool",
                 {"mousemove", QString::number(entry.x()), QString::number(entry.y()), "click", "1"},
                 m_display);
-            QTRY_COMPARE_WITH_TIMEOUT(describe(toolbar->id, m_display).viewable, expectVisible,
-                                      5000);
+            const QDeadlineTimer deadline(15000);
+            bool viewable = !expectVisible;
+            while (viewable != expectVisible && !deadline.hasExpired()) {
+                QTest::qWait(100);
+                viewable = describe(toolbar->id, m_display).viewable;
+            }
+            QCOMPARE(viewable, expectVisible);
         }
     }
 

@@ -42,6 +42,56 @@ bool xdo(const QStringList &args)
     return tool.waitForFinished(10000) && tool.exitCode() == 0;
 }
 
+std::optional<QByteArray> xdoQuery(const QStringList &args)
+{
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        QProcess tool;
+        tool.start(QStringLiteral("xdotool"), args);
+        const bool finished = tool.waitForFinished(10000);
+        if (!finished) {
+            tool.kill();
+            tool.waitForFinished();
+        }
+        const QByteArray errors =
+            finished ? tool.readAllStandardError() : QByteArrayLiteral("no answer");
+        // A search that matches nothing ends with status 1 and says nothing.
+        if (finished && tool.exitStatus() == QProcess::NormalExit && errors.isEmpty())
+            return tool.exitCode() == 0 ? tool.readAllStandardOutput() : QByteArray();
+        qInfo().noquote() << "xdotool query repeated:" << errors.split('\n').constFirst();
+        QTest::qWait(20);
+    }
+    return std::nullopt;
+}
+
+bool waitUntil(const std::function<bool()> &holds, int limitMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!holds()) {
+        if (waited.elapsed() > limitMs)
+            return false;
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+QRect waitForSettledGeometry(const std::function<std::optional<QRect>()> &sample)
+{
+    QRect last;
+    int same = 0;
+    const bool settled = waitUntil(
+        [&] {
+            const std::optional<QRect> now = sample();
+            if (!now)
+                return false;
+            same = !now->isEmpty() && *now == last ? same + 1 : 0;
+            last = *now;
+            return same == 2;
+        },
+        waitLimitMs);
+    return settled ? last : QRect();
+}
+
 bool inkNear(const QImage &image, QPoint at)
 {
     for (int dy = -4; dy <= 4; ++dy)
@@ -111,62 +161,66 @@ void ProgramDriver::stop()
     }
 }
 
-QRect ProgramDriver::windowGeometry(const QString &title) const
+std::optional<QRect> ProgramDriver::windowGeometry(const QString &title) const
 {
-    const QByteArray out =
-        runTool(QStringLiteral("xdotool"),
-                {"search", "--all", "--onlyvisible", "--pid", number(processId()), "--name", title,
-                 "getwindowgeometry", "--shell"});
+    const std::optional<QByteArray> out =
+        xdoQuery({"search", "--all", "--onlyvisible", "--pid", number(processId()), "--name", title,
+                  "getwindowgeometry", "--shell"});
+    if (!out)
+        return std::nullopt;
     QHash<QByteArray, int> values;
-    for (const QByteArray &line : out.split('\n')) {
+    for (const QByteArray &line : out->split('\n')) {
         const QList<QByteArray> pair = line.split('=');
         if (pair.size() == 2 && !values.contains(pair.at(0)))
             values.insert(pair.at(0), pair.at(1).toInt());
     }
     if (!values.contains("WIDTH"))
-        return {};
-    return {values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT")};
+        return QRect();
+    return QRect(values.value("X"), values.value("Y"), values.value("WIDTH"),
+                 values.value("HEIGHT"));
 }
 
-QString ProgramDriver::windowId(const QString &title) const
+std::optional<QStringList> ProgramDriver::visibleWindowIds() const
 {
-    const QByteArray out =
-        runTool(QStringLiteral("xdotool"), {"search", "--all", "--onlyvisible", "--pid",
-                                            number(processId()), "--name", title});
-    return QString::fromLatin1(out.split('\n').constFirst().trimmed());
+    const std::optional<QByteArray> out =
+        xdoQuery({"search", "--all", "--onlyvisible", "--pid", number(processId()), "--name", ""});
+    if (!out)
+        return std::nullopt;
+    return QString::fromLatin1(*out).split('\n', Qt::SkipEmptyParts);
 }
 
-// Polls until the window shows with the same geometry three times running:
-// searches can miss windows while the program creates and drops others.
+QString ProgramDriver::waitForWindowId(const QString &title) const
+{
+    QString id;
+    const bool shown = waitUntil(
+        [&] {
+            const std::optional<QByteArray> out =
+                xdoQuery({"search", "--all", "--onlyvisible", "--pid", number(processId()),
+                          "--name", title});
+            id = out ? QString::fromLatin1(out->split('\n').constFirst().trimmed()) : QString();
+            return !id.isEmpty();
+        },
+        waitLimitMs);
+    return shown ? id : QString();
+}
+
 QRect ProgramDriver::waitForWindow(const QString &title) const
 {
-    QElapsedTimer waited;
-    waited.start();
-    QRect last;
-    int same = 0;
-    while (waited.elapsed() < waitLimitMs) {
-        const QRect now = windowGeometry(title);
-        same = !now.isEmpty() && now == last ? same + 1 : 0;
-        last = now;
-        if (same == 2)
-            return now;
-        QTest::qWait(50);
-    }
-    return {};
+    return waitForSettledGeometry([&] { return windowGeometry(title); });
 }
 
+// Three definite answers in a row that no such window shows.
 bool ProgramDriver::waitForNoWindow(const QString &title) const
 {
-    QElapsedTimer waited;
-    waited.start();
     int absent = 0;
-    while (waited.elapsed() < waitLimitMs) {
-        absent = windowGeometry(title).isEmpty() ? absent + 1 : 0;
-        if (absent == 3)
-            return true;
-        QTest::qWait(50);
-    }
-    return false;
+    return waitUntil(
+        [&] {
+            const std::optional<QRect> now = windowGeometry(title);
+            if (now)
+                absent = now->isEmpty() ? absent + 1 : 0;
+            return absent == 3;
+        },
+        waitLimitMs);
 }
 
 // Grabs the screen until the condition holds; the last grab is kept as an

@@ -11,6 +11,7 @@
 #include <QVariantMap>
 
 #include <functional>
+#include <optional>
 
 // How long a step waits for what it caused before it counts as failed.
 inline constexpr int waitLimitMs = 15000;
@@ -19,6 +20,17 @@ QString number(int value);
 // Standard output of a tool that ended well; empty otherwise.
 QByteArray runTool(const QString &tool, const QStringList &args);
 bool xdo(const QStringList &args);
+// Standard output of an xdotool query that ran to its end, empty when nothing
+// matched. A search dies with BadWindow when a window goes away while it walks
+// the window tree, which happens whenever programs on the display open or close
+// windows; such a run is repeated. nullopt when no run got through.
+std::optional<QByteArray> xdoQuery(const QStringList &args);
+// Polls until the condition holds; its answer decides, it is not asked again.
+bool waitUntil(const std::function<bool()> &holds, int limitMs = waitLimitMs);
+// Polls the sample until it gives the same non-empty geometry three times
+// running (a window manager may still move a window it has just mapped);
+// samples that could not be taken are skipped. Empty when it never settles.
+QRect waitForSettledGeometry(const std::function<std::optional<QRect>()> &sample);
 // Whether any pixel within 4 px of the point shows the red pen.
 bool inkNear(const QImage &image, QPoint at);
 
@@ -45,9 +57,13 @@ public:
     bool start(const QString &program, const QVariantMap &settings, Output output);
     void stop();
 
-    // Geometry of the program's visible window with this title; empty while none.
-    QRect windowGeometry(const QString &title) const;
-    QString windowId(const QString &title) const;
+    // Geometry of the program's visible window with this title; empty while
+    // none, nullopt when the query did not get through.
+    std::optional<QRect> windowGeometry(const QString &title) const;
+    // Ids of the program's visible windows; nullopt when the query did not get through.
+    std::optional<QStringList> visibleWindowIds() const;
+    // The id of the program's visible window with this title, once it shows.
+    QString waitForWindowId(const QString &title) const;
     QRect waitForWindow(const QString &title) const;
     bool waitForNoWindow(const QString &title) const;
     bool waitForScreen(const std::function<bool(const QImage &)> &holds, const QString &name) const;

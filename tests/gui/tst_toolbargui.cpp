@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <optional>
+
 namespace {
 
 // A plain window under the overlay that counts the clicks it gets.
@@ -34,12 +36,14 @@ bool isWhite(const QImage &image, QPoint at)
     return image.rect().contains(at) && image.pixel(at) == qRgb(255, 255, 255);
 }
 
-QRect geometryOf(const QString &id)
+// nullopt when the window went away or the query failed.
+std::optional<QRect> geometryOf(const QString &id)
 {
+    const std::optional<QByteArray> shape = xdoQuery({"getwindowgeometry", "--shell", id});
+    if (!shape || shape->isEmpty())
+        return std::nullopt;
     QRect area;
-    const QByteArray shape =
-        runTool(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", id});
-    for (const QByteArray &line : shape.split('\n')) {
+    for (const QByteArray &line : shape->split('\n')) {
         const QList<QByteArray> pair = line.split('=');
         if (pair.size() != 2)
             continue;
@@ -57,21 +61,20 @@ QRect geometryOf(const QString &id)
 }
 
 // Ids of the program's visible windows, bottom to top as the window manager
-// stacks them.
-QStringList stackedWindows(qint64 pid)
+// stacks them; nullopt when either query did not get through.
+std::optional<QStringList> stackedWindows(const ProgramDriver &program)
 {
-    const QList<QByteArray> visible =
-        runTool(QStringLiteral("xdotool"),
-                {"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name", ""})
-            .split('\n');
+    const std::optional<QStringList> visible = program.visibleWindowIds();
     const QByteArray stacking =
         runTool(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"});
+    if (!visible || !stacking.contains('#'))
+        return std::nullopt;
     QStringList ids;
     for (const QByteArray &entry : stacking.mid(stacking.indexOf('#') + 1).split(',')) {
         bool ok = false;
-        const QByteArray id = QByteArray::number(entry.trimmed().toULongLong(&ok, 16));
-        if (ok && visible.contains(id))
-            ids.append(QString::fromLatin1(id));
+        const QString id = QString::number(entry.trimmed().toULongLong(&ok, 16));
+        if (ok && visible->contains(id))
+            ids.append(id);
     }
     return ids;
 }
@@ -238,10 +241,10 @@ void TestToolbarGui::undoFromToolbar()
 
 void TestToolbarGui::settingsStayAboveOverlay()
 {
-    const qint64 pid = m_program.processId();
-    const QString overlay = m_program.windowId(QStringLiteral("^draw$"));
+    const QString overlay = m_program.waitForWindowId(QStringLiteral("^draw$"));
     QVERIFY(!overlay.isEmpty());
-    const QStringList before = stackedWindows(pid);
+    const std::optional<QStringList> before = stackedWindows(m_program);
+    QVERIFY(before);
 
     // "设置", third entry of the menu chooser.
     hover(buttonCentre(13));
@@ -250,27 +253,32 @@ void TestToolbarGui::settingsStayAboveOverlay()
     click({chooser.center().x(), chooser.top() + 8 + 2 * 24 + 11});
     QVERIFY2(m_program.waitForNoWindow(QStringLiteral("^Sub Window$")), "the menu stayed open");
     QString settings;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            const QStringList now = stackedWindows(pid);
-            for (const QString &id : now)
-                if (!before.contains(id))
-                    settings = id;
-            return !settings.isEmpty();
-        }(),
-        waitLimitMs);
+    QVERIFY2(waitUntil([&] {
+                 const std::optional<QStringList> now = stackedWindows(m_program);
+                 for (const QString &id : now.value_or(QStringList()))
+                     if (!before->contains(id))
+                         settings = id;
+                 return !settings.isEmpty();
+             }),
+             "the settings window did not open");
 
     // Drawing gives the overlay the focus back; the settings window stays on top.
     QVERIFY(xdo({"mousemove", "300", "800", "mousedown", "1"}));
     for (int x = 320; x <= 500; x += 20)
         QVERIFY(xdo({"mousemove", number(x), "800"}));
     QVERIFY(xdo({"mouseup", "1"}));
-    QTRY_VERIFY_WITH_TIMEOUT(runTool(QStringLiteral("xdotool"), {"getactivewindow"}).trimmed() ==
-                                 overlay.toLatin1(),
-                             waitLimitMs);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        stackedWindows(pid).indexOf(settings) > stackedWindows(pid).indexOf(overlay), waitLimitMs);
-    const QRect area = geometryOf(settings);
+    QVERIFY2(waitUntil([&] {
+                 return runTool(QStringLiteral("xdotool"), {"getactivewindow"}).trimmed() ==
+                        overlay.toLatin1();
+             }),
+             "the overlay did not take the focus");
+    QVERIFY2(waitUntil([&] {
+                 const std::optional<QStringList> stacked = stackedWindows(m_program);
+                 return stacked && stacked->contains(overlay) &&
+                        stacked->indexOf(settings) > stacked->indexOf(overlay);
+             }),
+             "the settings window is not above the overlay");
+    const QRect area = waitForSettledGeometry([&] { return geometryOf(settings); });
     QVERIFY(!area.isEmpty());
     QVERIFY2(m_program.waitForScreen(
                  [&](const QImage &shot) {
@@ -282,18 +290,24 @@ void TestToolbarGui::settingsStayAboveOverlay()
 
     // Its close button, top right.
     click(area.topRight() + QPoint(-20, 20));
-    QTRY_VERIFY_WITH_TIMEOUT(!stackedWindows(pid).contains(settings), waitLimitMs);
+    QVERIFY2(waitUntil([&] {
+                 const std::optional<QStringList> stacked = stackedWindows(m_program);
+                 return stacked && !stacked->contains(settings);
+             }),
+             "the settings window stayed open");
 }
 
 void TestToolbarGui::passThroughLetsClicksThrough()
 {
     // The overlay sits above all windows once it lets input through.
-    const QString overlay = m_program.windowId(QStringLiteral("^draw$"));
+    const QString overlay = m_program.waitForWindowId(QStringLiteral("^draw$"));
     QVERIFY(!overlay.isEmpty());
     click(buttonCentre(1));
-    QTRY_VERIFY_WITH_TIMEOUT(runTool(QStringLiteral("xprop"), {"-id", overlay, "_NET_WM_STATE"})
-                                 .contains("_NET_WM_STATE_ABOVE"),
-                             waitLimitMs);
+    QVERIFY2(waitUntil([&] {
+                 return runTool(QStringLiteral("xprop"), {"-id", overlay, "_NET_WM_STATE"})
+                     .contains("_NET_WM_STATE_ABOVE");
+             }),
+             "the overlay is not kept above");
 
     const int before = m_target.clicks;
     click(m_target.geometry().center());

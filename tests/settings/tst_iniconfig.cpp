@@ -56,6 +56,9 @@ private slots:
         ini.setValue("OTHER", key, "other");
         ini.setValue(group, key, value);
         QCOMPARE(ini.value(group, key), value);
+        // Where a person editing config.ini looks for it.
+        QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).value(group + "/" + key).toString(),
+                 value);
         QCOMPARE(ini.value("OTHER", key), QString("other"));
         QCOMPARE(ini.value(group, "absent"), QString());
         QCOMPARE(ini.value("ABSENT", key), QString());

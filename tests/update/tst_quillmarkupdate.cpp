@@ -14,15 +14,6 @@
 
 namespace {
 
-// The first visible window of a process with the given title, or an empty id.
-QString visibleWindow(qint64 pid, const QString &title)
-{
-    return xdotool({QStringLiteral("search"), QStringLiteral("--all"),
-                    QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(pid),
-                    QStringLiteral("--name"), title})
-        .section(QLatin1Char('\n'), 0, 0);
-}
-
 // A release with a new data file and a new file in a sub-folder.
 bool publishRelease(ReleaseServer &server, const QString &version)
 {
@@ -134,8 +125,7 @@ void TestQuillmarkUpdate::startupCheckOpensPromptOnlyForOtherVersion()
         QTRY_VERIFY_WITH_TIMEOUT(program.log().contains(QStringLiteral(
                                      R"(Files to download: ["data.bin","notes/readme.txt"])")),
                                  10000);
-        QTRY_VERIFY_WITH_TIMEOUT(!visibleWindow(pid, QStringLiteral("升级到新版本")).isEmpty(),
-                                 10000);
+        QVERIFY(!waitForWindow(pid, QStringLiteral("升级到新版本"), 10000).isEmpty());
         // The updater will compare against the version the prompt recorded.
         QSettings config(program.appFile(QStringLiteral("config.ini")), QSettings::IniFormat);
         QCOMPARE(config.value(QStringLiteral("UPDATE/APPVersion")).toString(),
@@ -144,7 +134,9 @@ void TestQuillmarkUpdate::startupCheckOpensPromptOnlyForOtherVersion()
         QTRY_VERIFY_WITH_TIMEOUT(program.log().contains(QStringLiteral("App is up to date")),
                                  10000);
         QTest::qWait(1000);
-        QVERIFY(visibleWindow(pid, QStringLiteral("升级到新版本")).isEmpty());
+        QCOMPARE(visibleWindow(pid, QStringLiteral("升级到新版本"))
+                     .value_or(QStringLiteral("<query failed>")),
+                 QString());
         QVERIFY(!program.log().contains(QStringLiteral("Files to download:")));
     }
     QVERIFY(program.process().state() == QProcess::Running);
@@ -159,10 +151,8 @@ void TestQuillmarkUpdate::takingUpdateStartsUpdaterAndQuits()
     QVERIFY(program.start());
 
     const qint64 pid = program.process().processId();
-    QString prompt;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !(prompt = visibleWindow(pid, QStringLiteral("升级到新版本"))).isEmpty(), 20000);
-    QTest::qWait(500);
+    const QString prompt = waitForWindow(pid, QStringLiteral("升级到新版本"), 20000);
+    QVERIFY(!prompt.isEmpty());
     // "立即体验": centred, 20 px above the bottom of the 400 x 320 prompt.
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), prompt, QStringLiteral("200"),
              QStringLiteral("280"), QStringLiteral("click"), QStringLiteral("1")});
@@ -171,13 +161,8 @@ void TestQuillmarkUpdate::takingUpdateStartsUpdaterAndQuits()
     QVERIFY(program.log().contains(QStringLiteral("尝试启动程序:")));
 
     // The updater took over: its window is up and it installs the release.
-    QString updaterWindow;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !(updaterWindow = xdotool({QStringLiteral("search"), QStringLiteral("--name"),
-                                   QStringLiteral("软件更新")})
-                              .section(QLatin1Char('\n'), 0, 0))
-             .isEmpty(),
-        10000);
+    const QString updaterWindow = waitForWindow(0, QStringLiteral("软件更新"), 10000);
+    QVERIFY(!updaterWindow.isEmpty());
     bool converted = false;
     const qint64 updaterPid =
         xdotool({QStringLiteral("getwindowpid"), updaterWindow}).toLongLong(&converted);

@@ -115,15 +115,8 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
     QVERIFY(!log.contains("\x1b[31mCritical:"));
 
     // The completed window: press "重启应用" (centred, 20 px above the bottom edge).
-    QString window;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        !(window = xdotool({QStringLiteral("search"), QStringLiteral("--all"),
-                            QStringLiteral("--pid"), QString::number(updater.processId()),
-                            QStringLiteral("--name"), QStringLiteral("软件更新")})
-                       .section(QLatin1Char('\n'), 0, 0))
-             .isEmpty(),
-        10000);
-    QTest::qWait(500);
+    const QString window = waitForWindow(updater.processId(), QStringLiteral("软件更新"), 10000);
+    QVERIFY(!window.isEmpty());
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QStringLiteral("250"),
              QStringLiteral("360"), QStringLiteral("click"), QStringLiteral("1")});
     QTRY_VERIFY_WITH_TIMEOUT(updater.state() == QProcess::NotRunning, 10000);

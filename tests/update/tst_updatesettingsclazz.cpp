@@ -219,13 +219,12 @@ void TestUpdateSettingsClazz::deploymentRaisesTheSizeLimit()
     const QByteArray big(3 * 1024 * 1024, 'x');
     m_server.setFile(QStringLiteral("/big"), big);
     SettingsClazz settings;
-    IniConfig().setValue(QStringLiteral("UPDATE"), QLatin1String(SettingsClazz::maxDownloadKey),
-                         QStringLiteral("1"));
+    // config.ini as the README tells a deployer to write it.
+    QVERIFY(writeFile(appDir() + QStringLiteral("/config.ini"), "[UPDATE]\nMaxDownloadMB=1\n"));
     QVERIFY(
         !download(settings, m_server.url(QStringLiteral("/big")), QStringLiteral("payload/big")));
     QVERIFY(!QFile::exists(m_payload + QStringLiteral("/big")));
-    IniConfig().setValue(QStringLiteral("UPDATE"), QLatin1String(SettingsClazz::maxDownloadKey),
-                         QStringLiteral("4"));
+    QVERIFY(writeFile(appDir() + QStringLiteral("/config.ini"), "[UPDATE]\nMaxDownloadMB=4\n"));
     QVERIFY(
         download(settings, m_server.url(QStringLiteral("/big")), QStringLiteral("payload/big")));
     QCOMPARE(QFileInfo(m_payload + QStringLiteral("/big")).size(), qint64(big.size()));

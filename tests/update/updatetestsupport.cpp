@@ -4,10 +4,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
+#include <QTest>
 
 QByteArray readFile(const QString &path)
 {
@@ -56,6 +58,75 @@ QString xdotool(const QStringList &arguments)
     tool.start(QStringLiteral("xdotool"), arguments);
     tool.waitForFinished(5000);
     return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+}
+
+namespace {
+
+// Standard output of an xdotool query that ran to its end, empty when nothing
+// matched (a search then ends with status 1 and says nothing); nullopt when
+// every run died.
+std::optional<QByteArray> xdotoolQuery(const QStringList &arguments)
+{
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        QProcess tool;
+        tool.start(QStringLiteral("xdotool"), arguments);
+        const bool finished = tool.waitForFinished(10000);
+        if (!finished) {
+            tool.kill();
+            tool.waitForFinished();
+        }
+        const QByteArray errors =
+            finished ? tool.readAllStandardError() : QByteArrayLiteral("no answer");
+        // A search that matches nothing ends with status 1 and says nothing.
+        if (finished && tool.exitStatus() == QProcess::NormalExit && errors.isEmpty())
+            return tool.exitCode() == 0 ? tool.readAllStandardOutput() : QByteArray();
+        qInfo().noquote() << "xdotool query repeated:" << errors.split('\n').constFirst();
+        QTest::qWait(20);
+    }
+    return std::nullopt;
+}
+
+QStringList windowSearch(qint64 pid, const QString &title)
+{
+    QStringList arguments{QStringLiteral("search"), QStringLiteral("--all"),
+                          QStringLiteral("--onlyvisible")};
+    if (pid != 0)
+        arguments << QStringLiteral("--pid") << QString::number(pid);
+    return arguments << QStringLiteral("--name") << title;
+}
+
+} // namespace
+
+std::optional<QString> visibleWindow(qint64 pid, const QString &title)
+{
+    const std::optional<QByteArray> out = xdotoolQuery(windowSearch(pid, title));
+    if (!out)
+        return std::nullopt;
+    return QString::fromLatin1(out->split('\n').constFirst().trimmed());
+}
+
+QString waitForWindow(qint64 pid, const QString &title, int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    QByteArray last;
+    int same = 0;
+    while (waited.elapsed() < timeoutMs) {
+        // WINDOW, X, Y, WIDTH, HEIGHT and SCREEN of the first match.
+        const std::optional<QByteArray> out =
+            xdotoolQuery(windowSearch(pid, title)
+                         << QStringLiteral("getwindowgeometry") << QStringLiteral("--shell"));
+        if (out) {
+            same = !out->isEmpty() && *out == last ? same + 1 : 0;
+            last = *out;
+            if (same == 2) {
+                const QByteArray window = out->split('\n').constFirst();
+                return QString::fromLatin1(window.mid(window.indexOf('=') + 1));
+            }
+        }
+        QTest::qWait(100);
+    }
+    return {};
 }
 
 void stopProcess(QProcess &process)
