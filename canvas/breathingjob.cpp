@@ -8,8 +8,7 @@
 #include <cmath>
 
 BreathingJob::BreathingJob(DrawingDocument *document, int period)
-    : EffectJob(document, IntervalMs), m_period(period),
-      m_steps(std::max(1, period / IntervalMs)),
+    : EffectJob(document, IntervalMs), m_period(period), m_steps(std::max(1, period / IntervalMs)),
       m_targetIndex(int(document->elements().size()) - 1), m_lastCount(m_targetIndex + 1),
       m_savedOpacity(document->elements().last()->opacity()),
       m_maximum(m_savedOpacity > 0.5 ? m_savedOpacity : 1.0)
