@@ -3,25 +3,16 @@
 #include "drawingdocument.h"
 
 #include <QDebug>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
 
 BreathingJob::BreathingJob(DrawingDocument *document, int period)
-    : QObject(document), m_document(document), m_timer(new QTimer(this)), m_period(period),
-      m_steps(std::max(1, period / IntervalMs)),
+    : EffectJob(document, IntervalMs), m_period(period), m_steps(std::max(1, period / IntervalMs)),
       m_targetIndex(int(document->elements().size()) - 1), m_lastCount(m_targetIndex + 1),
       m_savedOpacity(document->elements().last()->opacity()),
       m_maximum(m_savedOpacity > 0.5 ? m_savedOpacity : 1.0)
 {
-    m_timer->setInterval(IntervalMs);
-    connect(m_timer, &QTimer::timeout, this, &BreathingJob::tick);
-}
-
-void BreathingJob::start()
-{
-    m_timer->start();
 }
 
 double BreathingJob::opacityAt(int k) const
@@ -37,7 +28,7 @@ void BreathingJob::restoreTarget()
     const std::shared_ptr<DrawingElement> target = m_target.lock();
     m_target.reset();
     if (target)
-        m_document->changeOpacity(target, m_savedOpacity);
+        document().changeOpacity(target, m_savedOpacity);
 }
 
 void BreathingJob::stop()
@@ -46,21 +37,15 @@ void BreathingJob::stop()
     finish();
 }
 
-void BreathingJob::finish()
-{
-    m_finished = true;
-    m_timer->stop();
-    deleteLater();
-}
-
 void BreathingJob::tick()
 {
-    if (m_finished)
+    if (isFinished())
         return;
-    const auto &elements = m_document->elements();
+    DrawingDocument &drawing = document();
+    const auto &elements = drawing.elements();
     const int n = int(elements.size());
 
-    if (n == 1 && m_document->history().canUndo()) {
+    if (n == 1 && drawing.history().canUndo()) {
         // The only element may be fading out at the same time: leave it to the fade.
         stop();
         emit breathingChanged(false);
@@ -80,7 +65,7 @@ void BreathingJob::tick()
         const auto target = elements.at(m_targetIndex);
         if (m_target.expired())
             m_target = target;
-        m_document->changeOpacity(target, opacityAt(++m_counter));
+        drawing.changeOpacity(target, opacityAt(++m_counter));
         emit breathingChanged(true);
         return;
     }

@@ -1,16 +1,14 @@
 #pragma once
 
-#include <QObject>
+#include "effectjob.h"
 
 #include <memory>
 
-class DrawingDocument;
 class DrawingElement;
-class QTimer;
 
 // Pulses the opacity of the newest element of a drawing along a raised cosine and moves
 // on to the newest one whenever the element count changes.
-class BreathingJob : public QObject
+class BreathingJob : public EffectJob
 {
     Q_OBJECT
 
@@ -21,9 +19,8 @@ public:
     // A child of the document, aimed at its newest element (the document has one).
     BreathingJob(DrawingDocument *document, int period);
 
-    void start();
-    // Runs the next step now; the timer calls this too.
-    void tick();
+    void start() { startTimer(); }
+    void tick() override;
     // Gives the pulsing element its own opacity back and ends the job.
     void stop();
 
@@ -32,8 +29,6 @@ public:
     double minimum() const { return Minimum; }
     double maximum() const { return m_maximum; }
     int counter() const { return m_counter; }
-    bool isFinished() const { return m_finished; }
-    const QTimer *timer() const { return m_timer; }
 
     int targetIndex() const { return m_targetIndex; }
     double savedOpacity() const { return m_savedOpacity; }
@@ -51,10 +46,7 @@ signals:
 
 private:
     void restoreTarget();
-    void finish();
 
-    DrawingDocument *m_document;
-    QTimer *m_timer;
     int m_period;
     int m_steps;
     int m_counter = 0;
@@ -63,5 +55,4 @@ private:
     double m_savedOpacity;
     double m_maximum;
     std::weak_ptr<DrawingElement> m_target;
-    bool m_finished = false;
 };

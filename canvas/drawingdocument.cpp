@@ -154,8 +154,8 @@ void DrawingDocument::addText(QPoint pos, const QString &text, int fontSize)
 {
     if (text.isEmpty())
         return;
-    auto element = std::make_shared<TextElement>(pos, text, fontSize, m_pen.color, m_pen.width,
-                                                 m_pen.opacity);
+    auto element =
+        std::make_shared<TextElement>(pos, text, fontSize, m_pen.color, m_pen.width, m_pen.opacity);
     append(element);
     emit changed(element->boundingRect());
 }

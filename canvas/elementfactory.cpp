@@ -12,7 +12,8 @@ namespace {
 
 using Factory = std::shared_ptr<DrawingElement> (*)(const Stroke &, const PenStyle &);
 
-template <typename Shape> std::shared_ptr<DrawingElement> twoPoint(const Stroke &s, const PenStyle &p)
+template <typename Shape>
+std::shared_ptr<DrawingElement> twoPoint(const Stroke &s, const PenStyle &p)
 {
     return std::make_shared<Shape>(s.start, s.start, p.color, p.width, p.opacity);
 }
@@ -28,9 +29,13 @@ std::shared_ptr<DrawingElement> circle(const Stroke &s, const PenStyle &p)
 }
 
 // One entry per mode, in the order of ElementKind.
-constexpr std::array<Factory, 7> Factories = {
-    freehand, twoPoint<LineElement>, circle, twoPoint<RectangleElement>, twoPoint<ArrowElement>,
-    nullptr,  nullptr};
+constexpr std::array<Factory, 7> Factories = {freehand,
+                                              twoPoint<LineElement>,
+                                              circle,
+                                              twoPoint<RectangleElement>,
+                                              twoPoint<ArrowElement>,
+                                              nullptr,
+                                              nullptr};
 
 } // namespace
 

@@ -63,6 +63,35 @@ void History::clear()
     m_redo.clear();
 }
 
+// Puts the entry's element back on top and the entry on `to`, unless an element with its
+// id is on the list already (false then).
+static bool restore(const HistoryAction &entry, History::ElementList &elements,
+                    QList<HistoryAction> &to, QRect &changed)
+{
+    if (indexOf(elements, entry.elementId) >= 0)
+        return false;
+    if (entry.element) {
+        to.append(entry);
+        elements.append(entry.element);
+        changed |= entry.element->boundingRect();
+    }
+    return true;
+}
+
+// Takes the element with the given id off the list and records it on `to`; false when
+// there is none.
+static bool takeAway(int actionType, const QString &id, History::ElementList &elements,
+                     QList<HistoryAction> &to, QRect &changed)
+{
+    const qsizetype index = indexOf(elements, id);
+    if (index < 0)
+        return false;
+    const History::ElementPtr element = elements.takeAt(index);
+    to.append(HistoryAction{actionType, id, element});
+    changed |= element->boundingRect();
+    return true;
+}
+
 std::optional<QRect> History::undo(ElementList &elements)
 {
     if (m_undo.isEmpty()) {
@@ -72,55 +101,33 @@ std::optional<QRect> History::undo(ElementList &elements)
     qDebug() << "执行撤销操作";
     const HistoryAction entry = m_undo.takeLast();
     QRect changed(0, 0, 0, 0);
-
     switch (entry.actionType) {
-    case HistoryAction::Add: {
-        const qsizetype index = indexOf(elements, entry.elementId);
-        if (index >= 0) {
+    case HistoryAction::Add:
+        if (takeAway(HistoryAction::Add, entry.elementId, elements, m_redo, changed))
             qDebug() << "撤销添加操作，移除元素 ID:" << entry.elementId;
-            const ElementPtr element = elements.takeAt(index);
-            m_redo.append(HistoryAction{HistoryAction::Add, entry.elementId, element});
-            changed |= element->boundingRect();
-        }
         break;
-    }
     case HistoryAction::Delete:
     case HistoryAction::Erase:
+        // A restored element comes back on top.
         qDebug() << "撤销删除/擦除操作，恢复元素 ID:" << entry.elementId;
-        if (indexOf(elements, entry.elementId) >= 0) {
+        if (!restore(entry, elements, m_redo, changed))
             qDebug() << "元素已在列表中，跳过恢复操作";
-        } else if (entry.element) {
-            // A restored element comes back on top.
-            m_redo.append(entry);
-            elements.append(entry.element);
-            changed |= entry.element->boundingRect();
-        }
         break;
     case HistoryAction::EraserGroup:
         qDebug() << "撤销橡皮擦组操作 ID:" << entry.elementId;
         m_redo.append(entry);
-        restoreErasedGroup(elements, changed);
+        // Every Erase entry directly beneath the group comes back with it.
+        while (!m_undo.isEmpty() && m_undo.last().actionType == HistoryAction::Erase) {
+            const HistoryAction erased = m_undo.takeLast();
+            qDebug() << "  恢复被擦除的元素 ID:" << erased.elementId;
+            if (!restore(erased, elements, m_redo, changed))
+                qDebug() << "  元素已在列表中，跳过恢复操作";
+        }
         break;
     default:
         break;
     }
     return changed;
-}
-
-void History::restoreErasedGroup(ElementList &elements, QRect &changed)
-{
-    // Every Erase entry directly beneath the group comes back with it.
-    while (!m_undo.isEmpty() && m_undo.last().actionType == HistoryAction::Erase) {
-        const HistoryAction erased = m_undo.takeLast();
-        qDebug() << "  恢复被擦除的元素 ID:" << erased.elementId;
-        if (indexOf(elements, erased.elementId) >= 0) {
-            qDebug() << "  元素已在列表中，跳过恢复操作";
-        } else if (erased.element) {
-            m_redo.append(erased);
-            elements.append(erased.element);
-            changed |= erased.element->boundingRect();
-        }
-    }
 }
 
 std::optional<QRect> History::redo(ElementList &elements)
@@ -132,52 +139,30 @@ std::optional<QRect> History::redo(ElementList &elements)
     qDebug() << "执行重做操作";
     const HistoryAction entry = m_redo.takeLast();
     QRect changed(0, 0, 0, 0);
-
     switch (entry.actionType) {
     case HistoryAction::Add:
         qDebug() << "重做添加操作，添加元素 ID:" << entry.elementId;
-        if (indexOf(elements, entry.elementId) >= 0) {
+        if (!restore(entry, elements, m_undo, changed))
             qDebug() << "元素已在列表中，跳过添加操作";
-        } else if (entry.element) {
-            m_undo.append(entry);
-            elements.append(entry.element);
-            changed |= entry.element->boundingRect();
-        }
         break;
     case HistoryAction::Delete:
-    case HistoryAction::Erase: {
-        const qsizetype index = indexOf(elements, entry.elementId);
-        if (index >= 0) {
+    case HistoryAction::Erase:
+        if (takeAway(entry.actionType, entry.elementId, elements, m_undo, changed))
             qDebug() << "重做删除/擦除操作，移除元素 ID:" << entry.elementId;
-            const ElementPtr element = elements.takeAt(index);
-            m_undo.append(HistoryAction{entry.actionType, entry.elementId, element});
-            changed |= element->boundingRect();
-        }
         break;
-    }
     case HistoryAction::EraserGroup:
         qDebug() << "重做橡皮擦组操作 ID:" << entry.elementId;
         m_undo.append(entry);
-        eraseGroupAgain(elements, changed);
+        while (!m_redo.isEmpty() && m_redo.last().actionType == HistoryAction::Erase) {
+            const HistoryAction erased = m_redo.takeLast();
+            if (takeAway(HistoryAction::Erase, erased.elementId, elements, m_undo, changed))
+                qDebug() << "  移除被擦除的元素 ID:" << erased.elementId;
+            else
+                qDebug() << "  元素未找到，可能已被移除 ID:" << erased.elementId;
+        }
         break;
     default:
         break;
     }
     return changed;
-}
-
-void History::eraseGroupAgain(ElementList &elements, QRect &changed)
-{
-    while (!m_redo.isEmpty() && m_redo.last().actionType == HistoryAction::Erase) {
-        const HistoryAction erased = m_redo.takeLast();
-        const qsizetype index = indexOf(elements, erased.elementId);
-        if (index >= 0) {
-            qDebug() << "  移除被擦除的元素 ID:" << erased.elementId;
-            const ElementPtr element = elements.takeAt(index);
-            m_undo.append(HistoryAction{HistoryAction::Erase, erased.elementId, element});
-            changed |= element->boundingRect();
-        } else {
-            qDebug() << "  元素未找到，可能已被移除 ID:" << erased.elementId;
-        }
-    }
 }

@@ -43,9 +43,6 @@ public:
     std::optional<QRect> redo(ElementList &elements);
 
 private:
-    void restoreErasedGroup(ElementList &elements, QRect &changed);
-    void eraseGroupAgain(ElementList &elements, QRect &changed);
-
     QList<HistoryAction> m_undo;
     QList<HistoryAction> m_redo;
 };

@@ -7,7 +7,8 @@
 
 CircleElement::CircleElement(QPoint center, int radius, const QColor &color, int penWidth,
                              double opacity)
-    : DrawingElement(ElementKind::Circle, color, penWidth, opacity), m_center(center), m_radius(radius)
+    : DrawingElement(ElementKind::Circle, color, penWidth, opacity), m_center(center),
+      m_radius(radius)
 {
 }
 

@@ -18,8 +18,7 @@ quint64 nextSerial()
 
 } // namespace
 
-DrawingElement::DrawingElement(ElementKind kind, const QColor &color, int penWidth,
-                               double opacity)
+DrawingElement::DrawingElement(ElementKind kind, const QColor &color, int penWidth, double opacity)
     : m_id(QUuid::createUuid().toString(QUuid::WithBraces)), m_serial(nextSerial()), m_kind(kind),
       m_color(color), m_penWidth(penWidth), m_opacity(opacity)
 {

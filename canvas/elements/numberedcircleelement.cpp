@@ -7,7 +7,8 @@
 
 NumberedCircleElement::NumberedCircleElement(QPoint center, int number, const QColor &color,
                                              int penWidth, double opacity)
-    : DrawingElement(ElementKind::NumberedCircle, color, penWidth, opacity), m_center(center), m_number(number)
+    : DrawingElement(ElementKind::NumberedCircle, color, penWidth, opacity), m_center(center),
+      m_number(number)
 {
 }
 

@@ -7,8 +7,8 @@
 
 TextElement::TextElement(QPoint position, const QString &text, int fontSize, const QColor &color,
                          int penWidth, double opacity)
-    : DrawingElement(ElementKind::Text, color, penWidth, opacity), m_position(position), m_text(text),
-      m_fontSize(fontSize)
+    : DrawingElement(ElementKind::Text, color, penWidth, opacity), m_position(position),
+      m_text(text), m_fontSize(fontSize)
 {
 }
 

@@ -17,9 +17,8 @@ class ReferencePicture : public QObject
 public:
     explicit ReferencePicture(MyPainter &canvas) : m_canvas(canvas)
     {
-        connect(&canvas.document(), &DrawingDocument::changed, this, [this] {
-            m_image = renderReference(m_canvas.document(), size());
-        });
+        connect(&canvas.document(), &DrawingDocument::changed, this,
+                [this] { m_image = renderReference(m_canvas.document(), size()); });
         connect(&canvas, &QQuickItem::widthChanged, this, &ReferencePicture::resize);
         connect(&canvas, &QQuickItem::heightChanged, this, &ReferencePicture::resize);
         resize();

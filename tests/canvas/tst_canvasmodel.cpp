@@ -114,7 +114,8 @@ void TestCanvasModel::randomSession()
         QCOMPARE(canvas->canRedo(), !canvas->document().history().redoStack().isEmpty());
         QVERIFY2(announcedUndo == canvas->canUndo(), qPrintable(where + " canUndo not announced"));
         QVERIFY2(announcedRedo == canvas->canRedo(), qPrintable(where + " canRedo not announced"));
-        for (const QList<HistoryAction> *stack : {&canvas->document().history().undoStack(), &canvas->document().history().redoStack()}) {
+        for (const QList<HistoryAction> *stack : {&canvas->document().history().undoStack(),
+                                                  &canvas->document().history().redoStack()}) {
             for (const HistoryAction &a : *stack) {
                 if (a.actionType == HistoryAction::EraserGroup) {
                     QVERIFY2(!a.element && a.elementId.startsWith("eraser_group_"),

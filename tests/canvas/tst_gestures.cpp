@@ -127,7 +127,8 @@ void TestGestures::circleRadiusIsTruncatedDistance()
     auto canvas = makeCanvas();
     canvas->setDrawMode(MyPainter::CircleMode);
     stroke(*canvas, {QPoint(100, 100), QPoint(103, 104)});
-    const auto circle = std::dynamic_pointer_cast<CircleElement>(canvas->document().elements().first());
+    const auto circle =
+        std::dynamic_pointer_cast<CircleElement>(canvas->document().elements().first());
     QVERIFY(circle);
     QCOMPARE(circle->center(), QPoint(100, 100));
     QCOMPARE(circle->radius(), 5);
@@ -143,12 +144,14 @@ void TestGestures::freehandReleaseAppendsTheFinalPoint()
 {
     auto canvas = makeCanvas();
     stroke(*canvas, {QPoint(1, 1), QPoint(5, 5)});
-    const auto line = std::dynamic_pointer_cast<FreehandElement>(canvas->document().elements().first());
+    const auto line =
+        std::dynamic_pointer_cast<FreehandElement>(canvas->document().elements().first());
     canvas->endPaint(QPoint(5, 5), false);
     QCOMPARE(line->points().size(), 2); // same as the last point: not repeated
 
     stroke(*canvas, {QPoint(10, 10), QPoint(20, 20)});
-    const auto second = std::dynamic_pointer_cast<FreehandElement>(canvas->document().elements().last());
+    const auto second =
+        std::dynamic_pointer_cast<FreehandElement>(canvas->document().elements().last());
     canvas->endPaint(QPoint(30, 25), false);
     QCOMPARE(second->points(), QList<QPoint>({QPoint(10, 10), QPoint(20, 20), QPoint(30, 25)}));
 }
@@ -182,7 +185,8 @@ void TestGestures::numberedCirclesCountUpFromOne()
     QCOMPARE(canvas->document().history().undoStack().size(), 3);
     canvas->clear();
     canvas->beginPaint(QPoint(5, 5));
-    QCOMPARE(std::dynamic_pointer_cast<NumberedCircleElement>(canvas->document().elements().last())->number(),
+    QCOMPARE(std::dynamic_pointer_cast<NumberedCircleElement>(canvas->document().elements().last())
+                 ->number(),
              1);
 }
 
@@ -281,7 +285,9 @@ void TestGestures::shiftOnReleaseSnapsToo()
     canvas->setDrawMode(MyPainter::CircleMode);
     stroke(*canvas, {QPoint(100, 100), QPoint(110, 100)});
     canvas->endPaint(QPoint(100, 130), true);
-    QCOMPARE(std::dynamic_pointer_cast<CircleElement>(canvas->document().elements().last())->radius(), 30);
+    QCOMPARE(
+        std::dynamic_pointer_cast<CircleElement>(canvas->document().elements().last())->radius(),
+        30);
 }
 
 void TestGestures::newStrokeStartsWithNextPress()
@@ -291,7 +297,8 @@ void TestGestures::newStrokeStartsWithNextPress()
     stroke(*canvas, {QPoint(1, 1), QPoint(10, 10), QPoint(20, 20)});
     stroke(*canvas, {QPoint(100, 100), QPoint(110, 110)});
     QCOMPARE(canvas->document().elements().size(), 2);
-    const auto first = std::dynamic_pointer_cast<FreehandElement>(canvas->document().elements().first());
+    const auto first =
+        std::dynamic_pointer_cast<FreehandElement>(canvas->document().elements().first());
     QCOMPARE(first->points().size(), 3);
 }
 

@@ -84,7 +84,8 @@ void TestHistory::undoOfDeleteRestoresOnTop()
     const QStringList ids = idsOf(*canvas);
     QVERIFY(canvas->deleteElement(QPoint(50, 12), 10));
     QCOMPARE(idsOf(*canvas), QStringList({ids[1], ids[2]}));
-    QCOMPARE(canvas->document().history().undoStack().last().actionType, int(HistoryAction::Delete));
+    QCOMPARE(canvas->document().history().undoStack().last().actionType,
+             int(HistoryAction::Delete));
     QVERIFY(!canvas->canRedo());
     canvas->undo();
     QCOMPARE(idsOf(*canvas), QStringList({ids[1], ids[2], ids[0]}));
@@ -140,7 +141,8 @@ void TestHistory::deleteTrimsTheUndoStackToTwenty()
     QCOMPARE(canvas->document().history().undoStack().size(), 20);
     // The six oldest entries went; the newest is the Delete.
     QCOMPARE(canvas->document().history().undoStack().first().elementId, ids[6]);
-    QCOMPARE(canvas->document().history().undoStack().last().actionType, int(HistoryAction::Delete));
+    QCOMPARE(canvas->document().history().undoStack().last().actionType,
+             int(HistoryAction::Delete));
     QCOMPARE(canvas->document().elements().size(), 24); // trimming never touches the canvas
     QVERIFY(canvas->document().elements().first()->id() == ids[0]);
 }
@@ -193,8 +195,9 @@ void TestHistory::eraserSamplesEveryFivePixels()
     stroke(*canvas, {QPoint(100, 100), QPoint(100 + length, 100)});
     QList<int> erased;
     for (int x = 0; x <= length; ++x) {
-        const bool left =
-            std::any_of(canvas->document().elements().cbegin(), canvas->document().elements().cend(), [&](const auto &e) {
+        const bool left = std::any_of(
+            canvas->document().elements().cbegin(), canvas->document().elements().cend(),
+            [&](const auto &e) {
                 return std::static_pointer_cast<FreehandElement>(e)->points().first().x() ==
                        100 + x;
             });
@@ -214,8 +217,9 @@ void TestHistory::eraserReachIsTwicePenSizePlusElementWidth()
     stroke(*canvas, {QPoint(86, 50), QPoint(86, 150)});
     stroke(*canvas, {QPoint(185, 50), QPoint(185, 150)});
     QCOMPARE(canvas->document().elements().size(), 1);
-    QCOMPARE(std::static_pointer_cast<FreehandElement>(canvas->document().elements().first())->points(),
-             QList<QPoint>{QPoint(200, 100)});
+    QCOMPARE(
+        std::static_pointer_cast<FreehandElement>(canvas->document().elements().first())->points(),
+        QList<QPoint>{QPoint(200, 100)});
 }
 
 void TestHistory::eraserGroupsAcrossTwoStrokes()
@@ -241,7 +245,8 @@ void TestHistory::eraserGroupsAcrossTwoStrokes()
     // The group of the second stroke also restores the Erase entries right beneath it.
     canvas->undo();
     QCOMPARE(idsOf(*canvas), QStringList({b, c, a}));
-    QCOMPARE(stackSummary(canvas->document().history().undoStack().mid(3)), QStringList({"3:" + g1}));
+    QCOMPARE(stackSummary(canvas->document().history().undoStack().mid(3)),
+             QStringList({"3:" + g1}));
     QCOMPARE(stackSummary(canvas->document().history().redoStack()),
              QStringList({"2:" + b, "2:" + c, "3:" + g2, "2:" + a}));
 

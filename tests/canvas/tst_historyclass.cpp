@@ -87,8 +87,8 @@ private slots:
         const std::optional<QRect> region = history.redo(elements);
         QVERIFY(region);
         QVERIFY(elements.isEmpty());
-        QCOMPARE(*region, all.at(0)->boundingRect() | all.at(1)->boundingRect() |
-                              all.at(2)->boundingRect());
+        QCOMPARE(*region,
+                 all.at(0)->boundingRect() | all.at(1)->boundingRect() | all.at(2)->boundingRect());
         QCOMPARE(history.undoStack().first().actionType, int(HistoryAction::EraserGroup));
     }
 };

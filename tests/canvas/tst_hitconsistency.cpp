@@ -1,5 +1,4 @@
 #include "canvastesthelpers.h"
-#include "referencepicture.h"
 #include "elements/arrowelement.h"
 #include "elements/circleelement.h"
 #include "elements/freehandelement.h"
@@ -7,6 +6,7 @@
 #include "elements/numberedcircleelement.h"
 #include "elements/rectangleelement.h"
 #include "elements/textelement.h"
+#include "referencepicture.h"
 
 #include <QLoggingCategory>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
 #include "canvastesthelpers.h"
-#include "referencepicture.h"
 #include "elements/freehandelement.h"
+#include "referencepicture.h"
 
 #include <QLoggingCategory>
 #include <QRandomGenerator>

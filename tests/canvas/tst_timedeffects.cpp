@@ -69,7 +69,8 @@ void TestTimedEffects::fadeOutStepsAndRemoval()
     tickAll(*canvas);
     QCOMPARE(canvas->document().elements().size(), 1);
     QVERIFY(canvas->document().fadeOutJobs().isEmpty());
-    QCOMPARE(canvas->document().history().undoStack().last().actionType, int(HistoryAction::Delete));
+    QCOMPARE(canvas->document().history().undoStack().last().actionType,
+             int(HistoryAction::Delete));
     QCOMPARE(canvas->document().history().undoStack().last().element, bottom);
     QCOMPARE(canvas->document().history().redoStack().size(), 1);
     QCOMPARE(log.names, QStringList({"canUndo", "canRedo"}));
@@ -130,8 +131,8 @@ void TestTimedEffects::overlappingFadeJobsMoveOnToTheNextElement()
 void TestTimedEffects::fadingTextStaysVisible()
 {
     auto canvas = makeCanvas();
-    canvas->document().addElement(std::make_shared<TextElement>(QPoint(20, 100), QStringLiteral("WWWW"), 30,
-                                                     QColor(Qt::black), 5, 1.0));
+    canvas->document().addElement(std::make_shared<TextElement>(
+        QPoint(20, 100), QStringLiteral("WWWW"), 30, QColor(Qt::black), 5, 1.0));
     canvas->undoGradient();
     tickAll(*canvas, 15);
     QVERIFY(canvas->document().elements().first()->opacity() < 0.3);
