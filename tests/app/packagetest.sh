@@ -146,8 +146,10 @@ shots="$BUILD/screenshots"
 rm -rf "$shots" && mkdir -p "$shots"
 log="$shots/quillmark.log"
 pidfile="$home/quillmark.pid"
+# A temporary folder of its own: the single-instance socket lies there, and a copy
+# running elsewhere on this machine (another test) must not answer for this one.
 runuser -u "$user" -- env -i HOME="$home" USER="$user" LOGNAME="$user" PATH=/usr/bin:/bin \
-    DISPLAY="$DISPLAY" LANG=C.UTF-8 \
+    DISPLAY="$DISPLAY" LANG=C.UTF-8 TMPDIR="$home" \
     sh -c 'cd "$HOME" && echo $$ >"$HOME/quillmark.pid" && exec quillmark' >"$log" 2>&1 &
 runner_pid=$!
 wait_for "the program did not start" test -s "$pidfile"
