@@ -35,7 +35,8 @@ private slots:
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("version") << "--version" << "Quillmark " QUILLMARK_RELEASE_VERSION "\n";
+        QTest::newRow("version") << "--version"
+                                 << "Quillmark " QUILLMARK_RELEASE_VERSION "\n";
         QTest::newRow("help") << "--help" << QString();
     }
     void programAnswersWithoutDisplay()
