@@ -1,4 +1,5 @@
 #include "appidentity.h"
+#include "commandline.h"
 #include "iniconfig.h"
 #include "languagecatalog.h"
 #include "languagemanager.h"
@@ -27,6 +28,13 @@ Q_IMPORT_QML_PLUGIN(FluentUIPlugin)
 
 int main(int argc, char *argv[])
 {
+    QStringList commandLine;
+    for (int i = 1; i < argc; ++i)
+        commandLine.append(QString::fromLocal8Bit(argv[i]));
+    if (const auto request = CommandLine::request(commandLine);
+        request != CommandLine::Request::Run)
+        return CommandLine::answer(request, QString::fromLocal8Bit(argv[0]));
+
     qputenv("QT_OPENGL", "desktop");
 
     // The probe application may consume Qt's own options from argv; the program's

@@ -1,5 +1,7 @@
 #include "mypainter.h"
 
+#include "apppaths.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
@@ -238,8 +240,14 @@ void MyPainter::renderToImage()
             element->draw(&painter);
         }
     }
+    // The application directory when portable, the user's pictures folder when installed.
+    const QString folder = QDir::fromNativeSeparators(AppPaths::picturesDir());
+    if (!QDir().mkpath(folder)) {
+        qWarning() << "Failed to save image";
+        return;
+    }
     const QString path = QDir::toNativeSeparators(
-        QCoreApplication::applicationDirPath() + QStringLiteral("/screenshot_") +
+        folder + QStringLiteral("/screenshot_") +
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")) +
         QStringLiteral(".png"));
     // Written beside and renamed into place, so a failed save leaves no broken file.

@@ -35,6 +35,7 @@ ApplicationWindow {
     Component.onCompleted: {
         const version = settings.getIniValue("UPDATE", "APPVersion");
         appVersion = version === undefined || version === null ? "" : String(version);
+        console.log("about window version:", appVersion);
     }
 
     SettingsClazz {
@@ -136,6 +137,8 @@ ApplicationWindow {
             Button {
                 objectName: "checkUpdateButton"
                 text: qsTr("检查更新")
+                // Installed as a package, the package manager updates the program.
+                visible: settings.hasUpdater()
                 Material.background: "#2196F3"
                 Material.foreground: "#FFFFFF"
                 onClicked: window.checkUpdate()

@@ -285,6 +285,9 @@ Window {
 
     // Once per start: asks the update server whether an update is offered.
     function checkForUpdate() {
+        // Installed as a package, the package manager updates the program.
+        if (!settings.hasUpdater())
+            return;
         const os = settings.getSysInfo();
         console.log("check update url:", updateCheckUrl, os);
         if (!updateCheckUrl)
@@ -359,7 +362,8 @@ Window {
         const storedVersion = String(settings.getIniValue("UPDATE", "APPVersion"));
         if (storedVersion !== appVersion)
             settings.setIniValue("UPDATE", "APPVersion", appVersion);
-        updateCheckUrl = String(settings.getIniValue("UPDATE", "UpdateURL"));
+        if (settings.hasUpdater())
+            updateCheckUrl = String(settings.getIniValue("UPDATE", "UpdateURL"));
         window.raise();
         loadSettings();
         checkForUpdate();

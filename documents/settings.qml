@@ -281,6 +281,23 @@ Window {
                     }
                 }
 
+                // An autostart entry on Linux, the Run key on Windows; the switch shows
+                // what the system holds, which may have changed outside the program.
+                Switch {
+                    id: loginSwitch
+
+                    objectName: "loginSwitch"
+                    text: qsTr("开机启动")
+                    font.pixelSize: 14
+                    checked: settings.startsAtLogin()
+                    onToggled: {
+                        if (!settings.setStartAtLogin(checked)) {
+                            checked = settings.startsAtLogin();
+                            infoBar.showError(qsTr("无法更改开机启动"));
+                        }
+                    }
+                }
+
                 Column {
                     id: pickerColumn
 

@@ -16,6 +16,7 @@ PACKAGES=(
     xvfb openbox trayer xdotool x11-utils imagemagick xcompmgr
     fonts-noto-cjk fonts-liberation2
     nginx-light curl
+    ccache x11-xserver-utils desktop-file-utils appstream dpkg-dev file gzip passwd
 )
 
 missing=()

@@ -99,12 +99,12 @@ bool DesktopServices::startExeAndExitApp(const QString &exeName)
 
 bool DesktopServices::saveFile(const QByteArray &data, const QString &fileName)
 {
-    const QString appDir = AppPaths::nativeApplicationDir();
-    const QString path = appDir + QDir::separator() + fileName;
+    const QString baseDir = AppPaths::userFilesDir();
+    const QString path = baseDir + QDir::separator() + fileName;
     qDebug() << "Saving file to:" << path;
 
-    // The name comes from a document; "../" must not reach outside the application directory.
-    const QString root = QDir::cleanPath(AppPaths::applicationDir()) + QLatin1Char('/');
+    // The name comes from a document; "../" must not reach outside the base folder.
+    const QString root = QDir::cleanPath(QDir::fromNativeSeparators(baseDir)) + QLatin1Char('/');
     if (!QDir::cleanPath(QDir::fromNativeSeparators(path)).startsWith(root)) {
         qWarning() << "Refusing to write outside the application directory:" << path;
         return false;

@@ -1,6 +1,7 @@
 #include "settingsclazz.h"
 
 #include "apppaths.h"
+#include "autostart.h"
 #include "desktopservices.h"
 #include "iniconfig.h"
 #include "languagecatalog.h"
@@ -143,10 +144,32 @@ QString SettingsClazz::applicationFileUrl(const QString &fileName) const
         fileName.contains(QLatin1Char('\\')) || fileName == QLatin1String("..") ||
         fileName == QLatin1String("."))
         return {};
-    const QFileInfo file(QDir(AppPaths::applicationDir()), fileName);
+    const QFileInfo file(QDir(AppPaths::dataDir()), fileName);
     if (!file.isFile())
         return {};
     return QUrl::fromLocalFile(file.absoluteFilePath()).toString();
+}
+
+bool SettingsClazz::hasUpdater() const
+{
+    return !AppPaths::isSystemLayout();
+}
+
+bool SettingsClazz::startsAtLogin() const
+{
+    const auto autostart = Autostart::forProgram(QCoreApplication::applicationFilePath());
+    return autostart && autostart->isEnabled();
+}
+
+bool SettingsClazz::setStartAtLogin(bool enabled)
+{
+    const auto autostart = Autostart::forProgram(QCoreApplication::applicationFilePath());
+    if (!autostart || !autostart->setEnabled(enabled)) {
+        qWarning() << "Start at login unchanged, asked for:" << enabled;
+        return false;
+    }
+    qDebug() << "Start at login:" << enabled;
+    return true;
 }
 
 bool SettingsClazz::installLanguage(const QString &language)

@@ -39,8 +39,13 @@ public:
     Q_INVOKABLE QVariantList getAvailableLanguages();
     Q_INVOKABLE bool reloadTranslations();
     Q_INVOKABLE QString getSysInfo();
-    // file: URL of a file in the application directory, empty when there is none.
+    // file: URL of a read-only data file such as the help page, empty when there is none.
     Q_INVOKABLE QString applicationFileUrl(const QString &fileName) const;
+    // False in the system layout, where the package manager updates the program.
+    Q_INVOKABLE bool hasUpdater() const;
+    Q_INVOKABLE bool startsAtLogin() const;
+    // Whether the program starts at login afterwards as asked.
+    Q_INVOKABLE bool setStartAtLogin(bool enabled);
 
 signals:
     void settingsChanged();

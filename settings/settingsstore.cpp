@@ -72,9 +72,10 @@ QVariantMap SettingsStore::allSettings() const
     const QString savePathKey = QStringLiteral("screenSavePath");
     const QVariant savePath = result.value(savePathKey);
     if (!savePath.isValid() || savePath.toString().isEmpty()) {
-        qDebug() << "设置默认屏幕保存路径:" << appDir;
-        result.insert(savePathKey, appDir);
-        settings.setValue(savePathKey, appDir);
+        const QString defaultPath = AppPaths::picturesDir();
+        qDebug() << "设置默认屏幕保存路径:" << defaultPath;
+        result.insert(savePathKey, defaultPath);
+        settings.setValue(savePathKey, defaultPath);
     }
 
     static const std::array<std::pair<const char *, const char *>, 6> hotKeys{{

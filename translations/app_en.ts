@@ -237,6 +237,14 @@
         <translation>Language</translation>
     </message>
     <message>
+        <source>开机启动</source>
+        <translation>Start at login</translation>
+    </message>
+    <message>
+        <source>无法更改开机启动</source>
+        <translation>Could not change whether Quillmark starts at login</translation>
+    </message>
+    <message>
         <source>应用</source>
         <translation>Apply</translation>
     </message>
