@@ -12,6 +12,8 @@ TestCase {
 
     // Signed with the test build's key, as the server sends it.
     function manifest(members) {
+        // releaseSigner is the test program's context property.
+        // qmllint disable unqualified
         return releaseSigner.sign(JSON.stringify(Object.assign({
                         "appVersion": "2.1.3",
                         "files": ["Quillmark", "translations/app_en.qm"],
@@ -212,7 +214,7 @@ TestCase {
     function test_bodyIsCheckedByTheSharedCheck() {
         // The prompt and the updater use the same native check.
         const result = manifestCheck.check(manifest({}));
-        verify(result.accepted, result.reason);
+        verify(result.accepted, result.reason); // qmllint disable type
         compare(result.manifest.files, ["Quillmark", "translations/app_en.qm"]);
         verify(!manifestCheck.check(JSON.stringify({
                         "appVersion": "2.1.3",
@@ -239,9 +241,10 @@ TestCase {
     }
 
     function test_noNotesWithoutMsg() {
-        const body = JSON.parse(manifest({}));
-        delete body.msg;
-        prompt.judgeManifest(200, JSON.stringify(body));
+        // An undefined member is left out of the JSON text.
+        prompt.judgeManifest(200, manifest({
+                    "msg": undefined
+                }));
         tryCompare(prompt, "visible", true);
         compare(prompt.msgList.length, 0);
         compare(noteLines(), []);
