@@ -236,6 +236,14 @@ void TestUpdaterSettings::deploymentRaisesTheSizeLimit()
     QVERIFY(
         download(settings, m_server.url(QStringLiteral("/big")), QStringLiteral("payload/big")));
     QCOMPARE(QFileInfo(m_payload + QStringLiteral("/big")).size(), qint64(big.size()));
+    // A huge number once overflowed into a negative limit that refused every file.
+    QFile::remove(m_payload + QStringLiteral("/big"));
+    IniConfig().setValue(QStringLiteral("UPDATE"), QLatin1String(UpdateLimits::maxDownloadKey),
+                         QStringLiteral("99999999999999999"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("MaxDownloadMB")));
+    QVERIFY(
+        download(settings, m_server.url(QStringLiteral("/big")), QStringLiteral("payload/big")));
+    QCOMPARE(QFileInfo(m_payload + QStringLiteral("/big")).size(), qint64(big.size()));
 }
 
 void TestUpdaterSettings::deploymentNumbersAreClamped_data()
