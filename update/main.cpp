@@ -24,8 +24,11 @@ int main(int argc, char *argv[])
 
     ConsoleMessageHandler::setMinimumLevel(0);
     ConsoleMessageHandler::install(ConsoleTerminal::createForPlatform());
-    // An update killed half-way is finished (or dropped) before anything else.
-    ReleaseJournal(AppPaths::applicationDir()).recover();
+    // An update killed half-way is finished (or dropped) before anything else;
+    // the staging folder is this process's while it runs.
+    ReleaseJournal journal(AppPaths::applicationDir());
+    journal.claim();
+    journal.recover();
 
     UpdateIdentity::identity.applyToApplication();
     QGuiApplication::setWindowIcon(QIcon(QString::fromLatin1(UpdateIdentity::iconPath)));

@@ -9,6 +9,7 @@
 #include "updatelimits.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QQmlEngine>
 
 ReleaseInstaller::ReleaseInstaller(QObject *parent)
@@ -32,8 +33,13 @@ bool ReleaseInstaller::begin(const QVariantMap &manifest)
     const QStringList executables = manifest.value(QStringLiteral("executable")).toStringList();
     m_executables = QSet<QString>(executables.begin(), executables.end());
     m_error.clear();
-    // A swap still pending owns the staging folder: it is finished first.
+    // One updater at a time owns the staging folder; a swap still pending is
+    // finished first.
     ReleaseJournal journal(m_applicationDir);
+    if (!journal.claim()) {
+        m_error = QStringLiteral("another Update is installing into this folder");
+        return false;
+    }
     if (!journal.recover()) {
         m_error = QStringLiteral("an earlier update could not be finished");
         return false;
@@ -73,8 +79,9 @@ FileDownloader *ReleaseInstaller::download(const QString &url, const QString &fi
 
 bool ReleaseInstaller::install()
 {
+    const QString staging = ReleaseJournal(m_applicationDir).stagingDir();
     for (const QString &name : m_files) {
-        if (!m_staged.contains(name)) {
+        if (!m_staged.contains(name) || !QFileInfo::exists(staging + QLatin1Char('/') + name)) {
             m_error = QStringLiteral("\"%1\" did not arrive").arg(name);
             discard();
             return false;

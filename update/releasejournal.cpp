@@ -11,7 +11,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QSaveFile>
+
+#include <map>
+#include <memory>
 
 #ifndef Q_OS_WIN
 #include <fcntl.h>
@@ -38,6 +42,13 @@ bool entryExists(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
+}
+
+// The claims this process holds, by application directory, kept until it ends.
+std::map<QString, std::unique_ptr<QLockFile>> &claims()
+{
+    static std::map<QString, std::unique_ptr<QLockFile>> held;
+    return held;
 }
 
 bool writeDurably(const QString &path, const QByteArray &content, QString *error)
@@ -75,8 +86,35 @@ qint64 ReleaseJournal::installedSerial() const
     return ok && serial > 0 ? serial : 0;
 }
 
+bool ReleaseJournal::claim()
+{
+    std::unique_ptr<QLockFile> &held = claims()[m_applicationDir];
+    if (held)
+        return true;
+    auto lock = std::make_unique<QLockFile>(path(QLatin1String(lockFile)));
+    // A lock whose process died (killed, power cut) is taken over at once; a
+    // living holder keeps it however long it runs.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0))
+        return false;
+    held = std::move(lock);
+    return true;
+}
+
 bool ReleaseJournal::recover()
 {
+    std::unique_ptr<QLockFile> passing;
+    if (!claims()[m_applicationDir]) {
+        passing = std::make_unique<QLockFile>(path(QLatin1String(lockFile)));
+        passing->setStaleLockTime(0);
+        if (!passing->tryLock(0)) {
+            // A folder this user cannot write holds no update of theirs either.
+            if (passing->error() == QLockFile::LockFailedError)
+                qDebug() << "An update is running here; its files are left to it";
+            return true;
+        }
+    }
+
     // A journal half written by QSaveFile never got its name: it is of no use.
     const QStringList leftovers =
         QDir(m_applicationDir)

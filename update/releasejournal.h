@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QLockFile;
+
 // Puts a release in place all or nothing. Every file of a release is first
 // downloaded and verified into a staging folder inside the application
 // directory; then a journal listing the files is written, and only then are the
@@ -17,6 +19,9 @@ public:
     static constexpr const char journalFile[] = ".update-journal";
     // The serial of the installed release; swapped in together with its files.
     static constexpr const char serialFile[] = ".update-serial";
+    // Held by the process that owns the staging folder (Update, while it runs):
+    // no other process drops or finishes its work meanwhile.
+    static constexpr const char lockFile[] = ".update-lock";
 
     explicit ReleaseJournal(const QString &applicationDir);
 
@@ -24,8 +29,12 @@ public:
     // 0 when no serial was ever installed.
     qint64 installedSerial() const;
 
+    // Claims the application directory's staging folder for this process until it
+    // ends; false when another running process holds it.
+    bool claim();
     // Finishes an interrupted swap or drops an unfinished staging folder; true
-    // when the installation is whole afterwards.
+    // when the installation is whole afterwards. Does nothing while another
+    // process holds the claim: that process is still at work.
     bool recover();
     // An empty staging folder, whatever an earlier run left.
     bool resetStaging(QString *error);
