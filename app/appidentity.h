@@ -1,5 +1,7 @@
 #pragma once
 
+#include "programidentity.h"
+
 // Identity of the annotation program, fixed for its whole life.
 namespace AppIdentity {
 
@@ -8,6 +10,7 @@ inline constexpr char version[] = "1.0.0";
 inline constexpr char organisation[] = "tallowby";
 inline constexpr char description[] = "Penvoro";
 inline constexpr char copyright[] = "Copyright © 2024 tallowby. All rights reserved.";
+inline constexpr ProgramIdentity identity{name, version, organisation, description, copyright};
 
 inline constexpr char instanceName[] = "kestrel.glidemark";
 inline constexpr char restartFlag[] = "--restart";

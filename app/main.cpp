@@ -1,9 +1,11 @@
 #include "appidentity.h"
 #include "commandline.h"
+#include "apppaths.h"
 #include "iniconfig.h"
 #include "languagecatalog.h"
 #include "languagemanager.h"
 #include "openglprobe.h"
+#include "releasejournal.h"
 #include "settingsclazz.h"
 #include "settingsstore.h"
 #include "singleinstanceguard.h"
@@ -42,6 +44,10 @@ int main(int argc, char *argv[])
     std::vector<char *> probeArgv(argv, argv + argc + 1);
     int probeArgc = argc;
     auto probeApp = std::make_unique<QGuiApplication>(probeArgc, probeArgv.data());
+    // An update killed half-way is finished before any file of the release is used;
+    // a system install is updated by the package manager, never by Update.
+    if (!AppPaths::isSystemLayout())
+        ReleaseJournal(AppPaths::applicationDir()).recover();
     const OpenGlProbe::Choice renderChoice = OpenGlProbe::probe();
     QCoreApplication::quit();
 
@@ -68,9 +74,7 @@ int main(int argc, char *argv[])
         break;
     }
 
-    QCoreApplication::setApplicationName(QString::fromLatin1(AppIdentity::name));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(AppIdentity::version));
-    QCoreApplication::setOrganizationName(QString::fromLatin1(AppIdentity::organisation));
+    AppIdentity::identity.applyToApplication();
     QGuiApplication::setWindowIcon(QIcon(QString::fromLatin1(AppIdentity::iconPath)));
     QQuickStyle::setStyle(QStringLiteral("Material"));
 
@@ -86,15 +90,7 @@ int main(int argc, char *argv[])
     loadTranslation(&app, language);
 
     QQmlContext *context = engine.rootContext();
-    context->setContextProperty(QStringLiteral("AppName"), QString::fromLatin1(AppIdentity::name));
-    context->setContextProperty(QStringLiteral("AppVersion"),
-                                QString::fromLatin1(AppIdentity::version));
-    context->setContextProperty(QStringLiteral("AppCompany"),
-                                QString::fromLatin1(AppIdentity::organisation));
-    context->setContextProperty(QStringLiteral("AppDescription"),
-                                QString::fromLatin1(AppIdentity::description));
-    context->setContextProperty(QStringLiteral("AppCopyright"),
-                                QString::fromUtf8(AppIdentity::copyright));
+    AppIdentity::identity.publish(context);
     context->setContextProperty(QStringLiteral("LanguageManager"), LanguageManager::instance());
 
     TrayController tray;

@@ -2,6 +2,7 @@ import QtQuick
 import Cpp.MyComponents
 import "icons.js" as Icons
 import "site.js" as Site
+import "updaterequest.js" as UpdateRequest
 
 // The toolbar: a narrow, always-on-top strip of icon buttons that owns every
 // other window of the program. Its parts: the buttons (ToolbarButtons), the
@@ -265,22 +266,7 @@ Window {
 
     // POSTs data as JSON; resolves with the answer text on a 2xx status.
     function post(url, data) {
-        return new Promise((resolve, reject) => {
-            const xhr = new XMLHttpRequest();
-            xhr.onreadystatechange = () => {
-                if (xhr.readyState !== XMLHttpRequest.DONE)
-                    return;
-                if (xhr.status >= 200 && xhr.status <= 299)
-                    resolve(xhr.responseText);
-                else if (xhr.status === 0)
-                    reject(new Error("Network error"));
-                else
-                    reject(new Error("Request failed with status " + xhr.status));
-            };
-            xhr.open("POST", url);
-            xhr.setRequestHeader("Content-Type", "application/json");
-            xhr.send(JSON.stringify(data));
-        });
+        return UpdateRequest.post(url, data);
     }
 
     // Once per start: asks the update server whether an update is offered.

@@ -19,44 +19,36 @@ Window {
 
     signal needUpdate(bool isUpdate)
 
-    function createNetworkRequest(url) {
-        return requestComponent.createObject(root, {
-                "url": url
-            });
-    }
-
     function checkIsUpdate() {
         if (!updateCheckUrl)
             return;
-        const request = createNetworkRequest(updateCheckUrl);
-        request.requestFinished.connect(function (status, response) {
-                request.destroy();
-                console.log("Version check status:", status);
-                judgeManifest(status, response);
-            });
-        request.send();
+        manifestCheck.fetch(updateCheckUrl);
     }
 
-    // Decides on the answer to the manifest request; split from the request so
-    // that every outcome can be driven directly.
+    // Judges an answer to the manifest request; split from the request so that
+    // every outcome can be driven directly.
     function judgeManifest(status, response) {
+        judgeResult(status, status === 200 ? manifestCheck.check(response) : null);
+    }
+
+    // The shared check has decided whether the manifest is acceptable (signed by
+    // a trusted key, well formed, not older than the installed release).
+    function judgeResult(status, result) {
         if (status !== 200) {
             console.error("Failed to get version info, status:", status);
             return;
         }
-        let data;
-        try {
-            data = JSON.parse(response);
-        } catch (e) {
-            console.error("Error parsing version info:", e);
+        if (result.unreadable) {
+            console.error("Error parsing version info:", result.reason);
             return;
         }
-        console.log("Server version:", data !== null && typeof data === "object" ? data.appVersion : data);
+        if (!result.accepted) {
+            console.error("Invalid update data format:", result.reason);
+            return;
+        }
+        const data = result.manifest;
+        console.log("Server version:", data.appVersion);
         console.log("Current version:", appVersion);
-        if (!Manifest.isValid(data)) {
-            console.error("Invalid update data format");
-            return;
-        }
         if (Array.isArray(data.msg))
             msgList = data.msg.map(line => String(line));
         else if (data.msg !== undefined && data.msg !== null)
@@ -98,33 +90,12 @@ Window {
         id: settings
     }
 
-    Component {
-        id: requestComponent
+    UpdateManifestCheck {
+        id: manifestCheck
 
-        QtObject {
-            property string url
-            property var xhr: null
-
-            signal requestFinished(int status, string response)
-
-            function send() {
-                xhr = new XMLHttpRequest();
-                const request = this;
-                xhr.onreadystatechange = function () {
-                    if (xhr.readyState === XMLHttpRequest.DONE)
-                        request.requestFinished(xhr.status, xhr.responseText);
-                };
-                xhr.open("GET", url);
-                xhr.send();
-            }
-
-            // A prompt closed before the answer came must not hear it.
-            Component.onDestruction: {
-                if (xhr) {
-                    xhr.onreadystatechange = function () {};
-                    xhr.abort();
-                }
-            }
+        onFetched: (status, result) => {
+            console.log("Version check status:", status);
+            root.judgeResult(status, result);
         }
     }
 

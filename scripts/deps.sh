@@ -15,7 +15,7 @@ PACKAGES=(
     libgtest-dev libbenchmark-dev clang-format librsvg2-bin
     xvfb openbox trayer xdotool x11-utils imagemagick xcompmgr
     fonts-noto-cjk fonts-liberation2
-    nginx-light curl
+    nginx-light curl libssl-dev openssl
     ccache x11-xserver-utils desktop-file-utils appstream dpkg-dev file gzip passwd
 )
 

@@ -24,7 +24,9 @@ bool syncToDisk(QFile &file)
 #endif
 }
 
-bool replaceFile(const QString &from, const QString &to, QString *error)
+} // namespace
+
+bool AtomicFile::replace(const QString &from, const QString &to, QString *error)
 {
 #ifdef Q_OS_WIN
     const QString nativeFrom = QDir::toNativeSeparators(from);
@@ -43,8 +45,6 @@ bool replaceFile(const QString &from, const QString &to, QString *error)
 #endif
 }
 
-} // namespace
-
 AtomicFile::AtomicFile(const QString &targetPath)
     : m_targetPath(targetPath), m_temporary(temporaryPathFor(targetPath))
 {
@@ -60,15 +60,31 @@ QString AtomicFile::temporaryPathFor(const QString &targetPath)
     return targetPath + QLatin1String(temporarySuffix);
 }
 
+bool AtomicFile::removeEntry(const QString &path)
+{
+    // QFile::exists follows links and calls a dangling one missing; the entry
+    // itself (file or link, never what a link points to) is what must go.
+#ifdef Q_OS_WIN
+    return !QFileInfo(path).isSymLink() && !QFile::exists(path) ? true : QFile::remove(path);
+#else
+    return ::unlink(QFile::encodeName(path).constData()) == 0 || errno == ENOENT;
+#endif
+}
+
 bool AtomicFile::open()
 {
-    // Whatever an earlier, interrupted run left here is of no use.
-    if (QFile::exists(m_temporary.fileName()))
-        QFile::remove(m_temporary.fileName());
-    if (!m_temporary.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+    // Whatever an earlier, interrupted run left here is of no use, and a link
+    // planted at this name must not lead the body elsewhere: the file is created
+    // anew, and creation fails rather than follow a link that reappears.
+    removeEntry(m_temporary.fileName());
+    const QFile::Permissions permissions =
+        m_executable ? QFile::Permissions(0x7755) : QFile::Permissions(0x6644);
+    if (!m_temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
+                          permissions)) {
         m_error = m_temporary.errorString();
         return false;
     }
+    m_created = true;
     return true;
 }
 
@@ -92,14 +108,16 @@ bool AtomicFile::commit()
         return false;
     }
     m_temporary.close();
-    // A replaced program must stay executable.
+    // A replaced program must stay executable; a link's target says nothing here.
     const QFileInfo target(m_targetPath);
-    if (target.exists())
-        m_temporary.setPermissions(target.permissions());
-    if (!replaceFile(m_temporary.fileName(), m_targetPath, &m_error)) {
+    if (target.exists() && !target.isSymLink() && target.isExecutable())
+        m_temporary.setPermissions(m_temporary.permissions() | QFile::ExeOwner | QFile::ExeGroup |
+                                   QFile::ExeOther);
+    if (!replace(m_temporary.fileName(), m_targetPath, &m_error)) {
         discard();
         return false;
     }
+    m_created = false;
     return true;
 }
 
@@ -107,6 +125,7 @@ void AtomicFile::discard()
 {
     if (m_temporary.isOpen())
         m_temporary.close();
-    if (QFile::exists(m_temporary.fileName()))
-        QFile::remove(m_temporary.fileName());
+    if (m_created)
+        removeEntry(m_temporary.fileName());
+    m_created = false;
 }

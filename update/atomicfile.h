@@ -21,6 +21,8 @@ public:
 
     QString targetPath() const { return m_targetPath; }
     QString temporaryPath() const { return m_temporary.fileName(); }
+    // Created with the execute bits (before open).
+    void setExecutable(bool executable) { m_executable = executable; }
     bool open();
     bool isOpen() const { return m_temporary.isOpen(); }
     bool write(const QByteArray &data);
@@ -29,9 +31,16 @@ public:
     // Drops the temporary file; the target is untouched.
     void discard();
     QString errorString() const { return m_error; }
+    // Removes the directory entry itself, never what a link points to; true when
+    // nothing is left at the path.
+    static bool removeEntry(const QString &path);
+    // Renames from over to in one step (a link at to is replaced, not followed).
+    static bool replace(const QString &from, const QString &to, QString *error);
 
 private:
     QString m_targetPath;
     QFile m_temporary;
     QString m_error;
+    bool m_executable = false;
+    bool m_created = false; // the temporary file is ours and not yet renamed
 };

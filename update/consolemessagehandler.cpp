@@ -67,9 +67,25 @@ QByteArray ConsoleMessageHandler::prefixFor(QtMsgType type)
     return {};
 }
 
+QString ConsoleMessageHandler::escaped(const QString &message)
+{
+    QString out;
+    out.reserve(message.size());
+    for (const QChar c : message) {
+        const char16_t u = c.unicode();
+        // C0 and C1 controls and DEL: a server-supplied name must not move the
+        // cursor, recolour the terminal or start a line of its own.
+        if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0))
+            out += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 QByteArray ConsoleMessageHandler::formatLine(QtMsgType type, const QString &message)
 {
-    return colourFor(type) + prefixFor(type) + message.toLocal8Bit() +
+    return colourFor(type) + prefixFor(type) + escaped(message).toLocal8Bit() +
            QByteArrayLiteral("\x1b[0m\n");
 }
 
@@ -86,6 +102,6 @@ void ConsoleMessageHandler::handleMessage(QtMsgType type, const QMessageLogConte
         return;
     FILE *out = g_output ? g_output : stderr;
     std::fprintf(out, "%s%s%s\x1b[0m\n", colourFor(type).constData(), prefixFor(type).constData(),
-                 message.toLocal8Bit().constData());
+                 escaped(message).toLocal8Bit().constData());
     std::fflush(out);
 }

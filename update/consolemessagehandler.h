@@ -25,6 +25,8 @@ public:
 
     static QByteArray colourFor(QtMsgType type);
     static QByteArray prefixFor(QtMsgType type);
+    // Control characters written as \xNN, so that one message is one line.
+    static QString escaped(const QString &message);
     static QByteArray formatLine(QtMsgType type, const QString &message);
 
     static void handleMessage(QtMsgType type, const QMessageLogContext &context,

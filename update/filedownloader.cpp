@@ -49,6 +49,7 @@ void FileDownloader::startDownload(const QString &url, const QString &saveFilePa
         QDir().mkpath(target.absolutePath());
 
     m_file = std::make_unique<AtomicFile>(saveFilePath);
+    m_file->setExecutable(m_executable);
     if (!m_file->open()) {
         qWarning() << "无法创建文件用于下载:" << saveFilePath;
         m_file.reset();
@@ -63,6 +64,9 @@ void FileDownloader::startDownload(const QString &url, const QString &saveFilePa
     request.setMaximumRedirectsAllowed(m_maximumRedirects);
     // Aborts when no data moves for this long.
     request.setTransferTimeout(m_idleTimeout);
+    // Plain bytes only: their length is announced and checked, and no compressed
+    // stream can end early and still look complete.
+    request.setRawHeader("Accept-Encoding", "identity");
 
     m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &FileDownloader::onDownloadProgress);
@@ -103,6 +107,12 @@ bool FileDownloader::appendBody()
         m_reply->readAll();
         return false;
     }
+    const QByteArray encoding = m_reply->rawHeader("Content-Encoding").trimmed().toLower();
+    if (!encoding.isEmpty() && encoding != "identity") {
+        abortWith(QStringLiteral("compressed body (%1) although a plain one was asked for")
+                      .arg(QString::fromLatin1(encoding)));
+        return false;
+    }
     const QVariant announced = m_reply->header(QNetworkRequest::ContentLengthHeader);
     if (announced.isValid() && announced.toLongLong() > m_maximumSize) {
         abortWith(QStringLiteral("announced size %1 exceeds the limit of %2 bytes")
@@ -110,11 +120,18 @@ bool FileDownloader::appendBody()
                       .arg(m_maximumSize));
         return false;
     }
+    if (announced.isValid() && m_expectedSize >= 0 && announced.toLongLong() != m_expectedSize) {
+        abortWith(QStringLiteral("announced size %1 differs from the release's %2 bytes")
+                      .arg(announced.toLongLong())
+                      .arg(m_expectedSize));
+        return false;
+    }
     const QByteArray chunk = m_reply->readAll();
     if (chunk.isEmpty())
         return true;
-    if (m_written + chunk.size() > m_maximumSize) {
-        abortWith(QStringLiteral("body exceeds the limit of %1 bytes").arg(m_maximumSize));
+    const qint64 limit = m_expectedSize >= 0 ? qMin(m_expectedSize, m_maximumSize) : m_maximumSize;
+    if (m_written + chunk.size() > limit) {
+        abortWith(QStringLiteral("body exceeds the limit of %1 bytes").arg(limit));
         return false;
     }
     if (!m_file->write(chunk)) {
@@ -154,11 +171,21 @@ bool FileDownloader::verifyComplete(QString *reason) const
         *reason = QStringLiteral("HTTP status %1").arg(status);
         return false;
     }
+    // A body that simply ends when the connection closes may have been cut anywhere.
     const QVariant announced = m_reply->header(QNetworkRequest::ContentLengthHeader);
-    if (announced.isValid() && announced.toLongLong() != m_written) {
+    if (!announced.isValid()) {
+        *reason = QStringLiteral("no Content-Length: completeness cannot be known");
+        return false;
+    }
+    if (announced.toLongLong() != m_written) {
         *reason = QStringLiteral("body cut off: %1 of %2 bytes")
                       .arg(m_written)
                       .arg(announced.toLongLong());
+        return false;
+    }
+    if (m_expectedSize >= 0 && m_written != m_expectedSize) {
+        *reason =
+            QStringLiteral("size %1 bytes, the release says %2").arg(m_written).arg(m_expectedSize);
         return false;
     }
     if (!m_expectedSha256.isEmpty()) {
@@ -184,11 +211,14 @@ void FileDownloader::onDownloadFinished()
     if (!m_failure.isEmpty()) {
         qWarning() << "下载失败:" << m_failure;
     } else if (m_reply->error() != QNetworkReply::NoError) {
-        qWarning() << "下载失败:" << m_reply->errorString();
+        m_failure = m_reply->errorString();
+        qWarning() << "下载失败:" << m_failure;
     } else if (!verifyComplete(&reason)) {
-        qWarning() << "下载失败:" << reason;
+        m_failure = reason;
+        qWarning() << "下载失败:" << m_failure;
     } else if (!m_file->commit()) {
-        qWarning() << "下载失败:" << m_file->errorString();
+        m_failure = m_file->errorString();
+        qWarning() << "下载失败:" << m_failure;
     } else {
         qDebug() << "下载完成:" << m_saveFilePath << "大小:" << QFileInfo(m_saveFilePath).size()
                  << "字节";

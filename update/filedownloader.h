@@ -37,12 +37,18 @@ public:
 
     // Limits; set before startDownload.
     void setExpectedSha256(const QByteArray &hexDigest) { m_expectedSha256 = hexDigest; }
+    // The exact body length the release promises; -1 when unknown.
+    void setExpectedSize(qint64 bytes) { m_expectedSize = bytes; }
+    // The file arrives with its execute bits set.
+    void setExecutable(bool executable) { m_executable = executable; }
     void setMaximumSize(qint64 bytes) { m_maximumSize = bytes; }
     void setIdleTimeout(int msecs) { m_idleTimeout = msecs; }
     void setTransferTimeout(int msecs) { m_transferTimeout = msecs; }
     void setMaximumRedirects(int count) { m_maximumRedirects = count; }
 
     Q_INVOKABLE void startDownload(const QString &url, const QString &saveFilePath);
+    // Why the transfer failed, once downloadFinished reported false.
+    Q_INVOKABLE QString errorString() const { return m_failure; }
     // Reports a failure without any transfer, once control is back in the event
     // loop, so that a caller connecting after this call still receives it.
     void refuse(const QString &reason);
@@ -70,6 +76,8 @@ private:
 
     QCryptographicHash m_hash{QCryptographicHash::Sha256};
     QByteArray m_expectedSha256;
+    qint64 m_expectedSize = -1;
+    bool m_executable = false;
     qint64 m_written = 0;
     qint64 m_maximumSize = defaultMaximumSize;
     int m_idleTimeout = defaultIdleTimeout;

@@ -54,7 +54,14 @@ QString FileNamePolicy::refusal(const QString &name)
             return QStringLiteral("device name");
     }
     // The downloader's own temporary files must never be a download target.
-    if (name.endsWith(QLatin1String(AtomicFile::temporarySuffix)))
+    if (name.endsWith(QLatin1String(AtomicFile::temporarySuffix), Qt::CaseInsensitive))
         return QStringLiteral("temporary file name");
+    // config.ini names the update server and the program to start: a release that
+    // could replace it would own every later update. Windows ignores letter case.
+    if (name.compare(QLatin1String(configFileName), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("config.ini is never replaced by an update");
+    // The staging folder, the journal and the installed serial belong to the updater.
+    if (parts.first().startsWith(QLatin1String(reservedPrefix), Qt::CaseInsensitive))
+        return QStringLiteral("name reserved for the updater");
     return {};
 }

@@ -8,6 +8,10 @@
 class FileNamePolicy
 {
 public:
+    static constexpr const char configFileName[] = "config.ini";
+    // Top-level names that start with this belong to the updater's own bookkeeping.
+    static constexpr const char reservedPrefix[] = ".update-";
+
     // Empty when the name is acceptable, otherwise why it is refused.
     static QString refusal(const QString &name);
     static bool isAcceptable(const QString &name) { return refusal(name).isEmpty(); }

@@ -1,5 +1,7 @@
+#include "apppaths.h"
 #include "consolemessagehandler.h"
 #include "consoleterminal.h"
+#include "releasejournal.h"
 #include "updateidentity.h"
 #include "updatenetworkfactory.h"
 #include "updatetray.h"
@@ -22,10 +24,13 @@ int main(int argc, char *argv[])
 
     ConsoleMessageHandler::setMinimumLevel(0);
     ConsoleMessageHandler::install(ConsoleTerminal::createForPlatform());
+    // An update killed half-way is finished (or dropped) before anything else;
+    // the staging folder is this process's while it runs.
+    ReleaseJournal journal(AppPaths::applicationDir());
+    journal.claim();
+    journal.recover();
 
-    QCoreApplication::setApplicationName(QString::fromLatin1(UpdateIdentity::name));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(UpdateIdentity::version));
-    QCoreApplication::setOrganizationName(QString::fromLatin1(UpdateIdentity::organisation));
+    UpdateIdentity::identity.applyToApplication();
     QGuiApplication::setWindowIcon(QIcon(QString::fromLatin1(UpdateIdentity::iconPath)));
     QQuickStyle::setStyle(QStringLiteral("Material"));
 
@@ -37,17 +42,7 @@ int main(int argc, char *argv[])
     engine.setNetworkAccessManagerFactory(&networkFactory);
     const QUrl document(QString::fromLatin1(UpdateIdentity::windowDocument));
 
-    QQmlContext *context = engine.rootContext();
-    context->setContextProperty(QStringLiteral("AppName"),
-                                QString::fromLatin1(UpdateIdentity::name));
-    context->setContextProperty(QStringLiteral("AppVersion"),
-                                QString::fromLatin1(UpdateIdentity::version));
-    context->setContextProperty(QStringLiteral("AppCompany"),
-                                QString::fromLatin1(UpdateIdentity::organisation));
-    context->setContextProperty(QStringLiteral("AppDescription"),
-                                QString::fromLatin1(UpdateIdentity::description));
-    context->setContextProperty(QStringLiteral("AppCopyright"),
-                                QString::fromUtf8(UpdateIdentity::copyright));
+    UpdateIdentity::identity.publish(engine.rootContext());
 
     UpdateTray tray;
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreated, &tray,

@@ -3,9 +3,11 @@
 // configuration home and temporary folder, so the single-instance name and the
 // settings never meet those of the user or of other tests.
 #include "programrun.h"
+#include "releasejournal.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRect>
 #include <QSettings>
@@ -212,6 +214,31 @@ private slots:
         QCOMPARE(ini.value("APP/opengl").toString(), softwareRenderer ? "software" : "hardware");
         // Built-in Chinese under the C locale.
         QVERIFY(log.contains("Looking for translation: \"app_zh_CN\""));
+    }
+
+    // An update killed during its swap is finished before the program uses a file.
+    void interruptedUpdateIsFinishedAtStartUp()
+    {
+        QFile old(appDir() + "/data.bin");
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        ReleaseJournal journal(appDir());
+        QString error;
+        QVERIFY(journal.resetStaging(&error));
+        QFile staged(journal.stagingDir() + "/data.bin");
+        QVERIFY(staged.open(QIODevice::WriteOnly));
+        staged.write("new");
+        staged.close();
+        QVERIFY(journal.prepare({"data.bin"}, 3, &error));
+
+        ProgramRun app(program(), {}, environment());
+        QVERIFY(app.waitForLog("Finishing an interrupted update: 2 files"));
+        QVERIFY(app.waitForLog("OpenGL renderer:"));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("new"));
+        QCOMPARE(ReleaseJournal(appDir()).installedSerial(), qint64(3));
+        QVERIFY(!QFileInfo::exists(journal.stagingDir()));
     }
 
     void secondCopyHandsOverAndExits()

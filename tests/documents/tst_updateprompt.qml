@@ -10,13 +10,16 @@ TestCase {
     property var answers: []
     property string postOutcome: ""
 
+    // Signed with the test build's key, as the server sends it.
     function manifest(members) {
-        return JSON.stringify(Object.assign({
-                    "appVersion": "2.1.3",
-                    "files": ["Quillmark", "translations/app_en.qm"],
-                    "uploadUrl": "http://127.0.0.1:9/update",
-                    "msg": ["新版本", "修复问题"]
-                }, members));
+        // releaseSigner is the test program's context property.
+        // qmllint disable unqualified
+        return releaseSigner.sign(JSON.stringify(Object.assign({
+                        "appVersion": "2.1.3",
+                        "files": ["Quillmark", "translations/app_en.qm"],
+                        "uploadUrl": "http://127.0.0.1:9/update",
+                        "msg": ["新版本", "修复问题"]
+                    }, members)));
     }
 
     function createPrompt() {
@@ -80,6 +83,10 @@ TestCase {
         id: settings
     }
 
+    UpdateManifestCheck {
+        id: manifestCheck
+    }
+
     function test_judgement_data() {
         return [{
                 "tag": "newer version with files",
@@ -132,9 +139,9 @@ TestCase {
             }, {
                 "tag": "no files member",
                 "status": 200,
-                "body": JSON.stringify({
-                        "appVersion": "2.1.3"
-                    }),
+                "body": releaseSigner.sign(JSON.stringify({
+                            "appVersion": "2.1.3"
+                        })),
                 "shown": false,
                 "answers": [],
                 "files": []
@@ -162,6 +169,27 @@ TestCase {
                 "answers": [],
                 "files": []
             }, {
+                "tag": "unsigned manifest",
+                "status": 200,
+                "body": JSON.stringify({
+                        "appVersion": "2.1.3",
+                        "serial": 9,
+                        "files": ["Quillmark"],
+                        "push": true
+                    }),
+                "shown": false,
+                "answers": [],
+                "files": []
+            }, {
+                "tag": "config.ini among the files",
+                "status": 200,
+                "body": manifest({
+                        "files": ["Quillmark", "config.ini"]
+                    }),
+                "shown": false,
+                "answers": [],
+                "files": []
+            }, {
                 "tag": "hash map not an object",
                 "status": 200,
                 "body": manifest({
@@ -183,13 +211,24 @@ TestCase {
         compare(String(settings.getIniValue("UPDATE", "APPVersion")), data.shown ? "2.1.2" : "0.0.1");
     }
 
+    function test_bodyIsCheckedByTheSharedCheck() {
+        // The prompt and the updater use the same native check.
+        const result = manifestCheck.check(manifest({}));
+        verify(result.accepted, result.reason); // qmllint disable type
+        compare(result.manifest.files, ["Quillmark", "translations/app_en.qm"]);
+        verify(!manifestCheck.check(JSON.stringify({
+                        "appVersion": "2.1.3",
+                        "files": []
+                    })).accepted);
+    }
+
     function test_versionsCompareStrictly() {
         // The number 2.1 is not the installed text "2.1".
         prompt.appVersion = "2.1";
-        prompt.judgeManifest(200, JSON.stringify({
-                    "appVersion": 2.1,
-                    "files": ["x"]
-                }));
+        prompt.judgeManifest(200, releaseSigner.sign(JSON.stringify({
+                        "appVersion": 2.1,
+                        "files": ["x"]
+                    })));
         tryCompare(prompt, "visible", true);
         compare(answers, [true]);
     }
@@ -202,9 +241,10 @@ TestCase {
     }
 
     function test_noNotesWithoutMsg() {
-        const body = JSON.parse(manifest({}));
-        delete body.msg;
-        prompt.judgeManifest(200, JSON.stringify(body));
+        // An undefined member is left out of the JSON text.
+        prompt.judgeManifest(200, manifest({
+                    "msg": undefined
+                }));
         tryCompare(prompt, "visible", true);
         compare(prompt.msgList.length, 0);
         compare(noteLines(), []);

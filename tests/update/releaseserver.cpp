@@ -1,5 +1,6 @@
 #include "releaseserver.h"
 
+#include "releasesigner.h"
 #include "updatetestsupport.h"
 
 #include <QDir>
@@ -36,6 +37,7 @@ bool ReleaseServer::start(const QString &version)
     publish.start(QStringLiteral(CMAKE_PROGRAM),
                   {QStringLiteral("-DAPP_DIR=") + built, QStringLiteral("-DVERSION=") + version,
                    QStringLiteral("-DOUT=") + release, QStringLiteral("-DBASE_URL=") + m_baseUrl,
+                   QStringLiteral("-DKEY=") + ReleaseSigner::keyPath(),
                    QStringLiteral("-DMSG=新版本;修复问题"), QStringLiteral("-P"),
                    QStringLiteral(PUBLISH_SCRIPT)});
     if (!publish.waitForFinished(30000) || publish.exitCode() != 0)

@@ -4,6 +4,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <utility>
+
 TestHttpServer::TestHttpServer(QObject *parent) : QObject(parent)
 {
     connect(&m_server, &QTcpServer::newConnection, this, &TestHttpServer::onNewConnection);
@@ -65,12 +67,31 @@ void TestHttpServer::respond(QTcpSocket *socket, const QString &path)
         route.status = 404;
         route.body = "not found";
     }
+    if (route.hold) {
+        m_held.append({QPointer<QTcpSocket>(socket), route});
+        return;
+    }
+    send(socket, route);
+}
+
+void TestHttpServer::releaseHeld()
+{
+    const auto held = std::exchange(m_held, {});
+    for (const auto &[socket, route] : held) {
+        if (socket)
+            send(socket, route);
+    }
+}
+
+void TestHttpServer::send(QTcpSocket *socket, const Route &route)
+{
     QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) + " X\r\n";
     head += "Connection: close\r\n";
     if (route.sendLength)
         head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n";
     if (!route.location.isEmpty())
         head += "Location: " + route.location + "\r\n";
+    head += route.headers;
     head += "\r\n";
     socket->write(head);
 

@@ -82,6 +82,12 @@ void TestConsoleMessageHandler::lineFormat_data()
     QTest::newRow("fatal") << int(QtFatalMsg) << "f" << QByteArray("\x1b[35mFatal: f\x1b[0m\n");
     QTest::newRow("unknown type: bare text") << 42 << "bare" << QByteArray("bare\x1b[0m\n");
     QTest::newRow("empty text") << int(QtDebugMsg) << "" << QByteArray("\x1b[37mDebug: \x1b[0m\n");
+    // A name from the server cannot recolour the terminal nor forge a line.
+    QTest::newRow("escape sequence and forged line")
+        << int(QtDebugMsg) << "a\x1b[31m\nCritical: x\r\x7f"
+        << QByteArray("\x1b[37mDebug: a\\x1b[31m\\x0aCritical: x\\x0d\\x7f\x1b[0m\n");
+    QTest::newRow("C1 control") << int(QtWarningMsg) << QString(QChar(0x9b)) + "2J"
+                                << QByteArray("\x1b[33mWarning: \\x9b2J\x1b[0m\n");
 }
 
 void TestConsoleMessageHandler::lineFormat()

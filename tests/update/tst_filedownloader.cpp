@@ -50,6 +50,9 @@ private slots:
     void staleTemporaryFileIsRemoved();
     void destroyedMidTransferKeepsTheInstalledFile();
     void keepsExecutablePermission();
+    void linksAreNeverWrittenThrough_data();
+    void linksAreNeverWrittenThrough();
+    void releaseSizeAndExecuteBit();
     void misbehavingServer_data();
     void misbehavingServer();
 
@@ -99,7 +102,17 @@ void TestFileDownloader::transfer_data()
     QTest::newRow("complete body with size") << ok << QByteArray() << qint64(-1) << true;
     Route noLength = ok;
     noLength.sendLength = false;
-    QTest::newRow("complete body without size") << noLength << QByteArray() << qint64(-1) << true;
+    // Ends when the connection closes: it might have been cut anywhere.
+    QTest::newRow("close-delimited body") << noLength << QByteArray() << qint64(-1) << false;
+    Route gzip = ok;
+    gzip.headers = "Content-Encoding: gzip\r\n";
+    gzip.body = QByteArray::fromHex("1f8b0800000000000003") + QByteArray(200, 'x');
+    gzip.closeAfter = 100;
+    gzip.sendLength = false;
+    QTest::newRow("cut compressed body") << gzip << QByteArray() << qint64(-1) << false;
+    gzip.closeAfter = -1;
+    gzip.sendLength = true;
+    QTest::newRow("compressed body") << gzip << QByteArray() << qint64(-1) << false;
     QTest::newRow("digest matches") << ok << sha256Hex(body) << qint64(-1) << true;
     QTest::newRow("digest matches, upper case")
         << ok << sha256Hex(body).toUpper() << qint64(-1) << true;
@@ -250,6 +263,58 @@ void TestFileDownloader::keepsExecutablePermission()
     QVERIFY(run(downloader, m_server.url(QStringLiteral("/exe")), &success));
     QVERIFY(success);
     QVERIFY(QFile::permissions(m_target) & QFile::ExeOwner);
+}
+
+void TestFileDownloader::linksAreNeverWrittenThrough_data()
+{
+    QTest::addColumn<bool>("atTemporaryName");
+    QTest::addColumn<bool>("dangling");
+    QTest::newRow("dangling link at the temporary name") << true << true;
+    QTest::newRow("link to a file at the temporary name") << true << false;
+    QTest::newRow("dangling link at the final name") << false << true;
+    QTest::newRow("link to a file at the final name") << false << false;
+}
+
+void TestFileDownloader::linksAreNeverWrittenThrough()
+{
+    QFETCH(bool, atTemporaryName);
+    QFETCH(bool, dangling);
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("victim.txt"));
+    if (!dangling)
+        QVERIFY(writeFile(outside, "outside, untouched"));
+    const QString link = atTemporaryName ? AtomicFile::temporaryPathFor(m_target) : m_target;
+    QFile::remove(link);
+    QVERIFY(QFile::link(outside, link));
+
+    m_server.setFile(QStringLiteral("/linked"), "from the server");
+    FileDownloader downloader;
+    bool success = false;
+    QVERIFY(run(downloader, m_server.url(QStringLiteral("/linked")), &success));
+    QVERIFY(success);
+    QCOMPARE(readFile(outside), dangling ? QByteArray("<missing>") : "outside, untouched");
+    QVERIFY(!QFileInfo(m_target).isSymLink());
+    QCOMPARE(readFile(m_target), QByteArray("from the server"));
+}
+
+void TestFileDownloader::releaseSizeAndExecuteBit()
+{
+    QFile::remove(m_target);
+    m_server.setFile(QStringLiteral("/tool"), "#!/bin/sh\nexit 0\n");
+    FileDownloader wrongSize;
+    wrongSize.setExpectedSize(3);
+    bool success = true;
+    QVERIFY(run(wrongSize, m_server.url(QStringLiteral("/tool")), &success));
+    QVERIFY(!success);
+    QVERIFY(wrongSize.errorString().contains(QStringLiteral("differs")));
+    QVERIFY(!QFile::exists(m_target));
+
+    FileDownloader tool;
+    tool.setExpectedSize(17);
+    tool.setExecutable(true);
+    QVERIFY(run(tool, m_server.url(QStringLiteral("/tool")), &success));
+    QVERIFY(success);
+    QVERIFY(QFileInfo(m_target).isExecutable());
 }
 
 void TestFileDownloader::misbehavingServer_data()

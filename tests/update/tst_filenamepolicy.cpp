@@ -53,6 +53,12 @@ void TestFileNamePolicy::names_data()
     QTest::newRow("pipe") << "a|b" << false;
     QTest::newRow("wildcard") << "*.dll" << false;
     QTest::newRow("the downloader's temporary file") << "Quillmark.update-part" << false;
+    QTest::newRow("config.ini") << "config.ini" << false;
+    QTest::newRow("config.ini in other letter case") << "CONFIG.Ini" << false;
+    QTest::newRow("config.ini in a sub-folder") << "docs/config.ini" << true;
+    QTest::newRow("staging folder") << ".update-staging/Quillmark" << false;
+    QTest::newRow("journal") << ".Update-Journal" << false;
+    QTest::newRow("installed serial") << ".update-serial" << false;
 }
 
 void TestFileNamePolicy::names()

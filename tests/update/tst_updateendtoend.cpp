@@ -65,9 +65,22 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
     QSignalSpy answered(answer, &QNetworkReply::finished);
     QVERIFY(answered.wait(10000));
     QCOMPARE(answer->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
-    const QJsonObject manifest = QJsonDocument::fromJson(answer->readAll()).object();
+    const QJsonObject envelope = QJsonDocument::fromJson(answer->readAll()).object();
     answer->deleteLater();
-    QCOMPARE(manifest.value(QStringLiteral("push")).toBool(), true);
+    QCOMPARE(envelope.value(QStringLiteral("push")).toBool(), true);
+    // The signed manifest inside: digests and sizes of every file, the programs
+    // marked executable, the first serial.
+    const QJsonObject manifest =
+        QJsonDocument::fromJson(
+            QByteArray::fromBase64(
+                envelope.value(QStringLiteral("manifest")).toString().toLatin1()))
+            .object();
+    QCOMPARE(manifest.value(QStringLiteral("serial")).toInt(), 1);
+    QCOMPARE(
+        manifest.value(QStringLiteral("size")).toObject().value(QStringLiteral("data.bin")).toInt(),
+        blob.size());
+    QCOMPARE(manifest.value(QStringLiteral("executable")).toVariant().toStringList(),
+             QStringList{QStringLiteral("Quillmark")});
     QCOMPARE(manifest.value(QStringLiteral("appVersion")).toString(), QStringLiteral("2.1.3"));
     QCOMPARE(manifest.value(QStringLiteral("files")).toVariant().toStringList(),
              QStringList({QStringLiteral("Quillmark"), QStringLiteral("data.bin"),
@@ -109,10 +122,14 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
     // Coloured lines on standard error.
     QVERIFY(
         log.contains("\x1b[37mDebug: 开始下载: \"" + base.toUtf8() + "/update/2.1.3/Quillmark\""));
-    QVERIFY(log.contains("\x1b[37mDebug: 下载完成: \"" + app.toUtf8() + "/data.bin\" 大小: " +
-                         QByteArray::number(blob.size()) + " 字节\x1b[0m\n"));
+    QVERIFY(log.contains("\x1b[37mDebug: 下载完成: \"" + app.toUtf8() +
+                         "/.update-staging/data.bin\" 大小: " + QByteArray::number(blob.size()) +
+                         " 字节\x1b[0m\n"));
     QVERIFY(log.contains("\x1b[37mDebug: 所有文件下载完成\x1b[0m\n"));
     QVERIFY(!log.contains("\x1b[31mCritical:"));
+    // config.ini is never part of a release; the installed serial is the release's.
+    QVERIFY(readFile(app + QStringLiteral("/config.ini")).contains("APPVersion=2.1.2"));
+    QCOMPARE(readFile(app + QStringLiteral("/.update-serial")), QByteArray("1\n"));
 
     // The completed window: press "重启应用" (centred, 20 px above the bottom edge).
     const QString window = waitForWindow(updater.processId(), QStringLiteral("软件更新"), 10000);

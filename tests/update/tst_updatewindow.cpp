@@ -1,4 +1,6 @@
 #include "iniconfig.h"
+#include "releasejournal.h"
+#include "releasesigner.h"
 #include "testhttpserver.h"
 #include "updatenetworkfactory.h"
 #include "updatetestsupport.h"
@@ -20,10 +22,12 @@ namespace {
 
 const QString installedVersion = QStringLiteral("2.1.2");
 const QString newVersion = QStringLiteral("2.1.3");
+using Files = QMap<QString, QByteArray>;
 
 } // namespace
 
-// The window's check and queue, against a server in the test process.
+// The window's check and queue, against a server in the test process: a release
+// is installed whole or not at all, and the window tells which.
 class TestUpdateWindow : public QObject
 {
     Q_OBJECT
@@ -33,23 +37,24 @@ private slots:
     void init();
     void cleanup();
     void wholeReleaseArrives();
-    void missingFileIsSkipped();
+    void oneFailedFileKeepsTheOldRelease();
     void sameVersionShowsTheCompletedStateAtOnce();
     void noInstalledVersionMeansNoRequest();
-    void invalidManifestChangesNothing_data();
-    void invalidManifestChangesNothing();
-    void unsafeNamesAreSkipped();
+    void refusedManifestChangesNothing_data();
+    void refusedManifestChangesNothing();
     void numberVersionAlwaysDiffers();
-    void digestMismatchKeepsTheInstalledFile();
+    void tamperedFileKeepsTheOldRelease();
     void emptyFileListKeepsWaiting();
     void uploadUrlIsConcatenatedAsGiven();
 
 private:
     void configure(bool withVersion = true);
     void publish(const QJsonObject &manifest);
-    QJsonObject manifest(const QStringList &files) const;
+    // Serves the files and returns their signed manifest.
+    QJsonObject release(const Files &files, const QString &version = newVersion);
     QObject *openWindow();
     QStringList fileRequests() const;
+    QString text(QObject *window, const char *name) const;
 
     TestHttpServer m_server;
     UpdateNetworkFactory m_factory;
@@ -70,6 +75,7 @@ void TestUpdateWindow::init()
     QDir(m_payload).removeRecursively();
     QFile::remove(IniConfig().path());
     QFile::remove(appDir() + QStringLiteral("/../escaped.txt"));
+    QFile::remove(appDir() + QLatin1Char('/') + QLatin1String(ReleaseJournal::serialFile));
 }
 
 void TestUpdateWindow::cleanup()
@@ -88,17 +94,17 @@ void TestUpdateWindow::configure(bool withVersion)
         ini.setValue(QStringLiteral("UPDATE"), QStringLiteral("APPVersion"), installedVersion);
 }
 
-QJsonObject TestUpdateWindow::manifest(const QStringList &files) const
+QJsonObject TestUpdateWindow::release(const Files &files, const QString &version)
 {
-    return QJsonObject{{QStringLiteral("appVersion"), newVersion},
-                       {QStringLiteral("files"), QJsonArray::fromStringList(files)},
-                       {QStringLiteral("uploadUrl"), m_server.url(QStringLiteral("/update"))},
-                       {QStringLiteral("msg"), QJsonArray{QStringLiteral("line one")}}};
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        m_server.setFile(QStringLiteral("/update/") + version + QLatin1Char('/') + it.key(),
+                         it.value());
+    return ReleaseSigner::manifest(version, m_server.url(QStringLiteral("/update")), files);
 }
 
 void TestUpdateWindow::publish(const QJsonObject &manifest)
 {
-    m_server.setFile(QStringLiteral("/update/update.json"), QJsonDocument(manifest).toJson());
+    m_server.setFile(QStringLiteral("/update/update.json"), ReleaseSigner::envelope(manifest));
 }
 
 QObject *TestUpdateWindow::openWindow()
@@ -116,50 +122,82 @@ QStringList TestUpdateWindow::fileRequests() const
     return requests;
 }
 
+QString TestUpdateWindow::text(QObject *window, const char *name) const
+{
+    QObject *item = window->findChild<QObject *>(QLatin1String(name));
+    return item ? item->property("text").toString() : QStringLiteral("<no %1>").arg(name);
+}
+
 void TestUpdateWindow::wholeReleaseArrives()
 {
     configure();
-    publish(manifest({QStringLiteral("payload/a.txt"), QStringLiteral("payload/sub/b.txt")}));
-    m_server.setFile(QStringLiteral("/update/2.1.3/payload/a.txt"), "new a");
-    m_server.setFile(QStringLiteral("/update/2.1.3/payload/sub/b.txt"), "new b");
+    QJsonObject manifest = release({{QStringLiteral("payload/a.txt"), "new a"},
+                                    {QStringLiteral("payload/sub/b.txt"), "new b"},
+                                    {QStringLiteral("payload/tool"), "#!/bin/sh\n"}});
+    manifest.insert(QStringLiteral("executable"), QJsonArray{QStringLiteral("payload/tool")});
+    publish(manifest);
     writeFile(m_payload + QStringLiteral("/a.txt"), "old a");
     QObject *window = openWindow();
     QVERIFY(window);
     QTRY_VERIFY(window->property("downloadComplete").toBool());
-    QCOMPARE(window->property("downloadedFiles").toInt(), 2);
-    QCOMPARE(window->property("totalFiles").toInt(), 2);
+    QVERIFY(!window->property("updateFailed").toBool());
+    QCOMPARE(text(window, "titleText"), QStringLiteral("更新完成"));
+    QCOMPARE(window->property("downloadedFiles").toInt(), 3);
+    QCOMPARE(window->property("totalFiles").toInt(), 3);
     QCOMPARE(window->property("baseUrl").toString(),
              m_server.url(QStringLiteral("/update/2.1.3/")));
     QCOMPARE(readFile(m_payload + QStringLiteral("/a.txt")), QByteArray("new a"));
     QCOMPARE(readFile(m_payload + QStringLiteral("/sub/b.txt")), QByteArray("new b"));
+    QVERIFY(QFileInfo(m_payload + QStringLiteral("/tool")).isExecutable());
+    QVERIFY(!QFileInfo(m_payload + QStringLiteral("/a.txt")).isExecutable());
+    QCOMPARE(ReleaseJournal(appDir()).installedSerial(), qint64(1));
+    QVERIFY(!QFileInfo::exists(ReleaseJournal(appDir()).stagingDir()));
     // Strictly one after the other, in manifest order.
     QCOMPARE(fileRequests(), QStringList({QStringLiteral("GET /update/2.1.3/payload/a.txt"),
-                                          QStringLiteral("GET /update/2.1.3/payload/sub/b.txt")}));
+                                          QStringLiteral("GET /update/2.1.3/payload/sub/b.txt"),
+                                          QStringLiteral("GET /update/2.1.3/payload/tool")}));
 }
 
-void TestUpdateWindow::missingFileIsSkipped()
+void TestUpdateWindow::oneFailedFileKeepsTheOldRelease()
 {
     configure();
-    publish(manifest({QStringLiteral("payload/a.txt"), QStringLiteral("payload/missing.txt"),
-                      QStringLiteral("payload/c.txt")}));
-    m_server.setFile(QStringLiteral("/update/2.1.3/payload/a.txt"), "a");
-    m_server.setFile(QStringLiteral("/update/2.1.3/payload/c.txt"), "c");
-    writeFile(m_payload + QStringLiteral("/missing.txt"), "installed");
+    const Files files{{QStringLiteral("payload/a.txt"), "new a"},
+                      {QStringLiteral("payload/b.txt"), "new b"},
+                      {QStringLiteral("payload/c.txt"), "new c"}};
+    publish(release(files));
+    m_server.setFile(QStringLiteral("/update/2.1.3/payload/b.txt"), "gone", 404);
+    writeFile(m_payload + QStringLiteral("/a.txt"), "old a");
+    writeFile(m_payload + QStringLiteral("/b.txt"), "old b");
     QObject *window = openWindow();
     QVERIFY(window);
-    QTRY_VERIFY(window->property("downloadComplete").toBool());
+    QTRY_VERIFY(window->property("updateFailed").toBool());
+    QVERIFY(!window->property("downloadComplete").toBool());
     QCOMPARE(window->property("downloadedFiles").toInt(), 2);
     QCOMPARE(window->property("currentFileIndex").toInt(), 3);
-    QCOMPARE(readFile(m_payload + QStringLiteral("/missing.txt")), QByteArray("installed"));
-    QCOMPARE(readFile(m_payload + QStringLiteral("/c.txt")), QByteArray("c"));
+    // Nothing of the new release is in place, and the window says so.
+    QCOMPARE(readFile(m_payload + QStringLiteral("/a.txt")), QByteArray("old a"));
+    QCOMPARE(readFile(m_payload + QStringLiteral("/b.txt")), QByteArray("old b"));
+    QVERIFY(!QFile::exists(m_payload + QStringLiteral("/c.txt")));
+    QCOMPARE(text(window, "titleText"), QStringLiteral("更新失败"));
+    QVERIFY(text(window, "failureList").startsWith(QStringLiteral("payload/b.txt: ")));
+    QVERIFY(text(window, "failureList").contains(QStringLiteral("404")));
+    QVERIFY(!window->findChild<QObject *>(QStringLiteral("restartButton"))
+                 ->property("visible")
+                 .toBool());
+    QVERIFY(!QFileInfo::exists(ReleaseJournal(appDir()).stagingDir()));
+
+    // Trying again once the server is whole installs everything.
+    m_server.setFile(QStringLiteral("/update/2.1.3/payload/b.txt"), "new b");
+    QMetaObject::invokeMethod(window, "checkUpdate");
+    QTRY_VERIFY(window->property("downloadComplete").toBool());
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        QCOMPARE(readFile(appDir() + QLatin1Char('/') + it.key()), it.value());
 }
 
 void TestUpdateWindow::sameVersionShowsTheCompletedStateAtOnce()
 {
     configure();
-    QJsonObject same = manifest({QStringLiteral("payload/a.txt")});
-    same.insert(QStringLiteral("appVersion"), installedVersion);
-    publish(same);
+    publish(release({{QStringLiteral("payload/a.txt"), "a"}}, installedVersion));
     QObject *window = openWindow();
     QVERIFY(window);
     QTRY_VERIFY(window->property("downloadComplete").toBool());
@@ -170,7 +208,7 @@ void TestUpdateWindow::sameVersionShowsTheCompletedStateAtOnce()
 void TestUpdateWindow::noInstalledVersionMeansNoRequest()
 {
     configure(false);
-    publish(manifest({QStringLiteral("payload/a.txt")}));
+    publish(release({{QStringLiteral("payload/a.txt"), "a"}}));
     QObject *window = openWindow();
     QVERIFY(window);
     QTest::qWait(500);
@@ -178,78 +216,67 @@ void TestUpdateWindow::noInstalledVersionMeansNoRequest()
     QVERIFY(!window->property("downloadComplete").toBool());
 }
 
-void TestUpdateWindow::invalidManifestChangesNothing_data()
+void TestUpdateWindow::refusedManifestChangesNothing_data()
 {
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<int>("status");
+    QTest::addColumn<qint64>("installedSerial");
 
     const QByteArray upload = m_server.url(QStringLiteral("/update")).toLatin1();
-    QTest::newRow("not JSON") << QByteArray("<html>maintenance</html>") << 200;
-    QTest::newRow("truncated JSON")
-        << QByteArray("{\"appVersion\": \"2.1.3\", \"files\": [") << 200;
-    QTest::newRow("null") << QByteArray("null") << 200;
-    QTest::newRow("array") << QByteArray("[\"payload/a.txt\"]") << 200;
-    QTest::newRow("no files") << "{\"appVersion\":\"2.1.3\",\"uploadUrl\":\"" + upload + "\"}"
-                              << 200;
+    const QJsonObject good = ReleaseSigner::manifest(newVersion, QString::fromLatin1(upload),
+                                                     {{QStringLiteral("payload/a.txt"), "new"}}, 4);
+    const auto changed = [&good](const char *member, const QJsonValue &value) {
+        QJsonObject manifest = good;
+        manifest.insert(QLatin1String(member), value);
+        return ReleaseSigner::envelope(manifest);
+    };
+    QTest::newRow("not JSON") << QByteArray("<html>maintenance</html>") << 200 << qint64(0);
+    QTest::newRow("truncated JSON") << QByteArray("{\"manifest\": \"") << 200 << qint64(0);
+    QTest::newRow("null") << QByteArray("null") << 200 << qint64(0);
+    QTest::newRow("array") << QByteArray("[\"payload/a.txt\"]") << 200 << qint64(0);
+    QTest::newRow("unsigned") << QJsonDocument(good).toJson() << 200 << qint64(0);
+    QTest::newRow("wrong key") << ReleaseSigner::envelope(
+                                      good, ReleaseSigner::keyPath(QStringLiteral("other")))
+                               << 200 << qint64(0);
+    QTest::newRow("replayed older serial") << ReleaseSigner::envelope(good) << 200 << qint64(9);
+    QTest::newRow("config.ini listed")
+        << changed("files",
+                   QJsonArray{QStringLiteral("payload/a.txt"), QStringLiteral("config.ini")})
+        << 200 << qint64(0);
+    QTest::newRow("unsafe names") << changed("files", QJsonArray{QStringLiteral("payload/a.txt"),
+                                                                 QStringLiteral("../escaped.txt")})
+                                  << 200 << qint64(0);
+    QTest::newRow("escape sequence in a name")
+        << changed("files", QJsonArray{QStringLiteral("a\x1b[2Jb")}) << 200 << qint64(0);
     QTest::newRow("files not a list")
-        << "{\"appVersion\":\"2.1.3\",\"files\":\"payload/a.txt\",\"uploadUrl\":\"" + upload + "\"}"
-        << 200;
-    QTest::newRow("file name not a string")
-        << "{\"appVersion\":\"2.1.3\",\"files\":[{\"name\":\"a\"}],\"uploadUrl\":\"" + upload +
-               "\"}"
-        << 200;
-    QTest::newRow("empty version")
-        << "{\"appVersion\":\"\",\"files\":[\"payload/a.txt\"],\"uploadUrl\":\"" + upload + "\"}"
-        << 200;
-    QTest::newRow("no uploadUrl") << QByteArray(
-                                         "{\"appVersion\":\"2.1.3\",\"files\":[\"payload/a.txt\"]}")
-                                  << 200;
-    QTest::newRow("digest map not a map")
-        << "{\"appVersion\":\"2.1.3\",\"files\":[\"payload/a.txt\"],\"sha256\":[\"x\"],"
-           "\"uploadUrl\":\"" +
-               upload + "\"}"
-        << 200;
-    QTest::newRow("status 500") << QByteArray("{}") << 500;
+        << changed("files", QStringLiteral("payload/a.txt")) << 200 << qint64(0);
+    QTest::newRow("empty version") << changed("appVersion", QString()) << 200 << qint64(0);
+    QTest::newRow("no digest") << changed("sha256", QJsonObject()) << 200 << qint64(0);
+    QTest::newRow("status 500") << ReleaseSigner::envelope(good) << 500 << qint64(0);
 }
 
-void TestUpdateWindow::invalidManifestChangesNothing()
+void TestUpdateWindow::refusedManifestChangesNothing()
 {
     QFETCH(QByteArray, body);
     QFETCH(int, status);
+    QFETCH(qint64, installedSerial);
     configure();
+    if (installedSerial > 0)
+        writeFile(appDir() + QLatin1Char('/') + QLatin1String(ReleaseJournal::serialFile),
+                  QByteArray::number(installedSerial));
     m_server.setFile(QStringLiteral("/update/update.json"), body, status);
     m_server.setFile(QStringLiteral("/update/2.1.3/payload/a.txt"), "new");
     writeFile(m_payload + QStringLiteral("/a.txt"), "installed");
     QObject *window = openWindow();
     QVERIFY(window);
-    QTRY_COMPARE(m_server.requests().size(), 1);
-    QTest::qWait(300);
+    QTRY_VERIFY(window->property("updateFailed").toBool());
+    QCOMPARE(m_server.requests().size(), 1);
     QCOMPARE(fileRequests(), QStringList());
     QVERIFY(!window->property("downloadComplete").toBool());
     QCOMPARE(window->property("totalFiles").toInt(), 0);
     QCOMPARE(readFile(m_payload + QStringLiteral("/a.txt")), QByteArray("installed"));
-}
-
-void TestUpdateWindow::unsafeNamesAreSkipped()
-{
-    configure();
-    const QString absolute = QDir::tempPath() + QStringLiteral("/escaped.txt");
-    QFile::remove(absolute);
-    publish(
-        manifest({QStringLiteral("../escaped.txt"), QStringLiteral("payload/../../escaped.txt"),
-                  absolute, QStringLiteral("C:\\escaped.txt"), QStringLiteral("payload/ok.txt")}));
-    m_server.setFile(QStringLiteral("/update/escaped.txt"), "escaped");
-    m_server.setFile(QStringLiteral("/escaped.txt"), "escaped");
-    m_server.setFile(QStringLiteral("/update/2.1.3/payload/ok.txt"), "ok");
-    QObject *window = openWindow();
-    QVERIFY(window);
-    QTRY_VERIFY(window->property("downloadComplete").toBool());
-    QCOMPARE(window->property("downloadedFiles").toInt(), 1);
-    QCOMPARE(window->property("currentFileIndex").toInt(), 5);
-    QCOMPARE(fileRequests(), QStringList({QStringLiteral("GET /update/2.1.3/payload/ok.txt")}));
     QVERIFY(!QFile::exists(appDir() + QStringLiteral("/../escaped.txt")));
-    QVERIFY(!QFile::exists(absolute));
-    QCOMPARE(readFile(m_payload + QStringLiteral("/ok.txt")), QByteArray("ok"));
+    QCOMPARE(text(window, "titleText"), QStringLiteral("更新失败"));
 }
 
 void TestUpdateWindow::numberVersionAlwaysDiffers()
@@ -257,10 +284,10 @@ void TestUpdateWindow::numberVersionAlwaysDiffers()
     configure();
     IniConfig().setValue(QStringLiteral("UPDATE"), QStringLiteral("APPVersion"),
                          QStringLiteral("3"));
-    QJsonObject numbered = manifest({QStringLiteral("payload/a.txt")});
+    QJsonObject numbered =
+        release({{QStringLiteral("payload/a.txt"), "three"}}, QStringLiteral("3"));
     numbered.insert(QStringLiteral("appVersion"), 3);
     publish(numbered);
-    m_server.setFile(QStringLiteral("/update/3/payload/a.txt"), "three");
     QObject *window = openWindow();
     QVERIFY(window);
     QTRY_VERIFY(window->property("downloadComplete").toBool());
@@ -268,38 +295,26 @@ void TestUpdateWindow::numberVersionAlwaysDiffers()
     QCOMPARE(readFile(m_payload + QStringLiteral("/a.txt")), QByteArray("three"));
 }
 
-void TestUpdateWindow::digestMismatchKeepsTheInstalledFile()
+void TestUpdateWindow::tamperedFileKeepsTheOldRelease()
 {
     configure();
-    QJsonObject hashed =
-        manifest({QStringLiteral("payload/good.txt"), QStringLiteral("payload/bad.txt"),
-                  QStringLiteral("payload/unlisted.txt")});
-    const auto hex = [](const QByteArray &data) {
-        return QString::fromLatin1(
-            QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
-    };
-    hashed.insert(QStringLiteral("sha256"),
-                  QJsonObject{{QStringLiteral("payload/good.txt"), hex("good")},
-                              {QStringLiteral("payload/bad.txt"), hex("what was published")}});
-    publish(hashed);
-    m_server.setFile(QStringLiteral("/update/2.1.3/payload/good.txt"), "good");
-    m_server.setFile(QStringLiteral("/update/2.1.3/payload/bad.txt"), "tampered");
-    m_server.setFile(QStringLiteral("/update/2.1.3/payload/unlisted.txt"), "unlisted");
+    publish(release({{QStringLiteral("payload/good.txt"), "good"},
+                     {QStringLiteral("payload/bad.txt"), "what was published"}}));
+    m_server.setFile(QStringLiteral("/update/2.1.3/payload/bad.txt"), "tampered, same size");
     writeFile(m_payload + QStringLiteral("/bad.txt"), "installed");
     QObject *window = openWindow();
     QVERIFY(window);
-    QTRY_VERIFY(window->property("downloadComplete").toBool());
+    QTRY_VERIFY(window->property("updateFailed").toBool());
     QCOMPARE(window->property("downloadedFiles").toInt(), 1);
-    QCOMPARE(readFile(m_payload + QStringLiteral("/good.txt")), QByteArray("good"));
     QCOMPARE(readFile(m_payload + QStringLiteral("/bad.txt")), QByteArray("installed"));
-    QVERIFY(!QFile::exists(m_payload + QStringLiteral("/unlisted.txt")));
-    QCOMPARE(QDir(m_payload).entryList(QDir::Files).size(), 2);
+    QVERIFY(!QFile::exists(m_payload + QStringLiteral("/good.txt")));
+    QVERIFY(text(window, "failureList").contains(QStringLiteral("payload/bad.txt")));
 }
 
 void TestUpdateWindow::emptyFileListKeepsWaiting()
 {
     configure();
-    publish(manifest({}));
+    publish(release({}));
     QObject *window = openWindow();
     QVERIFY(window);
     QTRY_COMPARE(m_server.requests().size(), 1);
@@ -311,9 +326,10 @@ void TestUpdateWindow::emptyFileListKeepsWaiting()
 void TestUpdateWindow::uploadUrlIsConcatenatedAsGiven()
 {
     configure();
-    QJsonObject slash = manifest({QStringLiteral("payload/a.txt")});
+    QJsonObject slash = release({{QStringLiteral("payload/a.txt"), "a"}});
     slash.insert(QStringLiteral("uploadUrl"), m_server.url(QStringLiteral("/update/")));
     publish(slash);
+    m_server.setFile(QStringLiteral("/update//2.1.3/payload/a.txt"), "a");
     QObject *window = openWindow();
     QVERIFY(window);
     QTRY_VERIFY(window->property("downloadComplete").toBool());

@@ -19,68 +19,84 @@ Window {
     property bool downloadComplete: false
     property int totalFiles: 0
     property int downloadedFiles: 0
-    // File name -> SHA-256 hex digest, from the manifest's optional "sha256" member.
-    property var fileHashes: ({})
-
-    function createNetworkRequest(url) {
-        return requestComponent.createObject(root, {
-                "url": url
-            });
-    }
-
-    function isValidManifest(data) {
-        return Manifest.isValid(data);
-    }
+    // The release could not be put in place whole: the old one stays, and the
+    // window says why and offers to try again.
+    property bool updateFailed: false
+    property string failureReason: ""
+    // "name: why" for every file that did not arrive.
+    property var failedFiles: []
 
     function checkUpdate() {
+        downloadComplete = false;
+        updateFailed = false;
+        failureReason = "";
+        failedFiles = [];
+        files = [];
+        currentFileIndex = 0;
+        currentFileName = "";
+        currentProgress = 0;
+        totalFiles = 0;
+        downloadedFiles = 0;
         let url = settings.getIniValue("UPDATE", "UpdateURL");
         if (!url)
             url = defaultManifestUrl;
-        const installedVersion = settings.getIniValue("UPDATE", "APPVersion");
-        if (!installedVersion)
+        if (!settings.getIniValue("UPDATE", "APPVersion"))
             return;
-        const request = createNetworkRequest(url);
-        request.requestFinished.connect(function (status, response) {
-                request.destroy();
-                if (status !== 200) {
-                    console.error("Failed to get version info, status:", status);
-                    return;
-                }
-                let data;
-                try {
-                    data = JSON.parse(response);
-                    console.log("Server versionData:", JSON.stringify(data));
-                    console.log("Current version:", installedVersion);
-                } catch (e) {
-                    console.error("Error parsing version info:", e);
-                    return;
-                }
-                if (!isValidManifest(data)) {
-                    console.error("Invalid update data format");
-                    return;
-                }
-                if (!Manifest.offersUpdate(data.appVersion, installedVersion)) {
-                    console.log("App is up to date");
-                    onAllDownloadsCompleted();
-                    return;
-                }
-                if (typeof data.uploadUrl !== "string" || data.uploadUrl.length === 0) {
-                    console.error("Invalid update data format");
-                    return;
-                }
-                baseUrl = data.uploadUrl + "/" + data.appVersion + "/";
-                fileHashes = data.sha256 !== undefined ? data.sha256 : {};
-                files = data.files;
-                console.log("Update needed:", baseUrl);
-                console.log("Files to download:", JSON.stringify(files));
-                if (files.length === 0) {
-                    console.log("No files to download");
-                    return;
-                }
-                totalFiles = files.length;
-                downloadCurrentFile();
-            });
-        request.send();
+        manifestCheck.fetch(url);
+    }
+
+    function fail(reason) {
+        failureReason = reason;
+        updateFailed = true;
+    }
+
+    // The manifest as the shared check judged it: only a signed, well-formed
+    // release that is not older than the installed one gets this far.
+    function onManifest(status, result) {
+        const installedVersion = settings.getIniValue("UPDATE", "APPVersion");
+        if (status !== 200) {
+            console.error("Failed to get version info, status:", status);
+            fail("无法获取更新信息 (HTTP " + status + ")");
+            return;
+        }
+        if (result.unreadable) {
+            console.error("Error parsing version info:", result.reason);
+            fail("更新信息无法解析");
+            return;
+        }
+        if (!result.accepted) {
+            console.error("Invalid update data format:", result.reason);
+            fail("更新信息被拒绝: " + result.reason);
+            return;
+        }
+        const data = result.manifest;
+        console.log("Server versionData:", JSON.stringify(data));
+        console.log("Current version:", installedVersion);
+        if (!Manifest.offersUpdate(data.appVersion, installedVersion)) {
+            console.log("App is up to date");
+            onAllDownloadsCompleted();
+            return;
+        }
+        if (typeof data.uploadUrl !== "string" || data.uploadUrl.length === 0) {
+            console.error("Invalid update data format: no uploadUrl");
+            fail("更新信息被拒绝: no uploadUrl");
+            return;
+        }
+        baseUrl = data.uploadUrl + "/" + data.appVersion + "/";
+        files = data.files;
+        console.log("Update needed:", baseUrl);
+        console.log("Files to download:", JSON.stringify(files));
+        if (files.length === 0) {
+            console.log("No files to download");
+            return;
+        }
+        if (!installer.begin(data)) {
+            console.error("更新失败:", installer.errorString());
+            fail(installer.errorString());
+            return;
+        }
+        totalFiles = files.length;
+        downloadCurrentFile();
     }
 
     function downloadCurrentFile() {
@@ -95,18 +111,12 @@ Window {
         downloadFile(url, name);
     }
 
+    // Into the staging folder; nothing installed changes before the whole
+    // release has arrived.
     function downloadFile(url, fileName) {
         currentProgress = 0;
         console.log("开始使用C++下载:", url, "到", fileName);
-        // With a digest map every file must be listed in it; a missing entry fails the file.
-        let digest = "";
-        if (fileHashes !== null && Object.keys(fileHashes).length > 0) {
-            const value = fileHashes[fileName];
-            digest = typeof value === "string" && value.length > 0 ? value : "missing";
-            if (digest === "missing")
-                console.error("No SHA-256 digest for", fileName);
-        }
-        const downloader = settings.downloadFile(url, fileName, digest);
+        const downloader = installer.download(url, fileName);
         downloader.progressChanged.connect(function (progress) {
                 currentProgress = progress;
             });
@@ -116,6 +126,7 @@ Window {
                     downloadedFiles += 1;
                 } else {
                     console.error("下载失败:", fileName);
+                    failedFiles = failedFiles.concat([fileName + ": " + downloader.errorString()]);
                 }
                 currentFileIndex += 1;
                 currentProgress = 0;
@@ -126,9 +137,19 @@ Window {
             });
     }
 
+    // Success only when the whole release is in place.
     function onAllDownloadsCompleted() {
-        downloadComplete = true;
-        console.log("所有文件下载完成");
+        if (failedFiles.length === 0 && (totalFiles === 0 || installer.install())) {
+            downloadComplete = true;
+            console.log("所有文件下载完成");
+            return;
+        }
+        if (failedFiles.length > 0)
+            installer.discard();
+        else
+            failedFiles = [installer.errorString()];
+        console.error("更新失败，已保留原版本:", failedFiles.join("; "));
+        fail("以下文件未能更新，已保留原版本:");
     }
 
     function restartApplication() {
@@ -156,25 +177,14 @@ Window {
         id: settings
     }
 
-    Component {
-        id: requestComponent
+    UpdateManifestCheck {
+        id: manifestCheck
 
-        QtObject {
-            property string url
+        onFetched: (status, result) => root.onManifest(status, result)
+    }
 
-            signal requestFinished(int status, string response)
-
-            function send() {
-                const xhr = new XMLHttpRequest();
-                const request = this;
-                xhr.onreadystatechange = function () {
-                    if (xhr.readyState === XMLHttpRequest.DONE)
-                        request.requestFinished(xhr.status, xhr.responseText);
-                };
-                xhr.open("GET", url);
-                xhr.send();
-            }
-        }
+    ReleaseInstaller {
+        id: installer
     }
 
     Rectangle {
@@ -193,7 +203,8 @@ Window {
 
             Text {
                 Layout.fillWidth: true
-                text: root.downloadComplete ? "更新完成" : "正在下载更新"
+                objectName: "titleText"
+                text: root.downloadComplete ? "更新完成" : root.updateFailed ? "更新失败" : "正在下载更新"
                 font.bold: true
                 font.pixelSize: 20
                 horizontalAlignment: Text.AlignHCenter
@@ -202,17 +213,29 @@ Window {
             Text {
                 objectName: "detailLine"
                 Layout.fillWidth: true
-                text: root.downloadComplete ? "所有文件已下载完成" : "正在下载文件: " + root.currentFileName + " (" + (root.currentFileIndex + 1) + "/" + root.totalFiles + ")"
+                text: root.downloadComplete ? "所有文件已下载完成" : root.updateFailed ? root.failureReason : "正在下载文件: " + root.currentFileName + " (" + (root.currentFileIndex + 1) + "/" + root.totalFiles + ")"
                 color: "#666666"
                 font.pixelSize: 14
                 horizontalAlignment: Text.AlignHCenter
                 elide: Text.ElideMiddle
             }
 
+            Text {
+                objectName: "failureList"
+                visible: root.updateFailed && root.failedFiles.length > 0
+                Layout.fillWidth: true
+                Layout.maximumHeight: 150
+                text: root.failedFiles.join("\n")
+                color: "#C62828"
+                font.pixelSize: 12
+                wrapMode: Text.WrapAnywhere
+                clip: true
+            }
+
             Rectangle {
                 id: track
 
-                visible: !root.downloadComplete
+                visible: !root.downloadComplete && !root.updateFailed
                 Layout.fillWidth: true
                 Layout.leftMargin: 10
                 Layout.rightMargin: 10
@@ -293,7 +316,7 @@ Window {
                 id: cancelButton
 
                 objectName: "cancelButton"
-                visible: !root.downloadComplete
+                visible: !root.downloadComplete && !root.updateFailed
                 Layout.alignment: Qt.AlignHCenter
                 Layout.preferredWidth: 120
                 Layout.preferredHeight: 40
@@ -313,8 +336,32 @@ Window {
                 }
             }
 
+            Button {
+                id: retryButton
+
+                objectName: "retryButton"
+                visible: root.updateFailed
+                Layout.alignment: Qt.AlignHCenter
+                Layout.preferredWidth: 120
+                Layout.preferredHeight: 40
+                onClicked: root.checkUpdate()
+
+                background: Rectangle {
+                    radius: 20
+                    color: retryButton.hovered ? "#0056b3" : "#007BFF"
+                }
+
+                contentItem: Text {
+                    text: "重试"
+                    color: "white"
+                    font.pixelSize: 14
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
+            }
+
             Text {
-                visible: !root.downloadComplete
+                visible: !root.downloadComplete && !root.updateFailed
                 Layout.fillWidth: true
                 text: "总进度: " + root.downloadedFiles + "/" + root.totalFiles + " 文件"
                 color: "#999999"

@@ -8,21 +8,19 @@
 
 class FileDownloader;
 
-// The updater's build of the documents' settings-and-services element: the same
-// store, config.ini and desktop services as the annotation program, with the
-// operations the updater needs (directories, raw file data, downloads).
-class SettingsClazz : public QObject
+// The updater's build of the documents' settings-and-services element, known to
+// its documents as SettingsClazz: the same store, config.ini and desktop services
+// as the annotation program, with the operations the updater needs (directories,
+// raw file data, downloads).
+class UpdaterSettings : public QObject
 {
     Q_OBJECT
-    QML_ELEMENT
+    QML_NAMED_ELEMENT(SettingsClazz)
     Q_PROPERTY(QVariant settingsValue READ settingsValue WRITE setSettingsValue NOTIFY
                    settingsChanged FINAL)
 
 public:
-    // config.ini key (group "UPDATE") that raises the per-file size limit, in MiB.
-    static constexpr const char maxDownloadKey[] = "MaxDownloadMB";
-
-    explicit SettingsClazz(QObject *parent = nullptr);
+    explicit UpdaterSettings(QObject *parent = nullptr);
 
     QVariant settingsValue() const { return m_settingsValue; }
     void setSettingsValue(const QVariant &value);

@@ -3,7 +3,8 @@
 #include "iniconfig.h"
 #include "settingsstore.h"
 #include "testhttpserver.h"
-#include "updatesettingsclazz.h"
+#include "updatelimits.h"
+#include "updatersettings.h"
 #include "updatetestsupport.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@
 #include <QTest>
 
 // The updater's own operations of the settings-and-services element.
-class TestUpdateSettingsClazz : public QObject
+class TestUpdaterSettings : public QObject
 {
     Q_OBJECT
 
@@ -34,16 +35,19 @@ private slots:
     void downloadFileRefusesUnsafeNames();
     void downloadFileVerifiesTheDigest();
     void deploymentRaisesTheSizeLimit();
+    void deploymentNumbersAreClamped_data();
+    void deploymentNumbersAreClamped();
+    void folderLinkIsNotFollowed();
 
 private:
-    bool download(SettingsClazz &settings, const QString &url, const QString &name,
+    bool download(UpdaterSettings &settings, const QString &url, const QString &name,
                   const QString &sha256 = QString());
 
     TestHttpServer m_server;
     QString m_payload;
 };
 
-void TestUpdateSettingsClazz::initTestCase()
+void TestUpdaterSettings::initTestCase()
 {
     // Keeps the user's real settings store out of reach.
     QStandardPaths::setTestModeEnabled(true);
@@ -51,21 +55,21 @@ void TestUpdateSettingsClazz::initTestCase()
     m_payload = appDir() + QStringLiteral("/payload");
 }
 
-void TestUpdateSettingsClazz::init()
+void TestUpdaterSettings::init()
 {
     QDir(m_payload).removeRecursively();
     QFile::remove(IniConfig().path());
 }
 
-void TestUpdateSettingsClazz::cleanup()
+void TestUpdaterSettings::cleanup()
 {
     QDir(m_payload).removeRecursively();
     QFile::remove(IniConfig().path());
     SettingsStore().remove(QStringLiteral("updaterTest"));
 }
 
-bool TestUpdateSettingsClazz::download(SettingsClazz &settings, const QString &url,
-                                       const QString &name, const QString &sha256)
+bool TestUpdaterSettings::download(UpdaterSettings &settings, const QString &url,
+                                   const QString &name, const QString &sha256)
 {
     FileDownloader *downloader = settings.downloadFile(url, name, sha256);
     // Connected only after the call, as the window does.
@@ -75,19 +79,19 @@ bool TestUpdateSettingsClazz::download(SettingsClazz &settings, const QString &u
     return finished.first().first().toBool();
 }
 
-void TestUpdateSettingsClazz::addSettingStoresText()
+void TestUpdaterSettings::addSettingStoresText()
 {
-    SettingsClazz settings;
-    QSignalSpy changed(&settings, &SettingsClazz::settingsChanged);
+    UpdaterSettings settings;
+    QSignalSpy changed(&settings, &UpdaterSettings::settingsChanged);
     settings.addSetting(QStringLiteral("updaterTest"), QStringLiteral("Ctrl+K"));
     QCOMPARE(SettingsStore().value(QStringLiteral("updaterTest")).toString(),
              QStringLiteral("Ctrl+K"));
     QCOMPARE(changed.size(), 0);
 }
 
-void TestUpdateSettingsClazz::addSettingWithEmptyKeyStoresNothing()
+void TestUpdaterSettings::addSettingWithEmptyKeyStoresNothing()
 {
-    SettingsClazz settings;
+    UpdaterSettings settings;
     const QStringList before = QSettings(QSettings::NativeFormat, QSettings::UserScope,
                                          QStringLiteral("tallowby"), QStringLiteral("settings"))
                                    .allKeys();
@@ -99,9 +103,9 @@ void TestUpdateSettingsClazz::addSettingWithEmptyKeyStoresNothing()
     QCOMPARE(after, before);
 }
 
-void TestUpdateSettingsClazz::createDirectories()
+void TestUpdaterSettings::createDirectories()
 {
-    SettingsClazz settings;
+    UpdaterSettings settings;
     const QString deep = m_payload + QStringLiteral("/a/b/c");
     QVERIFY(settings.createDirectories(deep));
     QVERIFY(QDir(deep).exists());
@@ -115,7 +119,7 @@ void TestUpdateSettingsClazz::createDirectories()
     QVERIFY(!settings.createDirectories(m_payload + QStringLiteral("/file/sub")));
 }
 
-void TestUpdateSettingsClazz::saveFileData_data()
+void TestUpdaterSettings::saveFileData_data()
 {
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<bool>("saved");
@@ -129,12 +133,12 @@ void TestUpdateSettingsClazz::saveFileData_data()
         << QByteArray("data:nocomma") << false << QByteArray("<missing>");
 }
 
-void TestUpdateSettingsClazz::saveFileData()
+void TestUpdaterSettings::saveFileData()
 {
     QFETCH(QByteArray, data);
     QFETCH(bool, saved);
     QFETCH(QByteArray, content);
-    SettingsClazz settings;
+    UpdaterSettings settings;
     const QString path = m_payload + QStringLiteral("/sub/data.bin");
     if (!saved)
         QTest::ignoreMessage(QtWarningMsg, "Invalid data URL format");
@@ -142,9 +146,9 @@ void TestUpdateSettingsClazz::saveFileData()
     QCOMPARE(readFile(path), content);
 }
 
-void TestUpdateSettingsClazz::saveFileStaysInsideTheApplicationDirectory()
+void TestUpdaterSettings::saveFileStaysInsideTheApplicationDirectory()
 {
-    SettingsClazz settings;
+    UpdaterSettings settings;
     QVERIFY(settings.saveFile("inside", QStringLiteral("payload/inside.txt")));
     QCOMPARE(readFile(m_payload + QStringLiteral("/inside.txt")), QByteArray("inside"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Refusing to write")));
@@ -152,10 +156,10 @@ void TestUpdateSettingsClazz::saveFileStaysInsideTheApplicationDirectory()
     QVERIFY(!QFile::exists(appDir() + QStringLiteral("/../escaped.txt")));
 }
 
-void TestUpdateSettingsClazz::downloadFileWritesBelowTheApplicationDirectory()
+void TestUpdaterSettings::downloadFileWritesBelowTheApplicationDirectory()
 {
     m_server.setFile(QStringLiteral("/sub/file.txt"), "downloaded");
-    SettingsClazz settings;
+    UpdaterSettings settings;
     QVERIFY(download(settings, m_server.url(QStringLiteral("/sub/file.txt")),
                      QStringLiteral("payload/sub/file.txt")));
     QCOMPARE(readFile(m_payload + QStringLiteral("/sub/file.txt")), QByteArray("downloaded"));
@@ -163,7 +167,7 @@ void TestUpdateSettingsClazz::downloadFileWritesBelowTheApplicationDirectory()
     QTRY_COMPARE(settings.findChildren<FileDownloader *>().size(), 0);
 }
 
-void TestUpdateSettingsClazz::downloadFileRefusesUnsafeNames_data()
+void TestUpdaterSettings::downloadFileRefusesUnsafeNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("parent") << "../escaped.txt";
@@ -172,21 +176,24 @@ void TestUpdateSettingsClazz::downloadFileRefusesUnsafeNames_data()
     QTest::newRow("drive letter") << "C:\\escaped.txt";
     QTest::newRow("stream") << "payload:escaped";
     QTest::newRow("empty") << "";
+    QTest::newRow("config.ini") << "config.ini";
+    QTest::newRow("config.ini, other case") << "Config.INI";
+    QTest::newRow("staging folder") << ".update-staging/x";
 }
 
-void TestUpdateSettingsClazz::downloadFileRefusesUnsafeNames()
+void TestUpdaterSettings::downloadFileRefusesUnsafeNames()
 {
     QFETCH(QString, name);
     m_server.setFile(QStringLiteral("/escaped.txt"), "escaped");
     const int requestsBefore = m_server.requests().size();
-    SettingsClazz settings;
+    UpdaterSettings settings;
     QVERIFY(!download(settings, m_server.url(QStringLiteral("/escaped.txt")), name));
     QCOMPARE(m_server.requests().size(), requestsBefore);
     QVERIFY(!QFile::exists(appDir() + QStringLiteral("/../escaped.txt")));
     QVERIFY(!QFile::exists(QDir::tempPath() + QStringLiteral("/escaped.txt")));
 }
 
-void TestUpdateSettingsClazz::downloadFileVerifiesTheDigest()
+void TestUpdaterSettings::downloadFileVerifiesTheDigest()
 {
     const QByteArray body = "release file";
     m_server.setFile(QStringLiteral("/hashed"), body);
@@ -197,7 +204,7 @@ void TestUpdateSettingsClazz::downloadFileVerifiesTheDigest()
     old.write("old");
     old.close();
 
-    SettingsClazz settings;
+    UpdaterSettings settings;
     const QString good =
         QString::fromLatin1(QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex());
     QString bad = good;
@@ -214,11 +221,11 @@ void TestUpdateSettingsClazz::downloadFileVerifiesTheDigest()
     QVERIFY(!QFile::exists(AtomicFile::temporaryPathFor(target)));
 }
 
-void TestUpdateSettingsClazz::deploymentRaisesTheSizeLimit()
+void TestUpdaterSettings::deploymentRaisesTheSizeLimit()
 {
     const QByteArray big(3 * 1024 * 1024, 'x');
     m_server.setFile(QStringLiteral("/big"), big);
-    SettingsClazz settings;
+    UpdaterSettings settings;
     // config.ini as the README tells a deployer to write it.
     QVERIFY(writeFile(appDir() + QStringLiteral("/config.ini"), "[UPDATE]\nMaxDownloadMB=1\n"));
     QVERIFY(
@@ -228,7 +235,50 @@ void TestUpdateSettingsClazz::deploymentRaisesTheSizeLimit()
     QVERIFY(
         download(settings, m_server.url(QStringLiteral("/big")), QStringLiteral("payload/big")));
     QCOMPARE(QFileInfo(m_payload + QStringLiteral("/big")).size(), qint64(big.size()));
+    // A huge number once overflowed into a negative limit that refused every file.
+    QFile::remove(m_payload + QStringLiteral("/big"));
+    QVERIFY(writeFile(appDir() + QStringLiteral("/config.ini"),
+                      "[UPDATE]\nMaxDownloadMB=99999999999999999\n"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("MaxDownloadMB")));
+    QVERIFY(
+        download(settings, m_server.url(QStringLiteral("/big")), QStringLiteral("payload/big")));
+    QCOMPARE(QFileInfo(m_payload + QStringLiteral("/big")).size(), qint64(big.size()));
 }
 
-QTEST_MAIN(TestUpdateSettingsClazz)
-#include "tst_updatesettingsclazz.moc"
+void TestUpdaterSettings::deploymentNumbersAreClamped_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("mib");
+    QTest::newRow("missing") << QString() << qint64(256);
+    QTest::newRow("in range") << "4" << qint64(4);
+    // Multiplied by 1024 * 1024 this once overflowed into a negative limit.
+    QTest::newRow("huge") << "99999999999999999" << qint64(4096);
+    QTest::newRow("beyond 64 bits") << "999999999999999999999999" << qint64(256);
+    QTest::newRow("negative") << "-5" << qint64(1);
+    QTest::newRow("zero") << "0" << qint64(1);
+    QTest::newRow("not a number") << "lots" << qint64(256);
+}
+
+void TestUpdaterSettings::deploymentNumbersAreClamped()
+{
+    QFETCH(QString, text);
+    QFETCH(qint64, mib);
+    if (!text.isEmpty())
+        IniConfig().setValue(QStringLiteral("UPDATE"), QStringLiteral("MaxDownloadMB"), text);
+    QCOMPARE(UpdateLimits::maximumFileBytes(IniConfig()), mib * 1024 * 1024);
+}
+
+void TestUpdaterSettings::folderLinkIsNotFollowed()
+{
+    QTemporaryDir elsewhere;
+    QVERIFY(QDir().mkpath(m_payload));
+    QVERIFY(QFile::link(elsewhere.path(), m_payload + QStringLiteral("/linked")));
+    m_server.setFile(QStringLiteral("/x"), "x");
+    UpdaterSettings settings;
+    QVERIFY(!download(settings, m_server.url(QStringLiteral("/x")),
+                      QStringLiteral("payload/linked/x.txt")));
+    QVERIFY(!QFile::exists(elsewhere.filePath(QStringLiteral("x.txt"))));
+}
+
+QTEST_MAIN(TestUpdaterSettings)
+#include "tst_updatersettings.moc"

@@ -1,11 +1,13 @@
-#include "updatesettingsclazz.h"
+#include "updatersettings.h"
 
 #include "apppaths.h"
+#include "containedpath.h"
 #include "desktopservices.h"
 #include "filedownloader.h"
 #include "filenamepolicy.h"
 #include "iniconfig.h"
 #include "settingsstore.h"
+#include "updatelimits.h"
 
 #include <QDebug>
 #include <QDir>
@@ -34,12 +36,12 @@ bool staysInsideApplicationDir(const QString &targetPath)
 
 } // namespace
 
-SettingsClazz::SettingsClazz(QObject *parent) : QObject(parent)
+UpdaterSettings::UpdaterSettings(QObject *parent) : QObject(parent)
 {
     qDebug() << "setting cpp";
 }
 
-void SettingsClazz::setSettingsValue(const QVariant &value)
+void UpdaterSettings::setSettingsValue(const QVariant &value)
 {
     if (m_settingsValue == value)
         return;
@@ -47,12 +49,12 @@ void SettingsClazz::setSettingsValue(const QVariant &value)
     emit settingsChanged();
 }
 
-QVariant SettingsClazz::getAllSettings()
+QVariant UpdaterSettings::getAllSettings()
 {
     return SettingsStore().allSettings();
 }
 
-void SettingsClazz::addSetting(const QString &key, const QString &value)
+void UpdaterSettings::addSetting(const QString &key, const QString &value)
 {
     if (key.isEmpty()) {
         qWarning() << "无法添加设置：键为空";
@@ -68,12 +70,12 @@ void SettingsClazz::addSetting(const QString &key, const QString &value)
         qWarning() << "设置值不匹配，可能未成功保存";
 }
 
-void SettingsClazz::captureScreen()
+void UpdaterSettings::captureScreen()
 {
     DesktopServices::captureScreen();
 }
 
-QString SettingsClazz::selectSaveDirectory(const QString &currentPath)
+QString UpdaterSettings::selectSaveDirectory(const QString &currentPath)
 {
     const QString folder = DesktopServices::chooseDirectory(currentPath);
     if (!folder.isEmpty()) {
@@ -83,7 +85,7 @@ QString SettingsClazz::selectSaveDirectory(const QString &currentPath)
     return folder;
 }
 
-bool SettingsClazz::createDirectories(const QString &path)
+bool UpdaterSettings::createDirectories(const QString &path)
 {
     if (QDir(path).exists())
         return true;
@@ -93,12 +95,12 @@ bool SettingsClazz::createDirectories(const QString &path)
     return false;
 }
 
-bool SettingsClazz::saveFileData(const QString &filePath, const QByteArray &data)
+bool UpdaterSettings::saveFileData(const QString &filePath, const QByteArray &data)
 {
     return DesktopServices::writeFileData(filePath, data, DesktopServices::PlainData::AsIs);
 }
 
-bool SettingsClazz::saveFile(const QByteArray &data, const QString &fileName)
+bool UpdaterSettings::saveFile(const QByteArray &data, const QString &fileName)
 {
     const QString path = AppPaths::nativeApplicationDir() + QDir::separator() + fileName;
     qDebug() << "Saving file to:" << path;
@@ -110,18 +112,18 @@ bool SettingsClazz::saveFile(const QByteArray &data, const QString &fileName)
     return saveFileData(path, data);
 }
 
-void SettingsClazz::startExeAndExitApp(const QString &exeName)
+void UpdaterSettings::startExeAndExitApp(const QString &exeName)
 {
     DesktopServices::startExeAndExitApp(exeName);
 }
 
-QVariant SettingsClazz::getIniValue(const QString &group, const QString &key)
+QVariant UpdaterSettings::getIniValue(const QString &group, const QString &key)
 {
     return IniConfig().value(group, key);
 }
 
-FileDownloader *SettingsClazz::downloadFile(const QString &url, const QString &fileName,
-                                            const QString &sha256)
+FileDownloader *UpdaterSettings::downloadFile(const QString &url, const QString &fileName,
+                                              const QString &sha256)
 {
     const QString path = AppPaths::nativeApplicationDir() + QDir::separator() + fileName;
     auto *downloader = new FileDownloader(this);
@@ -135,6 +137,8 @@ FileDownloader *SettingsClazz::downloadFile(const QString &url, const QString &f
         refusal = QStringLiteral("invalid SHA-256 digest \"%1\"").arg(sha256);
     if (refusal.isEmpty() && !staysInsideApplicationDir(path))
         refusal = QStringLiteral("leads outside the application directory");
+    if (refusal.isEmpty())
+        refusal = ContainedPath::refusal(AppPaths::applicationDir(), fileName);
     if (!refusal.isEmpty()) {
         qWarning() << "拒绝不安全的文件名:" << fileName << refusal;
         downloader->refuse(refusal);
@@ -143,11 +147,7 @@ FileDownloader *SettingsClazz::downloadFile(const QString &url, const QString &f
 
     if (!sha256.isEmpty())
         downloader->setExpectedSha256(sha256.toLatin1());
-    bool ok = false;
-    const qint64 limitMb =
-        IniConfig().value(QStringLiteral("UPDATE"), QLatin1String(maxDownloadKey)).toLongLong(&ok);
-    if (ok && limitMb > 0)
-        downloader->setMaximumSize(limitMb * 1024 * 1024);
+    downloader->setMaximumSize(UpdateLimits::maximumFileBytes(IniConfig()));
     downloader->startDownload(url, path);
     return downloader;
 }
