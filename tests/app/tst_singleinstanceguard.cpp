@@ -1,6 +1,9 @@
+#include "instanceaddress.h"
 #include "singleinstanceguard.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,6 +13,7 @@
 #include <thread>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -134,6 +138,55 @@ private slots:
         timer.start();
         QCOMPARE(guard.claim({"--restart"}, true), SingleInstanceGuard::Outcome::Failed);
         QVERIFY(QFile::exists(name())); // the live copy keeps its name
+    }
+
+    // Each user's name lies in a folder only that user can enter.
+    void addressIsPrivateToTheUser_data()
+    {
+        QTest::addColumn<int>("runtimeMode"); // -1: no runtime folder
+        QTest::addColumn<bool>("inRuntime");
+        QTest::newRow("private runtime folder") << 0700 << true;
+        QTest::newRow("runtime folder open to others") << 0755 << false;
+        QTest::newRow("no runtime folder") << -1 << false;
+    }
+    void addressIsPrivateToTheUser()
+    {
+        QFETCH(int, runtimeMode);
+        QFETCH(bool, inRuntime);
+        const QString runtime = m_dir->path() + "/run";
+        const QString temp = m_dir->path() + "/tmp";
+        QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(temp));
+        if (runtimeMode >= 0)
+            QVERIFY(::chmod(QFile::encodeName(runtime).constData(), mode_t(runtimeMode)) == 0);
+        qputenv("XDG_RUNTIME_DIR", runtimeMode >= 0 ? runtime.toUtf8() : QByteArray());
+        qputenv("TMPDIR", temp.toUtf8());
+        const QString address = InstanceAddress::forName("kestrel.glidemark");
+        const QString fallbackFolder = temp + "/kestrel.glidemark-" + QString::number(::getuid());
+        QCOMPARE(address, (inRuntime ? runtime : fallbackFolder) + "/kestrel.glidemark");
+        struct stat info
+        {
+        };
+        QVERIFY(::stat(QFile::encodeName(QFileInfo(address).path()).constData(), &info) == 0);
+        QCOMPARE(info.st_mode & 077, 0u);
+        QCOMPARE(info.st_uid, ::getuid());
+
+        SingleInstanceGuard guard(address);
+        QCOMPARE(guard.claim({}, false), SingleInstanceGuard::Outcome::Primary);
+    }
+
+    // A fallback folder someone left open (or made for someone else) is never used;
+    // the program then runs without a guard rather than not at all.
+    void openFallbackFolderIsNotTrusted()
+    {
+        const QString temp = m_dir->path() + "/tmp";
+        const QString folder = temp + "/kestrel.glidemark-" + QString::number(::getuid());
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0777) == 0);
+        qputenv("XDG_RUNTIME_DIR", QByteArray());
+        qputenv("TMPDIR", temp.toUtf8());
+        QCOMPARE(InstanceAddress::forName("kestrel.glidemark"), QString());
+        SingleInstanceGuard unguarded{QString()};
+        QCOMPARE(unguarded.claim({}, false), SingleInstanceGuard::Outcome::Primary);
     }
 
 private:
