@@ -110,9 +110,9 @@ bool SettingsClazz::saveFile(const QByteArray &data, const QString &fileName)
     return saveFileData(path, data);
 }
 
-void SettingsClazz::startExeAndExitApp(const QString &exeName)
+bool SettingsClazz::startExeAndExitApp(const QString &exeName)
 {
-    DesktopServices::startExeAndExitApp(exeName);
+    return DesktopServices::startExeAndExitApp(exeName);
 }
 
 QVariant SettingsClazz::getIniValue(const QString &group, const QString &key)
