@@ -63,6 +63,18 @@ class TestSingleInstanceGuard : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        m_runtime = qgetenv("XDG_RUNTIME_DIR");
+        m_temp = qgetenv("TMPDIR");
+    }
+    // Some cases point the user's folders elsewhere.
+    void cleanup()
+    {
+        qputenv("XDG_RUNTIME_DIR", m_runtime);
+        qputenv("TMPDIR", m_temp);
+    }
+
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -192,6 +204,8 @@ private slots:
 private:
     QString name() const { return m_dir->path() + "/instance"; }
     std::unique_ptr<QTemporaryDir> m_dir;
+    QByteArray m_runtime;
+    QByteArray m_temp;
 };
 
 QTEST_MAIN(TestSingleInstanceGuard)

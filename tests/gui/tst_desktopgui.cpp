@@ -195,6 +195,7 @@ private slots:
     void runsWithoutTrayAndSaysWhy();
     void waylandSessionRunsOnXcb();
     void everyUserRunsTheirOwnCopy();
+    void westonShowsToolbarAndStroke();
 
 private:
     // Whether the toolbar lies above the overlay and the overlay above the others.
@@ -430,6 +431,93 @@ void TestDesktopGui::everyUserRunsTheirOwnCopy()
     if (!lastPid.isEmpty())
         ::kill(pid_t(lastPid.toInt()), SIGTERM);
     QVERIFY(restarted.waitForFinished(waitLimitMs));
+}
+
+// A real Wayland compositor (weston, headless) with XWayland: the program runs
+// through XWayland, shows its toolbar and draws.
+void TestDesktopGui::westonShowsToolbarAndStroke()
+{
+    QTemporaryDir runtime;
+    QVERIFY(runtime.isValid());
+    QProcess weston;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    env.remove(QStringLiteral("DISPLAY"));
+    weston.setProcessEnvironment(env);
+    weston.setProcessChannelMode(QProcess::MergedChannels);
+    weston.start(QStringLiteral("weston"),
+                 {"--backend=headless-backend.so", "--xwayland", "--socket=quillmark-test",
+                  "--width=1280", "--height=800", "--idle-time=0"});
+    QVERIFY(weston.waitForStarted());
+    // weston names the X display it listens on once XWayland is ready for clients.
+    QByteArray log;
+    QElapsedTimer waited;
+    waited.start();
+    const QByteArray marker("xserver listening on display ");
+    while (!log.contains(marker) && waited.elapsed() < waitLimitMs &&
+           weston.state() == QProcess::Running) {
+        weston.waitForReadyRead(200);
+        log += weston.readAll();
+    }
+    if (!log.contains(marker)) {
+        weston.kill();
+        weston.waitForFinished();
+        QSKIP(qPrintable(QStringLiteral("weston with XWayland does not start here: ") +
+                         QString::fromUtf8(log.right(400))));
+    }
+    const qsizetype at = log.indexOf(marker) + marker.size();
+    const QByteArray display = log.mid(at, log.indexOf('\n', at) - at).trimmed();
+    const QByteArray previous = qgetenv("DISPLAY");
+    qputenv("DISPLAY", display);
+    m_program->setExtraEnvironment(
+        {{QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland")},
+         {QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("quillmark-test")}});
+    const bool started =
+        m_program->start(QStringLiteral(QUILLMARK_PROGRAM), {}, ProgramDriver::Output::Captured);
+    const QRect toolbar = started ? m_program->waitForWindow(QStringLiteral("^主窗口$")) : QRect();
+    const bool onXcb = m_program->log().contains("Wayland session: running through XWayland (xcb)");
+    // Synthetic pointer input reaches X clients only where XWayland allows it.
+    bool pointer = false;
+    QRect overlay;
+    QImage shot;
+    if (!toolbar.isEmpty()) {
+        const QPoint at(toolbar.left() + toolbar.width() / 2, toolbar.top() + 31 + 7 + 29 + 13);
+        pointer = xdo({"mousemove", number(at.x()), number(at.y()), "click", "1"});
+        if (pointer)
+            overlay = m_program->waitForWindow(QStringLiteral("^draw$"));
+    }
+    if (!overlay.isEmpty()) {
+        xdo({"mousemove", "300", "300", "mousedown", "1"});
+        for (int x = 320; x <= 500; x += 20)
+            xdo({"mousemove", number(x), "300"});
+        xdo({"mouseup", "1"});
+        // The overlay's own picture: XWayland keeps one per window.
+        const QString file = QStringLiteral(SHOT_DIR "/desktop-weston.png");
+        QDir().mkpath(QStringLiteral(SHOT_DIR));
+        const QString overlayId = m_program->windowId(QStringLiteral("^draw$"));
+        waited.restart();
+        do {
+            QTest::qWait(200);
+            QProcess::execute(QStringLiteral("import"), {"-window", overlayId, file});
+            shot.load(file);
+        } while (!inkNear(shot, {400 - overlay.left(), 300 - overlay.top()}) &&
+                 waited.elapsed() < waitLimitMs);
+    }
+    m_program->stop();
+    qputenv("DISPLAY", previous);
+    weston.terminate();
+    if (!weston.waitForFinished(5000)) {
+        weston.kill();
+        weston.waitForFinished();
+    }
+    QVERIFY2(!toolbar.isEmpty(), "no toolbar under weston");
+    QVERIFY2(onXcb, "the program did not choose XWayland");
+    if (!pointer)
+        QSKIP("weston's XWayland refuses synthetic pointer moves (xdotool mousemove) here: "
+              "toolbar checked, the stroke could not be drawn");
+    QVERIFY2(!overlay.isEmpty(), "drawing did not start under weston");
+    QVERIFY2(inkNear(shot, {400 - overlay.left(), 300 - overlay.top()}),
+             "the stroke is not in the overlay");
 }
 
 QTEST_MAIN(TestDesktopGui)
