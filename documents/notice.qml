@@ -18,7 +18,7 @@ Window {
     color: "transparent"
     flags: Qt.FramelessWindowHint | Qt.Tool | Qt.WindowStaysOnTopHint
     transientParent: toolbar
-    x: toolbar ? Math.max(toolbar.screen ? toolbar.screen.virtualX : 0, toolbar.x - width - 8) : 0
+    x: toolbar ? Math.max(window.Screen.virtualX, toolbar.x - width - 8) : 0
     y: toolbar ? toolbar.y : 0
     visible: true
     Component.onCompleted: {

@@ -230,8 +230,8 @@ private slots:
         ProgramRun lonely(program(), {}, bare);
         QVERIFY(findWindow(lonely.pid(), display, isToolbar));
         QVERIFY(lonely.running());
-        QVERIFY(lonely.log().contains("No system tray available!"));
-        QVERIFY(lonely.log().contains("Running without a tray icon"));
+        QVERIFY(lonely.waitForLog("No system tray available!"));
+        QVERIFY(lonely.waitForLog("Running without a tray icon"));
     }
 
     void trayEntryHidesAndShowsTheToolbar()

@@ -141,7 +141,6 @@ TestCase {
         verify(!field.syncHotkey.isRegistered);
         compare(field.current.length, 0);
         verify(!field.conflicted);
-
         settingsWindow.destroy();
         settingsWindow = createWindow();
         field = picker("undoKey");
