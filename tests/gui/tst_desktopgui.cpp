@@ -87,7 +87,7 @@ public:
         QElapsedTimer waited;
         waited.start();
         QByteArray number;
-        while (!number.endsWith('\n') && waited.elapsed() < waitLimitMs) {
+        while (!number.endsWith('\n') && waited.elapsed() < 3 * waitLimitMs) {
             m_server.waitForReadyRead(100);
             number += m_server.readAllStandardOutput();
         }
@@ -97,7 +97,7 @@ public:
         // The tools this test runs (xdotool, xprop, xmessage) inherit it.
         qputenv("DISPLAY", display.toLatin1());
         while (runTool(QStringLiteral("xdpyinfo"), {}).isEmpty()) {
-            if (waited.elapsed() > waitLimitMs)
+            if (waited.elapsed() > 3 * waitLimitMs)
                 return false;
             QTest::qWait(50);
         }
@@ -110,7 +110,7 @@ public:
         // The manager is up once it names its check window on the root.
         while (!runTool(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"})
                     .contains("window id")) {
-            if (waited.elapsed() > waitLimitMs)
+            if (waited.elapsed() > 3 * waitLimitMs)
                 return false;
             QTest::qWait(50);
         }
@@ -359,6 +359,8 @@ void TestDesktopGui::everyUserRunsTheirOwnCopy()
     if (::getuid() != 0)
         QSKIP("needs root to create a second user (CI runs as root); skipped");
     const QString user = QStringLiteral("qmdesk2");
+    // Two programs start here, each slow to show its toolbar on a loaded machine.
+    constexpr int startLimitMs = 3 * waitLimitMs;
     if (runTool(QStringLiteral("id"), {"-u", user}).isEmpty())
         QVERIFY2(QProcess::execute(QStringLiteral("useradd"), {"-m", user}) == 0, "useradd failed");
     QVERIFY2(m_desktop->start(QStringLiteral("openbox"), true),
@@ -394,10 +396,10 @@ void TestDesktopGui::everyUserRunsTheirOwnCopy()
     // The first user's copy first: before, its socket locked the second user out.
     QVERIFY(
         m_program->start(QStringLiteral(QUILLMARK_PROGRAM), {}, ProgramDriver::Output::Captured));
-    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 1, waitLimitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 1, startLimitMs);
     QProcess other;
     QVERIFY(startOther(other));
-    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 2, waitLimitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 2, startLimitMs);
 
     // A second start by the same user still hands over to the running copy.
     QProcess again;
@@ -412,19 +414,19 @@ void TestDesktopGui::everyUserRunsTheirOwnCopy()
     QVERIFY(!pid.isEmpty());
     QVERIFY(::kill(pid_t(pid.toInt()), SIGKILL) == 0);
     QVERIFY(other.waitForFinished(waitLimitMs));
-    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 1, waitLimitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 1, startLimitMs);
     QProcess restarted;
     QVERIFY(startOther(restarted));
-    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 2, waitLimitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 2, startLimitMs);
 
     // The same for the first user.
     QVERIFY(::kill(pid_t(m_program->processId()), SIGKILL) == 0);
-    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 1, waitLimitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 1, startLimitMs);
     ProgramDriver second(QStringLiteral(SHOT_DIR), QStringLiteral("desktop-user-"));
     second.setExtraEnvironment({{QStringLiteral("TMPDIR"), shared.path()},
                                 {QStringLiteral("XDG_RUNTIME_DIR"), QString()}});
     QVERIFY(second.start(QStringLiteral(QUILLMARK_PROGRAM), {}, ProgramDriver::Output::Captured));
-    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 2, waitLimitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(toolbars(), 2, startLimitMs);
 
     second.stop();
     const QByteArray lastPid = otherPid();
