@@ -5,8 +5,9 @@ import FluentUI
 // A field that shows a hot key as key caps; clicking it opens a dialog that records
 // the next keys pressed. Save accepts them, cancel leaves everything as it was, reset
 // brings back the keys the dialog opened with and keeps recording.
-// With `syncHotkey` set, the field shows that hot key's sequence, marks it when the
-// system refused it, and moves it to the new sequence on save.
+// With `syncHotkey` set, the field shows that hot key's sequence, marks it and says
+// so when another program holds it, and moves it to the new sequence on save.
+// "None" saves an empty key list: the hot key is switched off.
 T.AbstractButton {
     id: control
 
@@ -15,6 +16,10 @@ T.AbstractButton {
     property string positiveText: qsTr("保存")
     property string neutralText: qsTr("取消")
     property string negativeText: qsTr("重置")
+    property string noneText: qsTr("不使用")
+    // Shown in the field while the hot key is switched off.
+    property string noneLabel: qsTr("无")
+    property string conflictText: qsTr("已被其他程序占用")
     property var current: []
     // Any object with `sequence` and `isRegistered`: a FluHotkey in the programs.
     property var syncHotkey: null
@@ -44,6 +49,15 @@ T.AbstractButton {
         control.current = dialog.keys.slice();
         if (control.syncHotkey)
             control.syncHotkey.sequence = control.current.join("+");
+        dialog.close();
+        control.accepted();
+    }
+
+    // Switches the hot key off.
+    function clear() {
+        control.current = [];
+        if (control.syncHotkey)
+            control.syncHotkey.sequence = "";
         dialog.close();
         control.accepted();
     }
@@ -173,12 +187,23 @@ T.AbstractButton {
             anchors.left: keyboardIcon.right
             anchors.leftMargin: 10
             anchors.right: fieldCaps.left
-            anchors.rightMargin: 10
+            anchors.rightMargin: 10 + (control.conflicted || control.current.length === 0 ? 90 : 0)
             anchors.verticalCenter: parent.verticalCenter
             text: control.text
             font: control.font
             color: "#1A1A1A"
             elide: Text.ElideRight
+        }
+
+        Text {
+            objectName: "fieldNote"
+            anchors.right: fieldCaps.left
+            anchors.rightMargin: 8
+            anchors.verticalCenter: parent.verticalCenter
+            visible: control.conflicted || control.current.length === 0
+            text: control.conflicted ? control.conflictText : control.noneLabel
+            font.pixelSize: 12
+            color: control.conflicted ? "#C42B1C" : "#5C5C5C"
         }
 
         KeyCaps {
@@ -283,6 +308,13 @@ T.AbstractButton {
                         font.pixelSize: 18
                         color: "#8A8A8A"
                     }
+                }
+
+                FluButton {
+                    objectName: "noneButton"
+                    text: control.noneText
+                    focusPolicy: Qt.NoFocus
+                    onClicked: control.clear()
                 }
             }
 

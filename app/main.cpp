@@ -2,13 +2,17 @@
 #include "commandline.h"
 #include "apppaths.h"
 #include "iniconfig.h"
+#include "instanceaddress.h"
 #include "languagecatalog.h"
 #include "languagemanager.h"
 #include "openglprobe.h"
 #include "releasejournal.h"
+#include "platformchoice.h"
 #include "settingsclazz.h"
 #include "settingsstore.h"
 #include "singleinstanceguard.h"
+#include "stackingkeeper.h"
+#include "startupnotice.h"
 #include "translationloader.h"
 #include "traycontroller.h"
 
@@ -38,6 +42,7 @@ int main(int argc, char *argv[])
         return CommandLine::answer(request, QString::fromLocal8Bit(argv[0]));
 
     qputenv("QT_OPENGL", "desktop");
+    PlatformChoice::apply(argc, argv);
 
     // The probe application may consume Qt's own options from argv; the program's
     // application object must see the same command line, so the probe gets a copy.
@@ -64,7 +69,8 @@ int main(int argc, char *argv[])
 
     const QStringList arguments = QCoreApplication::arguments();
     const bool restarting = arguments.contains(QLatin1String(AppIdentity::restartFlag));
-    SingleInstanceGuard guard(QString::fromLatin1(AppIdentity::instanceName));
+    SingleInstanceGuard guard(
+        InstanceAddress::forName(QString::fromLatin1(AppIdentity::instanceName)));
     switch (guard.claim(arguments.mid(1), restarting)) {
     case SingleInstanceGuard::Outcome::Forwarded:
         return 0;
@@ -78,9 +84,15 @@ int main(int argc, char *argv[])
     QGuiApplication::setWindowIcon(QIcon(QString::fromLatin1(AppIdentity::iconPath)));
     QQuickStyle::setStyle(QStringLiteral("Material"));
 
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    const bool trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+    if (!trayAvailable) {
         qWarning() << "No system tray available!";
+#ifdef Q_OS_WIN
         return -1;
+#else
+        // Many Linux desktops have no tray; the toolbar's menu still offers the way out.
+        qWarning() << "Running without a tray icon: quit from the toolbar's menu";
+#endif
     }
 
     const QString defaultLanguage = LanguageCatalog::defaultLanguage();
@@ -96,10 +108,16 @@ int main(int argc, char *argv[])
     TrayController tray;
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreated, &tray,
                      &TrayController::onObjectCreated, Qt::QueuedConnection);
-    tray.show();
+    if (trayAvailable)
+        tray.show();
+    StackingKeeper stacking(QStringLiteral("draw"));
+    QObject::connect(&engine, &QQmlApplicationEngine::objectCreated, &stacking,
+                     &StackingKeeper::onObjectCreated, Qt::QueuedConnection);
 
     engine.load(QUrl(QString::fromLatin1(AppIdentity::rootDocument)));
     if (engine.rootObjects().isEmpty())
         return -1;
+    if (!trayAvailable)
+        StartupNotice::showNoTray(engine, engine.rootObjects().constFirst());
     return QCoreApplication::exec();
 }

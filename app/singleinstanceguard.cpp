@@ -1,6 +1,7 @@
 #include "singleinstanceguard.h"
 
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QLocalSocket>
 #include <QThread>
 
@@ -9,6 +10,11 @@ SingleInstanceGuard::SingleInstanceGuard(const QString &name) : m_name(name) {}
 SingleInstanceGuard::Outcome SingleInstanceGuard::claim(const QStringList &arguments,
                                                         bool restarting)
 {
+    if (m_name.isEmpty()) {
+        // No private place for the name: a copy that cannot be guarded still runs.
+        qWarning() << "Single-instance guard unavailable; this copy runs unguarded";
+        return Outcome::Primary;
+    }
     if (!restarting) {
         QLocalSocket socket;
         socket.connectToServer(m_name, QIODevice::ReadWrite);
@@ -23,6 +29,7 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::claim(const QStringList &argum
     if (listen())
         return Outcome::Primary;
 #ifdef Q_OS_WIN
+    qWarning() << "Cannot listen on" << m_name << ":" << m_server->errorString();
     return Outcome::Failed;
 #else
     // A local server name is a socket file here: a copy that crashed leaves it
@@ -34,8 +41,10 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::claim(const QStringList &argum
             if (listen())
                 return Outcome::Primary;
         }
-        if (deadline.hasExpired())
+        if (deadline.hasExpired()) {
+            qWarning() << "Cannot listen on" << m_name << ":" << m_server->errorString();
             return Outcome::Failed;
+        }
         QThread::msleep(100);
         if (listen())
             return Outcome::Primary;

@@ -17,6 +17,8 @@ public:
         Failed,    // the name could not be listened on: exit 1
     };
 
+    // name: the server name (a socket path on Unix); empty means no guard at all,
+    // and claim() then always succeeds.
     explicit SingleInstanceGuard(const QString &name);
 
     // arguments: the program's arguments without the program path.

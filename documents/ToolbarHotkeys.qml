@@ -14,10 +14,13 @@ FluObject {
     property ToolActions actions: null
     property SettingsClazz settings: null
 
-    // The stored sequence when it is a non-empty text, else the fallback.
+    // The stored sequence when it is a non-empty text, else the fallback;
+    // "none" switches the key off and leaves it to other programs.
     // Read through the toolbar's hotKeys, so every loadSettings() moves the keys.
     function sequenceFor(key, fallback) {
         const stored = toolbar ? toolbar.hotKeys[key] : undefined;
+        if (stored === "none")
+            return "";
         return typeof stored === "string" && stored !== "" ? stored : fallback;
     }
 

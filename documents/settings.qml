@@ -21,8 +21,8 @@ Window {
     property bool dragging: false
     property real dragX: 0
     property real dragY: 0
-    // The hot keys this window lets the user change, with what a picker shows when
-    // nothing is stored.
+    // Every hot key, with what a picker shows when nothing is stored. A stored
+    // "none" switches the key off; empty or missing still means the default.
     readonly property var pickerRows: [{
             "label": qsTr("截屏热键"),
             "key": "screenKey",
@@ -55,6 +55,22 @@ Window {
             "label": qsTr("圆形绘制"),
             "key": "circleKey",
             "fallback": "Ctrl+O"
+        }, {
+            "label": qsTr("矩形绘制"),
+            "key": "rectangleKey",
+            "fallback": "Ctrl+R"
+        }, {
+            "label": qsTr("箭头绘制"),
+            "key": "arrowKey",
+            "fallback": "Ctrl+A"
+        }, {
+            "label": qsTr("撤销"),
+            "key": "undoKey",
+            "fallback": "Ctrl+Z"
+        }, {
+            "label": qsTr("恢复"),
+            "key": "redoKey",
+            "fallback": "Ctrl+Y"
         }]
 
     signal changeHotKey
@@ -121,7 +137,8 @@ Window {
         }
         if (settings.setLanguage(languageBox.model[index].code)) {
             applyButton.visible = false;
-            settings.restartApplication();
+            if (!settings.restartApplication())
+                infoBar.showError(qsTr("无法重新启动程序，请手动重新启动以使用新语言"), 6000);
         } else {
             infoBar.showError("语言切换失败");
         }
@@ -318,13 +335,15 @@ Window {
                                 const stored = window.hotKeys[modelData.key];
                                 return typeof stored === "string" && stored !== "" ? stored : modelData.fallback;
                             }
+                            // What the hot key registers: nothing while switched off.
+                            readonly property string activeSequence: currentSequence === "none" ? "" : currentSequence
 
                             function syncWithHotkey() {
                                 // Bound, so that the first load of the settings (after the
                                 // pickers exist) moves it to the stored sequence.
                                 syncHotkey = hotkeyComponent.createObject(picker, {
                                         "name": modelData.label,
-                                        "sequence": Qt.binding(() => picker.currentSequence)
+                                        "sequence": Qt.binding(() => picker.activeSequence)
                                     });
                             }
 
@@ -337,9 +356,12 @@ Window {
                             positiveText: qsTr("保存")
                             neutralText: qsTr("取消")
                             negativeText: qsTr("重制")
+                            noneText: qsTr("不使用")
+                            noneLabel: qsTr("无")
+                            conflictText: qsTr("已被其他程序占用")
                             Component.onCompleted: syncWithHotkey()
                             onAccepted: {
-                                currentSequence = current.join("+");
+                                currentSequence = current.length > 0 ? current.join("+") : "none";
                                 window.saveKeyAndReload(modelData.key, currentSequence);
                                 syncWithHotkey();
                             }

@@ -8,6 +8,8 @@ import "updatemanifest.js" as Manifest
 Window {
     id: root
 
+    // Why the updater could not be started; empty while nothing failed.
+    property string startError: ""
     property string appVersion: "0.0.0"
     property string updateCheckUrl: ""
     property var filesToDownload: []
@@ -71,11 +73,15 @@ Window {
         needUpdate(true);
     }
 
-    // Starts the updater, which quits this program; when the updater is missing
-    // the button stops reacting so that it is not started twice.
+    // Starts the updater, which quits this program; once it runs the button stops
+    // reacting so that it is not started twice. When it cannot start, the program
+    // stays and the prompt says so.
     function takeUpdate() {
-        settings.startExeAndExitApp(updaterName);
-        updateArea.visible = false;
+        if (settings.startExeAndExitApp(updaterName)) {
+            updateArea.visible = false;
+            return;
+        }
+        startError = qsTr("无法启动更新程序，请稍后重试或手动更新");
     }
 
     title: "升级到新版本"
@@ -146,6 +152,17 @@ Window {
 
             Item {
                 Layout.fillHeight: true
+            }
+
+            Text {
+                objectName: "startErrorText"
+                Layout.fillWidth: true
+                visible: root.startError !== ""
+                text: root.startError
+                color: "#C42B1C"
+                font.pixelSize: 13
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
             }
 
             Rectangle {

@@ -14,6 +14,7 @@ PACKAGES=(
     libxcb1-dev libxcb-keysyms1-dev libx11-dev libx11-xcb-dev
     libgtest-dev libbenchmark-dev clang-format librsvg2-bin
     xvfb openbox trayer xdotool x11-utils imagemagick xcompmgr
+    x11-xserver-utils fluxbox procps passwd util-linux
     fonts-noto-cjk fonts-liberation2
     nginx-light curl libssl-dev openssl
     ccache x11-xserver-utils desktop-file-utils appstream dpkg-dev file gzip passwd

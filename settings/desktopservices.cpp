@@ -92,7 +92,17 @@ bool DesktopServices::startExeAndExitApp(const QString &exeName)
         qWarning() << "无法找到可执行文件:" << path;
         return false;
     }
-    QProcess::startDetached(path, {}, QDir::currentPath());
+    // Quit only once the other program runs: a file that cannot be executed (no
+    // execute bit, wrong architecture, damaged by an update) must not end this one.
+    QProcess attempt;
+    attempt.setProgram(path);
+    attempt.setWorkingDirectory(QDir::currentPath());
+    if (!attempt.startDetached()) {
+        attempt.start();
+        attempt.waitForStarted(1000);
+        qWarning() << "无法启动程序:" << path << "Error string:" << attempt.errorString();
+        return false;
+    }
     QCoreApplication::quit();
     return true;
 }

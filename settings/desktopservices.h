@@ -17,7 +17,7 @@ public:
     // Starts a new copy with "--restart" and quits; keeps running when that fails.
     static bool restartApplication();
     // Starts exeName from the application directory and quits. False (and keeps
-    // running) when no such file exists.
+    // running) when no such file exists or it cannot be started.
     static bool startExeAndExitApp(const QString &exeName);
     // Decodes base64 data (optionally a data URL) into a file below the
     // application directory. The file is replaced only once every byte is written.

@@ -67,9 +67,9 @@ QString SettingsClazz::selectSaveDirectory(const QString &currentPath)
     return folder;
 }
 
-void SettingsClazz::restartApplication()
+bool SettingsClazz::restartApplication()
 {
-    DesktopServices::restartApplication();
+    return DesktopServices::restartApplication();
 }
 
 QVariant SettingsClazz::getIniValue(const QString &group, const QString &key)
@@ -87,9 +87,9 @@ bool SettingsClazz::saveFile(const QByteArray &data, const QString &fileName)
     return DesktopServices::saveFile(data, fileName);
 }
 
-void SettingsClazz::startExeAndExitApp(const QString &exeName)
+bool SettingsClazz::startExeAndExitApp(const QString &exeName)
 {
-    DesktopServices::startExeAndExitApp(exeName);
+    return DesktopServices::startExeAndExitApp(exeName);
 }
 
 void SettingsClazz::copyToClipboard(const QString &text)

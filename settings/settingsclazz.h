@@ -26,11 +26,11 @@ public:
     Q_INVOKABLE bool removeSetting(const QString &key);
     Q_INVOKABLE void captureScreen();
     Q_INVOKABLE QString selectSaveDirectory(const QString &currentPath = QString());
-    Q_INVOKABLE void restartApplication();
+    Q_INVOKABLE bool restartApplication();
     Q_INVOKABLE QVariant getIniValue(const QString &group, const QString &key);
     Q_INVOKABLE void setIniValue(const QString &group, const QString &key, const QString &value);
     Q_INVOKABLE bool saveFile(const QByteArray &data, const QString &fileName);
-    Q_INVOKABLE void startExeAndExitApp(const QString &exeName);
+    Q_INVOKABLE bool startExeAndExitApp(const QString &exeName);
     Q_INVOKABLE void copyToClipboard(const QString &text);
     Q_INVOKABLE bool setLanguage(const QString &language);
     Q_INVOKABLE QString getCurrentLanguage();

@@ -163,6 +163,14 @@
 <context>
     <name>main</name>
     <message>
+        <source>没有系统托盘：请通过工具栏菜单中的“退出”结束程序。</source>
+        <translation>No system tray: quit Quillmark from the toolbar menu, “Exit”.</translation>
+    </message>
+    <message>
+        <source>要显示托盘图标，请安装托盘扩展（GNOME：AppIndicator and KStatusNotifierItem Support）或使用带托盘的面板。</source>
+        <translation>For a tray icon, install a tray extension (GNOME: AppIndicator and KStatusNotifierItem Support) or use a panel with a tray.</translation>
+    </message>
+    <message>
         <source>隐藏</source>
         <translation>Hide</translation>
     </message>
@@ -188,6 +196,38 @@
 </context>
 <context>
     <name>settings</name>
+    <message>
+        <source>矩形绘制</source>
+        <translation>Draw rectangles</translation>
+    </message>
+    <message>
+        <source>箭头绘制</source>
+        <translation>Draw arrows</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>不使用</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>已被其他程序占用</source>
+        <translation>Held by another program</translation>
+    </message>
+    <message>
+        <source>无法重新启动程序，请手动重新启动以使用新语言</source>
+        <translation>Quillmark could not restart; start it again yourself to use the new language</translation>
+    </message>
     <message>
         <source>截屏热键</source>
         <translation>Screenshot hot key</translation>
@@ -267,6 +307,10 @@
 </context>
 <context>
     <name>showUpdate</name>
+    <message>
+        <source>无法启动更新程序，请稍后重试或手动更新</source>
+        <translation>The updater could not be started; try again later or update by hand</translation>
+    </message>
     <message>
         <source>升级到新版本  V</source>
         <translation>Upgrade to version  V</translation>

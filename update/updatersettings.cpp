@@ -112,9 +112,9 @@ bool UpdaterSettings::saveFile(const QByteArray &data, const QString &fileName)
     return saveFileData(path, data);
 }
 
-void UpdaterSettings::startExeAndExitApp(const QString &exeName)
+bool UpdaterSettings::startExeAndExitApp(const QString &exeName)
 {
-    DesktopServices::startExeAndExitApp(exeName);
+    return DesktopServices::startExeAndExitApp(exeName);
 }
 
 QVariant UpdaterSettings::getIniValue(const QString &group, const QString &key)

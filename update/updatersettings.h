@@ -32,7 +32,7 @@ public:
     Q_INVOKABLE bool createDirectories(const QString &path);
     Q_INVOKABLE bool saveFileData(const QString &filePath, const QByteArray &data);
     Q_INVOKABLE bool saveFile(const QByteArray &data, const QString &fileName);
-    Q_INVOKABLE void startExeAndExitApp(const QString &exeName);
+    Q_INVOKABLE bool startExeAndExitApp(const QString &exeName);
     Q_INVOKABLE QVariant getIniValue(const QString &group, const QString &key);
     // sha256: the expected hex digest of the file, or empty when the manifest has none.
     Q_INVOKABLE FileDownloader *downloadFile(const QString &url, const QString &fileName,

@@ -283,7 +283,8 @@ private slots:
             QVERIFY(findWindow(crashed.pid(), m_display, isToolbar));
             crashed.crash();
         }
-        const QString socket = m_root->path() + "/tmp/" + instanceName;
+        // The user's runtime folder holds the name.
+        const QString socket = m_root->path() + "/run/" + instanceName;
         QVERIFY(QFile::exists(socket) || makeStaleSocket(socket));
 
         ProgramRun next(program(), {}, environment());
@@ -292,18 +293,18 @@ private slots:
         QCOMPARE(another.waitForExit(), 0);
     }
 
-    void noTrayEndsWithoutAWindow()
+    // Many Linux desktops have no tray: the program runs all the same and says why.
+    void noTrayStillShowsTheToolbar()
     {
         const QString display = startBareDisplay();
         QVERIFY(!display.isEmpty());
         QProcessEnvironment bare = environment();
         bare.insert("DISPLAY", display);
         ProgramRun lonely(program(), {}, bare);
-        QCOMPARE(lonely.waitForExit(), 255); // -1
-        QVERIFY(lonely.log().contains("No system tray available!"));
-        QVERIFY(!lonely.log().contains("所有设置加载完成"));
-        QCOMPARE(query({"search", "--name", "主窗口"}, display).value_or("<query failed>"),
-                 QString());
+        QVERIFY(findWindow(lonely.pid(), display, isToolbar));
+        QVERIFY(lonely.running());
+        QVERIFY(lonely.waitForLog("No system tray available!"));
+        QVERIFY(lonely.waitForLog("Running without a tray icon"));
     }
 
     void trayEntryHidesAndShowsTheToolbar()

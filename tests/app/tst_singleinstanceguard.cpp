@@ -1,6 +1,9 @@
+#include "instanceaddress.h"
 #include "singleinstanceguard.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,6 +13,7 @@
 #include <thread>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -59,6 +63,18 @@ class TestSingleInstanceGuard : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        m_runtime = qgetenv("XDG_RUNTIME_DIR");
+        m_temp = qgetenv("TMPDIR");
+    }
+    // Some cases point the user's folders elsewhere.
+    void cleanup()
+    {
+        qputenv("XDG_RUNTIME_DIR", m_runtime);
+        qputenv("TMPDIR", m_temp);
+    }
+
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -136,9 +152,60 @@ private slots:
         QVERIFY(QFile::exists(name())); // the live copy keeps its name
     }
 
+    // Each user's name lies in a folder only that user can enter.
+    void addressIsPrivateToTheUser_data()
+    {
+        QTest::addColumn<int>("runtimeMode"); // -1: no runtime folder
+        QTest::addColumn<bool>("inRuntime");
+        QTest::newRow("private runtime folder") << 0700 << true;
+        QTest::newRow("runtime folder open to others") << 0755 << false;
+        QTest::newRow("no runtime folder") << -1 << false;
+    }
+    void addressIsPrivateToTheUser()
+    {
+        QFETCH(int, runtimeMode);
+        QFETCH(bool, inRuntime);
+        const QString runtime = m_dir->path() + "/run";
+        const QString temp = m_dir->path() + "/tmp";
+        QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(temp));
+        if (runtimeMode >= 0)
+            QVERIFY(::chmod(QFile::encodeName(runtime).constData(), mode_t(runtimeMode)) == 0);
+        qputenv("XDG_RUNTIME_DIR", runtimeMode >= 0 ? runtime.toUtf8() : QByteArray());
+        qputenv("TMPDIR", temp.toUtf8());
+        const QString address = InstanceAddress::forName("kestrel.glidemark");
+        const QString fallbackFolder = temp + "/kestrel.glidemark-" + QString::number(::getuid());
+        QCOMPARE(address, (inRuntime ? runtime : fallbackFolder) + "/kestrel.glidemark");
+        struct stat info
+        {
+        };
+        QVERIFY(::stat(QFile::encodeName(QFileInfo(address).path()).constData(), &info) == 0);
+        QCOMPARE(info.st_mode & 077, 0u);
+        QCOMPARE(info.st_uid, ::getuid());
+
+        SingleInstanceGuard guard(address);
+        QCOMPARE(guard.claim({}, false), SingleInstanceGuard::Outcome::Primary);
+    }
+
+    // A fallback folder someone left open (or made for someone else) is never used;
+    // the program then runs without a guard rather than not at all.
+    void openFallbackFolderIsNotTrusted()
+    {
+        const QString temp = m_dir->path() + "/tmp";
+        const QString folder = temp + "/kestrel.glidemark-" + QString::number(::getuid());
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0777) == 0);
+        qputenv("XDG_RUNTIME_DIR", QByteArray());
+        qputenv("TMPDIR", temp.toUtf8());
+        QCOMPARE(InstanceAddress::forName("kestrel.glidemark"), QString());
+        SingleInstanceGuard unguarded{QString()};
+        QCOMPARE(unguarded.claim({}, false), SingleInstanceGuard::Outcome::Primary);
+    }
+
 private:
     QString name() const { return m_dir->path() + "/instance"; }
     std::unique_ptr<QTemporaryDir> m_dir;
+    QByteArray m_runtime;
+    QByteArray m_temp;
 };
 
 QTEST_MAIN(TestSingleInstanceGuard)

@@ -111,12 +111,43 @@ TestCase {
         store.removeSetting(data.key);
     }
 
-    function test_eightPickersAndNoneForTheOtherFour() {
+    function test_everyHotKeyHasAPicker() {
         settingsWindow = createWindow();
         const pickers = Finder.findAll(settingsWindow.contentItem, i => String(i.objectName).startsWith("picker_"));
-        compare(pickers.length, 8);
-        for (const key of ["undoKey", "redoKey", "rectangleKey", "arrowKey"])
-            compare(findChild(settingsWindow.contentItem, "picker_" + key), null);
+        compare(pickers.length, 12);
+        const fallbacks = {
+            "undoKey": "Ctrl+Z",
+            "redoKey": "Ctrl+Y",
+            "rectangleKey": "Ctrl+R",
+            "arrowKey": "Ctrl+A"
+        };
+        for (const key in fallbacks) {
+            store.removeSetting(key);
+            compare(picker(key).currentSequence, fallbacks[key]);
+        }
+    }
+
+    // "None" frees the key: stored as its own value, nothing registered, and the
+    // field says so; a later start shows it the same way.
+    function test_noneSwitchesTheKeyOff() {
+        store.addSetting("undoKey", "Ctrl+Z");
+        settingsWindow = createWindow();
+        let field = picker("undoKey");
+        field.open();
+        field.clear();
+        compare(store.getSettingByKey("undoKey"), "none");
+        compare(hotKeyChanges, 1);
+        compare(field.syncHotkey.sequence, "");
+        verify(!field.syncHotkey.isRegistered);
+        compare(field.current.length, 0);
+        verify(!field.conflicted);
+        settingsWindow.destroy();
+        settingsWindow = createWindow();
+        field = picker("undoKey");
+        compare(field.currentSequence, "none");
+        compare(field.syncHotkey.sequence, "");
+        compare(findChild(field, "fieldNote").text, field.noneLabel);
+        store.removeSetting("undoKey");
     }
 
     function test_acceptedSequenceIsStoredAtOnce() {

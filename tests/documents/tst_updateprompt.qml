@@ -289,10 +289,13 @@ TestCase {
     function test_updateButtonStartsUpdater() {
         showPrompt();
         compare(prompt.updaterName, Qt.platform.os === "windows" ? "Update.exe" : "Update");
-        // No updater beside the test program: a warning, and the program goes on.
+        // No updater beside the test program: a warning, the program goes on, the
+        // prompt says so and the button stays for another try.
         ignoreWarning(new RegExp("无法找到可执行文件: .*" + prompt.updaterName + "\"$"));
         mouseClick(child("updateButton"));
-        verify(!child("updateArea").visible);
+        verify(child("updateArea").visible);
+        verify(child("startErrorText").visible);
+        verify(prompt.startError !== "");
         verify(prompt.visible);
     }
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPixmap>
@@ -126,6 +127,11 @@ QString ProgramDriver::capturesPath() const
 bool ProgramDriver::start(const QString &program, const QVariantMap &settings, Output output)
 {
     QDir().mkpath(m_home.filePath(QStringLiteral("tmp")));
+    // The single-instance socket lives in the user's runtime folder, which must be
+    // private to the owner.
+    const QString runtime = m_home.filePath(QStringLiteral("run"));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     {
         QSettings store(settingsFile(), QSettings::IniFormat);
         store.setValue(QStringLiteral("screenSavePath"), capturesPath());
@@ -135,6 +141,9 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("TMPDIR"), m_home.filePath(QStringLiteral("tmp")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    for (auto it = m_extraEnvironment.cbegin(); it != m_extraEnvironment.cend(); ++it)
+        env.insert(it.key(), it.value());
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     if (output == Output::Captured) {
         // Log lines are matched in the default message format.

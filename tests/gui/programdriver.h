@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QMap>
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
@@ -52,6 +53,12 @@ public:
     QString capturesPath() const;
     qint64 processId() const { return m_program.processId(); }
 
+    // Set before start(): variables added to (or overriding) the program's environment.
+    void setExtraEnvironment(const QMap<QString, QString> &variables)
+    {
+        m_extraEnvironment = variables;
+    }
+
     // Starts the program with these entries in its settings store besides the
     // screenshot folder.
     bool start(const QString &program, const QVariantMap &settings, Output output);
@@ -78,4 +85,5 @@ private:
     QTemporaryDir m_home;
     QProcess m_program;
     QByteArray m_log;
+    QMap<QString, QString> m_extraEnvironment;
 };

@@ -59,6 +59,7 @@ private slots:
     void closeDrawKeyLetsClicksThrough();
     void undoRedoAndClearActOnTheScreen();
     void savedSequenceReplacesTheOldOne();
+    void keySetToNoneReachesTheFocusedWindow();
 
 private:
     QRect waitForSettingsWindow();
@@ -136,9 +137,11 @@ void TestHotkeysGui::initTestCase()
         QSKIP("needs an X display (scripts/test.sh starts one)");
     QVERIFY(m_program.isValid());
 
-    // The defaults for the hot keys, Chinese names in the log.
+    // The defaults for the hot keys but the arrow key, which is switched off;
+    // Chinese names in the log.
     QVERIFY(m_program.start(QStringLiteral(QUILLMARK_PROGRAM),
-                            {{QStringLiteral("appLanguage"), QStringLiteral("zh_CN")}},
+                            {{QStringLiteral("appLanguage"), QStringLiteral("zh_CN")},
+                             {QStringLiteral("arrowKey"), QStringLiteral("none")}},
                             ProgramDriver::Output::Captured));
 
     m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
@@ -312,6 +315,20 @@ void TestHotkeysGui::savedSequenceReplacesTheOldOne()
                                      QStringLiteral("new-pen-key")),
              "drawing is not on after the new pen key");
     QCOMPARE(m_holder.keys, QList<int>{Qt::Key_E});
+}
+
+void TestHotkeysGui::keySetToNoneReachesTheFocusedWindow()
+{
+    focusHolder();
+    m_holder.keys.clear();
+    const qsizetype from = m_program.log().size();
+    pressKey(QStringLiteral("ctrl+a"));
+    pressKey(QStringLiteral("ctrl+r"));
+    // The rectangle key, still on its default, acts after the arrow key was pressed.
+    QVERIFY(m_program.waitForLogLine(QStringLiteral("矩形模式"), from));
+    QVERIFY2(!m_program.logHasLine(QStringLiteral("箭头模式"), from),
+             "the switched-off arrow key still acts");
+    QTRY_COMPARE_WITH_TIMEOUT(m_holder.keys, QList<int>{Qt::Key_A}, waitLimitMs);
 }
 
 QTEST_MAIN(TestHotkeysGui)

@@ -283,7 +283,7 @@ void TestToolbarGui::settingsStayAboveOverlay()
     QVERIFY2(m_program.waitForScreen(
                  [&](const QImage &shot) {
                      return inkNear(shot, {400, 800}) &&
-                            isWhite(shot, {area.center().x(), area.bottom() - 30});
+                            isWhite(shot, {area.center().x(), area.top() + 10});
                  },
                  QStringLiteral("settings-over-overlay")),
              "the overlay covers the settings window");

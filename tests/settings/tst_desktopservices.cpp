@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 class TestDesktopServices : public QObject
@@ -129,17 +130,46 @@ private slots:
         QCOMPARE(QDir::current().entryList({"draw_*"}).size(), 0);
     }
 
-    void startingAMissingProgramKeepsRunning()
+    // The program quits only when the other program really started.
+    void handOverQuitsOnlyWhenStarted_data()
     {
-        bool quitRequested = false;
-        QObject guard;
-        connect(qApp, &QCoreApplication::aboutToQuit, &guard, [&] { quitRequested = true; });
+        QTest::addColumn<QString>("exeName");
+        QTest::addColumn<QFileDevice::Permissions>("permissions");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<QString>("logged");
+        const auto readable = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        QTest::newRow("missing") << "no-such-program" << QFileDevice::Permissions() << false
+                                 << "无法找到可执行文件:";
+        QTest::newRow("no execute bit")
+            << "out/handover-noexec" << QFileDevice::Permissions(readable) << false
+            << "无法启动程序:";
+        QTest::newRow("runs") << "out/handover-runs"
+                              << QFileDevice::Permissions(readable | QFileDevice::ExeOwner) << true
+                              << "尝试启动程序:";
+    }
+    void handOverQuitsOnlyWhenStarted()
+    {
+        QFETCH(QString, exeName);
+        QFETCH(QFileDevice::Permissions, permissions);
+        QFETCH(bool, started);
+        QFETCH(QString, logged);
+        if (permissions != QFileDevice::Permissions()) {
+            QDir().mkpath(appDir() + "/out");
+            QFile script(appDir() + "/" + exeName);
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write("#!/bin/sh\nexit 0\n");
+            script.close();
+            QVERIFY(script.setPermissions(permissions));
+        }
         MessageCapture log;
-        SettingsClazz().startExeAndExitApp("no-such-program");
-        QVERIFY(log.contains("无法找到可执行文件:"));
-        QVERIFY(!DesktopServices::startExeAndExitApp("no-such-program"));
-        QCoreApplication::processEvents();
-        QVERIFY(!quitRequested);
+        // Called from inside a running event loop, as the documents do: a quit ends
+        // the loop with 0, otherwise the timer ends it with 7.
+        bool result = !started;
+        QTimer::singleShot(0, qApp, [&] { result = SettingsClazz().startExeAndExitApp(exeName); });
+        QTimer::singleShot(1500, qApp, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec() == 0, started);
+        QCOMPARE(result, started);
+        QVERIFY(log.contains(logged));
     }
 
     void applicationFileUrlOnlyForPlainNames_data()

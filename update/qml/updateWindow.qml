@@ -11,6 +11,8 @@ Window {
     readonly property string defaultManifestUrl: "https://update.quillmark.invalid/update/update.json"
     readonly property string defaultExeName: Qt.platform.os === "windows" ? "main.exe" : "main"
 
+    // Why the program could not be started again, shown instead of the progress line.
+    property string handOverError: ""
     property string baseUrl: ""
     property var files: []
     property int currentFileIndex: 0
@@ -156,8 +158,11 @@ Window {
         let exeName = settings.getIniValue("UPDATE", "EXEName");
         if (!exeName)
             exeName = defaultExeName;
-        settings.startExeAndExitApp(exeName);
-        root.close();
+        // The updater stays open when the program cannot be started again.
+        if (settings.startExeAndExitApp(exeName))
+            root.close();
+        else
+            handOverError = "无法启动 " + exeName + "，请手动启动";
     }
 
     width: 500
@@ -213,8 +218,8 @@ Window {
             Text {
                 objectName: "detailLine"
                 Layout.fillWidth: true
-                text: root.downloadComplete ? "所有文件已下载完成" : root.updateFailed ? root.failureReason : "正在下载文件: " + root.currentFileName + " (" + (root.currentFileIndex + 1) + "/" + root.totalFiles + ")"
-                color: "#666666"
+                text: root.handOverError !== "" ? root.handOverError : root.downloadComplete ? "所有文件已下载完成" : root.updateFailed ? root.failureReason : "正在下载文件: " + root.currentFileName + " (" + (root.currentFileIndex + 1) + "/" + root.totalFiles + ")"
+                color: root.handOverError !== "" ? "#C42B1C" : "#666666"
                 font.pixelSize: 14
                 horizontalAlignment: Text.AlignHCenter
                 elide: Text.ElideMiddle

@@ -1,0 +1,141 @@
+#include "stackingkeeper.h"
+
+#include "stackingbackend.h"
+#if !defined(Q_OS_WIN)
+#include "x11stackingbackend.h"
+#endif
+
+#include <QDebug>
+#include <QGuiApplication>
+
+namespace {
+
+// A window manager that answers every raise with another change must not keep
+// the program busy: after this many mends in a row it is left alone until the
+// order is right once more.
+constexpr int maxFixesInARow = 20;
+
+std::unique_ptr<StackingBackend> createBackend()
+{
+#if defined(Q_OS_WIN)
+    return nullptr; // the always-on-top flags keep the order there
+#else
+    return X11StackingBackend::create();
+#endif
+}
+
+} // namespace
+
+StackingKeeper::StackingKeeper(const QString &overlayTitle, QObject *parent)
+    : QObject(parent), m_overlayTitle(overlayTitle), m_backend(createBackend())
+{
+    if (!m_backend)
+        return;
+    m_debounce.setSingleShot(true);
+    m_debounce.setInterval(30);
+    connect(&m_debounce, &QTimer::timeout, this, &StackingKeeper::enforce);
+    connect(m_backend.get(), &StackingBackend::changed, this, &StackingKeeper::schedule);
+    // Windows of this program appear and change flags without any root change.
+    m_safetyNet.setInterval(1000);
+    connect(&m_safetyNet, &QTimer::timeout, this, &StackingKeeper::schedule);
+    m_safetyNet.start();
+}
+
+StackingKeeper::~StackingKeeper() = default;
+
+void StackingKeeper::onObjectCreated(QObject *object)
+{
+    if (auto *window = qobject_cast<QWindow *>(object); window && !m_toolbar) {
+        m_toolbar = window;
+        schedule();
+    }
+}
+
+void StackingKeeper::schedule()
+{
+    if (m_backend && !m_debounce.isActive())
+        m_debounce.start();
+}
+
+QWindow *StackingKeeper::overlay() const
+{
+    const QList<QWindow *> windows = QGuiApplication::topLevelWindows();
+    for (QWindow *window : windows) {
+        if (window->isVisible() && window->title() == m_overlayTitle)
+            return window;
+    }
+    return nullptr;
+}
+
+bool StackingKeeper::enforce()
+{
+    if (!m_backend)
+        return true;
+    QWindow *toolbar = m_toolbar && m_toolbar->isVisible() ? m_toolbar.data() : nullptr;
+    QWindow *cover = overlay();
+    if (!toolbar && !cover)
+        return true;
+
+    QList<WId> keep; // bottom to top
+    if (cover)
+        keep.append(cover->winId());
+    if (toolbar)
+        keep.append(toolbar->winId());
+    // Later changes of the windows' flags may drop the layer again.
+    for (const WId id : std::as_const(keep)) {
+        if (!m_backend->isAbove(id))
+            m_backend->setAbove(id);
+    }
+
+    const QList<WId> order = m_backend->stackingOrder();
+    QList<WId> ownWindows;
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        if (window->isVisible() && window->handle() && order.contains(window->winId()))
+            ownWindows.append(window->winId());
+    }
+    // The program's dialogs and pop-ups share the layer, so that they can stay above.
+    for (const WId id : std::as_const(ownWindows)) {
+        if (!keep.contains(id) && !m_backend->isAbove(id))
+            m_backend->setAbove(id);
+    }
+    // Every window of another program must lie below the lowest kept window, and
+    // the kept windows must lie in their order.
+    qsizetype lowestKept = order.size();
+    for (const WId id : std::as_const(keep)) {
+        const qsizetype at = order.indexOf(id);
+        if (at < 0)
+            return true; // not managed yet: its mapping will report again
+        lowestKept = std::min(lowestKept, at);
+    }
+    bool inOrder = true;
+    for (qsizetype i = lowestKept + 1; inOrder && i < order.size(); ++i) {
+        if (!ownWindows.contains(order.at(i)))
+            inOrder = false;
+    }
+    for (qsizetype i = 1; inOrder && i < keep.size(); ++i) {
+        if (order.indexOf(keep.at(i - 1)) > order.indexOf(keep.at(i)))
+            inOrder = false;
+    }
+    const qsizetype topKept = order.indexOf(keep.constLast());
+    for (const WId id : std::as_const(ownWindows)) {
+        if (inOrder && !keep.contains(id) && order.indexOf(id) < topKept)
+            inOrder = false;
+    }
+    if (inOrder) {
+        m_fixesInARow = 0;
+        return true;
+    }
+    if (m_fixesInARow >= maxFixesInARow)
+        return false;
+    if (++m_fixesInARow == maxFixesInARow)
+        qWarning() << "The window manager keeps changing the stacking order; giving up for now";
+
+    for (const WId id : std::as_const(keep))
+        m_backend->raise(id);
+    // The program's own dialogs and pop-ups stay above the toolbar.
+    for (const WId id : std::as_const(ownWindows)) {
+        if (!keep.contains(id))
+            m_backend->raise(id);
+    }
+    return false;
+}
