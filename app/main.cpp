@@ -3,6 +3,7 @@
 #include "languagecatalog.h"
 #include "languagemanager.h"
 #include "openglprobe.h"
+#include "renderbackend.h"
 #include "settingsclazz.h"
 #include "settingsstore.h"
 #include "singleinstanceguard.h"
@@ -47,6 +48,7 @@ int main(int argc, char *argv[])
     probeApp.reset();
     OpenGlProbe::applyAttribute(renderChoice);
     QApplication app(argc, argv);
+    RenderBackend::select(renderChoice);
 
     const QStringList arguments = QCoreApplication::arguments();
     const bool restarting = arguments.contains(QLatin1String(AppIdentity::restartFlag));
