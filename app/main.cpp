@@ -8,6 +8,7 @@
 #include "openglprobe.h"
 #include "releasejournal.h"
 #include "platformchoice.h"
+#include "renderbackend.h"
 #include "settingsclazz.h"
 #include "settingsstore.h"
 #include "singleinstanceguard.h"
@@ -66,6 +67,7 @@ int main(int argc, char *argv[])
     probeApp.reset();
     OpenGlProbe::applyAttribute(renderChoice);
     QApplication app(argc, argv);
+    RenderBackend::select(renderChoice);
 
     const QStringList arguments = QCoreApplication::arguments();
     const bool restarting = arguments.contains(QLatin1String(AppIdentity::restartFlag));

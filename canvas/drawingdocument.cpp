@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -127,6 +128,29 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed)
     if (current) {
         current->dragTo(m_stroke, pos, shiftPressed);
         region |= current->boundingRect();
+    }
+    const qsizetype n = m_stroke.points.size();
+    if (current && !created && m_drawMode == ElementKind::Freehand && n >= 3) {
+        // A freehand stroke only grows at its end: the new piece lies within its last three
+        // points, and its round caps and joins leave the rest of it as it was. So a move
+        // costs the same whatever the length of the stroke.
+        const qint64 margin = std::abs(qint64(current->penWidth())) / 2 + 3;
+        qint64 left = std::numeric_limits<qint64>::max(), top = left;
+        qint64 right = std::numeric_limits<qint64>::min(), bottom = right;
+        for (qsizetype i = n - 3; i < n; ++i) {
+            const QPoint &p = m_stroke.points.at(i);
+            left = std::min<qint64>(left, p.x());
+            right = std::max<qint64>(right, p.x());
+            top = std::min<qint64>(top, p.y());
+            bottom = std::max<qint64>(bottom, p.y());
+        }
+        const auto toInt = [](qint64 v) {
+            return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(),
+                                          std::numeric_limits<int>::max()));
+        };
+        // Never more than the whole stroke, which the region already covers.
+        region &= QRect(QPoint(toInt(left - margin), toInt(top - margin)),
+                        QPoint(toInt(right + margin), toInt(bottom + margin)));
     }
     if (created) {
         append(current);

@@ -1,6 +1,7 @@
 #include "mypainter.h"
 
 #include "apppaths.h"
+#include "tiledcanvasnode.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -205,6 +206,19 @@ void MyPainter::documentChanged(const QRect &region)
 void MyPainter::paint(QPainter *painter)
 {
     m_renderer.paint(painter, bounds());
+}
+
+// The scene graph shows the canvas as tiles, so that a change costs in proportion to the
+// region it touches, not to the screen.
+QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
+{
+    auto *node = static_cast<TiledCanvasNode *>(oldNode);
+    if (!node)
+        node = new TiledCanvasNode; // owned by the scene graph from here on
+    // Painting a tile clears what the renderer was asked for; every tile needs all of it.
+    const QRect dirty = m_renderer.pendingDirtyRect();
+    node->update(window(), bounds().size(), dirty, [this](QPainter *painter) { paint(painter); });
+    return node;
 }
 
 void MyPainter::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)

@@ -383,8 +383,9 @@ Window {
         interval: 1000
         repeat: true
         running: false
+        // With nothing to undo a fade would only log that, once a period.
         onTriggered: {
-            if (window.drawWindow)
+            if (window.drawWindow && window.drawWindow.painter.canUndo)
                 window.drawWindow.painter.undoGradient();
         }
     }

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSGNode>
+#include <QSize>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QQuickWindow;
+class QSGImageNode;
+class QSGTexture;
+
+// The canvas on screen as a grid of tiles, each a texture of its own. A change repaints
+// and uploads only the tiles it meets, and the scene graph redraws only their area: the
+// software back-end repaints and flushes just that region, and OpenGL uploads just those
+// textures. Tiles without ink have no node at all, so an almost empty canvas costs
+// almost nothing to draw.
+class TiledCanvasNode : public QSGNode
+{
+public:
+    static constexpr int TileSize = 128;
+    // Paints the canvas in item coordinates; the painter is clipped to what it needs.
+    using Painter = std::function<void(QPainter *)>;
+
+    TiledCanvasNode();
+    ~TiledCanvasNode() override;
+
+    // Brings the tiles to the item size (a new size repaints everything) and repaints the
+    // tiles that meet dirty.
+    void update(QQuickWindow *window, QSize size, const QRect &dirty, const Painter &paint);
+
+    // Tiles that hold ink and so have a node.
+    int inkedTiles() const;
+    // Tiles repainted by the last update.
+    int repaintedTiles() const { return m_repainted; }
+
+private:
+    struct Tile
+    {
+        QRect rect;
+        QImage image;
+        std::unique_ptr<QSGTexture> texture;
+        // Owned by this node as its child; null while the tile is empty.
+        QSGImageNode *node = nullptr;
+    };
+
+    void repaint(QQuickWindow *window, Tile &tile, const QRect &area, const Painter &paint);
+    void dropNode(Tile &tile);
+
+    QSize m_size;
+    qreal m_ratio = 1.0;
+    std::vector<Tile> m_tiles;
+    int m_repainted = 0;
+};
