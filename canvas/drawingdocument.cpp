@@ -171,8 +171,11 @@ void DrawingDocument::addElement(const ElementPtr &element)
 
 void DrawingDocument::clear()
 {
-    m_elements.clear();
-    m_history.clear();
+    // Undoable as one step; an empty canvas records nothing.
+    if (!m_elements.isEmpty()) {
+        m_history.recordClear(m_elements);
+        m_elements.clear();
+    }
     m_circleCounter = 0;
     emitHistoryChanged();
     emit changed(QRect(0, 0, INT_MAX, INT_MAX)); // everything

@@ -43,7 +43,7 @@ public:
     void addText(QPoint pos, const QString &text, int fontSize);
     // Appends a ready-made element as if it had just been drawn (recorded as an Add).
     void addElement(const ElementPtr &element);
-    // Removes every element and the whole history.
+    // Removes every element as one undoable step.
     void clear();
 
     void undo();
