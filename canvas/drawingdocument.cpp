@@ -195,9 +195,13 @@ void DrawingDocument::addElement(const ElementPtr &element)
 
 void DrawingDocument::clear()
 {
-    m_elements.clear();
-    m_history.clear();
+    // Undoable as one step; an empty canvas records nothing.
+    if (!m_elements.isEmpty()) {
+        m_history.recordClear(m_elements);
+        m_elements.clear();
+    }
     m_circleCounter = 0;
+    settleFading();
     emitHistoryChanged();
     emit changed(QRect(0, 0, INT_MAX, INT_MAX)); // everything
 }
@@ -212,6 +216,7 @@ void DrawingDocument::undo()
     // The next numbered circle counts down with every undo made in that mode.
     if (m_drawMode == ElementKind::NumberedCircle && m_circleCounter > 0)
         --m_circleCounter;
+    settleFading();
     emit changed(*region);
     emitHistoryChanged();
 }
@@ -223,6 +228,7 @@ void DrawingDocument::redo()
         return;
     if (m_drawMode == ElementKind::NumberedCircle)
         ++m_circleCounter;
+    settleFading();
     emit changed(*region);
     emitHistoryChanged();
 }
@@ -244,6 +250,7 @@ bool DrawingDocument::deleteElement(QPoint p, int tolerance)
         const ElementPtr element = m_elements.takeAt(i);
         m_history.recordDelete(element);
         m_history.clearRedo();
+        settleFading();
         emitHistoryChanged();
         emit changed(element->boundingRect());
         return true;
@@ -291,6 +298,7 @@ QRect DrawingDocument::eraseStep(QPoint pos)
             qDebug() << "元素已存在于撤销/重做栈中，跳过添加到撤销栈";
         erased |= element->boundingRect();
     }
+    settleFading();
     return erased;
 }
 
@@ -302,12 +310,31 @@ void DrawingDocument::changeOpacity(const ElementPtr &element, double opacity)
     emit changed(element->boundingRect());
 }
 
+void DrawingDocument::fadeStep(const ElementPtr &element, double opacity)
+{
+    if (std::none_of(m_fading.cbegin(), m_fading.cend(),
+                     [&](const auto &f) { return f.first == element; }))
+        m_fading.append({element, element->opacity()});
+    changeOpacity(element, opacity);
+}
+
+void DrawingDocument::settleFading()
+{
+    m_fading.removeIf([this](const std::pair<ElementPtr, double> &f) {
+        if (m_elements.contains(f.first))
+            return false;
+        f.first->setOpacity(f.second);
+        return true;
+    });
+}
+
 void DrawingDocument::deleteBottomElement()
 {
     if (m_elements.isEmpty())
         return;
     const ElementPtr element = m_elements.takeFirst();
     m_history.recordDelete(element);
+    settleFading();
     emitHistoryChanged();
     emit changed(element->boundingRect());
 }

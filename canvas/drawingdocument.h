@@ -43,7 +43,7 @@ public:
     void addText(QPoint pos, const QString &text, int fontSize);
     // Appends a ready-made element as if it had just been drawn (recorded as an Add).
     void addElement(const ElementPtr &element);
-    // Removes every element and the whole history.
+    // Removes every element as one undoable step.
     void clear();
 
     void undo();
@@ -65,6 +65,9 @@ public:
     // Used by the effect jobs: gives an element another opacity, and takes the bottom
     // element away as an undoable deletion that keeps what there is to redo.
     void changeOpacity(const ElementPtr &element, double opacity);
+    // A fade-out step: like changeOpacity, but the element gets its opacity from before the
+    // fade back once it leaves the canvas, so undo never brings back a faded ghost.
+    void fadeStep(const ElementPtr &element, double opacity);
     void deleteBottomElement();
 
     const QList<ElementPtr> &elements() const { return m_elements; }
@@ -93,6 +96,8 @@ private:
     // Leaves every element as a full render would for its hit test.
     void prepareHitTests() const;
     void stopBreathing();
+    // Gives every fading element that has left the canvas its opacity from before the fade.
+    void settleFading();
 
     QList<ElementPtr> m_elements;
     History m_history;
@@ -106,6 +111,7 @@ private:
     PenStyle m_pen{QColor(QStringLiteral("red")), 5, 1.0};
 
     QList<QPointer<FadeOutJob>> m_fadeJobs;
+    QList<std::pair<ElementPtr, double>> m_fading; // element, opacity before its fade
     QPointer<BreathingJob> m_breathJob;
     bool m_manualTiming = false;
 };

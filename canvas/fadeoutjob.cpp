@@ -21,7 +21,7 @@ void FadeOutJob::tick()
     DrawingDocument &drawing = document();
     if (!drawing.elements().isEmpty()) {
         const DrawingDocument::ElementPtr element = drawing.elements().first();
-        drawing.changeOpacity(element, std::max(0.01, (1.0 - double(k) / Steps) * m_startOpacity));
+        drawing.fadeStep(element, std::max(0.01, (1.0 - double(k) / Steps) * m_startOpacity));
         if (k < Steps)
             return;
         qDebug() << "渐变消失完成，移除元素";

@@ -57,6 +57,14 @@ bool History::recordErase(const ElementPtr &element)
     return true;
 }
 
+void History::recordClear(const ElementList &elements)
+{
+    HistoryAction entry(HistoryAction::Clear);
+    entry.cleared = elements;
+    m_undo.append(entry);
+    m_redo.clear();
+}
+
 void History::clear()
 {
     m_undo.clear();
@@ -124,6 +132,20 @@ std::optional<QRect> History::undo(ElementList &elements)
                 qDebug() << "  元素已在列表中，跳过恢复操作";
         }
         break;
+    case HistoryAction::Clear: {
+        qDebug() << "撤销清除操作，恢复元素数:" << entry.cleared.size();
+        // Back below anything drawn since, in their former order.
+        ElementList restored;
+        for (const ElementPtr &element : entry.cleared) {
+            if (element && indexOf(elements, element->id()) < 0) {
+                restored.append(element);
+                changed |= element->boundingRect();
+            }
+        }
+        elements = restored + elements;
+        m_redo.append(entry);
+        break;
+    }
     default:
         break;
     }
@@ -161,6 +183,15 @@ std::optional<QRect> History::redo(ElementList &elements)
                 qDebug() << "  元素未找到，可能已被移除 ID:" << erased.elementId;
         }
         break;
+    case HistoryAction::Clear: {
+        HistoryAction again(HistoryAction::Clear);
+        again.cleared.swap(elements);
+        qDebug() << "重做清除操作，移除元素数:" << again.cleared.size();
+        for (const ElementPtr &element : std::as_const(again.cleared))
+            changed |= element->boundingRect();
+        m_undo.append(again);
+        break;
+    }
     default:
         break;
     }

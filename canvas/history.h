@@ -35,6 +35,9 @@ public:
     // An element the eraser took away. Recorded as Erase unless an entry already holds it
     // as erased (or, on the redo stack, as deleted); returns whether it was recorded.
     bool recordErase(const ElementPtr &element);
+    // Every element of a drawing taken away at once: one entry that undo brings back
+    // whole; nothing is left to redo.
+    void recordClear(const ElementList &elements);
     void clear();
 
     // Takes back the top undo entry on elements; the region whose pixels changed, or

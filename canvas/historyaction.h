@@ -1,18 +1,27 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 class DrawingElement;
 
 // One entry of the canvas's undo or redo stack.
 struct HistoryAction
 {
-    enum ActionType { Add = 0, Delete = 1, Erase = 2, EraserGroup = 3 };
+    enum ActionType { Add = 0, Delete = 1, Erase = 2, EraserGroup = 3, Clear = 4 };
+
+    HistoryAction(int type = Add, QString id = {}, std::shared_ptr<DrawingElement> e = {})
+        : actionType(type), elementId(std::move(id)), element(std::move(e))
+    {
+    }
 
     int actionType = Add;
     QString elementId;
     // Keeps the element alive while the entry exists; empty for an EraserGroup.
     std::shared_ptr<DrawingElement> element;
+    // A Clear entry: the elements it took away, bottom first.
+    QList<std::shared_ptr<DrawingElement>> cleared;
 };

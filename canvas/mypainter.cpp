@@ -1,15 +1,14 @@
 #include "mypainter.h"
 
 #include "apppaths.h"
+#include "imagefilesaver.h"
 #include "tiledcanvasnode.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 // A draw mode makes the element kind of the same value.
 static_assert(int(ElementKind::Freehand) == MyPainter::FreehandMode);
@@ -255,26 +254,17 @@ void MyPainter::renderToImage()
         }
     }
     // The application directory when portable, the user's pictures folder when installed.
-    const QString folder = QDir::fromNativeSeparators(AppPaths::picturesDir());
-    if (!QDir().mkpath(folder)) {
-        qWarning() << "Failed to save image";
-        return;
-    }
-    const QString path = QDir::toNativeSeparators(
-        folder + QStringLiteral("/screenshot_") +
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")) +
+    // Never replaces an earlier export; written beside and renamed into place.
+    const ImageFileSaver::Result saved = ImageFileSaver::save(
+        image, AppPaths::picturesDir(),
+        QStringLiteral("screenshot_") +
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")),
         QStringLiteral(".png"));
-    // Written beside and renamed into place, so a failed save leaves no broken file.
-    QSaveFile file(path);
-    bool saved = !image.isNull() && file.open(QIODevice::WriteOnly);
-    if (saved) {
-        QImageWriter writer(&file, "png");
-        saved = writer.write(image) && file.commit();
-        if (!saved)
-            file.cancelWriting();
+    if (saved.ok()) {
+        qDebug() << "Image saved to:" << saved.path;
+        emit imageSaved(saved.path);
+    } else {
+        qWarning() << "Failed to save image" << saved.error;
+        emit imageSaveFailed(saved.error);
     }
-    if (saved)
-        qDebug() << "Image saved to:" << path;
-    else
-        qWarning() << "Failed to save image";
 }

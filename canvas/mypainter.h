@@ -100,6 +100,9 @@ signals:
     void textSizeChanged();
     void drawModeChanged();
     void fadeOutTimeChanged();
+    // The outcome of renderToImage, for the documents to show.
+    void imageSaved(const QString &path);
+    void imageSaveFailed(const QString &reason);
 
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;

@@ -82,6 +82,10 @@ Window {
         infoBar.showWarning(text, duration);
     }
 
+    function showError(text, duration) {
+        infoBar.showError(text, duration);
+    }
+
     // Local path of a file URL: "file:///C:/a.png" gives "C:/a.png" on Windows,
     // "file:///home/a.png" gives "/home/a.png" elsewhere. The URL's escapes are
     // kept, so that names with spaces or "#" still make a valid URL again.
@@ -165,6 +169,7 @@ Window {
         id: canvas
 
         anchors.fill: parent
+        onImageSaveFailed: reason => infoBar.showError(qsTr("图片导出失败：") + reason, 6000)
 
         onEraserModeChanged: {
             cursorLoader.active = false;

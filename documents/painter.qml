@@ -355,8 +355,19 @@ Window {
         checkForUpdate();
     }
 
+    // A failed capture is told on the overlay, which covers the screen; the strip
+    // itself is too narrow for the message.
+    function reportCaptureFailure(reason) {
+        const text = qsTr("截图保存失败：") + reason;
+        console.warn(text);
+        if (drawWindow)
+            drawWindow.showError(text, 6000);
+    }
+
     SettingsClazz {
         id: settings
+
+        onCaptureFailed: reason => window.reportCaptureFailure(reason)
     }
 
     ToolActions {

@@ -1,6 +1,7 @@
 #include "desktopservices.h"
 
 #include "apppaths.h"
+#include "imagefilesaver.h"
 #include "settingsstore.h"
 
 #include <QApplication>
@@ -17,34 +18,41 @@
 #include <QSaveFile>
 #include <QScreen>
 
-QString DesktopServices::captureScreen()
+QString DesktopServices::captureScreen(QString *error)
 {
+    const auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return QString();
+    };
     const QString savePath = SettingsStore().value(QStringLiteral("screenSavePath")).toString();
     if (savePath.isEmpty()) {
         qWarning() << "无效的截图保存路径";
-        return {};
+        return fail(QStringLiteral("no save folder set"));
     }
     QDir folder(savePath);
     if (!folder.exists() && !folder.mkpath(QStringLiteral("."))) {
         qWarning() << "无法创建截图保存目录：" << savePath;
-        return {};
+        return fail(QStringLiteral("cannot create folder %1").arg(savePath));
     }
     QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen) {
         qWarning() << "无法获取主屏幕";
-        return {};
+        return fail(QStringLiteral("no screen"));
     }
     const QPixmap picture = screen->grabWindow(0, 0, 0, -1, -1);
-    const QString fileName =
-        savePath + QStringLiteral("/draw_") +
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")) +
-        QStringLiteral(".jpg");
-    if (!picture.save(fileName)) {
-        qWarning() << "截图保存失败：" << fileName;
-        return {};
+    const QString baseName = QStringLiteral("draw_") + QDateTime::currentDateTime().toString(
+                                                           QStringLiteral("yyyyMMdd_hhmmss"));
+    const ImageFileSaver::Result saved =
+        ImageFileSaver::save(picture.toImage(), savePath, baseName, QStringLiteral(".jpg"));
+    if (!saved.ok()) {
+        qWarning() << "截图保存失败："
+                   << savePath + QStringLiteral("/") + baseName + QStringLiteral(".jpg")
+                   << saved.error;
+        return fail(saved.error);
     }
-    qDebug() << "截图已保存到：" << fileName;
-    return fileName;
+    qDebug() << "截图已保存到：" << saved.path;
+    return saved.path;
 }
 
 QString DesktopServices::chooseDirectory(const QString &currentPath)

@@ -9,9 +9,10 @@
 class DesktopServices
 {
 public:
-    // Saves the primary screen as draw_<yyyyMMdd_hhmmss>.jpg into the stored
-    // "screenSavePath". Returns the file written, or an empty string.
-    static QString captureScreen();
+    // Saves the primary screen as draw_<yyyyMMdd_hhmmss>.jpg (a counter appended when
+    // taken) into the stored "screenSavePath". Returns the file written, or an empty
+    // string and the reason in error.
+    static QString captureScreen(QString *error = nullptr);
     // Modal folder chooser; the chosen folder, or an empty string when cancelled.
     static QString chooseDirectory(const QString &currentPath);
     // Starts a new copy with "--restart" and quits; keeps running when that fails.

@@ -54,7 +54,12 @@ bool SettingsClazz::removeSetting(const QString &key)
 
 void SettingsClazz::captureScreen()
 {
-    DesktopServices::captureScreen();
+    QString error;
+    const QString path = DesktopServices::captureScreen(&error);
+    if (path.isEmpty())
+        emit captureFailed(error);
+    else
+        emit screenCaptured(path);
 }
 
 QString SettingsClazz::selectSaveDirectory(const QString &currentPath)

@@ -24,6 +24,7 @@ public:
     Q_INVOKABLE bool addSetting(const QString &key, const QVariant &value);
     Q_INVOKABLE QString getSettingByKey(const QString &key);
     Q_INVOKABLE bool removeSetting(const QString &key);
+    // Announces the outcome through screenCaptured or captureFailed.
     Q_INVOKABLE void captureScreen();
     Q_INVOKABLE QString selectSaveDirectory(const QString &currentPath = QString());
     Q_INVOKABLE bool restartApplication();
@@ -49,6 +50,8 @@ public:
 
 signals:
     void settingsChanged();
+    void screenCaptured(const QString &path);
+    void captureFailed(const QString &reason);
 
 private:
     bool installLanguage(const QString &language);

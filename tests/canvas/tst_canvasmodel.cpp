@@ -120,6 +120,8 @@ void TestCanvasModel::randomSession()
                 if (a.actionType == HistoryAction::EraserGroup) {
                     QVERIFY2(!a.element && a.elementId.startsWith("eraser_group_"),
                              qPrintable(where));
+                } else if (a.actionType == HistoryAction::Clear) {
+                    QVERIFY2(!a.element && !a.cleared.isEmpty(), qPrintable(where));
                 } else {
                     QVERIFY2(a.element && a.element->id() == a.elementId, qPrintable(where));
                 }

@@ -40,7 +40,7 @@ private slots:
     void eraserGroupsAcrossTwoStrokes();
     void reErasingAnUndoneEraseRecordsNothing();
     void numberedCounterFollowsUndoAndRedo();
-    void clearEmptiesEverything();
+    void clearIsOneUndoableStep();
     void elementsLiveAsLongAsReferenced();
     void logLinesOfUndoAndRedo();
 };
@@ -300,21 +300,40 @@ void TestHistory::numberedCounterFollowsUndoAndRedo()
     QCOMPARE(canvas->document().circleCounter(), 2);
 }
 
-void TestHistory::clearEmptiesEverything()
+void TestHistory::clearIsOneUndoableStep()
 {
     auto canvas = makeCanvas();
+    canvas->clear(); // an empty canvas records nothing
+    QVERIFY(!canvas->canUndo());
     canvas->setDrawMode(MyPainter::NumberedCircleMode);
     canvas->beginPaint(QPoint(50, 50));
     canvas->beginPaint(QPoint(80, 50));
     canvas->undo();
+    drawLine(*canvas, QPoint(10, 100), QPoint(100, 100));
+    drawLine(*canvas, QPoint(10, 150), QPoint(100, 150));
+    const QStringList before = idsOf(*canvas);
+    const QImage drawn = shownImage(*canvas);
     SignalLog log(canvas.get());
     canvas->clear();
     QVERIFY(canvas->document().elements().isEmpty());
-    QVERIFY(!canvas->canUndo() && !canvas->canRedo());
+    QVERIFY(canvas->canUndo() && !canvas->canRedo());
     QCOMPARE(canvas->document().circleCounter(), 0);
     QCOMPARE(log.names, QStringList({"canUndo", "canRedo"}));
-    const QImage shown = shownImage(*canvas);
-    QCOMPARE(qAlpha(shown.pixel(50, 38)), 0);
+    QCOMPARE(qAlpha(shownImage(*canvas).pixel(50, 38)), 0);
+
+    QTest::ignoreMessage(QtDebugMsg, "撤销清除操作，恢复元素数: 3");
+    canvas->undo();
+    QCOMPARE(idsOf(*canvas), before);
+    QCOMPARE(shownImage(*canvas), drawn);
+    QTest::ignoreMessage(QtDebugMsg, "重做清除操作，移除元素数: 3");
+    canvas->redo();
+    QVERIFY(canvas->document().elements().isEmpty());
+    // A line drawn after the clear is undone first, then the clear.
+    drawLine(*canvas, QPoint(10, 200), QPoint(100, 200));
+    QVERIFY(!canvas->canRedo());
+    canvas->undo();
+    canvas->undo();
+    QCOMPARE(idsOf(*canvas), before);
 }
 
 void TestHistory::elementsLiveAsLongAsReferenced()
@@ -338,6 +357,8 @@ void TestHistory::elementsLiveAsLongAsReferenced()
     stroke(*canvas, {QPoint(50, 40), QPoint(50, 60)});
     QVERIFY(!erased.expired()); // held by its Erase entry
     canvas->clear();
+    QVERIFY(!onCanvas.expired()); // held by the Clear entry
+    canvas.reset();
     QVERIFY(erased.expired());
     QVERIFY(onCanvas.expired());
 }

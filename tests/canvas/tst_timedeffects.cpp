@@ -32,6 +32,8 @@ private slots:
     void fadeOutWithoutHistoryOnlyLogs();
     void fadeOutOnEmptyCanvasStopsAfterItsFirstLine();
     void overlappingFadeJobsMoveOnToTheNextElement();
+    void removedWhileFadingComesBackAtItsOpacity_data();
+    void removedWhileFadingComesBackAtItsOpacity();
     void fadingTextStaysVisible();
     void fadeOutRunsOnItsTimer();
     void breathingPeriods_data();
@@ -76,7 +78,7 @@ void TestTimedEffects::fadeOutStepsAndRemoval()
     QCOMPARE(log.names, QStringList({"canUndo", "canRedo"}));
     canvas->undo();
     QCOMPARE(canvas->document().elements().last(), bottom);
-    QCOMPARE(bottom->opacity(), 0.01);
+    QCOMPARE(bottom->opacity(), 1.0); // as before the fade, not the last step's 0.01
 }
 
 void TestTimedEffects::fadeOutWithoutHistoryOnlyLogs()
@@ -126,6 +128,42 @@ void TestTimedEffects::overlappingFadeJobsMoveOnToTheNextElement()
     QVERIFY(canvas->document().elements().isEmpty());
     QVERIFY(canvas->document().fadeOutJobs().isEmpty());
     Q_UNUSED(a)
+}
+
+void TestTimedEffects::removedWhileFadingComesBackAtItsOpacity_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("fade ends") << "fade";
+    QTest::newRow("right click") << "delete";
+    QTest::newRow("eraser") << "erase";
+    QTest::newRow("clear") << "clear";
+}
+
+void TestTimedEffects::removedWhileFadingComesBackAtItsOpacity()
+{
+    QFETCH(QString, how);
+    auto canvas = makeCanvas();
+    canvas->document().addElement(line(20, 0.8));
+    canvas->document().addElement(line(100));
+    const auto fading = canvas->document().elements().first();
+    canvas->undoGradient();
+    tickAll(*canvas, 5);
+    QVERIFY(qAbs(fading->opacity() - 0.6) < 1e-9);
+    if (how == "fade") {
+        tickAll(*canvas, 15);
+    } else if (how == "delete") {
+        QVERIFY(canvas->deleteElement(QPoint(50, 20), 0));
+    } else if (how == "erase") {
+        canvas->setIsEraserMode(true);
+        stroke(*canvas, {QPoint(50, 10), QPoint(50, 30)});
+    } else {
+        canvas->clear();
+    }
+    QVERIFY(!canvas->document().elements().contains(fading));
+    QCOMPARE(fading->opacity(), 0.8);
+    canvas->undo();
+    QVERIFY(canvas->document().elements().contains(fading));
+    QCOMPARE(fading->opacity(), 0.8);
 }
 
 void TestTimedEffects::fadingTextStaysVisible()

@@ -1,4 +1,5 @@
 #include "desktopservices.h"
+#include "imagefilesaver.h"
 #include "isolatedstore.h"
 #include "messagecapture.h"
 #include "settingsclazz.h"
@@ -109,6 +110,60 @@ private slots:
         QVERIFY(!picture.isNull());
         QCOMPARE(picture.size(), QGuiApplication::primaryScreen()->size() *
                                      QGuiApplication::primaryScreen()->devicePixelRatio());
+    }
+
+    void savedPicturesNeverReplaceAFile_data()
+    {
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("free") << QStringList() << "draw_20261207_143000.jpg";
+        QTest::newRow("taken once")
+            << QStringList{"draw_20261207_143000.jpg"} << "draw_20261207_143000_2.jpg";
+        QTest::newRow("taken twice")
+            << QStringList{"draw_20261207_143000.jpg", "draw_20261207_143000_2.jpg"}
+            << "draw_20261207_143000_3.jpg";
+    }
+    void savedPicturesNeverReplaceAFile()
+    {
+        QFETCH(QStringList, taken);
+        QFETCH(QString, expected);
+        QTemporaryDir folder;
+        for (const QString &name : taken) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("earlier");
+        }
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        const ImageFileSaver::Result saved =
+            ImageFileSaver::save(picture, folder.path(), "draw_20261207_143000", ".jpg");
+        QVERIFY2(saved.ok(), qPrintable(saved.error));
+        QCOMPARE(QFileInfo(saved.path).fileName(), expected);
+        QCOMPARE(QImage(saved.path).size(), picture.size());
+        for (const QString &name : taken) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("earlier"));
+        }
+        // Nothing but the pictures: no temporary file left behind.
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                 taken.size() + 1);
+    }
+
+    void failedCaptureSaysWhy()
+    {
+        QTemporaryDir root;
+        QFile blocker(root.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SettingsClazz settings;
+        QVERIFY(settings.addSetting("screenSavePath", root.filePath("file/inside")));
+        QSignalSpy failed(&settings, &SettingsClazz::captureFailed);
+        QSignalSpy captured(&settings, &SettingsClazz::screenCaptured);
+        settings.captureScreen();
+        QCOMPARE(captured.size(), 0);
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(failed.first().first().toString().contains("cannot create folder"));
     }
 
     void captureWithoutAFolderOnlyWarns_data()
