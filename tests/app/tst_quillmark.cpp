@@ -4,6 +4,7 @@
 // settings never meet those of the user or of other tests.
 #include "programrun.h"
 #include "releasejournal.h"
+#include "xdotoolquery.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,32 +64,10 @@ XWindow describe(const QString &id, const QString &display)
     return window;
 }
 
-// Output of an xdotool query that ran to its end, empty when nothing matched;
-// nullopt when every run died. A search dies with BadWindow when a window goes
-// away while it walks the window tree, as whenever a program opens or closes one.
 std::optional<QString> query(const QStringList &arguments, const QString &display)
 {
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", display);
-        process.setProcessEnvironment(environment);
-        process.start("xdotool", arguments);
-        const bool finished = process.waitForFinished(10000);
-        if (!finished) {
-            process.kill();
-            process.waitForFinished();
-        }
-        const QByteArray errors =
-            finished ? process.readAllStandardError() : QByteArrayLiteral("no answer");
-        // A search that matches nothing ends with status 1 and says nothing.
-        if (finished && process.exitStatus() == QProcess::NormalExit && errors.isEmpty())
-            return process.exitCode() == 0 ? QString::fromUtf8(process.readAllStandardOutput())
-                                           : QString();
-        qInfo().noquote() << "xdotool query repeated:" << errors.split('\n').constFirst();
-        QThread::msleep(20);
-    }
-    return std::nullopt;
+    const std::optional<QByteArray> output = xdotoolQuery(arguments, display);
+    return output ? std::optional<QString>(QString::fromUtf8(*output)) : std::nullopt;
 }
 
 // nullopt when the search did not get through.

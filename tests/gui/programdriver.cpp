@@ -1,5 +1,7 @@
 #include "programdriver.h"
 
+#include "xdotoolquery.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -45,23 +47,7 @@ bool xdo(const QStringList &args)
 
 std::optional<QByteArray> xdoQuery(const QStringList &args)
 {
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        QProcess tool;
-        tool.start(QStringLiteral("xdotool"), args);
-        const bool finished = tool.waitForFinished(10000);
-        if (!finished) {
-            tool.kill();
-            tool.waitForFinished();
-        }
-        const QByteArray errors =
-            finished ? tool.readAllStandardError() : QByteArrayLiteral("no answer");
-        // A search that matches nothing ends with status 1 and says nothing.
-        if (finished && tool.exitStatus() == QProcess::NormalExit && errors.isEmpty())
-            return tool.exitCode() == 0 ? tool.readAllStandardOutput() : QByteArray();
-        qInfo().noquote() << "xdotool query repeated:" << errors.split('\n').constFirst();
-        QTest::qWait(20);
-    }
-    return std::nullopt;
+    return xdotoolQuery(args);
 }
 
 bool waitUntil(const std::function<bool()> &holds, int limitMs)

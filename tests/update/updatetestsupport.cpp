@@ -1,5 +1,7 @@
 #include "updatetestsupport.h"
 
+#include "xdotoolquery.h"
+
 #include "releaseserver.h"
 
 #include <QCoreApplication>
@@ -61,30 +63,6 @@ QString xdotool(const QStringList &arguments)
 }
 
 namespace {
-
-// Standard output of an xdotool query that ran to its end, empty when nothing
-// matched (a search then ends with status 1 and says nothing); nullopt when
-// every run died.
-std::optional<QByteArray> xdotoolQuery(const QStringList &arguments)
-{
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        QProcess tool;
-        tool.start(QStringLiteral("xdotool"), arguments);
-        const bool finished = tool.waitForFinished(10000);
-        if (!finished) {
-            tool.kill();
-            tool.waitForFinished();
-        }
-        const QByteArray errors =
-            finished ? tool.readAllStandardError() : QByteArrayLiteral("no answer");
-        // A search that matches nothing ends with status 1 and says nothing.
-        if (finished && tool.exitStatus() == QProcess::NormalExit && errors.isEmpty())
-            return tool.exitCode() == 0 ? tool.readAllStandardOutput() : QByteArray();
-        qInfo().noquote() << "xdotool query repeated:" << errors.split('\n').constFirst();
-        QTest::qWait(20);
-    }
-    return std::nullopt;
-}
 
 QStringList windowSearch(qint64 pid, const QString &title)
 {
