@@ -255,11 +255,11 @@ void MyPainter::renderToImage()
     }
     // The application directory when portable, the user's pictures folder when installed.
     // Never replaces an earlier export; written beside and renamed into place.
-    const ImageFileSaver::Result saved = ImageFileSaver::save(
-        image, AppPaths::picturesDir(),
-        QStringLiteral("screenshot_") +
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")),
-        QStringLiteral(".png"));
+    const ImageFileSaver::Result saved =
+        ImageFileSaver::save(image, AppPaths::picturesDir(),
+                             QStringLiteral("screenshot_") + QDateTime::currentDateTime().toString(
+                                                                 QStringLiteral("yyyyMMdd_hhmmss")),
+                             QStringLiteral(".png"));
     if (saved.ok()) {
         qDebug() << "Image saved to:" << saved.path;
         emit imageSaved(saved.path);

@@ -159,6 +159,10 @@
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>图片导出失败：</source>
+        <translation>Could not export the picture: </translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -192,6 +196,10 @@
     <message>
         <source>Shit+绘制:绘制正方形</source>
         <translation>Shift+draw: squares</translation>
+    </message>
+    <message>
+        <source>截图保存失败：</source>
+        <translation>Could not save the screenshot: </translation>
     </message>
 </context>
 <context>

@@ -181,7 +181,7 @@ void TestBackendGui::drawsAndPassesThrough()
 
     // Pass-through: a click reaches the slide, the drawings stay, the slide shows
     // through everywhere else.
-    const QString overlay = program.windowId(QStringLiteral("^draw$"));
+    const QString overlay = program.waitForWindowId(QStringLiteral("^draw$"));
     from = program.log().size();
     QVERIFY(xdo({"key", "ctrl+q"}));
     QVERIFY(program.waitForLogLine(QStringLiteral("退出绘制模式"), from));

@@ -274,12 +274,13 @@ void TestDesktopGui::toolbarAndOverlayStayOnTop()
     const QRect toolbarArea = m_program->waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY2(!toolbarArea.isEmpty(), "the toolbar did not appear");
     const quint64 toolbar =
-        windowNumber(m_program->windowId(QStringLiteral("^主窗口$")).toLatin1());
+        windowNumber(m_program->waitForWindowId(QStringLiteral("^主窗口$")).toLatin1());
 
     clickDrawingSwitch(toolbarArea);
     QVERIFY2(!m_program->waitForWindow(QStringLiteral("^draw$")).isEmpty(),
              "drawing did not start");
-    const quint64 overlay = windowNumber(m_program->windowId(QStringLiteral("^draw$")).toLatin1());
+    const quint64 overlay =
+        windowNumber(m_program->waitForWindowId(QStringLiteral("^draw$")).toLatin1());
 
     // Drawing: a window opens, then another, then the first is activated again.
     OtherWindow first;
@@ -496,7 +497,7 @@ void TestDesktopGui::westonShowsToolbarAndStroke()
         // The overlay's own picture: XWayland keeps one per window.
         const QString file = QStringLiteral(SHOT_DIR "/desktop-weston.png");
         QDir().mkpath(QStringLiteral(SHOT_DIR));
-        const QString overlayId = m_program->windowId(QStringLiteral("^draw$"));
+        const QString overlayId = m_program->waitForWindowId(QStringLiteral("^draw$"));
         waited.restart();
         do {
             QTest::qWait(200);
