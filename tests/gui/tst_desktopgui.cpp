@@ -76,14 +76,25 @@ class VirtualDesktop
 public:
     ~VirtualDesktop() { stop(); }
 
+    // A second try on a fresh server: a desktop that fails to come up once (a
+    // server still going away, a manager that lost its race) is no finding.
     bool start(const QString &windowManager, bool tray)
     {
-        m_previousDisplay = qgetenv("DISPLAY");
+        if (startOnce(windowManager, tray))
+            return true;
+        stop();
+        return startOnce(windowManager, tray);
+    }
+
+    bool startOnce(const QString &windowManager, bool tray)
+    {
+        if (m_previousDisplay.isNull())
+            m_previousDisplay = qgetenv("DISPLAY");
         // -displayfd 1: the server picks a free number and prints it.
         m_server.start(QStringLiteral("Xvfb"),
                        {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
         if (!m_server.waitForStarted())
-            return false;
+            return failed("Xvfb did not start");
         QElapsedTimer waited;
         waited.start();
         QByteArray number;
@@ -92,13 +103,13 @@ public:
             number += m_server.readAllStandardOutput();
         }
         if (!number.endsWith('\n'))
-            return false;
+            return failed("Xvfb did not name its display");
         display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
         // The tools this test runs (xdotool, xprop, xmessage) inherit it.
         qputenv("DISPLAY", display.toLatin1());
         while (runTool(QStringLiteral("xdpyinfo"), {}).isEmpty()) {
             if (waited.elapsed() > 3 * waitLimitMs)
-                return false;
+                return failed("the display does not answer");
             QTest::qWait(50);
         }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -106,18 +117,18 @@ public:
         m_manager.setProcessEnvironment(env);
         m_manager.start(windowManager, {});
         if (!m_manager.waitForStarted())
-            return false;
+            return failed("the window manager did not start");
         // The manager is up once it names its check window on the root.
         while (!runTool(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"})
                     .contains("window id")) {
             if (waited.elapsed() > 3 * waitLimitMs)
-                return false;
+                return failed("the window manager did not take the display");
             QTest::qWait(50);
         }
         if (tray) {
             m_tray.start(QStringLiteral("trayer"), {"--edge", "top", "--align", "right"});
             if (!m_tray.waitForStarted())
-                return false;
+                return failed("trayer did not start");
         }
         return true;
     }
@@ -140,6 +151,12 @@ public:
     QString display;
 
 private:
+    bool failed(const char *why)
+    {
+        qWarning() << "virtual desktop:" << why << display;
+        return false;
+    }
+
     QByteArray m_previousDisplay;
     QTemporaryDir m_home;
     QProcess m_server;
