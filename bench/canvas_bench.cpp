@@ -1,9 +1,12 @@
 // Cost of the canvas's work per pointer move, effect tick, eraser move and undo, with many
 // strokes already drawn: the item's cached renderer, and the plain full render of the
-// drawing at every step for comparison.
+// drawing at every step for comparison. Also a view on a 200 % screen against one of the
+// same device size at 100 %: time per pointer move and the memory its images take.
+#include "devicepixels.h"
 #include "elements/freehandelement.h"
 #include "mypainter.h"
 #include "referencerenderer.h"
+#include "tiledcanvasnode.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -58,19 +61,26 @@ std::unique_ptr<MyPainter> filledCanvas(int count, QSize size)
 // The reference renders the whole drawing instead.
 void paintDirty(MyPainter &canvas, QImage &target, Renderer renderer)
 {
+    const qreal ratio = target.devicePixelRatio();
     if (renderer == Renderer::Reference) {
-        target = renderReference(canvas.document(), target.size());
+        target = renderReference(canvas.document(), target.deviceIndependentSize().toSize(), ratio);
         return;
     }
     const QRect dirty = canvas.renderer().pendingDirtyRect();
     if (dirty.isEmpty())
         return;
     QPainter painter(&target);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(dirty, Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setClipRect(dirty);
+    DevicePixels::clearAndClip(&painter, dirty);
     canvas.paint(&painter);
+}
+
+// The picture the scene graph keeps for a view of the given size on a screen of that scale.
+QImage screenImage(QSize size, qreal ratio = 1.0)
+{
+    QImage image(DevicePixels::fromItem(size, ratio), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    return image;
 }
 
 void reportMedian(benchmark::State &state, std::vector<double> &samples)
@@ -81,12 +91,11 @@ void reportMedian(benchmark::State &state, std::vector<double> &samples)
     state.counters["median_ms"] = samples[samples.size() / 2] * 1e3;
 }
 
-void pointerMove(benchmark::State &state, Renderer renderer, QSize size)
+void pointerMove(benchmark::State &state, Renderer renderer, QSize size, qreal ratio)
 {
     const int count = int(state.range(0));
     auto canvas = filledCanvas(count, size);
-    QImage target(size, QImage::Format_ARGB32_Premultiplied);
-    target.fill(Qt::transparent);
+    QImage target = screenImage(size, ratio);
     QRandomGenerator rng(7);
     const QPoint centre(size.width() / 2, size.height() / 2);
     const QList<QPoint> walk = randomWalk(rng, centre, size, SegmentsPerStroke);
@@ -118,6 +127,47 @@ void pointerMove(benchmark::State &state, Renderer renderer, QSize size)
     }
     state.counters["elements"] = double(canvas->document().elements().size());
     reportMedian(state, samples);
+}
+
+// Bytes a view holds (the renderer's layers and composing tile, the scene graph tiles'
+// images) with `count` strokes drawn, measured while a stroke is drawn through the tiles. The
+// textures made from the tiles belong to the graphics back-end and are not counted.
+void viewMemory(benchmark::State &state, QSize size, qreal ratio)
+{
+    auto canvas = filledCanvas(int(state.range(0)), size);
+    TiledCanvasNode tiles;
+    const auto frame = [&](const QRect &dirty) {
+        tiles.update(nullptr, size, ratio, dirty, [&](QPainter *p) { canvas->paint(p); });
+    };
+    QRandomGenerator rng(11);
+    const QList<QPoint> walk =
+        randomWalk(rng, QPoint(size.width() / 2, size.height() / 2), size, 400);
+    canvas->beginPaint(walk.at(0));
+    canvas->movePaint(walk.at(1), false);
+    frame(QRect(QPoint(0, 0), size));
+    qsizetype next = 2;
+    qint64 peak = 0;
+    for (auto _ : state) {
+        if (next == walk.size()) {
+            state.PauseTiming();
+            canvas->undo();
+            frame(canvas->renderer().pendingDirtyRect());
+            canvas->beginPaint(walk.at(0));
+            canvas->movePaint(walk.at(1), false);
+            next = 2;
+            state.ResumeTiming();
+        }
+        canvas->movePaint(walk.at(next++), false);
+        frame(canvas->renderer().pendingDirtyRect());
+        peak = std::max(peak, canvas->renderer().imageBytes() + tiles.imageBytes());
+    }
+    const double fullImage = 4.0 * DevicePixels::fromItem(size, ratio).width() *
+                             DevicePixels::fromItem(size, ratio).height();
+    state.counters["layers_MB"] = double(canvas->renderer().imageBytes()) / (1 << 20);
+    state.counters["tiles_MB"] = double(tiles.imageBytes()) / (1 << 20);
+    state.counters["peak_MB"] = double(peak) / (1 << 20);
+    // Full-size images at the view's device size; at most three.
+    state.counters["full_images"] = double(peak) / fullImage;
 }
 
 // One tick of a fade-out job (the bottom element) or of the breathing job (the top one),
@@ -251,7 +301,7 @@ void registerAll()
                                                        : 2;
                 const std::string suffix = std::string("/") + r.name + "/" + s.name;
                 benchmark::RegisterBenchmark(("PointerMove" + suffix).c_str(), pointerMove,
-                                             r.renderer, s.size)
+                                             r.renderer, s.size, 1.0)
                     ->Arg(count)
                     ->Iterations(iterations)
                     ->Unit(benchmark::kMillisecond);
@@ -278,6 +328,22 @@ void registerAll()
             }
         }
     }
+    // A 200 % screen of 3840x2160 device pixels against a 100 % one of the same device size.
+    for (int count : {10, 100, 1000, 5000}) {
+        benchmark::RegisterBenchmark("PointerMove/cached/1920x1080@2x", pointerMove,
+                                     Renderer::Cached, QSize(1920, 1080), 2.0)
+            ->Arg(count)
+            ->Iterations(400)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("ViewMemory/3840x2160@1x", viewMemory, QSize(3840, 2160), 1.0)
+        ->Arg(1000)
+        ->Iterations(200)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ViewMemory/1920x1080@2x", viewMemory, QSize(1920, 1080), 2.0)
+        ->Arg(1000)
+        ->Iterations(200)
+        ->Unit(benchmark::kMillisecond);
 }
 
 } // namespace

@@ -1,13 +1,16 @@
 #include "canvasrenderer.h"
 
+#include "devicepixels.h"
 #include "drawingdocument.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace {
 
+// Composing tile, in device pixels.
 constexpr int TileSize = 512;
 
 struct Span
@@ -104,16 +107,18 @@ QRect CanvasRenderer::resized(QSize newSize, QSize oldSize)
     const QRect bounds(QPoint(0, 0), newSize);
     QImage kept;
     if (!newSize.isEmpty()) {
-        kept = QImage(newSize, QImage::Format_ARGB32_Premultiplied);
+        kept = QImage(DevicePixels::fromItem(newSize, m_ratio), QImage::Format_ARGB32_Premultiplied);
         if (!kept.isNull()) {
+            kept.setDevicePixelRatio(m_ratio);
             kept.fill(Qt::transparent);
             QPainter painter(&kept);
             if (m_frozen) {
                 if (!m_keptPicture.isNull())
-                    painter.drawImage(0, 0, m_keptPicture);
+                    DevicePixels::copy(&painter, QPointF(0, 0), m_keptPicture,
+                                       m_keptPicture.rect());
             } else {
                 const QRect old(QPoint(0, 0), oldSize);
-                painter.setClipRect(old & kept.rect());
+                painter.setClipRect(old & bounds);
                 compose(&painter, old);
             }
         }
@@ -129,9 +134,21 @@ int CanvasRenderer::imageCount() const
     return m_layers.imageCount() + (m_keptPicture.isNull() ? 0 : 1);
 }
 
+qint64 CanvasRenderer::imageBytes() const
+{
+    return m_layers.imageBytes() + m_keptPicture.sizeInBytes() + m_tile.sizeInBytes();
+}
+
 void CanvasRenderer::paint(QPainter *painter, const QRect &bounds)
 {
     m_dirty = QRect();
+    // The window decides the resolution; when it moves to a screen of another scale the
+    // layers are painted afresh at the new one.
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+    if (!qFuzzyCompare(ratio, m_ratio)) {
+        m_ratio = ratio;
+        m_layers.release();
+    }
     compose(painter, bounds);
 }
 
@@ -140,7 +157,7 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
     painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     if (m_frozen) {
         if (!m_keptPicture.isNull())
-            painter->drawImage(0, 0, m_keptPicture);
+            DevicePixels::copy(painter, QPointF(0, 0), m_keptPicture, m_keptPicture.rect());
         return;
     }
     const auto &elements = m_document.elements();
@@ -158,20 +175,24 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
             run.append(elements.at(i).get());
         layerRuns.append(run);
     }
-    m_layers.update(layerRuns, area.size());
+    m_layers.update(layerRuns, area.size(), m_ratio);
 
     const QRect clip =
         painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & area : area;
     if (clip.isEmpty())
         return;
     // The region is composed tile by tile in a small ARGB32 image, in the order and the
-    // pixel format of a full render, and then shown.
+    // pixel format of a full render, and then shown. Tiles are cut in device pixels, so that
+    // every copy is one to one.
     if (m_tile.isNull())
         m_tile = QImage(TileSize, TileSize, QImage::Format_ARGB32);
+    const QRect deviceClip = DevicePixels::fromItem(clip, m_ratio);
     const qsizetype n = elements.size();
-    for (int y = clip.top(); y <= clip.bottom(); y += TileSize) {
-        for (int x = clip.left(); x <= clip.right(); x += TileSize) {
-            const QRect tile = QRect(x, y, TileSize, TileSize) & clip;
+    for (int y = deviceClip.top(); y <= deviceClip.bottom(); y += TileSize) {
+        for (int x = deviceClip.left(); x <= deviceClip.right(); x += TileSize) {
+            const QRect tile = QRect(x, y, TileSize, TileSize) & deviceClip;
+            const QRectF itemTile = DevicePixels::toItem(tile, m_ratio);
+            const QRect touched = itemTile.toAlignedRect();
             // A view of exactly the tile's size: its edges are device edges, as the canvas
             // edges are for a full render.
             QImage view(m_tile.bits(), tile.width(), tile.height(), m_tile.bytesPerLine(),
@@ -179,26 +200,33 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
             view.fill(Qt::transparent);
             QPainter composer(&view);
             composer.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-            composer.translate(-tile.topLeft());
+            // Scaled as the device pixel ratio scales a full render, moved by whole device
+            // pixels, so that glyphs and edges fall on the same pixels as there.
+            const QTransform toTile(m_ratio, 0, 0, m_ratio, -tile.x(), -tile.y());
+            composer.setWorldTransform(toTile);
             qsizetype runIndex = 0;
             for (qsizetype i = 0; i < n;) {
                 if (runIndex < runs.size() && runs.at(runIndex).begin == i) {
                     const QImage &layer = m_layers.image(int(runIndex));
-                    if (!layer.isNull())
-                        composer.drawImage(tile.topLeft(), layer, tile);
+                    if (!layer.isNull()) {
+                        composer.resetTransform();
+                        composer.drawImage(QPoint(0, 0), DevicePixels::plain(layer), tile);
+                        composer.setWorldTransform(toTile);
+                    }
                     i = runs.at(runIndex).end;
                     ++runIndex;
                     continue;
                 }
                 const DrawingElement &element = *elements.at(i);
-                if (element.boundingRect().intersects(tile)) {
+                if (element.boundingRect().intersects(touched)) {
                     composer.setBrush(QBrush(Qt::transparent));
                     element.draw(&composer);
                 }
                 ++i;
             }
             composer.end();
-            painter->drawImage(tile.topLeft(), view);
+            view.setDevicePixelRatio(m_ratio);
+            DevicePixels::copy(painter, itemTile.topLeft(), view, view.rect());
         }
     }
 }

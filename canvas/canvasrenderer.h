@@ -12,6 +12,8 @@ class QPainter;
 // Turns a drawing into the pixels of the item that shows it. The elements that are not
 // changing sit in layers; the elements in change (the gesture's, the pulsing and the fading
 // one) are drawn directly, and only the region that changed is composed again.
+// Regions are in item (logical) coordinates; the pixels follow the device pixel ratio of
+// the device painted into, so a 200 % screen gets strokes drawn at its own resolution.
 class CanvasRenderer
 {
 public:
@@ -29,6 +31,10 @@ public:
     QRect pendingDirtyRect() const { return m_dirty; }
     // Full-size images held right now (layers and a kept picture).
     int imageCount() const;
+    // Bytes of every image held (layers, kept picture, composing tile).
+    qint64 imageBytes() const;
+    // Device pixels per item pixel of the last paint.
+    qreal devicePixelRatio() const { return m_ratio; }
 
 private:
     QRect request(const QRect &region, const QRect &bounds);
@@ -41,4 +47,5 @@ private:
     QImage m_keptPicture;
     QImage m_tile;
     QRect m_dirty;
+    qreal m_ratio = 1.0;
 };

@@ -1,5 +1,6 @@
 #include "layercache.h"
 
+#include "devicepixels.h"
 #include "elements/drawingelement.h"
 
 #include <QPainter>
@@ -54,7 +55,7 @@ int LayerCache::sharedCount(const Layer &layer, const Run &run)
     return shared;
 }
 
-void LayerCache::update(const QList<Run> &runs, QSize size)
+void LayerCache::update(const QList<Run> &runs, QSize size, qreal ratio)
 {
     const int count = int(std::min<qsizetype>(runs.size(), MaxLayers));
     // Layer i serves run i. When the runs moved between the layers (a run before the
@@ -68,21 +69,26 @@ void LayerCache::update(const QList<Run> &runs, QSize size)
         if (swapped > keep)
             std::swap(m_layers[0], m_layers[1]);
     }
+    const QSize deviceSize = DevicePixels::fromItem(size, ratio);
     for (int i = 0; i < count; ++i) {
-        if (!holdsExactly(m_layers[i], runs.at(i)))
-            bringUpToDate(m_layers[i], runs.at(i), size);
+        const QImage &image = m_layers[i].image;
+        if (!holdsExactly(m_layers[i], runs.at(i)) || image.size() != deviceSize ||
+            image.devicePixelRatio() != ratio)
+            bringUpToDate(m_layers[i], runs.at(i), size, ratio);
     }
 }
 
-void LayerCache::bringUpToDate(Layer &layer, const Run &run, QSize size)
+void LayerCache::bringUpToDate(Layer &layer, const Run &run, QSize size, qreal ratio)
 {
-    bool full = layer.image.size() != size;
+    const QSize deviceSize = DevicePixels::fromItem(size, ratio);
+    bool full = layer.image.size() != deviceSize || layer.image.devicePixelRatio() != ratio;
     if (full) {
-        layer.image = QImage(size, QImage::Format_ARGB32);
+        layer.image = QImage(deviceSize, QImage::Format_ARGB32);
         if (layer.image.isNull()) {
             layer.members.clear();
             return;
         }
+        layer.image.setDevicePixelRatio(ratio);
     }
 
     // Walk the layer's members along the run: what left, changed or came in between
@@ -126,14 +132,12 @@ void LayerCache::bringUpToDate(Layer &layer, const Run &run, QSize size)
         preparePainter(painter);
         drawRange(painter, run.cbegin(), run.cend(), QRect());
     } else {
-        damage &= layer.image.rect();
+        damage &= QRect(QPoint(0, 0), size);
         if (!damage.isEmpty()) {
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.fillRect(damage, Qt::transparent);
-            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-            painter.setClipRect(damage);
+            DevicePixels::clearAndClip(&painter, damage);
             preparePainter(painter);
-            drawRange(painter, run.cbegin(), run.cbegin() + appendFrom, damage);
+            drawRange(painter, run.cbegin(), run.cbegin() + appendFrom,
+                      painter.clipBoundingRect().toAlignedRect());
             painter.setClipping(false);
         }
         preparePainter(painter);
@@ -161,4 +165,12 @@ int LayerCache::imageCount() const
     for (const Layer &layer : m_layers)
         n += layer.image.isNull() ? 0 : 1;
     return n;
+}
+
+qint64 LayerCache::imageBytes() const
+{
+    qint64 bytes = 0;
+    for (const Layer &layer : m_layers)
+        bytes += layer.image.sizeInBytes();
+    return bytes;
 }

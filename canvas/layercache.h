@@ -11,7 +11,8 @@ class DrawingElement;
 
 // Up to two full-size layers (ARGB32 like the reference picture, so that they hold the very
 // same pixels), each holding a rendering of a run of consecutive elements that
-// are not changing at the moment. Bringing a layer up to date repaints only the region of
+// are not changing at the moment. A layer has the device pixels of the view (item size times
+// the device pixel ratio) and is painted in item coordinates. Bringing a layer up to date repaints only the region of
 // the elements that left it, changed or joined it.
 class LayerCache
 {
@@ -19,12 +20,14 @@ public:
     static constexpr int MaxLayers = 2;
     using Run = QList<const DrawingElement *>;
 
-    // Makes layer i hold runs[i] (at most MaxLayers runs), reusing whatever the layers hold.
-    void update(const QList<Run> &runs, QSize size);
+    // Makes layer i hold runs[i] (at most MaxLayers runs) at size (item pixels) times ratio,
+    // reusing whatever the layers hold.
+    void update(const QList<Run> &runs, QSize size, qreal ratio);
     const QImage &image(int layer) const { return m_layers.at(layer).image; }
     // Drops the layers and their images.
     void release();
     int imageCount() const;
+    qint64 imageBytes() const;
 
 private:
     struct Entry
@@ -41,7 +44,7 @@ private:
 
     static bool holdsExactly(const Layer &layer, const Run &run);
     static int sharedCount(const Layer &layer, const Run &run);
-    void bringUpToDate(Layer &layer, const Run &run, QSize size);
+    void bringUpToDate(Layer &layer, const Run &run, QSize size, qreal ratio);
 
     std::array<Layer, MaxLayers> m_layers;
 };

@@ -1,6 +1,7 @@
 #include "mypainter.h"
 
 #include "apppaths.h"
+#include "devicepixels.h"
 #include "imagefilesaver.h"
 #include "tiledcanvasnode.h"
 
@@ -9,6 +10,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QPainter>
+#include <QQuickWindow>
 
 // A draw mode makes the element kind of the same value.
 static_assert(int(ElementKind::Freehand) == MyPainter::FreehandMode);
@@ -216,7 +218,10 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
         node = new TiledCanvasNode; // owned by the scene graph from here on
     // Painting a tile clears what the renderer was asked for; every tile needs all of it.
     const QRect dirty = m_renderer.pendingDirtyRect();
-    node->update(window(), bounds().size(), dirty, [this](QPainter *painter) { paint(painter); });
+    // Tiles at the window's device pixels: crisp at 200 %, and on each screen of its own scale.
+    const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    node->update(window(), bounds().size(), ratio, dirty,
+                 [this](QPainter *painter) { paint(painter); });
     return node;
 }
 
@@ -242,9 +247,12 @@ void MyPainter::renderToImage()
     const auto &elements = m_document->elements();
     if (elements.isEmpty() || width() <= 0 || height() <= 0)
         return;
-    // Only the drawings, on a transparent background.
-    QImage image(bounds().size(), QImage::Format_ARGB32);
+    // Only the drawings, on a transparent background, at the resolution the screen shows
+    // them (twice the item's size at 200 %).
+    const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    QImage image(DevicePixels::fromItem(bounds().size(), ratio), QImage::Format_ARGB32);
     if (!image.isNull()) {
+        image.setDevicePixelRatio(ratio);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);

@@ -1,16 +1,18 @@
 #include "referencerenderer.h"
 
+#include "devicepixels.h"
 #include "drawingdocument.h"
 
 #include <QPainter>
 
-QImage renderReference(const DrawingDocument &document, QSize size)
+QImage renderReference(const DrawingDocument &document, QSize size, qreal ratio)
 {
     if (size.isEmpty())
         return QImage();
-    QImage image(size, QImage::Format_ARGB32);
+    QImage image(DevicePixels::fromItem(size, ratio), QImage::Format_ARGB32);
     if (image.isNull())
         return image;
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);

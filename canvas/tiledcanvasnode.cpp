@@ -1,5 +1,7 @@
 #include "tiledcanvasnode.h"
 
+#include "devicepixels.h"
+
 #include <QPainter>
 #include <QQuickWindow>
 #include <QSGImageNode>
@@ -36,11 +38,18 @@ int TiledCanvasNode::inkedTiles() const
                              [](const Tile &tile) { return tile.node != nullptr; }));
 }
 
-void TiledCanvasNode::update(QQuickWindow *window, QSize size, const QRect &dirty,
+qint64 TiledCanvasNode::imageBytes() const
+{
+    qint64 bytes = 0;
+    for (const Tile &tile : m_tiles)
+        bytes += tile.image.sizeInBytes();
+    return bytes;
+}
+
+void TiledCanvasNode::update(QQuickWindow *window, QSize size, qreal ratio, const QRect &dirty,
                              const Painter &paint)
 {
     m_repainted = 0;
-    const qreal ratio = window ? window->effectiveDevicePixelRatio() : 1.0;
     QRect area = dirty;
     if (size != m_size || ratio != m_ratio) {
         for (Tile &tile : m_tiles)
@@ -54,7 +63,7 @@ void TiledCanvasNode::update(QQuickWindow *window, QSize size, const QRect &dirt
                     Tile{QRect(x, y, TileSize, TileSize) & QRect(QPoint(), size), {}, {}, nullptr});
         area = QRect(QPoint(), size);
     }
-    if (!window || area.isEmpty())
+    if (area.isEmpty())
         return;
     for (Tile &tile : m_tiles) {
         const QRect part = tile.rect & area;
@@ -69,17 +78,15 @@ void TiledCanvasNode::repaint(QQuickWindow *window, Tile &tile, const QRect &are
     ++m_repainted;
     // A tile without an image was empty, so outside the area it still is.
     if (tile.image.isNull()) {
-        tile.image = QImage(tile.rect.size() * m_ratio, QImage::Format_ARGB32_Premultiplied);
+        tile.image = QImage(DevicePixels::fromItem(tile.rect, m_ratio).size(),
+                            QImage::Format_ARGB32_Premultiplied);
         tile.image.setDevicePixelRatio(m_ratio);
         tile.image.fill(Qt::transparent);
     }
     {
         QPainter painter(&tile.image);
         painter.translate(-tile.rect.topLeft());
-        painter.setClipRect(area);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillRect(area, Qt::transparent);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        DevicePixels::clearAndClip(&painter, area);
         paint(&painter);
     }
     if (!hasInk(tile.image)) {
@@ -87,6 +94,8 @@ void TiledCanvasNode::repaint(QQuickWindow *window, Tile &tile, const QRect &are
         tile.image = QImage();
         return;
     }
+    if (!window)
+        return;
     std::unique_ptr<QSGTexture> texture(window->createTextureFromImage(tile.image));
     // The software renderer reads the texture as soon as the node joins the tree.
     const bool added = !tile.node;

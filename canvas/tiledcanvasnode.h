@@ -29,14 +29,19 @@ public:
     TiledCanvasNode();
     ~TiledCanvasNode() override;
 
-    // Brings the tiles to the item size (a new size repaints everything) and repaints the
-    // tiles that meet dirty.
-    void update(QQuickWindow *window, QSize size, const QRect &dirty, const Painter &paint);
+    // Brings the tiles to the item size and the window's device pixel ratio (a new size or
+    // ratio repaints everything) and repaints the tiles that meet dirty. Tile images have the
+    // window's device pixels. Without a window the tiles keep their images but make no
+    // textures.
+    void update(QQuickWindow *window, QSize size, qreal ratio, const QRect &dirty,
+                const Painter &paint);
 
     // Tiles that hold ink and so have a node.
     int inkedTiles() const;
     // Tiles repainted by the last update.
     int repaintedTiles() const { return m_repainted; }
+    // Bytes of the tile images held.
+    qint64 imageBytes() const;
 
 private:
     struct Tile

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devicepixels.h"
 #include "elements/drawingelement.h"
 #include "mypainter.h"
 
@@ -21,10 +22,13 @@ inline std::unique_ptr<MyPainter> makeCanvas(int width = 400, int height = 300)
     return canvas;
 }
 
-// What the scene graph would show: the item painted into a cleared image.
-inline QImage shownImage(MyPainter &canvas)
+// What the scene graph would show: the item painted into a cleared image (of the item's size
+// times the device pixel ratio).
+inline QImage shownImage(MyPainter &canvas, qreal ratio = 1.0)
 {
-    QImage image(int(canvas.width()), int(canvas.height()), QImage::Format_ARGB32_Premultiplied);
+    QImage image(DevicePixels::fromItem(QSize(int(canvas.width()), int(canvas.height())), ratio),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     canvas.paint(&painter);
@@ -34,22 +38,20 @@ inline QImage shownImage(MyPainter &canvas)
 
 // Follows the scene graph: the picture persists between frames, and each frame clears and
 // repaints only the region the item asked for (all of it after a resize).
-inline void repaintDirty(MyPainter &canvas, QImage &shown)
+inline void repaintDirty(MyPainter &canvas, QImage &shown, qreal ratio = 1.0)
 {
     const QSize size(int(canvas.width()), int(canvas.height()));
     QRect dirty = canvas.renderer().pendingDirtyRect();
-    if (shown.size() != size) {
-        shown = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    if (shown.size() != DevicePixels::fromItem(size, ratio)) {
+        shown = QImage(DevicePixels::fromItem(size, ratio), QImage::Format_ARGB32_Premultiplied);
+        shown.setDevicePixelRatio(ratio);
         shown.fill(Qt::transparent);
-        dirty = shown.rect();
+        dirty = QRect(QPoint(0, 0), size);
     }
     if (dirty.isEmpty() || shown.isNull())
         return;
     QPainter painter(&shown);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(dirty, Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setClipRect(dirty);
+    DevicePixels::clearAndClip(&painter, dirty);
     canvas.paint(&painter);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "devicepixels.h"
 #include "mypainter.h"
 #include "referencerenderer.h"
 
@@ -11,14 +12,16 @@
 
 // Follows a canvas the simplest way: its drawing rendered afresh at every change the
 // document announces. A resize keeps the picture until the next change; a change of the
-// size by more than a pixel gives a new image with the old one copied in.
+// size by more than a pixel gives a new image with the old one copied in. At a device pixel
+// ratio above 1 the pictures have the device pixels of a view at that ratio.
 class ReferencePicture : public QObject
 {
 public:
-    explicit ReferencePicture(MyPainter &canvas) : m_canvas(canvas)
+    explicit ReferencePicture(MyPainter &canvas, qreal ratio = 1.0)
+        : m_canvas(canvas), m_ratio(ratio)
     {
         connect(&canvas.document(), &DrawingDocument::changed, this,
-                [this] { m_image = renderReference(m_canvas.document(), size()); });
+                [this] { m_image = renderReference(m_canvas.document(), size(), m_ratio); });
         connect(&canvas, &QQuickItem::widthChanged, this, &ReferencePicture::resize);
         connect(&canvas, &QQuickItem::heightChanged, this, &ReferencePicture::resize);
         resize();
@@ -29,11 +32,12 @@ public:
     // What the item would show: the picture at the top-left corner of the item's area.
     QImage shown() const
     {
-        QImage out(size(), QImage::Format_ARGB32_Premultiplied);
+        QImage out(DevicePixels::fromItem(size(), m_ratio), QImage::Format_ARGB32_Premultiplied);
+        out.setDevicePixelRatio(m_ratio);
         out.fill(Qt::transparent);
         if (!m_image.isNull()) {
             QPainter painter(&out);
-            painter.drawImage(0, 0, m_image);
+            DevicePixels::copy(&painter, QPointF(0, 0), m_image, m_image.rect());
         }
         return out;
     }
@@ -51,17 +55,19 @@ private:
             return;
         QImage resized;
         if (!now.isEmpty()) {
-            resized = QImage(now, QImage::Format_ARGB32);
+            resized = QImage(DevicePixels::fromItem(now, m_ratio), QImage::Format_ARGB32);
+            resized.setDevicePixelRatio(m_ratio);
             resized.fill(Qt::transparent);
             if (!m_image.isNull()) {
                 QPainter painter(&resized);
-                painter.drawImage(0, 0, m_image);
+                DevicePixels::copy(&painter, QPointF(0, 0), m_image, m_image.rect());
             }
         }
         m_image = resized;
     }
 
     MyPainter &m_canvas;
+    qreal m_ratio;
     QSize m_size;
     QImage m_image;
 };

@@ -15,16 +15,18 @@ struct Pair
     std::unique_ptr<MyPainter> canvas;
     std::unique_ptr<ReferencePicture> reference;
     QImage shownCached;
+    // Device pixels per item pixel of the view (2 on a 200 % screen).
+    qreal ratio;
 
-    explicit Pair(QSize size = QSize(360, 260))
+    explicit Pair(QSize size = QSize(360, 260), qreal ratio = 1.0)
         : canvas(makeCanvas(size.width(), size.height())),
-          reference(std::make_unique<ReferencePicture>(*canvas))
+          reference(std::make_unique<ReferencePicture>(*canvas, ratio)), ratio(ratio)
     {
     }
     template <typename F> void apply(F &&f) { f(*canvas); }
     int frameDifference(QPoint *where = nullptr)
     {
-        repaintDirty(*canvas, shownCached);
+        repaintDirty(*canvas, shownCached, ratio);
         return maxChannelDifference(reference->shown(), shownCached, where);
     }
 };
@@ -40,6 +42,8 @@ private slots:
     void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")); }
     void oracle_data();
     void oracle();
+    void deviceResolution_data();
+    void deviceResolution();
     void highlighterOverlapsLookTheSame();
     void pointerMoveRepaintsOnlyTheStrokeRegion();
     void effectTicksRepaintOnlyTheirElement();
@@ -50,10 +54,14 @@ void TestRenderCache::oracle_data()
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<double>("scale");
     QTest::addColumn<int>("steps");
-    QTest::newRow("seed 3") << 3u << 1.0 << 1500;
-    QTest::newRow("seed 1234") << 1234u << 1.0 << 1500;
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("seed 3") << 3u << 1.0 << 1500 << 1.0;
+    QTest::newRow("seed 1234") << 1234u << 1.0 << 1500 << 1.0;
     // Larger than one composing tile: strokes cross the tile seams.
-    QTest::newRow("seed 99, large") << 99u << 3.0 << 500;
+    QTest::newRow("seed 99, large") << 99u << 3.0 << 500 << 1.0;
+    // A 200 % screen: the view against the drawing rendered at that resolution.
+    QTest::newRow("seed 8, 200 %") << 8u << 1.0 << 800 << 2.0;
+    QTest::newRow("seed 7, 200 %") << 7u << 1.0 << 800 << 2.0;
 }
 
 void TestRenderCache::oracle()
@@ -61,8 +69,9 @@ void TestRenderCache::oracle()
     QFETCH(quint32, seed);
     QFETCH(double, scale);
     QFETCH(int, steps);
+    QFETCH(double, ratio);
     QRandomGenerator rng(seed);
-    Pair pair(QSize(int(360 * scale), int(260 * scale)));
+    Pair pair(QSize(int(360 * scale), int(260 * scale)), ratio);
     const QSizeF sizes[] = {QSizeF(360, 260) * scale, QSizeF(360 * scale + 1, 260 * scale),
                             QSizeF(300, 230) * scale, QSizeF(400, 280) * scale};
     int worst = 0;
@@ -149,6 +158,71 @@ void TestRenderCache::oracle()
         worst = std::max(worst, difference);
     }
     qInfo() << "largest channel difference" << worst;
+}
+
+void TestRenderCache::deviceResolution_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<double>("opacity");
+    QTest::addColumn<double>("ratio");
+    const std::pair<const char *, int> modes[] = {
+        {"freehand", MyPainter::FreehandMode}, {"line", MyPainter::LineMode},
+        {"circle", MyPainter::CircleMode},     {"rectangle", MyPainter::RectangleMode},
+        {"arrow", MyPainter::ArrowMode},       {"text", MyPainter::TextMode},
+        {"numbered circle", MyPainter::NumberedCircleMode}};
+    for (const double ratio : {2.0, 1.5}) {
+        for (const auto &[name, mode] : modes)
+            QTest::addRow("%s, %g", name, ratio) << mode << 1.0 << ratio;
+        QTest::addRow("highlighter, %g", ratio) << int(MyPainter::FreehandMode) << 0.4 << ratio;
+    }
+}
+
+// Every kind, in change (drawn directly) and settled (in a layer), shows the pixels of the
+// drawing rendered at the device resolution, not an enlarged picture of the item's size.
+void TestRenderCache::deviceResolution()
+{
+    QFETCH(int, mode);
+    QFETCH(double, opacity);
+    QFETCH(double, ratio);
+    Pair pair(QSize(300, 200), ratio);
+    pair.apply([&](MyPainter &c) {
+        c.setDrawMode(mode);
+        c.setPenSize(3);
+        c.setPenOpacity(opacity);
+        c.setTextToDraw(QStringLiteral("Notiz 42"));
+    });
+    const auto draw = [&](QPoint from, QPoint to) {
+        pair.apply([&](MyPainter &c) {
+            if (mode == MyPainter::TextMode) {
+                c.addText(from);
+                return;
+            }
+            c.beginPaint(from);
+            for (int i = 1; i <= 8; ++i)
+                c.movePaint(from + (to - from) * i / 8 + QPoint(0, (i % 3) * 5), false);
+        });
+    };
+    const auto check = [&](const char *when) {
+        QPoint where;
+        const int difference = pair.frameDifference(&where);
+        QVERIFY2(difference >= 0 && difference <= 2,
+                 qPrintable(QStringLiteral("%1: difference %2 at (%3, %4)")
+                                .arg(when)
+                                .arg(difference)
+                                .arg(where.x())
+                                .arg(where.y())));
+    };
+    draw(QPoint(40, 60), QPoint(170, 120));
+    check("in change");
+    pair.apply([&](MyPainter &c) { c.endPaint(QPoint(170, 120), false); });
+    draw(QPoint(120, 40), QPoint(250, 160));
+    check("second one in change, first one settled");
+    pair.apply([&](MyPainter &c) { c.beginPaint(QPoint(5, 5)); });
+    check("both settled");
+    pair.apply([&](MyPainter &c) { c.undo(); });
+    check("undone");
+    QCOMPARE(pair.canvas->renderer().devicePixelRatio(), ratio);
+    QCOMPARE(pair.shownCached.size(), QSize(300, 200) * ratio);
 }
 
 void TestRenderCache::highlighterOverlapsLookTheSame()

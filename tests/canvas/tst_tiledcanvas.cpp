@@ -1,12 +1,15 @@
 // The canvas as a window shows it through the scene graph's tiles (software back-end):
-// after every step the grabbed window equals the plain full render of the drawing, so no
-// tile is left stale, and a tile that lost its ink shows nothing.
+// after every step the grabbed window equals the plain full render of the drawing at the
+// window's device pixel ratio, so no tile is left stale, a tile that lost its ink shows
+// nothing, and a 200 % screen shows strokes at its own resolution. Run once more on two
+// screens of different scale (twoscreens.json), where the window changes screens.
 #include "canvastesthelpers.h"
 #include "elements/circleelement.h"
 #include "referencepicture.h"
 
 #include <QPainter>
 #include <QQuickWindow>
+#include <QScreen>
 #include <QSGRendererInterface>
 #include <QTest>
 
@@ -22,8 +25,11 @@ int difference(const QImage &grab, const QImage &picture)
         return 256;
     const QImage x = grab.convertToFormat(QImage::Format_RGB32);
     QImage y(picture.size(), QImage::Format_RGB32);
+    y.setDevicePixelRatio(picture.devicePixelRatio());
     y.fill(Qt::black);
-    QPainter(&y).drawImage(0, 0, picture);
+    QPainter painter(&y);
+    DevicePixels::copy(&painter, QPointF(0, 0), picture, picture.rect());
+    painter.end();
     int worst = 0;
     for (int row = 0; row < x.height(); ++row) {
         const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
@@ -45,20 +51,24 @@ class TestTiledCanvas : public QObject
 private slots:
     void initTestCase() { QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); }
     void windowShowsTheDrawing();
+    void windowChangesScreens();
 };
 
 void TestTiledCanvas::windowShowsTheDrawing()
 {
     // Sizes that are no multiple of the tile size leave narrow tiles at the edges.
+    QScreen *screen = QGuiApplication::primaryScreen();
     QQuickWindow window;
+    window.setScreen(screen);
     window.setColor(Qt::transparent);
-    window.resize(600, 410);
+    window.setGeometry(QRect(screen->geometry().topLeft(), QSize(600, 410)));
     MyPainter canvas(window.contentItem());
     canvas.document().setManualTiming(true);
     canvas.setSize(QSizeF(600, 410));
-    const ReferencePicture reference(canvas);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.effectiveDevicePixelRatio(), screen->devicePixelRatio());
+    const ReferencePicture reference(canvas, window.effectiveDevicePixelRatio());
 
     const std::pair<const char *, std::function<void()>> steps[] = {
         {"stroke across tiles",
@@ -92,6 +102,43 @@ void TestTiledCanvas::windowShowsTheDrawing()
         // Frames come from the event loop; the grab renders one as well.
         QTRY_VERIFY2_WITH_TIMEOUT(difference(window.grabWindow(), reference.shown()) <= 2, name,
                                   5000);
+    }
+}
+
+void TestTiledCanvas::windowChangesScreens()
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2 ||
+        screens.at(0)->devicePixelRatio() == screens.at(1)->devicePixelRatio())
+        QSKIP("needs two screens of different scale");
+    QQuickWindow window;
+    window.setScreen(screens.at(0));
+    window.setColor(Qt::transparent);
+    window.setGeometry(QRect(screens.at(0)->geometry().topLeft(), QSize(400, 300)));
+    MyPainter canvas(window.contentItem());
+    canvas.document().setManualTiming(true);
+    canvas.setSize(QSizeF(400, 300));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    canvas.setTextToDraw(QStringLiteral("Notiz"));
+    canvas.addText(QPoint(40, 250));
+    canvas.beginPaint({20, 20});
+    for (int i = 1; i <= 20; ++i)
+        canvas.movePaint({20 + 17 * i, 20 + (i % 5) * 40}, false);
+    canvas.beginPaint({0, 0}); // the stroke settles into a layer
+
+    // There and back: each screen gets the drawing at its own resolution.
+    for (QScreen *screen : {screens.at(1), screens.at(0)}) {
+        window.setScreen(screen);
+        window.setPosition(screen->geometry().topLeft());
+        // The platform may keep the window's device size across screens.
+        window.resize(400, 300);
+        QTRY_COMPARE_WITH_TIMEOUT(window.effectiveDevicePixelRatio(), screen->devicePixelRatio(),
+                                  5000);
+        const QImage expected =
+            renderReference(canvas.document(), QSize(400, 300), screen->devicePixelRatio());
+        QTRY_VERIFY2_WITH_TIMEOUT(difference(window.grabWindow(), expected) <= 2,
+                                  qPrintable(screen->name()), 5000);
     }
 }
 
