@@ -12,7 +12,8 @@
 
 // Follows a canvas the simplest way: its drawing rendered afresh at every change the
 // document announces. A resize keeps the picture until the next change; a change of the
-// size by more than a pixel gives a new image with the old one copied in. At a device pixel
+// size by more than a pixel gives a new image with the old one copied in; leaving the arrow
+// mode renders afresh. At a device pixel
 // ratio above 1 the pictures have the device pixels of a view at that ratio.
 class ReferencePicture : public QObject
 {
@@ -22,6 +23,13 @@ public:
     {
         connect(&canvas.document(), &DrawingDocument::changed, this,
                 [this] { m_image = renderReference(m_canvas.document(), size(), m_ratio); });
+        // Leaving the arrow mode redraws the drawing as well (not the eraser's switch to
+        // freehand).
+        connect(&canvas, &MyPainter::drawModeChanged, this, [this] {
+            if (m_mode == MyPainter::ArrowMode && !m_canvas.isEraserMode())
+                m_image = renderReference(m_canvas.document(), size(), m_ratio);
+            m_mode = m_canvas.drawMode();
+        });
         connect(&canvas, &QQuickItem::widthChanged, this, &ReferencePicture::resize);
         connect(&canvas, &QQuickItem::heightChanged, this, &ReferencePicture::resize);
         resize();
@@ -68,6 +76,7 @@ private:
 
     MyPainter &m_canvas;
     qreal m_ratio;
+    int m_mode = m_canvas.drawMode();
     QSize m_size;
     QImage m_image;
 };

@@ -83,6 +83,7 @@ void TestRenderCache::oracle()
         QString what;
         if (op < 12) {
             what = "press";
+
             pair.apply([&](MyPainter &c) {
                 if (choice == 0)
                     c.setIsEraserMode(!c.isEraserMode());
