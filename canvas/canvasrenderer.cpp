@@ -107,7 +107,8 @@ QRect CanvasRenderer::resized(QSize newSize, QSize oldSize)
     const QRect bounds(QPoint(0, 0), newSize);
     QImage kept;
     if (!newSize.isEmpty()) {
-        kept = QImage(DevicePixels::fromItem(newSize, m_ratio), QImage::Format_ARGB32_Premultiplied);
+        kept =
+            QImage(DevicePixels::fromItem(newSize, m_ratio), QImage::Format_ARGB32_Premultiplied);
         if (!kept.isNull()) {
             kept.setDevicePixelRatio(m_ratio);
             kept.fill(Qt::transparent);

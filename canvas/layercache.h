@@ -12,8 +12,8 @@ class DrawingElement;
 // Up to two full-size layers (ARGB32 like the reference picture, so that they hold the very
 // same pixels), each holding a rendering of a run of consecutive elements that
 // are not changing at the moment. A layer has the device pixels of the view (item size times
-// the device pixel ratio) and is painted in item coordinates. Bringing a layer up to date repaints only the region of
-// the elements that left it, changed or joined it.
+// the device pixel ratio) and is painted in item coordinates. Bringing a layer up to date repaints
+// only the region of the elements that left it, changed or joined it.
 class LayerCache
 {
 public:

@@ -83,7 +83,6 @@ void TestRenderCache::oracle()
         QString what;
         if (op < 12) {
             what = "press";
-
             pair.apply([&](MyPainter &c) {
                 if (choice == 0)
                     c.setIsEraserMode(!c.isEraserMode());
@@ -167,9 +166,12 @@ void TestRenderCache::deviceResolution_data()
     QTest::addColumn<double>("opacity");
     QTest::addColumn<double>("ratio");
     const std::pair<const char *, int> modes[] = {
-        {"freehand", MyPainter::FreehandMode}, {"line", MyPainter::LineMode},
-        {"circle", MyPainter::CircleMode},     {"rectangle", MyPainter::RectangleMode},
-        {"arrow", MyPainter::ArrowMode},       {"text", MyPainter::TextMode},
+        {"freehand", MyPainter::FreehandMode},
+        {"line", MyPainter::LineMode},
+        {"circle", MyPainter::CircleMode},
+        {"rectangle", MyPainter::RectangleMode},
+        {"arrow", MyPainter::ArrowMode},
+        {"text", MyPainter::TextMode},
         {"numbered circle", MyPainter::NumberedCircleMode}};
     for (const double ratio : {2.0, 1.5}) {
         for (const auto &[name, mode] : modes)

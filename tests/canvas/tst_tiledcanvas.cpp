@@ -7,10 +7,12 @@
 #include "elements/circleelement.h"
 #include "referencepicture.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QQuickWindow>
-#include <QScreen>
 #include <QSGRendererInterface>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -139,6 +141,15 @@ void TestTiledCanvas::windowChangesScreens()
             renderReference(canvas.document(), QSize(400, 300), screen->devicePixelRatio());
         QTRY_VERIFY2_WITH_TIMEOUT(difference(window.grabWindow(), expected) <= 2,
                                   qPrintable(screen->name()), 5000);
+        // The export has the resolution of the screen too.
+        QSignalSpy saved(&canvas, &MyPainter::imageSaved);
+        canvas.renderToImage();
+        QCOMPARE(saved.size(), 1);
+        const QString path = saved.first().first().toString();
+        const QImage exported(path);
+        QFile::remove(path);
+        QCOMPARE(exported.size(), expected.size());
+        QVERIFY(maxChannelDifference(exported, expected) <= 2);
     }
 }
 
