@@ -26,6 +26,14 @@ for tool in apt-get dpkg-deb cpack desktop-file-validate appstreamcli file xdoto
     runuser useradd userdel xhost Xvfb openbox trayer; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (scripts/deps.sh installs it)"; exit 1; }
 done
+# The package and the test user are machine-wide: two package tests at once (two
+# checkouts on one machine) would install and remove each other's package. The
+# second waits for the first.
+exec 9>/var/lock/quillmark-package-test.lock
+if ! flock -w 900 9; then
+    echo "FAIL: another package test has held /var/lock/quillmark-package-test.lock for 15 minutes"
+    exit 1
+fi
 if dpkg-query -W -f='${Status}' quillmark 2>/dev/null | grep -q "install ok installed"; then
     echo "FAIL: a quillmark package is installed already; this test will not touch it"
     exit 1
