@@ -433,7 +433,9 @@ std::optional<DrawingFile::Loaded> DrawingFile::load(const QString &path, QStrin
         return std::nullopt;
     };
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    if (QFileInfo(path).isDir())
+        return failed(tr("这是一个文件夹，不是绘图文件"));
+    if (!file.open(QIODevice::ReadOnly))
         return failed(tr("无法打开文件：%1").arg(file.errorString()));
     // Size first: a huge file is refused without reading it. A file that grows meanwhile is
     // read only up to one byte past the limit, which then refuses it.

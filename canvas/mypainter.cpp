@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "devicepixels.h"
+#include "drawingfile.h"
 #include "imagefilesaver.h"
 #include "tiledcanvasnode.h"
 
@@ -9,6 +10,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QQuickWindow>
 
@@ -275,4 +277,54 @@ void MyPainter::renderToImage()
         qWarning() << "Failed to save image" << saved.error;
         emit imageSaveFailed(saved.error);
     }
+}
+
+// ---------------------------------------------------------------- drawing files
+
+// The local path a URL from a file dialog (or a plain path) names; empty for anything else.
+static QString localPath(const QUrl &file)
+{
+    if (file.isLocalFile())
+        return file.toLocalFile();
+    if (file.scheme().isEmpty())
+        return file.path();
+    return QString();
+}
+
+bool MyPainter::saveDrawing(const QUrl &file)
+{
+    QString path = localPath(file);
+    if (path.isEmpty()) {
+        qWarning() << "Failed to save drawing: not a local file" << file;
+        emit drawingSaveFailed(DrawingFile::tr("只能保存到本机的文件"));
+        return false;
+    }
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".qmark");
+    QString error;
+    if (!DrawingFile::save(*m_document, path, &error)) {
+        emit drawingSaveFailed(error);
+        return false;
+    }
+    emit drawingSaved(QDir::toNativeSeparators(path));
+    return true;
+}
+
+bool MyPainter::openDrawing(const QUrl &file)
+{
+    const QString path = localPath(file);
+    if (path.isEmpty()) {
+        qWarning() << "Failed to open drawing: not a local file" << file;
+        emit drawingOpenFailed(DrawingFile::tr("只能打开本机的文件"));
+        return false;
+    }
+    QString error;
+    const std::optional<DrawingFile::Loaded> loaded = DrawingFile::load(path, &error);
+    if (!loaded) {
+        emit drawingOpenFailed(error);
+        return false;
+    }
+    m_document->replaceAll(loaded->elements, loaded->circleCounter);
+    emit drawingOpened(QDir::toNativeSeparators(path));
+    return true;
 }

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QQuickPaintedItem>
 #include <QString>
+#include <QUrl>
 
 #include <memory>
 
@@ -80,6 +81,11 @@ public:
     Q_INVOKABLE bool deleteElement(QPoint clickPos, int tolerance = 10);
     Q_INVOKABLE void renderToImage();
     Q_INVOKABLE void repeatDraw(int time = 3000);
+    // Saves the drawing as a ".qmark" file (the suffix is added when the name has none) and
+    // opens one in place of the drawing, as one undoable step. file is a local file URL or
+    // path. The outcome also comes as a signal, for the documents to show.
+    Q_INVOKABLE bool saveDrawing(const QUrl &file);
+    Q_INVOKABLE bool openDrawing(const QUrl &file);
 
     void paint(QPainter *painter) override;
 
@@ -103,6 +109,10 @@ signals:
     // The outcome of renderToImage, for the documents to show.
     void imageSaved(const QString &path);
     void imageSaveFailed(const QString &reason);
+    void drawingSaved(const QString &path);
+    void drawingSaveFailed(const QString &reason);
+    void drawingOpened(const QString &path);
+    void drawingOpenFailed(const QString &reason);
 
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
