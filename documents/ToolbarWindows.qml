@@ -99,6 +99,9 @@ QtObject {
         if (!chooser)
             return null;
         toolbar.selectWindow = chooser;
+        // A chooser wider than an icon (long texts) still ends at the toolbar on its left.
+        if (toolbar.seX < 0)
+            chooser.x -= chooser.width - Math.round(50 * scaleFactor);
         chooser.raise();
         toolbar.raise();
         chooser.changeSelect.connect(receiver);

@@ -170,6 +170,10 @@ Window {
 
         anchors.fill: parent
         onImageSaveFailed: reason => infoBar.showError(qsTr("图片导出失败：") + reason, 6000)
+        onDrawingSaved: path => infoBar.showSuccess(qsTr("绘图已保存：") + path, 4000)
+        onDrawingSaveFailed: reason => infoBar.showError(qsTr("绘图保存失败：") + reason, 8000)
+        onDrawingOpened: path => infoBar.showSuccess(qsTr("已打开绘图：") + path, 4000)
+        onDrawingOpenFailed: reason => infoBar.showError(qsTr("无法打开绘图：") + reason, 8000)
 
         onEraserModeChanged: {
             cursorLoader.active = false;

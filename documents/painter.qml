@@ -253,9 +253,33 @@ Window {
             windows.showSettings();
             break;
         case 3:
+            drawingFileDialog(false);
+            break;
+        case 4:
+            drawingFileDialog(true);
+            break;
+        case 5:
             Qt.quit();
             break;
         }
+    }
+
+    // Saves the drawing to, or opens one from, a file the user picks. The overlay
+    // shows the drawing and the outcome; the first use makes it, drawing switched on.
+    function drawingFileDialog(open) {
+        closeF();
+        if (!drawWindow)
+            switchDrawing();
+        if (!drawWindow)
+            return;
+        const file = settings.chooseDrawingFile(!open);
+        if (String(file) === "")
+            return;
+        if (open)
+            drawWindow.painter.openDrawing(file);
+        else
+            drawWindow.painter.saveDrawing(file);
+        window.raise();
     }
 
     // The help page shipped beside the program, else the one on the web site.

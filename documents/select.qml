@@ -16,6 +16,13 @@ Window {
 
     signal changeSelect(int index, var value)
 
+    function widestText() {
+        let widest = 0;
+        for (let i = 0; i < customData.length; ++i)
+            widest = Math.max(widest, textMetrics.advanceWidth(String(customData[i])));
+        return Math.ceil(widest);
+    }
+
     function choose(index) {
         nowIdx = index;
         changeSelect(index, customData[index]);
@@ -26,10 +33,17 @@ Window {
     flags: Qt.FramelessWindowHint | Qt.Window | Qt.Tool
     color: "transparent"
     visible: true
-    width: Math.round(50 * scaleFactor)
+    // Text entries widen the chooser when they need more room than an icon.
+    width: Math.max(Math.round(50 * scaleFactor), btnType === 2 ? widestText() + Math.round(20 * scaleFactor) : 0)
     height: Math.round(customData.length * 38 * scaleFactor + 20 * scaleFactor)
 
     Component.onCompleted: raise()
+
+    FontMetrics {
+        id: textMetrics
+
+        font.pixelSize: Math.round(12 * root.scaleFactor)
+    }
 
     Rectangle {
         anchors.fill: parent

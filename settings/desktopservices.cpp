@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStandardPaths>
 
 QString DesktopServices::captureScreen(QString *error)
 {
@@ -68,6 +69,32 @@ QString DesktopServices::chooseDirectory(const QString &currentPath)
     if (folder.isEmpty())
         qDebug() << "用户取消选择目录";
     return folder;
+}
+
+QUrl DesktopServices::chooseDrawingFile(bool save)
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        qWarning() << "无法获取QApplication实例";
+        return {};
+    }
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        folder = QDir::homePath();
+    QFileDialog dialog(nullptr,
+                       save ? QCoreApplication::translate("DesktopServices", "保存绘图")
+                            : QCoreApplication::translate("DesktopServices", "打开绘图"),
+                       folder,
+                       QCoreApplication::translate("DesktopServices", "Quillmark 绘图 (*.qmark)"));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("qmark"));
+    // The overlay covers the screen and, in pass-through, stays on top.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        qDebug() << "用户取消选择绘图文件";
+        return {};
+    }
+    return QUrl::fromLocalFile(dialog.selectedFiles().constFirst());
 }
 
 bool DesktopServices::restartApplication()

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QUrl>
 
 // Desktop services for the documents: screen capture, folder chooser, starting
 // programs, writing files and the clipboard. All synchronous, on the GUI thread;
@@ -15,6 +16,10 @@ public:
     static QString captureScreen(QString *error = nullptr);
     // Modal folder chooser; the chosen folder, or an empty string when cancelled.
     static QString chooseDirectory(const QString &currentPath);
+    // Modal chooser of a drawing file (".qmark") to save to or to open, starting in the
+    // user's documents folder; stays above the overlay. The file, or an empty URL when
+    // cancelled.
+    static QUrl chooseDrawingFile(bool save);
     // Starts a new copy with "--restart" and quits; keeps running when that fails.
     static bool restartApplication();
     // Starts exeName from the application directory and quits. False (and keeps

@@ -72,6 +72,11 @@ QString SettingsClazz::selectSaveDirectory(const QString &currentPath)
     return folder;
 }
 
+QUrl SettingsClazz::chooseDrawingFile(bool save)
+{
+    return DesktopServices::chooseDrawingFile(save);
+}
+
 bool SettingsClazz::restartApplication()
 {
     return DesktopServices::restartApplication();

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 #include <QVariant>
 
 // The documents' way to everything that persists or lies outside the scene: the
@@ -27,6 +28,9 @@ public:
     // Announces the outcome through screenCaptured or captureFailed.
     Q_INVOKABLE void captureScreen();
     Q_INVOKABLE QString selectSaveDirectory(const QString &currentPath = QString());
+    // A file dialog for a drawing (".qmark"): where to save it, or which to open; an
+    // empty URL when cancelled.
+    Q_INVOKABLE QUrl chooseDrawingFile(bool save);
     Q_INVOKABLE bool restartApplication();
     Q_INVOKABLE QVariant getIniValue(const QString &group, const QString &key);
     Q_INVOKABLE void setIniValue(const QString &group, const QString &key, const QString &value);

@@ -1,0 +1,174 @@
+// Saves a drawing from the toolbar's menu, clears the canvas and opens the file again,
+// all through the real program's windows with xdotool; then a damaged file, which must
+// leave the drawing alone. Every step waits for what it caused.
+#include "programdriver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QtTest>
+
+class TestDrawingFileGui : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void saveClearOpen();
+    void damagedFileChangesNothing();
+
+private:
+    QPoint buttonCentre(int index) const;
+    void hover(QPoint at);
+    void click(QPoint at);
+    // Picks the menu entry with this index and answers the file dialog that opens with
+    // path.
+    void chooseFile(int entry, const QString &dialogTitle, const QString &path);
+
+    ProgramDriver m_program{QStringLiteral(SHOT_DIR), QStringLiteral("file-")};
+    QRect m_toolbar;
+    QString m_documents;
+};
+
+// Buttons of the toolbar, from 0 (collapse) to 13 (menu).
+QPoint TestDrawingFileGui::buttonCentre(int index) const
+{
+    const int panelTop = m_toolbar.top() + 31 + 7;
+    const int top = index == 0 ? 0 : 29 + (index - 1) * 33;
+    return {m_toolbar.left() + m_toolbar.width() / 2, panelTop + top + 13};
+}
+
+void TestDrawingFileGui::hover(QPoint at)
+{
+    QVERIFY(xdo({"mousemove", number(at.x() - 3), number(at.y() - 3)}));
+    QTest::qWait(50);
+    QVERIFY(xdo({"mousemove", number(at.x()), number(at.y())}));
+    QTest::qWait(50);
+}
+
+void TestDrawingFileGui::click(QPoint at)
+{
+    hover(at);
+    QVERIFY(xdo({"click", "1"}));
+}
+
+void TestDrawingFileGui::chooseFile(int entry, const QString &dialogTitle, const QString &path)
+{
+    hover(buttonCentre(13));
+    const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
+    QVERIFY2(!menu.isEmpty(), "the menu did not open");
+    QVERIFY2(m_program.waitForScreen(
+                 [&menu](const QImage &shot) {
+                     return shot.pixel(menu.topLeft() + QPoint(2, 12)) == qRgb(255, 255, 255);
+                 },
+                 QStringLiteral("menu")),
+             "the menu is not drawn");
+    click(QPoint(menu.center().x(), menu.top() + 8 + entry * 24 + 11));
+
+    // The dialog takes the keyboard; its file name box has the focus.
+    const QString dialog =
+        m_program.waitForWindowId(QLatin1Char('^') + dialogTitle + QLatin1Char('$'));
+    QVERIFY2(!dialog.isEmpty(), qPrintable(dialogTitle + QStringLiteral(" did not open")));
+    QVERIFY(!m_program.waitForWindow(QLatin1Char('^') + dialogTitle + QLatin1Char('$')).isEmpty());
+    QVERIFY(xdo({"windowactivate", "--sync", dialog}));
+    QVERIFY(xdo({"type", "--window", dialog, "--delay", "20", path}));
+    QVERIFY(xdo({"key", "--window", dialog, "Return"}));
+    QVERIFY2(m_program.waitForNoWindow(QLatin1Char('^') + dialogTitle + QLatin1Char('$')),
+             "the dialog stayed open");
+}
+
+void TestDrawingFileGui::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs an X display (scripts/test.sh starts one)");
+    QVERIFY(m_program.isValid());
+    // The program's documents folder lies in its own home.
+    QDir home = QFileInfo(m_program.capturesPath()).dir();
+    m_documents = home.filePath(QStringLiteral("documents"));
+    QDir config = QFileInfo(m_program.settingsFile()).dir();
+    config.cdUp();
+    QVERIFY(config.mkpath(QStringLiteral(".")));
+    QFile dirs(config.filePath(QStringLiteral("user-dirs.dirs")));
+    QVERIFY(dirs.open(QIODevice::WriteOnly));
+    dirs.write("XDG_DOCUMENTS_DIR=\"" + m_documents.toUtf8() + "\"\n");
+    dirs.close();
+
+    QVERIFY(
+        m_program.start(QStringLiteral(QUILLMARK_PROGRAM), {}, ProgramDriver::Output::Captured));
+    m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
+    QVERIFY2(!m_toolbar.isEmpty(), "the toolbar did not appear");
+}
+
+void TestDrawingFileGui::cleanupTestCase()
+{
+    m_program.stop();
+}
+
+void TestDrawingFileGui::saveClearOpen()
+{
+    click(buttonCentre(1)); // drawing on
+    QVERIFY(!m_program.waitForWindow(QStringLiteral("^draw$")).isEmpty());
+    m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
+    QVERIFY(xdo({"mousemove", "600", "300", "mousedown", "1"}));
+    for (int x = 620; x <= 800; x += 20)
+        QVERIFY(xdo({"mousemove", number(x), "300"}));
+    QVERIFY(xdo({"mouseup", "1"}));
+    QVERIFY2(m_program.waitForScreen(
+                 [](const QImage &shot) {
+                     return inkNear(shot, {700, 300});
+                 },
+                 QStringLiteral("drawn")),
+             "the stroke is not on screen");
+
+    // Saved where the dialog starts: the documents folder, ".qmark" added.
+    chooseFile(3, QStringLiteral("保存绘图"), QStringLiteral("lesson"));
+    const QString saved = QDir(m_documents).filePath(QStringLiteral("lesson.qmark"));
+    QVERIFY2(waitUntil([&] { return QFile::exists(saved); }), "no drawing file was written");
+
+    click(buttonCentre(6)); // clear
+    QVERIFY(xdo({"mousemove", "1300", "900"}));
+    QVERIFY2(m_program.waitForScreen(
+                 [](const QImage &shot) {
+                     return !inkNear(shot, {700, 300});
+                 },
+                 QStringLiteral("cleared")),
+             "the stroke was not cleared");
+
+    chooseFile(4, QStringLiteral("打开绘图"), saved);
+    QVERIFY(xdo({"mousemove", "1300", "900"}));
+    QVERIFY2(m_program.waitForScreen(
+                 [](const QImage &shot) {
+                     return inkNear(shot, {620, 300}) && inkNear(shot, {700, 300}) &&
+                            inkNear(shot, {780, 300});
+                 },
+                 QStringLiteral("opened")),
+             "the opened drawing is not on screen");
+}
+
+void TestDrawingFileGui::damagedFileChangesNothing()
+{
+    const QString damaged = QDir(m_documents).filePath(QStringLiteral("damaged.qmark"));
+    QFile file(damaged);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\"format\":\"quillmark-drawing\",\"version\":1,\"elements\":[{\"kind\":");
+    file.close();
+    const qsizetype from = m_program.log().size();
+    chooseFile(4, QStringLiteral("打开绘图"), damaged);
+    QVERIFY2(
+        waitUntil([&] { return m_program.log().indexOf("Failed to open drawing", from) >= 0; }),
+        "the damaged file was not refused");
+    QVERIFY(xdo({"mousemove", "1300", "900"}));
+    QVERIFY2(m_program.waitForScreen(
+                 [](const QImage &shot) {
+                     return inkNear(shot, {700, 300});
+                 },
+                 QStringLiteral("damaged")),
+             "the drawing went away");
+}
+
+QTEST_MAIN(TestDrawingFileGui)
+#include "tst_drawingfilegui.moc"
