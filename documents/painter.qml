@@ -253,10 +253,11 @@ Window {
             windows.showSettings();
             break;
         case 3:
-            drawingFileDialog(false);
+            // After the chooser has gone: the dialog waits for the user.
+            Qt.callLater(drawingFileDialog, false);
             break;
         case 4:
-            drawingFileDialog(true);
+            Qt.callLater(drawingFileDialog, true);
             break;
         case 5:
             Qt.quit();
