@@ -2,6 +2,144 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>DesktopServices</name>
+    <message>
+        <source>保存绘图</source>
+        <translation>Save drawing</translation>
+    </message>
+    <message>
+        <source>打开绘图</source>
+        <translation>Open drawing</translation>
+    </message>
+    <message>
+        <source>Quillmark 绘图 (*.qmark)</source>
+        <translation>Quillmark drawings (*.qmark)</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingFile</name>
+    <message>
+        <source>缺少“%1”</source>
+        <translation>“%1” is missing</translation>
+    </message>
+    <message>
+        <source>“%1”应为 %2 到 %3 之间的整数</source>
+        <translation>“%1” must be a whole number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>“%1”应为两个 %2 到 %3 之间的整数坐标</source>
+        <translation>“%1” must be two whole-number coordinates from %2 to %3</translation>
+    </message>
+    <message>
+        <source>“points”应为坐标列表</source>
+        <translation>“points” must be a list of coordinates</translation>
+    </message>
+    <message>
+        <source>“points”应为成对的坐标，至少一个点</source>
+        <translation>“points” must hold coordinates in pairs, at least one point</translation>
+    </message>
+    <message>
+        <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
+        <translation>the stroke has too many points (at most %1, and %2 in the whole drawing)</translation>
+    </message>
+    <message>
+        <source>“points”的第 %1 个点应为两个 %2 到 %3 之间的整数坐标</source>
+        <translation>point %1 of “points” must be two whole-number coordinates from %2 to %3</translation>
+    </message>
+    <message>
+        <source>“color”应为 #rrggbb 或 #aarrggbb 形式的颜色</source>
+        <translation>“color” must be a colour written #rrggbb or #aarrggbb</translation>
+    </message>
+    <message>
+        <source>“opacity”应为 0 到 1 之间的数</source>
+        <translation>“opacity” must be a number from 0 to 1</translation>
+    </message>
+    <message>
+        <source>“text”应为不超过 %1 个字符的文字</source>
+        <translation>“text” must be text of at most %1 characters</translation>
+    </message>
+    <message>
+        <source>未知的元素种类“%1”</source>
+        <translation>unknown kind of element “%1”</translation>
+    </message>
+    <message>
+        <source>（无）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>内容无效</source>
+        <translation>invalid content</translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation>The file is empty</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>The file is too large (at most %1 MB)</translation>
+    </message>
+    <message>
+        <source>文件已损坏或不完整（第 %1 个字节处：%2）</source>
+        <translation>The file is damaged or incomplete (at byte %1: %2)</translation>
+    </message>
+    <message>
+        <source>这不是 Quillmark 绘图文件</source>
+        <translation>This is not a Quillmark drawing</translation>
+    </message>
+    <message>
+        <source>绘图文件的格式版本无效</source>
+        <translation>The drawing's format version is invalid</translation>
+    </message>
+    <message>
+        <source>这个绘图来自较新的 Quillmark（格式版本 %1），本版本只能打开版本 %2 及更早的绘图，请更新 Quillmark</source>
+        <translation>This drawing comes from a newer Quillmark (format version %1); this version opens versions up to %2. Please update Quillmark</translation>
+    </message>
+    <message>
+        <source>“circleCounter”应为 0 到 %1 之间的整数</source>
+        <translation>“circleCounter” must be a whole number from 0 to %1</translation>
+    </message>
+    <message>
+        <source>绘图文件缺少元素列表</source>
+        <translation>The drawing has no list of elements</translation>
+    </message>
+    <message>
+        <source>绘图的元素过多（%1 个，最多 %2 个）</source>
+        <translation>The drawing has too many elements (%1, at most %2)</translation>
+    </message>
+    <message>
+        <source>应为一个对象</source>
+        <translation>must be an object</translation>
+    </message>
+    <message>
+        <source>第 %1 个元素：%2</source>
+        <translation>Element %1: %2</translation>
+    </message>
+    <message>
+        <source>无法保存绘图：%1</source>
+        <translation>Cannot save the drawing: %1</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是绘图文件</source>
+        <translation>This is a folder, not a drawing</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Cannot open the file: %1</translation>
+    </message>
+    <message>
+        <source>读取文件失败：%1</source>
+        <translation>Reading the file failed: %1</translation>
+    </message>
+    <message>
+        <source>只能保存到本机的文件</source>
+        <translation>Drawings can only be saved to local files</translation>
+    </message>
+    <message>
+        <source>只能打开本机的文件</source>
+        <translation>Only local files can be opened</translation>
+    </message>
+</context>
+<context>
     <name>TextInputDialog</name>
     <message>
         <source>输入文字</source>
@@ -41,6 +179,14 @@
     <message>
         <source>退出</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>保存绘图…</source>
+        <translation>Save drawing…</translation>
+    </message>
+    <message>
+        <source>打开绘图…</source>
+        <translation>Open drawing…</translation>
     </message>
 </context>
 <context>
@@ -162,6 +308,22 @@
     <message>
         <source>图片导出失败：</source>
         <translation>Could not export the picture: </translation>
+    </message>
+    <message>
+        <source>绘图已保存：</source>
+        <translation>Drawing saved: </translation>
+    </message>
+    <message>
+        <source>绘图保存失败：</source>
+        <translation>Saving the drawing failed: </translation>
+    </message>
+    <message>
+        <source>已打开绘图：</source>
+        <translation>Drawing opened: </translation>
+    </message>
+    <message>
+        <source>无法打开绘图：</source>
+        <translation>Cannot open the drawing: </translation>
     </message>
 </context>
 <context>
