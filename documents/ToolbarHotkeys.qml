@@ -1,6 +1,7 @@
 import QtQuick
 import Cpp.MyComponents
 import FluentUI
+import "hotkeytable.js" as HotkeyTable
 
 // System-wide hot keys: they act whichever program has the keyboard focus,
 // and whether drawing is on or off. Only "画笔" switches drawing on and only
@@ -17,17 +18,26 @@ FluObject {
     // The stored sequence when it is a non-empty text, else the fallback;
     // "none" switches the key off and leaves it to other programs.
     // Read through the toolbar's hotKeys, so every loadSettings() moves the keys.
-    function sequenceFor(key, fallback) {
-        const stored = toolbar ? toolbar.hotKeys[key] : undefined;
-        if (stored === "none")
-            return "";
-        return typeof stored === "string" && stored !== "" ? stored : fallback;
+    function sequenceFor(key) {
+        return HotkeyTable.sequence(toolbar ? toolbar.hotKeys : null, key);
+    }
+
+    // Two keys given the same sequence both hear it; only the one that comes
+    // first in HotkeyTable acts, so one press never does two things.
+    function acts(name, key) {
+        const owner = HotkeyTable.owner(toolbar ? toolbar.hotKeys : null, key);
+        if (owner === key)
+            return true;
+        console.log(name, "与", owner, "的热键相同，由", owner, "响应");
+        return false;
     }
 
     FluHotkey {
         name: qsTr("截屏")
-        sequence: hotkeys.sequenceFor("screenKey", "Ctrl+P")
+        sequence: hotkeys.sequenceFor("screenKey")
         onActivated: {
+            if (!hotkeys.acts(name, "screenKey"))
+                return;
             const path = hotkeys.toolbar.hotKeys.screenSavePath;
             console.log(name, path);
             if (typeof path === "string" && path !== "")
@@ -37,8 +47,10 @@ FluObject {
 
     FluHotkey {
         name: qsTr("橡皮擦")
-        sequence: hotkeys.sequenceFor("eraseKey", "Ctrl+D")
+        sequence: hotkeys.sequenceFor("eraseKey")
         onActivated: {
+            if (!hotkeys.acts(name, "eraseKey"))
+                return;
             console.log(name);
             hotkeys.actions.toggleEraser();
         }
@@ -46,8 +58,10 @@ FluObject {
 
     FluHotkey {
         name: qsTr("画笔")
-        sequence: hotkeys.sequenceFor("penKey", "Ctrl+E")
+        sequence: hotkeys.sequenceFor("penKey")
         onActivated: {
+            if (!hotkeys.acts(name, "penKey"))
+                return;
             console.log(name);
             const toolbar = hotkeys.toolbar;
             toolbar.drawAble = true;
@@ -65,8 +79,10 @@ FluObject {
 
     FluHotkey {
         name: qsTr("退出绘制模式")
-        sequence: hotkeys.sequenceFor("closeDrawKey", "Ctrl+Q")
+        sequence: hotkeys.sequenceFor("closeDrawKey")
         onActivated: {
+            if (!hotkeys.acts(name, "closeDrawKey"))
+                return;
             console.log(name);
             const toolbar = hotkeys.toolbar;
             if (!toolbar.drawWindow)
@@ -80,8 +96,10 @@ FluObject {
 
     FluHotkey {
         name: qsTr("文字")
-        sequence: hotkeys.sequenceFor("textKey", "Ctrl+T")
+        sequence: hotkeys.sequenceFor("textKey")
         onActivated: {
+            if (!hotkeys.acts(name, "textKey"))
+                return;
             console.log(name);
             console.log("文字输入模式");
             hotkeys.actions.enterTextMode();
@@ -91,8 +109,10 @@ FluObject {
     // The background picture stays.
     FluHotkey {
         name: qsTr("清除画布")
-        sequence: hotkeys.sequenceFor("clearKey", "Ctrl+L")
+        sequence: hotkeys.sequenceFor("clearKey")
         onActivated: {
+            if (!hotkeys.acts(name, "clearKey"))
+                return;
             console.log(name);
             hotkeys.actions.clear(false);
         }
@@ -100,8 +120,10 @@ FluObject {
 
     FluHotkey {
         name: qsTr("撤销")
-        sequence: hotkeys.sequenceFor("undoKey", "Ctrl+Z")
+        sequence: hotkeys.sequenceFor("undoKey")
         onActivated: {
+            if (!hotkeys.acts(name, "undoKey"))
+                return;
             console.log(name);
             console.log("撤销操作");
             hotkeys.actions.undo();
@@ -110,8 +132,10 @@ FluObject {
 
     FluHotkey {
         name: qsTr("恢复")
-        sequence: hotkeys.sequenceFor("redoKey", "Ctrl+Y")
+        sequence: hotkeys.sequenceFor("redoKey")
         onActivated: {
+            if (!hotkeys.acts(name, "redoKey"))
+                return;
             console.log(name);
             console.log("恢复操作");
             hotkeys.actions.redo();
@@ -120,8 +144,10 @@ FluObject {
 
     FluHotkey {
         name: qsTr("直线模式")
-        sequence: hotkeys.sequenceFor("lineKey", "Ctrl+L")
+        sequence: hotkeys.sequenceFor("lineKey")
         onActivated: {
+            if (!hotkeys.acts(name, "lineKey"))
+                return;
             console.log(name);
             hotkeys.actions.pickShape(MyPainter.LineMode);
         }
@@ -129,8 +155,10 @@ FluObject {
 
     FluHotkey {
         name: qsTr("圆形模式")
-        sequence: hotkeys.sequenceFor("circleKey", "Ctrl+O")
+        sequence: hotkeys.sequenceFor("circleKey")
         onActivated: {
+            if (!hotkeys.acts(name, "circleKey"))
+                return;
             console.log(name);
             hotkeys.actions.pickShape(MyPainter.CircleMode);
         }
@@ -138,8 +166,10 @@ FluObject {
 
     FluHotkey {
         name: qsTr("矩形模式")
-        sequence: hotkeys.sequenceFor("rectangleKey", "Ctrl+R")
+        sequence: hotkeys.sequenceFor("rectangleKey")
         onActivated: {
+            if (!hotkeys.acts(name, "rectangleKey"))
+                return;
             console.log(name);
             hotkeys.actions.pickShape(MyPainter.RectangleMode);
         }
@@ -147,8 +177,10 @@ FluObject {
 
     FluHotkey {
         name: qsTr("箭头模式")
-        sequence: hotkeys.sequenceFor("arrowKey", "Ctrl+A")
+        sequence: hotkeys.sequenceFor("arrowKey")
         onActivated: {
+            if (!hotkeys.acts(name, "arrowKey"))
+                return;
             console.log(name);
             hotkeys.actions.pickShape(MyPainter.ArrowMode);
         }

@@ -22,6 +22,8 @@ Window {
     // The about window (about.qml), reached through its own functions.
     property var aboutWindow: null
     property Window updateW: null
+    // The message beside the toolbar while no overlay can show it.
+    property Window noticeWindow: null
     property string penIcon: Icons.pen
     property string lineIcon: Icons.line
     property string cuxiIcon: Icons.medium
@@ -253,6 +255,9 @@ Window {
             windows.showSettings();
             break;
         case 3:
+            exportDrawing();
+            break;
+        case 4:
             Qt.quit();
             break;
         }
@@ -355,19 +360,47 @@ Window {
         checkForUpdate();
     }
 
-    // A failed capture is told on the overlay, which covers the screen; the strip
-    // itself is too narrow for the message.
+    // Messages go to the overlay, which covers the screen, while there is one;
+    // else to a notice beside the toolbar, which itself is too narrow for them.
+    function tell(kind, text, actionText) {
+        if (kind === "error")
+            console.warn(text);
+        else
+            console.log(text);
+        if (drawWindow && !actionText) {
+            drawWindow.showMessage(kind, text, 6000);
+            return null;
+        }
+        return windows.showNotice(kind, text, actionText ? 0 : 6000, actionText || "");
+    }
+
     function reportCaptureFailure(reason) {
-        const text = qsTr("截图保存失败：") + reason;
-        console.warn(text);
-        if (drawWindow)
-            drawWindow.showError(text, 6000);
+        tell("error", qsTr("截图保存失败：") + reason);
+    }
+
+    // After a screenshot or an export: where the file went, and whether it is also
+    // on the clipboard when the settings ask for that.
+    function imageWritten(what, path) {
+        let text = what + path;
+        if (settings.getSettingByKey("copyImages") === "true")
+            text += settings.copyImageToClipboard(path) ? qsTr("（已复制到剪贴板）") : qsTr("（无法复制到剪贴板）");
+        tell("success", text);
+    }
+
+    // The drawing alone, as a PNG with transparency, where the user says.
+    function exportDrawing() {
+        if (!drawWindow || !drawWindow.painter.hasDrawing) {
+            tell("warning", qsTr("还没有可导出的绘图"));
+            return;
+        }
+        drawWindow.exportDrawing(settings.picturesFolderUrl());
     }
 
     SettingsClazz {
         id: settings
 
         onCaptureFailed: reason => window.reportCaptureFailure(reason)
+        onScreenCaptured: path => window.imageWritten(qsTr("截图已保存到："), path)
     }
 
     ToolActions {

@@ -16,6 +16,13 @@ Window {
 
     signal changeSelect(int index, var value)
 
+    function widestLabel() {
+        let widest = 0;
+        for (const entry of customData)
+            widest = Math.max(widest, labelMetrics.advanceWidth(String(entry)));
+        return widest;
+    }
+
     function choose(index) {
         nowIdx = index;
         changeSelect(index, customData[index]);
@@ -26,10 +33,17 @@ Window {
     flags: Qt.FramelessWindowHint | Qt.Window | Qt.Tool
     color: "transparent"
     visible: true
-    width: Math.round(50 * scaleFactor)
+    // Text entries widen the pop-up to their longest label.
+    width: Math.max(Math.round(50 * scaleFactor), btnType === 2 ? Math.ceil(widestLabel()) + Math.round(30 * scaleFactor) : 0)
     height: Math.round(customData.length * 38 * scaleFactor + 20 * scaleFactor)
 
     Component.onCompleted: raise()
+
+    FontMetrics {
+        id: labelMetrics
+
+        font.pixelSize: Math.round(12 * root.scaleFactor)
+    }
 
     Rectangle {
         anchors.fill: parent

@@ -15,6 +15,8 @@
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QImage>
 #include <QSaveFile>
 #include <QScreen>
 
@@ -173,4 +175,22 @@ void DesktopServices::copyToClipboard(const QString &text)
 {
     if (QClipboard *clipboard = QGuiApplication::clipboard())
         clipboard->setText(text, QClipboard::Clipboard);
+}
+
+bool DesktopServices::copyImageToClipboard(const QString &path)
+{
+    const QImage image(path);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (image.isNull() || !clipboard) {
+        qWarning() << "无法复制图片到剪贴板:" << path;
+        return false;
+    }
+    clipboard->setImage(image, QClipboard::Clipboard);
+    return true;
+}
+
+QString DesktopServices::userPicturesDir()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return pictures.isEmpty() ? QDir::homePath() : pictures;
 }

@@ -29,4 +29,8 @@ public:
     // base64, other data as plain says. Shared by both programs' file saving.
     static bool writeFileData(const QString &path, const QByteArray &data, PlainData plain);
     static void copyToClipboard(const QString &text);
+    // Puts the picture in the file at path on the clipboard; false when it cannot be read.
+    static bool copyImageToClipboard(const QString &path);
+    // The user's pictures folder (the home folder when the system names none).
+    static QString userPicturesDir();
 };

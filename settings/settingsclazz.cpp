@@ -102,6 +102,16 @@ void SettingsClazz::copyToClipboard(const QString &text)
     DesktopServices::copyToClipboard(text);
 }
 
+bool SettingsClazz::copyImageToClipboard(const QString &path)
+{
+    return DesktopServices::copyImageToClipboard(path);
+}
+
+QUrl SettingsClazz::picturesFolderUrl() const
+{
+    return QUrl::fromLocalFile(DesktopServices::userPicturesDir());
+}
+
 bool SettingsClazz::setLanguage(const QString &language)
 {
     if (!addSetting(QStringLiteral("appLanguage"), language))

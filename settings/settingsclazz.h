@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 #include <QVariant>
 
 // The documents' way to everything that persists or lies outside the scene: the
@@ -33,6 +34,9 @@ public:
     Q_INVOKABLE bool saveFile(const QByteArray &data, const QString &fileName);
     Q_INVOKABLE bool startExeAndExitApp(const QString &exeName);
     Q_INVOKABLE void copyToClipboard(const QString &text);
+    Q_INVOKABLE bool copyImageToClipboard(const QString &path);
+    // Where the export dialog opens: the user's pictures folder, as a file URL.
+    Q_INVOKABLE QUrl picturesFolderUrl() const;
     Q_INVOKABLE bool setLanguage(const QString &language);
     Q_INVOKABLE QString getCurrentLanguage();
     Q_INVOKABLE QString getCurrentLanguageName();
