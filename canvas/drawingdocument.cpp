@@ -206,16 +206,44 @@ void DrawingDocument::clear()
     emit changed(QRect(0, 0, INT_MAX, INT_MAX)); // everything
 }
 
+void DrawingDocument::replaceAll(const QList<ElementPtr> &elements, int circleCounter)
+{
+    QList<ElementPtr> opened;
+    opened.reserve(elements.size());
+    for (const ElementPtr &element : elements) {
+        if (element && !opened.contains(element))
+            opened.append(element);
+    }
+    // The pulse belongs to the drawing that goes; a running fade goes on with the new bottom
+    // element, as it does whenever its element leaves.
+    stopBreathing();
+    resetGesture();
+    m_history.recordReplace(m_elements, opened, m_circleCounter, circleCounter);
+    m_elements = opened;
+    m_circleCounter = circleCounter;
+    settleFading();
+    emitHistoryChanged();
+    emit breathingChanged(false);
+    emit changed(QRect(0, 0, INT_MAX, INT_MAX)); // everything
+}
+
 // ---------------------------------------------------------------- history and removal
 
 void DrawingDocument::undo()
 {
+    const bool replace =
+        m_history.canUndo() && m_history.undoStack().last().actionType == HistoryAction::Replace;
+    const int counterBefore = replace ? m_history.undoStack().last().counterBefore : 0;
     const std::optional<QRect> region = m_history.undo(m_elements);
     if (!region)
         return;
-    // The next numbered circle counts down with every undo made in that mode.
-    if (m_drawMode == ElementKind::NumberedCircle && m_circleCounter > 0)
+    if (replace) {
+        // The numbers go on from where the drawing brought back left them.
+        m_circleCounter = counterBefore;
+    } else if (m_drawMode == ElementKind::NumberedCircle && m_circleCounter > 0) {
+        // The next numbered circle counts down with every undo made in that mode.
         --m_circleCounter;
+    }
     settleFading();
     emit changed(*region);
     emitHistoryChanged();
@@ -223,10 +251,15 @@ void DrawingDocument::undo()
 
 void DrawingDocument::redo()
 {
+    const bool replace =
+        m_history.canRedo() && m_history.redoStack().last().actionType == HistoryAction::Replace;
+    const int counterAfter = replace ? m_history.redoStack().last().counterAfter : 0;
     const std::optional<QRect> region = m_history.redo(m_elements);
     if (!region)
         return;
-    if (m_drawMode == ElementKind::NumberedCircle)
+    if (replace)
+        m_circleCounter = counterAfter;
+    else if (m_drawMode == ElementKind::NumberedCircle)
         ++m_circleCounter;
     settleFading();
     emit changed(*region);
@@ -374,6 +407,18 @@ DrawingDocument::ElementPtr DrawingDocument::breathTarget() const
 {
     const BreathingJob *job = breathingJob();
     return job ? job->target() : nullptr;
+}
+
+double DrawingDocument::restingOpacity(const ElementPtr &element) const
+{
+    for (const auto &[fading, before] : m_fading) {
+        if (fading == element)
+            return before;
+    }
+    const BreathingJob *job = breathingJob();
+    if (job && job->target() == element)
+        return job->savedOpacity();
+    return element->opacity();
 }
 
 void DrawingDocument::stopBreathing()

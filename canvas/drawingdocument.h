@@ -45,6 +45,10 @@ public:
     void addElement(const ElementPtr &element);
     // Removes every element as one undoable step.
     void clear();
+    // Puts another drawing (an opened file) in place of this one as one undoable step: undo
+    // brings back the drawing before, redo the new one again. circleCounter is the last
+    // number handed out to a numbered circle in the new drawing.
+    void replaceAll(const QList<ElementPtr> &elements, int circleCounter);
 
     void undo();
     void redo();
@@ -78,6 +82,9 @@ public:
     bool newElementPending() const { return m_newElementPending; }
     // The element the breathing job pulses right now, if any.
     ElementPtr breathTarget() const;
+    // The opacity an element has when no fade or pulse is changing it: what a saved
+    // drawing keeps.
+    double restingOpacity(const ElementPtr &element) const;
 
 signals:
     // The pixels in region may differ now. Sent for every change, even one that alters

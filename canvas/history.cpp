@@ -65,10 +65,41 @@ void History::recordClear(const ElementList &elements)
     m_redo.clear();
 }
 
+void History::recordReplace(const ElementList &before, const ElementList &after, int counterBefore,
+                            int counterAfter)
+{
+    HistoryAction entry(HistoryAction::Replace);
+    entry.cleared = before;
+    entry.opened = after;
+    entry.counterBefore = counterBefore;
+    entry.counterAfter = counterAfter;
+    m_undo.append(entry);
+    m_redo.clear();
+}
+
 void History::clear()
 {
     m_undo.clear();
     m_redo.clear();
+}
+
+// Swaps one whole drawing for another: takes the elements of `out` off the list and puts
+// those of `in` back below anything drawn since, in their order.
+static void swapDrawing(const History::ElementList &out, const History::ElementList &in,
+                        History::ElementList &elements, QRect &changed)
+{
+    for (const History::ElementPtr &element : out) {
+        if (elements.removeOne(element))
+            changed |= element->boundingRect();
+    }
+    History::ElementList restored;
+    for (const History::ElementPtr &element : in) {
+        if (element && indexOf(elements, element->id()) < 0) {
+            restored.append(element);
+            changed |= element->boundingRect();
+        }
+    }
+    elements = restored + elements;
 }
 
 // Puts the entry's element back on top and the entry on `to`, unless an element with its
@@ -146,6 +177,11 @@ std::optional<QRect> History::undo(ElementList &elements)
         m_redo.append(entry);
         break;
     }
+    case HistoryAction::Replace:
+        qDebug() << "撤销打开绘图操作，恢复元素数:" << entry.cleared.size();
+        swapDrawing(entry.opened, entry.cleared, elements, changed);
+        m_redo.append(entry);
+        break;
     default:
         break;
     }
@@ -192,6 +228,11 @@ std::optional<QRect> History::redo(ElementList &elements)
         m_undo.append(again);
         break;
     }
+    case HistoryAction::Replace:
+        qDebug() << "重做打开绘图操作，元素数:" << entry.opened.size();
+        swapDrawing(entry.cleared, entry.opened, elements, changed);
+        m_undo.append(entry);
+        break;
     default:
         break;
     }

@@ -38,6 +38,10 @@ public:
     // Every element of a drawing taken away at once: one entry that undo brings back
     // whole; nothing is left to redo.
     void recordClear(const ElementList &elements);
+    // A whole drawing put in place of another (an opened file): one entry that undo turns
+    // back into the drawing before; nothing is left to redo.
+    void recordReplace(const ElementList &before, const ElementList &after, int counterBefore,
+                       int counterAfter);
     void clear();
 
     // Takes back the top undo entry on elements; the region whose pixels changed, or

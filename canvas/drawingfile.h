@@ -1,0 +1,50 @@
+#pragma once
+
+#include "drawingdocument.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+// A drawing kept as a ".qmark" file: versioned JSON holding every element with all it needs
+// to look the same when opened again. Reading checks everything before it builds anything,
+// so a damaged or hostile file gives a reason and no elements.
+class DrawingFile
+{
+    Q_DECLARE_TR_FUNCTIONS(DrawingFile)
+
+public:
+    static constexpr int Version = 1;
+    // Larger files are refused before they are read.
+    static constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
+    static constexpr int MaxElements = 200000;
+    static constexpr int MaxPointsPerStroke = 1000000;
+    static constexpr qint64 MaxPoints = 4000000;
+    // Coordinates stay this close to the origin: far beyond any screen, and sums and
+    // differences of them never overflow.
+    static constexpr int MaxCoordinate = 1000000;
+    static constexpr int MaxPenWidth = 1000;
+    static constexpr int MaxFontSize = 1000;
+    static constexpr int MaxTextLength = 100000;
+    static constexpr int MaxNumber = 1000000000;
+
+    struct Loaded
+    {
+        QList<std::shared_ptr<DrawingElement>> elements;
+        int circleCounter = 0;
+    };
+
+    static QByteArray toJson(const DrawingDocument &doc);
+    // The drawing in data; none, with the reason in *error, when data is not a drawing this
+    // version can show completely.
+    static std::optional<Loaded> fromJson(const QByteArray &data, QString *error);
+
+    // Writes the drawing to path through a temporary file, so an earlier file there stays
+    // whole until the new one is complete.
+    static bool save(const DrawingDocument &doc, const QString &path, QString *error);
+    static std::optional<Loaded> load(const QString &path, QString *error);
+};
