@@ -19,6 +19,7 @@ Window {
     readonly property alias backImage: backLayer
     readonly property alias infoBar: infoBar
     readonly property alias colorDialog: colorDialog
+    readonly property alias exportDialog: exportDialog
     // The text input dialog while one is open.
     property TextInputDialog activeTextDialog: null
 

@@ -42,6 +42,7 @@ Window {
     property bool collapsed: false
     readonly property int rightMargin: marginToScreenEdge(x, width, screen)
     readonly property alias fadeTimer: fadeTimer
+    readonly property alias autosave: autosave
     readonly property bool onX11: Qt.platform.pluginName === "xcb"
     readonly property int buttonWidth: Math.round(50 * scaleFactor)
     readonly property bool overlayActive: drawAble && drawWindow !== null
@@ -357,6 +358,7 @@ Window {
             updateCheckUrl = String(settings.getIniValue("UPDATE", "UpdateURL"));
         window.raise();
         loadSettings();
+        offerLastDrawing();
         checkForUpdate();
     }
 
@@ -387,6 +389,34 @@ Window {
         tell("success", text);
     }
 
+    // After a crash, a log-out or a restart the last drawing is offered back; after a
+    // restart for another language it comes back by itself.
+    function offerLastDrawing() {
+        const asked = autosave.takeRestoreMark();
+        if (!autosave.hasRecoverable())
+            return;
+        if (asked) {
+            restoreLastDrawing();
+            return;
+        }
+        const notice = tell("info", qsTr("上次的绘图已自动保存，可以恢复。"), qsTr("恢复上次的绘图"));
+        if (notice)
+            notice.actionTriggered.connect(restoreLastDrawing);
+    }
+
+    // Shows the drawing in pass-through unless drawing is on already.
+    function restoreLastDrawing() {
+        const created = !drawWindow;
+        if (!ensureDrawWindow())
+            return;
+        if (created && !drawAble)
+            drawWindow.chuantouMouse();
+        if (autosave.restore())
+            tell("success", qsTr("已恢复上次的绘图"));
+        else
+            tell("error", qsTr("无法恢复上次的绘图"));
+    }
+
     // The drawing alone, as a PNG with transparency, where the user says.
     function exportDrawing() {
         if (!drawWindow || !drawWindow.painter.hasDrawing) {
@@ -401,6 +431,13 @@ Window {
 
         onCaptureFailed: reason => window.reportCaptureFailure(reason)
         onScreenCaptured: path => window.imageWritten(qsTr("截图已保存到："), path)
+    }
+
+    // Keeps the drawing in the user's data folder, shortly after each change.
+    AutoSave {
+        id: autosave
+
+        painter: window.drawWindow ? window.drawWindow.painter : null
     }
 
     ToolActions {
@@ -437,6 +474,10 @@ Window {
     Connections {
         function onLanguageChanged(language) {
             console.log("语言已更改为: " + language);
+            // The settings window restarts the program next: the drawing goes to
+            // disk now and comes back by itself.
+            autosave.saveNow();
+            autosave.markRestoreOnNextStart();
             const wasVisible = window.visible;
             window.hide();
             if (!wasVisible)

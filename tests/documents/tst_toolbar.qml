@@ -16,9 +16,22 @@ TestCase {
         waitForRendering(toolbar.contentItem);
     }
 
+    // Leaves an empty autosave behind and no restore mark, so that the next
+    // toolbar neither offers nor restores a drawing.
+    function forgetDrawing(bar) {
+        bar.autosave.takeRestoreMark();
+        if (bar.drawWindow) {
+            bar.drawWindow.painter.clear();
+            bar.autosave.saveNow();
+        }
+        if (bar.noticeWindow)
+            bar.noticeWindow.destroy();
+    }
+
     function cleanup() {
         if (!toolbar)
             return;
+        forgetDrawing(toolbar);
         toolbar.fadeTimer.stop();
         toolbar.destroyChooser();
         if (toolbar.drawWindow)
@@ -535,5 +548,102 @@ TestCase {
         LanguageManager.languageChanged("en"); // qmllint disable unqualified
         verify(!toolbar.visible);
         tryCompare(toolbar, "visible", true, 1000);
+    }
+
+    // A second toolbar, as the program shows after a restart.
+    function restartedToolbar() {
+        toolbar.autosave.saveNow();
+        toolbar.fadeTimer.stop();
+        toolbar.drawWindow.destroy();
+        toolbar.destroy();
+        wait(0);
+        const component = Qt.createComponent("qrc:/painter.qml");
+        toolbar = component.createObject(null);
+        verify(toolbar !== null);
+        return toolbar;
+    }
+
+    function test_lastDrawingIsOfferedAfterARestart_data() {
+        return [{
+                "tag": "drawing",
+                "cleared": false
+            }, {
+                "tag": "cleared drawing",
+                "cleared": true
+            }];
+    }
+
+    function test_lastDrawingIsOfferedAfterARestart(data) {
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        painter.endPaint(Qt.point(300, 100), false);
+        if (data.cleared)
+            painter.clear();
+        const next = restartedToolbar();
+        compare(next.drawWindow, null);
+        if (data.cleared) {
+            compare(next.noticeWindow, null);
+            return;
+        }
+        verify(next.noticeWindow !== null);
+        compare(next.noticeWindow.actionText, "恢复上次的绘图");
+        next.noticeWindow.actionTriggered();
+        verify(next.drawWindow !== null);
+        verify(next.drawWindow.painter.hasDrawing);
+        // Brought back in pass-through; drawing stays off until the user switches it on.
+        verify(!next.drawAble);
+        verify(next.drawWindow.ct);
+        // Restoring is a step of its own.
+        next.drawWindow.painter.undo();
+        verify(!next.drawWindow.painter.hasDrawing);
+    }
+
+    function test_languageChangeBringsTheDrawingBackUnasked() {
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        painter.endPaint(Qt.point(300, 100), false);
+        LanguageManager.languageChanged("en"); // qmllint disable unqualified
+        const next = restartedToolbar();
+        verify(next.drawWindow !== null);
+        verify(next.drawWindow.painter.hasDrawing);
+        compare(next.noticeWindow !== null && next.noticeWindow.actionText !== "", false);
+    }
+
+    SignalSpy {
+        id: exportSpy
+
+        signalName: "imageExported"
+    }
+
+    function test_exportAsksWhereAndSavesTheDrawingAlone() {
+        // Nothing drawn: said so, no dialog.
+        toolbar.exportDrawing();
+        verify(toolbar.noticeWindow !== null);
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        painter.endPaint(Qt.point(300, 100), false);
+        const overlay = toolbar.drawWindow;
+        exportSpy.target = overlay;
+        exportSpy.clear();
+        toolbar.exportDrawing();
+        const dialog = overlay.exportDialog;
+        verify(dialog.visible);
+        verify(String(dialog.selectedFile).indexOf("/quillmark_") > 0);
+        dialog.accept();
+        exportSpy.wait(5000);
+        const path = exportSpy.signalArguments[0][0];
+        verify(path.endsWith(".png"), path);
+        const picture = Qt.createQmlObject("import QtQuick; Image { cache: false }", testCase);
+        picture.source = "file://" + path;
+        tryCompare(picture, "status", Image.Ready);
+        compare(picture.sourceSize.width, Math.trunc(painter.width));
+        picture.destroy();
+        // The same name again: a second file beside the first.
+        toolbar.exportDrawing();
+        overlay.exportDialog.accept();
+        exportSpy.wait(5000);
+        verify(exportSpy.signalArguments[1][0] !== path);
+        // The message names the file written.
+        tryVerify(() => overlay.infoBar.count > 0);
     }
 }
