@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawingfile.h"
+#include "mypainter.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -9,7 +10,6 @@
 #include <QThreadPool>
 #include <QTimer>
 
-class MyPainter;
 
 // Keeps a copy of the drawing on disk so that a crash, a log-out or a restart loses at
 // most the last moments. A change starts a short quiet period; when it ends without a
