@@ -34,7 +34,7 @@ Window {
     color: "transparent"
     visible: true
     // Text entries widen the pop-up to their longest label.
-    width: Math.max(Math.round(50 * scaleFactor), btnType === 2 ? Math.ceil(widestLabel()) + Math.round(30 * scaleFactor) : 0)
+    width: Math.max(Math.round(50 * scaleFactor), btnType === 2 ? Math.ceil(widestLabel()) + Math.round(20 * scaleFactor) : 0)
     height: Math.round(customData.length * 38 * scaleFactor + 20 * scaleFactor)
 
     Component.onCompleted: raise()
