@@ -285,16 +285,20 @@ Window {
                     color: "#1A1A1A"
                 }
 
-                RowLayout {
+                // The button takes its room from the box only while it shows; a
+                // layout would leave a button shown later on top of the box.
+                Item {
                     Layout.fillWidth: true
-                    spacing: 10
+                    implicitHeight: Math.max(languageBox.implicitHeight, applyButton.implicitHeight)
 
                     FluComboBox {
                         id: languageBox
 
                         objectName: "languageBox"
-                        Layout.fillWidth: true
-                        Layout.minimumWidth: 120
+                        anchors.left: parent.left
+                        anchors.right: applyButton.visible ? applyButton.left : parent.right
+                        anchors.rightMargin: applyButton.visible ? 10 : 0
+                        anchors.verticalCenter: parent.verticalCenter
                         textRole: "display"
                         valueRole: "code"
                         model: []
@@ -307,6 +311,8 @@ Window {
                         id: applyButton
 
                         objectName: "applyButton"
+                        anchors.right: parent.right
+                        anchors.verticalCenter: parent.verticalCenter
                         text: qsTr("应用")
                         highlighted: true
                         visible: false
