@@ -42,6 +42,10 @@
         <source>退出</source>
         <translation>Exit</translation>
     </message>
+    <message>
+        <source>导出图片…</source>
+        <translation>Export image…</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -92,6 +96,13 @@
     <message>
         <source>箭头模式</source>
         <translation>Arrow mode</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarWindows</name>
+    <message>
+        <source>图片已导出到：</source>
+        <translation>Image exported to: </translation>
     </message>
 </context>
 <context>
@@ -163,6 +174,18 @@
         <source>图片导出失败：</source>
         <translation>Could not export the picture: </translation>
     </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export image</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>PNG 图片 (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -200,6 +223,38 @@
     <message>
         <source>截图保存失败：</source>
         <translation>Could not save the screenshot: </translation>
+    </message>
+    <message>
+        <source>（已复制到剪贴板）</source>
+        <translation> (also copied to the clipboard)</translation>
+    </message>
+    <message>
+        <source>（无法复制到剪贴板）</source>
+        <translation> (could not be copied to the clipboard)</translation>
+    </message>
+    <message>
+        <source>上次的绘图已自动保存，可以恢复。</source>
+        <translation>Your last drawing was saved automatically and can be restored.</translation>
+    </message>
+    <message>
+        <source>恢复上次的绘图</source>
+        <translation>Restore last drawing</translation>
+    </message>
+    <message>
+        <source>已恢复上次的绘图</source>
+        <translation>Last drawing restored</translation>
+    </message>
+    <message>
+        <source>无法恢复上次的绘图</source>
+        <translation>The last drawing could not be restored</translation>
+    </message>
+    <message>
+        <source>还没有可导出的绘图</source>
+        <translation>There is no drawing to export yet</translation>
+    </message>
+    <message>
+        <source>截图已保存到：</source>
+        <translation>Screenshot saved to: </translation>
     </message>
 </context>
 <context>
@@ -311,6 +366,14 @@
     <message>
         <source>重制</source>
         <translation>Reset</translation>
+    </message>
+    <message>
+        <source>与%1相同，此键由“%2”响应</source>
+        <translation>Same keys as %1; “%2” responds to them</translation>
+    </message>
+    <message>
+        <source>截图和导出后复制到剪贴板</source>
+        <translation>Also copy screenshots and exports to the clipboard</translation>
     </message>
 </context>
 <context>
