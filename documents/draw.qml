@@ -19,7 +19,6 @@ Window {
     readonly property alias backImage: backLayer
     readonly property alias infoBar: infoBar
     readonly property alias colorDialog: colorDialog
-    readonly property alias exportDialog: exportDialog
     // The text input dialog while one is open.
     property TextInputDialog activeTextDialog: null
 
@@ -29,19 +28,12 @@ Window {
     // toolbar included; there the overlay is a plain window instead.
     readonly property int toolFlag: onX11 ? Qt.Window : Qt.Tool
 
-    // Pass-through before the export dialog took the input, restored after it.
-    property bool passThroughBeforeExport: false
-
     signal clickDrawWin
     // A picture of the drawing was written to path.
     signal imageExported(string path)
 
     function resetDraw() {
         canvas.penSize = 5;
-        takeInput();
-    }
-
-    function takeInput() {
         window.flags = Qt.Window | Qt.FramelessWindowHint | window.toolFlag;
         window.ct = false;
         keepFullScreen();
@@ -108,23 +100,6 @@ Window {
         default:
             return infoBar.showInfo(text, duration);
         }
-    }
-
-    // Asks where to put the picture, starting in folder (a file URL). In
-    // pass-through the overlay takes the input while the dialog is open.
-    function exportDrawing(folder) {
-        exportDialog.currentFolder = folder;
-        exportDialog.selectedFile = folder + "/quillmark_" + Qt.formatDateTime(new Date(), "yyyyMMdd_hhmmss") + ".png";
-        passThroughBeforeExport = ct;
-        if (ct)
-            takeInput();
-        exportDialog.open();
-    }
-
-    function exportDialogClosed() {
-        if (passThroughBeforeExport)
-            chuantouMouse();
-        passThroughBeforeExport = false;
     }
 
     // Local path of a file URL: "file:///C:/a.png" gives "C:/a.png" on Windows,
@@ -345,27 +320,6 @@ Window {
             window.backgroundImage = "file:///" + window.localPath(selectedFile).replace(/^\/+/, "");
             backLayer.visible = true;
         }
-    }
-
-    // Never asks about replacing: a taken name gets a counter, and the
-    // message afterwards names the file written.
-    FileDialog {
-        id: exportDialog
-
-        objectName: "exportDialog"
-        title: qsTr("导出图片")
-        fileMode: FileDialog.SaveFile
-        options: FileDialog.DontConfirmOverwrite
-        defaultSuffix: "png"
-        acceptLabel: qsTr("导出")
-        rejectLabel: qsTr("取消")
-        nameFilters: [qsTr("PNG 图片 (*.png)")]
-
-        onAccepted: {
-            window.exportDialogClosed();
-            canvas.renderToImage(selectedFile);
-        }
-        onRejected: window.exportDialogClosed()
     }
 
     ColorDialog {

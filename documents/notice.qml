@@ -21,7 +21,7 @@ Window {
 
     title: "notice"
     width: 420
-    height: actionText !== "" ? 110 : 160
+    height: actionText !== "" ? 96 : 160
     color: "transparent"
     flags: Qt.FramelessWindowHint | Qt.Tool | Qt.WindowStaysOnTopHint
     transientParent: toolbar
@@ -49,9 +49,10 @@ Window {
     FluButton {
         objectName: "noticeAction"
         visible: window.actionText !== ""
-        anchors.right: parent.right
-        anchors.bottom: parent.bottom
-        anchors.margins: 8
+        // Centred under the message, which is centred in the window.
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.top: parent.top
+        anchors.topMargin: 52
         text: window.actionText
         highlighted: true
         onClicked: {

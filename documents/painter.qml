@@ -404,17 +404,35 @@ Window {
             notice.actionTriggered.connect(restoreLastDrawing);
     }
 
-    // Shows the drawing in pass-through unless drawing is on already.
+    // Switches drawing on (as the toolbar's switch does) to show the drawing.
     function restoreLastDrawing() {
-        const created = !drawWindow;
-        if (!ensureDrawWindow())
+        if (!drawAble)
+            switchDrawing();
+        if (!drawWindow)
             return;
-        if (created && !drawAble)
-            drawWindow.chuantouMouse();
-        if (autosave.restore())
-            tell("success", qsTr("已恢复上次的绘图"));
-        else
-            tell("error", qsTr("无法恢复上次的绘图"));
+        // A canvas shows what it holds from its first change after it got its size:
+        // a fresh overlay gets the drawing once it covers the screen.
+        const painter = drawWindow.painter;
+        const sized = () => painter.width > 0 && painter.height > 0;
+        const bringBack = () => {
+            if (autosave.restore())
+                tell("success", qsTr("已恢复上次的绘图"));
+            else
+                tell("error", qsTr("无法恢复上次的绘图"));
+        };
+        if (sized()) {
+            bringBack();
+            return;
+        }
+        const once = () => {
+            if (!sized())
+                return;
+            painter.widthChanged.disconnect(once);
+            painter.heightChanged.disconnect(once);
+            Qt.callLater(bringBack);
+        };
+        painter.widthChanged.connect(once);
+        painter.heightChanged.connect(once);
     }
 
     // The drawing alone, as a PNG with transparency, where the user says.
@@ -423,7 +441,10 @@ Window {
             tell("warning", qsTr("还没有可导出的绘图"));
             return;
         }
-        drawWindow.exportDrawing(settings.picturesFolderUrl());
+        const painter = drawWindow.painter;
+        const target = settings.chooseImageFile(qsTr("导出图片"), "quillmark_" + Qt.formatDateTime(new Date(), "yyyyMMdd_hhmmss") + ".png");
+        if (String(target) !== "")
+            painter.renderToImage(target);
     }
 
     SettingsClazz {

@@ -72,6 +72,27 @@ QString DesktopServices::chooseDirectory(const QString &currentPath)
     return folder;
 }
 
+QString DesktopServices::chooseImageFile(const QString &title, const QString &suggestedName)
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        qWarning() << "无法获取QApplication实例";
+        return {};
+    }
+    QFileDialog dialog(nullptr, title, QDir(userPicturesDir()).filePath(suggestedName),
+                       QStringLiteral("PNG (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    // A taken name is never replaced (the saver adds a counter), so nothing to confirm.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Above the overlay, which covers the screen and may stay on top.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        qDebug() << "用户取消导出";
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 bool DesktopServices::restartApplication()
 {
     qDebug() << "正在重启应用程序...";
@@ -192,5 +213,8 @@ bool DesktopServices::copyImageToClipboard(const QString &path)
 QString DesktopServices::userPicturesDir()
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return pictures.isEmpty() ? QDir::homePath() : pictures;
+    // A fresh account may not have the folder yet; a dialog would open elsewhere.
+    if (pictures.isEmpty() || !QDir().mkpath(pictures))
+        return QDir::homePath();
+    return pictures;
 }

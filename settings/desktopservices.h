@@ -15,6 +15,9 @@ public:
     static QString captureScreen(QString *error = nullptr);
     // Modal folder chooser; the chosen folder, or an empty string when cancelled.
     static QString chooseDirectory(const QString &currentPath);
+    // Modal save dialog for a PNG, opening in the user's pictures folder with the name
+    // suggested; the chosen path, or an empty string when cancelled.
+    static QString chooseImageFile(const QString &title, const QString &suggestedName);
     // Starts a new copy with "--restart" and quits; keeps running when that fails.
     static bool restartApplication();
     // Starts exeName from the application directory and quits. False (and keeps

@@ -107,9 +107,10 @@ bool SettingsClazz::copyImageToClipboard(const QString &path)
     return DesktopServices::copyImageToClipboard(path);
 }
 
-QUrl SettingsClazz::picturesFolderUrl() const
+QUrl SettingsClazz::chooseImageFile(const QString &title, const QString &suggestedName)
 {
-    return QUrl::fromLocalFile(DesktopServices::userPicturesDir());
+    const QString path = DesktopServices::chooseImageFile(title, suggestedName);
+    return path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path);
 }
 
 bool SettingsClazz::setLanguage(const QString &language)

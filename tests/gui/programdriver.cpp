@@ -133,7 +133,7 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
     }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataPath());
     env.insert(QStringLiteral("TMPDIR"), m_home.filePath(QStringLiteral("tmp")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     for (auto it = m_extraEnvironment.cbegin(); it != m_extraEnvironment.cend(); ++it)

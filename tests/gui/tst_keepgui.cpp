@@ -121,12 +121,17 @@ void TestKeepGui::exportSavesThePictureAndSaysWhere()
     QVERIFY(xdo({"click", "1"}));
 
     // The dialog opens on the pictures folder with a name filled in: Return saves.
+    const QString dialog = m_program.waitForWindowId(QStringLiteral("^导出图片$"));
+    QVERIFY2(!dialog.isEmpty(), "no export dialog");
+    QVERIFY(m_program.waitForScreen([](const QImage &) { return true; },
+                                    QStringLiteral("export-dialog")));
     from = m_program.log().size();
     QElapsedTimer waited;
     waited.start();
     bool saved = false;
+    // A window mapped a moment ago may not take keys yet: ask again until it saves.
     while (!saved && waited.elapsed() < 3 * waitLimitMs) {
-        QTest::qWait(500);
+        xdo({"windowactivate", "--sync", dialog});
         QVERIFY(xdo({"key", "Return"}));
         saved = waitUntil([&] { return m_program.log().mid(from).contains("Image saved to:"); },
                           2000);
@@ -148,8 +153,7 @@ void TestKeepGui::exportSavesThePictureAndSaysWhere()
 void TestKeepGui::killedProgramOffersTheDrawingBack()
 {
     const QString autosave =
-        QDir(m_program.picturesPath() + QStringLiteral("/../data/tallowby/painter"))
-            .filePath(QStringLiteral("autosave.qmark"));
+        m_program.dataPath() + QStringLiteral("/tallowby/painter/autosave.qmark");
     QVERIFY2(waitUntil([&] { return QFile(autosave).size() > 0; }), "nothing autosaved");
     ::kill(pid_t(m_program.processId()), SIGKILL);
     m_program.stop();
@@ -162,8 +166,8 @@ void TestKeepGui::killedProgramOffersTheDrawingBack()
     QVERIFY2(!notice.isEmpty(), "nothing offers the drawing back");
     QVERIFY(m_program.waitForScreen([](const QImage &) { return true; },
                                     QStringLiteral("restore-offer")));
-    // The button sits at the notice's bottom right corner.
-    const QPoint button = notice.bottomRight() - QPoint(50, 24);
+    // The button sits centred under the message.
+    const QPoint button(notice.center().x(), notice.top() + 52 + 16);
     QVERIFY(xdo({"mousemove", number(button.x()), number(button.y()), "click", "1"}));
     QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, strokeCentre); },
                                      QStringLiteral("restored")),
