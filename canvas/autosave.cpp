@@ -14,8 +14,6 @@
 
 namespace {
 
-
-
 // While a gesture runs the write waits this much longer, again and again; a gesture
 // whose release never came (the pointer left the window) holds it back at most so long.
 constexpr int GestureRetryMs = 300;

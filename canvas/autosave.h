@@ -10,7 +10,6 @@
 #include <QThreadPool>
 #include <QTimer>
 
-
 // Keeps a copy of the drawing on disk so that a crash, a log-out or a restart loses at
 // most the last moments. A change starts a short quiet period; when it ends without a
 // gesture in progress the drawing is serialised on the GUI thread and written on a worker

@@ -12,13 +12,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QImage>
 #include <QSaveFile>
 #include <QScreen>
+#include <QStandardPaths>
 
 QString DesktopServices::captureScreen(QString *error)
 {

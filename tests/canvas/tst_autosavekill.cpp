@@ -32,8 +32,7 @@ void TestAutoSaveKill::fileIsAlwaysALastSavedDrawing()
     int recovered = 0;
     for (int round = 0; round < 12; ++round) {
         QProcess helper;
-        helper.start(QStringLiteral(AUTOSAVE_KILL_HELPER),
-                     {path, QString::number(rng.generate())});
+        helper.start(QStringLiteral(AUTOSAVE_KILL_HELPER), {path, QString::number(rng.generate())});
         QVERIFY2(helper.waitForStarted(10000), qPrintable(helper.errorString()));
         // Some rounds die before their first write, most well after it.
         QTest::qWait(rng.bounded(20, 700));

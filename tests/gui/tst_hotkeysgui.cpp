@@ -248,7 +248,8 @@ void TestHotkeysGui::undoRedoAndClearActOnTheScreen()
                  QStringLiteral("cleared")),
              "clear left strokes on screen");
     // With the default settings Ctrl+L also belongs to the line mode, which stays silent.
-    QVERIFY(m_program.waitForLogLine(QStringLiteral("直线模式 与 clearKey 的热键相同，由 clearKey 响应"), from));
+    QVERIFY(m_program.waitForLogLine(
+        QStringLiteral("直线模式 与 clearKey 的热键相同，由 clearKey 响应"), from));
 
     // Clearing is one undoable step: undo brings both strokes back.
     from = m_program.log().size();

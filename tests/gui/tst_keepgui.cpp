@@ -133,8 +133,8 @@ void TestKeepGui::exportSavesThePictureAndSaysWhere()
     while (!saved && waited.elapsed() < 3 * waitLimitMs) {
         xdo({"windowactivate", "--sync", dialog});
         QVERIFY(xdo({"key", "Return"}));
-        saved = waitUntil([&] { return m_program.log().mid(from).contains("Image saved to:"); },
-                          2000);
+        saved =
+            waitUntil([&] { return m_program.log().mid(from).contains("Image saved to:"); }, 2000);
     }
     QVERIFY2(saved, "the export was not saved");
     const QStringList written =
@@ -157,9 +157,10 @@ void TestKeepGui::killedProgramOffersTheDrawingBack()
     QVERIFY2(waitUntil([&] { return QFile(autosave).size() > 0; }), "nothing autosaved");
     ::kill(pid_t(m_program.processId()), SIGKILL);
     m_program.stop();
-    QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return !inkNear(shot, strokeCentre); },
-                                     QStringLiteral("killed")),
-             "the drawing stayed on screen");
+    QVERIFY2(
+        m_program.waitForScreen([](const QImage &shot) { return !inkNear(shot, strokeCentre); },
+                                QStringLiteral("killed")),
+        "the drawing stayed on screen");
 
     startProgram();
     const QRect notice = m_program.waitForWindow(QStringLiteral("^notice$"));
