@@ -174,18 +174,6 @@
         <source>图片导出失败：</source>
         <translation>Could not export the picture: </translation>
     </message>
-    <message>
-        <source>导出图片</source>
-        <translation>Export image</translation>
-    </message>
-    <message>
-        <source>导出</source>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>PNG 图片 (*.png)</source>
-        <translation>PNG images (*.png)</translation>
-    </message>
 </context>
 <context>
     <name>main</name>
@@ -255,6 +243,10 @@
     <message>
         <source>截图已保存到：</source>
         <translation>Screenshot saved to: </translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export image</translation>
     </message>
 </context>
 <context>

@@ -596,7 +596,8 @@ TestCase {
         compare(next.noticeWindow.actionText, "恢复上次的绘图");
         next.noticeWindow.actionTriggered();
         verify(next.drawWindow !== null);
-        verify(next.drawWindow.painter.hasDrawing);
+        // Once the new overlay has its size.
+        tryVerify(() => next.drawWindow.painter.hasDrawing);
         // Brought back with drawing on, ready to go on.
         verify(next.drawAble);
         verify(!next.drawWindow.ct);
@@ -612,7 +613,7 @@ TestCase {
         LanguageManager.languageChanged("en"); // qmllint disable unqualified
         const next = restartedToolbar();
         verify(next.drawWindow !== null);
-        verify(next.drawWindow.painter.hasDrawing);
+        tryVerify(() => next.drawWindow.painter.hasDrawing);
         compare(next.noticeWindow !== null && next.noticeWindow.actionText !== "", false);
     }
 
