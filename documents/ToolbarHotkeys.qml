@@ -18,8 +18,9 @@ FluObject {
     // The stored sequence when it is a non-empty text, else the fallback;
     // "none" switches the key off and leaves it to other programs.
     // Read through the toolbar's hotKeys, so every loadSettings() moves the keys.
-    function sequenceFor(key) {
-        return HotkeyTable.sequence(toolbar ? toolbar.hotKeys : null, key);
+    // The fallbacks are those of HotkeyTable, which decides who acts on a shared key.
+    function sequenceFor(key, fallback) {
+        return HotkeyTable.sequence(toolbar ? toolbar.hotKeys : null, key, fallback);
     }
 
     // Two keys given the same sequence both hear it; only the one that comes
@@ -34,7 +35,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("截屏")
-        sequence: hotkeys.sequenceFor("screenKey")
+        sequence: hotkeys.sequenceFor("screenKey", "Ctrl+P")
         onActivated: {
             if (!hotkeys.acts(name, "screenKey"))
                 return;
@@ -47,7 +48,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("橡皮擦")
-        sequence: hotkeys.sequenceFor("eraseKey")
+        sequence: hotkeys.sequenceFor("eraseKey", "Ctrl+D")
         onActivated: {
             if (!hotkeys.acts(name, "eraseKey"))
                 return;
@@ -58,7 +59,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("画笔")
-        sequence: hotkeys.sequenceFor("penKey")
+        sequence: hotkeys.sequenceFor("penKey", "Ctrl+E")
         onActivated: {
             if (!hotkeys.acts(name, "penKey"))
                 return;
@@ -79,7 +80,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("退出绘制模式")
-        sequence: hotkeys.sequenceFor("closeDrawKey")
+        sequence: hotkeys.sequenceFor("closeDrawKey", "Ctrl+Q")
         onActivated: {
             if (!hotkeys.acts(name, "closeDrawKey"))
                 return;
@@ -96,7 +97,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("文字")
-        sequence: hotkeys.sequenceFor("textKey")
+        sequence: hotkeys.sequenceFor("textKey", "Ctrl+T")
         onActivated: {
             if (!hotkeys.acts(name, "textKey"))
                 return;
@@ -109,7 +110,7 @@ FluObject {
     // The background picture stays.
     FluHotkey {
         name: qsTr("清除画布")
-        sequence: hotkeys.sequenceFor("clearKey")
+        sequence: hotkeys.sequenceFor("clearKey", "Ctrl+L")
         onActivated: {
             if (!hotkeys.acts(name, "clearKey"))
                 return;
@@ -120,7 +121,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("撤销")
-        sequence: hotkeys.sequenceFor("undoKey")
+        sequence: hotkeys.sequenceFor("undoKey", "Ctrl+Z")
         onActivated: {
             if (!hotkeys.acts(name, "undoKey"))
                 return;
@@ -132,7 +133,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("恢复")
-        sequence: hotkeys.sequenceFor("redoKey")
+        sequence: hotkeys.sequenceFor("redoKey", "Ctrl+Y")
         onActivated: {
             if (!hotkeys.acts(name, "redoKey"))
                 return;
@@ -144,7 +145,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("直线模式")
-        sequence: hotkeys.sequenceFor("lineKey")
+        sequence: hotkeys.sequenceFor("lineKey", "Ctrl+L")
         onActivated: {
             if (!hotkeys.acts(name, "lineKey"))
                 return;
@@ -155,7 +156,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("圆形模式")
-        sequence: hotkeys.sequenceFor("circleKey")
+        sequence: hotkeys.sequenceFor("circleKey", "Ctrl+O")
         onActivated: {
             if (!hotkeys.acts(name, "circleKey"))
                 return;
@@ -166,7 +167,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("矩形模式")
-        sequence: hotkeys.sequenceFor("rectangleKey")
+        sequence: hotkeys.sequenceFor("rectangleKey", "Ctrl+R")
         onActivated: {
             if (!hotkeys.acts(name, "rectangleKey"))
                 return;
@@ -177,7 +178,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("箭头模式")
-        sequence: hotkeys.sequenceFor("arrowKey")
+        sequence: hotkeys.sequenceFor("arrowKey", "Ctrl+A")
         onActivated: {
             if (!hotkeys.acts(name, "arrowKey"))
                 return;

@@ -49,11 +49,13 @@ function fallbackOf(key) {
 
 // The stored sequence when it is a non-empty text, else the fallback; a stored
 // "none" switches the key off (empty).
-function sequence(hotKeys, key) {
+function sequence(hotKeys, key, fallback) {
     const stored = hotKeys ? hotKeys[key] : undefined;
     if (stored === "none")
         return "";
-    return typeof stored === "string" && stored !== "" ? stored : fallbackOf(key);
+    if (typeof stored === "string" && stored !== "")
+        return stored;
+    return fallback !== undefined ? fallback : fallbackOf(key);
 }
 
 // "Shift+Ctrl+l" and "Ctrl+Shift+L" name the same keys.
