@@ -20,7 +20,8 @@ Item {
             [FluentIcons.Folder]: "M1.5,3.5 L6,3.5 L7.5,5 L14.5,5 L14.5,13 L1.5,13 Z",
             [FluentIcons.Keyboard]: "M1.5,4 L14.5,4 L14.5,12 L1.5,12 Z M4.5,9.5 L11.5,9.5 M4,6.5 L5,6.5 M7.5,6.5 L8.5,6.5 M11,6.5 L12,6.5",
             [FluentIcons.Info]: "M8,1.5 A6.5,6.5 0 1,1 7.99,1.5 Z M8,7 L8,11.5 M8,4.5 L8,5",
-            [FluentIcons.Refresh]: "M13,8 A5,5 0 1,1 11.5,4.4 M12,1.8 L12,4.8 L9,4.8"
+            [FluentIcons.Refresh]: "M13,8 A5,5 0 1,1 11.5,4.4 M12,1.8 L12,4.8 L9,4.8",
+            [FluentIcons.Warning]: "M8,1.8 L14.8,13.8 L1.2,13.8 Z M8,6 L8,9.8 M8,11.8 L8,12.2"
         })
     readonly property string path: paths[iconSource] || ""
 

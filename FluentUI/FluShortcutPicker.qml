@@ -23,6 +23,9 @@ T.AbstractButton {
     property var current: []
     // Any object with `sequence` and `isRegistered`: a FluHotkey in the programs.
     property var syncHotkey: null
+    // Set by the owner when another hot key of its own asks for the same keys:
+    // marked in the warning colour (a key held by another program still shows red).
+    property bool shared: false
     readonly property bool conflicted: syncHotkey !== null && syncHotkey.sequence !== "" && !syncHotkey.isRegistered
     readonly property alias recording: dialog.opened
     readonly property alias recorded: dialog.keys
@@ -165,7 +168,7 @@ T.AbstractButton {
         radius: 4
         color: control.down ? "#EDEDED" : control.hovered ? "#F3F3F3" : "#FBFBFB"
         border.width: 1
-        border.color: control.conflicted ? "#C42B1C" : control.activeFocus ? "#0067C0" : "#E5E5E5"
+        border.color: control.conflicted ? "#C42B1C" : control.shared ? "#9D5D00" : control.activeFocus ? "#0067C0" : "#E5E5E5"
     }
 
     // The field is always shown, so building its content at once costs nothing.
@@ -213,8 +216,8 @@ T.AbstractButton {
             anchors.rightMargin: 8
             anchors.verticalCenter: parent.verticalCenter
             keys: control.current
-            capColor: control.conflicted ? "#FDE7E9" : "#FFFFFF"
-            textColor: control.conflicted ? "#C42B1C" : "#1A1A1A"
+            capColor: control.conflicted ? "#FDE7E9" : control.shared ? "#FFF4CE" : "#FFFFFF"
+            textColor: control.conflicted ? "#C42B1C" : control.shared ? "#9D5D00" : "#1A1A1A"
         }
     }
 

@@ -11,6 +11,7 @@ QtObject {
         Folder,
         Keyboard,
         Info,
-        Refresh
+        Refresh,
+        Warning
     }
 }

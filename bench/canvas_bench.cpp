@@ -3,6 +3,7 @@
 // drawing at every step for comparison. Also a view on a 200 % screen against one of the
 // same device size at 100 %: time per pointer move and the memory its images take.
 #include "devicepixels.h"
+#include "autosave.h"
 #include "elements/freehandelement.h"
 #include "mypainter.h"
 #include "referencerenderer.h"
@@ -12,6 +13,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -91,10 +93,18 @@ void reportMedian(benchmark::State &state, std::vector<double> &samples)
     state.counters["median_ms"] = samples[samples.size() / 2] * 1e3;
 }
 
-void pointerMove(benchmark::State &state, Renderer renderer, QSize size, qreal ratio)
+// With autosave the drawing is also watched by an AutoSave, as in the program: each move
+// only restarts its quiet period (the write itself waits until the moves stop).
+void pointerMove(benchmark::State &state, Renderer renderer, QSize size, qreal ratio,
+                 bool autosave)
 {
     const int count = int(state.range(0));
     auto canvas = filledCanvas(count, size);
+    QTemporaryDir folder;
+    AutoSave saver;
+    saver.setPath(folder.filePath(QStringLiteral("autosave.qmark")));
+    if (autosave)
+        saver.setDocument(&canvas->document());
     QImage target = screenImage(size, ratio);
     QRandomGenerator rng(7);
     const QPoint centre(size.width() / 2, size.height() / 2);
@@ -301,10 +311,17 @@ void registerAll()
                                                        : 2;
                 const std::string suffix = std::string("/") + r.name + "/" + s.name;
                 benchmark::RegisterBenchmark(("PointerMove" + suffix).c_str(), pointerMove,
-                                             r.renderer, s.size, 1.0)
+                                             r.renderer, s.size, 1.0, false)
                     ->Arg(count)
                     ->Iterations(iterations)
                     ->Unit(benchmark::kMillisecond);
+                if (!reference) {
+                    benchmark::RegisterBenchmark(("PointerMove" + suffix + "/autosave").c_str(),
+                                                 pointerMove, r.renderer, s.size, 1.0, true)
+                        ->Arg(count)
+                        ->Iterations(iterations)
+                        ->Unit(benchmark::kMillisecond);
+                }
                 benchmark::RegisterBenchmark(("FadeTick" + suffix).c_str(), effectTick, r.renderer,
                                              s.size, Effect::Fade)
                     ->Arg(count)
@@ -331,7 +348,7 @@ void registerAll()
     // A 200 % screen of 3840x2160 device pixels against a 100 % one of the same device size.
     for (int count : {10, 100, 1000, 5000}) {
         benchmark::RegisterBenchmark("PointerMove/cached/1920x1080@2x", pointerMove,
-                                     Renderer::Cached, QSize(1920, 1080), 2.0)
+                                     Renderer::Cached, QSize(1920, 1080), 2.0, false)
             ->Arg(count)
             ->Iterations(400)
             ->Unit(benchmark::kMillisecond);

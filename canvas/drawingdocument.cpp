@@ -161,8 +161,11 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed)
 
 void DrawingDocument::endPaint(QPoint pos, bool shiftPressed)
 {
-    if (m_drawMode == ElementKind::NumberedCircle)
+    if (m_drawMode == ElementKind::NumberedCircle) {
+        // Done on the press; the release only ends the gesture.
+        m_stroke.points.clear();
         return;
+    }
     QRect region;
     if (const ElementPtr current = m_current.lock()) {
         region = current->boundingRect();

@@ -201,6 +201,10 @@ QRect MyPainter::bounds() const
 
 void MyPainter::documentChanged(const QRect &region)
 {
+    if (const bool drawn = !m_document->elements().isEmpty(); drawn != m_hasDrawing) {
+        m_hasDrawing = drawn;
+        emit hasDrawingChanged();
+    }
     const QRect repaint = m_renderer.changed(region, bounds());
     if (!repaint.isEmpty())
         update(repaint);
@@ -246,30 +250,57 @@ QString MyPainter::getExePath() const
 
 void MyPainter::renderToImage()
 {
-    const auto &elements = m_document->elements();
-    if (elements.isEmpty() || width() <= 0 || height() <= 0)
+    if (m_document->elements().isEmpty() || width() <= 0 || height() <= 0)
         return;
-    // Only the drawings, on a transparent background, at the resolution the screen shows
-    // them (twice the item's size at 200 %).
+    // The application directory when portable, the user's pictures folder when installed.
+    saveImage(AppPaths::picturesDir(),
+              QStringLiteral("screenshot_") +
+                  QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd_hhmmss")));
+}
+
+void MyPainter::renderToImage(const QUrl &target)
+{
+    if (m_document->elements().isEmpty() || width() <= 0 || height() <= 0) {
+        qWarning() << "Failed to save image: nothing drawn";
+        emit imageSaveFailed(QStringLiteral("nothing drawn"));
+        return;
+    }
+    const QFileInfo file(target.isLocalFile() ? target.toLocalFile() : target.toString());
+    QString baseName = file.fileName();
+    if (baseName.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        baseName.chop(4);
+    if (baseName.isEmpty()) {
+        qWarning() << "Failed to save image: no file name in" << target;
+        emit imageSaveFailed(QStringLiteral("no file name"));
+        return;
+    }
+    saveImage(file.absolutePath(), baseName);
+}
+
+// Only the drawings, on a transparent background, at the resolution the screen shows them
+// (twice the item's size at 200 %).
+QImage MyPainter::drawingImage() const
+{
     const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
     QImage image(DevicePixels::fromItem(bounds().size(), ratio), QImage::Format_ARGB32);
-    if (!image.isNull()) {
-        image.setDevicePixelRatio(ratio);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        for (const DrawingDocument::ElementPtr &element : elements) {
-            painter.setBrush(QBrush(Qt::transparent));
-            element->draw(&painter);
-        }
+    if (image.isNull())
+        return image;
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const DrawingDocument::ElementPtr &element : m_document->elements()) {
+        painter.setBrush(QBrush(Qt::transparent));
+        element->draw(&painter);
     }
-    // The application directory when portable, the user's pictures folder when installed.
-    // Never replaces an earlier export; written beside and renamed into place.
+    return image;
+}
+
+// Never replaces an earlier file; written beside and renamed into place.
+void MyPainter::saveImage(const QString &folder, const QString &baseName)
+{
     const ImageFileSaver::Result saved =
-        ImageFileSaver::save(image, AppPaths::picturesDir(),
-                             QStringLiteral("screenshot_") + QDateTime::currentDateTime().toString(
-                                                                 QStringLiteral("yyyyMMdd_hhmmss")),
-                             QStringLiteral(".png"));
+        ImageFileSaver::save(drawingImage(), folder, baseName, QStringLiteral(".png"));
     if (saved.ok()) {
         qDebug() << "Image saved to:" << saved.path;
         emit imageSaved(saved.path);

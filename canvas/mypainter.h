@@ -32,6 +32,7 @@ class MyPainter : public QQuickPaintedItem
     Q_PROPERTY(int drawMode READ drawMode WRITE setDrawMode NOTIFY drawModeChanged FINAL)
     Q_PROPERTY(
         int fadeOutTime READ fadeOutTime WRITE setFadeOutTime NOTIFY fadeOutTimeChanged FINAL)
+    Q_PROPERTY(bool hasDrawing READ hasDrawing NOTIFY hasDrawingChanged FINAL)
 
 public:
     enum DrawMode {
@@ -68,6 +69,7 @@ public:
     void setDrawMode(int value);
     int fadeOutTime() const { return m_fadeOutTime; }
     void setFadeOutTime(int value);
+    bool hasDrawing() const { return m_hasDrawing; }
 
     Q_INVOKABLE void beginPaint(QPoint pos);
     Q_INVOKABLE void movePaint(QPoint pos, bool shiftPressed);
@@ -80,6 +82,9 @@ public:
     Q_INVOKABLE void endPaint(QPoint pos, bool shiftPressed);
     Q_INVOKABLE bool deleteElement(QPoint clickPos, int tolerance = 10);
     Q_INVOKABLE void renderToImage();
+    // Saves the drawings as a PNG named like target (a file URL or path); a name already
+    // taken gets a counter instead of being replaced. Empty drawings give imageSaveFailed.
+    Q_INVOKABLE void renderToImage(const QUrl &target);
     Q_INVOKABLE void repeatDraw(int time = 3000);
     // Saves the drawing as a ".qmark" file (the suffix is added when the name has none) and
     // opens one in place of the drawing, as one undoable step. file is a local file URL or
@@ -106,6 +111,7 @@ signals:
     void textSizeChanged();
     void drawModeChanged();
     void fadeOutTimeChanged();
+    void hasDrawingChanged();
     // The outcome of renderToImage, for the documents to show.
     void imageSaved(const QString &path);
     void imageSaveFailed(const QString &reason);
@@ -122,6 +128,8 @@ private:
     QRect bounds() const;
     void documentChanged(const QRect &region);
     void setPen(int width, const QColor &color, double opacity);
+    QImage drawingImage() const;
+    void saveImage(const QString &folder, const QString &baseName);
 
     std::unique_ptr<DrawingDocument> m_document;
     CanvasRenderer m_renderer;
@@ -129,4 +137,5 @@ private:
     QString m_textToDraw;
     int m_textSize = 20;
     int m_fadeOutTime = 0;
+    bool m_hasDrawing = false;
 };

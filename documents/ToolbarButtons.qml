@@ -259,7 +259,7 @@ Column {
 
                 img_src: Icons.menu
                 showRBIcon: true
-                onEntered: face.toolbar.openChooser(2, [qsTr("关于"), qsTr("帮助"), qsTr("设置"), qsTr("保存绘图…"), qsTr("打开绘图…"), qsTr("退出")], 550, face.toolbar.changeSettingSelect)
+                onEntered: face.toolbar.openChooser(2, [qsTr("关于"), qsTr("帮助"), qsTr("设置"), qsTr("保存绘图…"), qsTr("打开绘图…"), qsTr("导出图片…"), qsTr("退出")], 550, face.toolbar.changeSettingSelect)
             }
         }
     }

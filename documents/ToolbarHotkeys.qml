@@ -1,6 +1,7 @@
 import QtQuick
 import Cpp.MyComponents
 import FluentUI
+import "hotkeytable.js" as HotkeyTable
 
 // System-wide hot keys: they act whichever program has the keyboard focus,
 // and whether drawing is on or off. Only "画笔" switches drawing on and only
@@ -17,17 +18,27 @@ FluObject {
     // The stored sequence when it is a non-empty text, else the fallback;
     // "none" switches the key off and leaves it to other programs.
     // Read through the toolbar's hotKeys, so every loadSettings() moves the keys.
+    // The fallbacks are those of HotkeyTable, which decides who acts on a shared key.
     function sequenceFor(key, fallback) {
-        const stored = toolbar ? toolbar.hotKeys[key] : undefined;
-        if (stored === "none")
-            return "";
-        return typeof stored === "string" && stored !== "" ? stored : fallback;
+        return HotkeyTable.sequence(toolbar ? toolbar.hotKeys : null, key, fallback);
+    }
+
+    // Two keys given the same sequence both hear it; only the one that comes
+    // first in HotkeyTable acts, so one press never does two things.
+    function acts(name, key) {
+        const owner = HotkeyTable.owner(toolbar ? toolbar.hotKeys : null, key);
+        if (owner === key)
+            return true;
+        console.log(name, "与", owner, "的热键相同，由", owner, "响应");
+        return false;
     }
 
     FluHotkey {
         name: qsTr("截屏")
         sequence: hotkeys.sequenceFor("screenKey", "Ctrl+P")
         onActivated: {
+            if (!hotkeys.acts(name, "screenKey"))
+                return;
             const path = hotkeys.toolbar.hotKeys.screenSavePath;
             console.log(name, path);
             if (typeof path === "string" && path !== "")
@@ -39,6 +50,8 @@ FluObject {
         name: qsTr("橡皮擦")
         sequence: hotkeys.sequenceFor("eraseKey", "Ctrl+D")
         onActivated: {
+            if (!hotkeys.acts(name, "eraseKey"))
+                return;
             console.log(name);
             hotkeys.actions.toggleEraser();
         }
@@ -48,6 +61,8 @@ FluObject {
         name: qsTr("画笔")
         sequence: hotkeys.sequenceFor("penKey", "Ctrl+E")
         onActivated: {
+            if (!hotkeys.acts(name, "penKey"))
+                return;
             console.log(name);
             const toolbar = hotkeys.toolbar;
             toolbar.drawAble = true;
@@ -67,6 +82,8 @@ FluObject {
         name: qsTr("退出绘制模式")
         sequence: hotkeys.sequenceFor("closeDrawKey", "Ctrl+Q")
         onActivated: {
+            if (!hotkeys.acts(name, "closeDrawKey"))
+                return;
             console.log(name);
             const toolbar = hotkeys.toolbar;
             if (!toolbar.drawWindow)
@@ -82,6 +99,8 @@ FluObject {
         name: qsTr("文字")
         sequence: hotkeys.sequenceFor("textKey", "Ctrl+T")
         onActivated: {
+            if (!hotkeys.acts(name, "textKey"))
+                return;
             console.log(name);
             console.log("文字输入模式");
             hotkeys.actions.enterTextMode();
@@ -93,6 +112,8 @@ FluObject {
         name: qsTr("清除画布")
         sequence: hotkeys.sequenceFor("clearKey", "Ctrl+L")
         onActivated: {
+            if (!hotkeys.acts(name, "clearKey"))
+                return;
             console.log(name);
             hotkeys.actions.clear(false);
         }
@@ -102,6 +123,8 @@ FluObject {
         name: qsTr("撤销")
         sequence: hotkeys.sequenceFor("undoKey", "Ctrl+Z")
         onActivated: {
+            if (!hotkeys.acts(name, "undoKey"))
+                return;
             console.log(name);
             console.log("撤销操作");
             hotkeys.actions.undo();
@@ -112,6 +135,8 @@ FluObject {
         name: qsTr("恢复")
         sequence: hotkeys.sequenceFor("redoKey", "Ctrl+Y")
         onActivated: {
+            if (!hotkeys.acts(name, "redoKey"))
+                return;
             console.log(name);
             console.log("恢复操作");
             hotkeys.actions.redo();
@@ -122,6 +147,8 @@ FluObject {
         name: qsTr("直线模式")
         sequence: hotkeys.sequenceFor("lineKey", "Ctrl+L")
         onActivated: {
+            if (!hotkeys.acts(name, "lineKey"))
+                return;
             console.log(name);
             hotkeys.actions.pickShape(MyPainter.LineMode);
         }
@@ -131,6 +158,8 @@ FluObject {
         name: qsTr("圆形模式")
         sequence: hotkeys.sequenceFor("circleKey", "Ctrl+O")
         onActivated: {
+            if (!hotkeys.acts(name, "circleKey"))
+                return;
             console.log(name);
             hotkeys.actions.pickShape(MyPainter.CircleMode);
         }
@@ -140,6 +169,8 @@ FluObject {
         name: qsTr("矩形模式")
         sequence: hotkeys.sequenceFor("rectangleKey", "Ctrl+R")
         onActivated: {
+            if (!hotkeys.acts(name, "rectangleKey"))
+                return;
             console.log(name);
             hotkeys.actions.pickShape(MyPainter.RectangleMode);
         }
@@ -149,6 +180,8 @@ FluObject {
         name: qsTr("箭头模式")
         sequence: hotkeys.sequenceFor("arrowKey", "Ctrl+A")
         onActivated: {
+            if (!hotkeys.acts(name, "arrowKey"))
+                return;
             console.log(name);
             hotkeys.actions.pickShape(MyPainter.ArrowMode);
         }

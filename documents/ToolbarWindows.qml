@@ -48,6 +48,7 @@ QtObject {
             return null;
         toolbar.drawWindow = overlay;
         overlay.clickDrawWin.connect(toolbar.closeF);
+        overlay.imageExported.connect(path => toolbar.imageWritten(qsTr("图片已导出到："), path));
         overlay.showFullScreen();
         overlay.resetDraw();
         stayAbove(overlay);
@@ -106,6 +107,21 @@ QtObject {
         toolbar.raise();
         chooser.changeSelect.connect(receiver);
         return chooser;
+    }
+
+    // One notice at a time beside the toolbar; a newer message replaces it.
+    function showNotice(kind, text, duration, actionText) {
+        if (toolbar.noticeWindow)
+            toolbar.noticeWindow.destroy();
+        const notice = createWindow("qrc:/notice.qml", {
+                "toolbar": toolbar,
+                "kind": kind,
+                "text": text,
+                "duration": duration,
+                "actionText": actionText
+            });
+        toolbar.noticeWindow = notice;
+        return notice;
     }
 
     function showSettings() {

@@ -29,6 +29,8 @@ Window {
     readonly property int toolFlag: onX11 ? Qt.Window : Qt.Tool
 
     signal clickDrawWin
+    // A picture of the drawing was written to path.
+    signal imageExported(string path)
 
     function resetDraw() {
         canvas.penSize = 5;
@@ -84,6 +86,20 @@ Window {
 
     function showError(text, duration) {
         infoBar.showError(text, duration);
+    }
+
+    // kind: "info", "success", "warning" or "error".
+    function showMessage(kind, text, duration) {
+        switch (kind) {
+        case "success":
+            return infoBar.showSuccess(text, duration);
+        case "warning":
+            return infoBar.showWarning(text, duration);
+        case "error":
+            return infoBar.showError(text, duration);
+        default:
+            return infoBar.showInfo(text, duration);
+        }
     }
 
     // Local path of a file URL: "file:///C:/a.png" gives "C:/a.png" on Windows,
@@ -169,6 +185,7 @@ Window {
         id: canvas
 
         anchors.fill: parent
+        onImageSaved: path => window.imageExported(path)
         onImageSaveFailed: reason => infoBar.showError(qsTr("图片导出失败：") + reason, 6000)
         onDrawingSaved: path => infoBar.showSuccess(qsTr("绘图已保存：") + path, 4000)
         onDrawingSaveFailed: reason => infoBar.showError(qsTr("绘图保存失败：") + reason, 8000)

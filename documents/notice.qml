@@ -1,9 +1,10 @@
 import QtQuick
 import FluentUI
 
-// A message beside the toolbar, for what the user must know once at start-up
-// (such as running without a tray icon). It stays until its close mark is
-// clicked; the window hides with its message.
+// A message beside the toolbar, for what the user must know while no overlay
+// is there to show it (such as running without a tray icon, or where a
+// screenshot went). With a duration of zero it stays until its close mark is
+// clicked; the window hides with its message. An action text adds a button.
 Window {
     id: window
 
@@ -11,10 +12,16 @@ Window {
     property Window toolbar: null
     property string text
     property string detail
+    // "info", "success", "warning" or "error".
+    property string kind: "warning"
+    property int duration: 0
+    property string actionText: ""
+
+    signal actionTriggered
 
     title: "notice"
     width: 420
-    height: 160
+    height: actionText !== "" ? 96 : 160
     color: "transparent"
     flags: Qt.FramelessWindowHint | Qt.Tool | Qt.WindowStaysOnTopHint
     transientParent: toolbar
@@ -22,7 +29,12 @@ Window {
     y: toolbar ? toolbar.y : 0
     visible: true
     Component.onCompleted: {
-        const message = infoBar.showWarning(text, 0, detail);
+        const show = {
+            "info": infoBar.showInfo,
+            "success": infoBar.showSuccess,
+            "error": infoBar.showError
+        }[kind] || infoBar.showWarning;
+        const message = show(text, duration, detail);
         if (message)
             message.dismissed.connect(() => window.hide());
     }
@@ -32,5 +44,20 @@ Window {
 
         root: window
         layoutY: 0
+    }
+
+    FluButton {
+        objectName: "noticeAction"
+        visible: window.actionText !== ""
+        // Centred under the message, which is centred in the window.
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.top: parent.top
+        anchors.topMargin: 52
+        text: window.actionText
+        highlighted: true
+        onClicked: {
+            window.actionTriggered();
+            infoBar.clearAllInfo();
+        }
     }
 }

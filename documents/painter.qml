@@ -22,6 +22,8 @@ Window {
     // The about window (about.qml), reached through its own functions.
     property var aboutWindow: null
     property Window updateW: null
+    // The message beside the toolbar while no overlay can show it.
+    property Window noticeWindow: null
     property string penIcon: Icons.pen
     property string lineIcon: Icons.line
     property string cuxiIcon: Icons.medium
@@ -40,6 +42,7 @@ Window {
     property bool collapsed: false
     readonly property int rightMargin: marginToScreenEdge(x, width, screen)
     readonly property alias fadeTimer: fadeTimer
+    readonly property alias autosave: autosave
     readonly property bool onX11: Qt.platform.pluginName === "xcb"
     readonly property int buttonWidth: Math.round(50 * scaleFactor)
     readonly property bool overlayActive: drawAble && drawWindow !== null
@@ -261,6 +264,9 @@ Window {
             Qt.callLater(drawingFileDialog, true); // qmllint disable type
             break;
         case 5:
+            exportDrawing();
+            break;
+        case 6:
             Qt.quit();
             break;
         }
@@ -378,22 +384,107 @@ Window {
             updateCheckUrl = String(settings.getIniValue("UPDATE", "UpdateURL"));
         window.raise();
         loadSettings();
+        offerLastDrawing();
         checkForUpdate();
     }
 
-    // A failed capture is told on the overlay, which covers the screen; the strip
-    // itself is too narrow for the message.
+    // Messages go to the overlay, which covers the screen, while there is one;
+    // else to a notice beside the toolbar, which itself is too narrow for them.
+    function tell(kind, text, actionText) {
+        if (kind === "error")
+            console.warn(text);
+        else
+            console.log(text);
+        if (drawWindow && !actionText) {
+            drawWindow.showMessage(kind, text, 6000);
+            return null;
+        }
+        return windows.showNotice(kind, text, actionText ? 0 : 6000, actionText || "");
+    }
+
     function reportCaptureFailure(reason) {
-        const text = qsTr("截图保存失败：") + reason;
-        console.warn(text);
-        if (drawWindow)
-            drawWindow.showError(text, 6000);
+        tell("error", qsTr("截图保存失败：") + reason);
+    }
+
+    // After a screenshot or an export: where the file went, and whether it is also
+    // on the clipboard when the settings ask for that.
+    function imageWritten(what, path) {
+        let text = what + path;
+        if (settings.getSettingByKey("copyImages") === "true")
+            text += settings.copyImageToClipboard(path) ? qsTr("（已复制到剪贴板）") : qsTr("（无法复制到剪贴板）");
+        tell("success", text);
+    }
+
+    // After a crash, a log-out or a restart the last drawing is offered back; after a
+    // restart for another language it comes back by itself.
+    function offerLastDrawing() {
+        const asked = autosave.takeRestoreMark();
+        if (!autosave.hasRecoverable())
+            return;
+        if (asked) {
+            restoreLastDrawing();
+            return;
+        }
+        const notice = tell("info", qsTr("上次的绘图已自动保存，可以恢复。"), qsTr("恢复上次的绘图"));
+        if (notice)
+            notice.actionTriggered.connect(restoreLastDrawing);
+    }
+
+    // Switches drawing on (as the toolbar's switch does) to show the drawing.
+    function restoreLastDrawing() {
+        if (!drawAble)
+            switchDrawing();
+        if (!drawWindow)
+            return;
+        // A canvas shows what it holds from its first change after it got its size:
+        // a fresh overlay gets the drawing once it covers the screen.
+        const painter = drawWindow.painter;
+        const sized = () => painter.width > 0 && painter.height > 0;
+        const bringBack = () => {
+            if (autosave.restore())
+                tell("success", qsTr("已恢复上次的绘图"));
+            else
+                tell("error", qsTr("无法恢复上次的绘图"));
+        };
+        if (sized()) {
+            bringBack();
+            return;
+        }
+        const once = () => {
+            if (!sized())
+                return;
+            painter.widthChanged.disconnect(once);
+            painter.heightChanged.disconnect(once);
+            Qt.callLater(bringBack);
+        };
+        painter.widthChanged.connect(once);
+        painter.heightChanged.connect(once);
+    }
+
+    // The drawing alone, as a PNG with transparency, where the user says.
+    function exportDrawing() {
+        if (!drawWindow || !drawWindow.painter.hasDrawing) {
+            tell("warning", qsTr("还没有可导出的绘图"));
+            return;
+        }
+        const painter = drawWindow.painter;
+        const target = settings.chooseImageFile(qsTr("导出图片"), "quillmark_" + Qt.formatDateTime(new Date(), "yyyyMMdd_hhmmss") + ".png");
+        if (String(target) !== "")
+            painter.renderToImage(target);
     }
 
     SettingsClazz {
         id: settings
 
         onCaptureFailed: reason => window.reportCaptureFailure(reason)
+        onScreenCaptured: path => window.imageWritten(qsTr("截图已保存到："), path)
+    }
+
+    // Keeps the drawing in the user's data folder, shortly after each change.
+    AutoSave {
+        id: autosave
+
+        painter: window.drawWindow ? window.drawWindow.painter : null
     }
 
     ToolActions {
@@ -430,6 +521,10 @@ Window {
     Connections {
         function onLanguageChanged(language) {
             console.log("语言已更改为: " + language);
+            // The settings window restarts the program next: the drawing goes to
+            // disk now and comes back by itself.
+            autosave.saveNow();
+            autosave.markRestoreOnNextStart();
             const wasVisible = window.visible;
             window.hide();
             if (!wasVisible)

@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Cpp.MyComponents
 import FluentUI
+import "hotkeytable.js" as HotkeyTable
 
 Window {
     id: window
@@ -74,6 +75,21 @@ Window {
         }]
 
     signal changeHotKey
+
+    function labelOf(key) {
+        const row = pickerRows.find(r => r.key === key);
+        return row ? row.label : key;
+    }
+
+    // Empty unless another hot key asks for the same keys; then it names them and
+    // the one that acts (the toolbar lets only that one respond).
+    function sharedNote(key) {
+        const all = HotkeyTable.sharing(hotKeys, key);
+        if (all.length < 2)
+            return "";
+        const others = all.filter(k => k !== key).map(k => "“" + labelOf(k) + "”").join("、");
+        return qsTr("与%1相同，此键由“%2”响应").arg(others).arg(labelOf(all[0]));
+    }
 
     function loadSettings() {
         hotKeys = JSON.parse(JSON.stringify(settings.getAllSettings()));
@@ -269,16 +285,20 @@ Window {
                     color: "#1A1A1A"
                 }
 
-                RowLayout {
+                // The button takes its room from the box only while it shows; a
+                // layout would leave a button shown later on top of the box.
+                Item {
                     Layout.fillWidth: true
-                    spacing: 10
+                    implicitHeight: Math.max(languageBox.implicitHeight, applyButton.implicitHeight)
 
                     FluComboBox {
                         id: languageBox
 
                         objectName: "languageBox"
-                        Layout.fillWidth: true
-                        Layout.minimumWidth: 120
+                        anchors.left: parent.left
+                        anchors.right: applyButton.visible ? applyButton.left : parent.right
+                        anchors.rightMargin: applyButton.visible ? 10 : 0
+                        anchors.verticalCenter: parent.verticalCenter
                         textRole: "display"
                         valueRole: "code"
                         model: []
@@ -291,6 +311,8 @@ Window {
                         id: applyButton
 
                         objectName: "applyButton"
+                        anchors.right: parent.right
+                        anchors.verticalCenter: parent.verticalCenter
                         text: qsTr("应用")
                         highlighted: true
                         visible: false
@@ -315,6 +337,16 @@ Window {
                     }
                 }
 
+                // Screenshots and exports are saved either way; this also puts them
+                // on the clipboard, ready to paste.
+                Switch {
+                    objectName: "copySwitch"
+                    text: qsTr("截图和导出后复制到剪贴板")
+                    font.pixelSize: 14
+                    checked: window.hotKeys.copyImages === "true"
+                    onToggled: window.saveKeyAndReload("copyImages", checked ? "true" : "false")
+                }
+
                 Column {
                     id: pickerColumn
 
@@ -327,43 +359,76 @@ Window {
                         // The pickers read the window by id. qmllint 6.4 accepts that only
                         // under pragma ComponentBehavior: Bound, whose value qmlformat 6.4 drops.
                         // qmllint disable unqualified
-                        FluShortcutPicker {
-                            id: picker
+                        Column {
+                            id: pickerRow
 
                             required property var modelData
-                            property string currentSequence: {
-                                const stored = window.hotKeys[modelData.key];
-                                return typeof stored === "string" && stored !== "" ? stored : modelData.fallback;
-                            }
-                            // What the hot key registers: nothing while switched off.
-                            readonly property string activeSequence: currentSequence === "none" ? "" : currentSequence
+                            readonly property string note: window.sharedNote(modelData.key)
 
-                            function syncWithHotkey() {
-                                // Bound, so that the first load of the settings (after the
-                                // pickers exist) moves it to the stored sequence.
-                                syncHotkey = hotkeyComponent.createObject(picker, {
-                                        "name": modelData.label,
-                                        "sequence": Qt.binding(() => picker.activeSequence)
-                                    });
-                            }
-
-                            objectName: "picker_" + modelData.key
                             width: pickerColumn.width
-                            height: 40
-                            text: modelData.label
-                            title: modelData.label
-                            message: qsTr("按下键盘用于改变热键")
-                            positiveText: qsTr("保存")
-                            neutralText: qsTr("取消")
-                            negativeText: qsTr("重制")
-                            noneText: qsTr("不使用")
-                            noneLabel: qsTr("无")
-                            conflictText: qsTr("已被其他程序占用")
-                            Component.onCompleted: syncWithHotkey()
-                            onAccepted: {
-                                currentSequence = current.length > 0 ? current.join("+") : "none";
-                                window.saveKeyAndReload(modelData.key, currentSequence);
-                                syncWithHotkey();
+                            spacing: 2
+
+                            FluShortcutPicker {
+                                id: picker
+
+                                readonly property var modelData: pickerRow.modelData
+                                property string currentSequence: {
+                                    const stored = window.hotKeys[modelData.key];
+                                    return typeof stored === "string" && stored !== "" ? stored : modelData.fallback;
+                                }
+                                // What the hot key registers: nothing while switched off.
+                                readonly property string activeSequence: currentSequence === "none" ? "" : currentSequence
+
+                                function syncWithHotkey() {
+                                    // Bound, so that the first load of the settings (after the
+                                    // pickers exist) moves it to the stored sequence.
+                                    syncHotkey = hotkeyComponent.createObject(picker, {
+                                            "name": modelData.label,
+                                            "sequence": Qt.binding(() => picker.activeSequence)
+                                        });
+                                }
+
+                                objectName: "picker_" + modelData.key
+                                width: pickerRow.width
+                                height: 40
+                                shared: pickerRow.note !== ""
+                                text: modelData.label
+                                title: modelData.label
+                                message: qsTr("按下键盘用于改变热键")
+                                positiveText: qsTr("保存")
+                                neutralText: qsTr("取消")
+                                negativeText: qsTr("重制")
+                                noneText: qsTr("不使用")
+                                noneLabel: qsTr("无")
+                                conflictText: qsTr("已被其他程序占用")
+                                Component.onCompleted: syncWithHotkey()
+                                onAccepted: {
+                                    currentSequence = current.length > 0 ? current.join("+") : "none";
+                                    window.saveKeyAndReload(modelData.key, currentSequence);
+                                    syncWithHotkey();
+                                }
+                            }
+
+                            Row {
+                                visible: pickerRow.note !== ""
+                                spacing: 6
+                                leftPadding: 4
+
+                                FluIcon {
+                                    anchors.verticalCenter: parent.verticalCenter
+                                    iconSource: FluentIcons.Warning
+                                    iconSize: 14
+                                    iconColor: "#9D5D00"
+                                }
+
+                                Text {
+                                    objectName: "sharedNote_" + pickerRow.modelData.key
+                                    width: pickerRow.width - 30
+                                    text: pickerRow.note
+                                    color: "#9D5D00"
+                                    font.pixelSize: 12
+                                    wrapMode: Text.Wrap
+                                }
                             }
                         }
                         // qmllint enable unqualified

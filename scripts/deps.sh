@@ -10,7 +10,7 @@ PACKAGES=(
     qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtquick
     qml6-module-qtquick-window qml6-module-qtquick-controls qml6-module-qtquick-templates
     qml6-module-qtquick-layouts qml6-module-qtquick-dialogs qml6-module-qtquick-shapes
-    qml6-module-qttest qml6-module-qt-labs-platform
+    qml6-module-qttest qml6-module-qt-labs-platform qml6-module-qt-labs-folderlistmodel
     libxcb1-dev libxcb-keysyms1-dev libx11-dev libx11-xcb-dev
     libgtest-dev libbenchmark-dev clang-format librsvg2-bin
     xvfb openbox trayer xdotool x11-utils imagemagick xcompmgr

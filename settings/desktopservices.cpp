@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QProcess>
@@ -95,6 +96,27 @@ QUrl DesktopServices::chooseDrawingFile(bool save)
         return {};
     }
     return QUrl::fromLocalFile(dialog.selectedFiles().constFirst());
+}
+
+QString DesktopServices::chooseImageFile(const QString &title, const QString &suggestedName)
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        qWarning() << "无法获取QApplication实例";
+        return {};
+    }
+    QFileDialog dialog(nullptr, title, QDir(userPicturesDir()).filePath(suggestedName),
+                       QStringLiteral("PNG (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    // A taken name is never replaced (the saver adds a counter), so nothing to confirm.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Above the overlay, which covers the screen and may stay on top.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        qDebug() << "用户取消导出";
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
 }
 
 bool DesktopServices::restartApplication()
@@ -200,4 +222,25 @@ void DesktopServices::copyToClipboard(const QString &text)
 {
     if (QClipboard *clipboard = QGuiApplication::clipboard())
         clipboard->setText(text, QClipboard::Clipboard);
+}
+
+bool DesktopServices::copyImageToClipboard(const QString &path)
+{
+    const QImage image(path);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (image.isNull() || !clipboard) {
+        qWarning() << "无法复制图片到剪贴板:" << path;
+        return false;
+    }
+    clipboard->setImage(image, QClipboard::Clipboard);
+    return true;
+}
+
+QString DesktopServices::userPicturesDir()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    // A fresh account may not have the folder yet; a dialog would open elsewhere.
+    if (pictures.isEmpty() || !QDir().mkpath(pictures))
+        return QDir::homePath();
+    return pictures;
 }

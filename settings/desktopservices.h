@@ -20,6 +20,9 @@ public:
     // user's documents folder; stays above the overlay. The file, or an empty URL when
     // cancelled.
     static QUrl chooseDrawingFile(bool save);
+    // Modal save dialog for a PNG, opening in the user's pictures folder with the name
+    // suggested; the chosen path, or an empty string when cancelled.
+    static QString chooseImageFile(const QString &title, const QString &suggestedName);
     // Starts a new copy with "--restart" and quits; keeps running when that fails.
     static bool restartApplication();
     // Starts exeName from the application directory and quits. False (and keeps
@@ -34,4 +37,8 @@ public:
     // base64, other data as plain says. Shared by both programs' file saving.
     static bool writeFileData(const QString &path, const QByteArray &data, PlainData plain);
     static void copyToClipboard(const QString &text);
+    // Puts the picture in the file at path on the clipboard; false when it cannot be read.
+    static bool copyImageToClipboard(const QString &path);
+    // The user's pictures folder (the home folder when the system names none).
+    static QString userPicturesDir();
 };

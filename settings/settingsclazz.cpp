@@ -107,6 +107,17 @@ void SettingsClazz::copyToClipboard(const QString &text)
     DesktopServices::copyToClipboard(text);
 }
 
+bool SettingsClazz::copyImageToClipboard(const QString &path)
+{
+    return DesktopServices::copyImageToClipboard(path);
+}
+
+QUrl SettingsClazz::chooseImageFile(const QString &title, const QString &suggestedName)
+{
+    const QString path = DesktopServices::chooseImageFile(title, suggestedName);
+    return path.isEmpty() ? QUrl() : QUrl::fromLocalFile(path);
+}
+
 bool SettingsClazz::setLanguage(const QString &language)
 {
     if (!addSetting(QStringLiteral("appLanguage"), language))

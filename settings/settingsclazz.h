@@ -37,6 +37,10 @@ public:
     Q_INVOKABLE bool saveFile(const QByteArray &data, const QString &fileName);
     Q_INVOKABLE bool startExeAndExitApp(const QString &exeName);
     Q_INVOKABLE void copyToClipboard(const QString &text);
+    Q_INVOKABLE bool copyImageToClipboard(const QString &path);
+    // Asks where to save a picture (starting in the user's pictures folder): the file URL
+    // chosen, empty when cancelled.
+    Q_INVOKABLE QUrl chooseImageFile(const QString &title, const QString &suggestedName);
     Q_INVOKABLE bool setLanguage(const QString &language);
     Q_INVOKABLE QString getCurrentLanguage();
     Q_INVOKABLE QString getCurrentLanguageName();

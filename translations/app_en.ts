@@ -187,6 +187,8 @@
     <message>
         <source>打开绘图…</source>
         <translation>Open drawing…</translation>
+        <source>导出图片…</source>
+        <translation>Export image…</translation>
     </message>
 </context>
 <context>
@@ -238,6 +240,13 @@
     <message>
         <source>箭头模式</source>
         <translation>Arrow mode</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarWindows</name>
+    <message>
+        <source>图片已导出到：</source>
+        <translation>Image exported to: </translation>
     </message>
 </context>
 <context>
@@ -363,6 +372,42 @@
         <source>截图保存失败：</source>
         <translation>Could not save the screenshot: </translation>
     </message>
+    <message>
+        <source>（已复制到剪贴板）</source>
+        <translation> (also copied to the clipboard)</translation>
+    </message>
+    <message>
+        <source>（无法复制到剪贴板）</source>
+        <translation> (could not be copied to the clipboard)</translation>
+    </message>
+    <message>
+        <source>上次的绘图已自动保存，可以恢复。</source>
+        <translation>Your last drawing was saved automatically and can be restored.</translation>
+    </message>
+    <message>
+        <source>恢复上次的绘图</source>
+        <translation>Restore last drawing</translation>
+    </message>
+    <message>
+        <source>已恢复上次的绘图</source>
+        <translation>Last drawing restored</translation>
+    </message>
+    <message>
+        <source>无法恢复上次的绘图</source>
+        <translation>The last drawing could not be restored</translation>
+    </message>
+    <message>
+        <source>还没有可导出的绘图</source>
+        <translation>There is no drawing to export yet</translation>
+    </message>
+    <message>
+        <source>截图已保存到：</source>
+        <translation>Screenshot saved to: </translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export image</translation>
+    </message>
 </context>
 <context>
     <name>settings</name>
@@ -473,6 +518,14 @@
     <message>
         <source>重制</source>
         <translation>Reset</translation>
+    </message>
+    <message>
+        <source>与%1相同，此键由“%2”响应</source>
+        <translation>Same keys as %1; “%2” responds to them</translation>
+    </message>
+    <message>
+        <source>截图和导出后复制到剪贴板</source>
+        <translation>Also copy screenshots and exports to the clipboard</translation>
     </message>
 </context>
 <context>

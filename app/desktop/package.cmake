@@ -22,6 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
     qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtquick
     qml6-module-qtquick-window qml6-module-qtquick-controls qml6-module-qtquick-templates
-    qml6-module-qtquick-layouts qml6-module-qtquick-dialogs qml6-module-qtquick-shapes)
+    qml6-module-qtquick-layouts qml6-module-qtquick-dialogs qml6-module-qtquick-shapes
+    qml6-module-qt-labs-folderlistmodel)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS hicolor-icon-theme)
 include(CPack)

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMetaMethod>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 
 // The canvas as the documents see it: properties, notify order, invokables and export.
@@ -24,6 +26,7 @@ private slots:
     void exePathIsTheApplicationDirectory();
     void renderToImageWritesTheDrawings();
     void renderToImageOnEmptyCanvasWritesNothing();
+    void exportToAChosenFileNeverReplacesOne();
     void resizeKeepsTheImageUntilTheNextChange();
     void cleanup();
 
@@ -243,6 +246,38 @@ void TestCanvasInterface::renderToImageOnEmptyCanvasWritesNothing()
     auto canvas = makeCanvas();
     canvas->renderToImage();
     QCOMPARE(screenshots(), m_before);
+}
+
+void TestCanvasInterface::exportToAChosenFileNeverReplacesOne()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QUrl target = QUrl::fromLocalFile(dir.filePath(QStringLiteral("slide 1.png")));
+    auto canvas = makeCanvas(100, 80);
+    QSignalSpy saved(canvas.get(), &MyPainter::imageSaved);
+    QSignalSpy failed(canvas.get(), &MyPainter::imageSaveFailed);
+    QTest::ignoreMessage(QtWarningMsg, "Failed to save image: nothing drawn");
+    canvas->renderToImage(target);
+    QCOMPARE(failed.size(), 1);
+    QVERIFY(!canvas->hasDrawing());
+
+    QSignalSpy drawn(canvas.get(), &MyPainter::hasDrawingChanged);
+    stroke(*canvas, {QPoint(10, 10), QPoint(90, 70)});
+    QVERIFY(canvas->hasDrawing());
+    QCOMPARE(drawn.size(), 1);
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Image saved to:"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Image saved to:"));
+    canvas->renderToImage(target);
+    canvas->renderToImage(target);
+    QCOMPARE(saved.size(), 2);
+    QCOMPARE(QDir::fromNativeSeparators(saved.at(0).first().toString()),
+             dir.filePath(QStringLiteral("slide 1.png")));
+    QCOMPARE(QDir::fromNativeSeparators(saved.at(1).first().toString()),
+             dir.filePath(QStringLiteral("slide 1_2.png")));
+    QCOMPARE(QImage(dir.filePath(QStringLiteral("slide 1_2.png"))).size(), QSize(100, 80));
+    canvas->clear();
+    QVERIFY(!canvas->hasDrawing());
+    QCOMPARE(drawn.size(), 2);
 }
 
 void TestCanvasInterface::resizeKeepsTheImageUntilTheNextChange()

@@ -270,6 +270,9 @@ TestCase {
 
     // In pass-through too, and without touching the toolbar's icons.
     function test_shapeKey(data) {
+        // With the defaults Ctrl+L is the clear key's (see test_sharedSequenceActsOnce).
+        if (data.name === "直线模式")
+            storeAndReload("lineKey", "Ctrl+Shift+L");
         const painter = overlayInPassThrough();
         toolbar.savedPenSize = 11;
         painter.drawMode = 6;
@@ -357,5 +360,52 @@ TestCase {
         toolbar.drawWindow.backImage.visible = true;
         press("清除画布");
         verify(toolbar.drawWindow.backImage.visible);
+    }
+
+    // Two keys asked for the same keys: both hear the press, only the one first
+    // in the table acts (clear over line with the defaults; any pair likewise).
+    function test_sharedSequenceActsOnce_data() {
+        return [{
+                "tag": "defaults: clear wins Ctrl+L over line",
+                "stored": {},
+                "pressed": ["清除画布", "直线模式"],
+                "cleared": true,
+                "mode": MyPainter.RectangleMode
+            }, {
+                "tag": "circle given the arrow's key",
+                "stored": {
+                    "circleKey": "Ctrl+A"
+                },
+                "pressed": ["圆形模式", "箭头模式"],
+                "cleared": false,
+                "mode": MyPainter.CircleMode
+            }, {
+                "tag": "line moved away: both act",
+                "stored": {
+                    "lineKey": "Ctrl+Shift+L"
+                },
+                "pressed": ["清除画布", "直线模式"],
+                "cleared": true,
+                "mode": MyPainter.LineMode
+            }];
+    }
+
+    function test_sharedSequenceActsOnce(data) {
+        for (const key in data.stored)
+            storeAndReload(key, data.stored[key]);
+        press("画笔");
+        const painter = toolbar.drawWindow.painter;
+        tryVerify(() => painter.width > 300 && painter.height > 300);
+        drawLine(painter, 100);
+        painter.drawMode = MyPainter.RectangleMode;
+        for (const name of data.pressed)
+            press(name);
+        compare(painter.hasDrawing, !data.cleared);
+        compare(painter.drawMode, data.mode);
+        // Ctrl+L with the defaults, then undo: the drawing is back.
+        if (data.cleared) {
+            painter.undo();
+            verify(painter.hasDrawing);
+        }
     }
 }

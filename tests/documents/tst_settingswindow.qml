@@ -150,6 +150,29 @@ TestCase {
         store.removeSetting("undoKey");
     }
 
+    // Keys that share a sequence are marked on both rows, which name each other
+    // and the one that acts; a key of its own is not marked.
+    function test_sharedKeysAreMarked() {
+        store.addSetting("lineKey", "Ctrl+L");
+        store.addSetting("clearKey", "Ctrl+L");
+        store.addSetting("circleKey", "Ctrl+O");
+        settingsWindow = createWindow();
+        for (const key of ["lineKey", "clearKey"]) {
+            verify(picker(key).shared, key);
+            const note = child("sharedNote_" + key);
+            verify(note.visible);
+            verify(note.text.indexOf("此键由“清除绘制”响应") >= 0, note.text);
+        }
+        verify(child("sharedNote_clearKey").text.indexOf("“直线绘制”") >= 0);
+        verify(!picker("circleKey").shared);
+        verify(!child("sharedNote_circleKey").visible);
+        // Moving one away clears both marks at once.
+        settingsWindow.saveKeyAndReload("lineKey", "Ctrl+Shift+L");
+        verify(!picker("lineKey").shared);
+        verify(!picker("clearKey").shared);
+        store.addSetting("lineKey", "Ctrl+L");
+    }
+
     function test_acceptedSequenceIsStoredAtOnce() {
         store.addSetting("textKey", "Ctrl+T");
         settingsWindow = createWindow();

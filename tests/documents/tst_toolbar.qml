@@ -16,9 +16,22 @@ TestCase {
         waitForRendering(toolbar.contentItem);
     }
 
+    // Leaves an empty autosave behind and no restore mark, so that the next
+    // toolbar neither offers nor restores a drawing.
+    function forgetDrawing(bar) {
+        bar.autosave.takeRestoreMark();
+        if (bar.drawWindow) {
+            bar.drawWindow.painter.clear();
+            bar.autosave.saveNow();
+        }
+        if (bar.noticeWindow)
+            bar.noticeWindow.destroy();
+    }
+
     function cleanup() {
         if (!toolbar)
             return;
+        forgetDrawing(toolbar);
         toolbar.fadeTimer.stop();
         toolbar.destroyChooser();
         if (toolbar.drawWindow)
@@ -394,7 +407,8 @@ TestCase {
                 "button": "qrc:/icons/menue.png",
                 "docked": true,
                 "seX": -35,
-                "seY": 357
+                "seY": 357,
+                "wide": true
             }, {
                 "tag": "undo/redo",
                 "button": "qrc:/icons/chexiao.png",
@@ -430,6 +444,8 @@ TestCase {
             compare(chooser.x + chooser.width, toolbar.x + data.seX + 33);
         else
             compare(chooser.x, toolbar.x + data.seX);
+        if (data.wide)
+            verify(chooser.width > 33, "the menu's texts should widen it");
         compare(chooser.y, toolbar.y + data.seY);
     }
 
@@ -540,5 +556,101 @@ TestCase {
         LanguageManager.languageChanged("en"); // qmllint disable unqualified
         verify(!toolbar.visible);
         tryCompare(toolbar, "visible", true, 1000);
+    }
+
+    // A second toolbar, as the program shows after a restart.
+    function restartedToolbar() {
+        toolbar.autosave.saveNow();
+        toolbar.fadeTimer.stop();
+        toolbar.drawWindow.destroy();
+        toolbar.destroy();
+        wait(0);
+        const component = Qt.createComponent("qrc:/painter.qml");
+        toolbar = component.createObject(null);
+        verify(toolbar !== null);
+        return toolbar;
+    }
+
+    function test_lastDrawingIsOfferedAfterARestart_data() {
+        return [{
+                "tag": "drawing",
+                "cleared": false
+            }, {
+                "tag": "cleared drawing",
+                "cleared": true
+            }];
+    }
+
+    function test_lastDrawingIsOfferedAfterARestart(data) {
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        painter.endPaint(Qt.point(300, 100), false);
+        if (data.cleared)
+            painter.clear();
+        const next = restartedToolbar();
+        compare(next.drawWindow, null);
+        if (data.cleared) {
+            compare(next.noticeWindow, null);
+            return;
+        }
+        verify(next.noticeWindow !== null);
+        compare(next.noticeWindow.actionText, "恢复上次的绘图");
+        next.noticeWindow.actionTriggered();
+        verify(next.drawWindow !== null);
+        // Once the new overlay has its size.
+        tryVerify(() => next.drawWindow.painter.hasDrawing);
+        // Brought back with drawing on, ready to go on.
+        verify(next.drawAble);
+        verify(!next.drawWindow.ct);
+        // Restoring is a step of its own.
+        next.drawWindow.painter.undo();
+        verify(!next.drawWindow.painter.hasDrawing);
+    }
+
+    function test_languageChangeBringsTheDrawingBackUnasked() {
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        painter.endPaint(Qt.point(300, 100), false);
+        LanguageManager.languageChanged("en"); // qmllint disable unqualified
+        const next = restartedToolbar();
+        verify(next.drawWindow !== null);
+        tryVerify(() => next.drawWindow.painter.hasDrawing);
+        compare(next.noticeWindow !== null && next.noticeWindow.actionText !== "", false);
+    }
+
+    SignalSpy {
+        id: exportSpy
+
+        signalName: "imageExported"
+    }
+
+    // The file dialog needs a widgets application; here the export goes straight
+    // to what the dialog would answer.
+    function test_exportSavesTheDrawingAloneAndSaysWhere() {
+        // Nothing drawn: said beside the toolbar, nothing asked.
+        toolbar.exportDrawing();
+        verify(toolbar.noticeWindow !== null);
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        painter.endPaint(Qt.point(300, 100), false);
+        const overlay = toolbar.drawWindow;
+        exportSpy.target = overlay;
+        exportSpy.clear();
+        const target = "file://" + painter.getExePath() + "/exported/drawing.png";
+        painter.renderToImage(target);
+        compare(exportSpy.count, 1);
+        const path = exportSpy.signalArguments[0][0];
+        verify(path.indexOf("/exported/drawing") > 0, path);
+        const picture = Qt.createQmlObject("import QtQuick; Image { cache: false }", testCase);
+        picture.source = "file://" + path;
+        tryCompare(picture, "status", Image.Ready);
+        compare(picture.sourceSize.width, Math.trunc(painter.width));
+        picture.destroy();
+        // The same name again: a second file beside the first.
+        painter.renderToImage(target);
+        compare(exportSpy.count, 2);
+        verify(exportSpy.signalArguments[1][0] !== path);
+        // Each export is told on the overlay with the file's path.
+        tryVerify(() => overlay.infoBar.count >= 2);
     }
 }

@@ -124,8 +124,16 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
         for (auto it = settings.cbegin(); it != settings.cend(); ++it)
             store.setValue(it.key(), it.value());
     }
+    // The autosave and exported pictures stay in the private folder too.
+    QDir().mkpath(m_home.filePath(QStringLiteral("config")));
+    {
+        QFile dirs(m_home.filePath(QStringLiteral("config/user-dirs.dirs")));
+        if (dirs.open(QIODevice::WriteOnly))
+            dirs.write("XDG_PICTURES_DIR=\"" + picturesPath().toUtf8() + "\"\n");
+    }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataPath());
     env.insert(QStringLiteral("TMPDIR"), m_home.filePath(QStringLiteral("tmp")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     for (auto it = m_extraEnvironment.cbegin(); it != m_extraEnvironment.cend(); ++it)

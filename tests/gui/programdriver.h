@@ -51,6 +51,10 @@ public:
     bool isValid() const { return m_home.isValid(); }
     QString settingsFile() const;
     QString capturesPath() const;
+    // The user's pictures folder as the program sees it.
+    QString picturesPath() const { return m_home.filePath(QStringLiteral("Pictures")); }
+    // XDG_DATA_HOME of the program.
+    QString dataPath() const { return m_home.filePath(QStringLiteral("data")); }
     qint64 processId() const { return m_program.processId(); }
 
     // Set before start(): variables added to (or overriding) the program's environment.

@@ -247,6 +247,28 @@ void TestHotkeysGui::undoRedoAndClearActOnTheScreen()
                  },
                  QStringLiteral("cleared")),
              "clear left strokes on screen");
+    // With the default settings Ctrl+L also belongs to the line mode, which stays silent.
+    QVERIFY(m_program.waitForLogLine(
+        QStringLiteral("直线模式 与 clearKey 的热键相同，由 clearKey 响应"), from));
+
+    // Clearing is one undoable step: undo brings both strokes back.
+    from = m_program.log().size();
+    pressKey(QStringLiteral("ctrl+z"));
+    QVERIFY(m_program.waitForLogLine(QStringLiteral("撤销操作"), from));
+    QVERIFY2(m_program.waitForScreen(
+                 [](const QImage &shot) {
+                     return inkNear(shot, firstStroke) && inkNear(shot, secondStroke);
+                 },
+                 QStringLiteral("clear-undone")),
+             "undo after Ctrl+L did not bring the drawing back");
+    from = m_program.log().size();
+    pressKey(QStringLiteral("ctrl+l"));
+    QVERIFY(m_program.waitForLogLine(QStringLiteral("清除画布"), from));
+    QVERIFY(m_program.waitForScreen(
+        [](const QImage &shot) {
+            return !inkNear(shot, firstStroke) && !inkNear(shot, secondStroke);
+        },
+        QStringLiteral("cleared-again")));
     QVERIFY(m_holder.isActiveWindow());
     QVERIFY(m_holder.keys.isEmpty());
 }
