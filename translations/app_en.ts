@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>绘图文件的格式版本无效</source>
-        <translation>The drawing's format version is invalid</translation>
+        <translation>The drawing&apos;s format version is invalid</translation>
     </message>
     <message>
         <source>这个绘图来自较新的 Quillmark（格式版本 %1），本版本只能打开版本 %2 及更早的绘图，请更新 Quillmark</source>
@@ -187,6 +187,8 @@
     <message>
         <source>打开绘图…</source>
         <translation>Open drawing…</translation>
+    </message>
+    <message>
         <source>导出图片…</source>
         <translation>Export image…</translation>
     </message>
