@@ -184,15 +184,16 @@ private slots:
         ProgramRun first(program(), {}, environment());
         QVERIFY(findWindow(first.pid(), m_display, isToolbar));
         QVERIFY(findWindow(first.pid(), m_display, isTrayIcon));
-        QVERIFY(first.waitForLog("OpenGL renderer:"));
+        // Built-in Chinese under the C locale. Logged after the probe's line, so once it is
+        // there the probe's line is complete (the log arrives in pieces of any size).
+        QVERIFY(first.waitForLog("Looking for translation: \"app_zh_CN\""));
         const QString log = first.log();
+        QVERIFY(log.contains("OpenGL renderer:"));
         const bool softwareRenderer =
             log.contains(QRegularExpression("OpenGL renderer: \"[^\"]*(software|llvmpipe|swrast)",
                                             QRegularExpression::CaseInsensitiveOption));
         QSettings ini(appDir() + "/config.ini", QSettings::IniFormat);
         QCOMPARE(ini.value("APP/opengl").toString(), softwareRenderer ? "software" : "hardware");
-        // Built-in Chinese under the C locale.
-        QVERIFY(log.contains("Looking for translation: \"app_zh_CN\""));
     }
 
     // An update killed during its swap is finished before the program uses a file.
