@@ -2,8 +2,8 @@
 // strokes already drawn: the item's cached renderer, and the plain full render of the
 // drawing at every step for comparison. Also a view on a 200 % screen against one of the
 // same device size at 100 %: time per pointer move and the memory its images take.
-#include "devicepixels.h"
 #include "autosave.h"
+#include "devicepixels.h"
 #include "elements/freehandelement.h"
 #include "mypainter.h"
 #include "referencerenderer.h"
@@ -95,8 +95,7 @@ void reportMedian(benchmark::State &state, std::vector<double> &samples)
 
 // With autosave the drawing is also watched by an AutoSave, as in the program: each move
 // only restarts its quiet period (the write itself waits until the moves stop).
-void pointerMove(benchmark::State &state, Renderer renderer, QSize size, qreal ratio,
-                 bool autosave)
+void pointerMove(benchmark::State &state, Renderer renderer, QSize size, qreal ratio, bool autosave)
 {
     const int count = int(state.range(0));
     auto canvas = filledCanvas(count, size);
