@@ -68,7 +68,7 @@ void paintDirty(MyPainter &canvas, QImage &target, Renderer renderer)
         target = renderReference(canvas.document(), target.deviceIndependentSize().toSize(), ratio);
         return;
     }
-    const QRect dirty = canvas.renderer().pendingDirtyRect();
+    const QRect dirty = canvas.renderer().pendingDirtyRect().translated(-canvas.viewOrigin());
     if (dirty.isEmpty())
         return;
     QPainter painter(&target);
@@ -283,8 +283,115 @@ void undoStep(benchmark::State &state, Renderer renderer, QSize size)
     reportMedian(state, samples);
 }
 
+// The desktop shown by one view, or by two side by side (one per screen) of one drawing.
+struct Views
+{
+    std::unique_ptr<MyPainter> lead;
+    std::unique_ptr<MyPainter> second;
+    std::vector<QImage> targets;
+
+    Views(int count, QSize desktop, int views) : lead(filledCanvas(count, desktop))
+    {
+        if (views == 2) {
+            const QSize half(desktop.width() / 2, desktop.height());
+            lead->setSize(half);
+            second = std::make_unique<MyPainter>();
+            second->setSource(lead.get());
+            second->setViewOrigin(QPoint(half.width(), 0));
+            second->setSize(half);
+        }
+        for (MyPainter *view : all()) {
+            targets.emplace_back(view->size().toSize(), QImage::Format_ARGB32_Premultiplied);
+            targets.back().fill(Qt::transparent);
+        }
+        paint();
+    }
+    std::vector<MyPainter *> all() const
+    {
+        std::vector<MyPainter *> list{lead.get()};
+        if (second)
+            list.push_back(second.get());
+        return list;
+    }
+    void paint()
+    {
+        const auto views = all();
+        for (size_t i = 0; i < views.size(); ++i)
+            paintDirty(*views[i], targets[i], Renderer::Cached);
+    }
+};
+
+// Pointer moves of a stroke that wanders across the middle of the desktop, where the two
+// screens meet, and the undo of the newest stroke; each with the repaint of every view.
+enum class ViewStep { Move, Undo };
+
+void viewsStep(benchmark::State &state, int viewCount, ViewStep step, QSize desktop)
+{
+    Views views(int(state.range(0)), desktop, viewCount);
+    MyPainter &input = *views.lead;
+    QRandomGenerator rng(7);
+    const QList<QPoint> walk =
+        randomWalk(rng, QPoint(desktop.width() / 2, desktop.height() / 2), desktop,
+                   SegmentsPerStroke);
+    auto startStroke = [&] {
+        input.beginPaint(walk.at(0));
+        input.movePaint(walk.at(1), false);
+        views.paint();
+    };
+    if (step == ViewStep::Move)
+        startStroke();
+    int next = 2;
+    std::vector<double> samples;
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        if (step == ViewStep::Undo) {
+            clock.start();
+            input.undo();
+            views.paint();
+            samples.push_back(clock.nsecsElapsed() * 1e-9);
+            state.PauseTiming();
+            input.redo();
+            views.paint();
+            state.ResumeTiming();
+            continue;
+        }
+        if (next == walk.size()) {
+            state.PauseTiming();
+            input.undo();
+            views.paint();
+            startStroke();
+            next = 2;
+            state.ResumeTiming();
+        }
+        clock.start();
+        input.movePaint(walk.at(next++), false);
+        views.paint();
+        samples.push_back(clock.nsecsElapsed() * 1e-9);
+    }
+    reportMedian(state, samples);
+}
+
+void registerViews()
+{
+    const QSize desktop(3840, 2160);
+    for (int views : {1, 2}) {
+        const std::string suffix = "/" + std::to_string(views) + "view/3840x2160";
+        benchmark::RegisterBenchmark(("ViewsPointerMove" + suffix).c_str(), viewsStep, views,
+                                     ViewStep::Move, desktop)
+            ->Arg(1000)
+            ->Iterations(400)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("ViewsUndo" + suffix).c_str(), viewsStep, views,
+                                     ViewStep::Undo, desktop)
+            ->Arg(1000)
+            ->Iterations(100)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
 void registerAll()
 {
+    registerViews();
     struct Size
     {
         const char *name;

@@ -82,7 +82,10 @@ QList<Span> layerSpans(const QList<DrawingDocument::ElementPtr> &elements,
 
 } // namespace
 
-CanvasRenderer::CanvasRenderer(const DrawingDocument &document) : m_document(document) {}
+CanvasRenderer::CanvasRenderer(const DrawingDocument &document, QPoint origin)
+    : m_document(document), m_origin(origin)
+{
+}
 
 QRect CanvasRenderer::request(const QRect &region, const QRect &bounds)
 {
@@ -104,7 +107,7 @@ QRect CanvasRenderer::changed(const QRect &region, const QRect &bounds)
 
 QRect CanvasRenderer::resized(QSize newSize, QSize oldSize)
 {
-    const QRect bounds(QPoint(0, 0), newSize);
+    const QRect bounds(m_origin, newSize);
     QImage kept;
     if (!newSize.isEmpty()) {
         kept =
@@ -113,12 +116,12 @@ QRect CanvasRenderer::resized(QSize newSize, QSize oldSize)
             kept.setDevicePixelRatio(m_ratio);
             kept.fill(Qt::transparent);
             QPainter painter(&kept);
+            painter.translate(-m_origin);
             if (m_frozen) {
                 if (!m_keptPicture.isNull())
-                    DevicePixels::copy(&painter, QPointF(0, 0), m_keptPicture,
-                                       m_keptPicture.rect());
+                    DevicePixels::copy(&painter, m_origin, m_keptPicture, m_keptPicture.rect());
             } else {
-                const QRect old(QPoint(0, 0), oldSize);
+                const QRect old(m_origin, oldSize);
                 painter.setClipRect(old & bounds);
                 compose(&painter, old);
             }
@@ -158,7 +161,7 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
     painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     if (m_frozen) {
         if (!m_keptPicture.isNull())
-            DevicePixels::copy(painter, QPointF(0, 0), m_keptPicture, m_keptPicture.rect());
+            DevicePixels::copy(painter, area.topLeft(), m_keptPicture, m_keptPicture.rect());
         return;
     }
     const auto &elements = m_document.elements();
@@ -176,7 +179,7 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
             run.append(elements.at(i).get());
         layerRuns.append(run);
     }
-    m_layers.update(layerRuns, area.size(), m_ratio);
+    m_layers.update(layerRuns, area, m_ratio);
 
     const QRect clip =
         painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & area : area;
@@ -187,13 +190,16 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
     // every copy is one to one.
     if (m_tile.isNull())
         m_tile = QImage(TileSize, TileSize, QImage::Format_ARGB32);
-    const QRect deviceClip = DevicePixels::fromItem(clip, m_ratio);
+    // Tiles and layers are cut in the view's own device pixels; the drawing is moved by the
+    // view's origin before it is scaled.
+    const QPoint origin = area.topLeft();
+    const QRect deviceClip = DevicePixels::fromItem(clip.translated(-origin), m_ratio);
     const qsizetype n = elements.size();
     for (int y = deviceClip.top(); y <= deviceClip.bottom(); y += TileSize) {
         for (int x = deviceClip.left(); x <= deviceClip.right(); x += TileSize) {
             const QRect tile = QRect(x, y, TileSize, TileSize) & deviceClip;
             const QRectF itemTile = DevicePixels::toItem(tile, m_ratio);
-            const QRect touched = itemTile.toAlignedRect();
+            const QRect touched = itemTile.toAlignedRect().translated(origin);
             // A view of exactly the tile's size: its edges are device edges, as the canvas
             // edges are for a full render.
             QImage view(m_tile.bits(), tile.width(), tile.height(), m_tile.bytesPerLine(),
@@ -203,7 +209,8 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
             composer.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
             // Scaled as the device pixel ratio scales a full render, moved by whole device
             // pixels, so that glyphs and edges fall on the same pixels as there.
-            const QTransform toTile(m_ratio, 0, 0, m_ratio, -tile.x(), -tile.y());
+            const QTransform toTile(m_ratio, 0, 0, m_ratio, -tile.x() - origin.x() * m_ratio,
+                                    -tile.y() - origin.y() * m_ratio);
             composer.setWorldTransform(toTile);
             qsizetype runIndex = 0;
             for (qsizetype i = 0; i < n;) {
@@ -227,7 +234,7 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
             }
             composer.end();
             view.setDevicePixelRatio(m_ratio);
-            DevicePixels::copy(painter, itemTile.topLeft(), view, view.rect());
+            DevicePixels::copy(painter, itemTile.topLeft() + origin, view, view.rect());
         }
     }
 }

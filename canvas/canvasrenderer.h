@@ -3,6 +3,7 @@
 #include "layercache.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 
@@ -17,8 +18,10 @@ class QPainter;
 class CanvasRenderer
 {
 public:
-    explicit CanvasRenderer(const DrawingDocument &document);
+    // origin: where the item's top-left lies in the drawing (a screen's desktop position).
+    explicit CanvasRenderer(const DrawingDocument &document, QPoint origin = QPoint());
 
+    // Rectangles are in the drawing's coordinates; bounds is the item's area there.
     // The drawing changed in region (empty: nothing to see, but still a change). Returns
     // what the item must repaint, within bounds.
     QRect changed(const QRect &region, const QRect &bounds);
@@ -41,6 +44,7 @@ private:
     void compose(QPainter *painter, const QRect &area);
 
     const DrawingDocument &m_document;
+    QPoint m_origin;
     LayerCache m_layers;
     // After a resize the picture stays as it was until the next change.
     bool m_frozen = false;

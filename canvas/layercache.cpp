@@ -55,7 +55,7 @@ int LayerCache::sharedCount(const Layer &layer, const Run &run)
     return shared;
 }
 
-void LayerCache::update(const QList<Run> &runs, QSize size, qreal ratio)
+void LayerCache::update(const QList<Run> &runs, const QRect &area, qreal ratio)
 {
     const int count = int(std::min<qsizetype>(runs.size(), MaxLayers));
     // Layer i serves run i. When the runs moved between the layers (a run before the
@@ -69,20 +69,22 @@ void LayerCache::update(const QList<Run> &runs, QSize size, qreal ratio)
         if (swapped > keep)
             std::swap(m_layers[0], m_layers[1]);
     }
-    const QSize deviceSize = DevicePixels::fromItem(size, ratio);
+    const QSize deviceSize = DevicePixels::fromItem(area.size(), ratio);
     for (int i = 0; i < count; ++i) {
         const QImage &image = m_layers[i].image;
         if (!holdsExactly(m_layers[i], runs.at(i)) || image.size() != deviceSize ||
-            image.devicePixelRatio() != ratio)
-            bringUpToDate(m_layers[i], runs.at(i), size, ratio);
+            image.devicePixelRatio() != ratio || m_layers[i].origin != area.topLeft())
+            bringUpToDate(m_layers[i], runs.at(i), area, ratio);
     }
 }
 
-void LayerCache::bringUpToDate(Layer &layer, const Run &run, QSize size, qreal ratio)
+void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QRect &area, qreal ratio)
 {
-    const QSize deviceSize = DevicePixels::fromItem(size, ratio);
-    bool full = layer.image.size() != deviceSize || layer.image.devicePixelRatio() != ratio;
+    const QSize deviceSize = DevicePixels::fromItem(area.size(), ratio);
+    bool full = layer.image.size() != deviceSize || layer.image.devicePixelRatio() != ratio ||
+                layer.origin != area.topLeft();
     if (full) {
+        layer.origin = area.topLeft();
         layer.image = QImage(deviceSize, QImage::Format_ARGB32);
         if (layer.image.isNull()) {
             layer.members.clear();
@@ -127,12 +129,14 @@ void LayerCache::bringUpToDate(Layer &layer, const Run &run, QSize size, qreal r
     }
 
     QPainter painter(&layer.image);
+    // A view of one screen holds the part of the drawing that lies on that screen.
+    painter.translate(-area.topLeft());
     if (full) {
         layer.image.fill(Qt::transparent);
         preparePainter(painter);
         drawRange(painter, run.cbegin(), run.cend(), QRect());
     } else {
-        damage &= QRect(QPoint(0, 0), size);
+        damage &= area;
         if (!damage.isEmpty()) {
             DevicePixels::clearAndClip(&painter, damage);
             preparePainter(painter);

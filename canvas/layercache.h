@@ -20,9 +20,9 @@ public:
     static constexpr int MaxLayers = 2;
     using Run = QList<const DrawingElement *>;
 
-    // Makes layer i hold runs[i] (at most MaxLayers runs) at size (item pixels) times ratio,
-    // reusing whatever the layers hold.
-    void update(const QList<Run> &runs, QSize size, qreal ratio);
+    // Makes layer i hold runs[i] (at most MaxLayers runs), reusing whatever the layers hold.
+    // The layers cover area (item pixels, in the drawing's coordinates) times ratio.
+    void update(const QList<Run> &runs, const QRect &area, qreal ratio);
     const QImage &image(int layer) const { return m_layers.at(layer).image; }
     // Drops the layers and their images.
     void release();
@@ -39,12 +39,13 @@ private:
     struct Layer
     {
         QImage image;
+        QPoint origin;
         std::vector<Entry> members;
     };
 
     static bool holdsExactly(const Layer &layer, const Run &run);
     static int sharedCount(const Layer &layer, const Run &run);
-    void bringUpToDate(Layer &layer, const Run &run, QSize size, qreal ratio);
+    void bringUpToDate(Layer &layer, const Run &run, const QRect &area, qreal ratio);
 
     std::array<Layer, MaxLayers> m_layers;
 };

@@ -23,23 +23,105 @@ static_assert(int(ElementKind::Arrow) == MyPainter::ArrowMode);
 static_assert(int(ElementKind::Text) == MyPainter::TextMode);
 static_assert(int(ElementKind::NumberedCircle) == MyPainter::NumberedCircleMode);
 
+namespace {
+
+// Larger than any desktop: a change that every view repaints in full.
+QRect everywhere()
+{
+    constexpr int far = 1 << 24;
+    return QRect(QPoint(-far, -far), QPoint(far, far));
+}
+
+} // namespace
+
 MyPainter::MyPainter(QQuickItem *parent)
     : QQuickPaintedItem(parent), m_document(std::make_unique<DrawingDocument>()),
-      m_renderer(*m_document)
+      m_renderer(std::make_unique<CanvasRenderer>(*m_document))
 {
     qDebug() << "Create MyPainter";
     setRenderTarget(QQuickPaintedItem::Image);
     setAntialiasing(true);
-    connect(m_document.get(), &DrawingDocument::changed, this, &MyPainter::documentChanged);
-    connect(m_document.get(), &DrawingDocument::canUndoChanged, this, &MyPainter::canUndoChanged);
-    connect(m_document.get(), &DrawingDocument::canRedoChanged, this, &MyPainter::canRedoChanged);
-    connect(m_document.get(), &DrawingDocument::breathingChanged, this, &MyPainter::setIsBreath);
+    showDocument();
 }
 
 MyPainter::~MyPainter()
 {
     // The document's jobs report into this item until they end.
+    for (const QMetaObject::Connection &link : std::as_const(m_links))
+        disconnect(link);
     m_document->disconnect(this);
+}
+
+// ---------------------------------------------------------------- views
+
+void MyPainter::showDocument()
+{
+    for (const QMetaObject::Connection &link : std::as_const(m_links))
+        disconnect(link);
+    m_links.clear();
+    DrawingDocument *shown = &document();
+    m_links << connect(shown, &DrawingDocument::changed, this, &MyPainter::documentChanged)
+            << connect(shown, &DrawingDocument::canUndoChanged, this, &MyPainter::canUndoChanged)
+            << connect(shown, &DrawingDocument::canRedoChanged, this, &MyPainter::canRedoChanged)
+            << connect(shown, &DrawingDocument::breathingChanged, this, &MyPainter::setIsBreath);
+    if (m_source) {
+        // The source announces the pen state for every view; and when it goes, its
+        // drawing goes with it and this item shows its own again.
+        MyPainter *source = m_source;
+        m_links << connect(source, &MyPainter::penSizeChanged, this, &MyPainter::penSizeChanged)
+                << connect(source, &MyPainter::penColorChanged, this, &MyPainter::penColorChanged)
+                << connect(source, &MyPainter::penOpacityChanged, this,
+                           &MyPainter::penOpacityChanged)
+                << connect(source, &MyPainter::eraserModeChanged, this,
+                           &MyPainter::eraserModeChanged)
+                << connect(source, &MyPainter::drawModeChanged, this, &MyPainter::drawModeChanged)
+                << connect(shown, &QObject::destroyed, this, &MyPainter::releaseSource);
+    }
+    m_renderer = std::make_unique<CanvasRenderer>(*shown, m_viewOrigin);
+    m_renderer->changed(viewBounds(), viewBounds());
+    update();
+}
+
+void MyPainter::releaseSource()
+{
+    m_source = nullptr;
+    showDocument();
+    emit sourceChanged();
+}
+
+void MyPainter::setSource(MyPainter *value)
+{
+    if (value == m_source)
+        return;
+    for (const MyPainter *p = value; p; p = p->source()) {
+        if (p == this) {
+            qWarning() << "MyPainter: a canvas cannot show its own drawing through a source";
+            return;
+        }
+    }
+    const bool wasEraser = isEraserMode();
+    const int oldMode = drawMode();
+    m_source = value;
+    showDocument();
+    emit sourceChanged();
+    emit penSizeChanged();
+    emit penColorChanged();
+    emit penOpacityChanged();
+    emit canUndoChanged();
+    emit canRedoChanged();
+    if (oldMode != drawMode())
+        emit drawModeChanged();
+    if (wasEraser != isEraserMode())
+        emit eraserModeChanged();
+}
+
+void MyPainter::setViewOrigin(QPoint value)
+{
+    if (value == m_viewOrigin)
+        return;
+    m_viewOrigin = value;
+    showDocument();
+    emit viewOriginChanged();
 }
 
 // ---------------------------------------------------------------- properties
@@ -52,11 +134,15 @@ void MyPainter::setIsBreath(bool value)
 
 void MyPainter::setPen(int width, const QColor &color, double opacity)
 {
-    m_document->setPen(PenStyle{color, width, opacity});
+    document().setPen(PenStyle{color, width, opacity});
 }
 
 void MyPainter::setPenSize(int value)
 {
+    if (m_source) {
+        m_source->setPenSize(value);
+        return;
+    }
     if (value == penSize())
         return;
     setPen(value, penColor(), penOpacity());
@@ -65,6 +151,10 @@ void MyPainter::setPenSize(int value)
 
 void MyPainter::setPenColor(const QColor &value)
 {
+    if (m_source) {
+        m_source->setPenColor(value);
+        return;
+    }
     if (value == penColor())
         return;
     setPen(penSize(), value, penOpacity());
@@ -73,6 +163,10 @@ void MyPainter::setPenColor(const QColor &value)
 
 void MyPainter::setPenOpacity(double value)
 {
+    if (m_source) {
+        m_source->setPenOpacity(value);
+        return;
+    }
     if (value == penOpacity())
         return;
     double stored = value;
@@ -87,12 +181,16 @@ void MyPainter::setPenOpacity(double value)
 
 void MyPainter::setIsEraserMode(bool value)
 {
+    if (m_source) {
+        m_source->setIsEraserMode(value);
+        return;
+    }
     if (value == isEraserMode())
         return;
-    m_document->setEraserMode(value);
+    document().setEraserMode(value);
     if (value && drawMode() != FreehandMode) {
         // Only the freehand mode erases.
-        m_document->setDrawMode(ElementKind::Freehand);
+        document().setDrawMode(ElementKind::Freehand);
         emit drawModeChanged();
     }
     emit eraserModeChanged();
@@ -116,16 +214,20 @@ void MyPainter::setTextSize(int value)
 
 void MyPainter::setDrawMode(int value)
 {
+    if (m_source) {
+        m_source->setDrawMode(value);
+        return;
+    }
     if (value == drawMode())
         return;
     if (isEraserMode()) {
-        m_document->setEraserMode(false);
+        document().setEraserMode(false);
         emit eraserModeChanged();
     }
     const int previous = drawMode();
-    m_document->setDrawMode(ElementKind(value));
+    document().setDrawMode(ElementKind(value));
     if (previous == ArrowMode)
-        documentChanged(bounds());
+        emit m_document->changed(everywhere()); // every view of the drawing
     emit drawModeChanged();
 }
 
@@ -141,7 +243,7 @@ void MyPainter::setFadeOutTime(int value)
 
 void MyPainter::beginPaint(QPoint pos)
 {
-    m_document->beginPaint(pos);
+    document().beginPaint(pos + m_viewOrigin);
 }
 
 void MyPainter::movePaint(QPoint pos, bool shiftPressed)
@@ -149,47 +251,47 @@ void MyPainter::movePaint(QPoint pos, bool shiftPressed)
     // Nothing is drawn on an item without area.
     if (width() <= 0 || height() <= 0)
         return;
-    m_document->movePaint(pos, shiftPressed);
+    document().movePaint(pos + m_viewOrigin, shiftPressed);
 }
 
 void MyPainter::endPaint(QPoint pos, bool shiftPressed)
 {
-    m_document->endPaint(pos, shiftPressed);
+    document().endPaint(pos + m_viewOrigin, shiftPressed);
 }
 
 void MyPainter::addText(QPoint pos)
 {
-    m_document->addText(pos, m_textToDraw, m_textSize);
+    document().addText(pos + m_viewOrigin, m_textToDraw, m_textSize);
 }
 
 void MyPainter::undo()
 {
-    m_document->undo();
+    document().undo();
 }
 
 void MyPainter::redo()
 {
-    m_document->redo();
+    document().redo();
 }
 
 void MyPainter::undoGradient()
 {
-    m_document->undoGradient();
+    document().undoGradient();
 }
 
 void MyPainter::clear()
 {
-    m_document->clear();
+    document().clear();
 }
 
 bool MyPainter::deleteElement(QPoint clickPos, int tolerance)
 {
-    return m_document->deleteElement(clickPos, tolerance);
+    return document().deleteElement(clickPos + m_viewOrigin, tolerance);
 }
 
 void MyPainter::repeatDraw(int time)
 {
-    m_document->repeatDraw(time);
+    document().repeatDraw(time);
 }
 
 // ---------------------------------------------------------------- pixels and export
@@ -199,20 +301,27 @@ QRect MyPainter::bounds() const
     return QRect(0, 0, int(width()), int(height()));
 }
 
+QRect MyPainter::viewBounds() const
+{
+    return bounds().translated(m_viewOrigin);
+}
+
 void MyPainter::documentChanged(const QRect &region)
 {
-    if (const bool drawn = !m_document->elements().isEmpty(); drawn != m_hasDrawing) {
+    if (const bool drawn = !document().elements().isEmpty(); drawn != m_hasDrawing) {
         m_hasDrawing = drawn;
         emit hasDrawingChanged();
     }
-    const QRect repaint = m_renderer.changed(region, bounds());
+    const QRect repaint = m_renderer->changed(region, viewBounds());
     if (!repaint.isEmpty())
-        update(repaint);
+        update(repaint.translated(-m_viewOrigin));
 }
 
 void MyPainter::paint(QPainter *painter)
 {
-    m_renderer.paint(painter, bounds());
+    painter->translate(-m_viewOrigin);
+    m_renderer->paint(painter, viewBounds());
+    painter->translate(m_viewOrigin);
 }
 
 // The scene graph shows the canvas as tiles, so that a change costs in proportion to the
@@ -223,7 +332,7 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     if (!node)
         node = new TiledCanvasNode; // owned by the scene graph from here on
     // Painting a tile clears what the renderer was asked for; every tile needs all of it.
-    const QRect dirty = m_renderer.pendingDirtyRect();
+    const QRect dirty = m_renderer->pendingDirtyRect().translated(-m_viewOrigin);
     // Tiles at the window's device pixels: crisp at 200 %, and on each screen of its own scale.
     const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
     node->update(window(), bounds().size(), ratio, dirty,
@@ -236,11 +345,15 @@ void MyPainter::geometryChange(const QRectF &newGeometry, const QRectF &oldGeome
     QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
     if (newGeometry.size() == oldGeometry.size())
         return;
-    const QRect repaint =
-        m_renderer.resized(QSize(int(newGeometry.width()), int(newGeometry.height())),
+    QRect repaint =
+        m_renderer->resized(QSize(int(newGeometry.width()), int(newGeometry.height())),
                            QSize(int(oldGeometry.width()), int(oldGeometry.height())));
+    // A view of a screen shows what lies there at once: a screen that comes back shows
+    // its drawings without waiting for the next change.
+    if (m_source)
+        repaint = m_renderer->changed(viewBounds(), viewBounds());
     if (!repaint.isEmpty())
-        update(repaint);
+        update(repaint.translated(-m_viewOrigin));
 }
 
 QString MyPainter::getExePath() const
@@ -250,7 +363,7 @@ QString MyPainter::getExePath() const
 
 void MyPainter::renderToImage()
 {
-    if (m_document->elements().isEmpty() || width() <= 0 || height() <= 0)
+    if (document().elements().isEmpty() || width() <= 0 || height() <= 0)
         return;
     // The application directory when portable, the user's pictures folder when installed.
     saveImage(AppPaths::picturesDir(),
@@ -260,7 +373,7 @@ void MyPainter::renderToImage()
 
 void MyPainter::renderToImage(const QUrl &target)
 {
-    if (m_document->elements().isEmpty() || width() <= 0 || height() <= 0) {
+    if (document().elements().isEmpty() || width() <= 0 || height() <= 0) {
         qWarning() << "Failed to save image: nothing drawn";
         emit imageSaveFailed(QStringLiteral("nothing drawn"));
         return;
@@ -289,7 +402,8 @@ QImage MyPainter::drawingImage() const
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    for (const DrawingDocument::ElementPtr &element : m_document->elements()) {
+    painter.translate(-m_viewOrigin);
+    for (const DrawingDocument::ElementPtr &element : document().elements()) {
         painter.setBrush(QBrush(Qt::transparent));
         element->draw(&painter);
     }
@@ -333,7 +447,7 @@ bool MyPainter::saveDrawing(const QUrl &file)
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".qmark");
     QString error;
-    if (!DrawingFile::save(*m_document, path, &error)) {
+    if (!DrawingFile::save(document(), path, &error)) {
         emit drawingSaveFailed(error);
         return false;
     }
@@ -355,7 +469,7 @@ bool MyPainter::openDrawing(const QUrl &file)
         emit drawingOpenFailed(error);
         return false;
     }
-    m_document->replaceAll(loaded->elements, loaded->circleCounter);
+    document().replaceAll(loaded->elements, loaded->circleCounter);
     emit drawingOpened(QDir::toNativeSeparators(path));
     return true;
 }

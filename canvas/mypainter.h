@@ -4,7 +4,10 @@
 #include "drawingdocument.h"
 
 #include <QColor>
+#include <QList>
+#include <QMetaObject>
 #include <QPoint>
+#include <QPointer>
 #include <QQuickPaintedItem>
 #include <QString>
 #include <QUrl>
@@ -14,6 +17,9 @@
 // The annotation canvas item: shows one drawing, forwards the overlay's pointer calls to
 // it and carries the pen state that the toolbar sets. What is drawn, its history and its
 // timed effects live in the DrawingDocument; the pixels come from the CanvasRenderer.
+// With a source it is one more view of the source's drawing (one per screen): the pen
+// state and every command go to that drawing, and pointer positions are moved by
+// viewOrigin, the desktop position of the item's top-left.
 class MyPainter : public QQuickPaintedItem
 {
     Q_OBJECT
@@ -33,6 +39,8 @@ class MyPainter : public QQuickPaintedItem
     Q_PROPERTY(
         int fadeOutTime READ fadeOutTime WRITE setFadeOutTime NOTIFY fadeOutTimeChanged FINAL)
     Q_PROPERTY(bool hasDrawing READ hasDrawing NOTIFY hasDrawingChanged FINAL)
+    Q_PROPERTY(MyPainter *source READ source WRITE setSource NOTIFY sourceChanged FINAL)
+    Q_PROPERTY(QPoint viewOrigin READ viewOrigin WRITE setViewOrigin NOTIFY viewOriginChanged FINAL)
 
 public:
     enum DrawMode {
@@ -51,25 +59,30 @@ public:
 
     bool isBreath() const { return m_isBreath; }
     void setIsBreath(bool value);
-    int penSize() const { return m_document->pen().width; }
+    int penSize() const { return document().pen().width; }
     void setPenSize(int value);
-    QColor penColor() const { return m_document->pen().color; }
+    QColor penColor() const { return document().pen().color; }
     void setPenColor(const QColor &value);
-    double penOpacity() const { return m_document->pen().opacity; }
+    double penOpacity() const { return document().pen().opacity; }
     void setPenOpacity(double value);
-    bool canUndo() const { return m_document->history().canUndo(); }
-    bool canRedo() const { return m_document->history().canRedo(); }
-    bool isEraserMode() const { return m_document->isEraserMode(); }
+    bool canUndo() const { return document().history().canUndo(); }
+    bool canRedo() const { return document().history().canRedo(); }
+    bool isEraserMode() const { return document().isEraserMode(); }
     void setIsEraserMode(bool value);
     QString textToDraw() const { return m_textToDraw; }
     void setTextToDraw(const QString &value);
     int textSize() const { return m_textSize; }
     void setTextSize(int value);
-    int drawMode() const { return int(m_document->drawMode()); }
+    int drawMode() const { return int(document().drawMode()); }
     void setDrawMode(int value);
     int fadeOutTime() const { return m_fadeOutTime; }
     void setFadeOutTime(int value);
     bool hasDrawing() const { return m_hasDrawing; }
+    MyPainter *source() const { return m_source; }
+    // Refused (logged) when it would make a circle of sources.
+    void setSource(MyPainter *value);
+    QPoint viewOrigin() const { return m_viewOrigin; }
+    void setViewOrigin(QPoint value);
 
     Q_INVOKABLE void beginPaint(QPoint pos);
     Q_INVOKABLE void movePaint(QPoint pos, bool shiftPressed);
@@ -94,10 +107,14 @@ public:
 
     void paint(QPainter *painter) override;
 
-    // The drawing this item shows, and how it turns it into pixels.
-    DrawingDocument &document() { return *m_document; }
-    const DrawingDocument &document() const { return *m_document; }
-    const CanvasRenderer &renderer() const { return m_renderer; }
+    // The drawing this item shows (the source's when it has one), and how it turns it into
+    // pixels.
+    DrawingDocument &document() { return m_source ? m_source->document() : *m_document; }
+    const DrawingDocument &document() const
+    {
+        return m_source ? m_source->document() : *m_document;
+    }
+    const CanvasRenderer &renderer() const { return *m_renderer; }
 
 signals:
     void isBreathChanged();
@@ -119,6 +136,8 @@ signals:
     void drawingSaveFailed(const QString &reason);
     void drawingOpened(const QString &path);
     void drawingOpenFailed(const QString &reason);
+    void sourceChanged();
+    void viewOriginChanged();
 
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
@@ -126,13 +145,21 @@ protected:
 
 private:
     QRect bounds() const;
+    // The item's area in the drawing's coordinates.
+    QRect viewBounds() const;
+    // Follows the drawing shown now and paints it afresh.
+    void showDocument();
+    void releaseSource();
     void documentChanged(const QRect &region);
     void setPen(int width, const QColor &color, double opacity);
     QImage drawingImage() const;
     void saveImage(const QString &folder, const QString &baseName);
 
     std::unique_ptr<DrawingDocument> m_document;
-    CanvasRenderer m_renderer;
+    std::unique_ptr<CanvasRenderer> m_renderer;
+    QPointer<MyPainter> m_source;
+    QPoint m_viewOrigin;
+    QList<QMetaObject::Connection> m_links;
     bool m_isBreath = false;
     QString m_textToDraw;
     int m_textSize = 20;

@@ -67,8 +67,9 @@ Column {
             if (!toolbar.dragging)
                 return;
             toolbar.destroyChooser();
-            toolbar.x += mouse.x - toolbar.dragX;
-            toolbar.y += mouse.y - toolbar.dragY;
+            const to = toolbar.keepOnScreen(toolbar.x + mouse.x - toolbar.dragX, toolbar.y + mouse.y - toolbar.dragY);
+            toolbar.x = to.x;
+            toolbar.y = to.y;
         }
         onRelease: face.toolbar.dragging = false
     }
@@ -197,7 +198,7 @@ Column {
 
                 img_src: Icons.screenshot
                 onEntered: face.toolbar.closeF()
-                onClickedLeft: face.settings.captureScreen()
+                onClickedLeft: face.toolbar.captureToolbarScreen()
             }
 
             Separator {

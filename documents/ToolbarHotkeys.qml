@@ -42,7 +42,7 @@ FluObject {
             const path = hotkeys.toolbar.hotKeys.screenSavePath;
             console.log(name, path);
             if (typeof path === "string" && path !== "")
-                hotkeys.settings.captureScreen();
+                hotkeys.toolbar.captureToolbarScreen();
         }
     }
 

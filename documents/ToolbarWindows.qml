@@ -43,9 +43,14 @@ QtObject {
     function ensureDrawWindow() {
         if (toolbar.drawWindow)
             return toolbar.drawWindow;
-        const overlay = createWindow("qrc:/draw.qml");
+        // The overlay that leads covers the toolbar's screen and follows the
+        // toolbar from screen to screen; the other screens get views of it.
+        const overlay = createWindow("qrc:/draw.qml", {
+                "screen": toolbar.screen
+            });
         if (!overlay)
             return null;
+        overlay.screen = Qt.binding(() => toolbar.screen);
         toolbar.drawWindow = overlay;
         overlay.clickDrawWin.connect(toolbar.closeF);
         overlay.imageExported.connect(path => toolbar.imageWritten(qsTr("图片已导出到："), path));
@@ -73,11 +78,23 @@ QtObject {
     // On X11 a window opened from the toolbar is its transient: the tie keeps it
     // above the toolbar and so above the overlay, which otherwise covers it again
     // as soon as it takes the focus back.
+    // It also opens on the toolbar's screen.
     function tiedToToolbar(properties) {
         const tied = properties || {};
         if (toolbar.onX11)
             tied.transientParent = toolbar;
+        if (toolbar.screen)
+            tied.screen = toolbar.screen;
         return tied;
+    }
+
+    // Moves a window the toolbar opened wholly onto the toolbar's screen: x as
+    // asked where it fits, y level with the toolbar, both pulled in from the
+    // screen's edges.
+    function fitOnToolbarScreen(win, wantX) {
+        const area = toolbar.screenArea();
+        win.x = Math.max(area.x, Math.min(wantX, area.x + area.width - win.width));
+        win.y = Math.max(area.y, Math.min(toolbar.y, area.y + area.height - win.height));
     }
 
     // A chooser beside the toolbar, on its left when the screen edge is near.
@@ -131,7 +148,8 @@ QtObject {
         if (!settingsWindow)
             return;
         toolbar.settingWindow = settingsWindow;
-        settingsWindow.x = toolbar.currentRightMargin() <= 350 ? toolbar.x - 360 : toolbar.x + 60;
+        // On the left it keeps clear of the toolbar.
+        fitOnToolbarScreen(settingsWindow, toolbar.currentRightMargin() <= 350 ? toolbar.x - settingsWindow.width - 10 : toolbar.x + 60);
         settingsWindow.changeHotKey.connect(toolbar.onHotKeyChanged);
         settingsWindow.raise();
         toolbar.raise();
@@ -145,7 +163,7 @@ QtObject {
         toolbar.aboutWindow = about;
         about.checkUpdate.connect(toolbar.showUpdate);
         toolbar.seX = toolbar.currentRightMargin() <= 400 ? -400 : 60;
-        about.x = toolbar.x + toolbar.seX;
+        fitOnToolbarScreen(about, toolbar.x + toolbar.seX);
         toolbar.raise();
     }
 }

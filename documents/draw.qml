@@ -10,7 +10,7 @@ import "icons.js" as Icons
 Window {
     id: window
 
-    readonly property alias painter: canvas
+    readonly property alias painter: surface.canvas
     property bool textInputMode: false
     property string backgroundImage: ""
     // True in pass-through: the cursor image is hidden.
@@ -28,12 +28,23 @@ Window {
     // toolbar included; there the overlay is a plain window instead.
     readonly property int toolFlag: onX11 ? Qt.Window : Qt.Tool
 
+    // Every screen but this overlay's own, which follows the toolbar's.
+    readonly property var otherScreens: Array.from(Qt.application.screens).filter(s => !window.isOwnScreen(s))
+    readonly property rect screenArea: Qt.rect(Screen.virtualX, Screen.virtualY, Screen.width, Screen.height)
+    // The views on the other screens, for tests.
+    property var companions: []
+
     signal clickDrawWin
     // A picture of the drawing was written to path.
     signal imageExported(string path)
 
+    function isOwnScreen(info) {
+        const own = window.screen;
+        return own !== null && info.name === own.name && info.virtualX === window.Screen.virtualX && info.virtualY === window.Screen.virtualY;
+    }
+
     function resetDraw() {
-        canvas.penSize = 5;
+        surface.canvas.penSize = 5;
         window.flags = Qt.Window | Qt.FramelessWindowHint | window.toolFlag;
         window.ct = false;
         keepFullScreen();
@@ -114,7 +125,9 @@ Window {
         return path;
     }
 
-    function placeText(pos) {
+    // target: the canvas clicked (each screen has its own view).
+    function placeText(pos, target) {
+        const canvas = target || surface.canvas;
         const component = Qt.createComponent("qrc:/TextInputDialog.qml");
         if (component.status === Component.Error) {
             console.log("Error creating TextInputDialog:", component.errorString());
@@ -147,6 +160,7 @@ Window {
 
     title: "draw"
     color: "transparent"
+    onScreenAreaChanged: keepFullScreen()
     flags: Qt.Window | Qt.FramelessWindowHint | toolFlag
 
     // The picture behind the drawings: shown when chosen, dragged with Ctrl and
@@ -181,133 +195,46 @@ Window {
         }
     }
 
-    MyPainter {
-        id: canvas
+    OverlaySurface {
+        id: surface
 
         anchors.fill: parent
-        onImageSaved: path => window.imageExported(path)
-        onImageSaveFailed: reason => infoBar.showError(qsTr("图片导出失败：") + reason, 6000)
-        onDrawingSaved: path => infoBar.showSuccess(qsTr("绘图已保存：") + path, 4000)
-        onDrawingSaveFailed: reason => infoBar.showError(qsTr("绘图保存失败：") + reason, 8000)
-        onDrawingOpened: path => infoBar.showSuccess(qsTr("已打开绘图：") + path, 4000)
-        onDrawingOpenFailed: reason => infoBar.showError(qsTr("无法打开绘图：") + reason, 8000)
-
-        onEraserModeChanged: {
-            cursorLoader.active = false;
-            cursorLoader.active = true;
-        }
+        overlay: window
+        origin: Qt.point(window.Screen.virtualX, window.Screen.virtualY)
+        picture: backLayer
     }
 
-    MouseArea {
-        id: pointerArea
+    // The drawing's outcomes (the failed export shows from the surface, for every view).
+    Connections {
+        function onImageSaved(path) {
+            window.imageExported(path);
+        }
+        function onDrawingSaved(path) {
+            infoBar.showSuccess(qsTr("绘图已保存：") + path, 4000);
+        }
+        function onDrawingSaveFailed(reason) {
+            infoBar.showError(qsTr("绘图保存失败：") + reason, 8000);
+        }
+        function onDrawingOpened(path) {
+            infoBar.showSuccess(qsTr("已打开绘图：") + path, 4000);
+        }
+        function onDrawingOpenFailed(reason) {
+            infoBar.showError(qsTr("无法打开绘图：") + reason, 8000);
+        }
 
-        property point lastPosition: Qt.point(0, 0)
-        property bool ctrlDragActive: false
-        property double lastMoveTime: 0
-        property int throttleInterval: 10
-
-        anchors.fill: canvas
-        acceptedButtons: Qt.LeftButton | Qt.RightButton
-        hoverEnabled: true
-        cursorShape: window.textInputMode ? Qt.IBeamCursor : Qt.BlankCursor
-
-        onPressed: mouse => {
-            lastPosition = Qt.point(mouse.x, mouse.y);
-            if ((mouse.modifiers & Qt.ControlModifier) && backLayer.visible) {
-                ctrlDragActive = true;
-                return;
-            }
-            if (mouse.button === Qt.LeftButton && !window.textInputMode)
-                canvas.beginPaint(Qt.point(mouse.x, mouse.y));
-        }
-        onPositionChanged: mouse => {
-            const now = Date.now();
-            if (now - lastMoveTime >= throttleInterval) {
-                cursorImage.x = mouse.x - 16;
-                cursorImage.y = mouse.y - 16;
-                lastMoveTime = now;
-            }
-            if (ctrlDragActive && backLayer.visible) {
-                backLayer.x += mouse.x - lastPosition.x;
-                backLayer.y += mouse.y - lastPosition.y;
-                lastPosition = Qt.point(mouse.x, mouse.y);
-                return;
-            }
-            if (!window.textInputMode && (mouse.buttons & Qt.LeftButton))
-                canvas.movePaint(Qt.point(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
-        }
-        onReleased: mouse => {
-            if (ctrlDragActive) {
-                ctrlDragActive = false;
-                return;
-            }
-            if (mouse.button === Qt.LeftButton && !window.textInputMode && canvas.drawMode !== MyPainter.FreehandMode)
-                canvas.endPaint(Qt.point(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
-        }
-        onClicked: mouse => {
-            if (window.textInputMode) {
-                window.placeText(Qt.point(mouse.x, mouse.y));
-                return;
-            }
-            window.clickDrawWin();
-            if (mouse.button === Qt.RightButton && canvas.deleteElement(Qt.point(mouse.x, mouse.y), 10))
-                console.log("Element deleted");
-        }
-        onWheel: wheel => {
-            if (!(wheel.modifiers & Qt.ControlModifier) || !backLayer.visible) {
-                wheel.accepted = false;
-                return;
-            }
-            const factor = wheel.angleDelta.y > 0 ? 1.1 : 0.9;
-            const newWidth = backLayer.width * factor;
-            const newHeight = backLayer.height * factor;
-            if (newWidth >= 50 && newHeight >= 50) {
-                backLayer.width = newWidth;
-                backLayer.height = newHeight;
-            }
-            wheel.accepted = true;
-        }
-        onEntered: cursorImage.visible = !window.textInputMode
-        onExited: cursorImage.visible = false
+        target: surface.canvas
     }
 
-    // Stands in for the system cursor: a pen, or an eraser while erasing.
-    Item {
-        id: cursorImage
+    // One more overlay for every other screen, each a view of this drawing.
+    // Screens that come or go only rebuild these views: the drawing stays here.
+    Instantiator {
+        model: window.otherScreens
 
-        z: 100
-        width: 32
-        height: 32
-        visible: !window.textInputMode
+        delegate: OverlayScreen {
+            required property var modelData
 
-        Loader {
-            id: cursorLoader
-
-            anchors.fill: parent
-            visible: !window.ct
-            sourceComponent: canvas.isEraserMode ? eraserCursor : penCursor
-        }
-
-        Component {
-            id: penCursor
-
-            Image {
-                width: 32
-                height: 32
-                source: Icons.drawingOn
-                fillMode: Image.PreserveAspectFit
-            }
-        }
-
-        Component {
-            id: eraserCursor
-
-            Image {
-                width: 32
-                height: 32
-                source: Icons.eraser
-                fillMode: Image.PreserveAspectFit
-            }
+            lead: window
+            targetScreen: modelData
         }
     }
 
@@ -329,13 +256,13 @@ Window {
     ColorDialog {
         id: colorDialog
 
-        selectedColor: canvas.penColor
+        selectedColor: surface.canvas.penColor
 
         onSelectedColorChanged: {
             if (visible)
-                canvas.penColor = selectedColor;
+                surface.canvas.penColor = selectedColor;
         }
-        onAccepted: canvas.penColor = selectedColor
+        onAccepted: surface.canvas.penColor = selectedColor
     }
 
     FluInfoBar {

@@ -58,6 +58,38 @@ Window {
         return marginToScreenEdge(window.x, window.width, window.screen);
     }
 
+    // The desktop rectangle of the toolbar's screen.
+    function screenArea() {
+        const s = window.screen;
+        return s ? Qt.rect(s.virtualX, s.virtualY, s.width, s.height) : Qt.rect(0, 0, 0, 0);
+    }
+
+    // The toolbar moved to (left, top) stays wholly inside the screen that
+    // holds its centre (or the one nearest to it).
+    function keepOnScreen(left, top) {
+        const cx = left + width / 2;
+        const cy = top + height / 2;
+        let best = null;
+        let bestDistance = Infinity;
+        for (const s of Array.from(Qt.application.screens)) {
+            const dx = Math.max(s.virtualX - cx, 0, cx - (s.virtualX + s.width));
+            const dy = Math.max(s.virtualY - cy, 0, cy - (s.virtualY + s.height));
+            const distance = dx * dx + dy * dy;
+            if (distance < bestDistance) {
+                best = s;
+                bestDistance = distance;
+            }
+        }
+        if (!best)
+            return Qt.point(left, top);
+        return Qt.point(Math.max(best.virtualX, Math.min(left, best.virtualX + best.width - width)), Math.max(best.virtualY, Math.min(top, best.virtualY + best.height - height)));
+    }
+
+    // Captures the screen the toolbar is on, drawings included.
+    function captureToolbarScreen() {
+        settings.captureScreen(window.screen ? window.screen.name : "");
+    }
+
     function closeF() {
         windows.destroyChooser();
         if (drawWindow && drawWindow.textInputMode)
@@ -374,9 +406,13 @@ Window {
     visible: true
 
     Component.onCompleted: {
-        // First position: near the right edge, clear of the top panel.
-        x = Screen.virtualX + Screen.desktopAvailableWidth - width - 120;
-        y = Screen.virtualY + 120;
+        // First position: near the right edge of the primary screen (the first
+        // one listed), clear of the top panel.
+        const primary = Qt.application.screens.length > 0 ? Qt.application.screens[0] : null;
+        if (primary) {
+            x = primary.virtualX + primary.width - width - 120;
+            y = primary.virtualY + 120;
+        }
         const storedVersion = String(settings.getIniValue("UPDATE", "APPVersion"));
         if (storedVersion !== appVersion)
             settings.setIniValue("UPDATE", "APPVersion", appVersion);
@@ -516,6 +552,18 @@ Window {
             if (window.drawWindow && window.drawWindow.painter.canUndo)
                 window.drawWindow.painter.undoGradient();
         }
+    }
+
+    // A screen that goes takes nothing with it: the toolbar comes back onto a
+    // screen that is left.
+    Connections {
+        function onScreensChanged() {
+            const to = window.keepOnScreen(window.x, window.y);
+            window.x = to.x;
+            window.y = to.y;
+        }
+
+        target: Qt.application
     }
 
     Connections {

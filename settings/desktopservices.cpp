@@ -20,7 +20,9 @@
 #include <QScreen>
 #include <QStandardPaths>
 
-QString DesktopServices::captureScreen(QString *error)
+#include <algorithm>
+
+QString DesktopServices::captureScreen(QString *error, const QString &screenName)
 {
     const auto fail = [error](const QString &reason) {
         if (error)
@@ -38,6 +40,16 @@ QString DesktopServices::captureScreen(QString *error)
         return fail(QStringLiteral("cannot create folder %1").arg(savePath));
     }
     QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screenName.isEmpty()) {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        const auto named = std::find_if(screens.cbegin(), screens.cend(), [&](const QScreen *s) {
+            return s->name() == screenName;
+        });
+        if (named != screens.cend())
+            screen = *named;
+        else
+            qWarning() << "No screen named" << screenName << "- capturing the primary screen";
+    }
     if (!screen) {
         qWarning() << "无法获取主屏幕";
         return fail(QStringLiteral("no screen"));

@@ -10,10 +10,11 @@
 class DesktopServices
 {
 public:
-    // Saves the primary screen as draw_<yyyyMMdd_hhmmss>.jpg (a counter appended when
-    // taken) into the stored "screenSavePath". Returns the file written, or an empty
-    // string and the reason in error.
-    static QString captureScreen(QString *error = nullptr);
+    // Saves the screen named screenName (the primary one when empty or unknown) as
+    // draw_<yyyyMMdd_hhmmss>.jpg (a counter appended when taken) into the stored
+    // "screenSavePath". Returns the file written, or an empty string and the reason in
+    // error.
+    static QString captureScreen(QString *error = nullptr, const QString &screenName = QString());
     // Modal folder chooser; the chosen folder, or an empty string when cancelled.
     static QString chooseDirectory(const QString &currentPath);
     // Modal chooser of a drawing file (".qmark") to save to or to open, starting in the

@@ -52,10 +52,10 @@ bool SettingsClazz::removeSetting(const QString &key)
     return removed;
 }
 
-void SettingsClazz::captureScreen()
+void SettingsClazz::captureScreen(const QString &screenName)
 {
     QString error;
-    const QString path = DesktopServices::captureScreen(&error);
+    const QString path = DesktopServices::captureScreen(&error, screenName);
     if (path.isEmpty())
         emit captureFailed(error);
     else

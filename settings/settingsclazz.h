@@ -26,7 +26,8 @@ public:
     Q_INVOKABLE QString getSettingByKey(const QString &key);
     Q_INVOKABLE bool removeSetting(const QString &key);
     // Announces the outcome through screenCaptured or captureFailed.
-    Q_INVOKABLE void captureScreen();
+    // screenName: the screen to capture, the primary one when empty.
+    Q_INVOKABLE void captureScreen(const QString &screenName = QString());
     Q_INVOKABLE QString selectSaveDirectory(const QString &currentPath = QString());
     // A file dialog for a drawing (".qmark"): where to save it, or which to open; an
     // empty URL when cancelled.

@@ -3,6 +3,7 @@
 // drawing, a second window manager, no system tray, a Wayland session, and two
 // users of one machine. Every step polls for what it waits for.
 #include "programdriver.h"
+#include "virtualdesktop.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -69,100 +70,6 @@ qsizetype stackingPosition(quint64 window)
     const qsizetype fromTop = topDown.indexOf(current);
     return fromTop < 0 ? -1 : topDown.size() - 1 - fromTop;
 }
-
-// A private X display with a window manager and, when asked, a tray.
-class VirtualDesktop
-{
-public:
-    ~VirtualDesktop() { stop(); }
-
-    // A second try on a fresh server: a desktop that fails to come up once (a
-    // server still going away, a manager that lost its race) is no finding.
-    bool start(const QString &windowManager, bool tray)
-    {
-        if (startOnce(windowManager, tray))
-            return true;
-        stop();
-        return startOnce(windowManager, tray);
-    }
-
-    bool startOnce(const QString &windowManager, bool tray)
-    {
-        if (m_previousDisplay.isNull())
-            m_previousDisplay = qgetenv("DISPLAY");
-        // -displayfd 1: the server picks a free number and prints it.
-        m_server.start(QStringLiteral("Xvfb"),
-                       {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
-        if (!m_server.waitForStarted())
-            return failed("Xvfb did not start");
-        QElapsedTimer waited;
-        waited.start();
-        QByteArray number;
-        while (!number.endsWith('\n') && waited.elapsed() < 3 * waitLimitMs) {
-            m_server.waitForReadyRead(100);
-            number += m_server.readAllStandardOutput();
-        }
-        if (!number.endsWith('\n'))
-            return failed("Xvfb did not name its display");
-        display = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
-        // The tools this test runs (xdotool, xprop, xmessage) inherit it.
-        qputenv("DISPLAY", display.toLatin1());
-        while (runTool(QStringLiteral("xdpyinfo"), {}).isEmpty()) {
-            if (waited.elapsed() > 3 * waitLimitMs)
-                return failed("the display does not answer");
-            QTest::qWait(50);
-        }
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), m_home.path()); // the window manager's own files
-        m_manager.setProcessEnvironment(env);
-        m_manager.start(windowManager, {});
-        if (!m_manager.waitForStarted())
-            return failed("the window manager did not start");
-        // The manager is up once it names its check window on the root.
-        while (!runTool(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"})
-                    .contains("window id")) {
-            if (waited.elapsed() > 3 * waitLimitMs)
-                return failed("the window manager did not take the display");
-            QTest::qWait(50);
-        }
-        if (tray) {
-            m_tray.start(QStringLiteral("trayer"), {"--edge", "top", "--align", "right"});
-            if (!m_tray.waitForStarted())
-                return failed("trayer did not start");
-        }
-        return true;
-    }
-
-    void stop()
-    {
-        for (QProcess *process : {&m_tray, &m_manager, &m_server}) {
-            if (process->state() == QProcess::NotRunning)
-                continue;
-            process->terminate();
-            if (!process->waitForFinished(5000)) {
-                process->kill();
-                process->waitForFinished(5000);
-            }
-        }
-        if (!m_previousDisplay.isNull())
-            qputenv("DISPLAY", m_previousDisplay);
-    }
-
-    QString display;
-
-private:
-    bool failed(const char *why)
-    {
-        qWarning() << "virtual desktop:" << why << display;
-        return false;
-    }
-
-    QByteArray m_previousDisplay;
-    QTemporaryDir m_home;
-    QProcess m_server;
-    QProcess m_manager;
-    QProcess m_tray;
-};
 
 // A window of another program: xmessage, as large as the screen.
 class OtherWindow

@@ -1,0 +1,68 @@
+import QtQuick
+
+// The overlay of a screen other than the leading overlay's: a view of the
+// leading overlay's drawing that follows its state (board colour, drawing or
+// pass-through, shown or hidden). The background picture and the messages stay
+// with the leading overlay, on the toolbar's screen.
+Window {
+    id: window
+
+    // The leading overlay (draw.qml).
+    property var lead: null
+    // The screen to cover (an entry of Qt.application.screens).
+    property var targetScreen: null
+    readonly property alias surface: surface
+    readonly property rect screenArea: targetScreen ? Qt.rect(targetScreen.virtualX, targetScreen.virtualY, targetScreen.width, targetScreen.height) : Qt.rect(0, 0, 0, 0)
+    readonly property bool leadShown: lead !== null && lead.visible
+
+    // Covers the screen, as the leading overlay does (see its keepFullScreen()).
+    function cover() {
+        if (!window.leadShown)
+            return;
+        if (!lead.onX11) {
+            window.showFullScreen();
+            return;
+        }
+        window.showNormal();
+        window.x = screenArea.x;
+        window.y = screenArea.y;
+        window.width = screenArea.width;
+        window.height = screenArea.height;
+    }
+
+    title: "draw"
+    screen: targetScreen
+    color: lead ? lead.color : "transparent"
+    flags: lead ? lead.flags : Qt.Window | Qt.FramelessWindowHint
+    x: screenArea.x
+    y: screenArea.y
+    width: screenArea.width
+    height: screenArea.height
+
+    onScreenAreaChanged: cover()
+    onFlagsChanged: cover()
+    onLeadShownChanged: {
+        if (leadShown)
+            cover();
+        else
+            window.hide();
+    }
+    Component.onCompleted: {
+        cover();
+        if (lead)
+            lead.companions = lead.companions.concat([window]);
+    }
+    Component.onDestruction: {
+        if (lead)
+            lead.companions = lead.companions.filter(w => w !== window);
+    }
+
+    OverlaySurface {
+        id: surface
+
+        anchors.fill: parent
+        overlay: window.lead
+        source: window.lead ? window.lead.painter : null
+        origin: Qt.point(window.screenArea.x, window.screenArea.y)
+    }
+}

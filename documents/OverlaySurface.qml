@@ -1,0 +1,166 @@
+import QtQuick
+import Cpp.MyComponents
+import "icons.js" as Icons
+
+// What an overlay shows on one screen: a view of the drawing with the pointer
+// handling and the cursor image. Every screen's overlay holds one; all of them
+// show the drawing of the overlay that leads (draw.qml), in desktop coordinates.
+Item {
+    id: surface
+
+    // The leading overlay (draw.qml): text mode, pass-through, the text dialog.
+    property var overlay: null
+    // The canvas whose drawing this one shows; null keeps a drawing of its own.
+    property alias source: canvas.source
+    // Desktop position of the surface's top-left.
+    property alias origin: canvas.viewOrigin
+    // The background picture layer when this screen shows it, else null.
+    property Item picture: null
+    readonly property alias canvas: canvas
+    readonly property bool textInputMode: overlay ? overlay.textInputMode : false
+    readonly property bool ct: overlay ? overlay.ct : false
+
+    // A point of the pointer in the canvas's coordinates. Held down, the pointer
+    // stays with this surface beyond its screen's edge; there the point is taken
+    // to the screen under it, whose scale may differ: each screen's logical
+    // area starts at its device position.
+    function canvasPoint(x, y) {
+        if (x >= 0 && y >= 0 && x < width && y < height)
+            return Qt.point(x, y);
+        const ownRatio = Screen.devicePixelRatio > 0 ? Screen.devicePixelRatio : 1;
+        const deviceX = origin.x + x * ownRatio;
+        const deviceY = origin.y + y * ownRatio;
+        for (const s of Array.from(Qt.application.screens)) {
+            const ratio = s.devicePixelRatio > 0 ? s.devicePixelRatio : 1;
+            if (deviceX >= s.virtualX && deviceY >= s.virtualY && deviceX < s.virtualX + s.width * ratio && deviceY < s.virtualY + s.height * ratio)
+                return Qt.point(s.virtualX + (deviceX - s.virtualX) / ratio - origin.x, s.virtualY + (deviceY - s.virtualY) / ratio - origin.y);
+        }
+        return Qt.point(x, y);
+    }
+
+    MyPainter {
+        id: canvas
+
+        anchors.fill: parent
+        onImageSaveFailed: reason => surface.overlay.showError(qsTr("图片导出失败：") + reason, 6000)
+
+        onEraserModeChanged: {
+            cursorLoader.active = false;
+            cursorLoader.active = true;
+        }
+    }
+
+    MouseArea {
+        id: pointerArea
+
+        property point lastPosition: Qt.point(0, 0)
+        property bool ctrlDragActive: false
+        property double lastMoveTime: 0
+        property int throttleInterval: 10
+        readonly property bool pictureShown: surface.picture !== null && surface.picture.visible
+
+        anchors.fill: canvas
+        acceptedButtons: Qt.LeftButton | Qt.RightButton
+        hoverEnabled: true
+        cursorShape: surface.textInputMode ? Qt.IBeamCursor : Qt.BlankCursor
+
+        onPressed: mouse => {
+            lastPosition = Qt.point(mouse.x, mouse.y);
+            if ((mouse.modifiers & Qt.ControlModifier) && pictureShown) {
+                ctrlDragActive = true;
+                return;
+            }
+            if (mouse.button === Qt.LeftButton && !surface.textInputMode)
+                canvas.beginPaint(Qt.point(mouse.x, mouse.y));
+        }
+        onPositionChanged: mouse => {
+            const now = Date.now();
+            if (now - lastMoveTime >= throttleInterval) {
+                cursorImage.x = mouse.x - 16;
+                cursorImage.y = mouse.y - 16;
+                lastMoveTime = now;
+            }
+            if (ctrlDragActive && pictureShown) {
+                surface.picture.x += mouse.x - lastPosition.x;
+                surface.picture.y += mouse.y - lastPosition.y;
+                lastPosition = Qt.point(mouse.x, mouse.y);
+                return;
+            }
+            if (!surface.textInputMode && (mouse.buttons & Qt.LeftButton))
+                canvas.movePaint(surface.canvasPoint(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
+        }
+        onReleased: mouse => {
+            if (ctrlDragActive) {
+                ctrlDragActive = false;
+                return;
+            }
+            if (mouse.button === Qt.LeftButton && !surface.textInputMode && canvas.drawMode !== MyPainter.FreehandMode)
+                canvas.endPaint(surface.canvasPoint(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
+        }
+        onClicked: mouse => {
+            if (surface.textInputMode) {
+                surface.overlay.placeText(Qt.point(mouse.x, mouse.y), canvas);
+                return;
+            }
+            surface.overlay.clickDrawWin();
+            if (mouse.button === Qt.RightButton && canvas.deleteElement(Qt.point(mouse.x, mouse.y), 10))
+                console.log("Element deleted");
+        }
+        onWheel: wheel => {
+            if (!(wheel.modifiers & Qt.ControlModifier) || !pictureShown) {
+                wheel.accepted = false;
+                return;
+            }
+            const factor = wheel.angleDelta.y > 0 ? 1.1 : 0.9;
+            const newWidth = surface.picture.width * factor;
+            const newHeight = surface.picture.height * factor;
+            if (newWidth >= 50 && newHeight >= 50) {
+                surface.picture.width = newWidth;
+                surface.picture.height = newHeight;
+            }
+            wheel.accepted = true;
+        }
+        onEntered: cursorImage.visible = !surface.textInputMode
+        onExited: cursorImage.visible = false
+    }
+
+    // Stands in for the system cursor: a pen, or an eraser while erasing.
+    Item {
+        id: cursorImage
+
+        z: 100
+        width: 32
+        height: 32
+        visible: !surface.textInputMode
+
+        Loader {
+            id: cursorLoader
+
+            anchors.fill: parent
+            visible: !surface.ct
+            sourceComponent: canvas.isEraserMode ? eraserCursor : penCursor
+        }
+
+        Component {
+            id: penCursor
+
+            Image {
+                width: 32
+                height: 32
+                source: Icons.drawingOn
+                fillMode: Image.PreserveAspectFit
+            }
+        }
+
+        Component {
+            id: eraserCursor
+
+            Image {
+                width: 32
+                height: 32
+                source: Icons.eraser
+                fillMode: Image.PreserveAspectFit
+            }
+        }
+    }
+}

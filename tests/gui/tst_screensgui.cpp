@@ -1,0 +1,278 @@
+// The real program on one 3840x1080 X screen split into two 1920x1080 monitors, in a
+// private Xvfb: the toolbar starts on the primary monitor, switching drawing on covers
+// both, a stroke crosses the border as one, undo and the screenshot hot key work from the
+// toolbar on the other monitor, and a monitor that goes and comes back loses nothing. Once
+// with both monitors at scale 1, once with the right one at 2. Screens are read with
+// `import`, since this test's own display is another one.
+#include "programdriver.h"
+#include "virtualdesktop.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QRect LeftMonitor(0, 0, 1920, 1080);
+const QRect RightMonitor(1920, 0, 1920, 1080);
+
+bool xrandr(const QStringList &args)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xrandr"), args);
+    return tool.waitForFinished(waitLimitMs) && tool.exitStatus() == QProcess::NormalExit &&
+           tool.exitCode() == 0;
+}
+
+bool addRightMonitor()
+{
+    return xrandr({"--setmonitor", "R", "1920/508x1080/286+1920+0", "none"});
+}
+
+QImage grabRoot()
+{
+    return QImage::fromData(
+        runTool(QStringLiteral("import"), {"-window", "root", "png:-"}), "PNG");
+}
+
+// Geometries of the program's visible overlays.
+QList<QRect> overlays(const ProgramDriver &program)
+{
+    const std::optional<QByteArray> ids = xdoQuery(
+        {"search", "--all", "--onlyvisible", "--pid", number(program.processId()), "--name",
+         "^draw$"});
+    QList<QRect> found;
+    for (const QByteArray &id : ids.value_or(QByteArray()).split('\n')) {
+        if (id.trimmed().isEmpty())
+            continue;
+        const std::optional<QByteArray> shape =
+            xdoQuery({"getwindowgeometry", "--shell", QString::fromLatin1(id.trimmed())});
+        QRect area;
+        for (const QByteArray &line : shape.value_or(QByteArray()).split('\n')) {
+            const QList<QByteArray> pair = line.split('=');
+            if (pair.size() != 2)
+                continue;
+            const int value = pair.at(1).toInt();
+            if (pair.at(0) == "X")
+                area.moveLeft(value);
+            else if (pair.at(0) == "Y")
+                area.moveTop(value);
+            else if (pair.at(0) == "WIDTH")
+                area.setWidth(value);
+            else if (pair.at(0) == "HEIGHT")
+                area.setHeight(value);
+        }
+        found << area;
+    }
+    std::sort(found.begin(), found.end(),
+              [](const QRect &a, const QRect &b) { return a.left() < b.left(); });
+    return found;
+}
+
+void dragStroke(const QList<QPoint> &points)
+{
+    QVERIFY(xdo({"mousemove", number(points.first().x()), number(points.first().y()),
+                 "mousedown", "1"}));
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        const QPoint from = points.at(i - 1), to = points.at(i);
+        for (int step = 1; step <= 6; ++step) {
+            const QPoint p = from + (to - from) * step / 6;
+            QVERIFY(xdo({"mousemove", number(p.x()), number(p.y())}));
+        }
+    }
+    QVERIFY(xdo({"mouseup", "1"}));
+}
+
+} // namespace
+
+class TestScreensGui : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void oneDrawingAcrossTwoMonitors_data();
+    void oneDrawingAcrossTwoMonitors();
+
+private:
+    bool waitForShot(const std::function<bool(const QImage &)> &holds, const QString &name);
+    QPoint button(int index) const;
+    void click(QPoint at);
+
+    std::unique_ptr<VirtualDesktop> m_desktop;
+    std::unique_ptr<ProgramDriver> m_program;
+    QString m_tag;
+    QRect m_toolbar;
+};
+
+void TestScreensGui::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs an X display (scripts/test.sh starts one)");
+    m_desktop = std::make_unique<VirtualDesktop>();
+    m_desktop->setScreenSize(QStringLiteral("3840x1080"));
+    QVERIFY2(m_desktop->start(QStringLiteral("openbox"), false), "no virtual desktop");
+    QVERIFY(xrandr({"--setmonitor", "L", "1920/508x1080/286+0+0", "screen"}));
+    QVERIFY(addRightMonitor());
+}
+
+void TestScreensGui::cleanupTestCase()
+{
+    m_program.reset();
+    m_desktop.reset();
+}
+
+bool TestScreensGui::waitForShot(const std::function<bool(const QImage &)> &holds,
+                                 const QString &name)
+{
+    QElapsedTimer waited;
+    waited.start();
+    QImage shot;
+    bool ok = false;
+    do {
+        QTest::qWait(100);
+        shot = grabRoot();
+        ok = !shot.isNull() && holds(shot);
+    } while (!ok && waited.elapsed() < waitLimitMs);
+    QDir().mkpath(QStringLiteral(SHOT_DIR));
+    shot.save(QStringLiteral(SHOT_DIR "/screens-%1-%2.png").arg(m_tag, name));
+    return ok;
+}
+
+// Toolbar buttons from 0 (collapse) to 13 (menu), in device pixels of its monitor.
+QPoint TestScreensGui::button(int index) const
+{
+    const double scale = m_toolbar.width() / 33.0;
+    const int panelTop = m_toolbar.top() + qRound((31 + 7) * scale);
+    const int top = index == 0 ? 0 : 29 + (index - 1) * 33;
+    return {m_toolbar.center().x(), panelTop + qRound((top + 13) * scale)};
+}
+
+void TestScreensGui::click(QPoint at)
+{
+    QVERIFY(xdo({"mousemove", number(at.x() - 3), number(at.y() - 3)}));
+    QTest::qWait(50);
+    QVERIFY(xdo({"mousemove", number(at.x()), number(at.y())}));
+    QTest::qWait(50);
+    QVERIFY(xdo({"click", "1"}));
+}
+
+void TestScreensGui::oneDrawingAcrossTwoMonitors_data()
+{
+    QTest::addColumn<QString>("factors");
+    QTest::newRow("same-scale") << QString();
+    QTest::newRow("scales-1-2") << QStringLiteral("1;2");
+}
+
+void TestScreensGui::oneDrawingAcrossTwoMonitors()
+{
+    QFETCH(QString, factors);
+    m_tag = QString::fromLatin1(QTest::currentDataTag());
+    m_program = std::make_unique<ProgramDriver>(QStringLiteral(SHOT_DIR), QString());
+    if (!factors.isEmpty())
+        m_program->setExtraEnvironment({{"QT_SCREEN_SCALE_FACTORS", factors}});
+    QVERIFY(m_program->start(QStringLiteral(QUILLMARK_PROGRAM), {},
+                             ProgramDriver::Output::Forwarded));
+
+    // The toolbar starts at the right edge of the primary (left) monitor.
+    m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
+    QVERIFY2(!m_toolbar.isEmpty(), "no toolbar");
+    QVERIFY2(LeftMonitor.contains(m_toolbar) && m_toolbar.right() > 1920 - 250,
+             qPrintable(QStringLiteral("toolbar at %1,%2").arg(m_toolbar.x()).arg(m_toolbar.y())));
+
+    // Drawing on: one overlay per monitor, each covering it.
+    click(button(1));
+    QVERIFY2(waitUntil([&] { return overlays(*m_program) == QList<QRect>{LeftMonitor, RightMonitor}; }),
+             "the overlays do not cover the two monitors");
+    m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
+
+    // A stroke on each monitor, then one across the border.
+    dragStroke({{600, 300}, {800, 300}});
+    dragStroke({{2600, 400}, {2800, 400}});
+    dragStroke({{1700, 700}, {2200, 700}});
+    QVERIFY2(waitForShot(
+                 [](const QImage &shot) {
+                     return inkNear(shot, {700, 300}) && inkNear(shot, {2700, 400}) &&
+                            inkNear(shot, {1800, 700}) && inkNear(shot, {2100, 700});
+                 },
+                 QStringLiteral("drawn")),
+             "the strokes do not show on both monitors");
+
+    // The toolbar dragged onto the right monitor by its logo stays inside it.
+    const QPoint logo(m_toolbar.center().x(), m_toolbar.top() + 10);
+    QVERIFY(xdo({"mousemove", number(logo.x()), number(logo.y()), "mousedown", "1"}));
+    for (int x = logo.x() + 200; x <= 3900; x += 200)
+        QVERIFY(xdo({"mousemove", number(std::min(x, 3900)), number(logo.y() + 100)}));
+    QVERIFY(xdo({"mouseup", "1"}));
+    m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
+    QVERIFY2(RightMonitor.contains(m_toolbar),
+             qPrintable(QStringLiteral("toolbar at %1,%2 %3x%4")
+                            .arg(m_toolbar.x())
+                            .arg(m_toolbar.y())
+                            .arg(m_toolbar.width())
+                            .arg(m_toolbar.height())));
+
+    // Undo there takes the stroke across the border away from both monitors.
+    click(button(5));
+    QVERIFY(xdo({"mousemove", "1000", "900"}));
+    QVERIFY2(waitForShot(
+                 [](const QImage &shot) {
+                     return !inkNear(shot, {1800, 700}) && !inkNear(shot, {2100, 700}) &&
+                            inkNear(shot, {700, 300}) && inkNear(shot, {2700, 400});
+                 },
+                 QStringLiteral("undone")),
+             "undo on the right monitor did not take the crossing stroke");
+
+    // The screenshot hot key captures the toolbar's monitor with its drawing.
+    const QDir captures(m_program->capturesPath());
+    QVERIFY(xdo({"key", "ctrl+p"}));
+    QTRY_VERIFY_WITH_TIMEOUT(!captures.entryList({"draw_*.jpg"}, QDir::Files).isEmpty(),
+                             waitLimitMs);
+    QImage capture;
+    const QString file =
+        captures.filePath(captures.entryList({"draw_*.jpg"}, QDir::Files).constFirst());
+    QTRY_VERIFY_WITH_TIMEOUT(capture.load(file), waitLimitMs);
+    capture.save(QStringLiteral(SHOT_DIR "/screens-%1-capture.png").arg(m_tag));
+    QCOMPARE(capture.size(), RightMonitor.size());
+    QVERIFY2(inkNear(capture, QPoint(2700, 400) - RightMonitor.topLeft()),
+             "the capture misses the right monitor's stroke");
+    QVERIFY2(!inkNear(capture, {700, 300}), "the capture shows the left monitor");
+
+    // The right monitor goes: its overlay goes, the toolbar comes back onto the left
+    // one, and the drawing keeps the stroke that lay there.
+    QVERIFY(xrandr({"--delmonitor", "R"}));
+    QVERIFY2(waitUntil([&] { return overlays(*m_program) == QList<QRect>{LeftMonitor}; }),
+             "the overlay of the removed monitor stayed");
+    m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
+    QVERIFY2(LeftMonitor.contains(m_toolbar), "the toolbar stayed off the monitors");
+    QVERIFY(addRightMonitor());
+    QVERIFY2(waitUntil([&] { return overlays(*m_program) == QList<QRect>{LeftMonitor, RightMonitor}; }),
+             "no overlay on the monitor that came back");
+    QVERIFY2(waitForShot(
+                 [](const QImage &shot) {
+                     return inkNear(shot, {700, 300}) && inkNear(shot, {2700, 400}) &&
+                            !inkNear(shot, {2100, 700});
+                 },
+                 QStringLiteral("back")),
+             "the drawing on the monitor that came back is lost");
+
+    // And undo still reaches it: the right monitor's stroke goes next.
+    m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
+    click(button(5));
+    QVERIFY(xdo({"mousemove", "1000", "900"}));
+    QVERIFY2(waitForShot(
+                 [](const QImage &shot) {
+                     return !inkNear(shot, {2700, 400}) && inkNear(shot, {700, 300});
+                 },
+                 QStringLiteral("undone-again")),
+             "undo after the monitor came back");
+    m_program.reset();
+}
+
+QTEST_MAIN(TestScreensGui)
+
+#include "tst_screensgui.moc"
