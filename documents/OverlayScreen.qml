@@ -14,6 +14,7 @@ Window {
     readonly property alias surface: surface
     readonly property rect screenArea: targetScreen ? Qt.rect(targetScreen.virtualX, targetScreen.virtualY, targetScreen.width, targetScreen.height) : Qt.rect(0, 0, 0, 0)
     readonly property bool leadShown: lead !== null && lead.visible
+    readonly property bool passThrough: lead !== null && lead.ct
 
     // Covers the screen, as the leading overlay does (see its keepFullScreen()).
     function cover() {
@@ -33,14 +34,15 @@ Window {
     title: "draw"
     screen: targetScreen
     color: lead ? lead.color : "transparent"
-    flags: lead ? lead.flags : Qt.Window | Qt.FramelessWindowHint
+    // The leading overlay's flags for its state (window flags announce no change).
+    flags: passThrough ? Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint : Qt.Window | Qt.FramelessWindowHint | (lead ? lead.toolFlag : Qt.Window)
     x: screenArea.x
     y: screenArea.y
     width: screenArea.width
     height: screenArea.height
 
     onScreenAreaChanged: cover()
-    onFlagsChanged: cover()
+    onPassThroughChanged: cover()
     onLeadShownChanged: {
         if (leadShown)
             cover();
