@@ -330,9 +330,8 @@ void viewsStep(benchmark::State &state, int viewCount, ViewStep step, QSize desk
     Views views(int(state.range(0)), desktop, viewCount);
     MyPainter &input = *views.lead;
     QRandomGenerator rng(7);
-    const QList<QPoint> walk =
-        randomWalk(rng, QPoint(desktop.width() / 2, desktop.height() / 2), desktop,
-                   SegmentsPerStroke);
+    const QList<QPoint> walk = randomWalk(rng, QPoint(desktop.width() / 2, desktop.height() / 2),
+                                          desktop, SegmentsPerStroke);
     auto startStroke = [&] {
         input.beginPaint(walk.at(0));
         input.movePaint(walk.at(1), false);
@@ -384,7 +383,7 @@ void registerViews()
         benchmark::RegisterBenchmark(("ViewsUndo" + suffix).c_str(), viewsStep, views,
                                      ViewStep::Undo, desktop)
             ->Arg(1000)
-            ->Iterations(100)
+            ->Iterations(400)
             ->Unit(benchmark::kMillisecond);
     }
 }

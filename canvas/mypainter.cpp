@@ -345,9 +345,8 @@ void MyPainter::geometryChange(const QRectF &newGeometry, const QRectF &oldGeome
     QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
     if (newGeometry.size() == oldGeometry.size())
         return;
-    QRect repaint =
-        m_renderer->resized(QSize(int(newGeometry.width()), int(newGeometry.height())),
-                           QSize(int(oldGeometry.width()), int(oldGeometry.height())));
+    QRect repaint = m_renderer->resized(QSize(int(newGeometry.width()), int(newGeometry.height())),
+                                        QSize(int(oldGeometry.width()), int(oldGeometry.height())));
     // A view of a screen shows what lies there at once: a screen that comes back shows
     // its drawings without waiting for the next change.
     if (m_source)

@@ -65,6 +65,6 @@ Window {
         anchors.fill: parent
         overlay: window.lead
         source: window.lead ? window.lead.painter : null
-        origin: Qt.point(window.screenArea.x, window.screenArea.y)
+        origin: Qt.point(window.screenArea.x, window.screenArea.y) // qmllint disable type
     }
 }

@@ -1,8 +1,6 @@
 import QtQuick
 import QtQuick.Dialogs
-import Cpp.MyComponents
 import FluentUI
-import "icons.js" as Icons
 
 // The full-screen overlay that hosts the canvas. In the drawing state it takes
 // every pointer event; in pass-through the drawings stay on top while clicks
@@ -29,7 +27,7 @@ Window {
     readonly property int toolFlag: onX11 ? Qt.Window : Qt.Tool
 
     // Every screen but this overlay's own, which follows the toolbar's.
-    readonly property var otherScreens: Array.from(Qt.application.screens).filter(s => !window.isOwnScreen(s))
+    readonly property var otherScreens: Array.from(Qt.application.screens).filter(s => !window.isOwnScreen(s)) // qmllint disable
     readonly property rect screenArea: Qt.rect(Screen.virtualX, Screen.virtualY, Screen.width, Screen.height)
     // The views on the other screens, for tests.
     property var companions: []
@@ -200,7 +198,7 @@ Window {
 
         anchors.fill: parent
         overlay: window
-        origin: Qt.point(window.Screen.virtualX, window.Screen.virtualY)
+        origin: Qt.point(window.Screen.virtualX, window.Screen.virtualY) // qmllint disable type
         picture: backLayer
     }
 
@@ -227,6 +225,8 @@ Window {
 
     // One more overlay for every other screen, each a view of this drawing.
     // Screens that come or go only rebuild these views: the drawing stays here.
+    // Instantiator comes with QtQml, whose models module qmllint cannot see here.
+    // qmllint disable
     Instantiator {
         model: window.otherScreens
 
@@ -238,6 +238,7 @@ Window {
         }
     }
 
+    // qmllint enable
     FileDialog {
         id: fileDialog
 

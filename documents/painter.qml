@@ -61,7 +61,7 @@ Window {
     // The desktop rectangle of the toolbar's screen.
     function screenArea() {
         const s = window.screen;
-        return s ? Qt.rect(s.virtualX, s.virtualY, s.width, s.height) : Qt.rect(0, 0, 0, 0);
+        return s ? Qt.rect(s.virtualX, s.virtualY, s.width, s.height) : Qt.rect(0, 0, 0, 0); // qmllint disable
     }
 
     // The toolbar moved to (left, top) stays wholly inside the screen that
@@ -87,7 +87,7 @@ Window {
 
     // Captures the screen the toolbar is on, drawings included.
     function captureToolbarScreen() {
-        settings.captureScreen(window.screen ? window.screen.name : "");
+        settings.captureScreen(window.screen ? window.screen.name : ""); // qmllint disable
     }
 
     function closeF() {

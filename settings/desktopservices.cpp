@@ -42,9 +42,8 @@ QString DesktopServices::captureScreen(QString *error, const QString &screenName
     QScreen *screen = QGuiApplication::primaryScreen();
     if (!screenName.isEmpty()) {
         const QList<QScreen *> screens = QGuiApplication::screens();
-        const auto named = std::find_if(screens.cbegin(), screens.cend(), [&](const QScreen *s) {
-            return s->name() == screenName;
-        });
+        const auto named = std::find_if(screens.cbegin(), screens.cend(),
+                                        [&](const QScreen *s) { return s->name() == screenName; });
         if (named != screens.cend())
             screen = *named;
         else

@@ -88,7 +88,8 @@ void TestScreenViews::strokeAcrossTheBorderIsOneElement()
     QCOMPARE(viewError(*left), 0);
     QCOMPARE(viewError(*right), 0);
     const QRect ink = left->document().elements().constFirst()->boundingRect();
-    QVERIFY2(ink.left() < ScreenWidth && ink.right() > ScreenWidth, "the stroke stops at the border");
+    QVERIFY2(ink.left() < ScreenWidth && ink.right() > ScreenWidth,
+             "the stroke stops at the border");
 }
 
 void TestScreenViews::commandsActOnTheOneDrawingInOrder()
@@ -99,9 +100,9 @@ void TestScreenViews::commandsActOnTheOneDrawingInOrder()
     QSignalSpy rightUndo(right.get(), &MyPainter::canUndoChanged);
     QSignalSpy rightEraser(right.get(), &MyPainter::eraserModeChanged);
 
-    stroke(*left, {{50, 50}, {100, 60}, {150, 70}});       // a
-    stroke(*right, {{50, 150}, {100, 160}, {150, 170}});   // b, desktop x 450..550
-    stroke(*left, {{50, 250}, {100, 260}, {150, 270}});    // c
+    stroke(*left, {{50, 50}, {100, 60}, {150, 70}});     // a
+    stroke(*right, {{50, 150}, {100, 160}, {150, 170}}); // b, desktop x 450..550
+    stroke(*left, {{50, 250}, {100, 260}, {150, 270}});  // c
     const auto drawn = order(left->document());
     QCOMPARE(drawn.size(), 3);
     QVERIFY(leftUndo.count() >= 1);

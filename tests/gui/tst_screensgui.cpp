@@ -34,16 +34,15 @@ bool addRightMonitor()
 
 QImage grabRoot()
 {
-    return QImage::fromData(
-        runTool(QStringLiteral("import"), {"-window", "root", "png:-"}), "PNG");
+    return QImage::fromData(runTool(QStringLiteral("import"), {"-window", "root", "png:-"}), "PNG");
 }
 
 // Geometries of the program's visible overlays.
 QList<QRect> overlays(const ProgramDriver &program)
 {
-    const std::optional<QByteArray> ids = xdoQuery(
-        {"search", "--all", "--onlyvisible", "--pid", number(program.processId()), "--name",
-         "^draw$"});
+    const std::optional<QByteArray> ids =
+        xdoQuery({"search", "--all", "--onlyvisible", "--pid", number(program.processId()),
+                  "--name", "^draw$"});
     QList<QRect> found;
     for (const QByteArray &id : ids.value_or(QByteArray()).split('\n')) {
         if (id.trimmed().isEmpty())
@@ -74,8 +73,8 @@ QList<QRect> overlays(const ProgramDriver &program)
 
 void dragStroke(const QList<QPoint> &points)
 {
-    QVERIFY(xdo({"mousemove", number(points.first().x()), number(points.first().y()),
-                 "mousedown", "1"}));
+    QVERIFY(xdo(
+        {"mousemove", number(points.first().x()), number(points.first().y()), "mousedown", "1"}));
     for (qsizetype i = 1; i < points.size(); ++i) {
         const QPoint from = points.at(i - 1), to = points.at(i);
         for (int step = 1; step <= 6; ++step) {
@@ -171,8 +170,7 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors_data()
     QTest::addColumn<QPoint>("crossLeft");
     QTest::addColumn<QPoint>("crossRight");
     QTest::newRow("same-scale") << QString() << QPoint(1800, 700) << QPoint(2100, 700);
-    QTest::newRow("scales-1-2") << QStringLiteral("1;2") << QPoint(1730, 700)
-                                << QPoint(2196, 700);
+    QTest::newRow("scales-1-2") << QStringLiteral("1;2") << QPoint(1730, 700) << QPoint(2196, 700);
 }
 
 void TestScreensGui::oneDrawingAcrossTwoMonitors()
@@ -184,8 +182,8 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
     m_program = std::make_unique<ProgramDriver>(QStringLiteral(SHOT_DIR), QString());
     if (!factors.isEmpty())
         m_program->setExtraEnvironment({{"QT_SCREEN_SCALE_FACTORS", factors}});
-    QVERIFY(m_program->start(QStringLiteral(QUILLMARK_PROGRAM), {},
-                             ProgramDriver::Output::Forwarded));
+    QVERIFY(
+        m_program->start(QStringLiteral(QUILLMARK_PROGRAM), {}, ProgramDriver::Output::Forwarded));
 
     // The toolbar starts at the right edge of the primary (left) monitor.
     m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
@@ -195,7 +193,9 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
 
     // Drawing on: one overlay per monitor, each covering it.
     click(button(1));
-    QVERIFY2(waitUntil([&] { return overlays(*m_program) == QList<QRect>{LeftMonitor, RightMonitor}; }),
+    QVERIFY2(waitUntil([&] {
+                 return overlays(*m_program) == QList<QRect>{LeftMonitor, RightMonitor};
+             }),
              "the overlays do not cover the two monitors");
     m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
 
@@ -218,12 +218,11 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
         QVERIFY(xdo({"mousemove", number(std::min(x, 3900)), number(logo.y() + 100)}));
     QVERIFY(xdo({"mouseup", "1"}));
     m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
-    QVERIFY2(RightMonitor.contains(m_toolbar),
-             qPrintable(QStringLiteral("toolbar at %1,%2 %3x%4")
-                            .arg(m_toolbar.x())
-                            .arg(m_toolbar.y())
-                            .arg(m_toolbar.width())
-                            .arg(m_toolbar.height())));
+    QVERIFY2(RightMonitor.contains(m_toolbar), qPrintable(QStringLiteral("toolbar at %1,%2 %3x%4")
+                                                              .arg(m_toolbar.x())
+                                                              .arg(m_toolbar.y())
+                                                              .arg(m_toolbar.width())
+                                                              .arg(m_toolbar.height())));
 
     // Undo there takes the stroke across the border away from both monitors.
     click(button(5));
@@ -259,7 +258,9 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
     m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY2(LeftMonitor.contains(m_toolbar), "the toolbar stayed off the monitors");
     QVERIFY(addRightMonitor());
-    QVERIFY2(waitUntil([&] { return overlays(*m_program) == QList<QRect>{LeftMonitor, RightMonitor}; }),
+    QVERIFY2(waitUntil([&] {
+                 return overlays(*m_program) == QList<QRect>{LeftMonitor, RightMonitor};
+             }),
              "no overlay on the monitor that came back");
     QVERIFY2(waitForShot(
                  [&](const QImage &shot) {

@@ -13,7 +13,8 @@ bool VirtualDesktop::startOnce(const QString &windowManager, bool tray)
         m_previousDisplay = qgetenv("DISPLAY");
     // -displayfd 1: the server picks a free number and prints it.
     m_server.start(QStringLiteral("Xvfb"),
-                   {"-displayfd", "1", "-screen", "0", m_screenSize + QStringLiteral("x24"), "-nolisten", "tcp"});
+                   {"-displayfd", "1", "-screen", "0", m_screenSize + QStringLiteral("x24"),
+                    "-nolisten", "tcp"});
     if (!m_server.waitForStarted())
         return failed("Xvfb did not start");
     QElapsedTimer waited;
