@@ -16,6 +16,19 @@ Window {
     readonly property bool leadShown: lead !== null && lead.visible
     readonly property bool passThrough: lead !== null && lead.ct
 
+    // A window manager may still place a new window where it likes after the
+    // program asked for its position: asked again, a few times at most.
+    property int placementTries: 0
+
+    function settle() {
+        if (!window.leadShown || !lead.onX11 || placementTries >= 5)
+            return;
+        if (window.x !== screenArea.x || window.y !== screenArea.y) {
+            placementTries += 1;
+            Qt.callLater(cover);
+        }
+    }
+
     // Covers the screen, as the leading overlay does (see its keepFullScreen()).
     function cover() {
         if (!window.leadShown)
@@ -41,7 +54,12 @@ Window {
     width: screenArea.width
     height: screenArea.height
 
-    onScreenAreaChanged: cover()
+    onScreenAreaChanged: {
+        placementTries = 0;
+        cover();
+    }
+    onXChanged: settle()
+    onYChanged: settle()
     onPassThroughChanged: cover()
     onLeadShownChanged: {
         if (leadShown)

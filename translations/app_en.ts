@@ -140,6 +140,13 @@
     </message>
 </context>
 <context>
+    <name>OverlaySurface</name>
+    <message>
+        <source>图片导出失败：</source>
+        <translation>Could not export the picture: </translation>
+    </message>
+</context>
+<context>
     <name>TextInputDialog</name>
     <message>
         <source>输入文字</source>
@@ -315,10 +322,6 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>图片导出失败：</source>
-        <translation>Could not export the picture: </translation>
     </message>
     <message>
         <source>绘图已保存：</source>
