@@ -82,6 +82,7 @@ Window {
 
         anchors.fill: parent
         overlay: window.lead
+        cursorBeforeEnter: false
         source: window.lead ? window.lead.painter : null
         origin: Qt.point(window.screenArea.x, window.screenArea.y) // qmllint disable type
     }

@@ -17,6 +17,9 @@ Item {
     // The background picture layer when this screen shows it, else null.
     property Item picture: null
     readonly property alias canvas: canvas
+    // Whether the cursor image shows before the pointer first enters: the
+    // overlays of other screens keep it hidden, else it waits in their corner.
+    property bool cursorBeforeEnter: true
     readonly property bool textInputMode: overlay ? overlay.textInputMode : false
     readonly property bool ct: overlay ? overlay.ct : false
 
@@ -131,7 +134,7 @@ Item {
         z: 100
         width: 32
         height: 32
-        visible: !surface.textInputMode
+        visible: surface.cursorBeforeEnter && !surface.textInputMode
 
         Loader {
             id: cursorLoader

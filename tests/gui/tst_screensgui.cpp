@@ -285,12 +285,16 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
     m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY2(LeftMonitor.contains(m_toolbar), "the toolbar stayed off the monitors");
     QVERIFY(addRightMonitor());
+    // The pointer out of the way: the overlay's cursor image has red in it.
+    QVERIFY(xdo({"mousemove", "1000", "900"}));
     QList<QRect> shown;
     QVERIFY2(
-        waitUntil([&] {
-            shown = overlays(*m_program);
-            return shown == QList<QRect>{LeftMonitor, RightMonitor};
-        }),
+        waitUntil(
+            [&] {
+                shown = overlays(*m_program);
+                return shown == QList<QRect>{LeftMonitor, RightMonitor};
+            },
+            3 * waitLimitMs),
         qPrintable(QStringLiteral("no overlay on the monitor that came back; ") + describe(shown)));
     QVERIFY2(waitForShot(
                  [&, this](const QImage &shot) {
