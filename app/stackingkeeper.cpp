@@ -57,14 +57,15 @@ void StackingKeeper::schedule()
         m_debounce.start();
 }
 
-QWindow *StackingKeeper::overlay() const
+QList<QWindow *> StackingKeeper::overlays() const
 {
+    QList<QWindow *> found;
     const QList<QWindow *> windows = QGuiApplication::topLevelWindows();
     for (QWindow *window : windows) {
         if (window->isVisible() && window->title() == m_overlayTitle)
-            return window;
+            found.append(window);
     }
-    return nullptr;
+    return found;
 }
 
 bool StackingKeeper::enforce()
@@ -72,13 +73,17 @@ bool StackingKeeper::enforce()
     if (!m_backend)
         return true;
     QWindow *toolbar = m_toolbar && m_toolbar->isVisible() ? m_toolbar.data() : nullptr;
-    QWindow *cover = overlay();
-    if (!toolbar && !cover)
+    // One overlay per screen: all of them lie below the toolbar, in any order among
+    // themselves. Raising one above the toolbar as if it were a dialog would start a
+    // fight with the window manager, and every restack risks the pointer of a drag.
+    const QList<QWindow *> covers = overlays();
+    if (!toolbar && covers.isEmpty())
         return true;
 
     QList<WId> keep; // bottom to top
-    if (cover)
+    for (QWindow *cover : covers)
         keep.append(cover->winId());
+    const qsizetype coverCount = keep.size();
     if (toolbar)
         keep.append(toolbar->winId());
     // Later changes of the windows' flags may drop the layer again.
@@ -112,9 +117,13 @@ bool StackingKeeper::enforce()
         if (!ownWindows.contains(order.at(i)))
             inOrder = false;
     }
-    for (qsizetype i = 1; inOrder && i < keep.size(); ++i) {
-        if (order.indexOf(keep.at(i - 1)) > order.indexOf(keep.at(i)))
-            inOrder = false;
+    // Each overlay below the toolbar; the overlays among themselves need no order.
+    if (toolbar) {
+        const qsizetype toolbarAt = order.indexOf(keep.constLast());
+        for (qsizetype i = 0; inOrder && i < coverCount; ++i) {
+            if (order.indexOf(keep.at(i)) > toolbarAt)
+                inOrder = false;
+        }
     }
     const qsizetype topKept = order.indexOf(keep.constLast());
     for (const WId id : std::as_const(ownWindows)) {

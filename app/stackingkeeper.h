@@ -34,7 +34,7 @@ public:
 
 private:
     void schedule();
-    QWindow *overlay() const;
+    QList<QWindow *> overlays() const;
 
     QString m_overlayTitle;
     std::unique_ptr<StackingBackend> m_backend;
