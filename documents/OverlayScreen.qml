@@ -60,6 +60,16 @@ Window {
     }
     onXChanged: settle()
     onYChanged: settle()
+    // A window mapped while its screen is still being announced may be taken off
+    // the screen (unmapped or iconified) by the window manager: shown again.
+    onVisibilityChanged: {
+        if (!window.leadShown || placementTries >= 5)
+            return;
+        if (visibility === Window.Hidden || visibility === Window.Minimized) {
+            placementTries += 1;
+            Qt.callLater(cover);
+        }
+    }
     onPassThroughChanged: cover()
     onLeadShownChanged: {
         if (leadShown)
