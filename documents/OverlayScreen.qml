@@ -60,16 +60,6 @@ Window {
     }
     onXChanged: settle()
     onYChanged: settle()
-    // A window mapped while its screen is still being announced may be taken off
-    // the screen (unmapped or iconified) by the window manager: shown again.
-    onVisibilityChanged: {
-        if (!window.leadShown || placementTries >= 5)
-            return;
-        if (visibility === Window.Hidden || visibility === Window.Minimized) {
-            placementTries += 1;
-            Qt.callLater(cover);
-        }
-    }
     onPassThroughChanged: cover()
     onLeadShownChanged: {
         if (leadShown)
@@ -85,6 +75,21 @@ Window {
     Component.onDestruction: {
         if (lead)
             lead.companions = lead.companions.filter(w => w !== window);
+    }
+
+    // A window mapped while its screen is still being announced may be taken off
+    // the screen (unmapped, iconified or placed aside) by the window manager after
+    // every placement above: looked at now and then while the overlay is shown.
+    Timer {
+        interval: 700
+        repeat: true
+        running: window.leadShown
+
+        onTriggered: {
+            const placed = window.x === window.screenArea.x && window.y === window.screenArea.y && window.width === window.screenArea.width && window.height === window.screenArea.height;
+            if (!window.visible || window.visibility === Window.Minimized || !placed)
+                window.cover();
+        }
     }
 
     OverlaySurface {
