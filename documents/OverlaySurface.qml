@@ -22,6 +22,12 @@ Item {
     property bool cursorBeforeEnter: true
     readonly property bool textInputMode: overlay ? overlay.textInputMode : false
     readonly property bool ct: overlay ? overlay.ct : false
+    readonly property string presenterTool: overlay ? overlay.presenterTool : ""
+    // Whether a press starts an element: the laser and the spotlight only point.
+    readonly property bool drawingTool: presenterTool !== "laser" && presenterTool !== "spotlight"
+    // The pointer over this surface, unthrottled, for the presenter tools.
+    readonly property alias pointer: pointerArea.pointer
+    readonly property alias pointerInside: pointerArea.containsMouse
 
     // A point of the pointer in the canvas's coordinates. Held down, the pointer
     // stays with this surface beyond its screen's edge; there the point is taken
@@ -57,6 +63,7 @@ Item {
         id: pointerArea
 
         property point lastPosition: Qt.point(0, 0)
+        property point pointer: Qt.point(-1, -1)
         property bool ctrlDragActive: false
         property double lastMoveTime: 0
         property int throttleInterval: 10
@@ -73,10 +80,11 @@ Item {
                 ctrlDragActive = true;
                 return;
             }
-            if (mouse.button === Qt.LeftButton && !surface.textInputMode)
+            if (mouse.button === Qt.LeftButton && !surface.textInputMode && surface.drawingTool)
                 canvas.beginPaint(Qt.point(mouse.x, mouse.y));
         }
         onPositionChanged: mouse => {
+            pointer = Qt.point(mouse.x, mouse.y);
             const now = Date.now();
             if (now - lastMoveTime >= throttleInterval) {
                 cursorImage.x = mouse.x - 16;
@@ -89,7 +97,7 @@ Item {
                 lastPosition = Qt.point(mouse.x, mouse.y);
                 return;
             }
-            if (!surface.textInputMode && (mouse.buttons & Qt.LeftButton))
+            if (!surface.textInputMode && surface.drawingTool && (mouse.buttons & Qt.LeftButton))
                 canvas.movePaint(surface.canvasPoint(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
         }
         onReleased: mouse => {
@@ -97,10 +105,14 @@ Item {
                 ctrlDragActive = false;
                 return;
             }
-            if (mouse.button === Qt.LeftButton && !surface.textInputMode && canvas.drawMode !== MyPainter.FreehandMode)
+            if (mouse.button === Qt.LeftButton && !surface.textInputMode && surface.drawingTool && canvas.drawMode !== MyPainter.FreehandMode)
                 canvas.endPaint(surface.canvasPoint(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
         }
         onClicked: mouse => {
+            if (!surface.drawingTool) {
+                surface.overlay.clickDrawWin();
+                return;
+            }
             if (surface.textInputMode) {
                 surface.overlay.placeText(Qt.point(mouse.x, mouse.y), canvas);
                 return;

@@ -19,6 +19,9 @@ Window {
     readonly property alias colorDialog: colorDialog
     // The text input dialog while one is open.
     property TextInputDialog activeTextDialog: null
+    // The presenter tool in use on every screen: "" (drawing), "laser", "spotlight" or
+    // "zoom". The laser and the spotlight only point: a press draws nothing.
+    property string presenterTool: ""
 
     readonly property bool onX11: Qt.platform.pluginName === "xcb"
     // On X11 a tool window is transient for the whole application, and window
