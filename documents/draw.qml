@@ -55,6 +55,7 @@ Window {
         window.flags = Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint;
         window.color = "transparent";
         window.ct = true;
+        window.presenterTool = "";
         keepFullScreen();
     }
 
