@@ -139,7 +139,30 @@ Item {
         onExited: cursorImage.visible = false
     }
 
-    // Stands in for the system cursor: a pen, or an eraser while erasing.
+    // The presenter tools' pictures over the drawing, for the tool in use.
+    Loader {
+        anchors.fill: parent
+        active: surface.presenterTool === "laser"
+
+        sourceComponent: LaserLayer {
+            pointer: surface.pointer
+            pointerInside: surface.pointerInside
+        }
+    }
+
+    Loader {
+        anchors.fill: parent
+        active: surface.presenterTool === "spotlight"
+
+        sourceComponent: SpotlightLayer {
+            overlay: surface.overlay
+            pointer: surface.pointer
+            pointerInside: surface.pointerInside
+        }
+    }
+
+    // Stands in for the system cursor: a pen, or an eraser while erasing; the laser's dot
+    // is the cursor while it shows.
     Item {
         id: cursorImage
 
@@ -152,7 +175,7 @@ Item {
             id: cursorLoader
 
             anchors.fill: parent
-            visible: !surface.ct
+            visible: !surface.ct && surface.presenterTool !== "laser"
             sourceComponent: canvas.isEraserMode ? eraserCursor : penCursor
         }
 

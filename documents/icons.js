@@ -35,6 +35,10 @@ const screenshot = "qrc:/icons/screen.png";
 const colour = "qrc:/icons/color.png";
 const menu = "qrc:/icons/menue.png";
 
+// The presenter tools.
+const laser = "qrc:/icons/laser.png";
+const spotlight = "qrc:/icons/spotlight.png";
+
 const thin = "qrc:/icons/a.png";
 const medium = "qrc:/icons/b.png";
 const thick = "qrc:/icons/c.png";
