@@ -75,6 +75,7 @@ Item {
         cursorShape: surface.textInputMode ? Qt.IBeamCursor : Qt.BlankCursor
 
         onPressed: mouse => {
+            penKeys.forceActiveFocus();
             lastPosition = Qt.point(mouse.x, mouse.y);
             if ((mouse.modifiers & Qt.ControlModifier) && pictureShown) {
                 ctrlDragActive = true;
@@ -122,6 +123,10 @@ Item {
                 console.log("Element deleted");
         }
         onWheel: wheel => {
+            if ((wheel.modifiers & Qt.ControlModifier) && !pictureShown && wheel.angleDelta.y !== 0) {
+                penKeys.resize(wheel.angleDelta.y > 0 ? 1 : -1);
+                return;
+            }
             if (!(wheel.modifiers & Qt.ControlModifier) || !pictureShown) {
                 wheel.accepted = false;
                 return;
@@ -159,6 +164,14 @@ Item {
             pointer: surface.pointer
             pointerInside: surface.pointerInside
         }
+    }
+
+    PenKeys {
+        id: penKeys
+
+        anchors.fill: parent
+        z: 90
+        surface: surface
     }
 
     // Stands in for the system cursor: a pen, or an eraser while erasing; the laser's dot

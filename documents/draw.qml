@@ -57,6 +57,7 @@ Window {
         window.flags = Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint;
         window.color = "transparent";
         window.ct = true;
+        window.presenterTool = "";
         keepFullScreen();
     }
 

@@ -90,6 +90,36 @@ bool inkNear(const QImage &image, QPoint at)
     return false;
 }
 
+QPoint toolbarButtonCentre(const QRect &toolbar, ToolbarButton button)
+{
+    const double scale = toolbar.width() / 33.0;
+    const int index = int(button);
+    const int top = index == 0 ? 0 : 29 + (index - 1) * 33;
+    return {toolbar.center().x(), toolbar.top() + qRound((31 + 7 + top + 13) * scale)};
+}
+
+bool hover(QPoint at)
+{
+    const bool moved = xdo({"mousemove", number(at.x() - 3), number(at.y() - 3)});
+    QTest::qWait(50);
+    const bool arrived = moved && xdo({"mousemove", number(at.x()), number(at.y())});
+    QTest::qWait(50);
+    return arrived;
+}
+
+bool click(QPoint at)
+{
+    return hover(at) && xdo({"click", "1"});
+}
+
+bool drawStroke(QPoint centre)
+{
+    bool ok = xdo({"mousemove", number(centre.x() - 100), number(centre.y()), "mousedown", "1"});
+    for (int x = centre.x() - 80; ok && x <= centre.x() + 100; x += 20)
+        ok = xdo({"mousemove", number(x), number(centre.y())});
+    return xdo({"mouseup", "1"}) && ok;
+}
+
 ProgramDriver::ProgramDriver(const QString &shotDir, const QString &shotPrefix)
     : m_shotDir(shotDir), m_shotPrefix(shotPrefix)
 {
@@ -210,6 +240,28 @@ QString ProgramDriver::waitForWindowId(const QString &title) const
 QRect ProgramDriver::waitForWindow(const QString &title) const
 {
     return waitForSettledGeometry([&] { return windowGeometry(title); });
+}
+
+QRect ProgramDriver::waitForSettingsWindow() const
+{
+    return waitForSettledGeometry([this]() -> std::optional<QRect> {
+        const std::optional<QByteArray> out =
+            xdoQuery({"search", "--all", "--onlyvisible", "--pid", number(processId()), "--name",
+                      ".*", "getwindowgeometry", "--shell", "%@"});
+        if (!out)
+            return std::nullopt;
+        QHash<QByteArray, int> values;
+        for (const QByteArray &line : out->split('\n')) {
+            const QList<QByteArray> pair = line.split('=');
+            if (pair.size() != 2)
+                continue;
+            values.insert(pair.at(0), pair.at(1).toInt());
+            if (pair.at(0) == "SCREEN" && values.value("WIDTH") == 400 &&
+                values.value("HEIGHT") == 700)
+                return QRect(values.value("X"), values.value("Y"), 400, 700);
+        }
+        return QRect();
+    });
 }
 
 // Three definite answers in a row that no such window shows.

@@ -35,6 +35,34 @@ QRect waitForSettledGeometry(const std::function<std::optional<QRect>()> &sample
 // Whether any pixel within 4 px of the point shows the red pen.
 bool inkNear(const QImage &image, QPoint at);
 
+// The toolbar's buttons from the top.
+enum class ToolbarButton {
+    Collapse,
+    DrawingSwitch,
+    Pen,
+    Shapes,
+    Eraser,
+    Undo,
+    Clear,
+    Board,
+    Screenshot,
+    Colour,
+    Thickness,
+    Fade,
+    Breathing,
+    Presenter,
+    Menu
+};
+// Centre of a button of the toolbar at this geometry: the logo 31 px and a gap of 7,
+// then 26 px buttons 3 px apart with a 1 px separator from the second on, all at the
+// scale the toolbar's width gives (33 px at 100 %).
+QPoint toolbarButtonCentre(const QRect &toolbar, ToolbarButton button);
+// Enters the point from just beside it, so that an item there sees the pointer enter.
+bool hover(QPoint at);
+bool click(QPoint at);
+// A horizontal freehand stroke 200 px long through the centre.
+bool drawStroke(QPoint centre);
+
 // Runs the real program with a settings store and a socket folder of its own (a
 // copy running elsewhere on the machine must not answer the single-instance
 // call) and watches it from outside as a user would: its windows through
@@ -76,6 +104,8 @@ public:
     // The id of the program's visible window with this title, once it shows.
     QString waitForWindowId(const QString &title) const;
     QRect waitForWindow(const QString &title) const;
+    // The settings window has no title: it is the program's 400 x 700 window.
+    QRect waitForSettingsWindow() const;
     bool waitForNoWindow(const QString &title) const;
     bool waitForScreen(const std::function<bool(const QImage &)> &holds, const QString &name) const;
 

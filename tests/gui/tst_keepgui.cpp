@@ -44,8 +44,6 @@ private slots:
 
 private:
     void startProgram();
-    void drawStroke(QPoint centre);
-    QPoint menuButton() const;
 
     ProgramDriver m_program{QStringLiteral(SHOT_DIR), QStringLiteral("keep-")};
     QRect m_toolbar;
@@ -79,35 +77,19 @@ void TestKeepGui::cleanup()
     m_failed = m_failed || QTest::currentTestFailed();
 }
 
-void TestKeepGui::drawStroke(QPoint centre)
-{
-    QVERIFY(xdo({"mousemove", number(centre.x() - 100), number(centre.y()), "mousedown", "1"}));
-    for (int x = centre.x() - 80; x <= centre.x() + 100; x += 20)
-        QVERIFY(xdo({"mousemove", number(x), number(centre.y())}));
-    QVERIFY(xdo({"mouseup", "1"}));
-}
-
-// The last button of the toolbar: logo 31 px and a gap of 7, then 26 px buttons 3 px
-// apart with a 1 px separator from the second on.
-QPoint TestKeepGui::menuButton() const
-{
-    return {m_toolbar.left() + m_toolbar.width() / 2, m_toolbar.top() + 31 + 7 + 29 + 12 * 33 + 13};
-}
-
 void TestKeepGui::exportSavesThePictureAndSaysWhere()
 {
     qsizetype from = m_program.log().size();
     QVERIFY(xdo({"key", "ctrl+e"}));
     QVERIFY(m_program.waitForLogLine(QStringLiteral("画笔"), from));
     QVERIFY(!m_program.waitForWindow(QStringLiteral("^draw$")).isEmpty());
-    drawStroke(strokeCentre);
+    QVERIFY(drawStroke(strokeCentre));
     QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, strokeCentre); },
                                      QStringLiteral("export-drawn")),
              "the stroke is not on screen");
 
     // Menu, sixth entry: "导出图片…".
-    QVERIFY(xdo({"mousemove", number(menuButton().x() - 3), number(menuButton().y() - 3)}));
-    QVERIFY(xdo({"mousemove", number(menuButton().x()), number(menuButton().y())}));
+    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Menu)));
     const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
     QVERIFY2(!menu.isEmpty(), "the menu did not open");
     QVERIFY(m_program.waitForScreen(
