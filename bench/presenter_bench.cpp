@@ -5,10 +5,10 @@
 // software scene graph composes it (four dim rectangles and the hole's picture), against
 // one plain dim fill of the whole screen and against painting the whole dimmed screen with
 // its hole anew, which a single full-screen picture would need.
+#include "lasernode.h"
 #include "laserrenderer.h"
 #include "lasertrail.h"
 #include "spotlighthole.h"
-#include "lasernode.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -129,9 +129,9 @@ void spotlightMove(benchmark::State &state)
                                    std::max(0, screenSize.height() - at.y() - side)),
                              dim);
             painter.fillRect(QRect(0, at.y(), std::max(0, at.x()), side), dim);
-            painter.fillRect(QRect(at.x() + side, at.y(),
-                                   std::max(0, screenSize.width() - at.x() - side), side),
-                             dim);
+            painter.fillRect(
+                QRect(at.x() + side, at.y(), std::max(0, screenSize.width() - at.x() - side), side),
+                dim);
             painter.drawImage(at, hole);
         });
         state.SetIterationTime(ms / 1e3);

@@ -144,7 +144,9 @@ Item {
         onExited: cursorImage.visible = false
     }
 
-    // The presenter tools' pictures over the drawing, for the tool in use.
+    // The presenter tools' pictures over the drawing, for the tool in use. The qmllint of
+    // Qt 6.4 takes the surface's id inside a component for unqualified.
+    // qmllint disable unqualified
     Loader {
         anchors.fill: parent
         active: surface.presenterTool === "laser"
@@ -166,6 +168,7 @@ Item {
         }
     }
 
+    // qmllint enable unqualified
     PenKeys {
         id: penKeys
 

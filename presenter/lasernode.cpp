@@ -22,8 +22,8 @@ void LaserNode::showFrame(QQuickWindow *window, QSize size, qreal ratio, const L
     };
     for (int row = area.top() / TileSize; row * TileSize <= area.bottom(); ++row) {
         for (int column = area.left() / TileSize; column * TileSize <= area.right(); ++column) {
-            const QRect tile =
-                QRect(column * TileSize, row * TileSize, TileSize, TileSize) & QRect(QPoint(), size);
+            const QRect tile = QRect(column * TileSize, row * TileSize, TileSize, TileSize) &
+                               QRect(QPoint(), size);
             const bool meets = trail.meets(tile, ms);
             if (!meets && !m_inkedTiles.contains(QPoint(column, row)))
                 continue;

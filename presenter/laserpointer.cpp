@@ -1,7 +1,7 @@
 #include "laserpointer.h"
 
-#include "laserrenderer.h"
 #include "lasernode.h"
+#include "laserrenderer.h"
 
 #include <QPainter>
 #include <QQuickWindow>
@@ -20,7 +20,7 @@ void LaserPointer::setPosition(QPointF position)
     if (position == m_position)
         return;
     m_position = position;
-    if (m_inside) {
+    if (m_inside && isComponentComplete()) {
         m_trail.add(position, m_clock.elapsed());
         nextFrame();
     }
@@ -32,12 +32,23 @@ void LaserPointer::setPointerInside(bool inside)
     if (inside == m_inside)
         return;
     m_inside = inside;
-    if (inside)
-        m_trail.add(m_position, m_clock.elapsed());
-    else
+    // A pointer coming in shows at its next move: the position known now is where it
+    // left, which may be far from where it comes back.
+    if (!inside && isComponentComplete()) {
         m_trail.release(m_clock.elapsed());
-    nextFrame();
+        nextFrame();
+    }
     emit pointerInsideChanged();
+}
+
+void LaserPointer::componentComplete()
+{
+    QQuickPaintedItem::componentComplete();
+    // Started under a resting pointer: the dot shows at once.
+    if (m_inside) {
+        m_trail.add(m_position, m_clock.elapsed());
+        nextFrame();
+    }
 }
 
 void LaserPointer::nextFrame()

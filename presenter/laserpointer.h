@@ -36,6 +36,7 @@ signals:
     void pointerInsideChanged();
 
 protected:
+    void componentComplete() override;
     QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *data) override;
 
 private:
@@ -49,5 +50,4 @@ private:
     // What the next paint must redo, and the time it shows.
     QRect m_dirty;
     qint64 m_frameTime = 0;
-
 };

@@ -69,8 +69,7 @@ const QImage &dotPicture(qreal ratio)
 
 } // namespace
 
-void LaserRenderer::paint(QPainter *painter, const LaserTrail &trail, qint64 ms,
-                          const QRectF &area)
+void LaserRenderer::paint(QPainter *painter, const LaserTrail &trail, qint64 ms, const QRectF &area)
 {
     const QList<LaserTrail::Point> points = trail.points(ms);
     if (points.isEmpty())
@@ -116,7 +115,9 @@ void LaserRenderer::paint(QPainter *painter, const LaserTrail &trail, qint64 ms,
     }
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     const LaserTrail::Point &dot = points.last();
-    if (QRectF(dot.position, QSizeF(0, 0)).adjusted(-reach, -reach, reach, reach).intersects(area)) {
+    if (QRectF(dot.position, QSizeF(0, 0))
+            .adjusted(-reach, -reach, reach, reach)
+            .intersects(area)) {
         // Copied one to one onto whole device pixels: crisp, and far cheaper than drawing
         // its gradients again on every tile of every frame.
         const qreal ratio = painter->device()->devicePixelRatio();

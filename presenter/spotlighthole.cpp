@@ -69,7 +69,8 @@ QImage SpotlightHole::render(qreal radius, const QColor &color, qreal ratio)
         const qreal t = qreal(i) / steps;
         QColor shade = color;
         shade.setAlphaF(float(color.alphaF() * t * t * (3 - 2 * t)));
-        gradient.setColorAt(std::clamp((radius - softness / 2 + t * softness) / outer, 0.0, 1.0), shade);
+        gradient.setColorAt(std::clamp((radius - softness / 2 + t * softness) / outer, 0.0, 1.0),
+                            shade);
     }
     gradient.setColorAt(1.0, color);
     painter.fillRect(QRectF(0, 0, length, length), gradient);

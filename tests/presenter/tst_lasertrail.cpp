@@ -46,7 +46,8 @@ void TestLaserTrail::fadesWithAge()
             const auto earlier = std::find_if(before.cbegin(), before.cend(), [&](const auto &p) {
                 return p.position == point.position;
             });
-            QVERIFY(earlier == before.cend() ? before.isEmpty() : earlier->opacity >= point.opacity);
+            QVERIFY(earlier == before.cend() ? before.isEmpty()
+                                             : earlier->opacity >= point.opacity);
         }
         QVERIFY(before.isEmpty() || points.size() <= before.size());
         before = points;
