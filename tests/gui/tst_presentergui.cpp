@@ -106,8 +106,10 @@ void TestPresenterGui::laserLeavesAFadingTrailAndDrawsNothing()
     // on while the screen is looked at.
     QStringList sweep{"mousedown", "1"};
     for (int x = sweepFrom; x <= sweepTo; x += 4)
-        sweep << "mousemove" << number(x) << number(sweepRow) << "sleep" << "0.008";
-    sweep << "mouseup" << "1";
+        sweep << "mousemove" << number(x) << number(sweepRow) << "sleep"
+              << "0.008";
+    sweep << "mouseup"
+          << "1";
     QProcess sweeping;
     sweeping.start(QStringLiteral("xdotool"), sweep);
     QVERIFY2(m_program.waitForScreen(
@@ -177,21 +179,19 @@ void TestPresenterGui::spotlightDimsAllButThePointer()
     // The wheel shrinks the circle until the near stroke lies outside it.
     for (int i = 0; i < 12; ++i)
         QVERIFY(xdo({"click", "5"}));
-    QVERIFY2(m_program.waitForScreen(
-                 [&](const QImage &shot) {
-                     return red(shot, nearInk) < 130 && red(shot, farInk) < 130;
-                 },
-                 QStringLiteral("spotlight-small")),
-             "the wheel did not shrink the circle");
+    QVERIFY2(
+        m_program.waitForScreen(
+            [&](const QImage &shot) { return red(shot, nearInk) < 130 && red(shot, farInk) < 130; },
+            QStringLiteral("spotlight-small")),
+        "the wheel did not shrink the circle");
 
     // Its key again leaves it: the strokes are bright again.
     pressTool(spotlightKey, QStringLiteral("无"));
-    QVERIFY2(m_program.waitForScreen(
-                 [&](const QImage &shot) {
-                     return red(shot, nearInk) > 200 && red(shot, farInk) > 200;
-                 },
-                 QStringLiteral("spotlight-left")),
-             "the dimming stayed");
+    QVERIFY2(
+        m_program.waitForScreen(
+            [&](const QImage &shot) { return red(shot, nearInk) > 200 && red(shot, farInk) > 200; },
+            QStringLiteral("spotlight-left")),
+        "the dimming stayed");
     // What was drawn is saved: the autosave is alive, so its silence above meant something.
     const QString autosave =
         m_program.dataPath() + QStringLiteral("/tallowby/painter/autosave.qmark");
