@@ -61,7 +61,10 @@ private slots:
 private:
     void pressTool(const QString &key, const QString &tool);
 
-    ProgramDriver m_program{QStringLiteral(SHOT_DIR), QStringLiteral("presenter-")};
+    // Run once with each back-end; the environment chooses it for the program.
+    const bool m_openGl = qEnvironmentVariable("QUILLMARK_RENDERING") == QLatin1String("opengl");
+    ProgramDriver m_program{QStringLiteral(SHOT_DIR), m_openGl ? QStringLiteral("presenter-opengl-")
+                                                               : QStringLiteral("presenter-")};
     bool m_failed = false;
 };
 
@@ -75,6 +78,7 @@ void TestPresenterGui::initTestCase()
                             ProgramDriver::Output::Captured));
     QVERIFY2(!m_program.waitForWindow(QStringLiteral("^主窗口$")).isEmpty(),
              "the toolbar did not appear");
+    QCOMPARE(m_program.log().contains("Qt Quick renders with OpenGL"), m_openGl);
 }
 
 void TestPresenterGui::cleanupTestCase()
