@@ -1,10 +1,10 @@
 // Cost of the presenter tools per frame at 3840x2160, each against a baseline measured in
 // the same run. Laser: one frame of a moving pointer with a second of trail, painted as the
-// item does (the changed bounds, in tiles), against clearing the same area plainly and
-// against one plain fill of the whole screen. Spotlight: one pointer move composed as the
-// software scene graph composes it (four dim rectangles and the hole's picture), against
-// one plain dim fill of the whole screen and against painting the whole dimmed screen with
-// its hole anew, which a single full-screen picture would need.
+// item does (the tiles along the trail within the changed bounds), against clearing the
+// changed bounds plainly and against one plain fill of the whole screen. Spotlight: one pointer
+// move composed as the software scene graph composes it (four dim rectangles and the hole's
+// picture), against one plain dim fill of the whole screen and against painting the whole dimmed
+// screen with its hole anew, which a single full-screen picture would need.
 #include "lasernode.h"
 #include "laserrenderer.h"
 #include "lasertrail.h"
