@@ -5,12 +5,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPixmap>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
+
+#include <csignal>
 
 namespace {
 
@@ -169,7 +172,14 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
     for (auto it = m_extraEnvironment.cbegin(); it != m_extraEnvironment.cend(); ++it)
         env.insert(it.key(), it.value());
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    if (output == Output::Captured) {
+    m_adopted = 0;
+    m_logFile.clear();
+    if (output == Output::CapturedAcrossRestarts) {
+        env.remove(QStringLiteral("QT_MESSAGE_PATTERN"));
+        m_logFile = m_home.filePath(QStringLiteral("program.log"));
+        m_program.setProcessChannelMode(QProcess::MergedChannels);
+        m_program.setStandardOutputFile(m_logFile, QIODevice::Append);
+    } else if (output == Output::Captured) {
         // Log lines are matched in the default message format.
         env.remove(QStringLiteral("QT_MESSAGE_PATTERN"));
         m_program.setProcessChannelMode(QProcess::MergedChannels);
@@ -183,8 +193,66 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
     return m_program.waitForStarted();
 }
 
+const QByteArray &ProgramDriver::log() const
+{
+    if (!m_logFile.isEmpty()) {
+        QFile file(m_logFile);
+        if (file.open(QIODevice::ReadOnly))
+            m_log = file.readAll();
+    }
+    return m_log;
+}
+
+namespace {
+
+// A process that ended, even if nobody reaped it yet, counts as gone.
+bool processGone(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray text = stat.readAll();
+    const qsizetype close = text.lastIndexOf(')');
+    return close < 0 || text.mid(close + 2, 1) == "Z";
+}
+
+} // namespace
+
+bool ProgramDriver::followRestart()
+{
+    if (!m_program.waitForFinished(waitLimitMs))
+        return false;
+    const QByteArray runtime =
+        "XDG_RUNTIME_DIR=" + m_home.filePath(QStringLiteral("run")).toUtf8() + '\0';
+    const QString program = QFileInfo(m_program.program()).canonicalFilePath();
+    return waitUntil([&] {
+        const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+        for (const QString &entry : entries) {
+            bool isPid = false;
+            const qint64 pid = entry.toLongLong(&isPid);
+            if (!isPid || processGone(pid))
+                continue;
+            if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).canonicalFilePath() != program)
+                continue;
+            QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
+            if (environ.open(QIODevice::ReadOnly) && environ.readAll().contains(runtime)) {
+                m_adopted = pid;
+                return true;
+            }
+        }
+        return false;
+    });
+}
+
 void ProgramDriver::stop()
 {
+    if (m_adopted > 0) {
+        ::kill(pid_t(m_adopted), SIGTERM);
+        if (!waitUntil([this] { return processGone(m_adopted); }, 5000))
+            ::kill(pid_t(m_adopted), SIGKILL);
+        waitUntil([this] { return processGone(m_adopted); }, 5000);
+        m_adopted = 0;
+    }
     if (m_program.state() == QProcess::NotRunning)
         return;
     m_program.terminate();
@@ -301,7 +369,7 @@ bool ProgramDriver::waitForScreen(const std::function<bool(const QImage &)> &hol
 // since the given offset of its output.
 bool ProgramDriver::logHasLine(const QString &line, qsizetype from) const
 {
-    const QList<QByteArray> lines = m_log.mid(from).split('\n');
+    const QList<QByteArray> lines = log().mid(from).split('\n');
     const QByteArray wanted = line.toUtf8();
     for (const QByteArray &logged : lines) {
         const QByteArray text = logged.trimmed();

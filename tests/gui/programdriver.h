@@ -70,7 +70,9 @@ bool drawStroke(QPoint centre);
 class ProgramDriver
 {
 public:
-    enum class Output { Forwarded, Captured };
+    // CapturedAcrossRestarts writes the output to a file, which a copy the program
+    // starts in its place inherits and goes on writing to.
+    enum class Output { Forwarded, Captured, CapturedAcrossRestarts };
 
     // Screen grabs are kept as <shotDir>/<shotPrefix><name>.png.
     ProgramDriver(const QString &shotDir, const QString &shotPrefix);
@@ -83,7 +85,7 @@ public:
     QString picturesPath() const { return m_home.filePath(QStringLiteral("Pictures")); }
     // XDG_DATA_HOME of the program.
     QString dataPath() const { return m_home.filePath(QStringLiteral("data")); }
-    qint64 processId() const { return m_program.processId(); }
+    qint64 processId() const { return m_adopted > 0 ? m_adopted : m_program.processId(); }
 
     // Set before start(): variables added to (or overriding) the program's environment.
     void setExtraEnvironment(const QMap<QString, QString> &variables)
@@ -95,6 +97,9 @@ public:
     // screenshot folder.
     bool start(const QString &program, const QVariantMap &settings, Output output);
     void stop();
+    // After the program restarted itself: waits for the old copy to end and follows
+    // the new one, found by the runtime folder it inherited. False when none came.
+    bool followRestart();
 
     // Geometry of the program's visible window with this title; empty while
     // none, nullopt when the query did not get through.
@@ -109,7 +114,7 @@ public:
     bool waitForNoWindow(const QString &title) const;
     bool waitForScreen(const std::function<bool(const QImage &)> &holds, const QString &name) const;
 
-    const QByteArray &log() const { return m_log; }
+    const QByteArray &log() const;
     bool logHasLine(const QString &line, qsizetype from) const;
     bool waitForLogLine(const QString &line, qsizetype from, int limitMs = waitLimitMs);
 
@@ -118,6 +123,8 @@ private:
     QString m_shotPrefix;
     QTemporaryDir m_home;
     QProcess m_program;
-    QByteArray m_log;
+    mutable QByteArray m_log;
+    QString m_logFile;
+    qint64 m_adopted = 0;
     QMap<QString, QString> m_extraEnvironment;
 };

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QScreen>
+#include <QSettings>
 #include <QtTest>
 
 #include <csignal>
@@ -41,6 +42,7 @@ private slots:
     void cleanup();
     void exportSavesThePictureAndSaysWhere();
     void killedProgramOffersTheDrawingBack();
+    void languageChangeBringsTheDrawingBack();
 
 private:
     void startProgram();
@@ -60,7 +62,7 @@ void TestKeepGui::startProgram()
 {
     QVERIFY(m_program.start(QStringLiteral(QUILLMARK_PROGRAM),
                             {{QStringLiteral("appLanguage"), QStringLiteral("zh_CN")}},
-                            ProgramDriver::Output::Captured));
+                            ProgramDriver::Output::CapturedAcrossRestarts));
     m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY2(!m_toolbar.isEmpty(), "the toolbar did not appear");
 }
@@ -155,6 +157,52 @@ void TestKeepGui::killedProgramOffersTheDrawingBack()
     QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, strokeCentre); },
                                      QStringLiteral("restored")),
              "the drawing did not come back");
+}
+
+// The language is changed in the settings window, which restarts the program: the new
+// copy speaks English and shows the drawing again by itself.
+void TestKeepGui::languageChangeBringsTheDrawingBack()
+{
+    QVERIFY(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, strokeCentre); },
+                                    QStringLiteral("language-before")));
+    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Menu)));
+    const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
+    QVERIFY2(!menu.isEmpty(), "the menu did not open");
+    QVERIFY(m_program.waitForScreen(
+        [&menu](const QImage &shot) {
+            return shot.pixel(menu.topLeft() + QPoint(2, 12)) == qRgb(255, 255, 255);
+        },
+        QStringLiteral("language-menu")));
+    QVERIFY(click({menu.center().x(), menu.top() + 8 + 2 * 24 + 11})); // "设置"
+    const QRect settings = m_program.waitForSettingsWindow();
+    QVERIFY2(!settings.isEmpty(), "the settings window did not open");
+
+    // The language box lists the built-in Chinese first, then English; "应用" shows
+    // beside the box once another language is chosen.
+    QVERIFY(click(settings.topLeft() + QPoint(180, 190)));
+    QVERIFY(m_program.waitForScreen([](const QImage &) { return true; },
+                                    QStringLiteral("language-list")));
+    QVERIFY(click(settings.topLeft() + QPoint(83, 260)));
+    QVERIFY(m_program.waitForScreen(
+        [&settings](const QImage &shot) {
+            const QRgb apply = shot.pixel(settings.topLeft() + QPoint(353, 180));
+            return qBlue(apply) > 150 && qRed(apply) < 80;
+        },
+        QStringLiteral("language-chosen")));
+    const qsizetype from = m_program.log().size();
+    QVERIFY(click(settings.topLeft() + QPoint(353, 190)));
+
+    QVERIFY2(m_program.followRestart(), "no new copy took over after the language change");
+    QCOMPARE(QSettings(m_program.settingsFile(), QSettings::IniFormat)
+                 .value(QStringLiteral("appLanguage"))
+                 .toString(),
+             QStringLiteral("en"));
+    m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
+    QVERIFY2(!m_toolbar.isEmpty(), "the new copy shows no toolbar");
+    QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, strokeCentre); },
+                                     QStringLiteral("language-restored")),
+             "the drawing did not come back after the restart");
+    QVERIFY(m_program.waitForLogLine(QStringLiteral("Last drawing restored"), from));
 }
 
 QTEST_MAIN(TestKeepGui)
