@@ -144,6 +144,31 @@ Item {
         onExited: cursorImage.visible = false
     }
 
+    // The presenter tools' pictures over the drawing, for the tool in use. The qmllint of
+    // Qt 6.4 takes the surface's id inside a component for unqualified.
+    // qmllint disable unqualified
+    Loader {
+        anchors.fill: parent
+        active: surface.presenterTool === "laser"
+
+        sourceComponent: LaserLayer {
+            pointer: surface.pointer
+            pointerInside: surface.pointerInside
+        }
+    }
+
+    Loader {
+        anchors.fill: parent
+        active: surface.presenterTool === "spotlight"
+
+        sourceComponent: SpotlightLayer {
+            overlay: surface.overlay
+            pointer: surface.pointer
+            pointerInside: surface.pointerInside
+        }
+    }
+
+    // qmllint enable unqualified
     PenKeys {
         id: penKeys
 
@@ -152,7 +177,8 @@ Item {
         surface: surface
     }
 
-    // Stands in for the system cursor: a pen, or an eraser while erasing.
+    // Stands in for the system cursor: a pen, or an eraser while erasing; the laser's dot
+    // is the cursor while it shows.
     Item {
         id: cursorImage
 
@@ -165,7 +191,7 @@ Item {
             id: cursorLoader
 
             anchors.fill: parent
-            visible: !surface.ct
+            visible: !surface.ct && surface.presenterTool !== "laser"
             sourceComponent: canvas.isEraserMode ? eraserCursor : penCursor
         }
 

@@ -22,6 +22,8 @@ Window {
     // The presenter tool in use on every screen: "" (drawing), "laser", "spotlight" or
     // "zoom". The laser and the spotlight only point: a press draws nothing.
     property string presenterTool: ""
+    // The spotlight's radius in logical pixels, the same on every screen.
+    property real spotlightRadius: 200
 
     readonly property bool onX11: Qt.platform.pluginName === "xcb"
     // On X11 a tool window is transient for the whole application, and window
