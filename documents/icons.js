@@ -35,6 +35,9 @@ const screenshot = "qrc:/icons/screen.png";
 const colour = "qrc:/icons/color.png";
 const menu = "qrc:/icons/menue.png";
 
+// The presenter tools.
+const zoom = "qrc:/icons/zoom.png";
+
 const thin = "qrc:/icons/a.png";
 const medium = "qrc:/icons/b.png";
 const thick = "qrc:/icons/c.png";
