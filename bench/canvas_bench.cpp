@@ -322,22 +322,25 @@ struct Views
 };
 
 // Pointer moves of a stroke that wanders across the middle of the desktop, where the two
-// screens meet, and the undo of the newest stroke; each with the repaint of every view.
-enum class ViewStep { Move, Undo };
+// screens meet (both views repaint parts of it), or in the middle of the left screen, and
+// the undo of the newest stroke; each with the repaint of every view.
+enum class ViewStep { MoveAcrossBorder, MoveOnOneScreen, Undo };
 
 void viewsStep(benchmark::State &state, int viewCount, ViewStep step, QSize desktop)
 {
     Views views(int(state.range(0)), desktop, viewCount);
     MyPainter &input = *views.lead;
     QRandomGenerator rng(7);
-    const QList<QPoint> walk = randomWalk(rng, QPoint(desktop.width() / 2, desktop.height() / 2),
-                                          desktop, SegmentsPerStroke);
+    const int startX =
+        step == ViewStep::MoveOnOneScreen ? desktop.width() / 4 : desktop.width() / 2;
+    const QList<QPoint> walk =
+        randomWalk(rng, QPoint(startX, desktop.height() / 2), desktop, SegmentsPerStroke);
     auto startStroke = [&] {
         input.beginPaint(walk.at(0));
         input.movePaint(walk.at(1), false);
         views.paint();
     };
-    if (step == ViewStep::Move)
+    if (step != ViewStep::Undo)
         startStroke();
     int next = 2;
     std::vector<double> samples;
@@ -376,7 +379,12 @@ void registerViews()
     for (int views : {1, 2}) {
         const std::string suffix = "/" + std::to_string(views) + "view/3840x2160";
         benchmark::RegisterBenchmark(("ViewsPointerMove" + suffix).c_str(), viewsStep, views,
-                                     ViewStep::Move, desktop)
+                                     ViewStep::MoveAcrossBorder, desktop)
+            ->Arg(1000)
+            ->Iterations(400)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("ViewsPointerMoveOneScreen" + suffix).c_str(), viewsStep,
+                                     views, ViewStep::MoveOnOneScreen, desktop)
             ->Arg(1000)
             ->Iterations(400)
             ->Unit(benchmark::kMillisecond);

@@ -31,7 +31,7 @@ Window {
 
     // Covers the screen, as the leading overlay does (see its keepFullScreen()).
     function cover() {
-        if (!window.leadShown)
+        if (!window.leadShown || !targetScreen)
             return;
         if (!lead.onX11) {
             window.showFullScreen();
@@ -57,6 +57,11 @@ Window {
     onScreenAreaChanged: {
         placementTries = 0;
         cover();
+    }
+    // A screen that went away may come back under its name: its overlay waits unmapped.
+    onTargetScreenChanged: {
+        if (!targetScreen)
+            window.hide();
     }
     onXChanged: settle()
     onYChanged: settle()

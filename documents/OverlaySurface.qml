@@ -105,6 +105,7 @@ Item {
         cursorShape: surface.textInputMode ? Qt.IBeamCursor : Qt.BlankCursor
 
         onPressed: mouse => {
+            penKeys.forceActiveFocus();
             lastPosition = Qt.point(mouse.x, mouse.y);
             if ((mouse.modifiers & Qt.ControlModifier) && pictureShown) {
                 ctrlDragActive = true;
@@ -152,7 +153,11 @@ Item {
                 console.log("Element deleted");
         }
         onWheel: wheel => {
-            if (surface.zoom) {
+            if ((wheel.modifiers & Qt.ControlModifier) && !pictureShown && wheel.angleDelta.y !== 0) {
+                penKeys.resize(wheel.angleDelta.y > 0 ? 1 : -1);
+                return;
+            }
+            if (surface.zoom && !(wheel.modifiers & Qt.ControlModifier)) {
                 surface.zoom.wheel(wheel.x, wheel.y, wheel.angleDelta.y);
                 return;
             }
@@ -171,6 +176,14 @@ Item {
         }
         onEntered: cursorImage.visible = !surface.textInputMode
         onExited: cursorImage.visible = false
+    }
+
+    PenKeys {
+        id: penKeys
+
+        anchors.fill: parent
+        z: 90
+        surface: surface
     }
 
     // Stands in for the system cursor: a pen, or an eraser while erasing.

@@ -14,6 +14,26 @@ QtObject {
             painter.penSize = toolbar.savedPenSize;
     }
 
+    // The presenter tools by chooser entry, in the order of Icons.presenterChoices.
+    readonly property var presenterTools: ["laser", "spotlight", "zoom"]
+
+    // Starts a presenter tool, switching drawing on for it, or leaves the tool in use.
+    function togglePresenterTool(tool) {
+        if (!toolbar.drawAble)
+            toolbar.switchDrawing();
+        if (!overlay)
+            return;
+        overlay.textInputMode = false;
+        overlay.presenterTool = overlay.presenterTool === tool ? "" : tool;
+        console.log("演示工具:", overlay.presenterTool !== "" ? overlay.presenterTool : "无");
+    }
+
+    // Picking a drawing tool ends pointing; under the zoom one draws on.
+    function leavePointing() {
+        if (overlay && overlay.presenterTool !== "zoom")
+            overlay.presenterTool = "";
+    }
+
     // Freehand drawing without the eraser.
     function plainPen(painter, opacity) {
         painter.isEraserMode = false;
@@ -25,6 +45,7 @@ QtObject {
     function pickShape(mode) {
         if (!overlay)
             return;
+        leavePointing();
         const painter = overlay.painter;
         painter.isEraserMode = false;
         restoreSavedSize(painter);
@@ -36,6 +57,7 @@ QtObject {
     function toggleEraser() {
         if (!overlay)
             return;
+        leavePointing();
         const painter = overlay.painter;
         restoreSavedSize(painter);
         painter.isEraserMode = !painter.isEraserMode;
@@ -47,6 +69,7 @@ QtObject {
     function enterTextMode() {
         if (!overlay)
             return;
+        leavePointing();
         restoreSavedSize(overlay.painter);
         overlay.textInputMode = true;
     }

@@ -78,7 +78,7 @@ Column {
         id: panel
 
         width: face.width
-        height: Math.round(750 * face.scaleFactor)
+        height: Math.round(800 * face.scaleFactor)
         color: "#FFFFFF"
         clip: true
 
@@ -250,6 +250,30 @@ Column {
                 showRBIcon: true
                 enableEvent: !face.overlayActive
                 onEntered: face.toolbar.openChooser(1, Icons.repeatChoices, 600, face.toolbar.changeTimer, !(face.overlayActive && face.overlay.painter.canUndo))
+            }
+
+            Separator {
+            }
+
+            // Laser, spotlight and zoom: a click starts the one chosen last or leaves
+            // the one in use.
+            ToolButton {
+                id: presenterButton
+
+                readonly property bool pointing: face.overlayActive && face.overlay.presenterTool !== ""
+
+                img_src: face.toolbar.presenterIcon
+                showRBIcon: true
+                color: pointing ? "#dcdcdc" : "#ffffff"
+                toolTipText: qsTr("演示工具")
+                onEntered: face.toolbar.openChooser(1, Icons.presenterChoices, 650, face.toolbar.changePresenterSelect)
+                onClickedLeft: {
+                    face.toolbar.destroyChooser();
+                    if (pointing)
+                        face.overlay.presenterTool = "";
+                    else
+                        face.actions.togglePresenterTool(face.actions.presenterTools[Icons.presenterChoices.indexOf(face.toolbar.presenterIcon)]);
+                }
             }
 
             Separator {

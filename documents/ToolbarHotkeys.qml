@@ -186,4 +186,37 @@ FluObject {
             hotkeys.actions.pickShape(MyPainter.ArrowMode);
         }
     }
+
+    FluHotkey {
+        name: qsTr("激光笔")
+        sequence: hotkeys.sequenceFor("laserKey", "")
+        onActivated: {
+            if (!hotkeys.acts(name, "laserKey"))
+                return;
+            console.log(name);
+            hotkeys.actions.togglePresenterTool("laser");
+        }
+    }
+
+    FluHotkey {
+        name: qsTr("聚光灯")
+        sequence: hotkeys.sequenceFor("spotlightKey", "")
+        onActivated: {
+            if (!hotkeys.acts(name, "spotlightKey"))
+                return;
+            console.log(name);
+            hotkeys.actions.togglePresenterTool("spotlight");
+        }
+    }
+
+    FluHotkey {
+        name: qsTr("放大镜")
+        sequence: hotkeys.sequenceFor("zoomKey", "")
+        onActivated: {
+            if (!hotkeys.acts(name, "zoomKey"))
+                return;
+            console.log(name);
+            hotkeys.actions.togglePresenterTool("zoom");
+        }
+    }
 }

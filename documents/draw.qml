@@ -44,6 +44,23 @@ Window {
         return own !== null && info.name === own.name && info.virtualX === window.Screen.virtualX && info.virtualY === window.Screen.virtualY;
     }
 
+    function syncOtherScreens() {
+        const names = otherScreens.map(s => s.name);
+        for (let i = otherScreenNames.count - 1; i >= 0; --i) {
+            if (names.indexOf(otherScreenNames.get(i).screenName) < 0)
+                otherScreenNames.remove(i);
+        }
+        for (const name of names) {
+            let known = false;
+            for (let i = 0; i < otherScreenNames.count; ++i)
+                known = known || otherScreenNames.get(i).screenName === name;
+            if (!known)
+                otherScreenNames.append({
+                        "screenName": name
+                    });
+        }
+    }
+
     function resetDraw() {
         surface.canvas.penSize = 5;
         window.flags = Qt.Window | Qt.FramelessWindowHint | window.toolFlag;
@@ -55,6 +72,7 @@ Window {
         window.flags = Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint;
         window.color = "transparent";
         window.ct = true;
+        window.presenterTool = "";
         keepFullScreen();
     }
 
@@ -162,6 +180,8 @@ Window {
     title: "draw"
     color: "transparent"
     onScreenAreaChanged: keepFullScreen()
+    onOtherScreensChanged: syncOtherScreens()
+    Component.onCompleted: syncOtherScreens()
     flags: Qt.Window | Qt.FramelessWindowHint | toolFlag
 
     // The picture behind the drawings: shown when chosen, dragged with Ctrl and
@@ -226,18 +246,26 @@ Window {
         target: surface.canvas
     }
 
-    // One more overlay for every other screen, each a view of this drawing.
-    // Screens that come or go only rebuild these views: the drawing stays here.
-    // Instantiator comes with QtQml, whose models module qmllint cannot see here.
+    // One more overlay for every other screen, each a view of this drawing; the
+    // drawing stays here whatever the screens do. The overlays are kept by screen
+    // name: a screen that moves, changes its scale or becomes primary keeps its
+    // window (window managers are slow to place new ones), and only screens that
+    // come or go add or remove one.
+    // Instantiator and ListModel come with QtQml, whose models module qmllint cannot
+    // see here.
     // qmllint disable
+    ListModel {
+        id: otherScreenNames
+    }
+
     Instantiator {
-        model: window.otherScreens
+        model: otherScreenNames
 
         delegate: OverlayScreen {
-            required property var modelData
+            required property string screenName
 
             lead: window
-            targetScreen: modelData
+            targetScreen: window.otherScreens.find(s => s.name === screenName) || null
         }
     }
 

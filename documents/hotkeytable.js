@@ -1,9 +1,10 @@
 .pragma library
 
-// The twelve global hot keys, in the order in which they claim a key they
+// The global hot keys, in the order in which they claim a key they
 // share: when two ask for the same keys, the one listed first acts and the
 // other stays silent (with the defaults "clearKey" wins Ctrl+L over "lineKey").
-// The fallback is what a key uses while nothing is stored under it.
+// The fallback is what a key uses while nothing is stored under it: the presenter
+// tools take no key of the system until the user gives them one.
 const keys = [{
         "key": "screenKey",
         "fallback": "Ctrl+P"
@@ -40,6 +41,15 @@ const keys = [{
     }, {
         "key": "arrowKey",
         "fallback": "Ctrl+A"
+    }, {
+        "key": "laserKey",
+        "fallback": ""
+    }, {
+        "key": "spotlightKey",
+        "fallback": ""
+    }, {
+        "key": "zoomKey",
+        "fallback": ""
     }];
 
 function fallbackOf(key) {

@@ -35,7 +35,8 @@ const screenshot = "qrc:/icons/screen.png";
 const colour = "qrc:/icons/color.png";
 const menu = "qrc:/icons/menue.png";
 
-// The presenter tools.
+const laser = "qrc:/icons/laser.png";
+const spotlight = "qrc:/icons/spotlight.png";
 const zoom = "qrc:/icons/zoom.png";
 
 const thin = "qrc:/icons/a.png";
@@ -57,4 +58,5 @@ const undoChoices = [undo, redo];
 const boardChoices = [transparentBoard, whiteBoard, blackBoard, picture];
 const thicknessChoices = [thin, medium, thick, thickest];
 const fadeChoices = [fadeOff, "qrc:/icons/timer3.png", "qrc:/icons/timer5.png", "qrc:/icons/timer10.png", "qrc:/icons/timer30.png"];
+const presenterChoices = [laser, spotlight, zoom];
 const repeatChoices = [repeatOff, "qrc:/icons/re3.png", "qrc:/icons/re5.png", "qrc:/icons/re10.png"];

@@ -32,6 +32,8 @@ Window {
     property string deleteIcon: Icons.fadeOff
     property string repeatIcon: Icons.repeatOff
     property string yanshiIcon: Icons.transparentBoard
+    // The presenter tool chosen last, which the button starts again.
+    property string presenterIcon: Icons.laser
     property int defPenSize: 3
     property int savedPenSize: 3
     property bool dragging: false
@@ -138,6 +140,7 @@ Window {
             drawWindow.textInputMode = false;
         else
             ensureDrawWindow();
+        tools.leavePointing();
         if (!drawWindow)
             return;
         const painter = drawWindow.painter;
@@ -156,11 +159,17 @@ Window {
         }
     }
 
+    function changePresenterSelect(index, icon) {
+        presenterIcon = icon;
+        tools.togglePresenterTool(tools.presenterTools[index]);
+    }
+
     function changeLineSelect(index, icon) {
         if (!drawWindow)
             return;
         const painter = drawWindow.painter;
         drawWindow.textInputMode = false;
+        tools.leavePointing();
         lineIcon = icon;
         painter.penSize = defPenSize;
         painter.isEraserMode = false;
@@ -402,7 +411,7 @@ Window {
     // overlay (see ToolbarWindows.stayAbove()).
     flags: Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint | (onX11 ? Qt.Tool : Qt.Window)
     width: buttonWidth
-    height: Math.round((collapsed ? 99 : 750) * scaleFactor)
+    height: Math.round((collapsed ? 99 : 800) * scaleFactor)
     visible: true
 
     Component.onCompleted: {

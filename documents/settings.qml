@@ -72,6 +72,18 @@ Window {
             "label": qsTr("恢复"),
             "key": "redoKey",
             "fallback": "Ctrl+Y"
+        }, {
+            "label": qsTr("激光笔"),
+            "key": "laserKey",
+            "fallback": ""
+        }, {
+            "label": qsTr("聚光灯"),
+            "key": "spotlightKey",
+            "fallback": ""
+        }, {
+            "label": qsTr("放大镜"),
+            "key": "zoomKey",
+            "fallback": ""
         }]
 
     signal changeHotKey

@@ -13,7 +13,7 @@ PACKAGES=(
     qml6-module-qttest qml6-module-qt-labs-platform qml6-module-qt-labs-folderlistmodel
     libxcb1-dev libxcb-keysyms1-dev libx11-dev libx11-xcb-dev
     libgtest-dev libbenchmark-dev clang-format librsvg2-bin
-    xvfb openbox trayer xdotool x11-utils imagemagick xcompmgr
+    xvfb openbox trayer xdotool x11-utils imagemagick xcompmgr weston xwayland
     x11-xserver-utils fluxbox procps passwd util-linux
     fonts-noto-cjk fonts-liberation2
     nginx-light curl libssl-dev openssl

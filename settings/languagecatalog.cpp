@@ -40,6 +40,11 @@ QVariantList LanguageCatalog::availableLanguages()
                                  {QStringLiteral("name"), QStringLiteral("English")}};
         return languages;
     }
+    // The built-in texts need no file; without this entry a user who left them could
+    // never choose them again.
+    if (!files.contains(QStringLiteral("app_%1.qm").arg(fallbackLanguage)))
+        languages << QVariantMap{{QStringLiteral("code"), fallbackLanguage},
+                                 {QStringLiteral("name"), QStringLiteral("简体中文")}};
     for (const QString &file : std::as_const(files)) {
         const QString code = file.mid(4, file.size() - 4 - 3);
         languages << QVariantMap{{QStringLiteral("code"), code},

@@ -86,10 +86,10 @@ TestCase {
         id: store
     }
 
-    function test_twelveKeysInOneGroup() {
+    function test_everyKeyInOneGroup() {
         const names = hotkeys().map(k => k.name).sort();
         // An array literal is a list to qmllint 6.4, without the array methods.
-        compare(names, ["截屏", "橡皮擦", "画笔", "退出绘制模式", "文字", "清除画布", "撤销", "恢复", "直线模式", "圆形模式", "矩形模式", "箭头模式"].sort()); // qmllint disable type
+        compare(names, ["截屏", "橡皮擦", "画笔", "退出绘制模式", "文字", "清除画布", "撤销", "恢复", "直线模式", "圆形模式", "矩形模式", "箭头模式", "激光笔", "聚光灯", "放大镜"].sort()); // qmllint disable type
     }
 
     function test_sequence_data() {
@@ -129,6 +129,12 @@ TestCase {
                 "key": "arrowKey",
                 "value": "Ctrl+Alt+A",
                 "expected": "Ctrl+Alt+A"
+            }, {
+                "tag": "stored zoom key",
+                "name": "放大镜",
+                "key": "zoomKey",
+                "value": "Ctrl+Shift+F3",
+                "expected": "Ctrl+Shift+F3"
             }];
     }
 
@@ -163,6 +169,10 @@ TestCase {
                 "tag": "arrow",
                 "name": "箭头模式",
                 "expected": "Ctrl+A"
+            }, {
+                "tag": "presenter tools take no key unasked",
+                "name": "激光笔",
+                "expected": ""
             }];
     }
 

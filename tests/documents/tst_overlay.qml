@@ -279,4 +279,53 @@ TestCase {
         overlay.colorDialog.reject();
         compare(String(canvas.penColor), "#0000ff");
     }
+
+    // The laser and the spotlight point: a drag adds nothing, a right click deletes
+    // nothing, Esc goes back to drawing.
+    function test_pointingToolsLeaveTheDrawingAlone_data() {
+        return [{
+                "tag": "laser",
+                "tool": "laser"
+            }, {
+                "tag": "spotlight",
+                "tool": "spotlight"
+            }];
+    }
+
+    function test_pointingToolsLeaveTheDrawingAlone(data) {
+        stroke(Qt.point(100, 200), Qt.point(300, 200), Qt.point(300, 200));
+        overlay.presenterTool = data.tool;
+        stroke(Qt.point(100, 300), Qt.point(300, 300), Qt.point(300, 300));
+        verify(!inkAt(250, 300));
+        mouseClick(canvas, 200, 200, Qt.RightButton);
+        verify(inkAt(150, 200));
+        overlay.requestActivate();
+        keyClick(Qt.Key_Escape);
+        compare(overlay.presenterTool, "");
+        stroke(Qt.point(100, 300), Qt.point(300, 300), Qt.point(300, 300));
+        verify(inkAt(250, 300));
+    }
+
+    // Letters pick colours, brackets step the size within 1..60; with Ctrl they are
+    // somebody else's keys.
+    function test_penKeys() {
+        overlay.requestActivate();
+        mouseClick(canvas, 50, 50);
+        keyClick(Qt.Key_G);
+        compare(String(canvas.penColor), "#00b050");
+        keyClick(Qt.Key_R, Qt.ControlModifier);
+        compare(String(canvas.penColor), "#00b050");
+        keyClick(Qt.Key_K);
+        compare(String(canvas.penColor), "#000000");
+        canvas.penSize = 5;
+        keyClick(Qt.Key_BracketRight);
+        compare(canvas.penSize, 6);
+        for (let i = 0; i < 10; ++i)
+            keyClick(Qt.Key_BracketLeft);
+        compare(canvas.penSize, 1);
+        canvas.penSize = 58;
+        mouseWheel(canvas, 50, 50, 0, 120, Qt.NoButton, Qt.ControlModifier);
+        mouseWheel(canvas, 50, 50, 0, 120, Qt.NoButton, Qt.ControlModifier);
+        compare(canvas.penSize, 60);
+    }
 }

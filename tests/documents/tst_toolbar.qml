@@ -130,6 +130,25 @@ TestCase {
         compare(toolbar.penIcon, data.icon);
     }
 
+    // A presenter tool switches drawing on; picking it again or a pen leaves it,
+    // but one draws on under the zoom.
+    function test_presenterTools() {
+        verify(!toolbar.drawAble);
+        toolbar.changePresenterSelect(0, "qrc:/icons/laser.png");
+        verify(toolbar.drawAble);
+        compare(toolbar.drawWindow.presenterTool, "laser");
+        toolbar.changePresenterSelect(0, "qrc:/icons/laser.png");
+        compare(toolbar.drawWindow.presenterTool, "");
+        toolbar.changePresenterSelect(1, "qrc:/icons/spotlight.png");
+        toolbar.changePenSelect(0, "qrc:/icons/pen.png");
+        compare(toolbar.drawWindow.presenterTool, "");
+        toolbar.changePresenterSelect(2, "qrc:/icons/zoom.png");
+        toolbar.changeLineSelect(0, "qrc:/icons/line.png");
+        compare(toolbar.drawWindow.presenterTool, "zoom");
+        toolbar.switchDrawing();
+        compare(toolbar.drawWindow.presenterTool, "");
+    }
+
     function test_changePenSelectLeavesEraser() {
         const painter = drawingOn();
         painter.isEraserMode = true;
@@ -528,7 +547,7 @@ TestCase {
 
     function test_collapse() {
         const full = toolbar.height;
-        compare(full, Math.round(750 * toolbar.scaleFactor));
+        compare(full, Math.round(800 * toolbar.scaleFactor));
         verify(hover("qrc:/icons/b.png") !== null);
         mouseClick(button("qrc:/icons/down.png"));
         compare(toolbar.height, Math.round(99 * toolbar.scaleFactor));

@@ -5,12 +5,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QPixmap>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
+
+#include <csignal>
 
 namespace {
 
@@ -90,6 +93,36 @@ bool inkNear(const QImage &image, QPoint at)
     return false;
 }
 
+QPoint toolbarButtonCentre(const QRect &toolbar, ToolbarButton button)
+{
+    const double scale = toolbar.width() / 33.0;
+    const int index = int(button);
+    const int top = index == 0 ? 0 : 29 + (index - 1) * 33;
+    return {toolbar.center().x(), toolbar.top() + qRound((31 + 7 + top + 13) * scale)};
+}
+
+bool hover(QPoint at)
+{
+    const bool moved = xdo({"mousemove", number(at.x() - 3), number(at.y() - 3)});
+    QTest::qWait(50);
+    const bool arrived = moved && xdo({"mousemove", number(at.x()), number(at.y())});
+    QTest::qWait(50);
+    return arrived;
+}
+
+bool click(QPoint at)
+{
+    return hover(at) && xdo({"click", "1"});
+}
+
+bool drawStroke(QPoint centre)
+{
+    bool ok = xdo({"mousemove", number(centre.x() - 100), number(centre.y()), "mousedown", "1"});
+    for (int x = centre.x() - 80; ok && x <= centre.x() + 100; x += 20)
+        ok = xdo({"mousemove", number(x), number(centre.y())});
+    return xdo({"mouseup", "1"}) && ok;
+}
+
 ProgramDriver::ProgramDriver(const QString &shotDir, const QString &shotPrefix)
     : m_shotDir(shotDir), m_shotPrefix(shotPrefix)
 {
@@ -139,7 +172,14 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
     for (auto it = m_extraEnvironment.cbegin(); it != m_extraEnvironment.cend(); ++it)
         env.insert(it.key(), it.value());
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    if (output == Output::Captured) {
+    m_adopted = 0;
+    m_logFile.clear();
+    if (output == Output::CapturedAcrossRestarts) {
+        env.remove(QStringLiteral("QT_MESSAGE_PATTERN"));
+        m_logFile = m_home.filePath(QStringLiteral("program.log"));
+        m_program.setProcessChannelMode(QProcess::MergedChannels);
+        m_program.setStandardOutputFile(m_logFile, QIODevice::Append);
+    } else if (output == Output::Captured) {
         // Log lines are matched in the default message format.
         env.remove(QStringLiteral("QT_MESSAGE_PATTERN"));
         m_program.setProcessChannelMode(QProcess::MergedChannels);
@@ -153,8 +193,66 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
     return m_program.waitForStarted();
 }
 
+const QByteArray &ProgramDriver::log() const
+{
+    if (!m_logFile.isEmpty()) {
+        QFile file(m_logFile);
+        if (file.open(QIODevice::ReadOnly))
+            m_log = file.readAll();
+    }
+    return m_log;
+}
+
+namespace {
+
+// A process that ended, even if nobody reaped it yet, counts as gone.
+bool processGone(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray text = stat.readAll();
+    const qsizetype close = text.lastIndexOf(')');
+    return close < 0 || text.mid(close + 2, 1) == "Z";
+}
+
+} // namespace
+
+bool ProgramDriver::followRestart()
+{
+    if (!m_program.waitForFinished(waitLimitMs))
+        return false;
+    const QByteArray runtime =
+        "XDG_RUNTIME_DIR=" + m_home.filePath(QStringLiteral("run")).toUtf8() + '\0';
+    const QString program = QFileInfo(m_program.program()).canonicalFilePath();
+    return waitUntil([&] {
+        const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+        for (const QString &entry : entries) {
+            bool isPid = false;
+            const qint64 pid = entry.toLongLong(&isPid);
+            if (!isPid || processGone(pid))
+                continue;
+            if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).canonicalFilePath() != program)
+                continue;
+            QFile environ(QStringLiteral("/proc/%1/environ").arg(pid));
+            if (environ.open(QIODevice::ReadOnly) && environ.readAll().contains(runtime)) {
+                m_adopted = pid;
+                return true;
+            }
+        }
+        return false;
+    });
+}
+
 void ProgramDriver::stop()
 {
+    if (m_adopted > 0) {
+        ::kill(pid_t(m_adopted), SIGTERM);
+        if (!waitUntil([this] { return processGone(m_adopted); }, 5000))
+            ::kill(pid_t(m_adopted), SIGKILL);
+        waitUntil([this] { return processGone(m_adopted); }, 5000);
+        m_adopted = 0;
+    }
     if (m_program.state() == QProcess::NotRunning)
         return;
     m_program.terminate();
@@ -212,6 +310,28 @@ QRect ProgramDriver::waitForWindow(const QString &title) const
     return waitForSettledGeometry([&] { return windowGeometry(title); });
 }
 
+QRect ProgramDriver::waitForSettingsWindow() const
+{
+    return waitForSettledGeometry([this]() -> std::optional<QRect> {
+        const std::optional<QByteArray> out =
+            xdoQuery({"search", "--all", "--onlyvisible", "--pid", number(processId()), "--name",
+                      ".*", "getwindowgeometry", "--shell", "%@"});
+        if (!out)
+            return std::nullopt;
+        QHash<QByteArray, int> values;
+        for (const QByteArray &line : out->split('\n')) {
+            const QList<QByteArray> pair = line.split('=');
+            if (pair.size() != 2)
+                continue;
+            values.insert(pair.at(0), pair.at(1).toInt());
+            if (pair.at(0) == "SCREEN" && values.value("WIDTH") == 400 &&
+                values.value("HEIGHT") == 700)
+                return QRect(values.value("X"), values.value("Y"), 400, 700);
+        }
+        return QRect();
+    });
+}
+
 // Three definite answers in a row that no such window shows.
 bool ProgramDriver::waitForNoWindow(const QString &title) const
 {
@@ -249,7 +369,7 @@ bool ProgramDriver::waitForScreen(const std::function<bool(const QImage &)> &hol
 // since the given offset of its output.
 bool ProgramDriver::logHasLine(const QString &line, qsizetype from) const
 {
-    const QList<QByteArray> lines = m_log.mid(from).split('\n');
+    const QList<QByteArray> lines = log().mid(from).split('\n');
     const QByteArray wanted = line.toUtf8();
     for (const QByteArray &logged : lines) {
         const QByteArray text = logged.trimmed();

@@ -35,6 +35,34 @@ QRect waitForSettledGeometry(const std::function<std::optional<QRect>()> &sample
 // Whether any pixel within 4 px of the point shows the red pen.
 bool inkNear(const QImage &image, QPoint at);
 
+// The toolbar's buttons from the top.
+enum class ToolbarButton {
+    Collapse,
+    DrawingSwitch,
+    Pen,
+    Shapes,
+    Eraser,
+    Undo,
+    Clear,
+    Board,
+    Screenshot,
+    Colour,
+    Thickness,
+    Fade,
+    Breathing,
+    Presenter,
+    Menu
+};
+// Centre of a button of the toolbar at this geometry: the logo 31 px and a gap of 7,
+// then 26 px buttons 3 px apart with a 1 px separator from the second on, all at the
+// scale the toolbar's width gives (33 px at 100 %).
+QPoint toolbarButtonCentre(const QRect &toolbar, ToolbarButton button);
+// Enters the point from just beside it, so that an item there sees the pointer enter.
+bool hover(QPoint at);
+bool click(QPoint at);
+// A horizontal freehand stroke 200 px long through the centre.
+bool drawStroke(QPoint centre);
+
 // Runs the real program with a settings store and a socket folder of its own (a
 // copy running elsewhere on the machine must not answer the single-instance
 // call) and watches it from outside as a user would: its windows through
@@ -42,7 +70,9 @@ bool inkNear(const QImage &image, QPoint at);
 class ProgramDriver
 {
 public:
-    enum class Output { Forwarded, Captured };
+    // CapturedAcrossRestarts writes the output to a file, which a copy the program
+    // starts in its place inherits and goes on writing to.
+    enum class Output { Forwarded, Captured, CapturedAcrossRestarts };
 
     // Screen grabs are kept as <shotDir>/<shotPrefix><name>.png.
     ProgramDriver(const QString &shotDir, const QString &shotPrefix);
@@ -55,7 +85,7 @@ public:
     QString picturesPath() const { return m_home.filePath(QStringLiteral("Pictures")); }
     // XDG_DATA_HOME of the program.
     QString dataPath() const { return m_home.filePath(QStringLiteral("data")); }
-    qint64 processId() const { return m_program.processId(); }
+    qint64 processId() const { return m_adopted > 0 ? m_adopted : m_program.processId(); }
 
     // Set before start(): variables added to (or overriding) the program's environment.
     void setExtraEnvironment(const QMap<QString, QString> &variables)
@@ -67,6 +97,9 @@ public:
     // screenshot folder.
     bool start(const QString &program, const QVariantMap &settings, Output output);
     void stop();
+    // After the program restarted itself: waits for the old copy to end and follows
+    // the new one, found by the runtime folder it inherited. False when none came.
+    bool followRestart();
 
     // Geometry of the program's visible window with this title; empty while
     // none, nullopt when the query did not get through.
@@ -76,10 +109,12 @@ public:
     // The id of the program's visible window with this title, once it shows.
     QString waitForWindowId(const QString &title) const;
     QRect waitForWindow(const QString &title) const;
+    // The settings window has no title: it is the program's 400 x 700 window.
+    QRect waitForSettingsWindow() const;
     bool waitForNoWindow(const QString &title) const;
     bool waitForScreen(const std::function<bool(const QImage &)> &holds, const QString &name) const;
 
-    const QByteArray &log() const { return m_log; }
+    const QByteArray &log() const;
     bool logHasLine(const QString &line, qsizetype from) const;
     bool waitForLogLine(const QString &line, qsizetype from, int limitMs = waitLimitMs);
 
@@ -88,6 +123,8 @@ private:
     QString m_shotPrefix;
     QTemporaryDir m_home;
     QProcess m_program;
-    QByteArray m_log;
+    mutable QByteArray m_log;
+    QString m_logFile;
+    qint64 m_adopted = 0;
     QMap<QString, QString> m_extraEnvironment;
 };

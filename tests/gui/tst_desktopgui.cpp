@@ -175,10 +175,9 @@ bool TestDesktopGui::waitOnTop(quint64 toolbar, quint64 overlay, const QList<qui
     return false;
 }
 
-// The second button: logo 31 px, a gap of 7, the collapse button 26 px and 3 px spacing.
 void TestDesktopGui::clickDrawingSwitch(const QRect &toolbar)
 {
-    const QPoint at(toolbar.left() + toolbar.width() / 2, toolbar.top() + 31 + 7 + 29 + 13);
+    const QPoint at = toolbarButtonCentre(toolbar, ToolbarButton::DrawingSwitch);
     QVERIFY(xdo({"mousemove", number(at.x()), number(at.y()), "click", "1"}));
 }
 
@@ -408,7 +407,7 @@ void TestDesktopGui::westonShowsToolbarAndStroke()
     QRect overlay;
     QImage shot;
     if (!toolbar.isEmpty()) {
-        const QPoint at(toolbar.left() + toolbar.width() / 2, toolbar.top() + 31 + 7 + 29 + 13);
+        const QPoint at = toolbarButtonCentre(toolbar, ToolbarButton::DrawingSwitch);
         pointer = xdo({"mousemove", number(at.x()), number(at.y()), "click", "1"});
         if (pointer)
             overlay = m_program->waitForWindow(QStringLiteral("^draw$"));

@@ -22,9 +22,6 @@ private slots:
     void damagedFileChangesNothing();
 
 private:
-    QPoint buttonCentre(int index) const;
-    void hover(QPoint at);
-    void click(QPoint at);
     // Picks the menu entry with this index and answers the file dialog that opens with
     // path.
     void chooseFile(int entry, const QString &dialogTitle, const QString &path);
@@ -34,31 +31,9 @@ private:
     QString m_documents;
 };
 
-// Buttons of the toolbar, from 0 (collapse) to 13 (menu).
-QPoint TestDrawingFileGui::buttonCentre(int index) const
-{
-    const int panelTop = m_toolbar.top() + 31 + 7;
-    const int top = index == 0 ? 0 : 29 + (index - 1) * 33;
-    return {m_toolbar.left() + m_toolbar.width() / 2, panelTop + top + 13};
-}
-
-void TestDrawingFileGui::hover(QPoint at)
-{
-    QVERIFY(xdo({"mousemove", number(at.x() - 3), number(at.y() - 3)}));
-    QTest::qWait(50);
-    QVERIFY(xdo({"mousemove", number(at.x()), number(at.y())}));
-    QTest::qWait(50);
-}
-
-void TestDrawingFileGui::click(QPoint at)
-{
-    hover(at);
-    QVERIFY(xdo({"click", "1"}));
-}
-
 void TestDrawingFileGui::chooseFile(int entry, const QString &dialogTitle, const QString &path)
 {
-    hover(buttonCentre(13));
+    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Menu)));
     const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
     QVERIFY2(!menu.isEmpty(), "the menu did not open");
     QVERIFY2(m_program.waitForScreen(
@@ -67,7 +42,7 @@ void TestDrawingFileGui::chooseFile(int entry, const QString &dialogTitle, const
                  },
                  QStringLiteral("menu")),
              "the menu is not drawn");
-    click(QPoint(menu.center().x(), menu.top() + 8 + entry * 24 + 11));
+    QVERIFY(click(QPoint(menu.center().x(), menu.top() + 8 + entry * 24 + 11)));
 
     // The dialog takes the keyboard; its file name box has the focus.
     const QString dialog =
@@ -115,7 +90,7 @@ void TestDrawingFileGui::cleanupTestCase()
 
 void TestDrawingFileGui::saveClearOpen()
 {
-    click(buttonCentre(1)); // drawing on
+    QVERIFY(click(toolbarButtonCentre(m_toolbar, ToolbarButton::DrawingSwitch))); // drawing on
     QVERIFY(!m_program.waitForWindow(QStringLiteral("^draw$")).isEmpty());
     m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY(xdo({"mousemove", "600", "300", "mousedown", "1"}));
@@ -134,7 +109,7 @@ void TestDrawingFileGui::saveClearOpen()
     const QString saved = QDir(m_documents).filePath(QStringLiteral("lesson.qmark"));
     QVERIFY2(waitUntil([&] { return QFile::exists(saved); }), "no drawing file was written");
 
-    click(buttonCentre(6)); // clear
+    QVERIFY(click(toolbarButtonCentre(m_toolbar, ToolbarButton::Clear)));
     QVERIFY(xdo({"mousemove", "1300", "900"}));
     QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {

@@ -62,40 +62,14 @@ private slots:
     void keySetToNoneReachesTheFocusedWindow();
 
 private:
-    QRect waitForSettingsWindow();
     void focusHolder();
     void pressKey(const QString &keys);
-    void drawStroke(QPoint centre);
-    QPoint menuButton() const;
 
     ProgramDriver m_program{QStringLiteral(SHOT_DIR), QStringLiteral("hotkeys-")};
     QRect m_toolbar;
     FocusHolder m_holder;
     bool m_failed = false;
 };
-
-// The settings window has no title: it is the program's 400 x 700 window.
-QRect TestHotkeysGui::waitForSettingsWindow()
-{
-    return waitForSettledGeometry([this]() -> std::optional<QRect> {
-        const std::optional<QByteArray> out =
-            xdoQuery({"search", "--all", "--onlyvisible", "--pid", number(m_program.processId()),
-                      "--name", ".*", "getwindowgeometry", "--shell", "%@"});
-        if (!out)
-            return std::nullopt;
-        QHash<QByteArray, int> values;
-        for (const QByteArray &line : out->split('\n')) {
-            const QList<QByteArray> pair = line.split('=');
-            if (pair.size() != 2)
-                continue;
-            values.insert(pair.at(0), pair.at(1).toInt());
-            if (pair.at(0) == "SCREEN" && values.value("WIDTH") == 400 &&
-                values.value("HEIGHT") == 700)
-                return QRect(values.value("X"), values.value("Y"), 400, 700);
-        }
-        return QRect();
-    });
-}
 
 // Gives the keyboard focus to the holder, as a user switching programs would.
 void TestHotkeysGui::focusHolder()
@@ -114,21 +88,6 @@ void TestHotkeysGui::focusHolder()
 void TestHotkeysGui::pressKey(const QString &keys)
 {
     QVERIFY(xdo({"key", keys}));
-}
-
-void TestHotkeysGui::drawStroke(QPoint centre)
-{
-    QVERIFY(xdo({"mousemove", number(centre.x() - 100), number(centre.y()), "mousedown", "1"}));
-    for (int x = centre.x() - 80; x <= centre.x() + 100; x += 20)
-        QVERIFY(xdo({"mousemove", number(x), number(centre.y())}));
-    QVERIFY(xdo({"mouseup", "1"}));
-}
-
-// The last button of the toolbar: logo 31 px and a gap of 7, then 26 px
-// buttons 3 px apart with a 1 px separator from the second on.
-QPoint TestHotkeysGui::menuButton() const
-{
-    return {m_toolbar.left() + m_toolbar.width() / 2, m_toolbar.top() + 31 + 7 + 29 + 12 * 33 + 13};
 }
 
 void TestHotkeysGui::initTestCase()
@@ -179,8 +138,8 @@ void TestHotkeysGui::penKeyShowsOverlayAndDraws()
     QVERIFY(m_holder.keys.isEmpty());
 
     // Drawing is on: strokes land on the overlay.
-    drawStroke(firstStroke);
-    drawStroke(secondStroke);
+    QVERIFY(drawStroke(firstStroke));
+    QVERIFY(drawStroke(secondStroke));
     QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
                      return inkNear(shot, firstStroke) && inkNear(shot, secondStroke);
@@ -282,8 +241,7 @@ void TestHotkeysGui::savedSequenceReplacesTheOldOne()
         QSettings store(m_program.settingsFile(), QSettings::IniFormat);
         store.setValue(QStringLiteral("penKey"), QStringLiteral("Ctrl+Alt+J"));
     }
-    QVERIFY(xdo({"mousemove", number(menuButton().x() - 3), number(menuButton().y() - 3)}));
-    QVERIFY(xdo({"mousemove", number(menuButton().x()), number(menuButton().y())}));
+    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Menu)));
     const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
     QVERIFY2(!menu.isEmpty(), "the menu did not open");
     // Third entry, "设置".
@@ -297,7 +255,7 @@ void TestHotkeysGui::savedSequenceReplacesTheOldOne()
     QVERIFY(xdo({"mousemove", number(settingsEntry.x()), number(settingsEntry.y())}));
     QTest::qWait(50);
     QVERIFY(xdo({"click", "1"}));
-    const QRect settings = waitForSettingsWindow();
+    const QRect settings = m_program.waitForSettingsWindow();
     QVERIFY2(!settings.isEmpty(), "the settings window did not open");
     // The folder box sits under its caption, below the drag strip.
     const QPoint pathBox = settings.topLeft() + QPoint(100, 105);
@@ -332,7 +290,7 @@ void TestHotkeysGui::savedSequenceReplacesTheOldOne()
              "the new pen key does not act");
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(m_program.waitForWindow(QStringLiteral("^draw$")), screen);
-    drawStroke(thirdStroke);
+    QVERIFY(drawStroke(thirdStroke));
     QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, thirdStroke); },
                                      QStringLiteral("new-pen-key")),
              "drawing is not on after the new pen key");

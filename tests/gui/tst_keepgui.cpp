@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QScreen>
+#include <QSettings>
 #include <QtTest>
 
 #include <csignal>
@@ -41,11 +42,10 @@ private slots:
     void cleanup();
     void exportSavesThePictureAndSaysWhere();
     void killedProgramOffersTheDrawingBack();
+    void languageChangeBringsTheDrawingBack();
 
 private:
     void startProgram();
-    void drawStroke(QPoint centre);
-    QPoint menuButton() const;
 
     ProgramDriver m_program{QStringLiteral(SHOT_DIR), QStringLiteral("keep-")};
     QRect m_toolbar;
@@ -62,7 +62,7 @@ void TestKeepGui::startProgram()
 {
     QVERIFY(m_program.start(QStringLiteral(QUILLMARK_PROGRAM),
                             {{QStringLiteral("appLanguage"), QStringLiteral("zh_CN")}},
-                            ProgramDriver::Output::Captured));
+                            ProgramDriver::Output::CapturedAcrossRestarts));
     m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY2(!m_toolbar.isEmpty(), "the toolbar did not appear");
 }
@@ -79,35 +79,19 @@ void TestKeepGui::cleanup()
     m_failed = m_failed || QTest::currentTestFailed();
 }
 
-void TestKeepGui::drawStroke(QPoint centre)
-{
-    QVERIFY(xdo({"mousemove", number(centre.x() - 100), number(centre.y()), "mousedown", "1"}));
-    for (int x = centre.x() - 80; x <= centre.x() + 100; x += 20)
-        QVERIFY(xdo({"mousemove", number(x), number(centre.y())}));
-    QVERIFY(xdo({"mouseup", "1"}));
-}
-
-// The last button of the toolbar: logo 31 px and a gap of 7, then 26 px buttons 3 px
-// apart with a 1 px separator from the second on.
-QPoint TestKeepGui::menuButton() const
-{
-    return {m_toolbar.left() + m_toolbar.width() / 2, m_toolbar.top() + 31 + 7 + 29 + 12 * 33 + 13};
-}
-
 void TestKeepGui::exportSavesThePictureAndSaysWhere()
 {
     qsizetype from = m_program.log().size();
     QVERIFY(xdo({"key", "ctrl+e"}));
     QVERIFY(m_program.waitForLogLine(QStringLiteral("画笔"), from));
     QVERIFY(!m_program.waitForWindow(QStringLiteral("^draw$")).isEmpty());
-    drawStroke(strokeCentre);
+    QVERIFY(drawStroke(strokeCentre));
     QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, strokeCentre); },
                                      QStringLiteral("export-drawn")),
              "the stroke is not on screen");
 
     // Menu, sixth entry: "导出图片…".
-    QVERIFY(xdo({"mousemove", number(menuButton().x() - 3), number(menuButton().y() - 3)}));
-    QVERIFY(xdo({"mousemove", number(menuButton().x()), number(menuButton().y())}));
+    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Menu)));
     const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
     QVERIFY2(!menu.isEmpty(), "the menu did not open");
     QVERIFY(m_program.waitForScreen(
@@ -173,6 +157,52 @@ void TestKeepGui::killedProgramOffersTheDrawingBack()
     QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, strokeCentre); },
                                      QStringLiteral("restored")),
              "the drawing did not come back");
+}
+
+// The language is changed in the settings window, which restarts the program: the new
+// copy speaks English and shows the drawing again by itself.
+void TestKeepGui::languageChangeBringsTheDrawingBack()
+{
+    QVERIFY(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, strokeCentre); },
+                                    QStringLiteral("language-before")));
+    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Menu)));
+    const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
+    QVERIFY2(!menu.isEmpty(), "the menu did not open");
+    QVERIFY(m_program.waitForScreen(
+        [&menu](const QImage &shot) {
+            return shot.pixel(menu.topLeft() + QPoint(2, 12)) == qRgb(255, 255, 255);
+        },
+        QStringLiteral("language-menu")));
+    QVERIFY(click({menu.center().x(), menu.top() + 8 + 2 * 24 + 11})); // "设置"
+    const QRect settings = m_program.waitForSettingsWindow();
+    QVERIFY2(!settings.isEmpty(), "the settings window did not open");
+
+    // The language box lists the built-in Chinese first, then English; "应用" shows
+    // beside the box once another language is chosen.
+    QVERIFY(click(settings.topLeft() + QPoint(180, 190)));
+    QVERIFY(m_program.waitForScreen([](const QImage &) { return true; },
+                                    QStringLiteral("language-list")));
+    QVERIFY(click(settings.topLeft() + QPoint(83, 260)));
+    QVERIFY(m_program.waitForScreen(
+        [&settings](const QImage &shot) {
+            const QRgb apply = shot.pixel(settings.topLeft() + QPoint(353, 180));
+            return qBlue(apply) > 150 && qRed(apply) < 80;
+        },
+        QStringLiteral("language-chosen")));
+    const qsizetype from = m_program.log().size();
+    QVERIFY(click(settings.topLeft() + QPoint(353, 190)));
+
+    QVERIFY2(m_program.followRestart(), "no new copy took over after the language change");
+    QCOMPARE(QSettings(m_program.settingsFile(), QSettings::IniFormat)
+                 .value(QStringLiteral("appLanguage"))
+                 .toString(),
+             QStringLiteral("en"));
+    m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
+    QVERIFY2(!m_toolbar.isEmpty(), "the new copy shows no toolbar");
+    QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, strokeCentre); },
+                                     QStringLiteral("language-restored")),
+             "the drawing did not come back after the restart");
+    QVERIFY(m_program.waitForLogLine(QStringLiteral("Last drawing restored"), from));
 }
 
 QTEST_MAIN(TestKeepGui)

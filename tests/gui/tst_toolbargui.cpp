@@ -95,9 +95,6 @@ private slots:
     void screenshotButtonWritesJpeg();
 
 private:
-    QPoint buttonCentre(int index) const;
-    void hover(QPoint at);
-    void click(QPoint at);
     bool toolbarShown(const QImage &shot) const;
 
     ProgramDriver m_program{QStringLiteral(SHOT_DIR), QString()};
@@ -105,34 +102,11 @@ private:
     ClickTarget m_target;
 };
 
-// Buttons of the toolbar, from 0 (collapse) to 13 (menu): logo 31 px and a gap
-// of 7, then 26 px buttons 3 px apart with a 1 px separator from the second on.
-QPoint TestToolbarGui::buttonCentre(int index) const
-{
-    const int panelTop = m_toolbar.top() + 31 + 7;
-    const int top = index == 0 ? 0 : 29 + (index - 1) * 33;
-    return {m_toolbar.left() + m_toolbar.width() / 2, panelTop + top + 13};
-}
-
 // The toolbar is on top when its white panel shows beside the pen button.
 bool TestToolbarGui::toolbarShown(const QImage &shot) const
 {
-    return isWhite(shot, {m_toolbar.left() + 2, buttonCentre(2).y()});
-}
-
-// Enters the point from just beside it, so the button sees a hover enter.
-void TestToolbarGui::hover(QPoint at)
-{
-    QVERIFY(xdo({"mousemove", number(at.x() - 3), number(at.y() - 3)}));
-    QTest::qWait(50);
-    QVERIFY(xdo({"mousemove", number(at.x()), number(at.y())}));
-    QTest::qWait(50);
-}
-
-void TestToolbarGui::click(QPoint at)
-{
-    hover(at);
-    QVERIFY(xdo({"click", "1"}));
+    return isWhite(shot,
+                   {m_toolbar.left() + 2, toolbarButtonCentre(m_toolbar, ToolbarButton::Pen).y()});
 }
 
 void TestToolbarGui::initTestCase()
@@ -167,7 +141,7 @@ void TestToolbarGui::cleanupTestCase()
 void TestToolbarGui::drawStrokeAndRectangle()
 {
     // Drawing on: the overlay covers the screen and the toolbar stays above it.
-    click(buttonCentre(1));
+    QVERIFY(click(toolbarButtonCentre(m_toolbar, ToolbarButton::DrawingSwitch)));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(m_program.waitForWindow(QStringLiteral("^draw$")), screen);
     // The toolbar is mapped afresh on top of the overlay.
@@ -190,7 +164,7 @@ void TestToolbarGui::drawStrokeAndRectangle()
              "the stroke is not on screen");
 
     // The rectangle, fourth entry of the shape chooser that opens on hover.
-    hover(buttonCentre(3));
+    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Shapes)));
     const QRect chooser = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
     QVERIFY2(!chooser.isEmpty(), "no chooser opened");
     QCOMPARE(chooser.left(), m_toolbar.right() + 1);
@@ -200,7 +174,7 @@ void TestToolbarGui::drawStrokeAndRectangle()
             [&](const QImage &shot) { return isWhite(shot, chooser.topLeft() + QPoint(2, 12)); },
             QStringLiteral("shape-chooser")),
         "the chooser is not drawn");
-    click(rectangleEntry);
+    QVERIFY(click(rectangleEntry));
     QVERIFY2(m_program.waitForNoWindow(QStringLiteral("^Sub Window$")), "the chooser stayed open");
 
     QVERIFY(xdo({"mousemove", "900", "500", "mousedown", "1"}));
@@ -224,7 +198,7 @@ void TestToolbarGui::drawStrokeAndRectangle()
 void TestToolbarGui::undoFromToolbar()
 {
     // Undo removes the rectangle and keeps the stroke.
-    click(buttonCentre(5));
+    QVERIFY(click(toolbarButtonCentre(m_toolbar, ToolbarButton::Undo)));
     QVERIFY(xdo({"mousemove", "1300", "900"}));
     QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
@@ -247,10 +221,10 @@ void TestToolbarGui::settingsStayAboveOverlay()
     QVERIFY(before);
 
     // "设置", third entry of the menu chooser.
-    hover(buttonCentre(13));
+    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Menu)));
     const QRect chooser = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
     QVERIFY2(!chooser.isEmpty(), "the menu did not open");
-    click({chooser.center().x(), chooser.top() + 8 + 2 * 24 + 11});
+    QVERIFY(click({chooser.center().x(), chooser.top() + 8 + 2 * 24 + 11}));
     QVERIFY2(m_program.waitForNoWindow(QStringLiteral("^Sub Window$")), "the menu stayed open");
     QString settings;
     QVERIFY2(waitUntil([&] {
@@ -289,7 +263,7 @@ void TestToolbarGui::settingsStayAboveOverlay()
              "the overlay covers the settings window");
 
     // Its close button, top right.
-    click(area.topRight() + QPoint(-20, 20));
+    QVERIFY(click(area.topRight() + QPoint(-20, 20)));
     QVERIFY2(waitUntil([&] {
                  const std::optional<QStringList> stacked = stackedWindows(m_program);
                  return stacked && !stacked->contains(settings);
@@ -302,7 +276,7 @@ void TestToolbarGui::passThroughLetsClicksThrough()
     // The overlay sits above all windows once it lets input through.
     const QString overlay = m_program.waitForWindowId(QStringLiteral("^draw$"));
     QVERIFY(!overlay.isEmpty());
-    click(buttonCentre(1));
+    QVERIFY(click(toolbarButtonCentre(m_toolbar, ToolbarButton::DrawingSwitch)));
     QVERIFY2(waitUntil([&] {
                  return runTool(QStringLiteral("xprop"), {"-id", overlay, "_NET_WM_STATE"})
                      .contains("_NET_WM_STATE_ABOVE");
@@ -310,7 +284,7 @@ void TestToolbarGui::passThroughLetsClicksThrough()
              "the overlay is not kept above");
 
     const int before = m_target.clicks;
-    click(m_target.geometry().center());
+    QVERIFY(click(m_target.geometry().center()));
     QTRY_VERIFY_WITH_TIMEOUT(m_target.clicks > before, waitLimitMs);
     QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
@@ -323,7 +297,7 @@ void TestToolbarGui::passThroughLetsClicksThrough()
 void TestToolbarGui::screenshotButtonWritesJpeg()
 {
     const QDir captures(m_program.capturesPath());
-    click(buttonCentre(8));
+    QVERIFY(click(toolbarButtonCentre(m_toolbar, ToolbarButton::Screenshot)));
     QTRY_VERIFY_WITH_TIMEOUT(!captures.entryList({"draw_*.jpg"}, QDir::Files).isEmpty(),
                              waitLimitMs);
     const QString file = captures.entryList({"draw_*.jpg"}, QDir::Files).constFirst();
