@@ -12,7 +12,8 @@
 
 namespace {
 
-// The window under the overlay: 16 px blocks whose colour tells where they are.
+// The window under the overlay: 16 px blocks whose colour tells where they are, with a
+// title and a chart (for the help page's picture) away from every point the test reads.
 class Slide : public QWidget
 {
 public:
@@ -28,6 +29,16 @@ protected:
         for (int y = 0; y < height(); y += 16)
             for (int x = 0; x < width(); x += 16)
                 painter.fillRect(x, y, 16, 16, colourAt({x + 8, y + 8}, size()));
+        QFont title = font();
+        title.setPixelSize(44);
+        title.setBold(true);
+        painter.setFont(title);
+        painter.setPen(QColor(30, 30, 60));
+        painter.drawText(QRect(480, 300, 420, 60), Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("Quarterly review"));
+        const int bars[] = {60, 100, 130};
+        for (int i = 0; i < 3; ++i)
+            painter.fillRect(1130 + i * 80, 560 - bars[i], 56, bars[i], QColor(40, 70, 150));
     }
 };
 
