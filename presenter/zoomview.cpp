@@ -107,7 +107,18 @@ bool ZoomView::grabScreen()
         qWarning() << "Zoom: the screen" << screen->name() << "could not be grabbed";
         return false;
     }
-    setStill(shot.toImage());
+    QImage still = shot.toImage();
+    const QRect area = screen->geometry();
+    if (still.deviceIndependentSize().toSize() != area.size()) {
+        // Some window systems give the whole desktop: this screen's part of it. Screen
+        // positions are device pixels, sizes logical ones.
+        const qreal ratio = still.devicePixelRatio();
+        const QRect part(area.topLeft() - screen->virtualGeometry().topLeft(),
+                         (QSizeF(area.size()) * ratio).toSize());
+        still = still.copy(part);
+        still.setDevicePixelRatio(ratio);
+    }
+    setStill(still);
     qInfo().noquote() << "Zoom: took a still image of the screen" << screen->name();
     return true;
 }
