@@ -145,7 +145,7 @@ Item {
                 return;
             }
             if (surface.textInputMode) {
-                surface.overlay.placeText(surface.canvasPoint(mouse.x, mouse.y), canvas);
+                surface.overlay.placeText(surface.canvasPoint(mouse.x, mouse.y), canvas, Qt.point(mouse.x, mouse.y));
                 return;
             }
             surface.overlay.clickDrawWin();
