@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 // The window under the overlay: 16 px blocks whose colour tells where they are, with a
@@ -75,7 +77,8 @@ class TestZoomGui : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void cleanup() { m_failed = m_failed || QTest::currentTestFailed(); }
+    void cleanup();
+    void drawsOnTheMagnifiedScreen_data();
     void drawsOnTheMagnifiedScreen();
 
 private:
@@ -83,15 +86,13 @@ private:
 
     QProcess m_compositor;
     Slide m_slide;
-    ProgramDriver m_program{QStringLiteral(SHOT_DIR), QStringLiteral("zoom-")};
-    bool m_failed = false;
+    std::unique_ptr<ProgramDriver> m_program;
 };
 
 void TestZoomGui::initTestCase()
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         QSKIP("needs an X display (scripts/test.sh starts one)");
-    QVERIFY(m_program.isValid());
     // Without a compositor an ARGB window shows black where it is transparent, and so
     // would the still image zoom takes of the screen.
     m_compositor.start(QStringLiteral("xcompmgr"), {});
@@ -101,20 +102,17 @@ void TestZoomGui::initTestCase()
     m_slide.setGeometry(QGuiApplication::primaryScreen()->geometry());
     m_slide.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_slide));
+}
 
-    QVERIFY(m_program.start(QStringLiteral(QUILLMARK_PROGRAM),
-                            {{QStringLiteral("appLanguage"), QStringLiteral("zh_CN")},
-                             {QStringLiteral("zoomKey"), QStringLiteral("Ctrl+Shift+F3")}},
-                            ProgramDriver::Output::Captured));
-    QVERIFY2(!m_program.waitForWindow(QStringLiteral("^主窗口$")).isEmpty(),
-             "the toolbar did not appear");
+void TestZoomGui::cleanup()
+{
+    if (m_program && QTest::currentTestFailed())
+        qInfo().noquote() << QString::fromUtf8(m_program->log());
+    m_program.reset();
 }
 
 void TestZoomGui::cleanupTestCase()
 {
-    m_program.stop();
-    if (m_failed)
-        qInfo().noquote() << QString::fromUtf8(m_program.log());
     if (m_compositor.state() != QProcess::NotRunning) {
         m_compositor.terminate();
         if (!m_compositor.waitForFinished(5000))
@@ -128,28 +126,49 @@ void TestZoomGui::pressZoomKey()
     QVERIFY(xdo({"key", "ctrl+shift+F3"}));
 }
 
+// The program at 100 % and at 200 %, where the still image has twice the pixels; every
+// position here is in device pixels, the same at both.
+void TestZoomGui::drawsOnTheMagnifiedScreen_data()
+{
+    QTest::addColumn<QString>("scale");
+    QTest::newRow("100%") << "1";
+    QTest::newRow("200%") << "2";
+}
+
 void TestZoomGui::drawsOnTheMagnifiedScreen()
 {
+    QFETCH(QString, scale);
+    m_program = std::make_unique<ProgramDriver>(
+        QStringLiteral(SHOT_DIR),
+        QStringLiteral("zoom-%1-").arg(QString::fromLatin1(QTest::currentDataTag()).chopped(1)));
+    QVERIFY(m_program->isValid());
+    m_program->setExtraEnvironment({{QStringLiteral("QT_SCALE_FACTOR"), scale}});
+    QVERIFY(m_program->start(QStringLiteral(QUILLMARK_PROGRAM),
+                             {{QStringLiteral("appLanguage"), QStringLiteral("zh_CN")},
+                              {QStringLiteral("zoomKey"), QStringLiteral("Ctrl+Shift+F3")}},
+                             ProgramDriver::Output::Captured));
+    QVERIFY2(!m_program->waitForWindow(QStringLiteral("^主窗口$")).isEmpty(),
+             "the toolbar did not appear");
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     // The hot keys work once the toolbar has loaded its settings.
-    qsizetype from = m_program.log().size();
+    qsizetype from = m_program->log().size();
     QElapsedTimer waited;
     waited.start();
     do {
         QVERIFY(xdo({"key", "ctrl+e"}));
-    } while (!m_program.waitForLogLine(QStringLiteral("画笔"), from, 1000) &&
+    } while (!m_program->waitForLogLine(QStringLiteral("画笔"), from, 1000) &&
              waited.elapsed() < waitLimitMs);
-    QVERIFY(!m_program.waitForWindow(QStringLiteral("^draw$")).isEmpty());
+    QVERIFY(!m_program->waitForWindow(QStringLiteral("^draw$")).isEmpty());
     QVERIFY(xdo({"mousemove", number(before.x() - 100), number(before.y()), "mousedown", "1",
                  "mousemove", number(before.x() + 100), number(before.y()), "mouseup", "1"}));
-    QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, before); },
-                                     QStringLiteral("before")),
+    QVERIFY2(m_program->waitForScreen([](const QImage &shot) { return inkNear(shot, before); },
+                                      QStringLiteral("before")),
              "the stroke before zooming is not on screen");
 
-    from = m_program.log().size();
+    from = m_program->log().size();
     pressZoomKey();
     QVERIFY2(waitUntil([&] {
-                 return m_program.log().mid(from).contains(
+                 return m_program->log().mid(from).contains(
                      "Zoom: took a still image of the screen");
              }),
              "zoom took no still image");
@@ -164,7 +183,7 @@ void TestZoomGui::drawsOnTheMagnifiedScreen()
                inkNear(shot, viewOf(before, factor)) && !inkNear(shot, before);
     };
     const auto magnified = [&](const QImage &shot) { return magnifiedBy(shot, 2); };
-    QVERIFY2(m_program.waitForScreen(magnified, QStringLiteral("zoomed")),
+    QVERIFY2(m_program->waitForScreen(magnified, QStringLiteral("zoomed")),
              "the screen is not magnified about the pointer");
 
     // A stroke on the magnified picture; the view keeps still under the pen.
@@ -172,7 +191,7 @@ void TestZoomGui::drawsOnTheMagnifiedScreen()
                  "mousemove", number(strokeTo.x()), number(strokeTo.y()), "mouseup", "1"}));
     QVERIFY(xdo({"mousemove", number(pointer.x()), number(pointer.y())}));
     const QPoint strokeMiddle = (strokeFrom + strokeTo) / 2;
-    QVERIFY2(m_program.waitForScreen(
+    QVERIFY2(m_program->waitForScreen(
                  [&](const QImage &shot) { return magnified(shot) && inkNear(shot, strokeMiddle); },
                  QStringLiteral("zoomed-stroke")),
              "the stroke is not on the magnified picture");
@@ -180,7 +199,7 @@ void TestZoomGui::drawsOnTheMagnifiedScreen()
     // Both strokes are in the drawing, none in the still: undone they go, redone they come.
     QVERIFY(xdo({"key", "ctrl+z"}));
     QVERIFY(xdo({"key", "ctrl+z"}));
-    QVERIFY2(m_program.waitForScreen(
+    QVERIFY2(m_program->waitForScreen(
                  [&](const QImage &shot) {
                      return !inkNear(shot, strokeMiddle) && !inkNear(shot, viewOf(before));
                  },
@@ -188,7 +207,7 @@ void TestZoomGui::drawsOnTheMagnifiedScreen()
              "undo left a stroke on the magnified picture");
     QVERIFY(xdo({"key", "ctrl+y"}));
     QVERIFY(xdo({"key", "ctrl+y"}));
-    QVERIFY2(m_program.waitForScreen(
+    QVERIFY2(m_program->waitForScreen(
                  [&](const QImage &shot) {
                      return inkNear(shot, strokeMiddle) && inkNear(shot, viewOf(before));
                  },
@@ -198,15 +217,15 @@ void TestZoomGui::drawsOnTheMagnifiedScreen()
     // Two notches of the wheel double the factor; the point under the pointer stays.
     QVERIFY(xdo({"click", "4"}));
     QVERIFY(xdo({"click", "4"}));
-    QVERIFY2(m_program.waitForScreen([&](const QImage &shot) { return magnifiedBy(shot, 4); },
-                                     QStringLiteral("zoomed-wheel")),
+    QVERIFY2(m_program->waitForScreen([&](const QImage &shot) { return magnifiedBy(shot, 4); },
+                                      QStringLiteral("zoomed-wheel")),
              "the wheel did not magnify to 4x about the pointer");
 
     // Zoom off: the stroke stays, at the screen points it was drawn over.
     pressZoomKey();
     const QPoint drawnFrom = screenUnder(strokeFrom);
     const QPoint drawnTo = screenUnder(strokeTo);
-    QVERIFY2(m_program.waitForScreen(
+    QVERIFY2(m_program->waitForScreen(
                  [&](const QImage &shot) {
                      return inkNear(shot, drawnFrom + QPoint(10, 0)) &&
                             inkNear(shot, drawnTo - QPoint(10, 0)) &&
