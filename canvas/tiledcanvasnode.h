@@ -2,7 +2,7 @@
 
 #include <QImage>
 #include <QRect>
-#include <QSGNode>
+#include <QSGTransformNode>
 #include <QSize>
 
 #include <functional>
@@ -19,7 +19,11 @@ class QSGTexture;
 // software back-end repaints and flushes just that region, and OpenGL uploads just those
 // textures. Tiles without ink have no node at all, so an almost empty canvas costs
 // almost nothing to draw.
-class TiledCanvasNode : public QSGNode
+// An identity transform node rather than a plain one: the software renderer takes the
+// transform of a tile added later (a stroke into empty tiles) from the nearest ancestor it
+// keeps state for, which it does for transform nodes but not for plain ones; under a scaled
+// item (the zoom tool) new tiles would otherwise show unscaled.
+class TiledCanvasNode : public QSGTransformNode
 {
 public:
     static constexpr int TileSize = 128;

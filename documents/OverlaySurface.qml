@@ -28,12 +28,23 @@ Item {
     // The pointer over this surface, unthrottled, for the presenter tools.
     readonly property alias pointer: pointerArea.pointer
     readonly property alias pointerInside: pointerArea.containsMouse
+    // A button is held on the surface (a stroke is being drawn).
+    readonly property alias pointerHeld: pointerArea.pressed
+    // Zoom hides the drawing and the cursor image while it takes its still image.
+    property bool hidingForStill: false
+    // The zoom tool's layer while zoom is on, else null.
+    readonly property ZoomLayer zoom: zoomLoader.item as ZoomLayer
 
     // A point of the pointer in the canvas's coordinates. Held down, the pointer
     // stays with this surface beyond its screen's edge; there the point is taken
     // to the screen under it, whose scale may differ: each screen's logical
     // area starts at its device position.
     function canvasPoint(x, y) {
+        if (zoom) {
+            const onScreen = zoom.toScreen(x, y);
+            x = onScreen.x;
+            y = onScreen.y;
+        }
         if (x >= 0 && y >= 0 && x < width && y < height)
             return Qt.point(x, y);
         const ownRatio = Screen.devicePixelRatio > 0 ? Screen.devicePixelRatio : 1;
@@ -47,10 +58,29 @@ Item {
         return Qt.point(x, y);
     }
 
+    // Under the drawing, which it magnifies (see the canvas's transform).
+    Loader {
+        id: zoomLoader
+
+        anchors.fill: parent
+        active: surface.presenterTool === "zoom"
+
+        sourceComponent: ZoomLayer {
+            overlaySurface: surface // qmllint disable unqualified
+        }
+    }
+
     MyPainter {
         id: canvas
 
         anchors.fill: parent
+        visible: !surface.hidingForStill
+        transform: Scale {
+            origin.x: surface.zoom ? surface.zoom.pan.x : 0
+            origin.y: surface.zoom ? surface.zoom.pan.y : 0
+            xScale: surface.zoom ? surface.zoom.factor : 1
+            yScale: xScale
+        }
         onImageSaveFailed: reason => surface.overlay.showError(qsTr("图片导出失败：") + reason, 6000)
 
         onEraserModeChanged: {
@@ -82,7 +112,7 @@ Item {
                 return;
             }
             if (mouse.button === Qt.LeftButton && !surface.textInputMode && surface.drawingTool)
-                canvas.beginPaint(Qt.point(mouse.x, mouse.y));
+                canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y));
         }
         onPositionChanged: mouse => {
             pointer = Qt.point(mouse.x, mouse.y);
@@ -115,16 +145,20 @@ Item {
                 return;
             }
             if (surface.textInputMode) {
-                surface.overlay.placeText(Qt.point(mouse.x, mouse.y), canvas);
+                surface.overlay.placeText(surface.canvasPoint(mouse.x, mouse.y), canvas, Qt.point(mouse.x, mouse.y));
                 return;
             }
             surface.overlay.clickDrawWin();
-            if (mouse.button === Qt.RightButton && canvas.deleteElement(Qt.point(mouse.x, mouse.y), 10))
+            if (mouse.button === Qt.RightButton && canvas.deleteElement(surface.canvasPoint(mouse.x, mouse.y), 10))
                 console.log("Element deleted");
         }
         onWheel: wheel => {
             if ((wheel.modifiers & Qt.ControlModifier) && !pictureShown && wheel.angleDelta.y !== 0) {
                 penKeys.resize(wheel.angleDelta.y > 0 ? 1 : -1);
+                return;
+            }
+            if (surface.zoom && !(wheel.modifiers & Qt.ControlModifier)) {
+                surface.zoom.wheel(wheel.x, wheel.y, wheel.angleDelta.y);
                 return;
             }
             if (!(wheel.modifiers & Qt.ControlModifier) || !pictureShown) {
@@ -191,7 +225,7 @@ Item {
             id: cursorLoader
 
             anchors.fill: parent
-            visible: !surface.ct && surface.presenterTool !== "laser"
+            visible: !surface.ct && surface.presenterTool !== "laser" && !surface.hidingForStill
             sourceComponent: canvas.isEraserMode ? eraserCursor : penCursor
         }
 

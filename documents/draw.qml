@@ -146,15 +146,18 @@ Window {
         return path;
     }
 
-    // target: the canvas clicked (each screen has its own view).
-    function placeText(pos, target) {
+    // target: the canvas clicked (each screen has its own view). The dialog shows
+    // centred on shownAt, a point of the canvas's parent (pos by default): under
+    // the zoom the canvas is magnified, and a dialog placed on it would be off centre.
+    function placeText(pos, target, shownAt) {
         const canvas = target || surface.canvas;
+        const centre = shownAt || pos;
         const component = Qt.createComponent("qrc:/TextInputDialog.qml");
         if (component.status === Component.Error) {
             console.log("Error creating TextInputDialog:", component.errorString());
             return null;
         }
-        const dialog = component.createObject(canvas);
+        const dialog = component.createObject(canvas.parent);
         if (!dialog) {
             console.log("Error creating TextInputDialog:", component.errorString());
             return null;
@@ -164,8 +167,8 @@ Window {
                 if (window.activeTextDialog === dialog)
                     window.activeTextDialog = null;
             });
-        dialog.x = pos.x - dialog.width / 2;
-        dialog.y = pos.y - dialog.height / 2;
+        dialog.x = centre.x - dialog.width / 2;
+        dialog.y = centre.y - dialog.height / 2;
         dialog.accepted.connect(() => {
                 if (dialog.inputText.trim().length > 0) {
                     canvas.textToDraw = dialog.inputText;

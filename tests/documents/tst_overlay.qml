@@ -307,6 +307,38 @@ TestCase {
         verify(inkAt(250, 300));
     }
 
+    // Under the zoom a press, a move, a right click and the text dialog all act at the
+    // screen point shown under the pointer: at 2x about (400, 300), the view's (300, 340)
+    // shows the screen's (350, 320).
+    function test_zoomActsAtTheScreenPointShown() {
+        const surface = canvas.parent;
+        overlay.presenterTool = "zoom";
+        tryVerify(() => surface.zoom !== null && surface.zoom.factor === 2, 5000, "no still image");
+        mouseMove(surface, 400, 300);
+        tryVerify(() => surface.zoom.pan === Qt.point(400, 300));
+        canvas.penSize = 6;
+        canvas.drawMode = 1;
+        mousePress(surface, 300, 340);
+        mouseMove(surface, 500, 340, -1, Qt.LeftButton);
+        mouseRelease(surface, 500, 340);
+        overlay.textInputMode = true;
+        mouseClick(surface, 420, 200);
+        tryVerify(() => textDialog() !== null && textDialog().opened);
+        compare(Math.round(textDialog().x + textDialog().width / 2), 420);
+        textDialog().reject();
+        overlay.textInputMode = false;
+        overlay.presenterTool = "";
+        verify(inkAt(360, 320) && inkAt(440, 320), "the line is not at the screen points shown");
+        verify(!inkAt(320, 340) && !inkAt(480, 340), "the line is where the view showed it");
+        overlay.presenterTool = "zoom";
+        tryVerify(() => surface.zoom !== null && surface.zoom.factor === 2, 5000, "no still image");
+        mouseMove(surface, 400, 300);
+        tryVerify(() => surface.zoom.pan === Qt.point(400, 300));
+        mouseClick(surface, 380, 340, Qt.RightButton); // 10 px off the line when unmapped
+        overlay.presenterTool = "";
+        verify(!inkAt(360, 320), "the right click did not delete the line shown under it");
+    }
+
     // Letters pick colours, brackets step the size within 1..60; with Ctrl they are
     // somebody else's keys.
     function test_penKeys() {

@@ -1,0 +1,177 @@
+#include "zoomview.h"
+
+#include <QDebug>
+#include <QPixmap>
+#include <QQuickWindow>
+#include <QSGImageNode>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The pan point covers about 63 % of the way to the pointer in this time: quick enough to
+// stay with the hand, slow enough not to jerk the picture.
+constexpr double EasingMs = 70.0;
+// Closer than this the pan point simply lands on the pointer.
+constexpr qreal LandingDistance = 0.25;
+// A late step moves no further than one of this length would: after a stall the view
+// still glides.
+constexpr qint64 LongestStepMs = 48;
+
+} // namespace
+
+ZoomView::ZoomView(QQuickItem *parent) : QQuickItem(parent)
+{
+    setFlag(ItemHasContents);
+    m_easing.setInterval(16);
+    connect(&m_easing, &QTimer::timeout, this, &ZoomView::ease);
+}
+
+void ZoomView::setFactor(qreal factor)
+{
+    const qreal before = m_mapping.factor();
+    m_mapping.setFactor(factor);
+    if (m_mapping.factor() == before)
+        return;
+    emit factorChanged();
+    update();
+}
+
+void ZoomView::setPan(QPointF pan)
+{
+    const QPointF before = m_mapping.pan();
+    m_mapping.setPan(pan);
+    if (m_mapping.pan() == before)
+        return;
+    emit panChanged();
+    update();
+}
+
+void ZoomView::setTarget(QPointF target)
+{
+    if (target == m_target)
+        return;
+    m_target = target;
+    emit targetChanged();
+    if (m_following && !m_easing.isActive()) {
+        m_sinceStep.start();
+        m_easing.start();
+    }
+}
+
+void ZoomView::setFollowing(bool following)
+{
+    if (following == m_following)
+        return;
+    m_following = following;
+    emit followingChanged();
+    if (!m_following) {
+        m_easing.stop();
+    } else {
+        m_sinceStep.start();
+        m_easing.start();
+    }
+}
+
+void ZoomView::ease()
+{
+    const qint64 elapsed = std::min(m_sinceStep.restart(), LongestStepMs);
+    const QPointF towards = m_target - pan();
+    if (!m_following || std::hypot(towards.x(), towards.y()) < LandingDistance) {
+        setPan(m_target);
+        m_easing.stop();
+        return;
+    }
+    setPan(pan() + towards * (1.0 - std::exp(-double(elapsed) / EasingMs)));
+}
+
+void ZoomView::wheel(QPointF viewPoint, int angleDelta)
+{
+    const qreal factor = m_mapping.factorAfterWheel(angleDelta);
+    const QPointF pan = m_mapping.panKeeping(viewPoint, factor);
+    setFactor(factor);
+    setPan(pan);
+}
+
+bool ZoomView::grabScreen()
+{
+    QScreen *screen = window() ? window()->screen() : nullptr;
+    if (!screen) {
+        qWarning() << "Zoom: no screen to take a still image of";
+        return false;
+    }
+    const QPixmap shot = screen->grabWindow(0);
+    if (shot.isNull()) {
+        qWarning() << "Zoom: the screen" << screen->name() << "could not be grabbed";
+        return false;
+    }
+    QImage still = shot.toImage();
+    const QRect area = screen->geometry();
+    if (still.deviceIndependentSize().toSize() != area.size()) {
+        // Some window systems give the whole desktop: this screen's part of it. Screen
+        // positions are device pixels, sizes logical ones.
+        const qreal ratio = still.devicePixelRatio();
+        const QRect part(area.topLeft() - screen->virtualGeometry().topLeft(),
+                         (QSizeF(area.size()) * ratio).toSize());
+        still = still.copy(part);
+        still.setDevicePixelRatio(ratio);
+    }
+    setStill(still);
+    qInfo().noquote() << "Zoom: took a still image of the screen" << screen->name();
+    return true;
+}
+
+void ZoomView::clearStill()
+{
+    setStill(QImage());
+}
+
+void ZoomView::setStill(const QImage &image)
+{
+    const bool had = hasStill();
+    m_still = image;
+    m_stillChanged = true;
+    if (!image.isNull()) {
+        m_mapping.setDevicePixelRatio(image.devicePixelRatio());
+        if (image.deviceIndependentSize() != size())
+            qWarning() << "Zoom: the still image of" << image.deviceIndependentSize()
+                       << "does not cover the view of" << size();
+    }
+    if (had != hasStill())
+        emit hasStillChanged();
+    update();
+}
+
+void ZoomView::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    const QPointF before = pan();
+    m_mapping.setSurfaceSize(newGeometry.size());
+    if (pan() != before)
+        emit panChanged();
+    update();
+}
+
+QSGNode *ZoomView::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
+{
+    auto *node = static_cast<QSGImageNode *>(oldNode);
+    if (m_stillChanged || m_still.isNull() || width() <= 0 || height() <= 0) {
+        // A new still comes with a node of its own, which owns its texture.
+        delete node;
+        node = nullptr;
+        m_stillChanged = false;
+        if (m_still.isNull() || width() <= 0 || height() <= 0)
+            return nullptr;
+    }
+    if (!node) {
+        node = window()->createImageNode();
+        node->setTexture(window()->createTextureFromImage(m_still));
+        node->setOwnsTexture(true);
+        node->setFiltering(QSGTexture::Linear);
+    }
+    node->setRect(boundingRect());
+    node->setSourceRect(m_mapping.sourceRect());
+    return node;
+}
