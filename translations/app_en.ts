@@ -147,6 +147,13 @@
     </message>
 </context>
 <context>
+    <name>PenKeys</name>
+    <message>
+        <source>%1 像素</source>
+        <translation>%1 px</translation>
+    </message>
+</context>
+<context>
     <name>TextInputDialog</name>
     <message>
         <source>输入文字</source>
@@ -199,6 +206,10 @@
         <source>导出图片…</source>
         <translation>Export image…</translation>
     </message>
+    <message>
+        <source>演示工具</source>
+        <translation>Presenter tools</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -249,6 +260,18 @@
     <message>
         <source>箭头模式</source>
         <translation>Arrow mode</translation>
+    </message>
+    <message>
+        <source>激光笔</source>
+        <translation>Laser pointer</translation>
+    </message>
+    <message>
+        <source>聚光灯</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>
@@ -531,6 +554,18 @@
     <message>
         <source>截图和导出后复制到剪贴板</source>
         <translation>Also copy screenshots and exports to the clipboard</translation>
+    </message>
+    <message>
+        <source>激光笔</source>
+        <translation>Laser pointer</translation>
+    </message>
+    <message>
+        <source>聚光灯</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>

@@ -107,9 +107,10 @@ void TestHelpPage::hotKeysAreExplained()
     QFETCH(QString, fallback);
     const qsizetype english = m_page.indexOf(QLatin1String("id=\"en\""));
     // A key without a default says so.
-    const QString row = fallback.isEmpty()
-        ? QStringLiteral("<td>%1</td><td>无</td>").arg(name)
-        : QStringLiteral("<td>%1</td><td><kbd>%2</kbd></td>").arg(name, fallback);
+    const QString row =
+        fallback.isEmpty()
+            ? QStringLiteral("<td>%1</td><td>无</td>").arg(name)
+            : QStringLiteral("<td>%1</td><td><kbd>%2</kbd></td>").arg(name, fallback);
     QVERIFY2(m_page.left(english).contains(row), qPrintable(row));
     const QString shown = fallback.isEmpty() ? QStringLiteral("</td><td>none</td>")
                                              : QStringLiteral("<kbd>%1</kbd>").arg(fallback);
