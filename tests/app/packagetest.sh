@@ -234,7 +234,7 @@ wait_for "the capture is not a whole JPEG" sh -c "file -b '$capture' | grep -q '
 [ "$(stat -c %U "$capture")" = "$user" ] || fail "the capture belongs to $(stat -c %U "$capture")"
 
 # "关于", the first entry of the menu chooser.
-hover "$button_x" "$(button_y 13)"
+hover "$button_x" "$(button_y 14)"
 wait_for "the menu did not open" window '^Sub Window$'
 read -r cx cy cw _ <<<"$(settled '^Sub Window$')"
 click $((cx + cw / 2)) $((cy + 8 + 11))
