@@ -55,9 +55,14 @@ Window {
         anchors.topMargin: 52
         text: window.actionText
         highlighted: true
+        // The notice goes first: what the action opens (the overlay, which the toolbar
+        // becomes a transient of) must not meet a window of the toolbar's that is
+        // closing, or the window manager may take the new window off the screen.
         onClicked: {
-            window.actionTriggered();
             infoBar.clearAllInfo();
+            window.hide();
+            // Qt 6.4 describes Qt.callLater to qmllint as a plain value.
+            Qt.callLater(window.actionTriggered); // qmllint disable type
         }
     }
 }

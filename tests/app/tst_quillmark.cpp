@@ -296,11 +296,13 @@ private slots:
         QVERIFY(icon);
 
         for (const bool expectVisible : {false, true}) {
-            const QPoint centre = icon->geometry.center();
             // A click that reaches the tray before the icon listens is lost; the
             // program is not at fault, so the test clicks again, three times at most.
+            // The tray may move its icons when others come or go: each click aims
+            // at where the icon is now.
             std::optional<XWindow> menu;
             for (int attempt = 0; attempt < 3 && !menu; ++attempt) {
+                const QPoint centre = describe(icon->id, m_display).geometry.center();
                 run("xdotool",
                     {"mousemove", QString::number(centre.x()), QString::number(centre.y()), "click",
                      "3"},
