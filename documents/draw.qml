@@ -189,36 +189,6 @@ Window {
     Component.onCompleted: syncOtherScreens()
     flags: Qt.Window | Qt.FramelessWindowHint | toolFlag
 
-    // Now and then, under openbox, an overlay mapped while the program starts stays on
-    // screen but is never exposed again: it shows its first frame and nothing after.
-    // Asked for a frame every second, an overlay that draws none is mapped afresh.
-    property double lastFrameTime: Date.now()
-    property int remaps: 0
-
-    onFrameSwapped: {
-        lastFrameTime = Date.now();
-        remaps = 0;
-    }
-
-    Timer {
-        interval: 1000
-        repeat: true
-        running: window.visible && window.onX11 && window.remaps < 3
-
-        onTriggered: {
-            if (Date.now() - window.lastFrameTime > 2500) {
-                console.warn("The overlay draws no frames: mapped again");
-                window.remaps += 1;
-                window.lastFrameTime = Date.now();
-                window.hide();
-                window.show();
-                window.keepFullScreen();
-                return;
-            }
-            window.requestUpdate();
-        }
-    }
-
     // The picture behind the drawings: shown when chosen, dragged with Ctrl and
     // scaled with Ctrl+wheel.
     Rectangle {

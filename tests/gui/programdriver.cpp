@@ -332,6 +332,27 @@ QRect ProgramDriver::waitForSettingsWindow() const
     });
 }
 
+bool ProgramDriver::pickMenuEntry(const QRect &toolbar, int entry, const QString &shot) const
+{
+    if (!hover(toolbarButtonCentre(toolbar, ToolbarButton::Menu)))
+        return false;
+    const QRect menu = waitForWindow(QStringLiteral("^Sub Window$"));
+    if (menu.isEmpty()) {
+        qWarning() << "the menu did not open";
+        return false;
+    }
+    const bool drawn = waitForScreen(
+        [&menu](const QImage &grab) {
+            return grab.pixel(menu.topLeft() + QPoint(2, 12)) == qRgb(255, 255, 255);
+        },
+        shot);
+    if (!drawn) {
+        qWarning() << "the menu at" << menu << "is not drawn";
+        return false;
+    }
+    return click({menu.center().x(), menu.top() + 8 + entry * 24 + 11});
+}
+
 // Three definite answers in a row that no such window shows.
 bool ProgramDriver::waitForNoWindow(const QString &title) const
 {

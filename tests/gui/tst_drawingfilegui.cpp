@@ -33,16 +33,8 @@ private:
 
 void TestDrawingFileGui::chooseFile(int entry, const QString &dialogTitle, const QString &path)
 {
-    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Menu)));
-    const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
-    QVERIFY2(!menu.isEmpty(), "the menu did not open");
-    QVERIFY2(m_program.waitForScreen(
-                 [&menu](const QImage &shot) {
-                     return shot.pixel(menu.topLeft() + QPoint(2, 12)) == qRgb(255, 255, 255);
-                 },
-                 QStringLiteral("menu")),
-             "the menu is not drawn");
-    QVERIFY(click(QPoint(menu.center().x(), menu.top() + 8 + entry * 24 + 11)));
+    QVERIFY2(m_program.pickMenuEntry(m_toolbar, entry, QStringLiteral("menu")),
+             "the menu did not open");
 
     // The dialog takes the keyboard; its file name box has the focus.
     const QString dialog =

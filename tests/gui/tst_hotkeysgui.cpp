@@ -241,20 +241,9 @@ void TestHotkeysGui::savedSequenceReplacesTheOldOne()
         QSettings store(m_program.settingsFile(), QSettings::IniFormat);
         store.setValue(QStringLiteral("penKey"), QStringLiteral("Ctrl+Alt+J"));
     }
-    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Menu)));
-    const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
-    QVERIFY2(!menu.isEmpty(), "the menu did not open");
     // Third entry, "设置".
-    const QPoint settingsEntry(menu.center().x(), menu.top() + 8 + 2 * 24 + 11);
-    QVERIFY2(m_program.waitForScreen(
-                 [&menu](const QImage &shot) {
-                     return shot.pixel(menu.topLeft() + QPoint(2, 12)) == qRgb(255, 255, 255);
-                 },
-                 QStringLiteral("menu")),
-             "the menu is not drawn");
-    QVERIFY(xdo({"mousemove", number(settingsEntry.x()), number(settingsEntry.y())}));
-    QTest::qWait(50);
-    QVERIFY(xdo({"click", "1"}));
+    QVERIFY2(m_program.pickMenuEntry(m_toolbar, 2, QStringLiteral("menu")),
+             "the menu did not open");
     const QRect settings = m_program.waitForSettingsWindow();
     QVERIFY2(!settings.isEmpty(), "the settings window did not open");
     // The folder box sits under its caption, below the drag strip.

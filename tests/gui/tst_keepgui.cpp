@@ -91,18 +91,8 @@ void TestKeepGui::exportSavesThePictureAndSaysWhere()
              "the stroke is not on screen");
 
     // Menu, sixth entry: "导出图片…".
-    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Menu)));
-    const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
-    QVERIFY2(!menu.isEmpty(), "the menu did not open");
-    QVERIFY(m_program.waitForScreen(
-        [&menu](const QImage &shot) {
-            return shot.pixel(menu.topLeft() + QPoint(2, 12)) == qRgb(255, 255, 255);
-        },
-        QStringLiteral("export-menu")));
-    const QPoint exportEntry(menu.center().x(), menu.top() + 8 + 5 * 24 + 11);
-    QVERIFY(xdo({"mousemove", number(exportEntry.x()), number(exportEntry.y())}));
-    QTest::qWait(50);
-    QVERIFY(xdo({"click", "1"}));
+    QVERIFY2(m_program.pickMenuEntry(m_toolbar, 5, QStringLiteral("export-menu")),
+             "no menu to export from");
 
     // The dialog opens on the pictures folder with a name filled in: Return saves.
     const QString dialog = m_program.waitForWindowId(QStringLiteral("^导出图片$"));
@@ -165,15 +155,8 @@ void TestKeepGui::languageChangeBringsTheDrawingBack()
 {
     QVERIFY(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, strokeCentre); },
                                     QStringLiteral("language-before")));
-    QVERIFY(hover(toolbarButtonCentre(m_toolbar, ToolbarButton::Menu)));
-    const QRect menu = m_program.waitForWindow(QStringLiteral("^Sub Window$"));
-    QVERIFY2(!menu.isEmpty(), "the menu did not open");
-    QVERIFY(m_program.waitForScreen(
-        [&menu](const QImage &shot) {
-            return shot.pixel(menu.topLeft() + QPoint(2, 12)) == qRgb(255, 255, 255);
-        },
-        QStringLiteral("language-menu")));
-    QVERIFY(click({menu.center().x(), menu.top() + 8 + 2 * 24 + 11})); // "设置"
+    QVERIFY2(m_program.pickMenuEntry(m_toolbar, 2, QStringLiteral("language-menu")), // "设置"
+             "no menu to open the settings from");
     const QRect settings = m_program.waitForSettingsWindow();
     QVERIFY2(!settings.isEmpty(), "the settings window did not open");
 
