@@ -72,6 +72,11 @@ bool StackingKeeper::enforce()
 {
     if (!m_backend)
         return true;
+    // A modal dialog (a file chooser) is the window manager's to keep in front:
+    // restacking the overlay and the toolbar around it makes openbox take windows
+    // off the screen and map them again, and an overlay may then stop drawing.
+    if (QGuiApplication::modalWindow())
+        return true;
     QWindow *toolbar = m_toolbar && m_toolbar->isVisible() ? m_toolbar.data() : nullptr;
     // One overlay per screen: all of them lie below the toolbar, in any order among
     // themselves. Raising one above the toolbar as if it were a dialog would start a
