@@ -82,10 +82,7 @@ QList<Span> layerSpans(const QList<DrawingDocument::ElementPtr> &elements,
 
 } // namespace
 
-CanvasRenderer::CanvasRenderer(const DrawingDocument &document, QPoint origin)
-    : m_document(document), m_origin(origin)
-{
-}
+CanvasRenderer::CanvasRenderer(const DrawingDocument &document) : m_document(document) {}
 
 QRect CanvasRenderer::request(const QRect &region, const QRect &bounds)
 {
@@ -97,50 +94,23 @@ QRect CanvasRenderer::request(const QRect &region, const QRect &bounds)
 
 QRect CanvasRenderer::changed(const QRect &region, const QRect &bounds)
 {
-    if (m_frozen) {
-        m_frozen = false;
-        m_keptPicture = QImage();
-        return request(bounds, bounds);
-    }
     return request(region, bounds);
 }
 
-QRect CanvasRenderer::resized(QSize newSize, QSize oldSize)
+QRect CanvasRenderer::resized(const QRect &bounds)
 {
-    const QRect bounds(m_origin, newSize);
-    QImage kept;
-    if (!newSize.isEmpty()) {
-        kept =
-            QImage(DevicePixels::fromItem(newSize, m_ratio), QImage::Format_ARGB32_Premultiplied);
-        if (!kept.isNull()) {
-            kept.setDevicePixelRatio(m_ratio);
-            kept.fill(Qt::transparent);
-            QPainter painter(&kept);
-            painter.translate(-m_origin);
-            if (m_frozen) {
-                if (!m_keptPicture.isNull())
-                    DevicePixels::copy(&painter, m_origin, m_keptPicture, m_keptPicture.rect());
-            } else {
-                const QRect old(m_origin, oldSize);
-                painter.setClipRect(old & bounds);
-                compose(&painter, old);
-            }
-        }
-    }
     m_layers.release();
-    m_keptPicture = kept;
-    m_frozen = true;
     return request(bounds, bounds);
 }
 
 int CanvasRenderer::imageCount() const
 {
-    return m_layers.imageCount() + (m_keptPicture.isNull() ? 0 : 1);
+    return m_layers.imageCount();
 }
 
 qint64 CanvasRenderer::imageBytes() const
 {
-    return m_layers.imageBytes() + m_keptPicture.sizeInBytes() + m_tile.sizeInBytes();
+    return m_layers.imageBytes() + m_tile.sizeInBytes();
 }
 
 void CanvasRenderer::paint(QPainter *painter, const QRect &bounds)
@@ -159,11 +129,6 @@ void CanvasRenderer::paint(QPainter *painter, const QRect &bounds)
 void CanvasRenderer::compose(QPainter *painter, const QRect &area)
 {
     painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    if (m_frozen) {
-        if (!m_keptPicture.isNull())
-            DevicePixels::copy(painter, area.topLeft(), m_keptPicture, m_keptPicture.rect());
-        return;
-    }
     const auto &elements = m_document.elements();
     if (area.isEmpty() || elements.isEmpty())
         return;

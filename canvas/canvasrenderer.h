@@ -18,23 +18,23 @@ class QPainter;
 class CanvasRenderer
 {
 public:
-    // origin: where the item's top-left lies in the drawing (a screen's desktop position).
-    explicit CanvasRenderer(const DrawingDocument &document, QPoint origin = QPoint());
+    explicit CanvasRenderer(const DrawingDocument &document);
 
     // Rectangles are in the drawing's coordinates; bounds is the item's area there.
     // The drawing changed in region (empty: nothing to see, but still a change). Returns
     // what the item must repaint, within bounds.
     QRect changed(const QRect &region, const QRect &bounds);
-    // The item got another size: the picture keeps what it showed, cut or widened, until
-    // the next change. Returns what to repaint.
-    QRect resized(QSize newSize, QSize oldSize);
+    // The item got another size: the layers are dropped and the whole item is painted
+    // again, so a drawing given to a view before its window settled shows in full.
+    // Returns what to repaint.
+    QRect resized(const QRect &bounds);
     void paint(QPainter *painter, const QRect &bounds);
 
     // Region asked for since the last paint; the whole item after a resize.
     QRect pendingDirtyRect() const { return m_dirty; }
-    // Full-size images held right now (layers and a kept picture).
+    // Full-size images held right now (the layers).
     int imageCount() const;
-    // Bytes of every image held (layers, kept picture, composing tile).
+    // Bytes of every image held (layers and the composing tile).
     qint64 imageBytes() const;
     // Device pixels per item pixel of the last paint.
     qreal devicePixelRatio() const { return m_ratio; }
@@ -44,11 +44,7 @@ private:
     void compose(QPainter *painter, const QRect &area);
 
     const DrawingDocument &m_document;
-    QPoint m_origin;
     LayerCache m_layers;
-    // After a resize the picture stays as it was until the next change.
-    bool m_frozen = false;
-    QImage m_keptPicture;
     QImage m_tile;
     QRect m_dirty;
     qreal m_ratio = 1.0;

@@ -77,7 +77,7 @@ void MyPainter::showDocument()
                 << connect(source, &MyPainter::drawModeChanged, this, &MyPainter::drawModeChanged)
                 << connect(shown, &QObject::destroyed, this, &MyPainter::releaseSource);
     }
-    m_renderer = std::make_unique<CanvasRenderer>(*shown, m_viewOrigin);
+    m_renderer = std::make_unique<CanvasRenderer>(*shown);
     m_renderer->changed(viewBounds(), viewBounds());
     update();
 }
@@ -345,12 +345,9 @@ void MyPainter::geometryChange(const QRectF &newGeometry, const QRectF &oldGeome
     QQuickPaintedItem::geometryChange(newGeometry, oldGeometry);
     if (newGeometry.size() == oldGeometry.size())
         return;
-    QRect repaint = m_renderer->resized(QSize(int(newGeometry.width()), int(newGeometry.height())),
-                                        QSize(int(oldGeometry.width()), int(oldGeometry.height())));
-    // A view of a screen shows what lies there at once: a screen that comes back shows
-    // its drawings without waiting for the next change.
-    if (m_source)
-        repaint = m_renderer->changed(viewBounds(), viewBounds());
+    // The whole drawing at once: a screen that comes back shows its drawings, and so does
+    // a window that the window manager sized twice after a drawing was opened into it.
+    const QRect repaint = m_renderer->resized(viewBounds());
     if (!repaint.isEmpty())
         update(repaint.translated(-m_viewOrigin));
 }

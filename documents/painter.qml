@@ -481,29 +481,10 @@ Window {
             switchDrawing();
         if (!drawWindow)
             return;
-        // A canvas shows what it holds from its first change after it got its size:
-        // a fresh overlay gets the drawing once it covers the screen.
-        const painter = drawWindow.painter;
-        const sized = () => painter.width > 0 && painter.height > 0;
-        const bringBack = () => {
-            if (autosave.restore())
-                tell("success", qsTr("已恢复上次的绘图"));
-            else
-                tell("error", qsTr("无法恢复上次的绘图"));
-        };
-        if (sized()) {
-            bringBack();
-            return;
-        }
-        const once = () => {
-            if (!sized())
-                return;
-            painter.widthChanged.disconnect(once);
-            painter.heightChanged.disconnect(once);
-            Qt.callLater(bringBack);
-        };
-        painter.widthChanged.connect(once);
-        painter.heightChanged.connect(once);
+        if (autosave.restore())
+            tell("success", qsTr("已恢复上次的绘图"));
+        else
+            tell("error", qsTr("无法恢复上次的绘图"));
     }
 
     // The drawing alone, as a PNG with transparency, where the user says.

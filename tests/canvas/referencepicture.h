@@ -8,13 +8,9 @@
 #include <QObject>
 #include <QPainter>
 
-#include <cmath>
-
 // Follows a canvas the simplest way: its drawing rendered afresh at every change the
-// document announces. A resize keeps the picture until the next change; a change of the
-// size by more than a pixel gives a new image with the old one copied in; leaving the arrow
-// mode renders afresh. At a device pixel
-// ratio above 1 the pictures have the device pixels of a view at that ratio.
+// document announces, and at every resize; leaving the arrow mode renders afresh too. At a
+// device pixel ratio above 1 the pictures have the device pixels of a view at that ratio.
 class ReferencePicture : public QObject
 {
 public:
@@ -55,23 +51,11 @@ private:
 
     void resize()
     {
-        const QSize before = m_size;
         const QSize now = size();
-        m_size = now;
-        if (std::abs(now.width() - before.width()) <= 1 &&
-            std::abs(now.height() - before.height()) <= 1)
+        if (now == m_size)
             return;
-        QImage resized;
-        if (!now.isEmpty()) {
-            resized = QImage(DevicePixels::fromItem(now, m_ratio), QImage::Format_ARGB32);
-            resized.setDevicePixelRatio(m_ratio);
-            resized.fill(Qt::transparent);
-            if (!m_image.isNull()) {
-                QPainter painter(&resized);
-                DevicePixels::copy(&painter, QPointF(0, 0), m_image, m_image.rect());
-            }
-        }
-        m_image = resized;
+        m_size = now;
+        m_image = now.isEmpty() ? QImage() : renderReference(m_canvas.document(), now, m_ratio);
     }
 
     MyPainter &m_canvas;
