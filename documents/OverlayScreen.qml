@@ -16,6 +16,10 @@ Window {
     readonly property bool leadShown: lead !== null && lead.visible
     readonly property bool passThrough: lead !== null && lead.ct
 
+    // Shown only once complete: a window shown while it is being created is hidden
+    // again when its creation completes, and a window manager that sees that hide late
+    // takes the window off the screen for good.
+    property bool completed: false
     // A window manager may still place a new window where it likes after the
     // program asked for its position: asked again, a few times at most.
     property int placementTries: 0
@@ -31,17 +35,19 @@ Window {
 
     // Covers the screen, as the leading overlay does (see its keepFullScreen()).
     function cover() {
-        if (!window.leadShown || !targetScreen)
+        if (!window.completed || !window.leadShown || !targetScreen)
             return;
         if (!lead.onX11) {
             window.showFullScreen();
             return;
         }
-        window.showNormal();
+        // Placed before it is mapped, so that the window manager maps it there.
         window.x = screenArea.x;
         window.y = screenArea.y;
         window.width = screenArea.width;
         window.height = screenArea.height;
+        if (!window.visible || window.visibility !== Window.Windowed)
+            window.showNormal();
     }
 
     title: "draw"
@@ -73,6 +79,7 @@ Window {
             window.hide();
     }
     Component.onCompleted: {
+        completed = true;
         cover();
         if (lead)
             lead.companions = lead.companions.concat([window]);
