@@ -4,7 +4,8 @@ import Cpp.MyComponents
 // The spotlight on one screen: everything but a circle around the pointer is dimmed; the
 // wheel changes the circle on every screen at once. Only the hole's square is a picture,
 // made once per radius; four plain rectangles dim the rest, so a move only moves them.
-// A screen the pointer is not over is dimmed whole.
+// A screen the pointer is not over is dimmed whole; over the toolbar the circle stays where
+// the pointer left the screen.
 Item {
     id: layer
 
@@ -16,6 +17,7 @@ Item {
     readonly property real minimumRadius: 40
     readonly property real maximumRadius: 800
     readonly property real ratio: Screen.devicePixelRatio > 0 ? Screen.devicePixelRatio : 1
+    readonly property bool lit: pointerInside || (overlay !== null && overlay.spotlightScreen === Screen.name)
 
     // On whole device pixels, so that the rectangles meet the square without a seam.
     function snapped(value: real): real {
@@ -25,7 +27,7 @@ Item {
     SpotlightHole {
         id: hole
 
-        visible: layer.pointerInside
+        visible: layer.lit
         radius: layer.overlay ? layer.overlay.spotlightRadius : 200
         color: layer.dim
         x: layer.snapped(layer.pointer.x - width / 2)
@@ -62,6 +64,11 @@ Item {
         width: Math.max(0, layer.width - x)
         height: hole.height
         color: layer.dim
+    }
+
+    onPointerInsideChanged: {
+        if (pointerInside && overlay)
+            overlay.spotlightScreen = Screen.name;
     }
 
     WheelHandler {

@@ -24,6 +24,9 @@ Window {
     property string presenterTool: ""
     // The spotlight's radius in logical pixels, the same on every screen.
     property real spotlightRadius: 200
+    // The screen whose overlay the pointer was over last: its spotlight stays lit while
+    // the pointer rests on the toolbar or a window of ours there.
+    property string spotlightScreen: ""
 
     readonly property bool onX11: Qt.platform.pluginName === "xcb"
     // On X11 a tool window is transient for the whole application, and window

@@ -180,6 +180,15 @@ void TestPresenterGui::spotlightDimsAllButThePointer()
                  QStringLiteral("spotlight-on")),
              "the spotlight does not dim the screen around the circle");
 
+    // Over the toolbar the circle stays where the pointer left the screen.
+    const QRect toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
+    QVERIFY(hover(toolbar.center()));
+    QTest::qWait(300);
+    QVERIFY2(m_program.waitForScreen([&](const QImage &shot) { return red(shot, nearInk) > 200; },
+                                     QStringLiteral("spotlight-toolbar")),
+             "over the toolbar the spotlight went out");
+    QVERIFY(hover(pointer));
+
     // The wheel shrinks the circle until the near stroke lies outside it.
     for (int i = 0; i < 12; ++i)
         QVERIFY(xdo({"click", "5"}));
