@@ -262,15 +262,14 @@ void ProgramDriver::stop()
     }
 }
 
-std::optional<QRect> ProgramDriver::windowGeometry(const QString &title) const
+namespace {
+
+// The first window's geometry in the output of "getwindowgeometry --shell"; empty when
+// it names none.
+QRect firstGeometry(const QByteArray &out)
 {
-    const std::optional<QByteArray> out =
-        xdoQuery({"search", "--all", "--onlyvisible", "--pid", number(processId()), "--name", title,
-                  "getwindowgeometry", "--shell"});
-    if (!out)
-        return std::nullopt;
     QHash<QByteArray, int> values;
-    for (const QByteArray &line : out->split('\n')) {
+    for (const QByteArray &line : out.split('\n')) {
         const QList<QByteArray> pair = line.split('=');
         if (pair.size() == 2 && !values.contains(pair.at(0)))
             values.insert(pair.at(0), pair.at(1).toInt());
@@ -279,6 +278,26 @@ std::optional<QRect> ProgramDriver::windowGeometry(const QString &title) const
         return QRect();
     return QRect(values.value("X"), values.value("Y"), values.value("WIDTH"),
                  values.value("HEIGHT"));
+}
+
+} // namespace
+
+std::optional<QRect> windowGeometryOf(const QString &id)
+{
+    const std::optional<QByteArray> out = xdoQuery({"getwindowgeometry", "--shell", id});
+    if (!out || out->isEmpty())
+        return std::nullopt;
+    return firstGeometry(*out);
+}
+
+std::optional<QRect> ProgramDriver::windowGeometry(const QString &title) const
+{
+    const std::optional<QByteArray> out =
+        xdoQuery({"search", "--all", "--onlyvisible", "--pid", number(processId()), "--name", title,
+                  "getwindowgeometry", "--shell"});
+    if (!out)
+        return std::nullopt;
+    return firstGeometry(*out);
 }
 
 std::optional<QStringList> ProgramDriver::visibleWindowIds() const

@@ -26,6 +26,8 @@ bool xdo(const QStringList &args);
 // the window tree, which happens whenever programs on the display open or close
 // windows; such a run is repeated. nullopt when no run got through.
 std::optional<QByteArray> xdoQuery(const QStringList &args);
+// Geometry of the window with this id; nullopt when the query did not get through.
+std::optional<QRect> windowGeometryOf(const QString &id);
 // Polls until the condition holds; its answer decides, it is not asked again.
 bool waitUntil(const std::function<bool()> &holds, int limitMs = waitLimitMs);
 // Polls the sample until it gives the same non-empty geometry three times

@@ -85,10 +85,7 @@ void TestDrawingFileGui::saveClearOpen()
     QVERIFY(click(toolbarButtonCentre(m_toolbar, ToolbarButton::DrawingSwitch))); // drawing on
     QVERIFY(!m_program.waitForWindow(QStringLiteral("^draw$")).isEmpty());
     m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
-    QVERIFY(xdo({"mousemove", "600", "300", "mousedown", "1"}));
-    for (int x = 620; x <= 800; x += 20)
-        QVERIFY(xdo({"mousemove", number(x), "300"}));
-    QVERIFY(xdo({"mouseup", "1"}));
+    QVERIFY(drawStroke({700, 300}));
     QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
                      return inkNear(shot, {700, 300});

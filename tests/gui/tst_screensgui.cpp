@@ -47,24 +47,7 @@ QList<QRect> overlays(const ProgramDriver &program)
     for (const QByteArray &id : ids.value_or(QByteArray()).split('\n')) {
         if (id.trimmed().isEmpty())
             continue;
-        const std::optional<QByteArray> shape =
-            xdoQuery({"getwindowgeometry", "--shell", QString::fromLatin1(id.trimmed())});
-        QRect area;
-        for (const QByteArray &line : shape.value_or(QByteArray()).split('\n')) {
-            const QList<QByteArray> pair = line.split('=');
-            if (pair.size() != 2)
-                continue;
-            const int value = pair.at(1).toInt();
-            if (pair.at(0) == "X")
-                area.moveLeft(value);
-            else if (pair.at(0) == "Y")
-                area.moveTop(value);
-            else if (pair.at(0) == "WIDTH")
-                area.setWidth(value);
-            else if (pair.at(0) == "HEIGHT")
-                area.setHeight(value);
-        }
-        found << area;
+        found << windowGeometryOf(QString::fromLatin1(id.trimmed())).value_or(QRect());
     }
     std::sort(found.begin(), found.end(),
               [](const QRect &a, const QRect &b) { return a.left() < b.left(); });

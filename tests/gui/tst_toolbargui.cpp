@@ -36,30 +36,6 @@ bool isWhite(const QImage &image, QPoint at)
     return image.rect().contains(at) && image.pixel(at) == qRgb(255, 255, 255);
 }
 
-// nullopt when the window went away or the query failed.
-std::optional<QRect> geometryOf(const QString &id)
-{
-    const std::optional<QByteArray> shape = xdoQuery({"getwindowgeometry", "--shell", id});
-    if (!shape || shape->isEmpty())
-        return std::nullopt;
-    QRect area;
-    for (const QByteArray &line : shape->split('\n')) {
-        const QList<QByteArray> pair = line.split('=');
-        if (pair.size() != 2)
-            continue;
-        const int value = pair.at(1).toInt();
-        if (pair.at(0) == "X")
-            area.moveLeft(value);
-        else if (pair.at(0) == "Y")
-            area.moveTop(value);
-        else if (pair.at(0) == "WIDTH")
-            area.setWidth(value);
-        else if (pair.at(0) == "HEIGHT")
-            area.setHeight(value);
-    }
-    return area;
-}
-
 // Ids of the program's visible windows, bottom to top as the window manager
 // stacks them; nullopt when either query did not get through.
 std::optional<QStringList> stackedWindows(const ProgramDriver &program)
@@ -152,10 +128,7 @@ void TestToolbarGui::drawStrokeAndRectangle()
              "the overlay covers the toolbar");
 
     // A freehand stroke.
-    QVERIFY(xdo({"mousemove", "600", "300", "mousedown", "1"}));
-    for (int x = 620; x <= 800; x += 20)
-        QVERIFY(xdo({"mousemove", number(x), "300"}));
-    QVERIFY(xdo({"mouseup", "1"}));
+    QVERIFY(drawStroke({700, 300}));
     QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
                      return inkNear(shot, {700, 300});
@@ -252,7 +225,7 @@ void TestToolbarGui::settingsStayAboveOverlay()
                         stacked->indexOf(settings) > stacked->indexOf(overlay);
              }),
              "the settings window is not above the overlay");
-    const QRect area = waitForSettledGeometry([&] { return geometryOf(settings); });
+    const QRect area = waitForSettledGeometry([&] { return windowGeometryOf(settings); });
     QVERIFY(!area.isEmpty());
     QVERIFY2(m_program.waitForScreen(
                  [&](const QImage &shot) {
