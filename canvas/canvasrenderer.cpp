@@ -84,7 +84,7 @@ QList<Span> layerSpans(const QList<DrawingDocument::ElementPtr> &elements,
 
 CanvasRenderer::CanvasRenderer(const DrawingDocument &document) : m_document(document) {}
 
-QRect CanvasRenderer::request(const QRect &region, const QRect &bounds)
+QRect CanvasRenderer::changed(const QRect &region, const QRect &bounds)
 {
     const QRect clipped = region & bounds;
     if (!clipped.isEmpty())
@@ -92,15 +92,10 @@ QRect CanvasRenderer::request(const QRect &region, const QRect &bounds)
     return clipped;
 }
 
-QRect CanvasRenderer::changed(const QRect &region, const QRect &bounds)
-{
-    return request(region, bounds);
-}
-
 QRect CanvasRenderer::resized(const QRect &bounds)
 {
     m_layers.release();
-    return request(bounds, bounds);
+    return changed(bounds, bounds);
 }
 
 int CanvasRenderer::imageCount() const

@@ -40,7 +40,6 @@ public:
     qreal devicePixelRatio() const { return m_ratio; }
 
 private:
-    QRect request(const QRect &region, const QRect &bounds);
     void compose(QPainter *painter, const QRect &area);
 
     const DrawingDocument &m_document;
