@@ -79,8 +79,8 @@ T.ComboBox {
         implicitHeight: 32
         radius: 4
         color: !control.enabled ? "#F5F5F5" : control.down ? "#EDEDED" : control.hovered ? "#F3F3F3" : "#FBFBFB"
-        border.width: 1
-        border.color: control.activeFocus ? "#0067C0" : "#E0E0E0"
+        border.width: control.visualFocus ? 2 : 1
+        border.color: control.visualFocus ? "#1A1A1A" : control.activeFocus ? "#0067C0" : "#E0E0E0"
     }
 
     popup: T.Popup {

@@ -219,4 +219,16 @@ FluObject {
             hotkeys.actions.togglePresenterTool("zoom");
         }
     }
+
+    // Takes the keyboard to the toolbar, for those who work without a pointer.
+    FluHotkey {
+        name: qsTr("聚焦工具栏")
+        sequence: hotkeys.sequenceFor("toolbarKey", "")
+        onActivated: {
+            if (!hotkeys.acts(name, "toolbarKey"))
+                return;
+            console.log(name);
+            hotkeys.toolbar.focusToolbar();
+        }
+    }
 }

@@ -98,7 +98,8 @@ QtObject {
     }
 
     // A chooser beside the toolbar, on its left when the screen edge is near.
-    function openChooser(btnType, entries, offsetY, receiver, blocked) {
+    // Opened from the keyboard (byKey), it takes the focus.
+    function openChooser(btnType, entries, offsetY, receiver, blocked, byKey) {
         const scaleFactor = toolbar.scaleFactor;
         const popupWidth = 55 * scaleFactor;
         toolbar.seX = toolbar.currentRightMargin() <= popupWidth + 10 ? Math.trunc(-popupWidth) : Math.round(50 * scaleFactor);
@@ -109,7 +110,8 @@ QtObject {
             "btnType": btnType,
             "customData": entries,
             "x": toolbar.x + toolbar.seX,
-            "y": toolbar.y + toolbar.seY
+            "y": toolbar.y + toolbar.seY,
+            "byKey": byKey === true
         };
         if (blocked !== undefined)
             properties.enableEvent = blocked;

@@ -38,6 +38,27 @@ ApplicationWindow {
         console.log("about window version:", appVersion);
     }
 
+    // A button that Enter presses too and that shows a ring while it has the
+    // keyboard focus.
+    component KeyButton: Button {
+        id: keyButton
+
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+
+        Rectangle {
+            x: keyButton.leftInset - 3
+            y: keyButton.topInset - 3
+            width: keyButton.width - keyButton.leftInset - keyButton.rightInset + 6
+            height: keyButton.height - keyButton.topInset - keyButton.bottomInset + 6
+            visible: keyButton.visualFocus
+            radius: 5
+            color: "transparent"
+            border.width: 2
+            border.color: "#1A1A1A"
+        }
+    }
+
     SettingsClazz {
         id: settings
     }
@@ -52,6 +73,11 @@ ApplicationWindow {
         anchors.fill: parent
         anchors.margins: 20
         spacing: 15
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
+        // The keys go to the buttons and the link; Escape closes.
+        focus: true
+        Keys.onEscapePressed: window.close()
 
         Image {
             Layout.alignment: Qt.AlignHCenter
@@ -112,11 +138,24 @@ ApplicationWindow {
             }
 
             Text {
+                id: siteLink
+
                 objectName: "siteLink"
                 text: qsTr("Penvoro官网")
                 font.pixelSize: 14
-                font.underline: linkArea.containsMouse
+                font.underline: linkArea.containsMouse || activeFocus
                 color: "#2196F3"
+                activeFocusOnTab: true
+                Accessible.role: Accessible.Link
+                Accessible.name: text
+                Accessible.onPressAction: Qt.openUrlExternally(window.siteAddress())
+                Keys.onReturnPressed: Qt.openUrlExternally(window.siteAddress())
+                Keys.onEnterPressed: Qt.openUrlExternally(window.siteAddress())
+                Keys.onSpacePressed: Qt.openUrlExternally(window.siteAddress())
+
+                FocusRing {
+                    target: siteLink
+                }
 
                 MouseArea {
                     id: linkArea
@@ -134,7 +173,7 @@ ApplicationWindow {
             Layout.topMargin: 20
             spacing: 15
 
-            Button {
+            KeyButton {
                 objectName: "checkUpdateButton"
                 text: qsTr("检查更新")
                 // Installed as a package, the package manager updates the program.
@@ -144,7 +183,7 @@ ApplicationWindow {
                 onClicked: window.checkUpdate()
             }
 
-            Button {
+            KeyButton {
                 objectName: "closeButton"
                 text: qsTr("关闭")
                 Material.background: "#9E9E9E"

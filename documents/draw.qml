@@ -99,6 +99,10 @@ Window {
         window.height = window.Screen.height;
     }
 
+    function takeKeys() {
+        surface.takeKeys();
+    }
+
     function closeBackImg() {
         backLayer.visible = false;
     }

@@ -50,6 +50,9 @@ const keys = [{
     }, {
         "key": "zoomKey",
         "fallback": ""
+    }, {
+        "key": "toolbarKey",
+        "fallback": ""
     }];
 
 function fallbackOf(key) {

@@ -11,7 +11,10 @@ import "updaterequest.js" as UpdateRequest
 Window {
     id: window
 
-    readonly property real scaleFactor: 0.65
+    // The toolbar size of the settings (100, 150 or 200 %) scales every button and
+    // chooser; large ones suit fingers on a touch board.
+    readonly property int sizePercent: [100, 150, 200].indexOf(parseInt(hotKeys.toolbarSize, 10)) >= 0 ? parseInt(hotKeys.toolbarSize, 10) : 100
+    readonly property real scaleFactor: 0.65 * sizePercent / 100
     property bool drawAble: false
     property var hotKeys: ({})
     property string appVersion: "2.1.2"
@@ -107,8 +110,37 @@ Window {
         return windows.ensureDrawWindow();
     }
 
-    function openChooser(btnType, entries, offsetY, receiver, blocked) {
-        return windows.openChooser(btnType, entries, offsetY, receiver, blocked);
+    function openChooser(btnType, entries, offsetY, receiver, blocked, byKey) {
+        return windows.openChooser(btnType, entries, offsetY, receiver, blocked, byKey);
+    }
+
+    // Tells a screen reader what just changed.
+    function announce(text) {
+        announcer.say(text);
+    }
+
+    // The focus hot key: the toolbar takes the keyboard, on the button used last.
+    function focusToolbar() {
+        if (!window.visible)
+            window.show();
+        takeKeyboard(face.lastFocused);
+    }
+
+    function takeKeyboard(button) {
+        window.raise();
+        window.requestActivate();
+        face.focusButton(button);
+    }
+
+    // Escape: the choosers close and the focus ring goes; with drawing on the
+    // overlay takes the keys (colours, sizes, the keyboard pen).
+    function leaveKeyboard() {
+        windows.destroyChooser();
+        keyboardRest.forceActiveFocus();
+        if (drawWindow && drawAble) {
+            drawWindow.requestActivate();
+            drawWindow.takeKeys();
+        }
     }
 
     function showAbout() {
@@ -132,6 +164,7 @@ Window {
         }
         changePenSelect(0, Icons.pen);
         window.raise();
+        announce(drawAble ? qsTr("绘制已开启") : qsTr("绘制已关闭，点击会穿过画布"));
     }
 
     function changePenSelect(index, icon) {
@@ -393,7 +426,14 @@ Window {
     }
 
     function loadSettings() {
+        const sizeBefore = sizePercent;
         hotKeys = JSON.parse(JSON.stringify(settings.getAllSettings()));
+        if (sizePercent !== sizeBefore) {
+            windows.destroyChooser();
+            const to = keepOnScreen(window.x, window.y);
+            window.x = to.x;
+            window.y = to.y;
+        }
         if (settingWindow)
             settingWindow.raise();
     }
@@ -436,6 +476,7 @@ Window {
     // Messages go to the overlay, which covers the screen, while there is one;
     // else to a notice beside the toolbar, which itself is too narrow for them.
     function tell(kind, text, actionText) {
+        announce(text);
         if (kind === "error")
             console.warn(text);
         else
@@ -579,7 +620,20 @@ Window {
         target: typeof LanguageManager !== "undefined" ? LanguageManager : null // qmllint disable unqualified
     }
 
+    // Holds the focus while no button shows the ring.
+    Item {
+        id: keyboardRest
+
+        Accessible.ignored: true
+    }
+
+    Announcer {
+        id: announcer
+    }
+
     ToolbarButtons {
+        id: face
+
         anchors.fill: parent
         toolbar: window
         actions: tools

@@ -84,6 +84,10 @@ Window {
             "label": qsTr("放大镜"),
             "key": "zoomKey",
             "fallback": ""
+        }, {
+            "label": qsTr("聚焦工具栏"),
+            "key": "toolbarKey",
+            "fallback": ""
         }]
 
     signal changeHotKey
@@ -113,6 +117,31 @@ Window {
         settings.addSetting(key, value);
         console.log("保存设置:", key, value);
         loadSettings();
+    }
+
+    // The toolbar sizes offered, in per cent.
+    readonly property var toolbarSizes: [100, 150, 200]
+
+    function saveToolbarSize(index) {
+        if (index >= 0 && index < toolbarSizes.length)
+            saveKeyAndReload("toolbarSize", String(toolbarSizes[index]));
+    }
+
+    // A control reached with Tab scrolls into view.
+    function showFocused(item) {
+        const flick = scrollView.contentItem;
+        if (!item || !flick || !flick.contentItem)
+            return;
+        let inside = item;
+        while (inside && inside !== flick.contentItem)
+            inside = inside.parent;
+        if (!inside)
+            return;
+        const top = item.mapToItem(flick.contentItem, 0, 0).y;
+        if (top < flick.contentY)
+            flick.contentY = Math.max(0, top - 8);
+        else if (top + item.height > flick.contentY + flick.height)
+            flick.contentY = Math.min(flick.contentHeight - flick.height, top + item.height - flick.height + 8);
     }
 
     function browseSaveDirectory() {
@@ -182,6 +211,7 @@ Window {
         requestActivate();
         raise();
     }
+    onActiveFocusItemChanged: showFocused(activeFocusItem)
     // The path box follows every reload, also after the user typed into it.
     onHotKeysChanged: pathBox.text = hotKeys.screenSavePath ? hotKeys.screenSavePath : ""
 
@@ -217,6 +247,11 @@ Window {
         color: "#FFFFFF"
         radius: 10
         clip: true
+        // Right to left for Arabic; the keys go to the controls, Escape closes.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
+        focus: true
+        Keys.onEscapePressed: window.destroy()
 
         MouseArea {
             id: dragStrip
@@ -238,17 +273,6 @@ Window {
                 window.y += mouse.y - window.dragY;
             }
             onReleased: window.dragging = false
-        }
-
-        FluIconButton {
-            id: closeButton
-
-            objectName: "closeButton"
-            anchors.right: parent.right
-            anchors.top: parent.top
-            anchors.margins: 5
-            iconSource: FluentIcons.Cancel
-            onClicked: window.destroy()
         }
 
         ScrollView {
@@ -281,6 +305,7 @@ Window {
                         Layout.fillWidth: true
                         Layout.minimumWidth: 150
                         placeholderText: qsTr("截图保存路径")
+                        Accessible.name: qsTr("截图路径")
                         onEditingFinished: window.saveKeyAndReload("screenSavePath", text)
                     }
 
@@ -313,6 +338,7 @@ Window {
                         anchors.verticalCenter: parent.verticalCenter
                         textRole: "display"
                         valueRole: "code"
+                        Accessible.name: qsTr("语言设置")
                         model: []
                         onCurrentIndexChanged: window.updateApplyButton()
                         // Qt 6.4 describes Qt.callLater to qmllint as a plain value.
@@ -330,6 +356,25 @@ Window {
                         visible: false
                         onClicked: window.applyLanguage()
                     }
+                }
+
+                Text {
+                    text: qsTr("工具栏大小")
+                    font.pixelSize: 14
+                    color: "#1A1A1A"
+                }
+
+                // Larger buttons and choosers for fingers on a touch board.
+                FluComboBox {
+                    id: sizeBox
+
+                    objectName: "toolbarSizeBox"
+                    Layout.fillWidth: true
+                    Layout.minimumWidth: 120
+                    model: window.toolbarSizes.map(size => qsTr("%1 %").arg(size))
+                    currentIndex: Math.max(0, window.toolbarSizes.indexOf(parseInt(window.hotKeys.toolbarSize, 10)))
+                    Accessible.name: qsTr("工具栏大小")
+                    onActivated: index => window.saveToolbarSize(index)
                 }
 
                 // An autostart entry on Linux, the Run key on Windows; the switch shows
@@ -447,6 +492,18 @@ Window {
                     }
                 }
             }
+        }
+
+        FluIconButton {
+            id: closeButton
+
+            objectName: "closeButton"
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.margins: 5
+            iconSource: FluentIcons.Cancel
+            text: qsTr("关闭")
+            onClicked: window.destroy()
         }
     }
 }

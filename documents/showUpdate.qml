@@ -84,6 +84,12 @@ Window {
         startError = qsTr("无法启动更新程序，请稍后重试或手动更新");
     }
 
+    // Keys and a screen reader press the button as a click does, once.
+    function takeUpdateOnce() {
+        if (updateArea.visible)
+            takeUpdate();
+    }
+
     title: "升级到新版本"
     width: 400
     height: 320
@@ -113,6 +119,11 @@ Window {
         radius: 10
         border.color: "#E0E0E0"
         layer.enabled: true
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
+        // The keys go to the buttons; Escape closes.
+        focus: true
+        Keys.onEscapePressed: root.close()
 
         ColumnLayout {
             anchors.fill: parent
@@ -174,12 +185,25 @@ Window {
                 Layout.preferredHeight: 40
                 radius: 20
                 color: "#007BFF"
+                activeFocusOnTab: true
+                Accessible.role: Accessible.Button
+                Accessible.name: updateLabel.text
+                Accessible.onPressAction: root.takeUpdateOnce()
+                Keys.onReturnPressed: root.takeUpdateOnce()
+                Keys.onEnterPressed: root.takeUpdateOnce()
+                Keys.onSpacePressed: root.takeUpdateOnce()
 
                 Text {
+                    id: updateLabel
+
                     anchors.centerIn: parent
                     text: qsTr("立即体验")
                     color: "white"
                     font.pixelSize: 14
+                }
+
+                FocusRing {
+                    target: updateButton
                 }
 
                 MouseArea {
@@ -237,6 +261,17 @@ Window {
         height: 24
         radius: 12
         color: closeArea.containsMouse ? "#CCCCCC" : "#E0E0E0"
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("关闭")
+        Accessible.onPressAction: root.close()
+        Keys.onReturnPressed: root.close()
+        Keys.onEnterPressed: root.close()
+        Keys.onSpacePressed: root.close()
+
+        FocusRing {
+            target: closeButton
+        }
 
         Text {
             anchors.centerIn: parent
