@@ -33,6 +33,11 @@
 Q_IMPORT_QML_PLUGIN(Cpp_MyComponentsPlugin)
 Q_IMPORT_QML_PLUGIN(FluentUIPlugin)
 
+QT_BEGIN_NAMESPACE
+// Qt Quick's start-up routine, which it runs when the library loads.
+Q_DECL_IMPORT void QQuick_initializeModule();
+QT_END_NAMESPACE
+
 int main(int argc, char *argv[])
 {
     QStringList commandLine;
@@ -67,6 +72,10 @@ int main(int argc, char *argv[])
     probeApp.reset();
     OpenGlProbe::applyAttribute(renderChoice);
     QApplication app(argc, argv);
+    // The probe's application took Qt's clean-up routines with it, and with them the
+    // accessibility of Qt Quick, installed when the library loaded: without it no
+    // window reaches a screen reader. Qt Quick's start-up routine puts it back.
+    QQuick_initializeModule();
     RenderBackend::select(renderChoice);
 
     const QStringList arguments = QCoreApplication::arguments();

@@ -16,7 +16,6 @@ Item {
 
     width: 1
     height: 1
-    opacity: 0
     visible: false
     Accessible.role: Accessible.AlertMessage
     Accessible.name: text

@@ -38,7 +38,7 @@ Item {
         if (!painter)
             return;
         if (!penShown)
-            penAt = surface.pointerInside ? surface.pointer : Qt.point(Math.round(surface.width / 2), Math.round(surface.height / 2));
+            penAt = surface.pointerInside && surface.pointer.x >= 0 ? surface.pointer : Qt.point(Math.round(surface.width / 2), Math.round(surface.height / 2));
         else
             penAt = Qt.point(Math.max(0, Math.min(surface.width - 1, penAt.x + dx)), Math.max(0, Math.min(surface.height - 1, penAt.y + dy)));
         if (penDown)

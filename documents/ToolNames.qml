@@ -8,7 +8,7 @@ QtObject {
         const text = String(icon);
         switch (text) {
         case Icons.pen:
-            return qsTr("画笔");
+            return qsTr("普通画笔");
         case Icons.highlighter:
             return qsTr("荧光笔");
         case Icons.text:

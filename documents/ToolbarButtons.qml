@@ -121,6 +121,7 @@ Column {
                 face.openChooserOf(toolButton, true, false);
         }
         onActivated: {
+            face.toolbar.keyPressTime = Date.now();
             if (!pressActs)
                 face.openChooserOf(toolButton, true, true);
             else if (!enableEvent)
@@ -153,7 +154,7 @@ Column {
         radius: 0
         // A drag handle for the pointer; the keyboard has no use for it.
         activeFocusOnTab: false
-        Accessible.role: Accessible.Grip
+        Accessible.role: Accessible.Graphic
         Accessible.name: qsTr("拖动工具栏")
 
         onPressed: mouse => {

@@ -119,6 +119,11 @@ Window {
         announcer.say(text);
     }
 
+    // When a button was last pressed from the keyboard: a window that this opens
+    // (the overlay) is focused by the window manager as it maps, and the keys have
+    // to come back to the toolbar.
+    property double keyPressTime: 0
+
     // The focus hot key: the toolbar takes the keyboard, on the button used last.
     function focusToolbar() {
         if (!window.visible)
@@ -135,6 +140,7 @@ Window {
     // Escape: the choosers close and the focus ring goes; with drawing on the
     // overlay takes the keys (colours, sizes, the keyboard pen).
     function leaveKeyboard() {
+        keyPressTime = 0;
         windows.destroyChooser();
         keyboardRest.forceActiveFocus();
         if (drawWindow && drawAble) {
@@ -629,6 +635,27 @@ Window {
 
     Announcer {
         id: announcer
+    }
+
+    Timer {
+        id: keysBack
+
+        interval: 150
+        onTriggered: {
+            if (window.visible && window.drawWindow && window.drawWindow.active)
+                window.takeKeyboard(face.lastFocused);
+        }
+    }
+
+    // The toolbar counts as active while the overlay it is a transient of has the
+    // focus, so the overlay says when it took the keys.
+    Connections {
+        function onActiveChanged() {
+            if (window.drawWindow.active && Date.now() - window.keyPressTime < 2000)
+                keysBack.restart();
+        }
+
+        target: window.drawWindow
     }
 
     ToolbarButtons {

@@ -187,6 +187,8 @@ Window {
                                 accessibleName: root.btnType === 1 ? root.entryName(cell.index) : ""
                                 accessibleDescription: root.enableEvent ? qsTr("现在不可用") : ""
                                 Accessible.role: Accessible.MenuItem
+                                Accessible.ignored: root.btnType !== 1
+                                Accessible.focusable: true
                                 checkable: true
                                 checked: cell.index === root.current
                                 activeFocusOnTab: false
@@ -209,6 +211,7 @@ Window {
                                 border.width: activeFocus ? Math.max(2, Math.round(2 * root.scaleFactor)) : 0
                                 border.color: "#0067C0"
                                 Accessible.role: Accessible.MenuItem
+                                Accessible.ignored: root.btnType !== 2
                                 Accessible.name: label.text
                                 Accessible.focusable: true
                                 Accessible.onPressAction: root.choose(cell.index)
