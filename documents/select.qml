@@ -116,7 +116,8 @@ Window {
         if (!byKey)
             return;
         requestActivate();
-        focusEntry(Math.max(0, current));
+        // The opener marks the entry in use right after creating the chooser.
+        Qt.callLater(() => root.focusEntry(Math.max(0, root.current))); // qmllint disable type
     }
 
     ToolNames {
