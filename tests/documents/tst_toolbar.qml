@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import Cpp.MyComponents
 import "finder.js" as Finder
 
 TestCase {
@@ -69,6 +70,10 @@ TestCase {
     }
 
     name: "Toolbar"
+
+    SettingsClazz {
+        id: store
+    }
 
     function test_drawingSwitchSelectsPlainPen() {
         compare(toolbar.drawWindow, null);
@@ -543,6 +548,87 @@ TestCase {
         verify(hover("qrc:/icons/b.png") !== null);
         mouseClick(toolbar.drawWindow.painter, 400, 400);
         compare(toolbar.selectWindow, null);
+    }
+
+    // The focus key puts the keys on the toolbar: the arrows move over the buttons,
+    // Enter presses the drawing switch and opens a chooser on the entry in use,
+    // where the arrows and Enter choose; the focus comes back to the button, and
+    // Escape hands the keys to the overlay.
+    function test_keyboardWorksTheToolbar() {
+        const drawSwitch = button("qrc:/icons/mouse.png");
+        toolbar.focusToolbar();
+        tryVerify(() => toolbar.active && drawSwitch.activeFocus);
+        keyClick(Qt.Key_Return);
+        verify(toolbar.drawAble);
+        tryVerify(() => toolbar.active && drawSwitch.activeFocus, 3000, "the keys did not come back from the overlay");
+        keyClick(Qt.Key_Down);
+        const pen = button("qrc:/icons/pen.png");
+        verify(pen.activeFocus);
+        keyClick(Qt.Key_Return);
+        const chooser = toolbar.selectWindow;
+        verify(chooser !== null);
+        tryVerify(() => chooser.active && chooser.focusedIndex() === 0);
+        keyClick(Qt.Key_Down);
+        keyClick(Qt.Key_Return);
+        compare(toolbar.penIcon, "qrc:/icons/ygpen.png");
+        tryVerify(() => toolbar.active && pen.activeFocus);
+        // Escape in a chooser chooses nothing.
+        keyClick(Qt.Key_Space);
+        tryVerify(() => toolbar.selectWindow !== null && toolbar.selectWindow.active);
+        compare(toolbar.selectWindow.focusedIndex(), 1);
+        keyClick(Qt.Key_Escape);
+        tryVerify(() => toolbar.active && pen.activeFocus);
+        compare(toolbar.selectWindow, null);
+        compare(toolbar.penIcon, "qrc:/icons/ygpen.png");
+        keyClick(Qt.Key_Home);
+        keyClick(Qt.Key_Up);
+        verify(button("qrc:/icons/menue.png").activeFocus, "Up from the first button wraps to the last");
+        keyClick(Qt.Key_Escape);
+        verify(!button("qrc:/icons/menue.png").activeFocus);
+        tryVerify(() => toolbar.drawWindow.active);
+    }
+
+    // Touch boards have no hover: a tap on a choosing button opens its chooser,
+    // switching drawing on for the pen.
+    function test_tapOpensAChooser() {
+        const pen = button("qrc:/icons/pen.png");
+        const tap = touchEvent(pen);
+        tap.press(0, pen, pen.width / 2, pen.height / 2).commit();
+        tap.release(0, pen, pen.width / 2, pen.height / 2).commit();
+        verify(toolbar.drawAble);
+        verify(toolbar.selectWindow !== null);
+        compare(toolbar.selectWindow.customData, ["qrc:/icons/pen.png", "qrc:/icons/ygpen.png", "qrc:/icons/text.png"]);
+    }
+
+    // The size setting scales every button; anything but 100, 150 or 200 is 100 %.
+    function test_toolbarSize_data() {
+        return [{
+                "tag": "150 %",
+                "size": "150",
+                "width": 49,
+                "height": 39
+            }, {
+                "tag": "200 %",
+                "size": "200",
+                "width": 65,
+                "height": 52
+            }, {
+                "tag": "not offered",
+                "size": "300",
+                "width": 33,
+                "height": 26
+            }];
+    }
+
+    function test_toolbarSize(data) {
+        store.addSetting("toolbarSize", data.size);
+        toolbar.loadSettings();
+        store.removeSetting("toolbarSize");
+        compare(toolbar.width, data.width);
+        compare(button("qrc:/icons/screen.png").width, data.width);
+        compare(button("qrc:/icons/screen.png").height, data.height);
+        const chooser = hover("qrc:/icons/b.png");
+        compare(chooser.width, data.width);
     }
 
     function test_collapse() {
