@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Dialogs
+import Cpp.MyComponents
 import FluentUI
 
 // The full-screen overlay that hosts the canvas. In the drawing state it takes
@@ -33,6 +34,10 @@ Window {
     // managers keep it above every other window of the application, the
     // toolbar included; there the overlay is a plain window instead.
     readonly property int toolFlag: onX11 ? Qt.Window : Qt.Tool
+    // Under XWayland the overlay bypasses the window manager: only so does it cover a
+    // full-screen slide, at the screen's exact place and size.
+    readonly property DesktopSession session: DesktopSession {}
+    readonly property int unmanagedFlag: session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0
 
     // Every screen but this overlay's own, which follows the toolbar's.
     readonly property var otherScreens: Array.from(Qt.application.screens).filter(s => !window.isOwnScreen(s)) // qmllint disable
@@ -68,13 +73,13 @@ Window {
 
     function resetDraw() {
         surface.canvas.penSize = 5;
-        window.flags = Qt.Window | Qt.FramelessWindowHint | window.toolFlag;
+        window.flags = Qt.Window | Qt.FramelessWindowHint | window.toolFlag | window.unmanagedFlag;
         window.ct = false;
         keepFullScreen();
     }
 
     function chuantouMouse() {
-        window.flags = Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint;
+        window.flags = Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint | window.unmanagedFlag;
         window.color = "transparent";
         window.ct = true;
         window.presenterTool = "";
@@ -190,7 +195,7 @@ Window {
     onScreenAreaChanged: keepFullScreen()
     onOtherScreensChanged: syncOtherScreens()
     Component.onCompleted: syncOtherScreens()
-    flags: Qt.Window | Qt.FramelessWindowHint | toolFlag
+    flags: Qt.Window | Qt.FramelessWindowHint | toolFlag | unmanagedFlag
 
     // The picture behind the drawings: shown when chosen, dragged with Ctrl and
     // scaled with Ctrl+wheel.
