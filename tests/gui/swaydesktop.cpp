@@ -73,7 +73,8 @@ QString SwayDesktop::unavailableReason()
             missing << tool;
     }
     for (const char *portal :
-         {"/usr/libexec/xdg-desktop-portal", "/usr/libexec/xdg-desktop-portal-wlr"}) {
+         {"/usr/libexec/xdg-desktop-portal", "/usr/libexec/xdg-desktop-portal-wlr",
+          "/usr/libexec/xdg-desktop-portal-gtk"}) {
         if (!QFile::exists(QString::fromLatin1(portal)))
             missing << QString::fromLatin1(portal);
     }

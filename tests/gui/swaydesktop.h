@@ -16,7 +16,8 @@
 
 // A real Wayland session for GUI tests: sway on its headless back-end with XWayland,
 // its own D-Bus session bus (xdg-desktop-portal with the wlroots back-end and PipeWire,
-// which that back-end needs), wayvnc on loopback for a real pointer and keyboard (input())
+// which that back-end needs; the GTK back-end's Access interface, without which the portal
+// offers no Screenshot), wayvnc on loopback for a real pointer and keyboard (input())
 // and grim for screenshots. sway refuses to run as root: as root the session runs as the
 // unprivileged user "qmsway" (created on first use), and so must every client of it, since
 // XWayland and the bus admit only their owner; run() and launch() do that.

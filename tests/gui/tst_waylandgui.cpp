@@ -46,6 +46,7 @@ private slots:
     void captureHoldsTheSlideAndTheInk();
     void hoveredChooserOpensOnce();
     void firstStrokeAfterTheSlideHadTheFocus();
+    void withoutXWaylandSaysSoAndEnds();
 
 private:
     // The geometry of the program's X window with this title; empty while there is none.
@@ -212,6 +213,27 @@ void TestWaylandGui::firstStrokeAfterTheSlideHadTheFocus()
              "the first stroke after the slide had the focus is lost");
     QVERIFY2(!inkNear(shot(QStringLiteral("first-stroke")), {5, 790}),
              "the stroke starts in a corner");
+}
+
+// The same session without its X display: a clear message and exit code 1, no abort.
+void TestWaylandGui::withoutXWaylandSaysSoAndEnds()
+{
+    QProcessEnvironment environment;
+    const QMap<QString, QString> session = m_sway.sessionEnvironment();
+    for (auto it = session.cbegin(); it != session.cend(); ++it) {
+        if (it.key() != QLatin1String("DISPLAY"))
+            environment.insert(it.key(), it.value());
+    }
+    environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    const QStringList command = m_sway.asUser(QStringLiteral(QUILLMARK_PROGRAM), {});
+    program.start(command.constFirst(), command.mid(1));
+    QVERIFY(program.waitForFinished(waitLimitMs));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY(program.readAll().contains("needs XWayland"));
 }
 
 QTEST_MAIN(TestWaylandGui)
