@@ -147,6 +147,13 @@ bool SwayDesktop::start(QSize output, const QString &extraConfig)
     m_runtimePath = m_runtime.path();
     const quint16 vncPort = freeLoopbackPort();
     QDir(m_runtimePath).mkpath(QStringLiteral("home"));
+    // The portal takes back-ends made for other desktops when none of its own offers an
+    // interface, in the order it finds them: only the ones this session wants are shown.
+    QDir(m_runtimePath).mkpath(QStringLiteral("portals"));
+    for (const char *portal : {"wlr.portal", "gtk.portal"})
+        QFile::copy(QStringLiteral("/usr/share/xdg-desktop-portal/portals/") +
+                        QLatin1String(portal),
+                    m_runtimePath + QStringLiteral("/portals/") + QLatin1String(portal));
 
     // Run inside the session once it is up: the portals find the session through the
     // bus's activation environment, and the test through session.env.
@@ -155,7 +162,8 @@ bool SwayDesktop::start(QSize output, const QString &extraConfig)
         return failed("cannot write the session script");
     script.write("#!/bin/sh\n"
                  "dbus-update-activation-environment WAYLAND_DISPLAY DISPLAY SWAYSOCK "
-                 "XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland\n"
+                 "XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland "
+                 "XDG_DESKTOP_PORTAL_DIR=\"$XDG_RUNTIME_DIR/portals\"\n"
                  "printf 'WAYLAND_DISPLAY=%s\\nDISPLAY=%s\\nDBUS_SESSION_BUS_ADDRESS=%s\\n"
                  "SWAYSOCK=%s\\n' \"$WAYLAND_DISPLAY\" \"$DISPLAY\" "
                  "\"$DBUS_SESSION_BUS_ADDRESS\" \"$SWAYSOCK\" > \"$XDG_RUNTIME_DIR/session.part\"\n"

@@ -46,6 +46,7 @@ private slots:
     void captureHoldsTheSlideAndTheInk();
     void hoveredChooserOpensOnce();
     void firstStrokeAfterTheSlideHadTheFocus();
+    void passThroughReachesTheSlide();
     void withoutXWaylandSaysSoAndEnds();
 
 private:
@@ -213,6 +214,28 @@ void TestWaylandGui::firstStrokeAfterTheSlideHadTheFocus()
              "the first stroke after the slide had the focus is lost");
     QVERIFY2(!inkNear(shot(QStringLiteral("first-stroke")), {5, 790}),
              "the stroke starts in a corner");
+}
+
+// Drawing switched off: the ink stays over the slide, and a click beside it reaches the
+// slide.
+void TestWaylandGui::passThroughReachesTheSlide()
+{
+    QVERIFY(clickButton(ToolbarButton::DrawingSwitch));
+    QVERIFY2(waitUntil([this] {
+                 const QRect cover = window(QStringLiteral("draw"));
+                 return !cover.isEmpty() && !cover.contains(QPoint(1000, 720));
+             }),
+             "the overlay still covers the whole output in pass-through");
+    const QImage before = shot(QStringLiteral("pass-through"));
+    QVERIFY2(inkNear(before, {500, 410}) && inkNear(before, {500, 620}),
+             "the ink does not stay over the slide");
+    // A double click on the slide's text beside the ink selects a word there.
+    const int textBefore = textPixels(before);
+    QVERIFY(m_sway.input().click({60, 25}) && m_sway.input().click({60, 25}));
+    QVERIFY2(waitUntil([&] {
+                 return qAbs(textPixels(shot(QStringLiteral("pass-through-selected"))) - textBefore) > 200;
+             }),
+             "the click beside the ink did not reach the slide");
 }
 
 // The same session without its X display: a clear message and exit code 1, no abort.
