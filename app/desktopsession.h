@@ -23,12 +23,12 @@ public:
     // What the environment says: the Qt platform and the session's variables.
     struct Facts
     {
-        QString platform;           // the Qt platform plugin in use
-        QString sessionType;        // XDG_SESSION_TYPE
-        QString waylandDisplay;     // WAYLAND_DISPLAY
-        QString currentDesktop;     // XDG_CURRENT_DESKTOP
-        bool swaySocket = false;    // SWAYSOCK set
-        bool hyprland = false;      // HYPRLAND_INSTANCE_SIGNATURE set
+        QString platform;        // the Qt platform plugin in use
+        QString sessionType;     // XDG_SESSION_TYPE
+        QString waylandDisplay;  // WAYLAND_DISPLAY
+        QString currentDesktop;  // XDG_CURRENT_DESKTOP
+        bool swaySocket = false; // SWAYSOCK set
+        bool hyprland = false;   // HYPRLAND_INSTANCE_SIGNATURE set
     };
 
     explicit DesktopSession(QObject *parent = nullptr);

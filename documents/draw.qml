@@ -36,7 +36,8 @@ Window {
     readonly property int toolFlag: onX11 ? Qt.Window : Qt.Tool
     // Under XWayland the overlay bypasses the window manager: only so does it cover a
     // full-screen slide, at the screen's exact place and size.
-    readonly property DesktopSession session: DesktopSession {}
+    readonly property DesktopSession session: DesktopSession {
+    }
     readonly property int unmanagedFlag: session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0
     // The part of the screen the window covers, in the screen's coordinates: all of it,
     // except in pass-through where the compositor hands clicks to whichever window covers

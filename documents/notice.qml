@@ -21,7 +21,8 @@ Window {
     signal actionTriggered
 
     // Beside the toolbar, above a full-screen slide: unmanaged under XWayland as the toolbar is.
-    readonly property DesktopSession session: DesktopSession {}
+    readonly property DesktopSession session: DesktopSession {
+    }
 
     title: "notice"
     width: 420

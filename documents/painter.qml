@@ -48,7 +48,8 @@ Window {
     readonly property bool onX11: Qt.platform.pluginName === "xcb"
     // Under XWayland the program's windows bypass the compositor's window manager,
     // which would keep them under a full-screen slide and place them where it likes.
-    readonly property DesktopSession session: DesktopSession {}
+    readonly property DesktopSession session: DesktopSession {
+    }
     readonly property int unmanagedFlag: session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0
     readonly property int buttonWidth: Math.round(50 * scaleFactor)
     readonly property bool overlayActive: drawAble && drawWindow !== null

@@ -106,16 +106,17 @@ bool ZoomView::grabScreen()
     }
     if (ScreenGrabber::usesPortal()) {
         const QString name = screen->name();
-        ScreenGrabber::grab(screen, this, [this, name](const QImage &picture, const QString &error) {
-            if (picture.isNull()) {
-                qWarning() << "Zoom: the screen" << name << "could not be read:" << error;
-                emit stillTaken(false);
-                return;
-            }
-            setStill(picture);
-            qInfo().noquote() << "Zoom: took a still image of the screen" << name;
-            emit stillTaken(true);
-        });
+        ScreenGrabber::grab(
+            screen, this, [this, name](const QImage &picture, const QString &error) {
+                if (picture.isNull()) {
+                    qWarning() << "Zoom: the screen" << name << "could not be read:" << error;
+                    emit stillTaken(false);
+                    return;
+                }
+                setStill(picture);
+                qInfo().noquote() << "Zoom: took a still image of the screen" << name;
+                emit stillTaken(true);
+            });
         return true;
     }
     const QPixmap shot = screen->grabWindow(0);

@@ -17,9 +17,8 @@ constexpr int portalTimeoutMs = 20000;
 
 QString unreadable()
 {
-    return QCoreApplication::translate("ScreenGrabber",
-                                       "此 Wayland 会话无法读取屏幕（缺少截图门户 "
-                                       "xdg-desktop-portal 或其后端）");
+    return QCoreApplication::translate("ScreenGrabber", "此 Wayland 会话无法读取屏幕（缺少截图门户 "
+                                                        "xdg-desktop-portal 或其后端）");
 }
 
 } // namespace
@@ -27,8 +26,8 @@ QString unreadable()
 bool ScreenGrabber::usesPortal()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return qEnvironmentVariable("XDG_SESSION_TYPE").compare(QLatin1String("wayland"),
-                                                            Qt::CaseInsensitive) == 0 ||
+    return qEnvironmentVariable("XDG_SESSION_TYPE")
+                   .compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0 ||
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 #else
     return false;

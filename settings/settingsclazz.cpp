@@ -72,20 +72,20 @@ void SettingsClazz::captureScreen(const QString &screenName)
         if (candidate->name() == screenName)
             screen = candidate;
     }
-    ScreenGrabber::grab(screen, this, [this, screenName](const QImage &picture,
-                                                         const QString &grabError) {
-        if (picture.isNull()) {
-            qWarning() << "截图失败：" << grabError;
-            emit captureFailed(grabError);
-            return;
-        }
-        QString saveError;
-        const QString path = DesktopServices::captureScreen(&saveError, screenName, &picture);
-        if (path.isEmpty())
-            emit captureFailed(saveError);
-        else
-            emit screenCaptured(path);
-    });
+    ScreenGrabber::grab(
+        screen, this, [this, screenName](const QImage &picture, const QString &grabError) {
+            if (picture.isNull()) {
+                qWarning() << "截图失败：" << grabError;
+                emit captureFailed(grabError);
+                return;
+            }
+            QString saveError;
+            const QString path = DesktopServices::captureScreen(&saveError, screenName, &picture);
+            if (path.isEmpty())
+                emit captureFailed(saveError);
+            else
+                emit screenCaptured(path);
+        });
 }
 
 QString SettingsClazz::selectSaveDirectory(const QString &currentPath)

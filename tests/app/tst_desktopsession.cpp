@@ -18,19 +18,29 @@ private slots:
         QTest::addColumn<QString>("compositor");
         QTest::addColumn<bool>("bypass");
         QTest::addColumn<bool>("shapeHonoured");
-        QTest::newRow("plain X11") << "xcb" << "x11" << "openbox" << false << "" << false << true;
-        QTest::newRow("sway") << "xcb" << "wayland" << "sway" << true << "sway" << true << false;
-        QTest::newRow("sway, socket only") << "xcb" << "wayland" << "" << true << "sway" << true
-                                           << false;
-        QTest::newRow("KDE Plasma") << "xcb" << "wayland" << "KDE" << false << "kwin" << true
-                                    << true;
-        QTest::newRow("GNOME, listed second") << "xcb" << "wayland" << "ubuntu:GNOME" << false
-                                              << "mutter" << true << true;
-        QTest::newRow("unknown compositor") << "xcb" << "wayland" << "" << false << "wayland"
-                                            << true << false;
+        QTest::newRow("plain X11") << "xcb"
+                                   << "x11"
+                                   << "openbox" << false << "" << false << true;
+        QTest::newRow("sway") << "xcb"
+                              << "wayland"
+                              << "sway" << true << "sway" << true << false;
+        QTest::newRow("sway, socket only") << "xcb"
+                                           << "wayland"
+                                           << "" << true << "sway" << true << false;
+        QTest::newRow("KDE Plasma") << "xcb"
+                                    << "wayland"
+                                    << "KDE" << false << "kwin" << true << true;
+        QTest::newRow("GNOME, listed second")
+            << "xcb"
+            << "wayland"
+            << "ubuntu:GNOME" << false << "mutter" << true << true;
+        QTest::newRow("unknown compositor") << "xcb"
+                                            << "wayland"
+                                            << "" << false << "wayland" << true << false;
         // Qt on Wayland itself (a platform the user chose): nothing to bypass.
-        QTest::newRow("native wayland") << "wayland" << "wayland" << "sway" << true << "sway"
-                                        << false << true;
+        QTest::newRow("native wayland") << "wayland"
+                                        << "wayland"
+                                        << "sway" << true << "sway" << false << true;
     }
     void classify()
     {

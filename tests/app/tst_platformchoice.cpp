@@ -92,10 +92,26 @@ private slots:
         QTest::addColumn<QString>("x11Display");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("says");
-        QTest::newRow("wayland without XWayland") << "wayland" << "wayland-0" << "" << "" << "XWayland";
-        QTest::newRow("no display at all") << "" << "" << "" << "" << "no display";
-        QTest::newRow("XWayland there") << "wayland" << "wayland-0" << ":0" << "" << "";
-        QTest::newRow("platform chosen") << "wayland" << "wayland-0" << "" << "offscreen" << "";
+        QTest::newRow("wayland without XWayland") << "wayland"
+                                                  << "wayland-0"
+                                                  << ""
+                                                  << ""
+                                                  << "XWayland";
+        QTest::newRow("no display at all") << ""
+                                           << ""
+                                           << ""
+                                           << ""
+                                           << "no display";
+        QTest::newRow("XWayland there") << "wayland"
+                                        << "wayland-0"
+                                        << ":0"
+                                        << ""
+                                        << "";
+        QTest::newRow("platform chosen") << "wayland"
+                                         << "wayland-0"
+                                         << ""
+                                         << "offscreen"
+                                         << "";
     }
     void missingDisplay()
     {

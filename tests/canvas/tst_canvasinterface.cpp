@@ -316,7 +316,10 @@ void TestCanvasInterface::drawingRectFollowsTheDrawing()
     canvas->movePaint(QPoint(200, 80), false);
     const QRect extent = canvas->drawingRect();
     QVERIFY2(extent.contains(QRect(95, 45, 110, 40)), qPrintable(QStringLiteral("%1,%2 %3x%4")
-        .arg(extent.x()).arg(extent.y()).arg(extent.width()).arg(extent.height())));
+                                                                     .arg(extent.x())
+                                                                     .arg(extent.y())
+                                                                     .arg(extent.width())
+                                                                     .arg(extent.height())));
     QVERIFY(extent.width() < 140 && extent.height() < 70);
     canvas->setViewOrigin(QPoint(100, 0));
     QCOMPARE(canvas->drawingRect(), extent.translated(-100, 0));

@@ -18,7 +18,8 @@ const QRgb SlideBlue = qRgb(0x20, 0x50, 0xa0);
 
 bool isSlideBlue(QRgb pixel)
 {
-    return qAbs(qRed(pixel) - qRed(SlideBlue)) < 24 && qAbs(qGreen(pixel) - qGreen(SlideBlue)) < 24 &&
+    return qAbs(qRed(pixel) - qRed(SlideBlue)) < 24 &&
+           qAbs(qGreen(pixel) - qGreen(SlideBlue)) < 24 &&
            qAbs(qBlue(pixel) - qBlue(SlideBlue)) < 24;
 }
 
@@ -64,8 +65,9 @@ private:
 QRect TestWaylandGui::window(const QString &title) const
 {
     // 0x400006 "主窗口": ("Quillmark" "painter")  33x520+1127+120  +1127+120
-    static const QRegularExpression line(
-        QStringLiteral("\"([^\"]*)\": \\(\"Quillmark\".*\\s(\\d+)x(\\d+)\\+(-?\\d+)\\+(-?\\d+)\\s+\\+(-?\\d+)\\+(-?\\d+)"));
+    static const QRegularExpression line(QStringLiteral(
+        "\"([^\"]*)\": "
+        "\\(\"Quillmark\".*\\s(\\d+)x(\\d+)\\+(-?\\d+)\\+(-?\\d+)\\s+\\+(-?\\d+)\\+(-?\\d+)"));
     const QString tree =
         QString::fromUtf8(m_sway.run(QStringLiteral("xwininfo"), {"-root", "-tree"}));
     for (const QString &entry : tree.split(QLatin1Char('\n'))) {
@@ -105,8 +107,8 @@ void TestWaylandGui::initTestCase()
         QSKIP("the session's user cannot run the program from this build folder (a folder on "
               "the way is private): build it in a folder others may read");
     QVERIFY(m_sway.launch(QStringLiteral("foot"),
-                          {"-o", "colors.background=2050a0", "-o", "font=monospace:size=30",
-                           "sh", "-c", "echo SLIDE TEXT; exec sleep 3600"}));
+                          {"-o", "colors.background=2050a0", "-o", "font=monospace:size=30", "sh",
+                           "-c", "echo SLIDE TEXT; exec sleep 3600"}));
     QVERIFY(waitUntil([this] {
         return m_sway.swaymsg({"-t", "get_tree"}).contains("\"app_id\": \"foot\"");
     }));
@@ -114,10 +116,13 @@ void TestWaylandGui::initTestCase()
     QVERIFY2(waitUntil([this] { return textPixels(m_sway.screenshot()) > 200; }),
              "the slide does not show");
 
-    m_program = std::make_unique<ProgramDriver>(QStringLiteral(SHOT_DIR), QStringLiteral("wayland-"));
+    m_program =
+        std::make_unique<ProgramDriver>(QStringLiteral(SHOT_DIR), QStringLiteral("wayland-"));
     m_program->setSession(&m_sway);
-    QVERIFY(m_program->start(QStringLiteral(QUILLMARK_PROGRAM), {}, ProgramDriver::Output::Captured));
-    m_toolbar = waitForSettledGeometry([this]() -> std::optional<QRect> { return window(QStringLiteral("主窗口")); });
+    QVERIFY(
+        m_program->start(QStringLiteral(QUILLMARK_PROGRAM), {}, ProgramDriver::Output::Captured));
+    m_toolbar = waitForSettledGeometry(
+        [this]() -> std::optional<QRect> { return window(QStringLiteral("主窗口")); });
     QVERIFY2(!m_toolbar.isEmpty(), m_program->log().right(3000).constData());
 }
 
@@ -139,17 +144,16 @@ void TestWaylandGui::toolbarAtTheRightEdgeAboveTheSlide()
              qPrintable(QStringLiteral("toolbar at %1,%2").arg(m_toolbar.x()).arg(m_toolbar.y())));
     // The toolbar's white panel, not the slide, shows where the toolbar is.
     const QPoint panel = toolbarButtonCentre(m_toolbar, ToolbarButton::Clear) + QPoint(0, 15);
-    QVERIFY2(waitUntil([&] {
-                 return qGray(shot(QStringLiteral("toolbar")).pixel(panel)) > 200;
-             }),
+    QVERIFY2(waitUntil([&] { return qGray(shot(QStringLiteral("toolbar")).pixel(panel)) > 200; }),
              "the full-screen slide hides the toolbar");
 }
 
 void TestWaylandGui::strokeShowsOverTheSlide()
 {
     QVERIFY(clickButton(ToolbarButton::DrawingSwitch));
-    QVERIFY2(waitUntil([this] { return window(QStringLiteral("draw")) == QRect(QPoint(0, 0), Output); }),
-             "no overlay over the whole output");
+    QVERIFY2(
+        waitUntil([this] { return window(QStringLiteral("draw")) == QRect(QPoint(0, 0), Output); }),
+        "no overlay over the whole output");
     QTest::qWait(500);
     QVERIFY(m_sway.input().drag({300, 400}, {700, 420}));
     QVERIFY2(waitUntil([this] {
@@ -198,7 +202,9 @@ void TestWaylandGui::hoveredChooserOpensOnce()
     }
     const int after = xWindowCount();
     QVERIFY2(after <= before, qPrintable(QStringLiteral("%1 X windows before, %2 after %3 s")
-                                             .arg(before).arg(after).arg(seconds)));
+                                             .arg(before)
+                                             .arg(after)
+                                             .arg(seconds)));
     QCOMPARE(window(QStringLiteral("Sub Window")), chooser);
 }
 
@@ -233,7 +239,8 @@ void TestWaylandGui::passThroughReachesTheSlide()
     const int textBefore = textPixels(before);
     QVERIFY(m_sway.input().click({60, 25}) && m_sway.input().click({60, 25}));
     QVERIFY2(waitUntil([&] {
-                 return qAbs(textPixels(shot(QStringLiteral("pass-through-selected"))) - textBefore) > 200;
+                 return qAbs(textPixels(shot(QStringLiteral("pass-through-selected"))) -
+                             textBefore) > 200;
              }),
              "the click beside the ink did not reach the slide");
 }
