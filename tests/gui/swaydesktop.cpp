@@ -252,6 +252,22 @@ bool SwayDesktop::start(QSize output, const QString &extraConfig)
         return failed("pipewire or wayvnc did not start");
     if (!m_input.connectTo(vncPort, startLimitMs))
         return failed("wayvnc does not answer");
+    // The portal and its back-ends start on the first call; started by a program's first
+    // screenshot, they sometimes left it unanswered. Asked here, they are ready by then.
+    const QStringList askPortal{"--session",
+                                "--print-reply",
+                                "--dest=org.freedesktop.portal.Desktop",
+                                "/org/freedesktop/portal/desktop",
+                                "org.freedesktop.DBus.Properties.Get",
+                                "string:org.freedesktop.portal.Screenshot",
+                                "string:version"};
+    while (run(QStringLiteral("dbus-send"), askPortal, 5000).isEmpty()) {
+        if (waited.elapsed() > startLimitMs) {
+            qWarning() << "sway session: the Screenshot portal does not answer";
+            break;
+        }
+        QTest::qWait(200);
+    }
     return true;
 }
 

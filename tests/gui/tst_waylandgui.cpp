@@ -232,8 +232,12 @@ void TestWaylandGui::passThroughReachesTheSlide()
                  return !cover.isEmpty() && !cover.contains(QPoint(1000, 720));
              }),
              "the overlay still covers the whole output in pass-through");
-    const QImage before = shot(QStringLiteral("pass-through"));
-    QVERIFY2(inkNear(before, {500, 410}) && inkNear(before, {500, 620}),
+    // The smaller window shows its part of the drawing once it has drawn a frame.
+    QImage before;
+    QVERIFY2(waitUntil([&] {
+                 before = shot(QStringLiteral("pass-through"));
+                 return inkNear(before, {500, 410}) && inkNear(before, {500, 620});
+             }),
              "the ink does not stay over the slide");
     // A double click on the slide's text beside the ink selects a word there.
     const int textBefore = textPixels(before);
