@@ -145,8 +145,8 @@ void TestUpdateManifest::fetchLimitsTheManifest()
     TestHttpServer::Route route;
     route.body = ReleaseSigner::envelope(release());
     if (endless) {
-        // Far more than the limit, without a size, slowly: must stop early.
-        route.body = QByteArray(16 * 1024 * 1024, ' ');
+        // More than the limit, without a size, slowly: must stop early.
+        route.body = QByteArray(UpdateLimits::manifestBytes + 4 * 1024 * 1024, ' ');
         route.sendLength = false;
         route.chunkSize = 256 * 1024;
         route.chunkDelay = 1;
