@@ -54,9 +54,7 @@ qint64 InstalledSerial::fromRecord() const
     const std::optional<JournalRecord> record = JournalRecord::fromJson(content, &error);
     if (!record)
         return 0;
-    const UpdateManifest::Result release =
-        UpdateManifest::checkSigned(record->payload, record->signature, m_keys, Value());
-    return release.outcome == UpdateManifest::Outcome::Accepted ? release.serial : 0;
+    return UpdateManifest::signedSerial(record->payload, record->signature, m_keys);
 }
 
 QString InstalledSerial::settingsKey() const

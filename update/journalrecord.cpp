@@ -10,17 +10,37 @@ constexpr int format = 2;
 
 } // namespace
 
+bool JournalRecord::write(const std::function<bool(const QByteArray &)> &write) const
+{
+    const QByteArray head = "{\"format\":" + QByteArray::number(format) + ",\"state\":\"" +
+                            (state == State::Install ? "install" : "rollback") +
+                            "\",\"manifest\":\"";
+    if (!write(head))
+        return false;
+    // Base64 needs no escaping in JSON, and pieces of whole 3-byte groups join
+    // into one text.
+    constexpr qsizetype piece = 3 * 16 * 1024;
+    for (qsizetype at = 0; at < payload.size(); at += piece) {
+        if (!write(payload.mid(at, piece).toBase64()))
+            return false;
+    }
+    const QByteArray addedBits(added.bits(), (added.size() + 7) / 8);
+    return write("\",\"signature\":\"" + signature.toBase64() + "\",\"files\":" +
+                 QByteArray::number(added.size()) + ",\"added\":\"" + addedBits.toBase64() +
+                 "\",\"createdFolders\":" +
+                 QJsonDocument(QJsonArray::fromStringList(createdFolders))
+                     .toJson(QJsonDocument::Compact) +
+                 '}');
+}
+
 QByteArray JournalRecord::toJson() const
 {
-    const QJsonObject object{
-        {QStringLiteral("format"), format},
-        {QStringLiteral("state"),
-         state == State::Install ? QStringLiteral("install") : QStringLiteral("rollback")},
-        {QStringLiteral("manifest"), QString::fromLatin1(payload.toBase64())},
-        {QStringLiteral("signature"), QString::fromLatin1(signature.toBase64())},
-        {QStringLiteral("added"), QJsonArray::fromStringList(added)},
-        {QStringLiteral("createdFolders"), QJsonArray::fromStringList(createdFolders)}};
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    QByteArray json;
+    write([&json](const QByteArray &piece) {
+        json += piece;
+        return true;
+    });
+    return json;
 }
 
 std::optional<JournalRecord> JournalRecord::fromJson(const QByteArray &json, QString *error)
@@ -55,8 +75,11 @@ std::optional<JournalRecord> JournalRecord::fromJson(const QByteArray &json, QSt
     }
     record.payload = *payload;
     record.signature = *signature;
-    for (const QJsonValue &name : object.value(QStringLiteral("added")).toArray())
-        record.added.append(name.toString());
+    const QByteArray addedBits = QByteArray::fromBase64(
+        object.value(QStringLiteral("added")).toString().toLatin1());
+    const qsizetype files = object.value(QStringLiteral("files")).toInteger();
+    if (files >= 0 && files <= addedBits.size() * 8)
+        record.added = QBitArray::fromBits(addedBits.constData(), files);
     for (const QJsonValue &name : object.value(QStringLiteral("createdFolders")).toArray())
         record.createdFolders.append(name.toString());
     return record;

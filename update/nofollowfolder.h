@@ -39,7 +39,7 @@ public:
     // file, cannot be read, or consume stopped.
     virtual bool read(const QString &name, const Consumer &consume, QString *error) const = 0;
     // Renames name to toName inside the folder to (on the same volume), replacing
-    // a file there but never a folder.
+    // a file there but never a folder; error gets the system's reason.
     virtual bool move(const QString &name, const NoFollowFolder &to, const QString &toName,
                       QString *error) const = 0;
     // Removes a file, a link or an empty folder; true when nothing is left.

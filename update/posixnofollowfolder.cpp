@@ -123,8 +123,7 @@ bool PosixNoFollowFolder::move(const QString &name, const NoFollowFolder &to,
     if (::renameat(m_descriptor, encoded(name).constData(), target.m_descriptor,
                    encoded(toName).constData()) == 0)
         return true;
-    *error = QStringLiteral("cannot move %1 to %2: %3")
-                 .arg(child(name), target.child(toName), systemError(errno));
+    *error = systemError(errno);
     return false;
 }
 

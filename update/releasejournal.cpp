@@ -204,8 +204,8 @@ bool ReleaseJournal::writeJournal(const JournalRecord &record, QString *error) c
 {
     // Written beside its name and renamed over it: never through a link there.
     AtomicFile file(path(QLatin1String(journalFile)));
-    const QByteArray content = record.toJson();
-    if (!file.open() || !file.write(content) || !file.commit()) {
+    if (!file.open() || !record.write([&file](const QByteArray &piece) { return file.write(piece); }) ||
+        !file.commit()) {
         *error = QStringLiteral("cannot write the journal: %1").arg(file.errorString());
         return false;
     }

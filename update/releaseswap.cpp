@@ -113,7 +113,9 @@ QString ReleaseSwap::targetRefusal(const QList<ReleaseFile> &files, Plan *plan) 
         return error;
     FolderCursor installed(root.get());
     QSet<QString> created;
-    for (const ReleaseFile &file : files) {
+    plan->added = QBitArray(files.size());
+    for (qsizetype index = 0; index < files.size(); ++index) {
+        const ReleaseFile &file = files.at(index);
         const QString refusal = FileNamePolicy::refusal(file.name);
         if (!refusal.isEmpty())
             return QStringLiteral("\"%1\": %2").arg(file.name, refusal);
@@ -136,12 +138,12 @@ QString ReleaseSwap::targetRefusal(const QList<ReleaseFile> &files, Plan *plan) 
                     plan->createdFolders.append(prefix);
                 }
             }
-            plan->added.append(file.name);
+            plan->added.setBit(index);
             continue;
         }
         switch (target->entry(baseOf(file.name)).kind) {
         case NoFollowFolder::Kind::Missing:
-            plan->added.append(file.name);
+            plan->added.setBit(index);
             break;
         case NoFollowFolder::Kind::File:
             break;
@@ -232,16 +234,20 @@ bool ReleaseSwap::putInPlace(const QList<ReleaseFile> &files, QString *error) co
             // A backup from a run that stopped after moving the file aside is the
             // installed file; whatever lies at the name now is simply replaced.
             if (aside->entry(name).kind == NoFollowFolder::Kind::Missing) {
-                if (!moveAside(*target, *aside, name, error))
+                if (!moveAside(*target, *aside, name, error)) {
+                    *error = QStringLiteral("\"%1\" cannot be moved aside: %2").arg(file.name, *error);
                     return false;
+                }
                 backedUp.changed();
             }
         } else if (present != NoFollowFolder::Kind::Missing) {
             *error = QStringLiteral("\"%1\": a folder or link is in the way").arg(file.name);
             return false;
         }
-        if (!source->move(name, *target, name, error))
+        if (!source->move(name, *target, name, error)) {
+            *error = QStringLiteral("\"%1\" cannot be put in place: %2").arg(file.name, *error);
             return false;
+        }
         staged.changed();
         installed.changed();
     }
@@ -267,12 +273,12 @@ bool ReleaseSwap::takeOut(const QList<ReleaseFile> &files, const Plan &plan, QSt
     if (!staging)
         return false;
     const std::unique_ptr<NoFollowFolder> backup = ownFolder(backupFolder, false);
-    const QSet<QString> added(plan.added.cbegin(), plan.added.cend());
     {
         FolderCursor staged(staging.get());
         FolderCursor installed(root.get());
         FolderCursor backedUp(backup.get());
-        for (auto file = files.crbegin(); file != files.crend(); ++file) {
+        for (qsizetype index = files.size() - 1; index >= 0; --index) {
+            const ReleaseFile *file = &files.at(index);
             const QString folder = folderOf(file->name);
             const QString name = baseOf(file->name);
             bool missing = false;
@@ -282,12 +288,16 @@ bool ReleaseSwap::takeOut(const QList<ReleaseFile> &files, const Plan &plan, QSt
             if (aside && aside->entry(name).kind == NoFollowFolder::Kind::File) {
                 // The installed file goes back over whatever the swap put there.
                 const NoFollowFolder *target = installed.at(folder, true, error);
-                if (!target || !aside->move(name, *target, name, error))
+                if (!target)
                     return false;
+                if (!aside->move(name, *target, name, error)) {
+                    *error = QStringLiteral("\"%1\" cannot be put back: %2").arg(file->name, *error);
+                    return false;
+                }
                 installed.changed();
                 continue;
             }
-            if (!added.contains(file->name))
+            if (index >= plan.added.size() || !plan.added.testBit(index))
                 continue;
             const NoFollowFolder *source = staged.at(folder, true, error);
             if (!source)
@@ -298,8 +308,10 @@ bool ReleaseSwap::takeOut(const QList<ReleaseFile> &files, const Plan &plan, QSt
             if (!target && !missing)
                 return false;
             if (target && target->entry(name).kind == NoFollowFolder::Kind::File) {
-                if (!target->move(name, *source, name, error))
+                if (!target->move(name, *source, name, error)) {
+                    *error = QStringLiteral("\"%1\" cannot be taken out: %2").arg(file->name, *error);
                     return false;
+                }
                 installed.changed();
             }
         }

@@ -2,6 +2,7 @@
 
 #include "updatemanifest.h"
 
+#include <QBitArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,7 +27,7 @@ public:
     // What putting the release in place changes beyond replacing files.
     struct Plan
     {
-        QStringList added;          // names with no installed file
+        QBitArray added;            // files (by index) with no installed file
         QStringList createdFolders; // outermost first
     };
 

@@ -103,6 +103,18 @@ UpdateManifest::Result UpdateManifest::check(const QByteArray &body,
     return checkSigned(*payload, *signature, trustedKeys, installed);
 }
 
+qint64 UpdateManifest::signedSerial(const QByteArray &payload, const QByteArray &signature,
+                                    const QList<QByteArray> &trustedKeys)
+{
+    bool trusted = false;
+    for (const QByteArray &key : trustedKeys)
+        trusted = trusted || ReleaseSignature::verify(payload, signature, key);
+    const QJsonValue serial =
+        trusted ? QJsonDocument::fromJson(payload).object().value(QStringLiteral("serial"))
+                : QJsonValue();
+    return isWholeNumber(serial, 1) ? qint64(serial.toDouble()) : 0;
+}
+
 UpdateManifest::Result UpdateManifest::checkSigned(const QByteArray &payload,
                                                    const QByteArray &signature,
                                                    const QList<QByteArray> &trustedKeys,

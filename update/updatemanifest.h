@@ -55,6 +55,11 @@ public:
     // installedSerial is both what is recorded and the highest known.
     static Result check(const QByteArray &body, const QList<QByteArray> &trustedKeys,
                         qint64 installedSerial);
+    // The serial of a signed manifest that was accepted once (the record of an
+    // install): the signature is checked, the rest was checked then. 0 when the
+    // signature does not hold.
+    static qint64 signedSerial(const QByteArray &payload, const QByteArray &signature,
+                               const QList<QByteArray> &trustedKeys);
     // The signed parts alone, as the journal keeps them.
     static Result checkSigned(const QByteArray &payload, const QByteArray &signature,
                               const QList<QByteArray> &trustedKeys,

@@ -164,8 +164,7 @@ bool WindowsNoFollowFolder::move(const QString &name, const NoFollowFolder &to,
     if (MoveFileExW(native(child(name)).c_str(), native(target.child(toName)).c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    *error = QStringLiteral("cannot move %1 to %2: %3")
-                 .arg(child(name), target.child(toName), systemError(GetLastError()));
+    *error = systemError(GetLastError());
     return false;
 }
 
