@@ -42,7 +42,12 @@ qint64 peakKiB(qint64 pid)
 {
     const QByteArray status = readFile(QStringLiteral("/proc/%1/status").arg(pid));
     const qsizetype at = status.indexOf("VmHWM:");
-    return at < 0 ? 0 : status.mid(at + 6, status.indexOf('\n', at) - at - 6).trimmed().split(' ').first().toLongLong();
+    return at < 0 ? 0
+                  : status.mid(at + 6, status.indexOf('\n', at) - at - 6)
+                        .trimmed()
+                        .split(' ')
+                        .first()
+                        .toLongLong();
 }
 
 void manifestCheck(benchmark::State &state)
@@ -145,8 +150,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    const auto registerInstall = [](const char *name, const QString &program,
-                                    const QString &label, std::initializer_list<int> counts) {
+    const auto registerInstall = [](const char *name, const QString &program, const QString &label,
+                                    std::initializer_list<int> counts) {
         auto *bench = benchmark::RegisterBenchmark(name, install, program, label);
         for (const int count : counts)
             bench->Arg(count);

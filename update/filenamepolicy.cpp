@@ -12,9 +12,9 @@ namespace {
 bool isDeviceName(const QString &part)
 {
     const QString base = part.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
-    static const QStringList devices{QStringLiteral("CON"),     QStringLiteral("PRN"),
-                                     QStringLiteral("AUX"),     QStringLiteral("NUL"),
-                                     QStringLiteral("CONIN$"),  QStringLiteral("CONOUT$"),
+    static const QStringList devices{QStringLiteral("CON"),    QStringLiteral("PRN"),
+                                     QStringLiteral("AUX"),    QStringLiteral("NUL"),
+                                     QStringLiteral("CONIN$"), QStringLiteral("CONOUT$"),
                                      QStringLiteral("CLOCK$")};
     if (devices.contains(base))
         return true;

@@ -48,8 +48,8 @@ qint64 InstalledSerial::fromRecord() const
     QString error;
     QByteArray content;
     const std::unique_ptr<NoFollowFolder> root = NoFollowFolder::openRoot(m_applicationDir, &error);
-    if (!root || !root->readAll(QLatin1String(recordFile), UpdateLimits::journalBytes, &content,
-                                &error))
+    if (!root ||
+        !root->readAll(QLatin1String(recordFile), UpdateLimits::journalBytes, &content, &error))
         return 0;
     const std::optional<JournalRecord> record = JournalRecord::fromJson(content, &error);
     if (!record)

@@ -25,12 +25,12 @@ bool JournalRecord::write(const std::function<bool(const QByteArray &)> &write) 
             return false;
     }
     const QByteArray addedBits(added.bits(), (added.size() + 7) / 8);
-    return write("\",\"signature\":\"" + signature.toBase64() + "\",\"files\":" +
-                 QByteArray::number(added.size()) + ",\"added\":\"" + addedBits.toBase64() +
-                 "\",\"createdFolders\":" +
-                 QJsonDocument(QJsonArray::fromStringList(createdFolders))
-                     .toJson(QJsonDocument::Compact) +
-                 '}');
+    return write(
+        "\",\"signature\":\"" + signature.toBase64() +
+        "\",\"files\":" + QByteArray::number(added.size()) + ",\"added\":\"" +
+        addedBits.toBase64() + "\",\"createdFolders\":" +
+        QJsonDocument(QJsonArray::fromStringList(createdFolders)).toJson(QJsonDocument::Compact) +
+        '}');
 }
 
 QByteArray JournalRecord::toJson() const
@@ -75,8 +75,8 @@ std::optional<JournalRecord> JournalRecord::fromJson(const QByteArray &json, QSt
     }
     record.payload = *payload;
     record.signature = *signature;
-    const QByteArray addedBits = QByteArray::fromBase64(
-        object.value(QStringLiteral("added")).toString().toLatin1());
+    const QByteArray addedBits =
+        QByteArray::fromBase64(object.value(QStringLiteral("added")).toString().toLatin1());
     const qsizetype files = object.value(QStringLiteral("files")).toInteger();
     if (files >= 0 && files <= addedBits.size() * 8)
         record.added = QBitArray::fromBits(addedBits.constData(), files);

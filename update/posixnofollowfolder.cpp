@@ -51,7 +51,9 @@ std::unique_ptr<NoFollowFolder> PosixNoFollowFolder::duplicate() const
 
 NoFollowFolder::Entry PosixNoFollowFolder::entry(const QString &name) const
 {
-    struct stat status{};
+    struct stat status
+    {
+    };
     if (::fstatat(m_descriptor, encoded(name).constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
         return {errno == ENOENT ? Kind::Missing : Kind::Other, 0};
     if (S_ISREG(status.st_mode))
@@ -67,7 +69,8 @@ std::unique_ptr<NoFollowFolder> PosixNoFollowFolder::folder(const QString &name,
     int descriptor = ::openat(m_descriptor, part.constData(), flags);
     if (descriptor < 0 && errno == ENOENT && create) {
         if (::mkdirat(m_descriptor, part.constData(), 0755) != 0 && errno != EEXIST) {
-            *error = QStringLiteral("cannot make folder %1: %2").arg(child(name), systemError(errno));
+            *error =
+                QStringLiteral("cannot make folder %1: %2").arg(child(name), systemError(errno));
             return nullptr;
         }
         descriptor = ::openat(m_descriptor, part.constData(), flags);
@@ -76,8 +79,9 @@ std::unique_ptr<NoFollowFolder> PosixNoFollowFolder::folder(const QString &name,
         return std::make_unique<PosixNoFollowFolder>(descriptor, child(name));
     // A link or a file: O_NOFOLLOW and O_DIRECTORY refuse both alike.
     if (errno == ELOOP || errno == ENOTDIR)
-        *error = entry(name).kind == Kind::File ? QStringLiteral("%1 is not a folder").arg(child(name))
-                                                : QStringLiteral("%1 is a link").arg(child(name));
+        *error = entry(name).kind == Kind::File
+                     ? QStringLiteral("%1 is not a folder").arg(child(name))
+                     : QStringLiteral("%1 is a link").arg(child(name));
     else
         *error = QStringLiteral("cannot open %1: %2").arg(child(name), systemError(errno));
     return nullptr;
@@ -89,12 +93,14 @@ bool PosixNoFollowFolder::read(const QString &name, const Consumer &consume, QSt
     const int descriptor = ::openat(m_descriptor, encoded(name).constData(),
                                     O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
-        *error = errno == ELOOP ? QStringLiteral("%1 is a link").arg(child(name))
-                                : QStringLiteral("cannot open %1: %2").arg(child(name),
-                                                                           systemError(errno));
+        *error = errno == ELOOP
+                     ? QStringLiteral("%1 is a link").arg(child(name))
+                     : QStringLiteral("cannot open %1: %2").arg(child(name), systemError(errno));
         return false;
     }
-    struct stat status{};
+    struct stat status
+    {
+    };
     bool complete = ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
     if (!complete)
         *error = QStringLiteral("%1 is not a regular file").arg(child(name));
@@ -115,8 +121,8 @@ bool PosixNoFollowFolder::read(const QString &name, const Consumer &consume, QSt
     return complete;
 }
 
-bool PosixNoFollowFolder::move(const QString &name, const NoFollowFolder &to,
-                               const QString &toName, QString *error) const
+bool PosixNoFollowFolder::move(const QString &name, const NoFollowFolder &to, const QString &toName,
+                               QString *error) const
 {
     // Only one implementation exists per build.
     const auto &target = static_cast<const PosixNoFollowFolder &>(to);

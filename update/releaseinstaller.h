@@ -11,7 +11,6 @@
 class FileDownloader;
 class QNetworkAccessManager;
 
-
 // The updater window's way to install one accepted release all or nothing:
 // begin() with the release the manifest check accepted (refused at once when a
 // file cannot go in place), download() every file into the staging folder (each

@@ -177,7 +177,8 @@ bool ReleaseJournal::resetStaging(QString *error)
 {
     discardStaging();
     QString reason;
-    const std::unique_ptr<NoFollowFolder> root = NoFollowFolder::openRoot(m_applicationDir, &reason);
+    const std::unique_ptr<NoFollowFolder> root =
+        NoFollowFolder::openRoot(m_applicationDir, &reason);
     if (!root || !root->folder(QLatin1String(stagingFolder), true, &reason)) {
         *error = QStringLiteral("cannot create the staging folder: %1").arg(reason);
         return false;
@@ -204,7 +205,8 @@ bool ReleaseJournal::writeJournal(const JournalRecord &record, QString *error) c
 {
     // Written beside its name and renamed over it: never through a link there.
     AtomicFile file(path(QLatin1String(journalFile)));
-    if (!file.open() || !record.write([&file](const QByteArray &piece) { return file.write(piece); }) ||
+    if (!file.open() ||
+        !record.write([&file](const QByteArray &piece) { return file.write(piece); }) ||
         !file.commit()) {
         *error = QStringLiteral("cannot write the journal: %1").arg(file.errorString());
         return false;
@@ -268,7 +270,8 @@ ReleaseJournal::Outcome ReleaseJournal::putInPlace(const JournalRecord &record,
     // The whole release is in place: its journal becomes the record of the
     // installed release, and with that the install is done.
     QString reason;
-    const std::unique_ptr<NoFollowFolder> root = NoFollowFolder::openRoot(m_applicationDir, &reason);
+    const std::unique_ptr<NoFollowFolder> root =
+        NoFollowFolder::openRoot(m_applicationDir, &reason);
     if (!root || !root->move(QLatin1String(journalFile), *root,
                              QLatin1String(InstalledSerial::recordFile), &reason)) {
         *error = QStringLiteral("cannot record the installed release: %1").arg(reason);

@@ -188,8 +188,7 @@ QString ReleaseSwap::stagingRefusal(const QList<ReleaseFile> &files, bool instal
         if (!installedCounts)
             return QStringLiteral("\"%1\" was not staged").arg(file.name);
         const NoFollowFolder *target = installed.at(folder, false, &error);
-        const QString refusal =
-            target ? contentRefusal(*target, baseOf(file.name), file) : error;
+        const QString refusal = target ? contentRefusal(*target, baseOf(file.name), file) : error;
         if (!refusal.isEmpty())
             return QStringLiteral("\"%1\" is neither staged nor in place: %2")
                 .arg(file.name, refusal);
@@ -235,7 +234,8 @@ bool ReleaseSwap::putInPlace(const QList<ReleaseFile> &files, QString *error) co
             // installed file; whatever lies at the name now is simply replaced.
             if (aside->entry(name).kind == NoFollowFolder::Kind::Missing) {
                 if (!moveAside(*target, *aside, name, error)) {
-                    *error = QStringLiteral("\"%1\" cannot be moved aside: %2").arg(file.name, *error);
+                    *error =
+                        QStringLiteral("\"%1\" cannot be moved aside: %2").arg(file.name, *error);
                     return false;
                 }
                 backedUp.changed();
@@ -291,7 +291,8 @@ bool ReleaseSwap::takeOut(const QList<ReleaseFile> &files, const Plan &plan, QSt
                 if (!target)
                     return false;
                 if (!aside->move(name, *target, name, error)) {
-                    *error = QStringLiteral("\"%1\" cannot be put back: %2").arg(file->name, *error);
+                    *error =
+                        QStringLiteral("\"%1\" cannot be put back: %2").arg(file->name, *error);
                     return false;
                 }
                 installed.changed();
@@ -309,7 +310,8 @@ bool ReleaseSwap::takeOut(const QList<ReleaseFile> &files, const Plan &plan, QSt
                 return false;
             if (target && target->entry(name).kind == NoFollowFolder::Kind::File) {
                 if (!target->move(name, *source, name, error)) {
-                    *error = QStringLiteral("\"%1\" cannot be taken out: %2").arg(file->name, *error);
+                    *error =
+                        QStringLiteral("\"%1\" cannot be taken out: %2").arg(file->name, *error);
                     return false;
                 }
                 installed.changed();

@@ -46,8 +46,7 @@ WindowsNoFollowFolder::~WindowsNoFollowFolder()
         CloseHandle(handle);
 }
 
-std::unique_ptr<NoFollowFolder> WindowsNoFollowFolder::openRoot(const QString &path,
-                                                                QString *error)
+std::unique_ptr<NoFollowFolder> WindowsNoFollowFolder::openRoot(const QString &path, QString *error)
 {
     // The application directory is taken as it is, wherever a link leads to it.
     HANDLE handle = openFolderHandle(path, 0);
@@ -100,8 +99,8 @@ std::unique_ptr<NoFollowFolder> WindowsNoFollowFolder::folder(const QString &nam
         (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND)) {
         if (!CreateDirectoryW(native(path).c_str(), nullptr) &&
             GetLastError() != ERROR_ALREADY_EXISTS) {
-            *error = QStringLiteral("cannot make folder %1: %2")
-                         .arg(path, systemError(GetLastError()));
+            *error =
+                QStringLiteral("cannot make folder %1: %2").arg(path, systemError(GetLastError()));
             return nullptr;
         }
         handle = openFolderHandle(path, FILE_FLAG_OPEN_REPARSE_POINT);
@@ -121,8 +120,7 @@ std::unique_ptr<NoFollowFolder> WindowsNoFollowFolder::folder(const QString &nam
     return std::make_unique<WindowsNoFollowFolder>(handles, path);
 }
 
-bool WindowsNoFollowFolder::read(const QString &name, const Consumer &consume,
-                                 QString *error) const
+bool WindowsNoFollowFolder::read(const QString &name, const Consumer &consume, QString *error) const
 {
     HANDLE file = CreateFileW(native(child(name)).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING,
@@ -132,10 +130,9 @@ bool WindowsNoFollowFolder::read(const QString &name, const Consumer &consume,
         return false;
     }
     BY_HANDLE_FILE_INFORMATION information{};
-    bool complete = GetFileInformationByHandle(file, &information) &&
-                    GetFileType(file) == FILE_TYPE_DISK &&
-                    !(information.dwFileAttributes &
-                      (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
+    bool complete =
+        GetFileInformationByHandle(file, &information) && GetFileType(file) == FILE_TYPE_DISK &&
+        !(information.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
     if (!complete)
         *error = QStringLiteral("%1 is not a regular file").arg(child(name));
     char buffer[64 * 1024];

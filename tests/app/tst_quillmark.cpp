@@ -215,7 +215,8 @@ private slots:
             QVERIFY2(journal.prepare(release, &error), qPrintable(error));
             if (linked) {
                 QFile::remove(journal.stagingDir() + "/data.bin");
-                QVERIFY(QFile::link(outside.filePath("secret"), journal.stagingDir() + "/data.bin"));
+                QVERIFY(
+                    QFile::link(outside.filePath("secret"), journal.stagingDir() + "/data.bin"));
             }
         };
         plant(3, true);

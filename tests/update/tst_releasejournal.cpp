@@ -73,8 +73,8 @@ void TestReleaseJournal::init()
     QMap<QString, QByteArray> files;
     for (const QString &name : names)
         files.insert(name, content("new", name));
-    m_release = ReleaseSigner::accepted(
-        ReleaseSigner::manifest(QStringLiteral("2.1.3"), QStringLiteral("http://127.0.0.1"), files, 8));
+    m_release = ReleaseSigner::accepted(ReleaseSigner::manifest(
+        QStringLiteral("2.1.3"), QStringLiteral("http://127.0.0.1"), files, 8));
     QCOMPARE(m_release.outcome, UpdateManifest::Outcome::Accepted);
     QString error;
     QVERIFY(ReleaseJournal(m_app->path()).resetStaging(&error));

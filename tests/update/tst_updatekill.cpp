@@ -41,8 +41,8 @@ Files releaseFiles(const QByteArray &tag, int count)
 class KillOnEvent
 {
 public:
-    KillOnEvent(const QString &folder, const char *name, quint32 mask, qint64 pid,
-                int maxDelayUs, QRandomGenerator &random)
+    KillOnEvent(const QString &folder, const char *name, quint32 mask, qint64 pid, int maxDelayUs,
+                QRandomGenerator &random)
         : m_delayUs(int(random.bounded(maxDelayUs + 1)))
     {
         m_notify = ::inotify_init1(IN_CLOEXEC);
@@ -190,7 +190,7 @@ QString TestUpdateKill::journalState() const
     if (journal == "<missing>")
         return QStringLiteral("after the journal was done with");
     return journal.contains("\"state\":\"rollback\"") ? QStringLiteral("while undoing the swap")
-                                                     : QStringLiteral("during the swap");
+                                                      : QStringLiteral("during the swap");
 }
 
 void TestUpdateKill::startAndAwaitManifestRequest()
@@ -294,7 +294,8 @@ void TestUpdateKill::killedDuringAFailingSwapOrItsRecovery()
             m_server.releaseHeld();
             QTRY_VERIFY_WITH_TIMEOUT(killer.fired() || m_run->log().contains("更新失败"), 30000);
             if (!killer.fired()) {
-                QVERIFY2(m_run->log().contains("更新失败，已保留原版本:"), m_run->log().constData());
+                QVERIFY2(m_run->log().contains("更新失败，已保留原版本:"),
+                         m_run->log().constData());
                 QCOMPARE(installedRelease(), QStringLiteral("old"));
                 ++seen[QStringLiteral("failed swap reported as undone")];
                 m_run->kill();
@@ -328,7 +329,8 @@ void TestUpdateKill::killedDuringAFailingSwapOrItsRecovery()
             2);
     int recoveryKills = 0;
     for (auto it = seen.cbegin(); it != seen.cend(); ++it)
-        recoveryKills += it.key().startsWith(QLatin1String("killed in the start-up")) ? it.value() : 0;
+        recoveryKills +=
+            it.key().startsWith(QLatin1String("killed in the start-up")) ? it.value() : 0;
     QVERIFY(recoveryKills >= 1);
 }
 

@@ -106,7 +106,8 @@ void TestUpdateManifest::verdict_data()
     for (int i = 0; i < 20000; ++i)
         large.insert(QStringLiteral("data/part%1.bin").arg(i, 5, 10, QLatin1Char('0')), "x");
     QTest::newRow("20,000 files") << ReleaseSigner::envelope(ReleaseSigner::manifest(
-        QStringLiteral("2.1.3"), QStringLiteral("http://127.0.0.1/u"), large, 5))
+                                         QStringLiteral("2.1.3"),
+                                         QStringLiteral("http://127.0.0.1/u"), large, 5))
                                   << qint64(0) << accepted << QString();
     QTest::newRow("executable not listed") << signedWith([](QJsonObject &m) {
         m.insert(QStringLiteral("executable"), QJsonArray{QStringLiteral("Update")});

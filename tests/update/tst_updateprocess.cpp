@@ -179,8 +179,8 @@ void TestUpdateProcess::releaseThatCannotGoInPlaceIsRefusedWhole()
     QTemporaryDir outside;
     const bool needsFolder =
         inTheWay == QLatin1String("file") || inTheWay == QLatin1String("folder link");
-    const QString blocked = needsFolder ? QStringLiteral("translations/app_en.qm")
-                                        : QStringLiteral("translations");
+    const QString blocked =
+        needsFolder ? QStringLiteral("translations/app_en.qm") : QStringLiteral("translations");
     const Files release{{QStringLiteral("aaa-first.txt"), "new first"},
                         {blocked, "new translations"},
                         {QStringLiteral("data.bin"), "new data"}};

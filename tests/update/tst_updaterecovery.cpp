@@ -60,34 +60,33 @@ void TestUpdateRecovery::startUpRecovery_data()
     QTest::addColumn<bool>("rolledForward");
     QTest::addColumn<QByteArray>("logLine");
 
-    QTest::newRow("verified release") << Plant::VerifiedRelease << true
-                                      << QByteArray("Finishing an interrupted update: 2 files");
+    QTest::newRow("verified release")
+        << Plant::VerifiedRelease << true << QByteArray("Finishing an interrupted update: 2 files");
     QTest::newRow("staged .update-serial of 1")
         << Plant::StagedSerialFile << true << QByteArray("Finishing an interrupted update");
-    QTest::newRow("staging folder is a link") << Plant::StagingIsALink << false
-                                              << QByteArray("is a link");
+    QTest::newRow("staging folder is a link")
+        << Plant::StagingIsALink << false << QByteArray("is a link");
     QTest::newRow("folder link inside the staging folder")
         << Plant::FolderLinkInStaging << false << QByteArray("is a link");
     QTest::newRow("staged link") << Plant::StagedLink << false
                                  << QByteArray("\"Quillmark\" is not a regular file");
-    QTest::newRow("staged bytes differ") << Plant::StagedBytesDiffer << false
-                                         << QByteArray("does not match its SHA-256");
+    QTest::newRow("staged bytes differ")
+        << Plant::StagedBytesDiffer << false << QByteArray("does not match its SHA-256");
     QTest::newRow("journal of the earlier, unsigned format")
         << Plant::EarlierFormat << false << QByteArray("earlier format");
     QTest::newRow("journal signed by another key")
         << Plant::ForeignKey << false << QByteArray("does not match a trusted key");
     QTest::newRow("journal of the installed serial")
         << Plant::SameSerial << false << QByteArray("is not newer than the installed one");
-    QTest::newRow("journal is a FIFO") << Plant::JournalIsAFifo << false
-                                       << QByteArray("set aside as");
+    QTest::newRow("journal is a FIFO")
+        << Plant::JournalIsAFifo << false << QByteArray("set aside as");
 }
 
 void TestUpdateRecovery::plant(UpdaterRun &run, Plant what, const QString &outside)
 {
     const qint64 serial = what == Plant::SameSerial ? installedSerial : installedSerial + 1;
-    const UpdateManifest::Result release = ReleaseSigner::accepted(
-        ReleaseSigner::manifest(QStringLiteral("2.1.3"), QStringLiteral("http://127.0.0.1"),
-                                newRelease, serial));
+    const UpdateManifest::Result release = ReleaseSigner::accepted(ReleaseSigner::manifest(
+        QStringLiteral("2.1.3"), QStringLiteral("http://127.0.0.1"), newRelease, serial));
     ReleaseJournal journal(run.dir());
     QString error;
     QVERIFY(journal.resetStaging(&error));
@@ -124,10 +123,11 @@ void TestUpdateRecovery::plant(UpdaterRun &run, Plant what, const QString &outsi
         break;
     case Plant::EarlierFormat:
         QVERIFY(writeFile(staging + QStringLiteral("/.update-serial"), "1\n"));
-        QVERIFY(writeFile(journalPath, QJsonDocument(QJsonObject{{QStringLiteral("names"),
-                                                                  QJsonArray{QStringLiteral("Quillmark"),
-                                                                             QStringLiteral(".update-serial")}}})
-                                            .toJson()));
+        QVERIFY(writeFile(journalPath,
+                          QJsonDocument(QJsonObject{{QStringLiteral("names"),
+                                                     QJsonArray{QStringLiteral("Quillmark"),
+                                                                QStringLiteral(".update-serial")}}})
+                              .toJson()));
         break;
     case Plant::ForeignKey:
         record.payload = release.payload;

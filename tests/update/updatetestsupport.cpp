@@ -61,9 +61,8 @@ bool runQuietly(const QString &program, const QStringList &arguments)
 
 FolderLock::FolderLock(const QString &path) : m_path(path)
 {
-    m_locked = ::geteuid() == 0
-                   ? runQuietly(QStringLiteral("chattr"), {QStringLiteral("+i"), path})
-                   : QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    m_locked = ::geteuid() == 0 ? runQuietly(QStringLiteral("chattr"), {QStringLiteral("+i"), path})
+                                : QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
     // Proven by trying: not every file system knows the immutable flag.
     QFile probe(path + QStringLiteral("/lock-probe"));
     if (probe.open(QIODevice::WriteOnly)) {
@@ -207,10 +206,11 @@ qint64 UpdaterRun::recordedSerial() const
 
 qint64 UpdaterRun::settingsSerial() const
 {
-    const QSettings settings(m_temporary.filePath(QStringLiteral("config/%1/%2.conf")
-                                                      .arg(QLatin1String(SettingsStore::organisation),
-                                                           QLatin1String(SettingsStore::application))),
-                             QSettings::IniFormat);
+    const QSettings settings(
+        m_temporary.filePath(QStringLiteral("config/%1/%2.conf")
+                                 .arg(QLatin1String(SettingsStore::organisation),
+                                      QLatin1String(SettingsStore::application))),
+        QSettings::IniFormat);
     return settings.value(InstalledSerial(m_dir).settingsKey()).toLongLong();
 }
 
