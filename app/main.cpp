@@ -27,6 +27,7 @@
 #include <QQuickStyle>
 #include <QSystemTrayIcon>
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -43,6 +44,12 @@ int main(int argc, char *argv[])
         return CommandLine::answer(request, QString::fromLocal8Bit(argv[0]));
 
     qputenv("QT_OPENGL", "desktop");
+    // Without an X display Qt would abort; say why instead and end with an error.
+    if (const QString missing = PlatformChoice::missingDisplay(PlatformChoice::current(argc, argv));
+        !missing.isEmpty()) {
+        std::fprintf(stderr, "%s\n", missing.toLocal8Bit().constData());
+        return 1;
+    }
     PlatformChoice::apply(argc, argv);
 
     // The probe application may consume Qt's own options from argv; the program's

@@ -46,6 +46,11 @@ Window {
     readonly property alias fadeTimer: fadeTimer
     readonly property alias autosave: autosave
     readonly property bool onX11: Qt.platform.pluginName === "xcb"
+    // Under XWayland the program's windows bypass the compositor's window manager,
+    // which would keep them under a full-screen slide and place them where it likes.
+    readonly property DesktopSession session: DesktopSession {
+    }
+    readonly property int unmanagedFlag: session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0
     readonly property int buttonWidth: Math.round(50 * scaleFactor)
     readonly property bool overlayActive: drawAble && drawWindow !== null
 
@@ -409,7 +414,7 @@ Window {
     color: "transparent"
     // A tool window on X11, where only such windows carry their tie to the
     // overlay (see ToolbarWindows.stayAbove()).
-    flags: Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint | (onX11 ? Qt.Tool : Qt.Window)
+    flags: Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint | (onX11 ? Qt.Tool : Qt.Window) | unmanagedFlag
     width: buttonWidth
     height: Math.round((collapsed ? 99 : 800) * scaleFactor)
     visible: true

@@ -18,6 +18,8 @@ PACKAGES=(
     fonts-noto-cjk fonts-liberation2
     nginx-light curl libssl-dev openssl
     ccache x11-xserver-utils desktop-file-utils appstream dpkg-dev file gzip passwd
+    sway foot grim wayvnc xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+    pipewire dbus dbus-x11
 )
 
 missing=()

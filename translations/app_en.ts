@@ -154,6 +154,17 @@
     </message>
 </context>
 <context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
+        <translation>This Wayland session cannot read the screen (the xdg-desktop-portal screenshot portal or its back-end is missing)</translation>
+    </message>
+    <message>
+        <source>截图已取消</source>
+        <translation>Screenshot cancelled</translation>
+    </message>
+</context>
+<context>
     <name>TextInputDialog</name>
     <message>
         <source>输入文字</source>
