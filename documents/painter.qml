@@ -531,6 +531,11 @@ Window {
         settings: settings
     }
 
+    NamedActions {
+        toolbar: window
+        actions: tools
+    }
+
     Timer {
         id: fadeTimer
 
