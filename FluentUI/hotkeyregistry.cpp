@@ -64,9 +64,10 @@ HotkeyRegistry *HotkeyRegistry::instance()
 HotkeyRegistry::HotkeyRegistry(std::unique_ptr<HotkeyBackend> backend)
     : m_backend(std::move(backend))
 {
-    if (m_backend)
+    if (m_backend) {
         connect(m_backend.get(), &HotkeyBackend::pressed, this, &HotkeyRegistry::dispatch);
-    else
+        connect(m_backend.get(), &HotkeyBackend::keyboardChanged, this, &HotkeyRegistry::rebind);
+    } else
         qWarning() << "系统热键在此平台不可用";
 }
 
@@ -118,11 +119,15 @@ int HotkeyRegistry::acquire(const QString &sequence, const QString &owner)
     const int handle = m_nextHandle++;
     it->handles.append(handle);
     m_handles.insert(handle, *native);
+    m_combinations.insert(handle, parsed[0]);
+    m_owners.insert(handle, owner);
     return handle;
 }
 
 void HotkeyRegistry::release(int handle)
 {
+    m_combinations.remove(handle);
+    m_owners.remove(handle);
     const auto handleIt = m_handles.constFind(handle);
     if (handleIt == m_handles.cend())
         return;
@@ -155,11 +160,46 @@ void HotkeyRegistry::resume()
 {
     if (m_suspendCount == 0 || --m_suspendCount > 0)
         return;
+    grabAll();
+}
+
+void HotkeyRegistry::grabAll()
+{
     for (auto it = m_registrations.begin(); it != m_registrations.end(); ++it) {
+        if (it->grabbed)
+            continue;
         it->grabbed = m_backend->grab(it.key());
         if (!it->grabbed)
             qWarning() << "热键已被其他程序占用:" << it->handles.size() << "个热键未能恢复";
     }
+}
+
+void HotkeyRegistry::rebind()
+{
+    // Grabs are by key code: after a map change the old codes may carry other symbols.
+    for (auto it = m_registrations.cbegin(); it != m_registrations.cend(); ++it) {
+        if (it->grabbed)
+            m_backend->ungrab(it.key());
+    }
+    m_registrations.clear();
+    m_handles.clear();
+    int unresolved = 0;
+    for (auto it = m_combinations.cbegin(); it != m_combinations.cend(); ++it) {
+        const std::optional<NativeKey> native = m_backend->resolve(it.value());
+        if (!native) {
+            ++unresolved;
+            qWarning() << "热键在此键盘上没有对应按键:"
+                       << qUtf8Printable(describe(m_owners.value(it.key()),
+                                                  QKeySequence(it.value()).toString()));
+            continue;
+        }
+        m_registrations[*native].handles.append(it.key());
+        m_handles.insert(it.key(), *native);
+    }
+    if (!isSuspended())
+        grabAll();
+    qDebug() << "键盘布局已更改，热键已重新注册:" << m_handles.size() << "个"
+             << (unresolved ? "（部分按键在新布局中不存在）" : "");
 }
 
 void HotkeyRegistry::dispatch(const NativeKey &key)

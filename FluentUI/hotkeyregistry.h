@@ -3,6 +3,7 @@
 #include "nativekey.h"
 
 #include <QHash>
+#include <QKeyCombination>
 #include <QList>
 #include <QObject>
 
@@ -39,6 +40,9 @@ signals:
 private:
     explicit HotkeyRegistry(std::unique_ptr<HotkeyBackend> backend);
     void dispatch(const NativeKey &key);
+    // Every key is taken again by the combination it was asked for, on the new map.
+    void rebind();
+    void grabAll();
 
     struct Registration
     {
@@ -49,6 +53,10 @@ private:
     std::unique_ptr<HotkeyBackend> m_backend;
     QHash<NativeKey, Registration> m_registrations;
     QHash<int, NativeKey> m_handles;
+    // What each handle asked for, to resolve again when the keyboard map changes;
+    // handles whose key the current map lacks wait here without a registration.
+    QHash<int, QKeyCombination> m_combinations;
+    QHash<int, QString> m_owners;
     int m_nextHandle = 1;
     int m_suspendCount = 0;
 };

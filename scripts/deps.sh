@@ -18,6 +18,7 @@ PACKAGES=(
     fonts-noto-cjk fonts-liberation2
     nginx-light curl libssl-dev openssl
     ccache x11-xserver-utils desktop-file-utils appstream dpkg-dev file gzip passwd
+    g++-mingw-w64-x86-64-posix x11-xkb-utils
 )
 
 missing=()
