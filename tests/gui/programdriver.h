@@ -14,6 +14,8 @@
 #include <functional>
 #include <optional>
 
+class SwayDesktop;
+
 // How long a step waits for what it caused before it counts as failed.
 inline constexpr int waitLimitMs = 15000;
 
@@ -95,6 +97,10 @@ public:
         m_extraEnvironment = variables;
     }
 
+    // Set before start(): runs the program inside this Wayland session, as its user, with
+    // its environment; null runs it on the test's own display.
+    void setSession(const SwayDesktop *session) { m_session = session; }
+
     // Starts the program with these entries in its settings store besides the
     // screenshot folder.
     bool start(const QString &program, const QVariantMap &settings, Output output);
@@ -132,4 +138,5 @@ private:
     QString m_logFile;
     qint64 m_adopted = 0;
     QMap<QString, QString> m_extraEnvironment;
+    const SwayDesktop *m_session = nullptr;
 };
