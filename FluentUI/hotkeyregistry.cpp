@@ -183,11 +183,9 @@ void HotkeyRegistry::rebind()
     }
     m_registrations.clear();
     m_handles.clear();
-    int unresolved = 0;
     for (auto it = m_combinations.cbegin(); it != m_combinations.cend(); ++it) {
         const std::optional<NativeKey> native = m_backend->resolve(it.value());
         if (!native) {
-            ++unresolved;
             qWarning() << "热键在此键盘上没有对应按键:"
                        << qUtf8Printable(describe(m_owners.value(it.key()),
                                                   QKeySequence(it.value()).toString()));
@@ -198,8 +196,7 @@ void HotkeyRegistry::rebind()
     }
     if (!isSuspended())
         grabAll();
-    qDebug() << "键盘布局已更改，热键已重新注册:" << m_handles.size() << "个"
-             << (unresolved ? "（部分按键在新布局中不存在）" : "");
+    qDebug() << "键盘布局已更改，热键已重新注册";
 }
 
 void HotkeyRegistry::dispatch(const NativeKey &key)

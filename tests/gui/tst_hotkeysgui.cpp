@@ -309,7 +309,7 @@ void TestHotkeysGui::keysFollowTheKeyboardMap()
     const auto switchMap = [this](const QString &layout) {
         const qsizetype from = m_program.log().size();
         runTool(QStringLiteral("setxkbmap"), {layout});
-        return m_program.waitForLogLine(QStringLiteral("键盘布局已更改"), from);
+        return m_program.waitForLogLine(QStringLiteral("键盘布局已更改，热键已重新注册"), from);
     };
     const auto strokeShown = [this](bool shown, const QString &name) {
         return m_program.waitForScreen(
