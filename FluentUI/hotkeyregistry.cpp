@@ -4,12 +4,16 @@
 #if defined(Q_OS_WIN)
 #include "winhotkeybackend.h"
 #elif defined(QUILLMARK_HOTKEYS_X11)
+#include "portalshortcuts.h"
 #include "x11hotkeybackend.h"
 #endif
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QKeySequence>
+#include <QSet>
+
+#include <algorithm>
 
 namespace {
 
@@ -22,6 +26,24 @@ void destroyRegistry()
     theRegistry = nullptr;
     shutDown = true;
 }
+
+#if defined(QUILLMARK_HOTKEYS_X11)
+// On Wayland only the desktop sees every key: its GlobalShortcuts portal, when it has
+// one, gets the keys. Elsewhere keys are grabbed.
+PortalShortcuts *createPortal()
+{
+    if (!HotkeyRegistry::isWaylandSession())
+        return nullptr;
+    auto portal = std::make_unique<PortalShortcuts>();
+    if (portal->portalVersion() == 0) {
+        qWarning() << "Wayland 会话没有全局快捷键门户：热键只在 X11 窗口获得焦点时有效，"
+                      "请在桌面的快捷键设置中绑定 --action 命令";
+        return nullptr;
+    }
+    qDebug() << "热键由桌面的全局快捷键门户提供，版本" << portal->portalVersion();
+    return portal.release();
+}
+#endif
 
 std::unique_ptr<HotkeyBackend> createBackend()
 {
@@ -54,16 +76,30 @@ HotkeyRegistry *HotkeyRegistry::instance()
 {
     if (theRegistry || shutDown || !QCoreApplication::instance())
         return theRegistry;
-    theRegistry = new HotkeyRegistry(createBackend());
+#if defined(QUILLMARK_HOTKEYS_X11)
+    if (PortalShortcuts *portal = createPortal())
+        theRegistry = new HotkeyRegistry(nullptr, portal);
+    else
+#endif
+        theRegistry = new HotkeyRegistry(createBackend());
     // Runs at the start of the application's destruction, while the window system
     // connection is still open.
     qAddPostRoutine(destroyRegistry);
     return theRegistry;
 }
 
-HotkeyRegistry::HotkeyRegistry(std::unique_ptr<HotkeyBackend> backend)
-    : m_backend(std::move(backend))
+HotkeyRegistry::HotkeyRegistry(std::unique_ptr<HotkeyBackend> backend, PortalShortcuts *portal)
+    : m_backend(std::move(backend)), m_portal(portal)
 {
+#if defined(QUILLMARK_HOTKEYS_X11)
+    if (m_portal) {
+        m_portal->setParent(this);
+        connect(m_portal, &PortalShortcuts::activated, this, &HotkeyRegistry::portalActivated);
+        connect(m_portal, &PortalShortcuts::triggersChanged, this,
+                &HotkeyRegistry::triggersChanged);
+        return;
+    }
+#endif
     if (m_backend) {
         connect(m_backend.get(), &HotkeyBackend::pressed, this, &HotkeyRegistry::dispatch);
         connect(m_backend.get(), &HotkeyBackend::keyboardChanged, this, &HotkeyRegistry::rebind);
@@ -81,13 +117,106 @@ HotkeyRegistry::~HotkeyRegistry()
     }
 }
 
-int HotkeyRegistry::acquire(const QString &sequence, const QString &owner)
+QString HotkeyRegistry::mode() const
+{
+    if (m_portal)
+        return QStringLiteral("portal");
+    if (!m_backend)
+        return QStringLiteral("none");
+#if defined(Q_OS_WIN)
+    return QStringLiteral("windows");
+#else
+    return QStringLiteral("x11");
+#endif
+}
+
+bool HotkeyRegistry::isWaylandSession()
+{
+#if defined(Q_OS_WIN)
+    return false;
+#else
+    const QString type = qEnvironmentVariable("XDG_SESSION_TYPE");
+    if (!type.isEmpty())
+        return type.compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0;
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#endif
+}
+
+QHash<QString, QString> HotkeyRegistry::triggers() const
+{
+#if defined(QUILLMARK_HOTKEYS_X11)
+    if (m_portal)
+        return m_portal->triggers();
+#endif
+    return {};
+}
+
+bool HotkeyRegistry::canConfigure() const
+{
+#if defined(QUILLMARK_HOTKEYS_X11)
+    return m_portal && m_portal->portalVersion() >= 2;
+#else
+    return false;
+#endif
+}
+
+bool HotkeyRegistry::configure()
+{
+#if defined(QUILLMARK_HOTKEYS_X11)
+    return m_portal && m_portal->configure();
+#else
+    return false;
+#endif
+}
+
+void HotkeyRegistry::publishToPortal()
+{
+#if defined(QUILLMARK_HOTKEYS_X11)
+    // One shortcut per id, in the order the keys were asked for.
+    QList<int> handles = m_portalClaims.keys();
+    std::sort(handles.begin(), handles.end());
+    QList<PortalShortcuts::Shortcut> shortcuts;
+    QSet<QString> seen;
+    for (const int handle : std::as_const(handles)) {
+        const PortalClaim &claim = m_portalClaims[handle];
+        if (claim.id.isEmpty() || seen.contains(claim.id))
+            continue;
+        seen.insert(claim.id);
+        shortcuts.append({claim.id, claim.owner.isEmpty() ? claim.id : claim.owner,
+                          PortalShortcuts::triggerFor(claim.sequence)});
+    }
+    m_portal->setShortcuts(shortcuts);
+#endif
+}
+
+void HotkeyRegistry::portalActivated(const QString &id)
+{
+    QList<int> handles;
+    for (auto it = m_portalClaims.cbegin(); it != m_portalClaims.cend(); ++it) {
+        if (it->id == id)
+            handles.append(it.key());
+    }
+    std::sort(handles.begin(), handles.end());
+    for (const int handle : std::as_const(handles)) {
+        if (m_portalClaims.contains(handle))
+            emit activated(handle);
+    }
+}
+
+int HotkeyRegistry::acquire(const QString &sequence, const QString &owner, const QString &id)
 {
     const QKeySequence parsed = QKeySequence::fromString(sequence, QKeySequence::PortableText);
     const int key = parsed.count() == 1 ? parsed[0].key() : Qt::Key_unknown;
     if (parsed.count() != 1 || key == Qt::Key_unknown || key == 0 || isModifierKey(key)) {
         qWarning() << "热键无法解析:" << qUtf8Printable(describe(owner, sequence));
         return 0;
+    }
+    if (m_portal) {
+        const int handle = m_nextHandle++;
+        m_portalClaims.insert(handle, {id, owner, sequence});
+        if (!id.isEmpty())
+            publishToPortal();
+        return handle;
     }
     if (!m_backend)
         return 0;
@@ -126,6 +255,12 @@ int HotkeyRegistry::acquire(const QString &sequence, const QString &owner)
 
 void HotkeyRegistry::release(int handle)
 {
+    if (m_portal) {
+        const PortalClaim claim = m_portalClaims.take(handle);
+        if (!claim.id.isEmpty())
+            publishToPortal();
+        return;
+    }
     m_combinations.remove(handle);
     m_owners.remove(handle);
     const auto handleIt = m_handles.constFind(handle);
@@ -146,7 +281,8 @@ void HotkeyRegistry::release(int handle)
 
 void HotkeyRegistry::suspend()
 {
-    if (m_suspendCount++ > 0)
+    // The desktop owns the keys behind the portal: nothing to give back.
+    if (m_suspendCount++ > 0 || !m_backend)
         return;
     for (auto it = m_registrations.begin(); it != m_registrations.end(); ++it) {
         if (it->grabbed) {
@@ -158,7 +294,7 @@ void HotkeyRegistry::suspend()
 
 void HotkeyRegistry::resume()
 {
-    if (m_suspendCount == 0 || --m_suspendCount > 0)
+    if (m_suspendCount == 0 || --m_suspendCount > 0 || !m_backend)
         return;
     grabAll();
 }

@@ -35,6 +35,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("截屏")
+        shortcutId: HotkeyTable.actionOf("screenKey")
         sequence: hotkeys.sequenceFor("screenKey", "Ctrl+P")
         onActivated: {
             if (!hotkeys.acts(name, "screenKey"))
@@ -48,6 +49,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("橡皮擦")
+        shortcutId: HotkeyTable.actionOf("eraseKey")
         sequence: hotkeys.sequenceFor("eraseKey", "Ctrl+D")
         onActivated: {
             if (!hotkeys.acts(name, "eraseKey"))
@@ -59,6 +61,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("画笔")
+        shortcutId: HotkeyTable.actionOf("penKey")
         sequence: hotkeys.sequenceFor("penKey", "Ctrl+E")
         onActivated: {
             if (!hotkeys.acts(name, "penKey"))
@@ -80,6 +83,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("退出绘制模式")
+        shortcutId: HotkeyTable.actionOf("closeDrawKey")
         sequence: hotkeys.sequenceFor("closeDrawKey", "Ctrl+Q")
         onActivated: {
             if (!hotkeys.acts(name, "closeDrawKey"))
@@ -97,6 +101,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("文字")
+        shortcutId: HotkeyTable.actionOf("textKey")
         sequence: hotkeys.sequenceFor("textKey", "Ctrl+T")
         onActivated: {
             if (!hotkeys.acts(name, "textKey"))
@@ -110,6 +115,7 @@ FluObject {
     // The background picture stays.
     FluHotkey {
         name: qsTr("清除画布")
+        shortcutId: HotkeyTable.actionOf("clearKey")
         sequence: hotkeys.sequenceFor("clearKey", "Ctrl+L")
         onActivated: {
             if (!hotkeys.acts(name, "clearKey"))
@@ -121,6 +127,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("撤销")
+        shortcutId: HotkeyTable.actionOf("undoKey")
         sequence: hotkeys.sequenceFor("undoKey", "Ctrl+Z")
         onActivated: {
             if (!hotkeys.acts(name, "undoKey"))
@@ -133,6 +140,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("恢复")
+        shortcutId: HotkeyTable.actionOf("redoKey")
         sequence: hotkeys.sequenceFor("redoKey", "Ctrl+Y")
         onActivated: {
             if (!hotkeys.acts(name, "redoKey"))
@@ -145,6 +153,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("直线模式")
+        shortcutId: HotkeyTable.actionOf("lineKey")
         sequence: hotkeys.sequenceFor("lineKey", "Ctrl+L")
         onActivated: {
             if (!hotkeys.acts(name, "lineKey"))
@@ -156,6 +165,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("圆形模式")
+        shortcutId: HotkeyTable.actionOf("circleKey")
         sequence: hotkeys.sequenceFor("circleKey", "Ctrl+O")
         onActivated: {
             if (!hotkeys.acts(name, "circleKey"))
@@ -167,6 +177,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("矩形模式")
+        shortcutId: HotkeyTable.actionOf("rectangleKey")
         sequence: hotkeys.sequenceFor("rectangleKey", "Ctrl+R")
         onActivated: {
             if (!hotkeys.acts(name, "rectangleKey"))
@@ -178,6 +189,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("箭头模式")
+        shortcutId: HotkeyTable.actionOf("arrowKey")
         sequence: hotkeys.sequenceFor("arrowKey", "Ctrl+A")
         onActivated: {
             if (!hotkeys.acts(name, "arrowKey"))
@@ -189,6 +201,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("激光笔")
+        shortcutId: HotkeyTable.actionOf("laserKey")
         sequence: hotkeys.sequenceFor("laserKey", "")
         onActivated: {
             if (!hotkeys.acts(name, "laserKey"))
@@ -200,6 +213,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("聚光灯")
+        shortcutId: HotkeyTable.actionOf("spotlightKey")
         sequence: hotkeys.sequenceFor("spotlightKey", "")
         onActivated: {
             if (!hotkeys.acts(name, "spotlightKey"))
@@ -211,6 +225,7 @@ FluObject {
 
     FluHotkey {
         name: qsTr("放大镜")
+        shortcutId: HotkeyTable.actionOf("zoomKey")
         sequence: hotkeys.sequenceFor("zoomKey", "")
         onActivated: {
             if (!hotkeys.acts(name, "zoomKey"))
