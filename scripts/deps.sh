@@ -19,6 +19,7 @@ PACKAGES=(
     nginx-light curl libssl-dev openssl
     ccache x11-xserver-utils desktop-file-utils appstream dpkg-dev file gzip passwd
     g++-mingw-w64-x86-64-posix x11-xkb-utils
+    xdg-desktop-portal-kde libkf5globalaccel-bin
     sway foot grim wayvnc xdg-desktop-portal xdg-desktop-portal-wlr pipewire dbus dbus-x11
 )
 
