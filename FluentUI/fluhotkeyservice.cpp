@@ -4,9 +4,11 @@
 
 FluHotkeyService::FluHotkeyService(QObject *parent) : QObject(parent)
 {
-    if (HotkeyRegistry *registry = HotkeyRegistry::instance())
+    if (HotkeyRegistry *registry = HotkeyRegistry::instance()) {
         connect(registry, &HotkeyRegistry::triggersChanged, this,
                 &FluHotkeyService::triggersChanged);
+        connect(registry, &HotkeyRegistry::modeChanged, this, &FluHotkeyService::modeChanged);
+    }
 }
 
 QString FluHotkeyService::mode() const

@@ -13,12 +13,12 @@ class FluHotkeyService : public QObject
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-    Q_PROPERTY(QString mode READ mode CONSTANT FINAL)
+    Q_PROPERTY(QString mode READ mode NOTIFY modeChanged FINAL)
     Q_PROPERTY(bool waylandSession READ waylandSession CONSTANT FINAL)
     // "sway", "hyprland", "kde", "gnome", ... (lower case), or empty.
     Q_PROPERTY(QString desktop READ desktop CONSTANT FINAL)
     // True where pressed keys cannot reach the program while other windows have the focus.
-    Q_PROPERTY(bool needsDesktopBindings READ needsDesktopBindings CONSTANT FINAL)
+    Q_PROPERTY(bool needsDesktopBindings READ needsDesktopBindings NOTIFY modeChanged FINAL)
     // Shortcut id to the trigger the desktop chose, in its words.
     Q_PROPERTY(QVariantMap triggers READ triggers NOTIFY triggersChanged FINAL)
     Q_PROPERTY(bool canConfigure READ canConfigure NOTIFY triggersChanged FINAL)
@@ -36,4 +36,5 @@ public:
 
 signals:
     void triggersChanged();
+    void modeChanged();
 };

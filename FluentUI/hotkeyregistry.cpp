@@ -14,6 +14,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -97,6 +98,9 @@ HotkeyRegistry::HotkeyRegistry(std::unique_ptr<HotkeyBackend> backend, PortalSho
         connect(m_portal, &PortalShortcuts::activated, this, &HotkeyRegistry::portalActivated);
         connect(m_portal, &PortalShortcuts::triggersChanged, this,
                 &HotkeyRegistry::triggersChanged);
+        // A portal that offers the interface but cannot serve this desktop (another
+        // desktop's back-end) leaves the keys to the grabs.
+        connect(m_portal, &PortalShortcuts::failed, this, &HotkeyRegistry::fallBackFromPortal);
         return;
     }
 #endif
@@ -218,12 +222,22 @@ int HotkeyRegistry::acquire(const QString &sequence, const QString &owner, const
             publishToPortal();
         return handle;
     }
-    if (!m_backend)
+    const int handle = m_nextHandle;
+    if (!acquireNative(handle, parsed[0], owner, sequence))
         return 0;
-    const std::optional<NativeKey> native = m_backend->resolve(parsed[0]);
+    ++m_nextHandle;
+    return handle;
+}
+
+bool HotkeyRegistry::acquireNative(int handle, QKeyCombination combination, const QString &owner,
+                                   const QString &sequence)
+{
+    if (!m_backend)
+        return false;
+    const std::optional<NativeKey> native = m_backend->resolve(combination);
     if (!native) {
         qWarning() << "热键在此键盘上没有对应按键:" << qUtf8Printable(describe(owner, sequence));
-        return 0;
+        return false;
     }
 
     auto it = m_registrations.find(*native);
@@ -232,7 +246,7 @@ int HotkeyRegistry::acquire(const QString &sequence, const QString &owner, const
         if (!isSuspended()) {
             if (!m_backend->grab(*native)) {
                 qWarning() << "热键已被其他程序占用:" << qUtf8Printable(describe(owner, sequence));
-                return 0;
+                return false;
             }
             registration.grabbed = true;
         }
@@ -242,15 +256,40 @@ int HotkeyRegistry::acquire(const QString &sequence, const QString &owner, const
         it->grabbed = m_backend->grab(*native);
         if (!it->grabbed) {
             qWarning() << "热键已被其他程序占用:" << qUtf8Printable(describe(owner, sequence));
-            return 0;
+            return false;
         }
     }
-    const int handle = m_nextHandle++;
     it->handles.append(handle);
     m_handles.insert(handle, *native);
-    m_combinations.insert(handle, parsed[0]);
+    m_combinations.insert(handle, combination);
     m_owners.insert(handle, owner);
-    return handle;
+    return true;
+}
+
+void HotkeyRegistry::fallBackFromPortal()
+{
+#if defined(QUILLMARK_HOTKEYS_X11)
+    if (!m_portal)
+        return;
+    qWarning() << "全局快捷键门户不可用：热键只在 X11 窗口获得焦点时有效，"
+                  "请在桌面的快捷键设置中绑定 --action 命令";
+    m_portal->deleteLater();
+    m_portal = nullptr;
+    m_backend = createBackend();
+    if (m_backend) {
+        connect(m_backend.get(), &HotkeyBackend::pressed, this, &HotkeyRegistry::dispatch);
+        connect(m_backend.get(), &HotkeyBackend::keyboardChanged, this, &HotkeyRegistry::rebind);
+    }
+    // The same handles, now grabbed where the window system lets the program grab.
+    const QHash<int, PortalClaim> claims = std::exchange(m_portalClaims, {});
+    for (auto it = claims.cbegin(); it != claims.cend(); ++it) {
+        const QKeySequence parsed =
+            QKeySequence::fromString(it->sequence, QKeySequence::PortableText);
+        acquireNative(it.key(), parsed[0], it->owner, it->sequence);
+    }
+    emit modeChanged();
+    emit triggersChanged();
+#endif
 }
 
 void HotkeyRegistry::release(int handle)

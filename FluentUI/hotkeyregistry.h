@@ -52,12 +52,16 @@ public:
 signals:
     void activated(int handle);
     void triggersChanged();
+    void modeChanged();
 
 private:
     // portal, when given, becomes the registry's child and takes the keys.
     explicit HotkeyRegistry(std::unique_ptr<HotkeyBackend> backend,
                             PortalShortcuts *portal = nullptr);
     void publishToPortal();
+    void fallBackFromPortal();
+    bool acquireNative(int handle, QKeyCombination combination, const QString &owner,
+                       const QString &sequence);
     void portalActivated(const QString &id);
     void dispatch(const NativeKey &key);
     // Every key is taken again by the combination it was asked for, on the new map.
