@@ -108,7 +108,13 @@ void TestWaylandActionsGui::drawActionSwitchesDrawingOn()
     QVERIFY2(done.contains("carried-out"), "--action draw did not end with 0");
     QVERIFY(m_program->waitForLogLine(QStringLiteral("动作: draw"), from));
 
-    // Drawing is on: a drag over the slide draws.
+    // Drawing is on: once the overlay covers the output, a drag over the slide draws.
+    QVERIFY2(waitUntil([this] {
+                 return m_sway.run(QStringLiteral("xwininfo"), {"-root", "-tree"})
+                     .contains("\"draw\": (\"Quillmark\"");
+             }),
+             "no overlay");
+    QTest::qWait(500);
     QVERIFY(m_sway.input().drag(strokeFrom, strokeTo));
     QVERIFY2(inked(true, QStringLiteral("drawn")), "the stroke is not on screen");
 }
