@@ -35,8 +35,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("截屏")
-        shortcutId: HotkeyTable.actionOf("screenKey")
         sequence: hotkeys.sequenceFor("screenKey", "Ctrl+P")
+        shortcutId: HotkeyTable.actionOf("screenKey")
         onActivated: {
             if (!hotkeys.acts(name, "screenKey"))
                 return;
@@ -49,8 +49,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("橡皮擦")
-        shortcutId: HotkeyTable.actionOf("eraseKey")
         sequence: hotkeys.sequenceFor("eraseKey", "Ctrl+D")
+        shortcutId: HotkeyTable.actionOf("eraseKey")
         onActivated: {
             if (!hotkeys.acts(name, "eraseKey"))
                 return;
@@ -61,8 +61,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("画笔")
-        shortcutId: HotkeyTable.actionOf("penKey")
         sequence: hotkeys.sequenceFor("penKey", "Ctrl+E")
+        shortcutId: HotkeyTable.actionOf("penKey")
         onActivated: {
             if (!hotkeys.acts(name, "penKey"))
                 return;
@@ -83,8 +83,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("退出绘制模式")
-        shortcutId: HotkeyTable.actionOf("closeDrawKey")
         sequence: hotkeys.sequenceFor("closeDrawKey", "Ctrl+Q")
+        shortcutId: HotkeyTable.actionOf("closeDrawKey")
         onActivated: {
             if (!hotkeys.acts(name, "closeDrawKey"))
                 return;
@@ -101,8 +101,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("文字")
-        shortcutId: HotkeyTable.actionOf("textKey")
         sequence: hotkeys.sequenceFor("textKey", "Ctrl+T")
+        shortcutId: HotkeyTable.actionOf("textKey")
         onActivated: {
             if (!hotkeys.acts(name, "textKey"))
                 return;
@@ -115,8 +115,8 @@ FluObject {
     // The background picture stays.
     FluHotkey {
         name: qsTr("清除画布")
-        shortcutId: HotkeyTable.actionOf("clearKey")
         sequence: hotkeys.sequenceFor("clearKey", "Ctrl+L")
+        shortcutId: HotkeyTable.actionOf("clearKey")
         onActivated: {
             if (!hotkeys.acts(name, "clearKey"))
                 return;
@@ -127,8 +127,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("撤销")
-        shortcutId: HotkeyTable.actionOf("undoKey")
         sequence: hotkeys.sequenceFor("undoKey", "Ctrl+Z")
+        shortcutId: HotkeyTable.actionOf("undoKey")
         onActivated: {
             if (!hotkeys.acts(name, "undoKey"))
                 return;
@@ -140,8 +140,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("恢复")
-        shortcutId: HotkeyTable.actionOf("redoKey")
         sequence: hotkeys.sequenceFor("redoKey", "Ctrl+Y")
+        shortcutId: HotkeyTable.actionOf("redoKey")
         onActivated: {
             if (!hotkeys.acts(name, "redoKey"))
                 return;
@@ -153,8 +153,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("直线模式")
-        shortcutId: HotkeyTable.actionOf("lineKey")
         sequence: hotkeys.sequenceFor("lineKey", "Ctrl+L")
+        shortcutId: HotkeyTable.actionOf("lineKey")
         onActivated: {
             if (!hotkeys.acts(name, "lineKey"))
                 return;
@@ -165,8 +165,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("圆形模式")
-        shortcutId: HotkeyTable.actionOf("circleKey")
         sequence: hotkeys.sequenceFor("circleKey", "Ctrl+O")
+        shortcutId: HotkeyTable.actionOf("circleKey")
         onActivated: {
             if (!hotkeys.acts(name, "circleKey"))
                 return;
@@ -177,8 +177,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("矩形模式")
-        shortcutId: HotkeyTable.actionOf("rectangleKey")
         sequence: hotkeys.sequenceFor("rectangleKey", "Ctrl+R")
+        shortcutId: HotkeyTable.actionOf("rectangleKey")
         onActivated: {
             if (!hotkeys.acts(name, "rectangleKey"))
                 return;
@@ -189,8 +189,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("箭头模式")
-        shortcutId: HotkeyTable.actionOf("arrowKey")
         sequence: hotkeys.sequenceFor("arrowKey", "Ctrl+A")
+        shortcutId: HotkeyTable.actionOf("arrowKey")
         onActivated: {
             if (!hotkeys.acts(name, "arrowKey"))
                 return;
@@ -201,8 +201,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("激光笔")
-        shortcutId: HotkeyTable.actionOf("laserKey")
         sequence: hotkeys.sequenceFor("laserKey", "")
+        shortcutId: HotkeyTable.actionOf("laserKey")
         onActivated: {
             if (!hotkeys.acts(name, "laserKey"))
                 return;
@@ -213,8 +213,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("聚光灯")
-        shortcutId: HotkeyTable.actionOf("spotlightKey")
         sequence: hotkeys.sequenceFor("spotlightKey", "")
+        shortcutId: HotkeyTable.actionOf("spotlightKey")
         onActivated: {
             if (!hotkeys.acts(name, "spotlightKey"))
                 return;
@@ -225,8 +225,8 @@ FluObject {
 
     FluHotkey {
         name: qsTr("放大镜")
-        shortcutId: HotkeyTable.actionOf("zoomKey")
         sequence: hotkeys.sequenceFor("zoomKey", "")
+        shortcutId: HotkeyTable.actionOf("zoomKey")
         onActivated: {
             if (!hotkeys.acts(name, "zoomKey"))
                 return;
