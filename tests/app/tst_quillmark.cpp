@@ -377,8 +377,8 @@ private:
     QString startBareDisplay()
     {
         m_bareDisplay = std::make_unique<QProcess>();
-        m_bareDisplay->start("Xvfb",
-                             {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+        m_bareDisplay->start("Xvfb", {"-displayfd", "1", "-noreset", "-screen", "0", "800x600x24",
+                                      "-nolisten", "tcp"});
         if (!m_bareDisplay->waitForStarted(5000))
             return {};
         const QDeadlineTimer deadline(15000);
