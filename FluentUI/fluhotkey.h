@@ -15,8 +15,8 @@ class FluHotkey : public QObject, public QQmlParserStatus
     Q_PROPERTY(QString sequence READ sequence WRITE setSequence NOTIFY sequenceChanged FINAL)
     // The stable name under which the desktop's shortcut settings list the key (Wayland
     // portal); keys without one are not handed to the desktop.
-    Q_PROPERTY(QString shortcutId READ shortcutId WRITE setShortcutId NOTIFY shortcutIdChanged
-                   FINAL)
+    Q_PROPERTY(
+        QString shortcutId READ shortcutId WRITE setShortcutId NOTIFY shortcutIdChanged FINAL)
     Q_PROPERTY(bool isRegistered READ isRegistered NOTIFY isRegisteredChanged FINAL)
 
 public:

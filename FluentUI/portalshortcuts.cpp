@@ -5,8 +5,8 @@
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
-#include <QDBusPendingCall>
 #include <QDBusObjectPath>
+#include <QDBusPendingCall>
 #include <QDebug>
 #include <QKeySequence>
 
@@ -77,8 +77,7 @@ PortalShortcuts::PortalShortcuts(const QDBusConnection &bus, QObject *parent)
     connect(&m_settle, &QTimer::timeout, this, &PortalShortcuts::bind);
     const bool listening =
         m_bus.connect(portalService(), portalPath(), QString::fromLatin1(shortcutsInterface),
-                      QStringLiteral("Activated"), this,
-                      SLOT(onActivated(QDBusMessage))) &&
+                      QStringLiteral("Activated"), this, SLOT(onActivated(QDBusMessage))) &&
         m_bus.connect(portalService(), portalPath(), QString::fromLatin1(shortcutsInterface),
                       QStringLiteral("ShortcutsChanged"), this,
                       SLOT(onShortcutsChanged(QDBusMessage)));
@@ -121,15 +120,23 @@ QString PortalShortcuts::triggerFor(const QString &sequence)
         name = QStringLiteral("F%1").arg(key - Qt::Key_F1 + 1);
     else {
         static const QHash<int, QString> names{
-            {Qt::Key_Escape, QStringLiteral("Escape")}, {Qt::Key_Tab, QStringLiteral("Tab")},
+            {Qt::Key_Escape, QStringLiteral("Escape")},
+            {Qt::Key_Tab, QStringLiteral("Tab")},
             {Qt::Key_Backspace, QStringLiteral("BackSpace")},
-            {Qt::Key_Return, QStringLiteral("Return")}, {Qt::Key_Insert, QStringLiteral("Insert")},
-            {Qt::Key_Delete, QStringLiteral("Delete")}, {Qt::Key_Pause, QStringLiteral("Pause")},
-            {Qt::Key_Print, QStringLiteral("Print")}, {Qt::Key_Home, QStringLiteral("Home")},
-            {Qt::Key_End, QStringLiteral("End")}, {Qt::Key_Left, QStringLiteral("Left")},
-            {Qt::Key_Up, QStringLiteral("Up")}, {Qt::Key_Right, QStringLiteral("Right")},
-            {Qt::Key_Down, QStringLiteral("Down")}, {Qt::Key_PageUp, QStringLiteral("Prior")},
-            {Qt::Key_PageDown, QStringLiteral("Next")}, {Qt::Key_Space, QStringLiteral("space")},
+            {Qt::Key_Return, QStringLiteral("Return")},
+            {Qt::Key_Insert, QStringLiteral("Insert")},
+            {Qt::Key_Delete, QStringLiteral("Delete")},
+            {Qt::Key_Pause, QStringLiteral("Pause")},
+            {Qt::Key_Print, QStringLiteral("Print")},
+            {Qt::Key_Home, QStringLiteral("Home")},
+            {Qt::Key_End, QStringLiteral("End")},
+            {Qt::Key_Left, QStringLiteral("Left")},
+            {Qt::Key_Up, QStringLiteral("Up")},
+            {Qt::Key_Right, QStringLiteral("Right")},
+            {Qt::Key_Down, QStringLiteral("Down")},
+            {Qt::Key_PageUp, QStringLiteral("Prior")},
+            {Qt::Key_PageDown, QStringLiteral("Next")},
+            {Qt::Key_Space, QStringLiteral("space")},
         };
         name = names.value(key);
     }
@@ -167,27 +174,27 @@ void PortalShortcuts::bind()
         return;
     const int generation = ++m_generation;
     auto *request = new PortalRequest(m_bus, this);
-    connect(request, &PortalRequest::finished, this,
-            [this, request, generation](PortalRequest::Outcome outcome,
-                                        const QVariantMap &results) {
-                request->deleteLater();
-                if (generation != m_generation)
-                    return; // a newer set is on its way
-                const QVariant handle = results.value(QStringLiteral("session_handle"));
-                const QString session = handle.canConvert<QDBusObjectPath>()
-                                            ? handle.value<QDBusObjectPath>().path()
-                                            : handle.toString();
-                if (outcome != PortalRequest::Outcome::Success || session.isEmpty()) {
-                    const QString why = request->error().isEmpty()
-                                            ? QStringLiteral("the desktop refused the session")
-                                            : request->error();
-                    qWarning().noquote() << "全局快捷键门户无法创建会话:" << why;
-                    emit failed(why);
-                    return;
-                }
-                m_session = session;
-                bindInSession(session);
-            });
+    connect(
+        request, &PortalRequest::finished, this,
+        [this, request, generation](PortalRequest::Outcome outcome, const QVariantMap &results) {
+            request->deleteLater();
+            if (generation != m_generation)
+                return; // a newer set is on its way
+            const QVariant handle = results.value(QStringLiteral("session_handle"));
+            const QString session = handle.canConvert<QDBusObjectPath>()
+                                        ? handle.value<QDBusObjectPath>().path()
+                                        : handle.toString();
+            if (outcome != PortalRequest::Outcome::Success || session.isEmpty()) {
+                const QString why = request->error().isEmpty()
+                                        ? QStringLiteral("the desktop refused the session")
+                                        : request->error();
+                qWarning().noquote() << "全局快捷键门户无法创建会话:" << why;
+                emit failed(why);
+                return;
+            }
+            m_session = session;
+            bindInSession(session);
+        });
     // KDE's back-end of 2023 (Plasma 5.27) takes the shortcuts with the session and
     // ignores those of BindShortcuts; the others ignore them here.
     request->start(QString::fromLatin1(shortcutsInterface), QStringLiteral("CreateSession"), {},
@@ -216,29 +223,29 @@ void PortalShortcuts::bindInSession(const QString &session)
     const PortalEntries entries = entriesOf(m_shortcuts);
     const int generation = m_generation;
     auto *request = new PortalRequest(m_bus, this);
-    connect(request, &PortalRequest::finished, this,
-            [this, request, generation](PortalRequest::Outcome outcome,
-                                        const QVariantMap &results) {
-                request->deleteLater();
-                if (generation != m_generation)
-                    return;
-                if (outcome != PortalRequest::Outcome::Success) {
-                    const QString why = outcome == PortalRequest::Outcome::Cancelled
-                                            ? QStringLiteral("the user declined the shortcuts")
-                                            : request->error();
-                    qWarning().noquote() << "全局快捷键门户未绑定快捷键:" << why;
-                    emit failed(why);
-                    return;
-                }
-                m_bound = true;
-                takeTriggers(results.value(QStringLiteral("shortcuts")));
-                qDebug().noquote() << "全局快捷键已由桌面绑定:" << m_triggers.size() << "个";
-            });
+    connect(
+        request, &PortalRequest::finished, this,
+        [this, request, generation](PortalRequest::Outcome outcome, const QVariantMap &results) {
+            request->deleteLater();
+            if (generation != m_generation)
+                return;
+            if (outcome != PortalRequest::Outcome::Success) {
+                const QString why = outcome == PortalRequest::Outcome::Cancelled
+                                        ? QStringLiteral("the user declined the shortcuts")
+                                        : request->error();
+                qWarning().noquote() << "全局快捷键门户未绑定快捷键:" << why;
+                emit failed(why);
+                return;
+            }
+            m_bound = true;
+            takeTriggers(results.value(QStringLiteral("shortcuts")));
+            qDebug().noquote() << "全局快捷键已由桌面绑定:" << m_triggers.size() << "个";
+        });
     // A long timeout: the desktop may ask the user first.
-    request->start(QString::fromLatin1(shortcutsInterface), QStringLiteral("BindShortcuts"),
-                   {QVariant::fromValue(QDBusObjectPath(session)), QVariant::fromValue(entries),
-                    QString()},
-                   {}, 300000);
+    request->start(
+        QString::fromLatin1(shortcutsInterface), QStringLiteral("BindShortcuts"),
+        {QVariant::fromValue(QDBusObjectPath(session)), QVariant::fromValue(entries), QString()},
+        {}, 300000);
 }
 
 void PortalShortcuts::takeTriggers(const QVariant &shortcuts)

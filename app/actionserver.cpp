@@ -88,9 +88,10 @@ void ActionServer::serve(QLocalSocket *socket)
         const qsizetype end = head.indexOf('\n');
         if (end < 0) {
             if (head.size() >= ActionCatalog::maxLineLength) {
-                refuse(socket, QStringLiteral("a line longer than %1 bytes")
-                                   .arg(ActionCatalog::maxLineLength),
-                       true);
+                refuse(
+                    socket,
+                    QStringLiteral("a line longer than %1 bytes").arg(ActionCatalog::maxLineLength),
+                    true);
                 return;
             }
             break;

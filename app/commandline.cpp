@@ -75,8 +75,7 @@ QString CommandLine::versionText()
     return QStringLiteral("Quillmark %1\n").arg(QStringLiteral(QUILLMARK_RELEASE_VERSION));
 }
 
-int CommandLine::answer(Request request, const QString &programName,
-                        const QStringList &arguments)
+int CommandLine::answer(Request request, const QString &programName, const QStringList &arguments)
 {
     switch (request) {
     case Request::Help:

@@ -52,14 +52,22 @@ QString keyName(int key)
     if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
         return QStringLiteral("F%1").arg(key - Qt::Key_F1 + 1);
     static const QHash<int, QString> names{
-        {Qt::Key_Escape, QStringLiteral("Escape")},   {Qt::Key_Tab, QStringLiteral("Tab")},
-        {Qt::Key_Return, QStringLiteral("Return")},   {Qt::Key_Delete, QStringLiteral("Delete")},
-        {Qt::Key_Insert, QStringLiteral("Insert")},   {Qt::Key_Home, QStringLiteral("Home")},
-        {Qt::Key_End, QStringLiteral("End")},         {Qt::Key_Print, QStringLiteral("Print")},
-        {Qt::Key_PageUp, QStringLiteral("Prior")},    {Qt::Key_PageDown, QStringLiteral("Next")},
-        {Qt::Key_Left, QStringLiteral("Left")},       {Qt::Key_Right, QStringLiteral("Right")},
-        {Qt::Key_Up, QStringLiteral("Up")},           {Qt::Key_Down, QStringLiteral("Down")},
-        {Qt::Key_Space, QStringLiteral("space")},     {Qt::Key_Pause, QStringLiteral("Pause")},
+        {Qt::Key_Escape, QStringLiteral("Escape")},
+        {Qt::Key_Tab, QStringLiteral("Tab")},
+        {Qt::Key_Return, QStringLiteral("Return")},
+        {Qt::Key_Delete, QStringLiteral("Delete")},
+        {Qt::Key_Insert, QStringLiteral("Insert")},
+        {Qt::Key_Home, QStringLiteral("Home")},
+        {Qt::Key_End, QStringLiteral("End")},
+        {Qt::Key_Print, QStringLiteral("Print")},
+        {Qt::Key_PageUp, QStringLiteral("Prior")},
+        {Qt::Key_PageDown, QStringLiteral("Next")},
+        {Qt::Key_Left, QStringLiteral("Left")},
+        {Qt::Key_Right, QStringLiteral("Right")},
+        {Qt::Key_Up, QStringLiteral("Up")},
+        {Qt::Key_Down, QStringLiteral("Down")},
+        {Qt::Key_Space, QStringLiteral("space")},
+        {Qt::Key_Pause, QStringLiteral("Pause")},
         {Qt::Key_Backspace, QStringLiteral("BackSpace")},
     };
     return names.value(key);
@@ -220,14 +228,13 @@ bool DesktopKeyBindings::writeGnomeBindings(const QVariantList &bindings)
         const QString action = parsed.constFirst().action;
         const QString path = customFolder + ourPrefix + action + QLatin1Char('/');
         const QString schema = customSchema + QLatin1Char(':') + path;
-        const QString name = QStringLiteral("Quillmark: ") +
-                             map.value(QStringLiteral("name"), action).toString();
+        const QString name =
+            QStringLiteral("Quillmark: ") + map.value(QStringLiteral("name"), action).toString();
         bool ok = false;
         runGsettings({QStringLiteral("set"), schema, QStringLiteral("name"), name}, &ok);
         if (ok)
-            runGsettings({QStringLiteral("set"), schema, QStringLiteral("command"),
-                          command(action)},
-                         &ok);
+            runGsettings(
+                {QStringLiteral("set"), schema, QStringLiteral("command"), command(action)}, &ok);
         if (ok)
             runGsettings({QStringLiteral("set"), schema, QStringLiteral("binding"), accelerator},
                          &ok);
@@ -255,8 +262,7 @@ bool DesktopKeyBindings::removeGnomeBindings()
             kept << path;
             continue;
         }
-        runGsettings({QStringLiteral("reset-recursively"),
-                      customSchema + QLatin1Char(':') + path},
+        runGsettings({QStringLiteral("reset-recursively"), customSchema + QLatin1Char(':') + path},
                      &ok);
     }
     return kept.size() == paths.size() || setCustomPaths(kept);

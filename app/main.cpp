@@ -65,9 +65,8 @@ int main(int argc, char *argv[])
     if (request != CommandLine::Request::Run && request != CommandLine::Request::Action)
         return CommandLine::answer(request, QString::fromLocal8Bit(argv[0]), commandLine);
     // An action for the running copy, or for this one once it runs.
-    const QString startAction = request == CommandLine::Request::Action
-                                    ? CommandLine::actionName(commandLine)
-                                    : QString();
+    const QString startAction =
+        request == CommandLine::Request::Action ? CommandLine::actionName(commandLine) : QString();
 
     // A running copy takes the start over before anything here touches the display,
     // the settings or config.ini.

@@ -7,8 +7,7 @@
 
 SingleInstanceGuard::SingleInstanceGuard(const QString &name) : m_name(name) {}
 
-SingleInstanceGuard::Outcome SingleInstanceGuard::claim(const QByteArray &request,
-                                                        bool restarting)
+SingleInstanceGuard::Outcome SingleInstanceGuard::claim(const QByteArray &request, bool restarting)
 {
     if (m_name.isEmpty()) {
         // No private place for the name: a copy that cannot be guarded still runs.

@@ -31,8 +31,7 @@ public:
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof(address.sun_path));
-        m_connected =
-            ::connect(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
+        m_connected = ::connect(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
     }
     ~Client() { ::close(m_fd); }
     bool connected() const { return m_connected; }
@@ -107,14 +106,15 @@ private slots:
         QTest::addColumn<int>("logLines");
         const QByteArray ok("ok");
         const QByteArray refused("refused");
-        QTest::newRow("one action") << QByteArray("undo\n") << QList{ok} << QStringList{"undo"} << 0;
+        QTest::newRow("one action")
+            << QByteArray("undo\n") << QList{ok} << QStringList{"undo"} << 0;
         QTest::newRow("plain second start")
             << QByteArray("\n") << QList{ok} << QStringList{QString()} << 0;
-        QTest::newRow("several on one connection") << QByteArray("pen\ndraw\nquit\n")
-                                                   << QList{ok, ok, ok}
-                                                   << QStringList{"pen", "draw", "quit"} << 0;
-        QTest::newRow("unknown name") << QByteArray("Undo\n") << QList{refused} << QStringList{}
-                                      << 1;
+        QTest::newRow("several on one connection")
+            << QByteArray("pen\ndraw\nquit\n") << QList{ok, ok, ok}
+            << QStringList{"pen", "draw", "quit"} << 0;
+        QTest::newRow("unknown name")
+            << QByteArray("Undo\n") << QList{refused} << QStringList{} << 1;
         QTest::newRow("old-style arguments")
             << QByteArray("--restart|-x\n") << QList{refused} << QStringList{} << 1;
         QTest::newRow("binary") << QByteArray("\x00\xff\x01undo\n", 8) << QList{refused}
@@ -122,8 +122,8 @@ private slots:
         QTest::newRow("garbage between actions")
             << QByteArray("undo\nrm -rf /\nredo\n") << QList{ok, refused, ok}
             << QStringList{"undo", "redo"} << 1;
-        QTest::newRow("carriage return") << QByteArray("undo\r\n") << QList{refused}
-                                         << QStringList{} << 1;
+        QTest::newRow("carriage return")
+            << QByteArray("undo\r\n") << QList{refused} << QStringList{} << 1;
     }
     void requests()
     {

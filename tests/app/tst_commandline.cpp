@@ -29,8 +29,8 @@ private slots:
         QTest::newRow("first wins") << QStringList{"-v", "--help"} << version;
         QTest::newRow("action") << QStringList{"--action", "undo"} << action;
         QTest::newRow("action with =") << QStringList{"--action=white-board"} << action;
-        QTest::newRow("action after restart") << QStringList{"--restart", "--action", "pen"}
-                                              << action;
+        QTest::newRow("action after restart")
+            << QStringList{"--restart", "--action", "pen"} << action;
         QTest::newRow("unknown action") << QStringList{"--action", "Undo"} << badAction;
         QTest::newRow("action without name") << QStringList{"--action"} << badAction;
         QTest::newRow("empty action") << QStringList{"--action="} << badAction;
@@ -81,8 +81,7 @@ private slots:
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitCode(), 2);
         const QString err = QString::fromLocal8Bit(program.readAllStandardError());
-        QVERIFY2(err.contains("\"paint\"") && err.contains("pass-through") &&
-                     err.contains("quit"),
+        QVERIFY2(err.contains("\"paint\"") && err.contains("pass-through") && err.contains("quit"),
                  qPrintable(err));
     }
 
@@ -92,8 +91,8 @@ private slots:
     {
         QTemporaryDir home;
         QVERIFY(QDir(home.path()).mkpath("run"));
-        QFile::setPermissions(home.path() + "/run", QFile::ReadOwner | QFile::WriteOwner |
-                                                        QFile::ExeOwner);
+        QFile::setPermissions(home.path() + "/run",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("HOME", home.path());

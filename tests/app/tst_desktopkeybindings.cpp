@@ -54,18 +54,31 @@ private slots:
         QTest::addColumn<QString>("sequence");
         QTest::addColumn<QString>("sway");
         QTest::addColumn<QString>("hyprland");
-        QTest::newRow("ctrl+z") << "undo" << "Ctrl+Z" << "bindsym ctrl+z exec /opt/q m --action undo"
+        QTest::newRow("ctrl+z") << "undo"
+                                << "Ctrl+Z"
+                                << "bindsym ctrl+z exec /opt/q m --action undo"
                                 << "bind = CTRL, Z, exec, /opt/q m --action undo";
         QTest::newRow("three modifiers")
-            << "white-board" << "Ctrl+Shift+Alt+W"
+            << "white-board"
+            << "Ctrl+Shift+Alt+W"
             << "bindsym ctrl+Mod1+shift+w exec /opt/q m --action white-board"
             << "bind = CTRL ALT SHIFT, W, exec, /opt/q m --action white-board";
-        QTest::newRow("logo and function key")
-            << "laser" << "Meta+F5" << "bindsym Mod4+F5 exec /opt/q m --action laser"
-            << "bind = SUPER, F5, exec, /opt/q m --action laser";
-        QTest::newRow("not an action name") << "undo; rm -rf ~" << "Ctrl+Z" << "" << "";
-        QTest::newRow("two keys") << "undo" << "Ctrl+Z, Ctrl+Y" << "" << "";
-        QTest::newRow("no sequence") << "undo" << "" << "" << "";
+        QTest::newRow("logo and function key") << "laser"
+                                               << "Meta+F5"
+                                               << "bindsym Mod4+F5 exec /opt/q m --action laser"
+                                               << "bind = SUPER, F5, exec, /opt/q m --action laser";
+        QTest::newRow("not an action name") << "undo; rm -rf ~"
+                                            << "Ctrl+Z"
+                                            << ""
+                                            << "";
+        QTest::newRow("two keys") << "undo"
+                                  << "Ctrl+Z, Ctrl+Y"
+                                  << ""
+                                  << "";
+        QTest::newRow("no sequence") << "undo"
+                                     << ""
+                                     << ""
+                                     << "";
     }
     void lines()
     {
@@ -78,18 +91,21 @@ private slots:
         const QVariantList list{binding(action, sequence)};
         // The path has a space: the shell sees one word.
         QCOMPARE(bindings.swayLines(list), QString(sway).replace("/opt/q m", "'/opt/q m'"));
-        QCOMPARE(bindings.hyprlandLines(list),
-                 QString(hyprland).replace("/opt/q m", "'/opt/q m'"));
+        QCOMPARE(bindings.hyprlandLines(list), QString(hyprland).replace("/opt/q m", "'/opt/q m'"));
     }
 
     void gnomeAccelerator_data()
     {
         QTest::addColumn<QString>("sequence");
         QTest::addColumn<QString>("accelerator");
-        QTest::newRow("ctrl+z") << "Ctrl+Z" << "<Control>z";
-        QTest::newRow("shift ctrl l") << "Shift+Ctrl+L" << "<Control><Shift>l";
-        QTest::newRow("super print") << "Meta+Print" << "<Super>Print";
-        QTest::newRow("unknown key") << "Ctrl+é" << "";
+        QTest::newRow("ctrl+z") << "Ctrl+Z"
+                                << "<Control>z";
+        QTest::newRow("shift ctrl l") << "Shift+Ctrl+L"
+                                      << "<Control><Shift>l";
+        QTest::newRow("super print") << "Meta+Print"
+                                     << "<Super>Print";
+        QTest::newRow("unknown key") << "Ctrl+é"
+                                     << "";
     }
     void gnomeAccelerator()
     {
@@ -119,12 +135,12 @@ private slots:
 
         DesktopKeyBindings bindings;
         bindings.setProgram("/usr/bin/quillmark");
-        QVERIFY(bindings.writeGnomeBindings(
-            {binding("undo", "Ctrl+Z"), binding("white-board", "Ctrl+Shift+W"),
-             binding("bad name!", "Ctrl+B")}));
+        QVERIFY(bindings.writeGnomeBindings({binding("undo", "Ctrl+Z"),
+                                             binding("white-board", "Ctrl+Shift+W"),
+                                             binding("bad name!", "Ctrl+B")}));
         QCOMPARE(bindings.gnomeBindingCount(), 2);
-        QCOMPARE(gsettings({"get", "org.gnome.settings-daemon.plugins.media-keys",
-                            "custom-keybindings"}),
+        QCOMPARE(gsettings(
+                     {"get", "org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings"}),
                  "['" + users + "', '" + folder + "quillmark-undo/', '" + folder +
                      "quillmark-white-board/']");
         const QString undo =
@@ -140,8 +156,8 @@ private slots:
 
         QVERIFY(bindings.removeGnomeBindings());
         QCOMPARE(bindings.gnomeBindingCount(), 0);
-        QCOMPARE(gsettings({"get", "org.gnome.settings-daemon.plugins.media-keys",
-                            "custom-keybindings"}),
+        QCOMPARE(gsettings(
+                     {"get", "org.gnome.settings-daemon.plugins.media-keys", "custom-keybindings"}),
                  "['" + users + "']");
         QCOMPARE(gsettings({"get", undo, "command"}), "''");
     }

@@ -151,15 +151,14 @@ void TestPortalHotkeysGui::cleanupTestCase()
 QString TestPortalHotkeysGui::component() const
 {
     const QDBusConnection bus(busName);
-    const QDBusReply<QList<QDBusObjectPath>> components =
-        bus.call(QDBusMessage::createMethodCall("org.kde.kglobalaccel", "/kglobalaccel",
-                                                "org.kde.KGlobalAccel", "allComponents"));
+    const QDBusReply<QList<QDBusObjectPath>> components = bus.call(QDBusMessage::createMethodCall(
+        "org.kde.kglobalaccel", "/kglobalaccel", "org.kde.KGlobalAccel", "allComponents"));
     if (!components.isValid())
         return {};
     for (const QDBusObjectPath &path : components.value()) {
-        const QDBusReply<QStringList> names = bus.call(QDBusMessage::createMethodCall(
-            "org.kde.kglobalaccel", path.path(), "org.kde.kglobalaccel.Component",
-            "shortcutNames"));
+        const QDBusReply<QStringList> names = bus.call(
+            QDBusMessage::createMethodCall("org.kde.kglobalaccel", path.path(),
+                                           "org.kde.kglobalaccel.Component", "shortcutNames"));
         if (names.isValid() && names.value().contains(QStringLiteral("pen")))
             return path.path();
     }
@@ -182,9 +181,9 @@ void TestPortalHotkeysGui::shortcutsAreBoundWithTheUsersKeys()
              "the desktop did not bind the shortcuts");
     QString path;
     QVERIFY(waitUntil([&] { return !(path = component()).isEmpty(); }));
-    const QDBusReply<QStringList> names = QDBusConnection(busName).call(
-        QDBusMessage::createMethodCall("org.kde.kglobalaccel", path,
-                                       "org.kde.kglobalaccel.Component", "shortcutNames"));
+    const QDBusReply<QStringList> names =
+        QDBusConnection(busName).call(QDBusMessage::createMethodCall(
+            "org.kde.kglobalaccel", path, "org.kde.kglobalaccel.Component", "shortcutNames"));
     QStringList sorted = names.value();
     sorted.sort();
     QCOMPARE(sorted, QStringList({"arrow", "circle", "clear", "eraser", "line", "pass-through",

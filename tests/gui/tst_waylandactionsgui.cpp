@@ -102,9 +102,8 @@ void TestWaylandActionsGui::cleanupTestCase()
 void TestWaylandActionsGui::drawActionSwitchesDrawingOn()
 {
     const qsizetype from = m_program->log().size();
-    const QByteArray done =
-        m_sway.run(QStringLiteral("sh"), {"-c", actionCommand("draw") + " && echo carried-out"},
-                   30000);
+    const QByteArray done = m_sway.run(
+        QStringLiteral("sh"), {"-c", actionCommand("draw") + " && echo carried-out"}, 30000);
     QVERIFY2(done.contains("carried-out"), "--action draw did not end with 0");
     QVERIFY(m_program->waitForLogLine(QStringLiteral("动作: draw"), from));
 
