@@ -1,5 +1,6 @@
 #include "portalshortcuts.h"
 
+#include "flukeynames.h"
 #include "portalrequest.h"
 
 #include <QDBusArgument>
@@ -100,48 +101,12 @@ QString PortalShortcuts::triggerFor(const QString &sequence)
     const QKeySequence parsed = QKeySequence::fromString(sequence, QKeySequence::PortableText);
     if (parsed.count() != 1 || parsed[0].key() == Qt::Key_unknown)
         return {};
-    const QKeyCombination combination = parsed[0];
-    QStringList parts;
-    const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
-    if (modifiers & Qt::ControlModifier)
-        parts << QStringLiteral("CTRL");
-    if (modifiers & Qt::AltModifier)
-        parts << QStringLiteral("ALT");
-    if (modifiers & Qt::ShiftModifier)
-        parts << QStringLiteral("SHIFT");
-    if (modifiers & Qt::MetaModifier)
-        parts << QStringLiteral("LOGO");
-    const int key = combination.key();
-    QString name;
-    // Key names are those of xkbcommon's key symbols.
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        name = QChar(key).toLower();
-    else if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
-        name = QStringLiteral("F%1").arg(key - Qt::Key_F1 + 1);
-    else {
-        static const QHash<int, QString> names{
-            {Qt::Key_Escape, QStringLiteral("Escape")},
-            {Qt::Key_Tab, QStringLiteral("Tab")},
-            {Qt::Key_Backspace, QStringLiteral("BackSpace")},
-            {Qt::Key_Return, QStringLiteral("Return")},
-            {Qt::Key_Insert, QStringLiteral("Insert")},
-            {Qt::Key_Delete, QStringLiteral("Delete")},
-            {Qt::Key_Pause, QStringLiteral("Pause")},
-            {Qt::Key_Print, QStringLiteral("Print")},
-            {Qt::Key_Home, QStringLiteral("Home")},
-            {Qt::Key_End, QStringLiteral("End")},
-            {Qt::Key_Left, QStringLiteral("Left")},
-            {Qt::Key_Up, QStringLiteral("Up")},
-            {Qt::Key_Right, QStringLiteral("Right")},
-            {Qt::Key_Down, QStringLiteral("Down")},
-            {Qt::Key_PageUp, QStringLiteral("Prior")},
-            {Qt::Key_PageDown, QStringLiteral("Next")},
-            {Qt::Key_Space, QStringLiteral("space")},
-        };
-        name = names.value(key);
-    }
+    const QString name = FluKeyNames::symbolName(parsed[0].key());
     if (name.isEmpty())
         return {};
+    QStringList parts = FluKeyNames::modifiers(parsed[0].keyboardModifiers(),
+                                               {QStringLiteral("CTRL"), QStringLiteral("ALT"),
+                                                QStringLiteral("SHIFT"), QStringLiteral("LOGO")});
     parts << name;
     return parts.join(QLatin1Char('+'));
 }

@@ -1,6 +1,7 @@
 #include "desktopkeybindings.h"
 
 #include "apppaths.h"
+#include "flukeynames.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -44,33 +45,9 @@ QList<Binding> bindingsOf(const QVariantList &list)
     return bindings;
 }
 
-// The key's xkb symbol name, as sway, Hyprland and GNOME spell it.
 QString keyName(int key)
 {
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return QChar(key).toLower();
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
-        return QStringLiteral("F%1").arg(key - Qt::Key_F1 + 1);
-    static const QHash<int, QString> names{
-        {Qt::Key_Escape, QStringLiteral("Escape")},
-        {Qt::Key_Tab, QStringLiteral("Tab")},
-        {Qt::Key_Return, QStringLiteral("Return")},
-        {Qt::Key_Delete, QStringLiteral("Delete")},
-        {Qt::Key_Insert, QStringLiteral("Insert")},
-        {Qt::Key_Home, QStringLiteral("Home")},
-        {Qt::Key_End, QStringLiteral("End")},
-        {Qt::Key_Print, QStringLiteral("Print")},
-        {Qt::Key_PageUp, QStringLiteral("Prior")},
-        {Qt::Key_PageDown, QStringLiteral("Next")},
-        {Qt::Key_Left, QStringLiteral("Left")},
-        {Qt::Key_Right, QStringLiteral("Right")},
-        {Qt::Key_Up, QStringLiteral("Up")},
-        {Qt::Key_Down, QStringLiteral("Down")},
-        {Qt::Key_Space, QStringLiteral("space")},
-        {Qt::Key_Pause, QStringLiteral("Pause")},
-        {Qt::Key_Backspace, QStringLiteral("BackSpace")},
-    };
-    return names.value(key);
+    return FluKeyNames::symbolName(key);
 }
 
 QString runGsettings(const QStringList &arguments, bool *ok)
@@ -120,16 +97,9 @@ QString DesktopKeyBindings::swayLines(const QVariantList &bindings) const
 {
     QStringList lines;
     for (const Binding &binding : bindingsOf(bindings)) {
-        QStringList keys;
-        const Qt::KeyboardModifiers modifiers = binding.key.keyboardModifiers();
-        if (modifiers & Qt::MetaModifier)
-            keys << QStringLiteral("Mod4");
-        if (modifiers & Qt::ControlModifier)
-            keys << QStringLiteral("ctrl");
-        if (modifiers & Qt::AltModifier)
-            keys << QStringLiteral("Mod1");
-        if (modifiers & Qt::ShiftModifier)
-            keys << QStringLiteral("shift");
+        QStringList keys = FluKeyNames::modifiers(
+            binding.key.keyboardModifiers(), {QStringLiteral("ctrl"), QStringLiteral("Mod1"),
+                                              QStringLiteral("shift"), QStringLiteral("Mod4")});
         const QString name = keyName(binding.key.key());
         if (name.isEmpty())
             continue;
@@ -144,16 +114,9 @@ QString DesktopKeyBindings::hyprlandLines(const QVariantList &bindings) const
 {
     QStringList lines;
     for (const Binding &binding : bindingsOf(bindings)) {
-        QStringList modifiers;
-        const Qt::KeyboardModifiers held = binding.key.keyboardModifiers();
-        if (held & Qt::MetaModifier)
-            modifiers << QStringLiteral("SUPER");
-        if (held & Qt::ControlModifier)
-            modifiers << QStringLiteral("CTRL");
-        if (held & Qt::AltModifier)
-            modifiers << QStringLiteral("ALT");
-        if (held & Qt::ShiftModifier)
-            modifiers << QStringLiteral("SHIFT");
+        const QStringList modifiers = FluKeyNames::modifiers(
+            binding.key.keyboardModifiers(), {QStringLiteral("CTRL"), QStringLiteral("ALT"),
+                                              QStringLiteral("SHIFT"), QStringLiteral("SUPER")});
         QString name = keyName(binding.key.key());
         if (name.isEmpty())
             continue;
@@ -173,17 +136,11 @@ QString DesktopKeyBindings::gnomeAccelerator(const QString &sequence)
     const QString name = keyName(parsed[0].key());
     if (name.isEmpty())
         return {};
-    QString accelerator;
-    const Qt::KeyboardModifiers modifiers = parsed[0].keyboardModifiers();
-    if (modifiers & Qt::ControlModifier)
-        accelerator += QStringLiteral("<Control>");
-    if (modifiers & Qt::AltModifier)
-        accelerator += QStringLiteral("<Alt>");
-    if (modifiers & Qt::ShiftModifier)
-        accelerator += QStringLiteral("<Shift>");
-    if (modifiers & Qt::MetaModifier)
-        accelerator += QStringLiteral("<Super>");
-    return accelerator + name;
+    return FluKeyNames::modifiers(parsed[0].keyboardModifiers(),
+                                  {QStringLiteral("<Control>"), QStringLiteral("<Alt>"),
+                                   QStringLiteral("<Shift>"), QStringLiteral("<Super>")})
+               .join(QString()) +
+           name;
 }
 
 QStringList DesktopKeyBindings::customPaths() const
