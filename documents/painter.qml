@@ -1,5 +1,6 @@
 import QtQuick
 import Cpp.MyComponents
+import FluentUI
 import "icons.js" as Icons
 import "site.js" as Site
 import "updaterequest.js" as UpdateRequest
@@ -435,6 +436,7 @@ Window {
         window.raise();
         loadSettings();
         offerLastDrawing();
+        tellAboutDesktopKeys();
         checkForUpdate();
     }
 
@@ -478,6 +480,21 @@ Window {
         const notice = tell("info", qsTr("上次的绘图已自动保存，可以恢复。"), qsTr("恢复上次的绘图"));
         if (notice)
             notice.actionTriggered.connect(restoreLastDrawing);
+    }
+
+    // Where no program may receive global keys (Wayland without the desktop's shortcut
+    // portal) the desktop's own key bindings have to run `--action`: said once for
+    // each desktop, with the way to the steps.
+    function tellAboutDesktopKeys() {
+        if (!FluHotkeyService.needsDesktopBindings)
+            return;
+        const desktop = FluHotkeyService.desktop !== "" ? FluHotkeyService.desktop : "wayland";
+        if (settings.getSettingByKey("desktopKeysNotice") === desktop)
+            return;
+        settings.addSetting("desktopKeysNotice", desktop);
+        const notice = tell("warning", qsTr("此桌面不允许程序接收全局热键，请在桌面的快捷键设置中绑定按键。"), qsTr("查看设置方法"));
+        if (notice)
+            notice.actionTriggered.connect(() => windows.showSettings());
     }
 
     // Switches drawing on (as the toolbar's switch does) to show the drawing.
@@ -536,6 +553,11 @@ Window {
         settings: settings
     }
 
+    NamedActions {
+        toolbar: window
+        actions: tools
+    }
+
     Timer {
         id: fadeTimer
 
@@ -547,6 +569,15 @@ Window {
             if (window.drawWindow && window.drawWindow.painter.canUndo)
                 window.drawWindow.painter.undoGradient();
         }
+    }
+
+    // The desktop's shortcut portal may turn out not to serve this desktop.
+    Connections {
+        function onModeChanged() {
+            window.tellAboutDesktopKeys();
+        }
+
+        target: FluHotkeyService
     }
 
     // A screen that goes takes nothing with it: the toolbar comes back onto a

@@ -85,6 +85,9 @@ public:
     bool isValid() const { return m_home.isValid(); }
     QString settingsFile() const;
     QString capturesPath() const;
+    // The program's runtime folder, which holds its single-instance socket: a later
+    // `--action` start must see the same XDG_RUNTIME_DIR to reach it.
+    QString runtimePath() const { return m_home.filePath(QStringLiteral("run")); }
     // The user's pictures folder as the program sees it.
     QString picturesPath() const { return m_home.filePath(QStringLiteral("Pictures")); }
     // XDG_DATA_HOME of the program.
