@@ -57,9 +57,19 @@ Column {
                 return;
             toolbar.switchDrawing();
         }
+        const before = toolbar.selectWindow;
         const chooser = toolbar.openChooser(button.chooserType, button.choices, button.chooserOffset, button.receiver, button.chooserBlocked(), byKey);
         if (!chooser)
             return;
+        // The one already open (the pointer came back) keeps its connections; a key
+        // press moves the keys into it.
+        if (chooser === before) {
+            if (byKey && !chooser.byKey) {
+                chooser.keyboardDone.connect(() => face.toolbar.takeKeyboard(button));
+                chooser.takeKeys();
+            }
+            return;
+        }
         chooserOwner = button;
         chooser.menuName = button.accessibleName;
         chooser.current = button.choices.indexOf(button.img_src.toString());

@@ -21,6 +21,10 @@ Window {
     property bool byKey: false
     // What a screen reader calls the chooser: the button it belongs to.
     property string menuName: ""
+    // Bypasses the window manager, as the toolbar does under XWayland.
+    property bool unmanaged: false
+    // Which toolbar button opened it.
+    property string chooserKey: ""
 
     signal changeSelect(int index, var value)
     // A chooser opened from the keyboard closes: the toolbar takes the focus back.
@@ -104,20 +108,25 @@ Window {
     }
 
     title: "Sub Window"
-    flags: Qt.FramelessWindowHint | Qt.Window | Qt.Tool
+    flags: Qt.FramelessWindowHint | Qt.Window | Qt.Tool | (unmanaged ? Qt.BypassWindowManagerHint : 0)
     color: "transparent"
     visible: true
     // Text entries widen the chooser when they need more room than an icon.
     width: Math.max(Math.round(50 * scaleFactor), btnType === 2 ? widestText() + Math.round(20 * scaleFactor) : 0)
     height: Math.round(customData.length * 38 * scaleFactor + 20 * scaleFactor)
 
+    // The keys move into the chooser, on the entry in use.
+    function takeKeys() {
+        byKey = true;
+        requestActivate();
+        focusEntry(Math.max(0, current));
+    }
+
     Component.onCompleted: {
         raise();
-        if (!byKey)
-            return;
-        requestActivate();
         // The opener marks the entry in use right after creating the chooser.
-        Qt.callLater(() => root.focusEntry(Math.max(0, root.current))); // qmllint disable type
+        if (byKey)
+            Qt.callLater(root.takeKeys); // qmllint disable type
     }
 
     ToolNames {

@@ -17,6 +17,65 @@
     </message>
 </context>
 <context>
+    <name>DesktopShortcuts</name>
+    <message>
+        <source>桌面快捷键</source>
+        <translation>Desktop shortcuts</translation>
+    </message>
+    <message>
+        <source>热键由桌面管理：桌面决定最终的按键，每个热键下方显示桌面指定的按键。</source>
+        <translation>The desktop manages the hot keys: it decides the final keys, shown under each hot key.</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键。请把下面几行加入桌面的配置文件（sway：~/.config/sway/config；Hyprland：~/.config/hypr/hyprland.conf），然后重新加载配置。</source>
+        <translation>This desktop lets no program receive global keys. Add the lines below to its configuration (sway: ~/.config/sway/config; Hyprland: ~/.config/hypr/hyprland.conf), then reload it.</translation>
+    </message>
+    <message>
+        <source>此版本的 GNOME 不允许程序接收全局热键。点击“写入 GNOME 快捷键”，把每个热键写入 GNOME 的自定义快捷键；“移除”会删除这些快捷键。</source>
+        <translation>This version of GNOME lets no program receive global keys. “Write GNOME shortcuts” makes every hot key a GNOME custom shortcut; “Remove” deletes them again.</translation>
+    </message>
+    <message>
+        <source>请打开“系统设置 → 快捷键 → 添加新的 → 命令或脚本”，命令填写 %1（其他动作见帮助），再设定按键。</source>
+        <translation>Open “System Settings → Shortcuts → Add New → Command or Script”, enter the command %1 (the other actions are in the help) and set a key.</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键。请在桌面的快捷键设置中把按键绑定到命令，例如 Ctrl+Z → %1。</source>
+        <translation>This desktop lets no program receive global keys. Bind keys to commands in the desktop&apos;s shortcut settings, for example Ctrl+Z → %1.</translation>
+    </message>
+    <message>
+        <source>打开桌面的快捷键设置</source>
+        <translation>Open the desktop&apos;s shortcut settings</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>写入 GNOME 快捷键</source>
+        <translation>Write GNOME shortcuts</translation>
+    </message>
+    <message>
+        <source>已写入 GNOME 快捷键</source>
+        <translation>GNOME shortcuts written</translation>
+    </message>
+    <message>
+        <source>无法写入 GNOME 快捷键</source>
+        <translation>Could not write the GNOME shortcuts</translation>
+    </message>
+    <message>
+        <source>移除 GNOME 快捷键</source>
+        <translation>Remove GNOME shortcuts</translation>
+    </message>
+    <message>
+        <source>已移除 GNOME 快捷键</source>
+        <translation>GNOME shortcuts removed</translation>
+    </message>
+    <message>
+        <source>无法移除 GNOME 快捷键</source>
+        <translation>Could not remove the GNOME shortcuts</translation>
+    </message>
+</context>
+<context>
     <name>DrawingFile</name>
     <message>
         <source>缺少“%1”</source>
@@ -140,6 +199,44 @@
     </message>
 </context>
 <context>
+    <name>FluInfoBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>FluShortcutPicker</name>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>不使用</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>已被其他程序占用</source>
+        <translation>Held by another program</translation>
+    </message>
+    <message>
+        <source>按 Enter 保存，Esc 取消，Delete 不使用</source>
+        <translation>Enter saves, Esc cancels, Delete sets no key</translation>
+    </message>
+</context>
+<context>
     <name>OverlaySurface</name>
     <message>
         <source>图片导出失败：</source>
@@ -151,6 +248,17 @@
     <message>
         <source>%1 像素</source>
         <translation>%1 px</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
+        <translation>This Wayland session cannot read the screen (the xdg-desktop-portal screenshot portal or its back-end is missing)</translation>
+    </message>
+    <message>
+        <source>截图已取消</source>
+        <translation>Screenshot cancelled</translation>
     </message>
 </context>
 <context>
@@ -166,6 +274,89 @@
     <message>
         <source>文字大小: </source>
         <translation>Text size: </translation>
+    </message>
+</context>
+<context>
+    <name>ToolNames</name>
+    <message>
+        <source>普通画笔</source>
+        <translation>Plain pen</translation>
+    </message>
+    <message>
+        <source>荧光笔</source>
+        <translation>Highlighter</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>序号圆</source>
+        <translation>Numbered circle</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>透明</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>白板</source>
+        <translation>White board</translation>
+    </message>
+    <message>
+        <source>黑板</source>
+        <translation>Black board</translation>
+    </message>
+    <message>
+        <source>背景图片</source>
+        <translation>Background picture</translation>
+    </message>
+    <message>
+        <source>%1 像素</source>
+        <translation>%1 px</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>激光笔</source>
+        <translation>Laser pointer</translation>
+    </message>
+    <message>
+        <source>聚光灯</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>每 %1 秒</source>
+        <translation>every %1 s</translation>
     </message>
 </context>
 <context>
@@ -209,6 +400,82 @@
     <message>
         <source>演示工具</source>
         <translation>Presenter tools</translation>
+    </message>
+    <message>
+        <source>已选择：%1</source>
+        <translation>Selected: %1</translation>
+    </message>
+    <message>
+        <source>拖动工具栏</source>
+        <translation>Drag the toolbar</translation>
+    </message>
+    <message>
+        <source>展开工具栏</source>
+        <translation>Expand the toolbar</translation>
+    </message>
+    <message>
+        <source>收起工具栏</source>
+        <translation>Collapse the toolbar</translation>
+    </message>
+    <message>
+        <source>绘制</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>画笔：%1</source>
+        <translation>Pen: %1</translation>
+    </message>
+    <message>
+        <source>形状：%1</source>
+        <translation>Shape: %1</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>Eraser on</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>Eraser off</translation>
+    </message>
+    <message>
+        <source>清除全部</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>画板：%1</source>
+        <translation>Board: %1</translation>
+    </message>
+    <message>
+        <source>截屏</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>画笔颜色</source>
+        <translation>Pen colour</translation>
+    </message>
+    <message>
+        <source>粗细：%1</source>
+        <translation>Width: %1</translation>
+    </message>
+    <message>
+        <source>自动消失：%1</source>
+        <translation>Fade out: %1</translation>
+    </message>
+    <message>
+        <source>呼吸：%1</source>
+        <translation>Breathing: %1</translation>
+    </message>
+    <message>
+        <source>演示工具：%1</source>
+        <translation>Presenter tool: %1</translation>
+    </message>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>
@@ -272,6 +539,10 @@
     <message>
         <source>放大镜</source>
         <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>聚焦工具栏</source>
+        <translation>Focus the toolbar</translation>
     </message>
 </context>
 <context>
@@ -436,6 +707,29 @@
         <source>导出图片</source>
         <translation>Export image</translation>
     </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键，请在桌面的快捷键设置中绑定按键。</source>
+        <translation>This desktop lets no program receive global keys: bind keys in the desktop&apos;s shortcut settings.</translation>
+    </message>
+    <message>
+        <source>查看设置方法</source>
+        <translation>Show me how</translation>
+    </message>
+    <message>
+        <source>绘制已开启</source>
+        <translation>Drawing on</translation>
+    </message>
+    <message>
+        <source>绘制已关闭，点击会穿过画布</source>
+        <translation>Drawing off: clicks go through to the windows below</translation>
+    </message>
+</context>
+<context>
+    <name>select</name>
+    <message>
+        <source>现在不可用</source>
+        <translation>Not available now</translation>
+    </message>
 </context>
 <context>
     <name>settings</name>
@@ -567,6 +861,30 @@
         <source>放大镜</source>
         <translation>Zoom</translation>
     </message>
+    <message>
+        <source>桌面指定的按键：%1</source>
+        <translation>Key given by the desktop: %1</translation>
+    </message>
+    <message>
+        <source>桌面尚未指定按键</source>
+        <translation>No key given by the desktop yet</translation>
+    </message>
+    <message>
+        <source>聚焦工具栏</source>
+        <translation>Focus the toolbar</translation>
+    </message>
+    <message>
+        <source>工具栏大小</source>
+        <translation>Toolbar size</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>
@@ -581,6 +899,97 @@
     <message>
         <source>立即体验</source>
         <translation>Try it now</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>updateWindow</name>
+    <message>
+        <source>已是最新版本</source>
+        <translation>Already up to date</translation>
+    </message>
+    <message>
+        <source>此版本无法安装，已保留原版本:</source>
+        <translation>This version cannot be installed; the installed version is kept:</translation>
+    </message>
+    <message>
+        <source>上次更新未能撤销，下次启动时将继续:</source>
+        <translation>The last update could not be undone yet; this continues at the next start:</translation>
+    </message>
+    <message>
+        <source>没有需要更新的文件</source>
+        <translation>No files to update</translation>
+    </message>
+    <message>
+        <source>更新未能完成，原版本将在下次启动时恢复:</source>
+        <translation>The update could not be finished; the installed version is put back at the next start:</translation>
+    </message>
+    <message>
+        <source>无法获取更新信息 (HTTP %1)</source>
+        <translation>Could not get the update information (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>更新信息无法解析</source>
+        <translation>The update information cannot be read</translation>
+    </message>
+    <message>
+        <source>更新信息被拒绝: %1</source>
+        <translation>The update information was refused: %1</translation>
+    </message>
+    <message>
+        <source>以下文件未能更新，已保留原版本:</source>
+        <translation>These files could not be updated; the installed version is kept:</translation>
+    </message>
+    <message>
+        <source>无法启动 %1，请手动启动</source>
+        <translation>Could not start %1; please start it yourself</translation>
+    </message>
+    <message>
+        <source>软件更新</source>
+        <translation>Software update</translation>
+    </message>
+    <message>
+        <source>更新完成</source>
+        <translation>Update complete</translation>
+    </message>
+    <message>
+        <source>更新失败</source>
+        <translation>Update failed</translation>
+    </message>
+    <message>
+        <source>正在下载更新</source>
+        <translation>Downloading the update</translation>
+    </message>
+    <message>
+        <source>所有文件已下载完成</source>
+        <translation>All files have been downloaded</translation>
+    </message>
+    <message>
+        <source>正在下载文件: %1 (%2/%3)</source>
+        <translation>Downloading %1 (%2/%3)</translation>
+    </message>
+    <message>
+        <source>重启应用</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>重试</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>总进度: %1/%2 文件</source>
+        <translation>Overall: %1 of %2 files</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

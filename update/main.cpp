@@ -1,4 +1,6 @@
 #include "apppaths.h"
+#include "languagecatalog.h"
+#include "settingsstore.h"
 #include "consolemessagehandler.h"
 #include "consoleterminal.h"
 #include "releasejournal.h"
@@ -15,6 +17,8 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSystemTrayIcon>
+#include <QLocale>
+#include <QTranslator>
 
 Q_IMPORT_QML_PLUGIN(Cpp_MyComponentsPlugin)
 
@@ -36,6 +40,17 @@ int main(int argc, char *argv[])
 
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         qDebug() << "No system tray available! Continuing without system tray...";
+
+    // The language the annotation program shows, from the same store and files.
+    const QString language = SettingsStore()
+                                 .value(QStringLiteral("appLanguage"),
+                                        LanguageCatalog::defaultLanguage())
+                                 .toString();
+    QTranslator translator;
+    if (translator.load(QStringLiteral("app_") + language, AppPaths::translationsDir())) {
+        QCoreApplication::installTranslator(&translator);
+        QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
+    }
 
     QQmlApplicationEngine engine;
     UpdateNetworkFactory networkFactory;

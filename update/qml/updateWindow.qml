@@ -27,12 +27,18 @@ Window {
     property string failureReason: ""
     // "name: why" for every file that did not arrive.
     property var failedFiles: []
+    // Shown instead of the usual line when the window completes without a download.
+    property string completionNote: ""
+    // A release is staged for install (possibly an empty one).
+    property bool releaseBegun: false
 
     function checkUpdate() {
         downloadComplete = false;
         updateFailed = false;
         failureReason = "";
         failedFiles = [];
+        completionNote = "";
+        releaseBegun = false;
         files = [];
         currentFileIndex = 0;
         currentFileName = "";
@@ -52,23 +58,35 @@ Window {
         updateFailed = true;
     }
 
+    // The text with %1, %2 ... replaced in one pass, so that a value holding "%2"
+    // (a file name) stays as it is.
+    function fill(text, values) {
+        return text.replace(/%([1-9])/g, (whole, n) => n <= values.length ? String(values[n - 1]) : whole);
+    }
+
+    // Done without anything to download.
+    function complete(note) {
+        completionNote = note;
+        onAllDownloadsCompleted();
+    }
+
     // The manifest as the shared check judged it: only a signed, well-formed
     // release that is not older than the installed one gets this far.
     function onManifest(status, result) {
         const installedVersion = settings.getIniValue("UPDATE", "APPVersion");
         if (status !== 200) {
             console.error("Failed to get version info, status:", status);
-            fail("无法获取更新信息 (HTTP " + status + ")");
+            fail(qsTr("无法获取更新信息 (HTTP %1)").arg(status));
             return;
         }
         if (result.unreadable) {
             console.error("Error parsing version info:", result.reason);
-            fail("更新信息无法解析");
+            fail(qsTr("更新信息无法解析"));
             return;
         }
         if (!result.accepted) {
             console.error("Invalid update data format:", result.reason);
-            fail("更新信息被拒绝: " + result.reason);
+            fail(fill(qsTr("更新信息被拒绝: %1"), [result.reason]));
             return;
         }
         const data = result.manifest;
@@ -79,22 +97,33 @@ Window {
             onAllDownloadsCompleted();
             return;
         }
+        // The same release again (a replayed manifest, or one installed before the
+        // program recorded its new version) is not installed twice.
+        if (result.alreadyInstalled) {
+            console.log("Release already installed, serial", data.serial);
+            complete(qsTr("已是最新版本"));
+            return;
+        }
         if (typeof data.uploadUrl !== "string" || data.uploadUrl.length === 0) {
             console.error("Invalid update data format: no uploadUrl");
-            fail("更新信息被拒绝: no uploadUrl");
+            fail(fill(qsTr("更新信息被拒绝: %1"), ["no uploadUrl"]));
             return;
         }
         baseUrl = data.uploadUrl + "/" + data.appVersion + "/";
         files = data.files;
         console.log("Update needed:", baseUrl);
         console.log("Files to download:", JSON.stringify(files));
-        if (files.length === 0) {
-            console.log("No files to download");
+        if (!installer.begin(manifestCheck)) {
+            console.error("更新失败:", installer.errorString());
+            failedFiles = [installer.errorString()];
+            fail(installer.installationWhole() ? qsTr("此版本无法安装，已保留原版本:") : qsTr("上次更新未能撤销，下次启动时将继续:"));
             return;
         }
-        if (!installer.begin(data)) {
-            console.error("更新失败:", installer.errorString());
-            fail(installer.errorString());
+        releaseBegun = true;
+        // An empty release is installed at once: only its serial is recorded.
+        if (files.length === 0) {
+            console.log("No files to download");
+            complete(qsTr("没有需要更新的文件"));
             return;
         }
         totalFiles = files.length;
@@ -141,7 +170,7 @@ Window {
 
     // Success only when the whole release is in place.
     function onAllDownloadsCompleted() {
-        if (failedFiles.length === 0 && (totalFiles === 0 || installer.install())) {
+        if (failedFiles.length === 0 && (!releaseBegun || installer.install())) {
             downloadComplete = true;
             console.log("所有文件下载完成");
             return;
@@ -150,8 +179,15 @@ Window {
             installer.discard();
         else
             failedFiles = [installer.errorString()];
-        console.error("更新失败，已保留原版本:", failedFiles.join("; "));
-        fail("以下文件未能更新，已保留原版本:");
+        // Said only when it is true: a swap that could not be undone is undone at
+        // the next start.
+        if (installer.installationWhole()) {
+            console.error("更新失败，已保留原版本:", failedFiles.join("; "));
+            fail(qsTr("以下文件未能更新，已保留原版本:"));
+        } else {
+            console.error("更新失败，原版本尚未恢复:", failedFiles.join("; "));
+            fail(qsTr("更新未能完成，原版本将在下次启动时恢复:"));
+        }
     }
 
     function restartApplication() {
@@ -162,7 +198,7 @@ Window {
         if (settings.startExeAndExitApp(exeName))
             root.close();
         else
-            handOverError = "无法启动 " + exeName + "，请手动启动";
+            handOverError = fill(qsTr("无法启动 %1，请手动启动"), [exeName]);
     }
 
     width: 500
@@ -170,12 +206,42 @@ Window {
     visible: true
     flags: Qt.Window | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint
     color: "transparent"
-    title: "软件更新"
+    title: qsTr("软件更新")
     onClosing: Qt.quit()
     Component.onCompleted: {
         root.raise();
         root.requestActivate();
         checkUpdate();
+    }
+
+    // A round button of the window: Enter presses it too, and a ring shows while
+    // it has the keyboard focus.
+    component PillButton: Button {
+        id: pillButton
+
+        property color normalColor: "#007BFF"
+        property color hoverColor: "#0056b3"
+
+        Layout.alignment: Qt.AlignHCenter
+        Layout.preferredWidth: 120
+        Layout.preferredHeight: 40
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+
+        background: Rectangle {
+            radius: 20
+            color: pillButton.hovered ? pillButton.hoverColor : pillButton.normalColor
+            border.width: pillButton.visualFocus ? 3 : 0
+            border.color: "#1A1A1A"
+        }
+
+        contentItem: Text {
+            text: pillButton.text
+            color: "white"
+            font.pixelSize: 14
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+        }
     }
 
     SettingsClazz {
@@ -200,6 +266,11 @@ Window {
         radius: 10
         border.color: "#E0E0E0"
         layer.enabled: true
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
+        // The keys go to the buttons; Escape closes, as the close mark does.
+        focus: true
+        Keys.onEscapePressed: root.close()
 
         ColumnLayout {
             anchors.fill: parent
@@ -209,7 +280,7 @@ Window {
             Text {
                 Layout.fillWidth: true
                 objectName: "titleText"
-                text: root.downloadComplete ? "更新完成" : root.updateFailed ? "更新失败" : "正在下载更新"
+                text: root.downloadComplete ? qsTr("更新完成") : root.updateFailed ? qsTr("更新失败") : qsTr("正在下载更新")
                 font.bold: true
                 font.pixelSize: 20
                 horizontalAlignment: Text.AlignHCenter
@@ -218,7 +289,7 @@ Window {
             Text {
                 objectName: "detailLine"
                 Layout.fillWidth: true
-                text: root.handOverError !== "" ? root.handOverError : root.downloadComplete ? "所有文件已下载完成" : root.updateFailed ? root.failureReason : "正在下载文件: " + root.currentFileName + " (" + (root.currentFileIndex + 1) + "/" + root.totalFiles + ")"
+                text: root.handOverError !== "" ? root.handOverError : root.downloadComplete ? (root.completionNote || qsTr("所有文件已下载完成")) : root.updateFailed ? root.failureReason : root.fill(qsTr("正在下载文件: %1 (%2/%3)"), [root.currentFileName, root.currentFileIndex + 1, root.totalFiles])
                 color: root.handOverError !== "" ? "#C42B1C" : "#666666"
                 font.pixelSize: 14
                 horizontalAlignment: Text.AlignHCenter
@@ -293,82 +364,39 @@ Window {
                 Layout.fillHeight: true
             }
 
-            Button {
+            PillButton {
                 id: restartButton
 
                 objectName: "restartButton"
                 visible: root.downloadComplete
-                Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: 120
-                Layout.preferredHeight: 40
+                text: qsTr("重启应用")
                 onClicked: root.restartApplication()
-
-                background: Rectangle {
-                    radius: 20
-                    color: restartButton.hovered ? "#0056b3" : "#007BFF"
-                }
-
-                contentItem: Text {
-                    text: "重启应用"
-                    color: "white"
-                    font.pixelSize: 14
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
             }
 
-            Button {
+            PillButton {
                 id: cancelButton
 
                 objectName: "cancelButton"
                 visible: !root.downloadComplete && !root.updateFailed
-                Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: 120
-                Layout.preferredHeight: 40
+                text: qsTr("取消")
+                normalColor: "#E53935"
+                hoverColor: "#C62828"
                 onClicked: root.close()
-
-                background: Rectangle {
-                    radius: 20
-                    color: cancelButton.hovered ? "#C62828" : "#E53935"
-                }
-
-                contentItem: Text {
-                    text: "取消"
-                    color: "white"
-                    font.pixelSize: 14
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
             }
 
-            Button {
+            PillButton {
                 id: retryButton
 
                 objectName: "retryButton"
                 visible: root.updateFailed
-                Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: 120
-                Layout.preferredHeight: 40
+                text: qsTr("重试")
                 onClicked: root.checkUpdate()
-
-                background: Rectangle {
-                    radius: 20
-                    color: retryButton.hovered ? "#0056b3" : "#007BFF"
-                }
-
-                contentItem: Text {
-                    text: "重试"
-                    color: "white"
-                    font.pixelSize: 14
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
             }
 
             Text {
                 visible: !root.downloadComplete && !root.updateFailed
                 Layout.fillWidth: true
-                text: "总进度: " + root.downloadedFiles + "/" + root.totalFiles + " 文件"
+                text: qsTr("总进度: %1/%2 文件").arg(root.downloadedFiles).arg(root.totalFiles)
                 color: "#999999"
                 font.pixelSize: 12
                 horizontalAlignment: Text.AlignHCenter
@@ -407,6 +435,15 @@ Window {
         height: 24
         radius: 12
         color: closeArea.containsMouse ? "#CCCCCC" : "#E0E0E0"
+        activeFocusOnTab: true
+        border.width: activeFocus ? 2 : 0
+        border.color: "#1A1A1A"
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("关闭")
+        Accessible.onPressAction: root.close()
+        Keys.onReturnPressed: root.close()
+        Keys.onEnterPressed: root.close()
+        Keys.onSpacePressed: root.close()
 
         Text {
             anchors.centerIn: parent
