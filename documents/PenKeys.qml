@@ -75,6 +75,8 @@ Item {
         if (penDown)
             togglePen();
         togglePen();
+        // A pen leaves a dot only once it moves.
+        painter.movePaint(surface.canvasPoint(penAt.x, penAt.y), false);
         togglePen();
     }
 

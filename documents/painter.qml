@@ -376,9 +376,16 @@ Window {
         window.raise();
     }
 
-    // The help page shipped beside the program, else the one on the web site.
+    // The help page shipped beside the program in the interface language (Chinese
+    // and English share one page), else the one on the web site.
     function openHelp() {
-        const local = settings.applicationFileUrl("help.html");
+        const language = settings.getCurrentLanguage();
+        let local = settings.applicationFileUrl("help_" + language + ".html");
+        if (local === "") {
+            local = settings.applicationFileUrl("help.html");
+            if (local !== "" && language !== "zh_CN")
+                local += "#en";
+        }
         Qt.openUrlExternally(local !== "" ? local : Site.helpPage());
     }
 

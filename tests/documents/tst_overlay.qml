@@ -377,10 +377,14 @@ TestCase {
         verify(canvas.canUndo);
         canvas.undo();
         verify(!canvas.canUndo, "one stroke, not one per key");
-        canvas.drawMode = 6;
         keyClick(Qt.Key_Down, Qt.ShiftModifier);
         keyClick(Qt.Key_Return);
-        verify(inkAt(400, 340));
+        verify(inkAt(400, 340), "Enter left no dot");
+        canvas.drawMode = 6;
+        keyClick(Qt.Key_Down, Qt.ShiftModifier);
+        keyClick(Qt.Key_Down, Qt.ShiftModifier);
+        keyClick(Qt.Key_Return);
+        verify(inkAt(400, 420), "Enter placed no numbered circle");
     }
 
     // One finger draws like the pen; a second finger that comes down meanwhile
