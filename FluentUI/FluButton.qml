@@ -19,6 +19,8 @@ T.Button {
     bottomPadding: 5
     focusPolicy: Qt.TabFocus
     font.pixelSize: 14
+    // Fluent buttons keep the text's own case, whatever the application style says.
+    font.capitalization: Font.MixedCase
     Accessible.name: text
     // Space presses a button already; Enter and Return do too.
     Keys.onReturnPressed: event => control.pressByKey(event)

@@ -131,6 +131,7 @@ T.AbstractButton {
         active: dialog.opened
     }
 
+    // Keys read from left to right in every language ("Ctrl+P"), as menus show them.
     component KeyCaps: Row {
         id: caps
 
@@ -141,6 +142,8 @@ T.AbstractButton {
         property color textColor: "#1A1A1A"
 
         spacing: 4
+        // A mirrored layout turns the direction round once more.
+        layoutDirection: LayoutMirroring.enabled ? Qt.RightToLeft : Qt.LeftToRight
 
         Repeater {
             model: caps.keys

@@ -103,7 +103,8 @@ Window {
         const all = HotkeyTable.sharing(hotKeys, key);
         if (all.length < 2)
             return "";
-        const others = all.filter(k => k !== key).map(k => "“" + labelOf(k) + "”").join("、");
+        // Quotation marks and the list separator differ from language to language.
+        const others = all.filter(k => k !== key).map(k => qsTr("“%1”").arg(labelOf(k))).join(qsTr("、"));
         return qsTr("与%1相同，此键由“%2”响应").arg(others).arg(labelOf(all[0]));
     }
 
@@ -215,6 +216,24 @@ Window {
     // The path box follows every reload, also after the user typed into it.
     onHotKeysChanged: pathBox.text = hotKeys.screenSavePath ? hotKeys.screenSavePath : ""
 
+    // A switch whose text wraps within the window instead of running past it.
+    component WrappingSwitch: Switch {
+        id: wrappingSwitch
+
+        Layout.fillWidth: true
+        font.pixelSize: 14
+
+        contentItem: Text {
+            leftPadding: wrappingSwitch.indicator && !wrappingSwitch.mirrored ? wrappingSwitch.indicator.width + wrappingSwitch.spacing : 0
+            rightPadding: wrappingSwitch.indicator && wrappingSwitch.mirrored ? wrappingSwitch.indicator.width + wrappingSwitch.spacing : 0
+            text: wrappingSwitch.text
+            font: wrappingSwitch.font
+            color: wrappingSwitch.enabled ? "#1A1A1A" : "#A0A0A0"
+            wrapMode: Text.Wrap
+            verticalAlignment: Text.AlignVCenter
+        }
+    }
+
     SettingsClazz {
         id: settings
     }
@@ -282,6 +301,8 @@ Window {
             anchors.topMargin: dragStrip.height + 15
             anchors.margins: 15
             ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+            // Long texts (German, Russian) wrap instead of widening the page past the window.
+            contentWidth: availableWidth
             clip: true
 
             ColumnLayout {
@@ -379,7 +400,7 @@ Window {
 
                 // An autostart entry on Linux, the Run key on Windows; the switch shows
                 // what the system holds, which may have changed outside the program.
-                Switch {
+                WrappingSwitch {
                     id: loginSwitch
 
                     objectName: "loginSwitch"
@@ -396,7 +417,7 @@ Window {
 
                 // Screenshots and exports are saved either way; this also puts them
                 // on the clipboard, ready to paste.
-                Switch {
+                WrappingSwitch {
                     objectName: "copySwitch"
                     text: qsTr("截图和导出后复制到剪贴板")
                     font.pixelSize: 14

@@ -885,6 +885,14 @@
         <source>关闭</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>
