@@ -7,7 +7,8 @@ Rectangle {
 
     anchors.fill: parent
     anchors.margins: -3
-    visible: target !== null && target.activeFocus
+    // Controls tell keyboard focus from a click's (visualFocus); plain items cannot.
+    visible: target !== null && (target.visualFocus !== undefined ? target.visualFocus : target.activeFocus)
     radius: target && target.radius !== undefined ? target.radius + 3 : 3
     color: "transparent"
     border.width: 2

@@ -38,27 +38,6 @@ ApplicationWindow {
         console.log("about window version:", appVersion);
     }
 
-    // A button that Enter presses too and that shows a ring while it has the
-    // keyboard focus.
-    component KeyButton: Button {
-        id: keyButton
-
-        Keys.onReturnPressed: clicked()
-        Keys.onEnterPressed: clicked()
-
-        Rectangle {
-            x: keyButton.leftInset - 3
-            y: keyButton.topInset - 3
-            width: keyButton.width - keyButton.leftInset - keyButton.rightInset + 6
-            height: keyButton.height - keyButton.topInset - keyButton.bottomInset + 6
-            visible: keyButton.visualFocus
-            radius: 5
-            color: "transparent"
-            border.width: 2
-            border.color: "#1A1A1A"
-        }
-    }
-
     SettingsClazz {
         id: settings
     }
@@ -173,7 +152,7 @@ ApplicationWindow {
             Layout.topMargin: 20
             spacing: 15
 
-            KeyButton {
+            Button {
                 objectName: "checkUpdateButton"
                 text: qsTr("检查更新")
                 // Installed as a package, the package manager updates the program.
@@ -181,14 +160,36 @@ ApplicationWindow {
                 Material.background: "#2196F3"
                 Material.foreground: "#FFFFFF"
                 onClicked: window.checkUpdate()
+
+                // Enter presses it too; the ring shows the keyboard focus.
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
+
+                FocusRing {
+                    anchors.topMargin: parent.topInset - 3
+                    anchors.bottomMargin: parent.bottomInset - 3
+                    target: parent
+                    radius: 5
+                }
             }
 
-            KeyButton {
+            Button {
                 objectName: "closeButton"
                 text: qsTr("关闭")
                 Material.background: "#9E9E9E"
                 Material.foreground: "#FFFFFF"
                 onClicked: window.close()
+
+                // Enter presses it too; the ring shows the keyboard focus.
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
+
+                FocusRing {
+                    anchors.topMargin: parent.topInset - 3
+                    anchors.bottomMargin: parent.bottomInset - 3
+                    target: parent
+                    radius: 5
+                }
             }
         }
 
