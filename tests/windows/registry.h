@@ -12,10 +12,9 @@ inline std::optional<QString> userRegistryText(const QString &key, const QString
 {
     wchar_t buffer[2048];
     DWORD size = sizeof buffer;
-    const LSTATUS status =
-        RegGetValueW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t *>(key.utf16()),
-                     reinterpret_cast<const wchar_t *>(value.utf16()), RRF_RT_REG_SZ, nullptr,
-                     buffer, &size);
+    const LSTATUS status = RegGetValueW(
+        HKEY_CURRENT_USER, reinterpret_cast<const wchar_t *>(key.utf16()),
+        reinterpret_cast<const wchar_t *>(value.utf16()), RRF_RT_REG_SZ, nullptr, buffer, &size);
     if (status != ERROR_SUCCESS)
         return std::nullopt;
     return QString::fromWCharArray(buffer);

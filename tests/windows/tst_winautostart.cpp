@@ -31,11 +31,11 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("command");
-        QTest::newRow("plain") << "C:/Quillmark/Quillmark.exe" << "\"C:\\Quillmark\\Quillmark.exe\"";
+        QTest::newRow("plain") << "C:/Quillmark/Quillmark.exe"
+                               << "\"C:\\Quillmark\\Quillmark.exe\"";
         // Quoted, or Windows would run "C:\Program" with the rest as arguments.
-        QTest::newRow("spaces and Chinese")
-            << "C:/Program Files/批注 工具/Quillmark.exe"
-            << "\"C:\\Program Files\\批注 工具\\Quillmark.exe\"";
+        QTest::newRow("spaces and Chinese") << "C:/Program Files/批注 工具/Quillmark.exe"
+                                            << "\"C:\\Program Files\\批注 工具\\Quillmark.exe\"";
     }
     void valueWrittenAndRemoved()
     {

@@ -16,9 +16,9 @@ private slots:
         // A console of its own, whatever the runner gave the process.
         FreeConsole();
         QVERIFY(AllocConsole());
-        m_console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+        m_console =
+            CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
         QVERIFY(m_console != INVALID_HANDLE_VALUE);
         QVERIFY(SetStdHandle(STD_ERROR_HANDLE, m_console));
     }

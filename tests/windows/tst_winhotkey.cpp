@@ -40,7 +40,8 @@ private slots:
         QVERIFY(handle > 0);
         QSignalSpy activated(registry, &HotkeyRegistry::activated);
         // Wine cannot wait for a Linux program: start it and watch for the key.
-        QVERIFY(QProcess::startDetached(m_xdotool, {QStringLiteral("key"), QStringLiteral("ctrl+alt+k")}));
+        QVERIFY(QProcess::startDetached(m_xdotool,
+                                        {QStringLiteral("key"), QStringLiteral("ctrl+alt+k")}));
         QTRY_COMPARE_WITH_TIMEOUT(activated.count(), 1, 10000);
         QCOMPARE(activated.first().first().toInt(), handle);
 

@@ -24,7 +24,8 @@ class TestWinSettingsStore : public QObject
 private slots:
     void init()
     {
-        QSettings(QStringLiteral("HKEY_CURRENT_USER\\") + storeKey, QSettings::NativeFormat).clear();
+        QSettings(QStringLiteral("HKEY_CURRENT_USER\\") + storeKey, QSettings::NativeFormat)
+            .clear();
         QFile::remove(iniPath());
     }
 
@@ -32,9 +33,10 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("hot key") << "penKey" << "Ctrl+E";
-        QTest::newRow("folder with backslashes and Chinese")
-            << "screenSavePath" << "C:\\Users\\测试\\Pictures\\截图";
+        QTest::newRow("hot key") << "penKey"
+                                 << "Ctrl+E";
+        QTest::newRow("folder with backslashes and Chinese") << "screenSavePath"
+                                                             << "C:\\Users\\测试\\Pictures\\截图";
     }
     void storeLivesInTheUsersRegistry()
     {
@@ -54,8 +56,9 @@ private slots:
         QVERIFY(store.setValue(QStringLiteral("count"), 42));
         const QVariantMap all = store.allSettings();
         const QVariantMap window = all.value(QStringLiteral("window")).toMap();
-        QCOMPARE(window.value(QStringLiteral("size")).toMap().value(QStringLiteral("width")).toInt(),
-                 300);
+        QCOMPARE(
+            window.value(QStringLiteral("size")).toMap().value(QStringLiteral("width")).toInt(),
+            300);
         QCOMPARE(window.value(QStringLiteral("title")).toMap().value(QStringLiteral("text")),
                  QVariant(QStringLiteral("标题")));
         QCOMPARE(all.value(QStringLiteral("count")).toString(), QStringLiteral("42"));
@@ -72,7 +75,8 @@ private slots:
     {
         const QString path = IniConfig().path();
         QCOMPARE(path, QDir::toNativeSeparators(iniPath()));
-        QVERIFY2(path.at(1) == QLatin1Char(':') && !path.contains(QLatin1Char('/')), qPrintable(path));
+        QVERIFY2(path.at(1) == QLatin1Char(':') && !path.contains(QLatin1Char('/')),
+                 qPrintable(path));
         IniConfig().setValue(QStringLiteral("UPDATE"), QStringLiteral("EXEName"),
                              QStringLiteral("Quillmark.exe"));
         QVERIFY(QFile::exists(iniPath()));
@@ -101,7 +105,8 @@ private slots:
                  QStringLiteral("software"));
         QCOMPARE(ini.value(QStringLiteral("UPDATE"), QStringLiteral("UpdateURL")),
                  QStringLiteral("http://127.0.0.1:8080/check"));
-        QCOMPARE(ini.value(QStringLiteral("UPDATE"), QStringLiteral("Note")), QStringLiteral("测试"));
+        QCOMPARE(ini.value(QStringLiteral("UPDATE"), QStringLiteral("Note")),
+                 QStringLiteral("测试"));
     }
 
 private:
