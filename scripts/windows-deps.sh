@@ -158,13 +158,15 @@ cmp -s "$TOOLCHAIN.new" "$TOOLCHAIN" && rm "$TOOLCHAIN.new" || mv "$TOOLCHAIN.ne
 # tests, engines or legacy provider.
 if [ ! -f "$STAMPS/openssl" ]; then
     log "building OpenSSL"
-    rm -rf "$BUILD/openssl" && cp -a "$SRC/openssl" "$BUILD/openssl"
+    [ -f "$BUILD/openssl/Makefile" ] || {
+        rm -rf "$BUILD/openssl" && cp -a "$SRC/openssl" "$BUILD/openssl"
+        (cd "$BUILD/openssl" && ./Configure mingw64 shared no-tests no-engine no-legacy no-module \
+            --cross-compile-prefix=x86_64-w64-mingw32- --prefix="$PREFIX" --libdir=lib \
+            CC=gcc-posix >configure.log) || die "OpenSSL did not configure"
+    }
     (
         cd "$BUILD/openssl"
-        ./Configure mingw64 shared no-tests no-engine no-legacy no-module \
-            --cross-compile-prefix=x86_64-w64-mingw32- --prefix="$PREFIX" --libdir=lib \
-            CC=gcc-posix >configure.log
-        make -j"$JOBS" build_libs >build.log 2>&1
+        make -j"$JOBS" build_libs >>build.log 2>&1
         make install_dev >install.log 2>&1
     ) || die "OpenSSL failed; see $BUILD/openssl/*.log"
     touch "$STAMPS/openssl"
@@ -178,7 +180,7 @@ COMMON=(
     -DCMAKE_INSTALL_PREFIX="$PREFIX" -DCMAKE_PREFIX_PATH="$PREFIX" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN"
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$HOST_CMAKE_DIR"
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
-    -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF -DQT_GENERATE_SBOM=OFF
+    -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF
 )
 
 build_module() { # name, extra cmake options...
@@ -205,6 +207,7 @@ build_module qtbase -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
     -DFEATURE_opengl_desktop=ON -DFEATURE_libproxy=OFF \
     -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF -DFEATURE_gif=OFF \
     -DFEATURE_ico=ON -DFEATURE_androiddeployqt=OFF -DFEATURE_macdeployqt=OFF \
+    -DFEATURE_schannel=OFF -DFEATURE_direct2d=OFF -DFEATURE_networklistmanager=OFF \
     -DOPENSSL_ROOT_DIR="$PREFIX" -DOPENSSL_USE_STATIC_LIBS=OFF
 
 # The QML modules the documents import: QtQuick, Controls (Basic and Material), Templates,

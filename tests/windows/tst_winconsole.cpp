@@ -31,7 +31,6 @@ private slots:
         QVERIFY(SetConsoleOutputCP(437));
 
         ConsoleTerminal::createForPlatform()->enableColours();
-
         QVERIFY(GetConsoleMode(m_console, &mode));
         QVERIFY(mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING);
         QVERIFY(mode & ENABLE_PROCESSED_OUTPUT);

@@ -9,6 +9,9 @@ CACHE="${QUILLMARK_WINDOWS_CACHE:-$HOME/.cache/quillmark-windows}"
 export WINEPREFIX WINEARCH=win64 WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer dialogs: the programs need neither.
 export WINEDLLOVERRIDES="mscoree,mshtml=;${WINEDLLOVERRIDES:-}"
+# Qt logs to the debugger when a program has no console window, as under Wine from a pipe.
+# Wine hides the Linux QT_* variables from Windows programs; WINE<name> reaches them as <name>.
+export WINEQT_FORCE_STDERR_LOGGING=1
 
 WINE=/usr/lib/wine/wine64
 [ -x "$WINE" ] || WINE=$(command -v wine64 || command -v wine)
