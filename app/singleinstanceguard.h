@@ -20,6 +20,9 @@ public:
     // name: the server name (a socket path on Unix); empty means no guard at all,
     // and claim() then always succeeds.
     explicit SingleInstanceGuard(const QString &name);
+    ~SingleInstanceGuard();
+    SingleInstanceGuard(const SingleInstanceGuard &) = delete;
+    SingleInstanceGuard &operator=(const SingleInstanceGuard &) = delete;
 
     // arguments: the program's arguments without the program path.
     // restarting: a copy that is quitting may still hold the name, so no message
@@ -32,8 +35,14 @@ public:
 private:
     bool nameIsStale() const;
     bool listen();
+#ifdef Q_OS_WIN
+    bool holdName(int waitMs);
+#endif
 
     QString m_name;
     int m_restartWaitMs = 5000;
     std::unique_ptr<QLocalServer> m_server;
+#ifdef Q_OS_WIN
+    void *m_nameMutex = nullptr; // owned while this copy holds the name
+#endif
 };

@@ -2,4 +2,5 @@
 # registration with ctest in the Linux build (register.cmake).
 set(QUILLMARK_WINDOWS_TESTS
     tst_filenamepolicy tst_releasejournal tst_consolemessagehandler
-    tst_winsettingsstore tst_winautostart tst_winmemoryinfo tst_winconsole tst_winhotkey)
+    tst_winsettingsstore tst_winautostart tst_winmemoryinfo tst_winconsole tst_winhotkey
+    tst_winsingleinstance)
