@@ -53,7 +53,7 @@ bash scripts/deps.sh
 WINDOWS_PACKAGES=(
     gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     mingw-w64-x86-64-dev dpkg-dev xz-utils perl make qt6-shader-baker qt6-shadertools-dev
-    qt6-declarative-dev-tools wine64 wine
+    qt6-declarative-dev-tools wine64 wine libwine-dev
 )
 missing=()
 for p in "${WINDOWS_PACKAGES[@]}"; do
@@ -136,6 +136,28 @@ unpack_qt qtdeclarative qt6-declarative || unavailable+=("qt6-declarative")
 unpack_qt qtsvg qt6-svg || unavailable+=("qt6-svg")
 [ -f "$SRC/openssl/Configure" ] || die "no OpenSSL sources: apt-get source openssl failed"
 [ -f "$SRC/qtbase/CMakeLists.txt" ] || die "no qtbase sources: apt-get source qt6-base failed"
+
+# Debian's qtbase leaves out the Wintab headers of the tablet support (their licence forbids
+# changes); Wine's stand in, with the two names of Wine's own headers they rely on.
+WINTAB="$SRC/qtbase/src/3rdparty/wintab"
+if [ ! -f "$WINTAB/wintab.h" ]; then
+    mkdir -p "$WINTAB"
+    cat >"$WINTAB/wintab.h" <<'EOF_WINTAB'
+#pragma once
+#ifndef DECL_WINELIB_TYPE_AW
+#ifdef UNICODE
+#define DECL_WINELIB_TYPE_AW(type) typedef type##W type;
+#else
+#define DECL_WINELIB_TYPE_AW(type) typedef type##A type;
+#endif
+#endif
+#include "/usr/include/wine/wine/windows/wintab.h"
+#ifndef API
+#define API WINAPI
+#endif
+EOF_WINTAB
+    echo '#include "/usr/include/wine/wine/windows/pktdef.h"' >"$WINTAB/pktdef.h"
+fi
 
 # --- toolchain ----------------------------------------------------------------------------
 TOOLCHAIN="$CACHE/mingw-w64-x86_64.cmake"
