@@ -229,7 +229,7 @@ build_module qtbase -DQT_QMAKE_TARGET_MKSPEC=win32-g++ \
     -DFEATURE_opengl_desktop=ON -DFEATURE_libproxy=OFF \
     -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF -DFEATURE_gif=OFF \
     -DFEATURE_ico=ON -DFEATURE_androiddeployqt=OFF -DFEATURE_macdeployqt=OFF \
-    -DFEATURE_schannel=OFF -DFEATURE_direct2d=OFF -DFEATURE_networklistmanager=OFF \
+    -DFEATURE_schannel=OFF -DFEATURE_networklistmanager=OFF \
     -DOPENSSL_ROOT_DIR="$PREFIX" -DOPENSSL_USE_STATIC_LIBS=OFF
 
 # The QML modules the documents import: QtQuick, Controls (Basic and Material), Templates,
