@@ -583,4 +583,27 @@
         <translation>Try it now</translation>
     </message>
 </context>
+<context>
+    <name>updateWindow</name>
+    <message>
+        <source>已是最新版本</source>
+        <translation>Already up to date</translation>
+    </message>
+    <message>
+        <source>此版本无法安装，已保留原版本:</source>
+        <translation>This version cannot be installed; the installed version is kept:</translation>
+    </message>
+    <message>
+        <source>上次更新未能撤销，下次启动时将继续:</source>
+        <translation>The last update could not be undone yet; this continues at the next start:</translation>
+    </message>
+    <message>
+        <source>没有需要更新的文件</source>
+        <translation>No files to update</translation>
+    </message>
+    <message>
+        <source>更新未能完成，原版本将在下次启动时恢复:</source>
+        <translation>The update could not be finished; the installed version is put back at the next start:</translation>
+    </message>
+</context>
 </TS>

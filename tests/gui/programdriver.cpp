@@ -9,11 +9,13 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
 
 #include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -186,7 +188,14 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
         QObject::connect(&m_program, &QProcess::readyReadStandardOutput, &m_program,
                          [this] { m_log += m_program.readAllStandardOutput(); });
     } else {
-        m_program.setProcessChannelMode(QProcess::ForwardedChannels);
+        // Passed on as it comes, and kept for the evidence of a failure.
+        m_program.setProcessChannelMode(QProcess::MergedChannels);
+        QObject::connect(&m_program, &QProcess::readyReadStandardOutput, &m_program, [this] {
+            const QByteArray out = m_program.readAllStandardOutput();
+            m_log += out;
+            fwrite(out.constData(), 1, size_t(out.size()), stdout);
+            fflush(stdout);
+        });
     }
     m_program.setProcessEnvironment(env);
     m_program.start(program, {});
@@ -244,8 +253,34 @@ bool ProgramDriver::followRestart()
     });
 }
 
+void ProgramDriver::keepEvidenceOnFailure()
+{
+    if (!QTest::currentTestFailed() || !QTest::currentTestFunction())
+        return;
+    QString name = m_shotPrefix + QString::fromLatin1(QTest::currentTestFunction());
+    if (QTest::currentDataTag())
+        name += QLatin1Char('-') + QString::fromLatin1(QTest::currentDataTag());
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
+    if (name == m_evidenceKept)
+        return;
+    m_evidenceKept = name;
+    const QString folder = m_shotDir + QStringLiteral("/failures");
+    QDir().mkpath(folder);
+    const QString base = folder + QLatin1Char('/') + name;
+    QProcess grab;
+    grab.start(QStringLiteral("import"), {"-window", "root", base + QStringLiteral(".png")});
+    if (!grab.waitForFinished(10000))
+        grab.kill();
+    QFile output(base + QStringLiteral(".log"));
+    if (output.open(QIODevice::WriteOnly))
+        output.write(log());
+    qInfo().noquote() << "Failure evidence:" << base + QStringLiteral(".png") << "and"
+                      << output.fileName();
+}
+
 void ProgramDriver::stop()
 {
+    keepEvidenceOnFailure();
     if (m_adopted > 0) {
         ::kill(pid_t(m_adopted), SIGTERM);
         if (!waitUntil([this] { return processGone(m_adopted); }, 5000))

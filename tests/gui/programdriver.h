@@ -99,6 +99,10 @@ public:
     // screenshot folder.
     bool start(const QString &program, const QVariantMap &settings, Output output);
     void stop();
+    // When the test function running now has failed: keeps the screen as it is now
+    // and the program's output so far under <shotDir>/failures/, once per function
+    // (and data row), and says where. stop() calls it; so do the tests' cleanup().
+    void keepEvidenceOnFailure();
     // After the program restarted itself: waits for the old copy to end and follows
     // the new one, found by the runtime folder it inherited. False when none came.
     bool followRestart();
@@ -132,4 +136,5 @@ private:
     QString m_logFile;
     qint64 m_adopted = 0;
     QMap<QString, QString> m_extraEnvironment;
+    QString m_evidenceKept;
 };

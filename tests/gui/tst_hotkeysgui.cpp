@@ -124,6 +124,7 @@ void TestHotkeysGui::cleanupTestCase()
 void TestHotkeysGui::cleanup()
 {
     m_failed = m_failed || QTest::currentTestFailed();
+    m_program.keepEvidenceOnFailure();
 }
 
 void TestHotkeysGui::penKeyShowsOverlayAndDraws()
