@@ -25,12 +25,12 @@ quillmark_start_desktop
 echo "Virtual display for the GUI tests: $DISPLAY"
 
 status=0
-ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS" --timeout 300 -LE windows || status=1
+ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS" --timeout 300 -LE wine || status=1
 
 # The Windows build under wine64, where scripts/windows-deps.sh has built the Windows Qt
 # (hours, once): CI has no such cache and says so.
-if ctest --test-dir "$BUILD_DIR" -N -L windows | grep -q 'Total Tests: [1-9]'; then
-    ctest --test-dir "$BUILD_DIR" --output-on-failure -L windows || status=1
+if ctest --test-dir "$BUILD_DIR" -N -L wine | grep -q 'Total Tests: [1-9]'; then
+    ctest --test-dir "$BUILD_DIR" --output-on-failure -L wine || status=1
 else
     echo "Windows tests skipped: no Windows Qt in ${QUILLMARK_WINDOWS_CACHE:-$HOME/.cache/quillmark-windows}" \
         "(bash scripts/windows-deps.sh builds it once, in hours; it also needs mingw-w64 and wine64)"

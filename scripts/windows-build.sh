@@ -33,7 +33,7 @@ fi
 
 if [ "${1:-}" = "--tests" ]; then
     out="${2:-build/windows-tests}"
-    cmake -S tests/windows -B "$out" "${CROSS[@]}" "${LAUNCHER[@]}" >/dev/null
+    cmake -S tests/windows/wine -B "$out" "${CROSS[@]}" "${LAUNCHER[@]}" >/dev/null
     cmake --build "$out" -j "$JOBS"
     exit 0
 fi

@@ -21,7 +21,7 @@ set(windows_build_dir ${CMAKE_BINARY_DIR}/windows-tests)
 add_test(NAME windows_build
     COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/windows-build.sh --tests ${windows_build_dir})
 set_tests_properties(windows_build PROPERTIES
-    LABELS windows FIXTURES_SETUP windows TIMEOUT 1800
+    LABELS "windows;wine" FIXTURES_SETUP wine TIMEOUT 1800
     ENVIRONMENT "QUILLMARK_WINDOWS_CACHE=${QUILLMARK_WINDOWS_CACHE}")
 
 file(READ /proc/meminfo meminfo)
@@ -31,6 +31,6 @@ foreach(name ${QUILLMARK_WINDOWS_TESTS})
         COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${windows_build_dir}/${name}/${name}.exe)
     # One Wine prefix, one wineserver and one display for all: they run one at a time.
     set_tests_properties(win_${name} PROPERTIES
-        LABELS windows FIXTURES_REQUIRED windows RUN_SERIAL TRUE TIMEOUT 300
+        LABELS "windows;wine" FIXTURES_REQUIRED wine RUN_SERIAL TRUE TIMEOUT 300
         ENVIRONMENT "QUILLMARK_WINDOWS_CACHE=${QUILLMARK_WINDOWS_CACHE};WINEPREFIX=${windows_build_dir}/wine;QUILLMARK_HOST_MEMTOTAL_KB=${CMAKE_MATCH_1};QUILLMARK_XDOTOOL=${QUILLMARK_XDOTOOL}")
 endforeach()
