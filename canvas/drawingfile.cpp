@@ -7,16 +7,14 @@
 #include "elements/numberedcircleelement.h"
 #include "elements/rectangleelement.h"
 #include "elements/textelement.h"
+#include "safefile.h"
 
 #include <QDebug>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 
 #include <cctype>
 #include <cmath>
@@ -343,7 +341,8 @@ QByteArray DrawingFile::toJson(const DrawingDocument &doc)
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
-std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data, QString *error)
+std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data, QString *error,
+                                                         const Progress &progress)
 {
     const auto failed = [error](const QString &reason) {
         if (error)
@@ -355,8 +354,12 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
     if (data.size() > MaxFileSize)
         return failed(tr("文件过大（最大 %1 MB）").arg(MaxFileSize / (1024 * 1024)));
 
+    const auto stopped = [&progress](double done) { return progress && !progress(done); };
+    // Parsing takes about as long as checking and building the elements afterwards.
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(data, &parseError);
+    if (stopped(0.5))
+        return failed(tr("已取消"));
     if (parseError.error != QJsonParseError::NoError)
         return failed(tr("文件已损坏或不完整（第 %1 个字节处：%2）")
                           .arg(parseError.offset + 1)
@@ -393,6 +396,8 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
     loaded.elements.reserve(elements.size());
     qint64 pointBudget = MaxPoints;
     for (qsizetype i = 0; i < elements.size(); ++i) {
+        if (i % 256 == 0 && stopped(0.5 + 0.5 * double(i) / double(elements.size())))
+            return failed(tr("已取消"));
         const QJsonValue value = elements.at(i);
         QString reason;
         std::shared_ptr<DrawingElement> element;
@@ -411,10 +416,8 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
 
 bool DrawingFile::save(const DrawingDocument &doc, const QString &path, QString *error)
 {
-    const QByteArray data = toJson(doc);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        const QString reason = file.errorString();
+    QString reason;
+    if (!SafeFile::write(path, toJson(doc), SafeFile::Mode::Replace, &reason)) {
         qWarning() << "Failed to save drawing" << path << reason;
         if (error)
             *error = tr("无法保存绘图：%1").arg(reason);
@@ -424,7 +427,8 @@ bool DrawingFile::save(const DrawingDocument &doc, const QString &path, QString 
     return true;
 }
 
-std::optional<DrawingFile::Loaded> DrawingFile::load(const QString &path, QString *error)
+std::optional<DrawingFile::Loaded> DrawingFile::load(const QString &path, QString *error,
+                                                     const Progress &progress)
 {
     const auto failed = [&](const QString &reason) {
         qWarning() << "Failed to open drawing" << path << reason;
@@ -432,20 +436,20 @@ std::optional<DrawingFile::Loaded> DrawingFile::load(const QString &path, QStrin
             *error = reason;
         return std::nullopt;
     };
-    QFile file(path);
-    if (QFileInfo(path).isDir())
-        return failed(tr("这是一个文件夹，不是绘图文件"));
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(tr("无法打开文件：%1").arg(file.errorString()));
-    // Size first: a huge file is refused without reading it. A file that grows meanwhile is
-    // read only up to one byte past the limit, which then refuses it.
-    if (file.size() > MaxFileSize)
-        return failed(tr("文件过大（最大 %1 MB）").arg(MaxFileSize / (1024 * 1024)));
-    const QByteArray data = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return failed(tr("读取文件失败：%1").arg(file.errorString()));
+    // Reading is the first tenth of the work; the size limit holds while reading too.
+    const SafeFile::ReadResult read =
+        SafeFile::read(path, MaxFileSize, [&progress](qint64 done, qint64 total) {
+            return !progress || progress(total > 0 ? 0.1 * double(done) / double(total) : 0.0);
+        });
+    if (!read.ok()) {
+        if (read.status == SafeFile::ReadStatus::Missing || read.status == SafeFile::ReadStatus::Failed)
+            return failed(tr("无法打开文件：%1").arg(read.error));
+        return failed(read.error);
+    }
     QString reason;
-    std::optional<Loaded> loaded = fromJson(data, &reason);
+    std::optional<Loaded> loaded = fromJson(read.data, &reason, [&progress](double done) {
+        return !progress || progress(0.1 + 0.9 * done);
+    });
     if (!loaded)
         return failed(reason);
     qDebug() << "Drawing opened from:" << path << loaded->elements.size() << "elements";

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -38,13 +39,19 @@ public:
         int circleCounter = 0;
     };
 
+    // Told how far loading got (0 to 1) now and then; returns false to stop it.
+    using Progress = std::function<bool(double done)>;
+
     static QByteArray toJson(const DrawingDocument &doc);
     // The drawing in data; none, with the reason in *error, when data is not a drawing this
-    // version can show completely.
-    static std::optional<Loaded> fromJson(const QByteArray &data, QString *error);
+    // version can show completely (or progress stopped it).
+    static std::optional<Loaded> fromJson(const QByteArray &data, QString *error,
+                                          const Progress &progress = {});
 
-    // Writes the drawing to path through a temporary file, so an earlier file there stays
-    // whole until the new one is complete.
+    // Writes the drawing to path through SafeFile: an earlier file there stays whole
+    // unless the new one was written completely.
     static bool save(const DrawingDocument &doc, const QString &path, QString *error);
-    static std::optional<Loaded> load(const QString &path, QString *error);
+    // Reads only regular files, and never waits on one (a FIFO is refused at once).
+    static std::optional<Loaded> load(const QString &path, QString *error,
+                                      const Progress &progress = {});
 };

@@ -2,6 +2,7 @@
 
 #include "canvasrenderer.h"
 #include "drawingdocument.h"
+#include "drawingloader.h"
 
 #include <QColor>
 #include <QList>
@@ -41,6 +42,9 @@ class MyPainter : public QQuickPaintedItem
     Q_PROPERTY(bool hasDrawing READ hasDrawing NOTIFY hasDrawingChanged FINAL)
     Q_PROPERTY(MyPainter *source READ source WRITE setSource NOTIFY sourceChanged FINAL)
     Q_PROPERTY(QPoint viewOrigin READ viewOrigin WRITE setViewOrigin NOTIFY viewOriginChanged FINAL)
+    // A drawing file is being opened (see openDrawing), and how far that got (0 to 1).
+    Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged FINAL)
+    Q_PROPERTY(double loadProgress READ loadProgress NOTIFY loadProgressChanged FINAL)
 
 public:
     enum DrawMode {
@@ -99,11 +103,18 @@ public:
     // taken gets a counter instead of being replaced. Empty drawings give imageSaveFailed.
     Q_INVOKABLE void renderToImage(const QUrl &target);
     Q_INVOKABLE void repeatDraw(int time = 3000);
-    // Saves the drawing as a ".qmark" file (the suffix is added when the name has none) and
-    // opens one in place of the drawing, as one undoable step. file is a local file URL or
-    // path. The outcome also comes as a signal, for the documents to show.
+    // Saves the drawing as a ".qmark" file (the suffix is added when the name has none);
+    // file is a local file URL or path. The outcome also comes as a signal, for the
+    // documents to show.
     Q_INVOKABLE bool saveDrawing(const QUrl &file);
+    // Starts opening a drawing file in place of the drawing, on a worker thread; once read
+    // it replaces the drawing as one undoable step. False when nothing started (not a
+    // local file, or a file is being opened already). Ends with drawingOpened,
+    // drawingOpenFailed or, after cancelLoading, drawingOpenCancelled.
     Q_INVOKABLE bool openDrawing(const QUrl &file);
+    Q_INVOKABLE void cancelLoading();
+    bool isLoading() const;
+    double loadProgress() const;
 
     void paint(QPainter *painter) override;
 
@@ -136,6 +147,9 @@ signals:
     void drawingSaveFailed(const QString &reason);
     void drawingOpened(const QString &path);
     void drawingOpenFailed(const QString &reason);
+    void drawingOpenCancelled();
+    void loadingChanged();
+    void loadProgressChanged();
     void sourceChanged();
     void viewOriginChanged();
 
@@ -157,6 +171,7 @@ private:
 
     std::unique_ptr<DrawingDocument> m_document;
     std::unique_ptr<CanvasRenderer> m_renderer;
+    DrawingLoader *m_loader = nullptr; // made on first use, a child of the item
     QPointer<MyPainter> m_source;
     QPoint m_viewOrigin;
     QList<QMetaObject::Connection> m_links;

@@ -193,7 +193,7 @@ void TestCanvasInterface::invokableDefaults()
     QCOMPARE(invokables,
              QStringList({"beginPaint", "movePaint", "undo", "redo", "undoGradient", "clear",
                           "addText", "getExePath", "endPaint", "deleteElement", "renderToImage",
-                          "repeatDraw", "saveDrawing", "openDrawing"}));
+                          "repeatDraw", "saveDrawing", "openDrawing", "cancelLoading"}));
     QCOMPARE(meta->property(meta->indexOfProperty("isEraserMode")).notifySignal().name(),
              QByteArray("eraserModeChanged"));
     QVERIFY(!meta->property(meta->indexOfProperty("canUndo")).isWritable());

@@ -55,6 +55,17 @@ QByteArray withElementValue(const char *key, const QByteArray &value)
     return data.left(from) + value + data.mid(to);
 }
 
+// Opens file on the canvas and waits for the outcome: whether it opened.
+bool openAndWait(MyPainter &canvas, const QString &path)
+{
+    QSignalSpy opened(&canvas, &MyPainter::drawingOpened);
+    QSignalSpy failed(&canvas, &MyPainter::drawingOpenFailed);
+    if (!canvas.openDrawing(QUrl::fromLocalFile(path)))
+        return false;
+    QTest::qWaitFor([&] { return opened.size() + failed.size() > 0; }, 10000);
+    return opened.size() == 1 && failed.isEmpty() && !canvas.isLoading();
+}
+
 } // namespace
 
 // Saving a drawing and opening it again, and files that must not open.
@@ -146,7 +157,7 @@ private slots:
 
         const auto opened = makeCanvas();
         drag(*opened, {{5, 290}, {395, 10}}); // a drawing that the file replaces
-        QVERIFY(opened->openDrawing(QUrl::fromLocalFile(path + QStringLiteral(".qmark"))));
+        QVERIFY(openAndWait(*opened, path + QStringLiteral(".qmark")));
         const QSize size(400, 300);
         QCOMPARE(renderReference(opened->document(), size), renderReference(resting, size));
         QCOMPARE(opened->document().circleCounter(), original->document().circleCounter());
@@ -280,7 +291,7 @@ private slots:
         canvas->undo();
         const auto redoable = canvas->document().history().redoStack().size();
         QSignalSpy failed(canvas.get(), &MyPainter::drawingOpenFailed);
-        QVERIFY(!canvas->openDrawing(QUrl::fromLocalFile(path)));
+        QVERIFY(!openAndWait(*canvas, path));
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.first().first().toString(), error);
         QVERIFY(canvas->document().elements().isEmpty());
