@@ -36,6 +36,17 @@ QString keptName(const QString &path)
     return name;
 }
 
+// Moves the file at path to a dated name beside it; the name, or empty when it stayed.
+QString keepAside(const QString &path)
+{
+    const QString kept = keptName(path);
+    QString error;
+    if (NativeFile::rename(path, kept, false, &error))
+        return kept;
+    qWarning() << "Cannot keep the last drawing aside:" << path << error;
+    return QString();
+}
+
 bool writeFile(const QString &path, const QByteArray &data, bool blocked, QString *error)
 {
     if (blocked) {
@@ -144,16 +155,27 @@ void AutoSave::writeSnapshot()
     // The file found at the start is looked at (and kept) before the first write.
     if (!m_inspected)
         checkRecoverable();
+    const bool keep = takeOfferToKeep();
     const QByteArray data = DrawingFile::toJson(*m_document);
     emit snapshotTaken(data);
     QPointer<AutoSave> self(this);
-    m_writer.start([self, path = m_path, data, blocked = m_blocked] {
+    m_writer.start([self, path = m_path, data, blocked = m_blocked, keep] {
+        const QString kept = keep ? keepAside(path) : QString();
         QString error;
         const bool ok = writeFile(path, data, *blocked, &error);
         // The saver waits for this thread before it goes, so self is still there.
         QMetaObject::invokeMethod(
-            self.data(), [self, ok, error] { self->writeDone(ok, error); }, Qt::QueuedConnection);
+            self.data(), [self, ok, error, kept] { self->writeDone(ok, error, kept); },
+            Qt::QueuedConnection);
     });
+}
+
+bool AutoSave::takeOfferToKeep()
+{
+    if (!m_offered || m_offerKept)
+        return false;
+    m_offerKept = true;
+    return true;
 }
 
 void AutoSave::saveNow()
@@ -166,15 +188,18 @@ void AutoSave::saveNow()
     m_pending = false;
     if (!m_inspected)
         inspected(inspect(m_path));
+    const QString kept = takeOfferToKeep() ? keepAside(m_path) : QString();
     const QByteArray data = DrawingFile::toJson(*m_document);
     emit snapshotTaken(data);
     QString error;
     const bool ok = writeFile(m_path, data, *m_blocked, &error);
-    writeDone(ok, error);
+    writeDone(ok, error, kept);
 }
 
-void AutoSave::writeDone(bool ok, const QString &error)
+void AutoSave::writeDone(bool ok, const QString &error, const QString &kept)
 {
+    if (!kept.isEmpty())
+        emit offerKept(QDir::toNativeSeparators(kept));
     if (ok)
         emit saved();
     else
@@ -221,6 +246,7 @@ void AutoSave::inspected(const Inspection &result)
 {
     m_inspected = true;
     m_offered = result.offered;
+    m_offerKept = false;
     if (result.setAside)
         emit setAside(QDir::toNativeSeparators(result.keptPath), result.reason);
     emit recoverableChecked(bool(m_offered));

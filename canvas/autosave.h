@@ -78,12 +78,17 @@ signals:
     // The file at the path could not be read and was moved to keptPath; when it could not
     // be moved, keptPath is empty and nothing is written there.
     void setAside(const QString &keptPath, const QString &reason);
+    // The drawing offered back was not restored before the new one was first saved: its
+    // file was moved to keptPath rather than written over.
+    void offerKept(const QString &keptPath);
 
 private:
     struct Inspection;
     void documentChanged();
     void writeSnapshot();
-    void writeDone(bool ok, const QString &error);
+    // Whether the next write must first move the offered drawing's file out of its way.
+    bool takeOfferToKeep();
+    void writeDone(bool ok, const QString &error, const QString &kept);
     void inspected(const Inspection &result);
     static Inspection inspect(const QString &path);
     QString markPath() const;
@@ -100,6 +105,7 @@ private:
     bool m_pending = false;
     bool m_inspected = false;
     bool m_failing = false;
+    bool m_offerKept = false;
     // Set on the writer thread when the file found could not be moved aside.
     std::shared_ptr<std::atomic<bool>> m_blocked = std::make_shared<std::atomic<bool>>(false);
     // One writer thread: the look at the old file and the snapshots reach the disk in

@@ -301,12 +301,10 @@ Window {
             windows.showSettings();
             break;
         case 3:
-            // After the chooser has gone: the dialog waits for the user. Qt 6.4 describes
-            // Qt.callLater to qmllint as a plain value.
-            Qt.callLater(drawingFileDialog, false); // qmllint disable type
+            drawingFileDialog(false);
             break;
         case 4:
-            Qt.callLater(drawingFileDialog, true); // qmllint disable type
+            drawingFileDialog(true);
             break;
         case 5:
             exportDrawing();
@@ -535,6 +533,7 @@ Window {
         }
         onFailureStarted: reason => window.tell("error", qsTr("自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。").arg(reason), "", 15000)
         onFailureEnded: window.tell("success", qsTr("自动保存已恢复正常"))
+        onOfferKept: keptPath => window.tell("info", qsTr("上次的绘图没有恢复，已原样保留为 %1").arg(keptPath), "", 10000)
     }
 
     ToolActions {

@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -103,10 +106,15 @@ void TestAutoSave::writesWhileDrawingGoesOn()
     QVERIFY2(taken.size() >= 2, qPrintable(QString::number(taken.size())));
     QCOMPARE(DrawingFile::fromJson(taken.last().first().toByteArray(), nullptr)->elements.size(),
              1);
-    const qsizetype during = taken.size();
-    QVERIFY(taken.wait(5000)); // held still: the quiet period ends
-    QCOMPARE(taken.size(), during + 1);
-    canvas->endPaint(QPoint(70, 10), false);
+    // One move more, then held still: that point reaches the disk with the pen still down.
+    canvas->movePaint(QPoint(200, 150), false);
+    QVERIFY(taken.wait(5000));
+    const QJsonArray points = QJsonDocument::fromJson(taken.last().first().toByteArray())
+                                  .object()[QStringLiteral("elements")][0][QStringLiteral("points")]
+                                  .toArray();
+    QCOMPARE(points.at(points.size() - 2).toInt(), 200);
+    QCOMPARE(points.at(points.size() - 1).toInt(), 150);
+    canvas->endPaint(QPoint(200, 150), false);
 }
 
 void TestAutoSave::offersOnlyADrawingWithElements_data()
@@ -172,10 +180,14 @@ void TestAutoSave::offersWhatWasThereBeforeNewStrokes()
     auto canvas = makeCanvas();
     auto saver = makeSaver(*canvas);
     QVERIFY(saver->hasRecoverable());
-    // The user draws before taking the offer; the new stroke reaches the file.
+    // The user draws before taking the offer; the new stroke reaches the file, and the
+    // offered drawing's file is kept beside it rather than written over.
+    QSignalSpy kept(saver.get(), &AutoSave::offerKept);
     drawLine(*canvas, QPoint(10, 200), QPoint(100, 200));
     saver->saveNow();
     QVERIFY(fileData(path()) != old);
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(fileData(kept.first().first().toString()), old);
     QVERIFY(saver->restore());
     QCOMPARE(DrawingFile::toJson(canvas->document()), old);
 }

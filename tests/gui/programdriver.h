@@ -99,6 +99,8 @@ public:
     // screenshot folder.
     bool start(const QString &program, const QVariantMap &settings, Output output);
     void stop();
+    // Sends the signal and waits for the program to end; false when it went on.
+    bool endWith(int signal);
     // After the program restarted itself: waits for the old copy to end and follows
     // the new one, found by the runtime folder it inherited. False when none came.
     bool followRestart();
