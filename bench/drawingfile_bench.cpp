@@ -1,6 +1,10 @@
 // Cost of saving and opening drawings of 1,000 and 10,000 elements of every kind, against
 // two baselines of the same run: parsing the same bytes with no checks (the least any JSON
-// reader pays) and writing them to a file as they are.
+// reader pays) and writing them to a file as they are. Then opening until the drawing shows
+// on a 1920x1080 canvas (its first frame, and all of it) against the plain full render of
+// the same drawing, the largest file the limits allow, and how fast files beyond them are
+// refused.
+#include "canvasrenderer.h"
 #include "drawingfile.h"
 #include "elements/arrowelement.h"
 #include "elements/circleelement.h"
@@ -10,15 +14,20 @@
 #include "elements/rectangleelement.h"
 #include "elements/textelement.h"
 
+#include "mypainter.h"
+#include "referencerenderer.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QJsonDocument>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -121,18 +130,157 @@ void parseOnly(benchmark::State &state)
     }
 }
 
+// The canvas a drawing opens into: 1920x1080.
+const QRect Screen(0, 0, 1920, 1080);
+
+// Shows the document through a renderer as the item does: with a frame budget (the first
+// frame only when firstFrameOnly), else until every element is in.
+void show(const DrawingDocument &doc, bool firstFrameOnly)
+{
+    CanvasRenderer renderer(doc);
+    QImage shown(Screen.size(), QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::transparent);
+    QRect dirty = renderer.changed(Screen, Screen);
+    while (!dirty.isEmpty()) {
+        renderer.beginFrame(QDeadlineTimer(MyPainter::FrameBudgetMs));
+        QPainter painter(&shown);
+        painter.setClipRect(dirty);
+        renderer.paint(&painter, Screen);
+        painter.end();
+        dirty = firstFrameOnly ? QRect() : renderer.changed(renderer.endFrame(Screen), Screen);
+    }
+    benchmark::DoNotOptimize(shown.constBits());
+}
+
+// Opening a file until the drawing shows: its first frame, or the whole of it.
+void openUntilShown(benchmark::State &state, bool firstFrameOnly)
+{
+    const auto doc = drawing(int(state.range(0)));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.qmark"));
+    DrawingFile::save(*doc, path, nullptr);
+    for (auto _ : state) {
+        const std::optional<DrawingFile::Loaded> loaded = DrawingFile::load(path, nullptr);
+        DrawingDocument target;
+        target.replaceAll(loaded->elements, loaded->circleCounter);
+        show(target, firstFrameOnly);
+    }
+}
+
+void openFirstFrame(benchmark::State &state)
+{
+    openUntilShown(state, true);
+}
+
+void openAllShown(benchmark::State &state)
+{
+    openUntilShown(state, false);
+}
+
+// Baseline: the same drawing drawn once in full, plainly, with nothing loaded.
+void renderPlainly(benchmark::State &state)
+{
+    const auto doc = drawing(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderReference(*doc, Screen.size()).constBits());
+}
+
+// The largest drawing the limits allow: 200,000 elements, 1,000,000 stroke points in
+// strokes of 5,000 at the widest pen, coordinates out to the limit.
+QByteArray largestFile()
+{
+    DrawingDocument doc;
+    QRandomGenerator rng(99);
+    const int strokes = int(DrawingFile::MaxPoints / FreehandElement::MaxPoints);
+    for (int s = 0; s < strokes; ++s) {
+        QList<QPoint> points{QPoint(rng.bounded(1920), rng.bounded(1080))};
+        while (points.size() < FreehandElement::MaxPoints)
+            points << points.last() + QPoint(rng.bounded(-20, 21), rng.bounded(-20, 21));
+        doc.addElement(std::make_shared<FreehandElement>(points, Qt::red,
+                                                         DrawingFile::MaxPenWidth, 0.4));
+    }
+    const int far = DrawingFile::MaxCoordinate;
+    for (int i = strokes; i < DrawingFile::MaxElements; ++i) {
+        const QPoint a(rng.bounded(-far, far), rng.bounded(-far, far));
+        doc.addElement(std::make_shared<LineElement>(a, QPoint(rng.bounded(1920), 540), Qt::blue,
+                                                     DrawingFile::MaxPenWidth, 1.0));
+    }
+    return DrawingFile::toJson(doc);
+}
+
+void openLargest(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("largest.qmark"));
+    QFile file(path);
+    const QByteArray data = largestFile();
+    file.open(QIODevice::WriteOnly);
+    file.write(data);
+    file.close();
+    for (auto _ : state) {
+        const std::optional<DrawingFile::Loaded> loaded = DrawingFile::load(path, nullptr);
+        if (!loaded) {
+            state.SkipWithError("the largest allowed file did not open");
+            break;
+        }
+        DrawingDocument target;
+        target.replaceAll(loaded->elements, loaded->circleCounter);
+        show(target, state.range(0) == 1);
+    }
+    state.counters["MB"] = double(data.size()) / (1024 * 1024);
+}
+
+// How long a file beyond the limits takes to be refused.
+void refuse(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("refused.qmark"));
+    QFile file(path);
+    switch (state.range(0)) {
+    case 0: // one byte over the size limit (sparse)
+        file.open(QIODevice::WriteOnly);
+        file.resize(DrawingFile::MaxFileSize + 1);
+        break;
+    case 1: { // one element too many
+        QByteArray data = "{\"format\":\"quillmark-drawing\",\"version\":1,\"elements\":[";
+        for (int i = 0; i <= DrawingFile::MaxElements; ++i)
+            data += "{\"kind\":\"numberedCircle\",\"color\":\"#ff0000\",\"width\":3,"
+                    "\"opacity\":1,\"center\":[5,5],\"number\":1},";
+        data.chop(1);
+        file.open(QIODevice::WriteOnly);
+        file.write(data + "]}");
+        break;
+    }
+    default: // a FIFO nobody writes to
+        ::mkfifo(QFile::encodeName(path).constData(), 0600);
+        break;
+    }
+    file.close();
+    for (auto _ : state) {
+        if (DrawingFile::load(path, nullptr))
+            state.SkipWithError("a file beyond the limits opened");
+    }
+}
+
 } // namespace
 
 BENCHMARK(writeBytes)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(save)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(parseOnly)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(open)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(renderPlainly)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(openFirstFrame)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(openAllShown)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+// 1: until its first frame shows, 0: until all of it shows.
+BENCHMARK(openLargest)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(1);
+// 0: over the size limit, 1: one element too many, 2: a FIFO.
+BENCHMARK(refuse)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "default.debug=false");
+    qputenv("QT_LOGGING_RULES", "default.debug=false;default.warning=false");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

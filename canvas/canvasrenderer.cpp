@@ -10,14 +10,11 @@
 
 namespace {
 
+using Span = CanvasRenderer::Span;
+
 // Composing tile, in device pixels.
 constexpr int TileSize = 512;
 
-struct Span
-{
-    qsizetype begin;
-    qsizetype end;
-};
 
 // Indices of the elements in change right now, ascending.
 QList<qsizetype> liveIndices(const DrawingDocument &document)
@@ -117,8 +114,56 @@ void CanvasRenderer::paint(QPainter *painter, const QRect &bounds)
     if (!qFuzzyCompare(ratio, m_ratio)) {
         m_ratio = ratio;
         m_layers.release();
+        m_runsCurrent = false;
     }
     compose(painter, bounds);
+}
+
+void CanvasRenderer::beginFrame(const QDeadlineTimer &deadline)
+{
+    m_inFrame = true;
+    m_runsCurrent = false;
+    m_deadline = deadline;
+}
+
+QRect CanvasRenderer::endFrame(const QRect &bounds)
+{
+    m_inFrame = false;
+    m_runsCurrent = false;
+    m_deadline = QDeadlineTimer(QDeadlineTimer::Forever);
+    QRect next = m_late;
+    m_late = QRect();
+    // Layers still filling in need another frame even when this one drew nothing in view.
+    if (!m_layers.isComplete() && next.isEmpty())
+        next = QRect(bounds.topLeft(), QSize(1, 1));
+    return next & bounds;
+}
+
+const QList<Span> &CanvasRenderer::layerRuns(const QRect &area)
+{
+    if (m_inFrame && m_runsCurrent)
+        return m_runs;
+    const auto &elements = m_document.elements();
+    // Elements in change right now are drawn directly; the runs between them come from
+    // the layers.
+    m_runs = layerSpans(elements, liveIndices(m_document));
+    QList<LayerCache::Run> layerRuns;
+    for (const Span &span : std::as_const(m_runs)) {
+        LayerCache::Run run;
+        run.reserve(span.end - span.begin);
+        for (qsizetype i = span.begin; i < span.end; ++i)
+            run.append(elements.at(i).get());
+        layerRuns.append(run);
+    }
+    const QRect drawn =
+        m_layers.update(layerRuns, area, m_ratio,
+                        m_inFrame ? m_deadline : QDeadlineTimer(QDeadlineTimer::Forever));
+    if (m_inFrame) {
+        // This frame's tiles were chosen before; what came into the layers shows next frame.
+        m_late |= drawn;
+        m_runsCurrent = true;
+    }
+    return m_runs;
 }
 
 void CanvasRenderer::compose(QPainter *painter, const QRect &area)
@@ -127,19 +172,7 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
     const auto &elements = m_document.elements();
     if (area.isEmpty() || elements.isEmpty())
         return;
-
-    // Elements in change right now are drawn directly; the runs between them come from
-    // the layers.
-    const QList<Span> runs = layerSpans(elements, liveIndices(m_document));
-    QList<LayerCache::Run> layerRuns;
-    for (const Span &span : runs) {
-        LayerCache::Run run;
-        run.reserve(span.end - span.begin);
-        for (qsizetype i = span.begin; i < span.end; ++i)
-            run.append(elements.at(i).get());
-        layerRuns.append(run);
-    }
-    m_layers.update(layerRuns, area, m_ratio);
+    const QList<Span> &runs = layerRuns(area);
 
     const QRect clip =
         painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & area : area;

@@ -409,6 +409,15 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
         }
         if (!element)
             return failed(tr("第 %1 个元素：%2").arg(i + 1).arg(reason));
+        const auto *stroke = element->kind() == ElementKind::Freehand
+                                 ? static_cast<const FreehandElement *>(element.get())
+                                 : nullptr;
+        if (stroke && stroke->points().size() > FreehandElement::MaxPoints) {
+            for (const QList<QPoint> &piece : FreehandElement::pieces(stroke->points()))
+                loaded.elements.append(std::make_shared<FreehandElement>(
+                    piece, stroke->color(), stroke->penWidth(), stroke->opacity()));
+            continue;
+        }
         loaded.elements.append(std::move(element));
     }
     return loaded;

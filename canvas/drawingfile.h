@@ -20,15 +20,19 @@ class DrawingFile
 
 public:
     static constexpr int Version = 1;
-    // Larger files are refused before they are read.
+    // Larger files are refused before they are read, and while they are read.
     static constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
     static constexpr int MaxElements = 200000;
+    // A stroke in a file may hold this many points; it is shown as strokes of at most
+    // FreehandElement::MaxPoints.
     static constexpr int MaxPointsPerStroke = 1000000;
-    static constexpr qint64 MaxPoints = 4000000;
+    static constexpr qint64 MaxPoints = 1000000;
     // Coordinates stay this close to the origin: far beyond any screen, and sums and
-    // differences of them never overflow.
+    // differences of them never overflow. What lies far off screen costs nothing to draw.
     static constexpr int MaxCoordinate = 1000000;
-    static constexpr int MaxPenWidth = 1000;
+    // The pen widths the drawing cost of a stroke is bounded for; the toolbar's pens go up
+    // to 60.
+    static constexpr int MaxPenWidth = 100;
     static constexpr int MaxFontSize = 1000;
     static constexpr int MaxTextLength = 100000;
     static constexpr int MaxNumber = 1000000000;

@@ -335,8 +335,23 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     const QRect dirty = m_renderer->pendingDirtyRect().translated(-m_viewOrigin);
     // Tiles at the window's device pixels: crisp at 200 %, and on each screen of its own scale.
     const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    // A frame spends at most this long bringing the layers up to date; a huge drawing
+    // fills in over the next frames while the screen keeps answering.
+    m_renderer->beginFrame(QDeadlineTimer(FrameBudgetMs));
     node->update(window(), bounds().size(), ratio, dirty,
                  [this](QPainter *painter) { paint(painter); });
+    const QRect next = m_renderer->endFrame(viewBounds());
+    if (!next.isEmpty()) {
+        // Asked from the GUI thread: this may run on the render thread.
+        QMetaObject::invokeMethod(
+            this,
+            [this, next] {
+                const QRect repaint = m_renderer->changed(next, viewBounds());
+                if (!repaint.isEmpty())
+                    update(repaint.translated(-m_viewOrigin));
+            },
+            Qt::QueuedConnection);
+    }
     return node;
 }
 

@@ -47,6 +47,9 @@ class MyPainter : public QQuickPaintedItem
     Q_PROPERTY(double loadProgress READ loadProgress NOTIFY loadProgressChanged FINAL)
 
 public:
+    // The longest a frame spends bringing the drawing's cached layers up to date.
+    static constexpr int FrameBudgetMs = 40;
+
     enum DrawMode {
         FreehandMode = 0,
         LineMode = 1,

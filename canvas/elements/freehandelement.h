@@ -9,6 +9,13 @@
 class FreehandElement : public DrawingElement
 {
 public:
+    // A stroke holds at most this many points; a longer gesture or a longer stroke from a
+    // file goes on as the next stroke. It bounds what one stroke costs to draw (about a
+    // second at the widest pen on a slow machine).
+    static constexpr int MaxPoints = 5000;
+    // points cut into runs of at most MaxPoints, each starting where the one before ended.
+    static QList<QList<QPoint>> pieces(const QList<QPoint> &points);
+
     FreehandElement(const QList<QPoint> &points, const QColor &color, int penWidth, double opacity);
 
     void draw(QPainter *painter) const override;
@@ -26,6 +33,7 @@ public:
 
 private:
     void buildPath() const;
+    QPainterPath reachablePath(const QRectF &reach) const;
 
     QList<QPoint> m_points;
     QRect m_pointBounds;
