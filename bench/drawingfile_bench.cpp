@@ -185,26 +185,30 @@ void renderPlainly(benchmark::State &state)
         benchmark::DoNotOptimize(renderReference(*doc, Screen.size()).constBits());
 }
 
-// The largest drawing the limits allow: 200,000 elements, 1,000,000 stroke points in
-// strokes of 5,000 at the widest pen, coordinates out to the limit.
+// The largest drawing the limits allow within 32 MB: 200,000 elements, 1,000,000 stroke
+// points of the widest pen in strokes as long as it may have, lines from as far out as
+// coordinates go.
 QByteArray largestFile()
 {
-    DrawingDocument doc;
+    QList<std::shared_ptr<DrawingElement>> elements;
     QRandomGenerator rng(99);
-    const int strokes = int(DrawingFile::MaxPoints / FreehandElement::MaxPoints);
+    const int perStroke = FreehandElement::maxPoints(DrawingFile::MaxPenWidth);
+    const int strokes = 1000000 / perStroke;
     for (int s = 0; s < strokes; ++s) {
         QList<QPoint> points{QPoint(rng.bounded(1920), rng.bounded(1080))};
-        while (points.size() < FreehandElement::MaxPoints)
+        while (points.size() < perStroke)
             points << points.last() + QPoint(rng.bounded(-20, 21), rng.bounded(-20, 21));
-        doc.addElement(std::make_shared<FreehandElement>(points, Qt::red,
-                                                         DrawingFile::MaxPenWidth, 0.4));
+        elements.append(std::make_shared<FreehandElement>(points, Qt::red,
+                                                          DrawingFile::MaxPenWidth, 0.4));
     }
     const int far = DrawingFile::MaxCoordinate;
     for (int i = strokes; i < DrawingFile::MaxElements; ++i) {
         const QPoint a(rng.bounded(-far, far), rng.bounded(-far, far));
-        doc.addElement(std::make_shared<LineElement>(a, QPoint(rng.bounded(1920), 540), Qt::blue,
-                                                     DrawingFile::MaxPenWidth, 1.0));
+        elements.append(std::make_shared<LineElement>(a, QPoint(rng.bounded(1920), 540), Qt::blue,
+                                                      DrawingFile::MaxPenWidth, 1.0));
     }
+    DrawingDocument doc;
+    doc.replaceAll(elements, 0);
     return DrawingFile::toJson(doc);
 }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -66,13 +67,22 @@ QList<Span> layerSpans(const QList<DrawingDocument::ElementPtr> &elements,
             runs.append(Span{from, i});
         from = i + 1;
     }
-    // More runs than layers: the shortest ones are drawn directly as well.
-    while (runs.size() > LayerCache::MaxLayers) {
-        auto shortest =
-            std::min_element(runs.begin(), runs.end(), [](const Span &a, const Span &b) {
-                return a.end - a.begin < b.end - b.begin;
-            });
-        runs.erase(shortest);
+    // More runs than layers: the shortest ones are drawn directly as well. The longest are
+    // picked in one sort (a drawing of many texts has as many runs), the last of equals.
+    if (runs.size() > LayerCache::MaxLayers) {
+        QList<qsizetype> order(runs.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&runs](qsizetype a, qsizetype b) {
+            const qsizetype la = runs.at(a).end - runs.at(a).begin;
+            const qsizetype lb = runs.at(b).end - runs.at(b).begin;
+            return la != lb ? la > lb : a > b;
+        });
+        order.resize(LayerCache::MaxLayers);
+        std::sort(order.begin(), order.end());
+        QList<Span> kept;
+        for (const qsizetype i : std::as_const(order))
+            kept.append(runs.at(i));
+        runs = kept;
     }
     return runs;
 }

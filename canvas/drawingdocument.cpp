@@ -7,6 +7,7 @@
 #include "elements/textelement.h"
 
 #include <QDebug>
+#include <QSet>
 
 #include <algorithm>
 #include <climits>
@@ -122,7 +123,7 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed)
     if (m_drawMode == ElementKind::NumberedCircle)
         return;
     if (m_drawMode == ElementKind::Freehand && !m_eraserMode && !m_current.expired() &&
-        m_stroke.points.size() >= FreehandElement::MaxPoints) {
+        m_stroke.points.size() >= FreehandElement::maxPoints(elementPen().width)) {
         // A gesture this long goes on as a new stroke from where the last one ended.
         const QPoint last = m_stroke.points.constLast();
         m_current.reset();
@@ -235,9 +236,14 @@ void DrawingDocument::replaceAll(const QList<ElementPtr> &elements, int circleCo
 {
     QList<ElementPtr> opened;
     opened.reserve(elements.size());
+    // A set, not a search of the list: a drawing of 200,000 elements took seconds here.
+    QSet<const DrawingElement *> seen;
+    seen.reserve(elements.size());
     for (const ElementPtr &element : elements) {
-        if (element && !opened.contains(element))
+        if (element && !seen.contains(element.get())) {
+            seen.insert(element.get());
             opened.append(element);
+        }
     }
     // The pulse belongs to the drawing that goes; a running fade goes on with the new bottom
     // element, as it does whenever its element leaves.

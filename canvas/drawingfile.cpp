@@ -412,8 +412,9 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
         const auto *stroke = element->kind() == ElementKind::Freehand
                                  ? static_cast<const FreehandElement *>(element.get())
                                  : nullptr;
-        if (stroke && stroke->points().size() > FreehandElement::MaxPoints) {
-            for (const QList<QPoint> &piece : FreehandElement::pieces(stroke->points()))
+        if (stroke && stroke->points().size() > FreehandElement::maxPoints(stroke->penWidth())) {
+            for (const QList<QPoint> &piece :
+                 FreehandElement::pieces(stroke->points(), stroke->penWidth()))
                 loaded.elements.append(std::make_shared<FreehandElement>(
                     piece, stroke->color(), stroke->penWidth(), stroke->opacity()));
             continue;

@@ -23,10 +23,10 @@ public:
     // Larger files are refused before they are read, and while they are read.
     static constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
     static constexpr int MaxElements = 200000;
-    // A stroke in a file may hold this many points; it is shown as strokes of at most
-    // FreehandElement::MaxPoints.
+    // A stroke in a file may hold this many points; it opens as strokes of at most
+    // FreehandElement::maxPoints() each.
     static constexpr int MaxPointsPerStroke = 1000000;
-    static constexpr qint64 MaxPoints = 1000000;
+    static constexpr qint64 MaxPoints = 4000000;
     // Coordinates stay this close to the origin: far beyond any screen, and sums and
     // differences of them never overflow. What lies far off screen costs nothing to draw.
     static constexpr int MaxCoordinate = 1000000;

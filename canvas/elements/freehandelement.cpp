@@ -12,12 +12,18 @@ FreehandElement::FreehandElement(const QList<QPoint> &points, const QColor &colo
     setPoints(points);
 }
 
-QList<QList<QPoint>> FreehandElement::pieces(const QList<QPoint> &points)
+int FreehandElement::maxPoints(int penWidth)
+{
+    return std::max(MaxInk / (std::max(penWidth, 0) + 10), 2);
+}
+
+QList<QList<QPoint>> FreehandElement::pieces(const QList<QPoint> &points, int penWidth)
 {
     QList<QList<QPoint>> runs;
+    const qsizetype most = maxPoints(penWidth);
     qsizetype from = 0;
     do {
-        const qsizetype count = std::min<qsizetype>(MaxPoints, points.size() - from);
+        const qsizetype count = std::min<qsizetype>(most, points.size() - from);
         runs.append(points.mid(from, count));
         from += count - 1; // the next run starts at this one's last point
     } while (from + 1 < points.size());

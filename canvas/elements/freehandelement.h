@@ -9,12 +9,15 @@
 class FreehandElement : public DrawingElement
 {
 public:
-    // A stroke holds at most this many points; a longer gesture or a longer stroke from a
-    // file goes on as the next stroke. It bounds what one stroke costs to draw (about a
-    // second at the widest pen on a slow machine).
-    static constexpr int MaxPoints = 5000;
-    // points cut into runs of at most MaxPoints, each starting where the one before ended.
-    static QList<QList<QPoint>> pieces(const QList<QPoint> &points);
+    // What drawing a stroke costs grows with its points times its width: a stroke holds at
+    // most MaxInk / (width + 10) points (7,692 at width 3, 909 at width 100); a longer
+    // gesture, or a longer stroke from a file, goes on as the next stroke. One stroke then
+    // never holds up the screen for long.
+    static constexpr int MaxInk = 100000;
+    static int maxPoints(int penWidth);
+    // points cut into runs of at most maxPoints(penWidth), each starting where the one before
+    // ended.
+    static QList<QList<QPoint>> pieces(const QList<QPoint> &points, int penWidth);
 
     FreehandElement(const QList<QPoint> &points, const QColor &color, int penWidth, double opacity);
 

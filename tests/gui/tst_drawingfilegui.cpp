@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestDrawingFileGui : public QObject
 {
     Q_OBJECT
@@ -20,6 +22,7 @@ private slots:
     void cleanupTestCase();
     void saveClearOpen();
     void damagedFileChangesNothing();
+    void fifoIsRefusedAtOnce();
 
 private:
     // Picks the menu entry with this index and answers the file dialog that opens with
@@ -136,6 +139,25 @@ void TestDrawingFileGui::damagedFileChangesNothing()
                      return inkNear(shot, {700, 300});
                  },
                  QStringLiteral("damaged")),
+             "the drawing went away");
+}
+
+// A FIFO chosen in the dialog is refused at once; nothing waits for a writer.
+void TestDrawingFileGui::fifoIsRefusedAtOnce()
+{
+    const QString fifo = QDir(m_documents).filePath(QStringLiteral("pipe.qmark"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const qsizetype from = m_program.log().size();
+    chooseFile(4, QStringLiteral("打开绘图"), fifo);
+    QVERIFY2(
+        waitUntil([&] { return m_program.log().indexOf("Failed to open drawing", from) >= 0; }),
+        "the FIFO was not refused");
+    QVERIFY(xdo({"mousemove", "1300", "900"}));
+    QVERIFY2(m_program.waitForScreen(
+                 [](const QImage &shot) {
+                     return inkNear(shot, {700, 300});
+                 },
+                 QStringLiteral("fifo")),
              "the drawing went away");
 }
 
