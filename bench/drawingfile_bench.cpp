@@ -185,51 +185,63 @@ void renderPlainly(benchmark::State &state)
         benchmark::DoNotOptimize(renderReference(*doc, Screen.size()).constBits());
 }
 
-// The largest drawing the limits allow within 32 MB: 200,000 elements, 1,000,000 stroke
-// points of the widest pen in strokes as long as it may have, lines from as far out as
-// coordinates go.
-QByteArray largestFile()
+// The two drawings at the limits: the largest to read (4,000,000 stroke points, then as
+// many numbered circles as fit in 32 MB) and the costliest to show (all the ink allowed, as
+// tangles at the widest pen, the costliest ink per pixel there is).
+QByteArray limitFile(bool costliest)
 {
     QList<std::shared_ptr<DrawingElement>> elements;
     QRandomGenerator rng(99);
-    const int perStroke = FreehandElement::maxPoints(DrawingFile::MaxPenWidth);
-    const int strokes = 1000000 / perStroke;
-    for (int s = 0; s < strokes; ++s) {
-        QList<QPoint> points{QPoint(rng.bounded(1920), rng.bounded(1080))};
-        while (points.size() < perStroke)
-            points << points.last() + QPoint(rng.bounded(-20, 21), rng.bounded(-20, 21));
-        elements.append(std::make_shared<FreehandElement>(points, Qt::red,
-                                                          DrawingFile::MaxPenWidth, 0.4));
+    const int width = costliest ? DrawingFile::MaxPenWidth : 1;
+    const int perStroke = FreehandElement::maxPoints(width);
+    double ink = 0.0;
+    qint64 points = 0, bytes = 0;
+    while (true) {
+        QList<QPoint> stroke{QPoint(rng.bounded(1920), rng.bounded(1080))};
+        const int step = costliest ? 20 : 3;
+        while (stroke.size() < perStroke)
+            stroke << stroke.last() + QPoint(rng.bounded(-step, step + 1), rng.bounded(-step, step + 1));
+        auto element = std::make_shared<FreehandElement>(stroke, Qt::red, width, 0.4);
+        if (costliest ? ink + DrawingFile::ink(*element) > DrawingFile::MaxInk
+                      : points + perStroke > DrawingFile::MaxPoints)
+            break;
+        ink += DrawingFile::ink(*element);
+        points += perStroke;
+        bytes += 10 * perStroke;
+        elements.append(element);
     }
-    const int far = DrawingFile::MaxCoordinate;
-    for (int i = strokes; i < DrawingFile::MaxElements; ++i) {
-        const QPoint a(rng.bounded(-far, far), rng.bounded(-far, far));
-        elements.append(std::make_shared<LineElement>(a, QPoint(rng.bounded(1920), 540), Qt::blue,
-                                                      DrawingFile::MaxPenWidth, 1.0));
+    while (!costliest && bytes < DrawingFile::MaxFileSize - 2 * 1024 * 1024 &&
+           elements.size() < DrawingFile::MaxElements) {
+        elements.append(std::make_shared<NumberedCircleElement>(
+            QPoint(rng.bounded(1920), rng.bounded(1080)), int(elements.size()), Qt::blue, 3, 1.0));
+        bytes += 100;
     }
     DrawingDocument doc;
     doc.replaceAll(elements, 0);
     return DrawingFile::toJson(doc);
 }
 
-void openLargest(benchmark::State &state)
+// Opening a drawing at the limits until its first frame shows (argument 1) or all of it
+// (0); the second argument picks the costliest one to show instead of the largest to read.
+void openAtTheLimits(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("largest.qmark"));
+    const QString path = dir.filePath(QStringLiteral("limits.qmark"));
     QFile file(path);
-    const QByteArray data = largestFile();
+    const QByteArray data = limitFile(state.range(1) == 1);
     file.open(QIODevice::WriteOnly);
     file.write(data);
     file.close();
     for (auto _ : state) {
         const std::optional<DrawingFile::Loaded> loaded = DrawingFile::load(path, nullptr);
         if (!loaded) {
-            state.SkipWithError("the largest allowed file did not open");
+            state.SkipWithError("a file at the limits did not open");
             break;
         }
         DrawingDocument target;
         target.replaceAll(loaded->elements, loaded->circleCounter);
         show(target, state.range(0) == 1);
+        state.counters["elements"] = double(loaded->elements.size());
     }
     state.counters["MB"] = double(data.size()) / (1024 * 1024);
 }
@@ -275,8 +287,14 @@ BENCHMARK(open)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(renderPlainly)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(openFirstFrame)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(openAllShown)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
-// 1: until its first frame shows, 0: until all of it shows.
-BENCHMARK(openLargest)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterations(1);
+// {1: first frame, 0: all shown} x {0: largest to read, 1: costliest to show}.
+BENCHMARK(openAtTheLimits)
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->Args({1, 1})
+    ->Args({0, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 // 0: over the size limit, 1: one element too many, 2: a FIFO.
 BENCHMARK(refuse)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
 

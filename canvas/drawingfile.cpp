@@ -19,6 +19,7 @@
 #include <cctype>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -280,7 +281,76 @@ std::shared_ptr<DrawingElement> ElementReader::read(QString *reason)
     return element;
 }
 
+// The desktop any drawing can show on lies within this square; ink beyond it never shows.
+const QRectF Desktop(-16384, -16384, 32768, 32768);
+
+// Length of the part of a-b that lies on the desktop.
+double desktopLength(QPointF a, QPointF b)
+{
+    const QRectF &r = Desktop;
+    // Liang-Barsky, as the elements clip when they draw.
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double from = 0.0, to = 1.0;
+    for (const auto &[p, q] : {std::pair{-dx, a.x() - r.left()}, std::pair{dx, r.right() - a.x()},
+                               std::pair{-dy, a.y() - r.top()}, std::pair{dy, r.bottom() - a.y()}}) {
+        if (p == 0.0) {
+            if (q < 0.0)
+                return 0.0;
+            continue;
+        }
+        const double t = q / p;
+        if (p < 0.0)
+            from = std::max(from, t);
+        else
+            to = std::min(to, t);
+    }
+    return from < to ? std::sqrt(dx * dx + dy * dy) * (to - from) : 0.0;
+}
+
 } // namespace
+
+double DrawingFile::ink(const DrawingElement &element)
+{
+    // Roughly the pixels the pen covers, which is what drawing costs: the length of what is
+    // drawn on the desktop, plus a pen width at each end, times the pen width.
+    const double pen = std::abs(element.penWidth()) + 2.0;
+    double length = 0.0;
+    switch (element.kind()) {
+    case ElementKind::Freehand: {
+        const QList<QPoint> &points = static_cast<const FreehandElement &>(element).points();
+        for (qsizetype i = 1; i < points.size(); ++i)
+            length += desktopLength(points.at(i - 1), points.at(i)) + 1.0;
+        break;
+    }
+    case ElementKind::Line:
+    case ElementKind::Arrow: {
+        const auto &shape = static_cast<const TwoPointElement &>(element);
+        length = desktopLength(shape.start(), shape.end()) + 4.0 * pen;
+        break;
+    }
+    case ElementKind::Rectangle: {
+        const auto &shape = static_cast<const TwoPointElement &>(element);
+        const QPointF a = shape.start(), b = shape.end();
+        const QPointF c(a.x(), b.y()), d(b.x(), a.y());
+        length = desktopLength(a, c) + desktopLength(c, b) + desktopLength(b, d) +
+                 desktopLength(d, a);
+        break;
+    }
+    case ElementKind::Circle:
+        length = std::min(2.0 * M_PI * static_cast<const CircleElement &>(element).radius(),
+                          4.0 * Desktop.width());
+        break;
+    case ElementKind::Text: {
+        const auto &text = static_cast<const TextElement &>(element);
+        // The area of its one line of glyphs on the desktop rather than a pen's.
+        const double size = std::max(text.fontSize(), 1);
+        return std::min(double(text.text().size()) * size, Desktop.width()) * size;
+    }
+    case ElementKind::NumberedCircle:
+        return 40.0 * 40.0;
+    }
+    return (length + pen) * pen;
+}
 
 QByteArray DrawingFile::toJson(const DrawingDocument &doc)
 {
@@ -395,6 +465,7 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
 
     loaded.elements.reserve(elements.size());
     qint64 pointBudget = MaxPoints;
+    double inkSoFar = 0.0;
     for (qsizetype i = 0; i < elements.size(); ++i) {
         if (i % 256 == 0 && stopped(0.5 + 0.5 * double(i) / double(elements.size())))
             return failed(tr("已取消"));
@@ -409,6 +480,10 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
         }
         if (!element)
             return failed(tr("第 %1 个元素：%2").arg(i + 1).arg(reason));
+        inkSoFar += ink(*element);
+        if (inkSoFar > MaxInk)
+            return failed(tr("绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）")
+                              .arg(qint64(MaxInk / 1e6)));
         const auto *stroke = element->kind() == ElementKind::Freehand
                                  ? static_cast<const FreehandElement *>(element.get())
                                  : nullptr;

@@ -36,6 +36,11 @@ public:
     static constexpr int MaxFontSize = 1000;
     static constexpr int MaxTextLength = 100000;
     static constexpr int MaxNumber = 1000000000;
+    // All elements together cover at most this many pixels (see ink()), which bounds how
+    // long the whole drawing takes to show: six drawings of 10,000 elements of every kind.
+    static constexpr double MaxInk = 5.0e8;
+    // Roughly the pixels an element's pen covers on any desktop: what drawing it costs.
+    static double ink(const DrawingElement &element);
 
     struct Loaded
     {

@@ -14,7 +14,7 @@ FreehandElement::FreehandElement(const QList<QPoint> &points, const QColor &colo
 
 int FreehandElement::maxPoints(int penWidth)
 {
-    return std::max(MaxInk / (std::max(penWidth, 0) + 10), 2);
+    return std::clamp(MaxInk / (std::max(penWidth, 0) + 10), 2, MaxStrokePoints);
 }
 
 QList<QList<QPoint>> FreehandElement::pieces(const QList<QPoint> &points, int penWidth)

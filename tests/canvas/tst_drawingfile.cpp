@@ -343,6 +343,17 @@ private slots:
         QTest::newRow("text too long") << text(100001, 20) << false;
         QTest::newRow("font too large") << text(5, 1001) << false;
         QTest::newRow("longest stroke") << drawingOf(strokeOf(1000000)) << true;
+        // Lines across the whole desktop at the widest pen: 3.4 million pixels of ink each.
+        const auto lines = [](int count) {
+            QByteArray elements;
+            for (int i = 0; i < count; ++i)
+                elements += "{\"kind\":\"line\",\"color\":\"#ff0000\",\"width\":100,\"opacity\":1,"
+                            "\"start\":[-16384,0],\"end\":[16384,0]},";
+            elements.chop(1);
+            return drawingOf(elements);
+        };
+        QTest::newRow("most ink") << lines(140) << true;
+        QTest::newRow("too much ink") << lines(150) << false;
     }
 
     void limitsHoldExactly()
