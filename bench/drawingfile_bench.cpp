@@ -200,7 +200,8 @@ QByteArray limitFile(bool costliest)
         QList<QPoint> stroke{QPoint(rng.bounded(1920), rng.bounded(1080))};
         const int step = costliest ? 20 : 3;
         while (stroke.size() < perStroke)
-            stroke << stroke.last() + QPoint(rng.bounded(-step, step + 1), rng.bounded(-step, step + 1));
+            stroke << stroke.last() +
+                          QPoint(rng.bounded(-step, step + 1), rng.bounded(-step, step + 1));
         auto element = std::make_shared<FreehandElement>(stroke, Qt::red, width, 0.4);
         if (costliest ? ink + DrawingFile::ink(*element) > DrawingFile::MaxInk
                       : points + perStroke > DrawingFile::MaxPoints)

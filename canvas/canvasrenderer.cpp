@@ -16,7 +16,6 @@ using Span = CanvasRenderer::Span;
 // Composing tile, in device pixels.
 constexpr int TileSize = 512;
 
-
 // Indices of the elements in change right now, ascending.
 QList<qsizetype> liveIndices(const DrawingDocument &document)
 {
@@ -165,9 +164,8 @@ const QList<Span> &CanvasRenderer::layerRuns(const QRect &area)
             run.append(elements.at(i).get());
         layerRuns.append(run);
     }
-    const QRect drawn =
-        m_layers.update(layerRuns, area, m_ratio,
-                        m_inFrame ? m_deadline : QDeadlineTimer(QDeadlineTimer::Forever));
+    const QRect drawn = m_layers.update(
+        layerRuns, area, m_ratio, m_inFrame ? m_deadline : QDeadlineTimer(QDeadlineTimer::Forever));
     if (m_inFrame) {
         // This frame's tiles were chosen before; what came into the layers shows next frame.
         m_late |= drawn;

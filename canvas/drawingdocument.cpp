@@ -202,10 +202,9 @@ void DrawingDocument::addText(QPoint pos, const QString &text, int fontSize)
     if (text.isEmpty())
         return;
     // Kept to what a drawing file holds, so that every drawing made here opens again.
-    auto element = std::make_shared<TextElement>(
-        pos, text.left(DrawingFile::MaxTextLength),
-        std::clamp(fontSize, 0, DrawingFile::MaxFontSize), m_pen.color, elementPen().width,
-        m_pen.opacity);
+    auto element = std::make_shared<TextElement>(pos, text.left(DrawingFile::MaxTextLength),
+                                                 std::clamp(fontSize, 0, DrawingFile::MaxFontSize),
+                                                 m_pen.color, elementPen().width, m_pen.opacity);
     append(element);
     emit changed(element->boundingRect());
 }

@@ -291,8 +291,9 @@ double desktopLength(QPointF a, QPointF b)
     // Liang-Barsky, as the elements clip when they draw.
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     double from = 0.0, to = 1.0;
-    for (const auto &[p, q] : {std::pair{-dx, a.x() - r.left()}, std::pair{dx, r.right() - a.x()},
-                               std::pair{-dy, a.y() - r.top()}, std::pair{dy, r.bottom() - a.y()}}) {
+    for (const auto &[p, q] :
+         {std::pair{-dx, a.x() - r.left()}, std::pair{dx, r.right() - a.x()},
+          std::pair{-dy, a.y() - r.top()}, std::pair{dy, r.bottom() - a.y()}}) {
         if (p == 0.0) {
             if (q < 0.0)
                 return 0.0;
@@ -332,8 +333,8 @@ double DrawingFile::ink(const DrawingElement &element)
         const auto &shape = static_cast<const TwoPointElement &>(element);
         const QPointF a = shape.start(), b = shape.end();
         const QPointF c(a.x(), b.y()), d(b.x(), a.y());
-        length = desktopLength(a, c) + desktopLength(c, b) + desktopLength(b, d) +
-                 desktopLength(d, a);
+        length =
+            desktopLength(a, c) + desktopLength(c, b) + desktopLength(b, d) + desktopLength(d, a);
         break;
     }
     case ElementKind::Circle:
@@ -527,7 +528,8 @@ std::optional<DrawingFile::Loaded> DrawingFile::load(const QString &path, QStrin
             return !progress || progress(total > 0 ? 0.1 * double(done) / double(total) : 0.0);
         });
     if (!read.ok()) {
-        if (read.status == SafeFile::ReadStatus::Missing || read.status == SafeFile::ReadStatus::Failed)
+        if (read.status == SafeFile::ReadStatus::Missing ||
+            read.status == SafeFile::ReadStatus::Failed)
             return failed(tr("无法打开文件：%1").arg(read.error));
         return failed(read.error);
     }

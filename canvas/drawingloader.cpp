@@ -45,9 +45,8 @@ bool DrawingLoader::start(const QString &path)
                               : std::shared_ptr<DrawingFile::Loaded>();
         // The loader waits for this thread before it goes, so self is still there.
         QMetaObject::invokeMethod(
-            self.data(), [self, job, path, result, reason] {
-                self->finish(job, path, result, reason);
-            },
+            self.data(),
+            [self, job, path, result, reason] { self->finish(job, path, result, reason); },
             Qt::QueuedConnection);
     });
     return true;

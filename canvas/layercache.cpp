@@ -12,11 +12,11 @@ namespace {
 
 // Draws the elements that meet clip (all when it is null); past the deadline it stops after
 // the first element drawn and returns where it stopped. *drawn grows by what it drew.
-LayerCache::Run::const_iterator drawRange(QPainter &painter, LayerCache::Run::const_iterator begin,
-                                          LayerCache::Run::const_iterator end, const QRect &clip,
-                                          const QDeadlineTimer &deadline =
-                                              QDeadlineTimer(QDeadlineTimer::Forever),
-                                          QRect *drawn = nullptr)
+LayerCache::Run::const_iterator
+drawRange(QPainter &painter, LayerCache::Run::const_iterator begin,
+          LayerCache::Run::const_iterator end, const QRect &clip,
+          const QDeadlineTimer &deadline = QDeadlineTimer(QDeadlineTimer::Forever),
+          QRect *drawn = nullptr)
 {
     bool any = false;
     for (auto it = begin; it != end; ++it) {
@@ -68,7 +68,7 @@ int LayerCache::sharedCount(const Layer &layer, const Run &run)
 }
 
 QRect LayerCache::update(const QList<Run> &runs, const QRect &area, qreal ratio,
-                        const QDeadlineTimer &deadline)
+                         const QDeadlineTimer &deadline)
 {
     const int count = int(std::min<qsizetype>(runs.size(), MaxLayers));
     // Layer i serves run i. When the runs moved between the layers (a run before the

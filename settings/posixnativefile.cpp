@@ -41,8 +41,8 @@ bool NativeFile::isOpen() const
 bool NativeFile::createNew(const QString &path, QString *error)
 {
     // O_EXCL fails on any entry at the name, links included; O_NOFOLLOW says so once more.
-    m_fd = ::open(encoded(path).constData(),
-                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    m_fd = ::open(encoded(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                  0666);
     return m_fd >= 0 || failed(error);
 }
 
@@ -147,8 +147,8 @@ bool NativeFile::rename(const QString &from, const QString &to, bool replace, QS
     if (replace)
         return ::rename(source.constData(), target.constData()) == 0 || failed(error);
 #ifdef RENAME_NOREPLACE
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
-                    RENAME_NOREPLACE) == 0)
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
         return failed(error);

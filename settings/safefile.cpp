@@ -122,7 +122,7 @@ SafeFile::ReadResult SafeFile::read(const QString &path, qint64 maxBytes, const 
         return stop(ReadStatus::NotRegular, tr("这不是普通文件（例如管道或设备），不会读取"));
     case NativeFile::Opened::Failed:
         return stop(NativeFile::entry(path) == NativeFile::Entry::Missing ? ReadStatus::Missing
-                                                                           : ReadStatus::Failed,
+                                                                          : ReadStatus::Failed,
                     reason);
     }
     const QString tooLarge = tr("文件过大（最大 %1 MB）").arg(megabytes(maxBytes));

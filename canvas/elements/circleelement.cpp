@@ -37,8 +37,8 @@ void CircleElement::draw(QPainter *painter) const
     const QRectF reach = reachableArea(painter);
     if (reach.isValid()) {
         double farthest = 0.0;
-        for (const QPointF corner : {reach.topLeft(), reach.topRight(), reach.bottomLeft(),
-                                     reach.bottomRight()}) {
+        for (const QPointF corner :
+             {reach.topLeft(), reach.topRight(), reach.bottomLeft(), reach.bottomRight()}) {
             const double dx = corner.x() - m_center.x();
             const double dy = corner.y() - m_center.y();
             farthest = std::max(farthest, std::sqrt(dx * dx + dy * dy));

@@ -253,15 +253,15 @@ void TestAutoSave::fullDiskKeepsTheLastGoodCopyAndSaysSoOnce()
     for (int attempt = 0; attempt < 3; ++attempt) {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Cannot write"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^自动保存失败"));
-        canvas->document().addElement(
-            std::make_shared<FreehandElement>(points, Qt::red, 3, 1.0));
+        canvas->document().addElement(std::make_shared<FreehandElement>(points, Qt::red, 3, 1.0));
         QSignalSpy failed(&saver, &AutoSave::saveFailed);
         QVERIFY(failed.wait(5000));
         QCOMPARE(failed.first().first().toString(), QString::fromLocal8Bit(strerror(ENOSPC)));
     }
     QCOMPARE(started.size(), 1);
     QCOMPARE(fileData(saver.path()), good);
-    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"autosave.qmark"});
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"autosave.qmark"});
 }
 
 void TestAutoSave::unreadableFileIsKeptAside_data()
@@ -306,7 +306,8 @@ void TestAutoSave::unreadableFileIsKeptAside()
     QVERIFY(!saver->hasRecoverable());
     QCOMPARE(setAside.size(), 1);
     const QString kept = QDir::fromNativeSeparators(setAside.first().first().toString());
-    QVERIFY2(QFileInfo(kept).fileName().startsWith(QStringLiteral("autosave-20")), qPrintable(kept));
+    QVERIFY2(QFileInfo(kept).fileName().startsWith(QStringLiteral("autosave-20")),
+             qPrintable(kept));
     QVERIFY(!setAside.first().at(1).toString().isEmpty());
     if (kind == QStringLiteral("link"))
         QCOMPARE(QFileInfo(kept).symLinkTarget(), other);

@@ -330,8 +330,8 @@ private slots:
         const auto text = [](int length, int size) {
             return drawingOf("{\"kind\":\"text\",\"color\":\"#ff0000\",\"width\":3,\"opacity\":1,"
                              "\"position\":[5,5],\"text\":\"" +
-                             QByteArray(length, 'w') + "\",\"fontSize\":" + QByteArray::number(size) +
-                             "}");
+                             QByteArray(length, 'w') +
+                             "\",\"fontSize\":" + QByteArray::number(size) + "}");
         };
         QTest::newRow("widest pen") << withElementValue("width", "100") << true;
         QTest::newRow("pen too wide") << withElementValue("width", "101") << false;

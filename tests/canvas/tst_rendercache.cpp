@@ -1,11 +1,11 @@
-#include "canvastesthelpers.h"
 #include "canvasrenderer.h"
+#include "canvastesthelpers.h"
 #include "elements/circleelement.h"
 #include "elements/freehandelement.h"
 #include "elements/lineelement.h"
 #include "elements/rectangleelement.h"
-#include "referencerenderer.h"
 #include "referencepicture.h"
+#include "referencerenderer.h"
 
 #include <QLoggingCategory>
 #include <QRandomGenerator>
@@ -342,9 +342,9 @@ void TestRenderCache::largeDrawingFillsInFrameByFrame()
         QList<QPoint> points{point()};
         for (int k = 0; k < 8; ++k)
             points << points.last() + QPoint(rng.bounded(-30, 31), rng.bounded(-30, 31));
-        document.addElement(std::make_shared<FreehandElement>(
-            points, QColor::fromHsv(rng.bounded(360), 255, 200), rng.bounded(1, 12),
-            i % 3 ? 1.0 : 0.4));
+        document.addElement(
+            std::make_shared<FreehandElement>(points, QColor::fromHsv(rng.bounded(360), 255, 200),
+                                              rng.bounded(1, 12), i % 3 ? 1.0 : 0.4));
     }
     CanvasRenderer renderer(document);
     const QRect bounds(0, 0, 400, 300);
@@ -378,22 +378,26 @@ void TestRenderCache::farGeometryLooksTheSame()
         return renderReference(document, size);
     };
     const QImage cut = pictureOf([&](DrawingDocument &d) {
-        d.addElement(std::make_shared<LineElement>(QPoint(-far, 150), QPoint(far, 150), Qt::red, 9, 1));
-        d.addElement(std::make_shared<RectangleElement>(QPoint(40, 40), QPoint(far, far), Qt::blue, 5, 1));
+        d.addElement(
+            std::make_shared<LineElement>(QPoint(-far, 150), QPoint(far, 150), Qt::red, 9, 1));
+        d.addElement(
+            std::make_shared<RectangleElement>(QPoint(40, 40), QPoint(far, far), Qt::blue, 5, 1));
         d.addElement(std::make_shared<FreehandElement>(
-            QList<QPoint>{{-far, 250}, {100, 250}, {200, 260}, {300, 250}, {far, 250}}, Qt::darkGreen, 7,
-            0.4));
+            QList<QPoint>{{-far, 250}, {100, 250}, {200, 260}, {300, 250}, {far, 250}},
+            Qt::darkGreen, 7, 0.4));
         d.addElement(std::make_shared<CircleElement>(QPoint(200, 150), 2 * far, Qt::black, 20, 1));
     });
     const QImage near = pictureOf([&](DrawingDocument &d) {
-        d.addElement(std::make_shared<LineElement>(QPoint(-600, 150), QPoint(1000, 150), Qt::red, 9, 1));
-        d.addElement(std::make_shared<RectangleElement>(QPoint(40, 40), QPoint(1000, 900), Qt::blue, 5, 1));
+        d.addElement(
+            std::make_shared<LineElement>(QPoint(-600, 150), QPoint(1000, 150), Qt::red, 9, 1));
+        d.addElement(
+            std::make_shared<RectangleElement>(QPoint(40, 40), QPoint(1000, 900), Qt::blue, 5, 1));
     });
     // The stroke's straight ends run far out; only its middle shows, as drawn near.
     const QImage stroke = pictureOf([&](DrawingDocument &d) {
         d.addElement(std::make_shared<FreehandElement>(
-            QList<QPoint>{{-far, 250}, {100, 250}, {200, 260}, {300, 250}, {far, 250}}, Qt::darkGreen, 7,
-            0.4));
+            QList<QPoint>{{-far, 250}, {100, 250}, {200, 260}, {300, 250}, {far, 250}},
+            Qt::darkGreen, 7, 0.4));
     });
     QImage strokeAndNear = near;
     {

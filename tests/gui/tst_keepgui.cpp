@@ -42,7 +42,10 @@ QJsonArray savedDrawing(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("elements")).toArray();
+    return QJsonDocument::fromJson(file.readAll())
+        .object()
+        .value(QStringLiteral("elements"))
+        .toArray();
 }
 
 int savedElements(const QString &path)

@@ -190,8 +190,8 @@ void TestSafeFile::settingsFileKeepsItsTextOnAFullDisk()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Cannot write")));
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression(QStringLiteral("^Cannot write the settings")));
-    QVERIFY(!file.change([](QSettings &s) { s.setValue("note", QString(200 * 1024, 'n')); },
-                         &error));
+    QVERIFY(
+        !file.change([](QSettings &s) { s.setValue("note", QString(200 * 1024, 'n')); }, &error));
     QCOMPARE(error, QString::fromLocal8Bit(strerror(ENOSPC)));
     QCOMPARE(contents(path), before);
 }
