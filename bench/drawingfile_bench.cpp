@@ -197,18 +197,22 @@ QByteArray limitFile(bool costliest)
     double ink = 0.0;
     qint64 points = 0, bytes = 0;
     while (true) {
-        QList<QPoint> stroke{QPoint(rng.bounded(1920), rng.bounded(1080))};
+        // The many points stay near the corner, where their numbers are short.
+        const int span = costliest ? 1080 : 100;
+        QList<QPoint> stroke{QPoint(rng.bounded(span), rng.bounded(span))};
         const int step = costliest ? 20 : 3;
-        while (stroke.size() < perStroke)
-            stroke << stroke.last() +
-                          QPoint(rng.bounded(-step, step + 1), rng.bounded(-step, step + 1));
+        while (stroke.size() < perStroke) {
+            const QPoint next = stroke.last() + QPoint(rng.bounded(-step, step + 1),
+                                                       rng.bounded(-step, step + 1));
+            stroke << (costliest ? next : QPoint(qBound(0, next.x(), 99), qBound(0, next.y(), 99)));
+        }
         auto element = std::make_shared<FreehandElement>(stroke, Qt::red, width, 0.4);
         if (costliest ? ink + DrawingFile::ink(*element) > DrawingFile::MaxInk
                       : points + perStroke > DrawingFile::MaxPoints)
             break;
         ink += DrawingFile::ink(*element);
         points += perStroke;
-        bytes += 10 * perStroke;
+        bytes += 6 * perStroke;
         elements.append(element);
     }
     while (!costliest && bytes < DrawingFile::MaxFileSize - 2 * 1024 * 1024 &&
