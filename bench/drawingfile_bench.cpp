@@ -202,8 +202,8 @@ QByteArray limitFile(bool costliest)
         QList<QPoint> stroke{QPoint(rng.bounded(span), rng.bounded(span))};
         const int step = costliest ? 20 : 3;
         while (stroke.size() < perStroke) {
-            const QPoint next = stroke.last() + QPoint(rng.bounded(-step, step + 1),
-                                                       rng.bounded(-step, step + 1));
+            const QPoint next =
+                stroke.last() + QPoint(rng.bounded(-step, step + 1), rng.bounded(-step, step + 1));
             stroke << (costliest ? next : QPoint(qBound(0, next.x(), 99), qBound(0, next.y(), 99)));
         }
         auto element = std::make_shared<FreehandElement>(stroke, Qt::red, width, 0.4);

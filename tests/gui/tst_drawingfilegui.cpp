@@ -132,8 +132,9 @@ void TestDrawingFileGui::unreadableFileChangesNothing_data()
 void TestDrawingFileGui::unreadableFileChangesNothing()
 {
     QFETCH(bool, fifo);
-    const QString path = QDir(m_documents).filePath(fifo ? QStringLiteral("pipe.qmark")
-                                                         : QStringLiteral("damaged.qmark"));
+    const QString path =
+        QDir(m_documents)
+            .filePath(fifo ? QStringLiteral("pipe.qmark") : QStringLiteral("damaged.qmark"));
     if (fifo) {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else {
