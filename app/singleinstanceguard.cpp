@@ -7,23 +7,15 @@
 
 SingleInstanceGuard::SingleInstanceGuard(const QString &name) : m_name(name) {}
 
-SingleInstanceGuard::Outcome SingleInstanceGuard::claim(const QStringList &arguments,
-                                                        bool restarting)
+SingleInstanceGuard::Outcome SingleInstanceGuard::claim(const QByteArray &request, bool restarting)
 {
     if (m_name.isEmpty()) {
         // No private place for the name: a copy that cannot be guarded still runs.
         qWarning() << "Single-instance guard unavailable; this copy runs unguarded";
         return Outcome::Primary;
     }
-    if (!restarting) {
-        QLocalSocket socket;
-        socket.connectToServer(m_name, QIODevice::ReadWrite);
-        if (socket.waitForConnected(500)) {
-            socket.write(arguments.join(QLatin1Char('|')).toUtf8());
-            socket.waitForBytesWritten(30000);
-            return Outcome::Forwarded;
-        }
-    }
+    if (!restarting && handOver(request))
+        return Outcome::Forwarded;
 
     m_server = std::make_unique<QLocalServer>();
     if (listen())
@@ -50,6 +42,28 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::claim(const QStringList &argum
             return Outcome::Primary;
     }
 #endif
+}
+
+bool SingleInstanceGuard::handOver(const QByteArray &request)
+{
+    m_answer.clear();
+    if (m_name.isEmpty())
+        return false;
+    QLocalSocket socket;
+    socket.connectToServer(m_name, QIODevice::ReadWrite);
+    if (!socket.waitForConnected(500))
+        return false;
+    socket.write(request);
+    socket.waitForBytesWritten(30000);
+    // The answer comes once the request was carried out.
+    const QDeadlineTimer answerDeadline(m_answerWaitMs);
+    while (!socket.canReadLine() && socket.state() == QLocalSocket::ConnectedState &&
+           !answerDeadline.hasExpired()) {
+        socket.waitForReadyRead(int(qMax<qint64>(1, answerDeadline.remainingTime())));
+    }
+    if (socket.canReadLine())
+        m_answer = socket.readLine(256).trimmed();
+    return true;
 }
 
 bool SingleInstanceGuard::nameIsStale() const

@@ -315,6 +315,17 @@ void MyPainter::documentChanged(const QRect &region)
     const QRect repaint = m_renderer->changed(region, viewBounds());
     if (!repaint.isEmpty())
         update(repaint.translated(-m_viewOrigin));
+    emit drawingChanged();
+}
+
+QRect MyPainter::drawingRect() const
+{
+    QRect extent;
+    for (const auto &element : document().elements()) {
+        const int margin = element->penWidth() / 2 + 2;
+        extent |= element->boundingRect().adjusted(-margin, -margin, margin, margin);
+    }
+    return extent.translated(-m_viewOrigin);
 }
 
 void MyPainter::paint(QPainter *painter)

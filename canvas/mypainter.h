@@ -106,6 +106,9 @@ public:
     // taken gets a counter instead of being replaced. Empty drawings give imageSaveFailed.
     Q_INVOKABLE void renderToImage(const QUrl &target);
     Q_INVOKABLE void repeatDraw(int time = 3000);
+    // Where the drawing has pixels, in the item's coordinates (pen width included); empty
+    // without a drawing.
+    Q_INVOKABLE QRect drawingRect() const;
     // Saves the drawing as a ".qmark" file (the suffix is added when the name has none);
     // file is a local file URL or path. The outcome also comes as a signal, for the
     // documents to show.
@@ -155,6 +158,8 @@ signals:
     void loadProgressChanged();
     void sourceChanged();
     void viewOriginChanged();
+    // Any change of the drawing (each step of a stroke too).
+    void drawingChanged();
 
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;

@@ -1,5 +1,6 @@
 import QtQuick
 import Cpp.MyComponents
+import FluentUI
 import "icons.js" as Icons
 import "site.js" as Site
 import "updaterequest.js" as UpdateRequest
@@ -46,6 +47,11 @@ Window {
     readonly property alias fadeTimer: fadeTimer
     readonly property alias autosave: autosave
     readonly property bool onX11: Qt.platform.pluginName === "xcb"
+    // Under XWayland the program's windows bypass the compositor's window manager,
+    // which would keep them under a full-screen slide and place them where it likes.
+    readonly property DesktopSession session: DesktopSession {
+    }
+    readonly property int unmanagedFlag: session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0
     readonly property int buttonWidth: Math.round(50 * scaleFactor)
     readonly property bool overlayActive: drawAble && drawWindow !== null
     // The last run asked for its drawing back without asking the user (a restart).
@@ -411,7 +417,7 @@ Window {
     color: "transparent"
     // A tool window on X11, where only such windows carry their tie to the
     // overlay (see ToolbarWindows.stayAbove()).
-    flags: Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint | (onX11 ? Qt.Tool : Qt.Window)
+    flags: Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint | (onX11 ? Qt.Tool : Qt.Window) | unmanagedFlag
     width: buttonWidth
     height: Math.round((collapsed ? 99 : 800) * scaleFactor)
     visible: true
@@ -432,6 +438,7 @@ Window {
         window.raise();
         loadSettings();
         offerLastDrawing();
+        tellAboutDesktopKeys();
         checkForUpdate();
     }
 
@@ -480,6 +487,21 @@ Window {
         const notice = tell("info", qsTr("上次的绘图已自动保存，可以恢复。"), qsTr("恢复上次的绘图"));
         if (notice)
             notice.actionTriggered.connect(restoreLastDrawing);
+    }
+
+    // Where no program may receive global keys (Wayland without the desktop's shortcut
+    // portal) the desktop's own key bindings have to run `--action`: said once for
+    // each desktop, with the way to the steps.
+    function tellAboutDesktopKeys() {
+        if (!FluHotkeyService.needsDesktopBindings)
+            return;
+        const desktop = FluHotkeyService.desktop !== "" ? FluHotkeyService.desktop : "wayland";
+        if (settings.getSettingByKey("desktopKeysNotice") === desktop)
+            return;
+        settings.addSetting("desktopKeysNotice", desktop);
+        const notice = tell("warning", qsTr("此桌面不允许程序接收全局热键，请在桌面的快捷键设置中绑定按键。"), qsTr("查看设置方法"));
+        if (notice)
+            notice.actionTriggered.connect(() => windows.showSettings());
     }
 
     // Switches drawing on (as the toolbar's switch does) to show the drawing.
@@ -554,6 +576,11 @@ Window {
         settings: settings
     }
 
+    NamedActions {
+        toolbar: window
+        actions: tools
+    }
+
     Timer {
         id: fadeTimer
 
@@ -565,6 +592,15 @@ Window {
             if (window.drawWindow && window.drawWindow.painter.canUndo)
                 window.drawWindow.painter.undoGradient();
         }
+    }
+
+    // The desktop's shortcut portal may turn out not to serve this desktop.
+    Connections {
+        function onModeChanged() {
+            window.tellAboutDesktopKeys();
+        }
+
+        target: FluHotkeyService
     }
 
     // A screen that goes takes nothing with it: the toolbar comes back onto a

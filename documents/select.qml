@@ -13,6 +13,10 @@ Window {
     // Blocks every icon entry.
     property bool enableEvent: false
     property int nowIdx: 0
+    // Bypasses the window manager, as the toolbar does under XWayland.
+    property bool unmanaged: false
+    // Which toolbar button opened it.
+    property string chooserKey: ""
 
     signal changeSelect(int index, var value)
 
@@ -39,7 +43,7 @@ Window {
     }
 
     title: "Sub Window"
-    flags: Qt.FramelessWindowHint | Qt.Window | Qt.Tool
+    flags: Qt.FramelessWindowHint | Qt.Window | Qt.Tool | (unmanaged ? Qt.BypassWindowManagerHint : 0)
     color: "transparent"
     visible: true
     // Text entries widen the chooser when they need more room than an icon.

@@ -7,8 +7,9 @@ quillmark_start_desktop() {
     local numfile
     numfile="$(mktemp)"
     # -displayfd lets the server pick a free display number itself, so parallel
-    # desktops never race for the same one.
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+    # desktops never race for the same one. -noreset: otherwise the server resets
+    # when the xdpyinfo probe below leaves, and openbox, connecting meanwhile, dies.
+    Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
     QUILLMARK_XVFB_PID=$!
     local num=""
     for _ in $(seq 1 100); do

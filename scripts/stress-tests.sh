@@ -4,7 +4,11 @@
 # and how often. A test that fails now and then is a fault of its own: fix it
 # rather than retrying it. Logs land in <build>/stress/: run-<k>.log as ctest
 # printed it, run-<k>-all.log with the output of every test.
+# TESTS, a ctest regular expression, runs a part only; the GUI part as CI runs it:
 #   bash scripts/stress-tests.sh 20
+#   TESTS='gui_|tst_quillmark|update' bash scripts/stress-tests.sh 20
+# A failed GUI test leaves its own log, the screen and the program's output at
+# the moment of failure; they are kept per run in <build>/stress/run-<k>-evidence/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +21,9 @@ fi
 JOBS="$(nproc)"
 BUILD_DIR="${BUILD_DIR:-build}"
 LOG_DIR="$BUILD_DIR/stress"
+SELECT=()
+[ -n "${TESTS:-}" ] && SELECT=(-R "$TESTS")
+EVIDENCE="$BUILD_DIR/tests/gui/screenshots/failures"
 
 bash scripts/deps.sh
 cmake -S . -B "$BUILD_DIR" -G Ninja -DQUILLMARK_TESTS=ON -DQUILLMARK_BENCH=ON >/dev/null
@@ -41,9 +48,10 @@ for run in $(seq 1 "$RUNS"); do
     run_started=$SECONDS
     # A display of its own per run, as every CI run gets one.
     quillmark_start_desktop
+    rm -rf "$EVIDENCE"
     status=0
-    ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS" --timeout 300 >"$log" 2>&1 ||
-        status=$?
+    ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$JOBS" --timeout 300 "${SELECT[@]}" \
+        >"$log" 2>&1 || status=$?
     quillmark_stop_desktop
     trap - EXIT
     [ "$stop" = int ] && break
@@ -59,6 +67,8 @@ for run in $(seq 1 "$RUNS"); do
     fi
     if [ -n "$failed" ]; then
         failed_runs=$((failed_runs + 1))
+        mkdir -p "$LOG_DIR/run-$run-evidence"
+        cp -r "$EVIDENCE" "$BUILD_DIR/tests/gui/logs" "$LOG_DIR/run-$run-evidence/" 2>/dev/null || true
         while IFS= read -r name; do
             failures["$name"]=$((${failures["$name"]:-0} + 1))
         done <<<"$failed"

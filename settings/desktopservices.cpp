@@ -22,7 +22,8 @@
 
 #include <algorithm>
 
-QString DesktopServices::captureScreen(QString *error, const QString &screenName)
+QString DesktopServices::captureScreen(QString *error, const QString &screenName,
+                                       const QImage *taken)
 {
     const auto fail = [error](const QString &reason) {
         if (error)
@@ -53,11 +54,11 @@ QString DesktopServices::captureScreen(QString *error, const QString &screenName
         qWarning() << "无法获取主屏幕";
         return fail(QStringLiteral("no screen"));
     }
-    const QPixmap picture = screen->grabWindow(0, 0, 0, -1, -1);
+    const QImage picture = taken ? *taken : screen->grabWindow(0, 0, 0, -1, -1).toImage();
     const QString baseName = QStringLiteral("draw_") + QDateTime::currentDateTime().toString(
                                                            QStringLiteral("yyyyMMdd_hhmmss"));
     const ImageFileSaver::Result saved =
-        ImageFileSaver::save(picture.toImage(), savePath, baseName, QStringLiteral(".jpg"));
+        ImageFileSaver::save(picture, savePath, baseName, QStringLiteral(".jpg"));
     if (!saved.ok()) {
         qWarning() << "截图保存失败："
                    << savePath + QStringLiteral("/") + baseName + QStringLiteral(".jpg")

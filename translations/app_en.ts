@@ -32,6 +32,65 @@
     </message>
 </context>
 <context>
+    <name>DesktopShortcuts</name>
+    <message>
+        <source>桌面快捷键</source>
+        <translation>Desktop shortcuts</translation>
+    </message>
+    <message>
+        <source>热键由桌面管理：桌面决定最终的按键，每个热键下方显示桌面指定的按键。</source>
+        <translation>The desktop manages the hot keys: it decides the final keys, shown under each hot key.</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键。请把下面几行加入桌面的配置文件（sway：~/.config/sway/config；Hyprland：~/.config/hypr/hyprland.conf），然后重新加载配置。</source>
+        <translation>This desktop lets no program receive global keys. Add the lines below to its configuration (sway: ~/.config/sway/config; Hyprland: ~/.config/hypr/hyprland.conf), then reload it.</translation>
+    </message>
+    <message>
+        <source>此版本的 GNOME 不允许程序接收全局热键。点击“写入 GNOME 快捷键”，把每个热键写入 GNOME 的自定义快捷键；“移除”会删除这些快捷键。</source>
+        <translation>This version of GNOME lets no program receive global keys. “Write GNOME shortcuts” makes every hot key a GNOME custom shortcut; “Remove” deletes them again.</translation>
+    </message>
+    <message>
+        <source>请打开“系统设置 → 快捷键 → 添加新的 → 命令或脚本”，命令填写 %1（其他动作见帮助），再设定按键。</source>
+        <translation>Open “System Settings → Shortcuts → Add New → Command or Script”, enter the command %1 (the other actions are in the help) and set a key.</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键。请在桌面的快捷键设置中把按键绑定到命令，例如 Ctrl+Z → %1。</source>
+        <translation>This desktop lets no program receive global keys. Bind keys to commands in the desktop&apos;s shortcut settings, for example Ctrl+Z → %1.</translation>
+    </message>
+    <message>
+        <source>打开桌面的快捷键设置</source>
+        <translation>Open the desktop&apos;s shortcut settings</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>写入 GNOME 快捷键</source>
+        <translation>Write GNOME shortcuts</translation>
+    </message>
+    <message>
+        <source>已写入 GNOME 快捷键</source>
+        <translation>GNOME shortcuts written</translation>
+    </message>
+    <message>
+        <source>无法写入 GNOME 快捷键</source>
+        <translation>Could not write the GNOME shortcuts</translation>
+    </message>
+    <message>
+        <source>移除 GNOME 快捷键</source>
+        <translation>Remove GNOME shortcuts</translation>
+    </message>
+    <message>
+        <source>已移除 GNOME 快捷键</source>
+        <translation>GNOME shortcuts removed</translation>
+    </message>
+    <message>
+        <source>无法移除 GNOME 快捷键</source>
+        <translation>Could not remove the GNOME shortcuts</translation>
+    </message>
+</context>
+<context>
     <name>DrawingFile</name>
     <message>
         <source>缺少“%1”</source>
@@ -149,6 +208,10 @@
         <source>已取消</source>
         <translation>Cancelled</translation>
     </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>The drawing is too complex to show in reasonable time (more than %1 million pixels of ink)</translation>
+    </message>
 </context>
 <context>
     <name>LoadingPanel</name>
@@ -204,6 +267,17 @@
     <message>
         <source>已取消</source>
         <translation>Cancelled</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
+        <translation>This Wayland session cannot read the screen (the xdg-desktop-portal screenshot portal or its back-end is missing)</translation>
+    </message>
+    <message>
+        <source>截图已取消</source>
+        <translation>Screenshot cancelled</translation>
     </message>
 </context>
 <context>
@@ -513,6 +587,14 @@
         <translation>Export image</translation>
     </message>
     <message>
+        <source>此桌面不允许程序接收全局热键，请在桌面的快捷键设置中绑定按键。</source>
+        <translation>This desktop lets no program receive global keys: bind keys in the desktop&apos;s shortcut settings.</translation>
+    </message>
+    <message>
+        <source>查看设置方法</source>
+        <translation>Show me how</translation>
+    </message>
+    <message>
         <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
         <translation>The last autosaved drawing cannot be read (%1); it is kept unchanged as %2</translation>
     </message>
@@ -663,6 +745,14 @@
         <source>放大镜</source>
         <translation>Zoom</translation>
     </message>
+    <message>
+        <source>桌面指定的按键：%1</source>
+        <translation>Key given by the desktop: %1</translation>
+    </message>
+    <message>
+        <source>桌面尚未指定按键</source>
+        <translation>No key given by the desktop yet</translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>
@@ -677,6 +767,29 @@
     <message>
         <source>立即体验</source>
         <translation>Try it now</translation>
+    </message>
+</context>
+<context>
+    <name>updateWindow</name>
+    <message>
+        <source>已是最新版本</source>
+        <translation>Already up to date</translation>
+    </message>
+    <message>
+        <source>此版本无法安装，已保留原版本:</source>
+        <translation>This version cannot be installed; the installed version is kept:</translation>
+    </message>
+    <message>
+        <source>上次更新未能撤销，下次启动时将继续:</source>
+        <translation>The last update could not be undone yet; this continues at the next start:</translation>
+    </message>
+    <message>
+        <source>没有需要更新的文件</source>
+        <translation>No files to update</translation>
+    </message>
+    <message>
+        <source>更新未能完成，原版本将在下次启动时恢复:</source>
+        <translation>The update could not be finished; the installed version is put back at the next start:</translation>
     </message>
 </context>
 </TS>

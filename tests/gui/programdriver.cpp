@@ -1,5 +1,6 @@
 #include "programdriver.h"
 
+#include "swaydesktop.h"
 #include "xdotoolquery.h"
 
 #include <QDir>
@@ -9,11 +10,13 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
 
 #include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -169,6 +172,17 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
     env.insert(QStringLiteral("XDG_DATA_HOME"), dataPath());
     env.insert(QStringLiteral("TMPDIR"), m_home.filePath(QStringLiteral("tmp")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    if (m_session) {
+        // The session's user owns the program's files; nothing of the test's display.
+        env.remove(QStringLiteral("DISPLAY"));
+        const QMap<QString, QString> session = m_session->sessionEnvironment();
+        for (auto it = session.cbegin(); it != session.cend(); ++it) {
+            if (it.key() != QLatin1String("XDG_RUNTIME_DIR"))
+                env.insert(it.key(), it.value());
+        }
+        env.insert(QStringLiteral("HOME"), m_home.path());
+        QProcess::execute(QStringLiteral("chown"), {"-R", m_session->user(), m_home.path()});
+    }
     for (auto it = m_extraEnvironment.cbegin(); it != m_extraEnvironment.cend(); ++it)
         env.insert(it.key(), it.value());
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -186,10 +200,22 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
         QObject::connect(&m_program, &QProcess::readyReadStandardOutput, &m_program,
                          [this] { m_log += m_program.readAllStandardOutput(); });
     } else {
-        m_program.setProcessChannelMode(QProcess::ForwardedChannels);
+        // Passed on as it comes, and kept for the evidence of a failure.
+        m_program.setProcessChannelMode(QProcess::MergedChannels);
+        QObject::connect(&m_program, &QProcess::readyReadStandardOutput, &m_program, [this] {
+            const QByteArray out = m_program.readAllStandardOutput();
+            m_log += out;
+            fwrite(out.constData(), 1, size_t(out.size()), stdout);
+            fflush(stdout);
+        });
     }
     m_program.setProcessEnvironment(env);
-    m_program.start(program, {});
+    if (m_session) {
+        const QStringList command = m_session->asUser(program, {});
+        m_program.start(command.constFirst(), command.mid(1));
+    } else {
+        m_program.start(program, {});
+    }
     return m_program.waitForStarted();
 }
 
@@ -256,8 +282,34 @@ bool ProgramDriver::endWith(int signal)
     return ended;
 }
 
+void ProgramDriver::keepEvidenceOnFailure()
+{
+    if (!QTest::currentTestFailed() || !QTest::currentTestFunction())
+        return;
+    QString name = m_shotPrefix + QString::fromLatin1(QTest::currentTestFunction());
+    if (QTest::currentDataTag())
+        name += QLatin1Char('-') + QString::fromLatin1(QTest::currentDataTag());
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
+    if (name == m_evidenceKept)
+        return;
+    m_evidenceKept = name;
+    const QString folder = m_shotDir + QStringLiteral("/failures");
+    QDir().mkpath(folder);
+    const QString base = folder + QLatin1Char('/') + name;
+    QProcess grab;
+    grab.start(QStringLiteral("import"), {"-window", "root", base + QStringLiteral(".png")});
+    if (!grab.waitForFinished(10000))
+        grab.kill();
+    QFile output(base + QStringLiteral(".log"));
+    if (output.open(QIODevice::WriteOnly))
+        output.write(log());
+    qInfo().noquote() << "Failure evidence:" << base + QStringLiteral(".png") << "and"
+                      << output.fileName();
+}
+
 void ProgramDriver::stop()
 {
+    keepEvidenceOnFailure();
     if (m_adopted > 0) {
         ::kill(pid_t(m_adopted), SIGTERM);
         if (!waitUntil([this] { return processGone(m_adopted); }, 5000))

@@ -20,6 +20,7 @@ class TestDrawingFileGui : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void cleanup();
     void saveClearOpen();
     void unreadableFileChangesNothing_data();
     void unreadableFileChangesNothing();
@@ -76,6 +77,11 @@ void TestDrawingFileGui::initTestCase()
         m_program.start(QStringLiteral(QUILLMARK_PROGRAM), {}, ProgramDriver::Output::Captured));
     m_toolbar = m_program.waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY2(!m_toolbar.isEmpty(), "the toolbar did not appear");
+}
+
+void TestDrawingFileGui::cleanup()
+{
+    m_program.keepEvidenceOnFailure();
 }
 
 void TestDrawingFileGui::cleanupTestCase()

@@ -106,6 +106,7 @@ void TestKeepGui::cleanupTestCase()
 void TestKeepGui::cleanup()
 {
     m_failed = m_failed || QTest::currentTestFailed();
+    m_program.keepEvidenceOnFailure();
 }
 
 void TestKeepGui::exportSavesThePictureAndSaysWhere()

@@ -91,6 +91,7 @@ void TestPresenterGui::cleanupTestCase()
 void TestPresenterGui::cleanup()
 {
     m_failed = m_failed || QTest::currentTestFailed();
+    m_program.keepEvidenceOnFailure();
 }
 
 void TestPresenterGui::pressTool(const QString &key, const QString &tool)

@@ -97,6 +97,7 @@ class TestScreensGui : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void cleanup();
     void oneDrawingAcrossTwoMonitors_data();
     void oneDrawingAcrossTwoMonitors();
 
@@ -124,6 +125,12 @@ void TestScreensGui::cleanupTestCase()
 {
     m_program.reset();
     m_desktop.reset();
+}
+
+// Each row's program ends with its row, so that a failure keeps its evidence.
+void TestScreensGui::cleanup()
+{
+    m_program.reset();
 }
 
 bool TestScreensGui::waitForShot(const std::function<bool(const QImage &)> &holds,

@@ -64,6 +64,7 @@ class TestToolbarGui : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void cleanup();
     void drawStrokeAndRectangle();
     void undoFromToolbar();
     void settingsStayAboveOverlay();
@@ -107,6 +108,11 @@ void TestToolbarGui::initTestCase()
     m_target.setGeometry(200, screen.height() - 300, 300, 200);
     m_target.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_target));
+}
+
+void TestToolbarGui::cleanup()
+{
+    m_program.keepEvidenceOnFailure();
 }
 
 void TestToolbarGui::cleanupTestCase()

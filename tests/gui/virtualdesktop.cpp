@@ -7,14 +7,16 @@
 #include <QProcessEnvironment>
 #include <QTest>
 
-bool VirtualDesktop::startOnce(const QString &windowManager, bool tray)
+bool VirtualDesktop::start(const QString &windowManager, bool tray)
 {
     if (m_previousDisplay.isNull())
         m_previousDisplay = qgetenv("DISPLAY");
-    // -displayfd 1: the server picks a free number and prints it.
+    // -displayfd 1: the server picks a free number and prints it. -noreset: by
+    // default the server resets when its last client leaves, and the probe below is
+    // that client; a window manager connecting during the reset is refused and dies.
     m_server.start(QStringLiteral("Xvfb"),
-                   {"-displayfd", "1", "-screen", "0", m_screenSize + QStringLiteral("x24"),
-                    "-nolisten", "tcp"});
+                   {"-displayfd", "1", "-noreset", "-screen", "0",
+                    m_screenSize + QStringLiteral("x24"), "-nolisten", "tcp"});
     if (!m_server.waitForStarted())
         return failed("Xvfb did not start");
     QElapsedTimer waited;
@@ -37,12 +39,18 @@ bool VirtualDesktop::startOnce(const QString &windowManager, bool tray)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), m_home.path()); // the window manager's own files
     m_manager.setProcessEnvironment(env);
+    m_manager.setProcessChannelMode(QProcess::MergedChannels);
     m_manager.start(windowManager, {});
     if (!m_manager.waitForStarted())
         return failed("the window manager did not start");
     // The manager is up once it names its check window on the root.
     while (!runTool(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"})
                 .contains("window id")) {
+        if (m_manager.state() == QProcess::NotRunning) {
+            qWarning().noquote() << "window manager output:"
+                                 << QString::fromLocal8Bit(m_manager.readAll());
+            return failed("the window manager ended before it took the display");
+        }
         if (waited.elapsed() > 3 * waitLimitMs)
             return failed("the window manager did not take the display");
         QTest::qWait(50);

@@ -11,17 +11,8 @@ class VirtualDesktop
 public:
     ~VirtualDesktop() { stop(); }
 
-    // A second try on a fresh server: a desktop that fails to come up once (a
-    // server still going away, a manager that lost its race) is no finding.
-    bool start(const QString &windowManager, bool tray)
-    {
-        if (startOnce(windowManager, tray))
-            return true;
-        stop();
-        return startOnce(windowManager, tray);
-    }
-
-    bool startOnce(const QString &windowManager, bool tray);
+    // Says which step failed, and the window manager's output when it ended early.
+    bool start(const QString &windowManager, bool tray);
     void stop();
 
     // Set before start(): the size of the one X screen, such as "3840x1080".
