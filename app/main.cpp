@@ -11,6 +11,7 @@
 #include "platformchoice.h"
 #include "releasejournal.h"
 #include "renderbackend.h"
+#include "sessionendwatcher.h"
 #include "settingsclazz.h"
 #include "settingsstore.h"
 #include "singleinstanceguard.h"
@@ -134,6 +135,16 @@ int main(int argc, char *argv[])
     case SingleInstanceGuard::Outcome::Primary:
         break;
     }
+
+    // A log-out or a shutdown ends the program like its menu's "退出": what saves on
+    // quitting (the drawing) saves.
+    SessionEndWatcher sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEndWatcher::endRequested, &app, [](const QString &why) {
+        qWarning() << "Asked to end by" << why << "- quitting after saving";
+        QCoreApplication::quit();
+    });
+    if (!sessionEnd.watch())
+        qWarning() << "Cannot watch for the end of the session";
 
     AppIdentity::identity.applyToApplication();
     QGuiApplication::setWindowIcon(QIcon(QString::fromLatin1(AppIdentity::iconPath)));

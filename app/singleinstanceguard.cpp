@@ -5,7 +5,22 @@
 #include <QLocalSocket>
 #include <QThread>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 SingleInstanceGuard::SingleInstanceGuard(const QString &name) : m_name(name) {}
+
+SingleInstanceGuard::~SingleInstanceGuard()
+{
+    m_server.reset();
+#ifdef Q_OS_WIN
+    if (m_nameMutex) {
+        ReleaseMutex(m_nameMutex);
+        CloseHandle(m_nameMutex);
+    }
+#endif
+}
 
 SingleInstanceGuard::Outcome SingleInstanceGuard::claim(const QByteArray &request, bool restarting)
 {
@@ -17,6 +32,15 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::claim(const QByteArray &reques
     if (!restarting && handOver(request))
         return Outcome::Forwarded;
 
+#ifdef Q_OS_WIN
+    // A pipe name takes any number of servers on Windows: a second copy's listen()
+    // succeeds. The name is held by a mutex instead, which Windows gives up when the
+    // holding process ends, however it ends; a restarting copy waits for it.
+    if (!holdName(restarting ? m_restartWaitMs : 0)) {
+        qWarning() << "Cannot listen on" << m_name << ": another copy holds it";
+        return Outcome::Failed;
+    }
+#endif
     m_server = std::make_unique<QLocalServer>();
     if (listen())
         return Outcome::Primary;
@@ -85,3 +109,26 @@ bool SingleInstanceGuard::listen()
 {
     return m_server->listen(m_name);
 }
+
+#ifdef Q_OS_WIN
+bool SingleInstanceGuard::holdName(int waitMs)
+{
+    if (m_nameMutex)
+        return true;
+    // A backslash in the rest would name a namespace of kernel objects.
+    QString key = m_name;
+    key.replace(QLatin1Char('\\'), QLatin1Char('_'));
+    const QString name = QStringLiteral("Local\\quillmark-instance-") + key;
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, reinterpret_cast<const wchar_t *>(name.utf16()));
+    if (!mutex)
+        return false;
+    // WAIT_ABANDONED: the holder ended without letting go, and the name is ours.
+    const DWORD result = WaitForSingleObject(mutex, DWORD(qMax(0, waitMs)));
+    if (result != WAIT_OBJECT_0 && result != WAIT_ABANDONED) {
+        CloseHandle(mutex);
+        return false;
+    }
+    m_nameMutex = mutex;
+    return true;
+}
+#endif

@@ -20,6 +20,9 @@ public:
     // name: the server name (a socket path on Unix); empty means no guard at all,
     // and claim() then always succeeds.
     explicit SingleInstanceGuard(const QString &name);
+    ~SingleInstanceGuard();
+    SingleInstanceGuard(const SingleInstanceGuard &) = delete;
+    SingleInstanceGuard &operator=(const SingleInstanceGuard &) = delete;
 
     // Hands request to a running copy; true when one took it (answer() then holds
     // its reply). Needs no application object.
@@ -41,10 +44,16 @@ public:
 private:
     bool nameIsStale() const;
     bool listen();
+#ifdef Q_OS_WIN
+    bool holdName(int waitMs);
+#endif
 
     QString m_name;
     int m_restartWaitMs = 5000;
     int m_answerWaitMs = 15000;
     QByteArray m_answer;
     std::unique_ptr<QLocalServer> m_server;
+#ifdef Q_OS_WIN
+    void *m_nameMutex = nullptr; // owned while this copy holds the name
+#endif
 };

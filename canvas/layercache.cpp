@@ -10,14 +10,26 @@
 
 namespace {
 
-LayerCache::Run::const_iterator drawRange(QPainter &painter, LayerCache::Run::const_iterator begin,
-                                          LayerCache::Run::const_iterator end, const QRect &clip)
+// Draws the elements that meet clip (all when it is null); past the deadline it stops after
+// the first element drawn and returns where it stopped. *drawn grows by what it drew.
+LayerCache::Run::const_iterator
+drawRange(QPainter &painter, LayerCache::Run::const_iterator begin,
+          LayerCache::Run::const_iterator end, const QRect &clip,
+          const QDeadlineTimer &deadline = QDeadlineTimer(QDeadlineTimer::Forever),
+          QRect *drawn = nullptr)
 {
+    bool any = false;
     for (auto it = begin; it != end; ++it) {
-        if (!clip.isNull() && !(*it)->boundingRect().intersects(clip))
+        if (any && deadline.hasExpired())
+            return it;
+        const QRect bounds = (*it)->boundingRect();
+        if (!clip.isNull() && !bounds.intersects(clip))
             continue;
         painter.setBrush(QBrush(Qt::transparent));
         (*it)->draw(&painter);
+        any = true;
+        if (drawn)
+            *drawn |= bounds;
     }
     return end;
 }
@@ -55,7 +67,8 @@ int LayerCache::sharedCount(const Layer &layer, const Run &run)
     return shared;
 }
 
-void LayerCache::update(const QList<Run> &runs, const QRect &area, qreal ratio)
+QRect LayerCache::update(const QList<Run> &runs, const QRect &area, qreal ratio,
+                         const QDeadlineTimer &deadline)
 {
     const int count = int(std::min<qsizetype>(runs.size(), MaxLayers));
     // Layer i serves run i. When the runs moved between the layers (a run before the
@@ -70,15 +83,20 @@ void LayerCache::update(const QList<Run> &runs, const QRect &area, qreal ratio)
             std::swap(m_layers[0], m_layers[1]);
     }
     const QSize deviceSize = DevicePixels::fromItem(area.size(), ratio);
+    QRect drawn;
+    m_complete = true;
     for (int i = 0; i < count; ++i) {
         const QImage &image = m_layers[i].image;
         if (!holdsExactly(m_layers[i], runs.at(i)) || image.size() != deviceSize ||
             image.devicePixelRatio() != ratio || m_layers[i].origin != area.topLeft())
-            bringUpToDate(m_layers[i], runs.at(i), area, ratio);
+            m_complete =
+                bringUpToDate(m_layers[i], runs.at(i), area, ratio, deadline, &drawn) && m_complete;
     }
+    return drawn;
 }
 
-void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QRect &area, qreal ratio)
+bool LayerCache::bringUpToDate(Layer &layer, const Run &run, const QRect &area, qreal ratio,
+                               const QDeadlineTimer &deadline, QRect *drawn)
 {
     const QSize deviceSize = DevicePixels::fromItem(area.size(), ratio);
     bool full = layer.image.size() != deviceSize || layer.image.devicePixelRatio() != ratio ||
@@ -88,7 +106,7 @@ void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QRect &area, 
         layer.image = QImage(deviceSize, QImage::Format_ARGB32);
         if (layer.image.isNull()) {
             layer.members.clear();
-            return;
+            return true;
         }
         layer.image.setDevicePixelRatio(ratio);
     }
@@ -126,15 +144,20 @@ void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QRect &area, 
                 damage |= layer.members[next].bounds;
             appendFrom = i;
         }
+        // Damage all over (another drawing opened in place of this one) is a fresh start,
+        // which a frame's deadline can spread over several frames.
+        if (!full && (damage & area) == area)
+            full = true;
     }
 
     QPainter painter(&layer.image);
     // A view of one screen holds the part of the drawing that lies on that screen.
     painter.translate(-area.topLeft());
+    Run::const_iterator stop;
     if (full) {
         layer.image.fill(Qt::transparent);
         preparePainter(painter);
-        drawRange(painter, run.cbegin(), run.cend(), QRect());
+        stop = drawRange(painter, run.cbegin(), run.cend(), area, deadline, drawn);
     } else {
         damage &= area;
         if (!damage.isEmpty()) {
@@ -145,14 +168,16 @@ void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QRect &area, 
             painter.setClipping(false);
         }
         preparePainter(painter);
-        drawRange(painter, run.cbegin() + appendFrom, run.cend(), QRect());
+        stop = drawRange(painter, run.cbegin() + appendFrom, run.cend(), area, deadline, drawn);
     }
     painter.end();
 
+    // The layer holds the run up to where drawing stopped.
     layer.members.clear();
-    layer.members.reserve(size_t(run.size()));
-    for (const DrawingElement *e : run)
-        layer.members.push_back(Entry{e->serial(), e->revision(), e->boundingRect()});
+    layer.members.reserve(size_t(stop - run.cbegin()));
+    for (auto it = run.cbegin(); it != stop; ++it)
+        layer.members.push_back(Entry{(*it)->serial(), (*it)->revision(), (*it)->boundingRect()});
+    return stop == run.cend();
 }
 
 void LayerCache::release()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -21,8 +22,14 @@ public:
     using Run = QList<const DrawingElement *>;
 
     // Makes layer i hold runs[i] (at most MaxLayers runs), reusing whatever the layers hold.
-    // The layers cover area (item pixels, in the drawing's coordinates) times ratio.
-    void update(const QList<Run> &runs, const QRect &area, qreal ratio);
+    // The layers cover area (item pixels, in the drawing's coordinates) times ratio. Past the
+    // deadline a layer stops after the element it is drawing and holds the first part of
+    // its run only, bottom first; the next update goes on from there. Returns the region of
+    // the elements drawn on top of what the layers held.
+    QRect update(const QList<Run> &runs, const QRect &area, qreal ratio,
+                 const QDeadlineTimer &deadline = QDeadlineTimer(QDeadlineTimer::Forever));
+    // Whether the last update left every layer holding its whole run.
+    bool isComplete() const { return m_complete; }
     const QImage &image(int layer) const { return m_layers.at(layer).image; }
     // Drops the layers and their images.
     void release();
@@ -45,7 +52,10 @@ private:
 
     static bool holdsExactly(const Layer &layer, const Run &run);
     static int sharedCount(const Layer &layer, const Run &run);
-    void bringUpToDate(Layer &layer, const Run &run, const QRect &area, qreal ratio);
+    // Whether the layer holds all of run when it returns; the region drawn on top in *drawn.
+    bool bringUpToDate(Layer &layer, const Run &run, const QRect &area, qreal ratio,
+                       const QDeadlineTimer &deadline, QRect *drawn);
 
     std::array<Layer, MaxLayers> m_layers;
+    bool m_complete = true;
 };

@@ -2,6 +2,7 @@
 
 #include "canvasrenderer.h"
 #include "drawingdocument.h"
+#include "drawingloader.h"
 
 #include <QColor>
 #include <QList>
@@ -41,8 +42,14 @@ class MyPainter : public QQuickPaintedItem
     Q_PROPERTY(bool hasDrawing READ hasDrawing NOTIFY hasDrawingChanged FINAL)
     Q_PROPERTY(MyPainter *source READ source WRITE setSource NOTIFY sourceChanged FINAL)
     Q_PROPERTY(QPoint viewOrigin READ viewOrigin WRITE setViewOrigin NOTIFY viewOriginChanged FINAL)
+    // A drawing file is being opened (see openDrawing), and how far that got (0 to 1).
+    Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged FINAL)
+    Q_PROPERTY(double loadProgress READ loadProgress NOTIFY loadProgressChanged FINAL)
 
 public:
+    // The longest a frame spends bringing the drawing's cached layers up to date.
+    static constexpr int FrameBudgetMs = 40;
+
     enum DrawMode {
         FreehandMode = 0,
         LineMode = 1,
@@ -102,11 +109,18 @@ public:
     // Where the drawing has pixels, in the item's coordinates (pen width included); empty
     // without a drawing.
     Q_INVOKABLE QRect drawingRect() const;
-    // Saves the drawing as a ".qmark" file (the suffix is added when the name has none) and
-    // opens one in place of the drawing, as one undoable step. file is a local file URL or
-    // path. The outcome also comes as a signal, for the documents to show.
+    // Saves the drawing as a ".qmark" file (the suffix is added when the name has none);
+    // file is a local file URL or path. The outcome also comes as a signal, for the
+    // documents to show.
     Q_INVOKABLE bool saveDrawing(const QUrl &file);
+    // Starts opening a drawing file in place of the drawing, on a worker thread; once read
+    // it replaces the drawing as one undoable step. False when nothing started (not a
+    // local file, or a file is being opened already). Ends with drawingOpened,
+    // drawingOpenFailed or, after cancelLoading, drawingOpenCancelled.
     Q_INVOKABLE bool openDrawing(const QUrl &file);
+    Q_INVOKABLE void cancelLoading();
+    bool isLoading() const;
+    double loadProgress() const;
 
     void paint(QPainter *painter) override;
 
@@ -139,6 +153,9 @@ signals:
     void drawingSaveFailed(const QString &reason);
     void drawingOpened(const QString &path);
     void drawingOpenFailed(const QString &reason);
+    void drawingOpenCancelled();
+    void loadingChanged();
+    void loadProgressChanged();
     void sourceChanged();
     void viewOriginChanged();
     // Any change of the drawing (each step of a stroke too).
@@ -162,6 +179,7 @@ private:
 
     std::unique_ptr<DrawingDocument> m_document;
     std::unique_ptr<CanvasRenderer> m_renderer;
+    DrawingLoader *m_loader = nullptr; // made on first use, a child of the item
     QPointer<MyPainter> m_source;
     QPoint m_viewOrigin;
     QList<QMetaObject::Connection> m_links;

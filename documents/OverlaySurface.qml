@@ -166,7 +166,9 @@ Item {
                 ctrlDragActive = false;
                 return;
             }
-            if (mouse.button === Qt.LeftButton && !surface.textInputMode && surface.drawingTool && canvas.drawMode !== MyPainter.FreehandMode)
+            // Every gesture ends with its release, freehand too: until then the drawing
+            // counts as being drawn.
+            if (mouse.button === Qt.LeftButton && !surface.textInputMode && surface.drawingTool)
                 canvas.endPaint(surface.canvasPoint(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
         }
         onClicked: mouse => {

@@ -329,6 +329,9 @@ Window {
         function onDrawingOpenFailed(reason) {
             infoBar.showError(qsTr("无法打开绘图：") + reason, 8000);
         }
+        function onDrawingOpenCancelled() {
+            infoBar.showInfo(qsTr("已取消打开绘图，画面上的绘图没有改变"), 4000);
+        }
 
         target: surface.canvas
     }
@@ -382,6 +385,13 @@ Window {
                 surface.canvas.penColor = selectedColor;
         }
         onAccepted: surface.canvas.penColor = selectedColor
+    }
+
+    LoadingPanel {
+        objectName: "loadingPanel"
+        anchors.centerIn: parent
+        z: 200
+        canvas: surface.canvas
     }
 
     FluInfoBar {

@@ -57,6 +57,10 @@ Window {
     readonly property int unmanagedFlag: session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0
     readonly property int buttonWidth: Math.round(50 * scaleFactor)
     readonly property bool overlayActive: drawAble && drawWindow !== null
+    // The last run asked for its drawing back without asking the user (a restart).
+    property bool restoreAsked: false
+    // The autosave of the last run has been looked at.
+    property bool autosaveChecked: false
 
     // Room between the toolbar's right edge and the right edge of its screen.
     // Placement code calls it directly: the window reports a move to bindings
@@ -125,6 +129,9 @@ Window {
         announcer.say(text);
     }
 
+    // Whatever switched it (a button, a hot key, a desktop shortcut).
+    onDrawAbleChanged: announce(drawAble ? qsTr("绘制已开启") : qsTr("绘制已关闭，点击会穿过画布"))
+
     // When a button was last pressed from the keyboard: a window that this opens
     // (the overlay) is focused by the window manager as it maps, and the keys have
     // to come back to the toolbar.
@@ -176,7 +183,6 @@ Window {
         }
         changePenSelect(0, Icons.pen);
         window.raise();
-        announce(drawAble ? qsTr("绘制已开启") : qsTr("绘制已关闭，点击会穿过画布"));
     }
 
     function changePenSelect(index, icon) {
@@ -342,12 +348,10 @@ Window {
             windows.showSettings();
             break;
         case 3:
-            // After the chooser has gone: the dialog waits for the user. Qt 6.4 describes
-            // Qt.callLater to qmllint as a plain value.
-            Qt.callLater(drawingFileDialog, false); // qmllint disable type
+            drawingFileDialog(false);
             break;
         case 4:
-            Qt.callLater(drawingFileDialog, true); // qmllint disable type
+            drawingFileDialog(true);
             break;
         case 5:
             exportDrawing();
@@ -495,17 +499,19 @@ Window {
 
     // Messages go to the overlay, which covers the screen, while there is one;
     // else to a notice beside the toolbar, which itself is too narrow for them.
-    function tell(kind, text, actionText) {
+    // duration: how long a message without action stays (ms, 6 s by default).
+    function tell(kind, text, actionText, duration) {
         announce(text);
         if (kind === "error")
             console.warn(text);
         else
             console.log(text);
+        const shown = duration || 6000;
         if (drawWindow && !actionText) {
-            drawWindow.showMessage(kind, text, 6000);
+            drawWindow.showMessage(kind, text, shown);
             return null;
         }
-        return windows.showNotice(kind, text, actionText ? 0 : 6000, actionText || "");
+        return windows.showNotice(kind, text, actionText ? 0 : shown, actionText || "");
     }
 
     function reportCaptureFailure(reason) {
@@ -522,12 +528,15 @@ Window {
     }
 
     // After a crash, a log-out or a restart the last drawing is offered back; after a
-    // restart for another language it comes back by itself.
+    // restart for another language it comes back by itself. The autosave is looked at
+    // in the background: a large one never holds up the start.
     function offerLastDrawing() {
-        const asked = autosave.takeRestoreMark();
-        if (!autosave.hasRecoverable())
-            return;
-        if (asked) {
+        restoreAsked = autosave.takeRestoreMark();
+        autosave.checkRecoverable();
+    }
+
+    function lastDrawingFound() {
+        if (restoreAsked) {
             restoreLastDrawing();
             return;
         }
@@ -582,11 +591,27 @@ Window {
         onScreenCaptured: path => window.imageWritten(qsTr("截图已保存到："), path)
     }
 
-    // Keeps the drawing in the user's data folder, shortly after each change.
+    // Keeps the drawing in the user's data folder, shortly after each change. What goes
+    // wrong is said once, not at every attempt; the drawing stays on the screen.
     AutoSave {
         id: autosave
 
         painter: window.drawWindow ? window.drawWindow.painter : null
+
+        onRecoverableChecked: found => {
+            window.autosaveChecked = true;
+            if (found)
+                window.lastDrawingFound();
+        }
+        onSetAside: (keptPath, reason) => {
+            if (keptPath !== "")
+                window.tell("warning", qsTr("上次自动保存的绘图无法读取（%1），已原样保留为 %2").arg(reason).arg(keptPath), "", 15000);
+            else
+                window.tell("error", qsTr("上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止").arg(reason), "", 15000);
+        }
+        onFailureStarted: reason => window.tell("error", qsTr("自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。").arg(reason), "", 15000)
+        onFailureEnded: window.tell("success", qsTr("自动保存已恢复正常"))
+        onOfferKept: keptPath => window.tell("info", qsTr("上次的绘图没有恢复，已原样保留为 %1").arg(keptPath), "", 10000)
     }
 
     ToolActions {

@@ -65,8 +65,17 @@ Window {
         return Math.ceil(widest);
     }
 
+    // The chooser goes first and the choice follows once the click is over: what it
+    // starts may run an event loop of its own (a modal file dialog), which must not
+    // run inside the click of a window that is going away. Run there, the export
+    // dialog closed again at once and the menu stayed on the screen beside it.
     function choose(index) {
         nowIdx = index;
+        root.visible = false;
+        Qt.callLater(root.deliver, index); // qmllint disable type
+    }
+
+    function deliver(index) {
         changeSelect(index, customData[index]);
         if (byKey)
             keyboardDone();

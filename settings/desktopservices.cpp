@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "imagefilesaver.h"
+#include "safefile.h"
 #include "settingsstore.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QProcess>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -215,18 +215,16 @@ bool DesktopServices::writeFileData(const QString &path, const QByteArray &data,
     const bool decode = data.startsWith("data:") || plain == PlainData::Base64;
     const QByteArray bytes = decode ? QByteArray::fromBase64(payload) : payload;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "Cannot open file for writing:" << path << ", error:" << file.errorString();
+    QString error;
+    SafeFile::Stage failedAt = SafeFile::Stage::Opening;
+    if (!SafeFile::write(path, bytes, SafeFile::Mode::Replace, &error, &failedAt)) {
+        if (failedAt == SafeFile::Stage::Opening)
+            qWarning() << "Cannot open file for writing:" << path << ", error:" << error;
+        else
+            qWarning() << "Failed to write complete data to file:" << path << error;
         return false;
     }
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size() || !file.commit()) {
-        qWarning() << "Failed to write complete data to file:" << path;
-        file.cancelWriting();
-        return false;
-    }
-    qDebug() << "File saved successfully:" << path << "(" << written << "bytes)";
+    qDebug() << "File saved successfully:" << path << "(" << bytes.size() << "bytes)";
     return true;
 }
 

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="zh_CN">
 <context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>تعذّر نقل آخر حفظ تلقائي؛ أُوقف الحفظ التلقائي حتى لا يُكتب فوقه</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>تعذّر إنشاء المجلد %1</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>موضع الحفظ التلقائي ليس ملفًا عاديًا</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>保存绘图</source>
@@ -178,16 +193,8 @@
         <translation>تعذّر حفظ الرسم: %1</translation>
     </message>
     <message>
-        <source>这是一个文件夹，不是绘图文件</source>
-        <translation>هذا مجلد وليس رسمًا</translation>
-    </message>
-    <message>
         <source>无法打开文件：%1</source>
         <translation>تعذّر فتح الملف: %1</translation>
-    </message>
-    <message>
-        <source>读取文件失败：%1</source>
-        <translation>تعذّرت قراءة الملف: %1</translation>
     </message>
     <message>
         <source>只能保存到本机的文件</source>
@@ -196,6 +203,14 @@
     <message>
         <source>只能打开本机的文件</source>
         <translation>لا يمكن فتح إلا الملفات المحلية</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>أُلغي</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>الرسم معقّد جدًا ويستغرق عرضه وقتًا طويلًا (الحبر أكثر من %1 مليون بكسل)</translation>
     </message>
 </context>
 <context>
@@ -237,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>جارٍ فتح الرسم… %1٪</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
     <name>OverlaySurface</name>
     <message>
         <source>图片导出失败：</source>
@@ -251,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>الملف موجود مسبقًا</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>هذا رابط رمزي؛ لن يُكتب شيء في الموضع الذي يشير إليه</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>هذا ليس ملفًا عاديًا (مجلد أو جهاز أو أنبوب)؛ لن يُكتب فيه شيء</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>هذا مجلد وليس ملفًا</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>هذا ليس ملفًا عاديًا (أنبوب أو جهاز مثلًا)؛ لن يُقرأ</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>الملف كبير جدًا (%1 ميغابايت على الأكثر)</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>أُلغي</translation>
+    </message>
+</context>
+<context>
     <name>ScreenGrabber</name>
     <message>
         <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
@@ -259,6 +316,25 @@
     <message>
         <source>截图已取消</source>
         <translation>أُلغيت لقطة الشاشة</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>تعذّر إنشاء المجلد %1</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>برنامج آخر يستخدم ملف الإعدادات</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>تعذّر تجميع الإعدادات</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>الإعدادات المجمّعة غير مكتملة</translation>
     </message>
 </context>
 <context>
@@ -544,6 +620,14 @@
         <source>聚焦工具栏</source>
         <translation>الانتقال إلى شريط الأدوات</translation>
     </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>الممحاة مفعّلة</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>الممحاة متوقفة</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarWindows</name>
@@ -632,6 +716,10 @@
     <message>
         <source>无法打开绘图：</source>
         <translation>تعذّر فتح الرسم: </translation>
+    </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>أُلغي فتح الرسم؛ لم يتغيّر الرسم على الشاشة</translation>
     </message>
 </context>
 <context>
@@ -722,6 +810,26 @@
     <message>
         <source>绘制已关闭，点击会穿过画布</source>
         <translation>الرسم متوقف: النقرات تصل إلى النوافذ تحته</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>تعذّرت قراءة آخر رسم محفوظ تلقائيًا (%1)؛ احتُفظ به كما هو باسم %2</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>تعذّرت قراءة آخر رسم محفوظ تلقائيًا (%1) وتعذّر نقله؛ أُوقف الحفظ التلقائي حتى لا يُكتب فوقه</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>فشل الحفظ التلقائي: %1. ما زال الرسم على الشاشة؛ استخدم «حفظ الرسم…» لحفظه في مكان آخر.</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>عاد الحفظ التلقائي إلى العمل</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>لم يُستعد الرسم الأخير؛ احتُفظ به كما هو باسم %1</translation>
     </message>
 </context>
 <context>

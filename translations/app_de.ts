@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="zh_CN">
 <context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>Die letzte automatische Sicherung lässt sich nicht beiseitelegen; damit sie nicht überschrieben wird, ist die automatische Sicherung angehalten</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>Am Ort der automatischen Sicherung liegt keine gewöhnliche Datei</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>保存绘图</source>
@@ -178,16 +193,8 @@
         <translation>Die Zeichnung kann nicht gespeichert werden: %1</translation>
     </message>
     <message>
-        <source>这是一个文件夹，不是绘图文件</source>
-        <translation>Dies ist ein Ordner, keine Zeichnung</translation>
-    </message>
-    <message>
         <source>无法打开文件：%1</source>
         <translation>Die Datei kann nicht geöffnet werden: %1</translation>
-    </message>
-    <message>
-        <source>读取文件失败：%1</source>
-        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>只能保存到本机的文件</source>
@@ -196,6 +203,14 @@
     <message>
         <source>只能打开本机的文件</source>
         <translation>Nur lokale Dateien lassen sich öffnen</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>Die Zeichnung ist zu aufwendig, um sie in vertretbarer Zeit anzuzeigen (mehr als %1 Millionen Pixel Tinte)</translation>
     </message>
 </context>
 <context>
@@ -237,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>Zeichnung wird geöffnet … %1 %</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>OverlaySurface</name>
     <message>
         <source>图片导出失败：</source>
@@ -251,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>Die Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>Dies ist ein symbolischer Link; an sein Ziel wird nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>Dies ist keine gewöhnliche Datei (ein Ordner, ein Gerät oder eine Pipe); es wird nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>Dies ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>Dies ist keine gewöhnliche Datei (etwa eine Pipe oder ein Gerät); sie wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>Die Datei ist zu groß (höchstens %1 MB)</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Abgebrochen</translation>
+    </message>
+</context>
+<context>
     <name>ScreenGrabber</name>
     <message>
         <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
@@ -259,6 +316,25 @@
     <message>
         <source>截图已取消</source>
         <translation>Bildschirmfoto abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>Ein anderes Programm verwendet die Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>Die Einstellungen lassen sich nicht zusammenstellen</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>Die zusammengestellten Einstellungen sind unvollständig</translation>
     </message>
 </context>
 <context>
@@ -544,6 +620,14 @@
         <source>聚焦工具栏</source>
         <translation>Werkzeugleiste ansteuern</translation>
     </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>Radierer an</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>Radierer aus</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarWindows</name>
@@ -632,6 +716,10 @@
     <message>
         <source>无法打开绘图：</source>
         <translation>Die Zeichnung kann nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>Öffnen abgebrochen; die Zeichnung auf dem Bildschirm ist unverändert</translation>
     </message>
 </context>
 <context>
@@ -722,6 +810,26 @@
     <message>
         <source>绘制已关闭，点击会穿过画布</source>
         <translation>Zeichnen aus: Klicks gehen an die Fenster darunter</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>Die zuletzt automatisch gesicherte Zeichnung kann nicht gelesen werden (%1); sie bleibt unverändert als %2 erhalten</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>Die zuletzt automatisch gesicherte Zeichnung kann weder gelesen (%1) noch beiseitegelegt werden; damit sie nicht überschrieben wird, ist die automatische Sicherung angehalten</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>Automatische Sicherung fehlgeschlagen: %1. Die Zeichnung ist noch auf dem Bildschirm; mit „Zeichnung speichern …“ können Sie sie an anderer Stelle speichern.</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>Die automatische Sicherung funktioniert wieder</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>Die letzte Zeichnung wurde nicht wiederhergestellt; sie bleibt unverändert als %1 erhalten</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>The last autosave cannot be moved aside; autosave has stopped so as not to overwrite it</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>The autosave location is not a regular file</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>保存绘图</source>
@@ -178,16 +193,8 @@
         <translation>Cannot save the drawing: %1</translation>
     </message>
     <message>
-        <source>这是一个文件夹，不是绘图文件</source>
-        <translation>This is a folder, not a drawing</translation>
-    </message>
-    <message>
         <source>无法打开文件：%1</source>
         <translation>Cannot open the file: %1</translation>
-    </message>
-    <message>
-        <source>读取文件失败：%1</source>
-        <translation>Reading the file failed: %1</translation>
     </message>
     <message>
         <source>只能保存到本机的文件</source>
@@ -196,6 +203,14 @@
     <message>
         <source>只能打开本机的文件</source>
         <translation>Only local files can be opened</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>The drawing is too complex to show in reasonable time (more than %1 million pixels of ink)</translation>
     </message>
 </context>
 <context>
@@ -237,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>Opening the drawing… %1%</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>OverlaySurface</name>
     <message>
         <source>图片导出失败：</source>
@@ -251,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>The file already exists</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>This is a symbolic link; nothing is written to where it points</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>This is not a regular file (a folder, device or pipe); nothing is written</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>This is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>This is not a regular file (a pipe or a device, for example); it is not read</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>The file is too large (at most %1 MB)</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
+    </message>
+</context>
+<context>
     <name>ScreenGrabber</name>
     <message>
         <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
@@ -259,6 +316,25 @@
     <message>
         <source>截图已取消</source>
         <translation>Screenshot cancelled</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>Another program is using the settings file</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>Cannot put the settings together</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>The settings put together are incomplete</translation>
     </message>
 </context>
 <context>
@@ -544,6 +620,14 @@
         <source>聚焦工具栏</source>
         <translation>Focus the toolbar</translation>
     </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>Eraser on</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>Eraser off</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarWindows</name>
@@ -633,6 +717,10 @@
         <source>无法打开绘图：</source>
         <translation>Cannot open the drawing: </translation>
     </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>Opening cancelled; the drawing on screen is unchanged</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -714,6 +802,26 @@
     <message>
         <source>查看设置方法</source>
         <translation>Show me how</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>The last autosaved drawing cannot be read (%1); it is kept unchanged as %2</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>The last autosaved drawing cannot be read (%1) nor moved aside; autosave has stopped so as not to overwrite it</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>Autosave failed: %1. The drawing is still on screen; use “Save drawing…” to save it elsewhere.</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>Autosave works again</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>The last drawing was not restored; it is kept unchanged as %1</translation>
     </message>
     <message>
         <source>绘制已开启</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_CN">
 <context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>El último guardado automático no se puede apartar; para no sobrescribirlo, el guardado automático se ha detenido</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>La ubicación del guardado automático no es un archivo normal</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>保存绘图</source>
@@ -178,16 +193,8 @@
         <translation>No se puede guardar el dibujo: %1</translation>
     </message>
     <message>
-        <source>这是一个文件夹，不是绘图文件</source>
-        <translation>Es una carpeta, no un dibujo</translation>
-    </message>
-    <message>
         <source>无法打开文件：%1</source>
         <translation>No se puede abrir el archivo: %1</translation>
-    </message>
-    <message>
-        <source>读取文件失败：%1</source>
-        <translation>No se pudo leer el archivo: %1</translation>
     </message>
     <message>
         <source>只能保存到本机的文件</source>
@@ -196,6 +203,14 @@
     <message>
         <source>只能打开本机的文件</source>
         <translation>Solo pueden abrirse archivos locales</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>El dibujo es demasiado complejo para mostrarlo en un tiempo razonable (más de %1 millones de píxeles de tinta)</translation>
     </message>
 </context>
 <context>
@@ -237,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>Abriendo el dibujo… %1 %</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>OverlaySurface</name>
     <message>
         <source>图片导出失败：</source>
@@ -251,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>Es un enlace simbólico; no se escribe nada en el lugar al que apunta</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>No es un archivo normal (una carpeta, un dispositivo o una tubería); no se escribe nada</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>Es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>No es un archivo normal (por ejemplo, una tubería o un dispositivo); no se lee</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>El archivo es demasiado grande (como máximo %1 MB)</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelado</translation>
+    </message>
+</context>
+<context>
     <name>ScreenGrabber</name>
     <message>
         <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
@@ -259,6 +316,25 @@
     <message>
         <source>截图已取消</source>
         <translation>Captura de pantalla cancelada</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>Otro programa está usando el archivo de configuración</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>No se puede reunir la configuración</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>La configuración reunida está incompleta</translation>
     </message>
 </context>
 <context>
@@ -544,6 +620,14 @@
         <source>聚焦工具栏</source>
         <translation>Ir a la barra de herramientas</translation>
     </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>Borrador activado</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>Borrador desactivado</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarWindows</name>
@@ -632,6 +716,10 @@
     <message>
         <source>无法打开绘图：</source>
         <translation>No se puede abrir el dibujo: </translation>
+    </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>Apertura cancelada; el dibujo en pantalla no ha cambiado</translation>
     </message>
 </context>
 <context>
@@ -722,6 +810,26 @@
     <message>
         <source>绘制已关闭，点击会穿过画布</source>
         <translation>Dibujo desactivado: los clics pasan a las ventanas de debajo</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>No se puede leer el último dibujo guardado automáticamente (%1); se conserva sin cambios como %2</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>El último dibujo guardado automáticamente no se puede leer (%1) ni apartar; para no sobrescribirlo, el guardado automático se ha detenido</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>Error del guardado automático: %1. El dibujo sigue en pantalla; use «Guardar dibujo…» para guardarlo en otro lugar.</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>El guardado automático vuelve a funcionar</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>El último dibujo no se recuperó; se conserva sin cambios como %1</translation>
     </message>
 </context>
 <context>

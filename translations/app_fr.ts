@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="zh_CN">
 <context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>La dernière sauvegarde automatique ne peut pas être déplacée ; pour ne pas l’écraser, la sauvegarde automatique est arrêtée</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>L’emplacement de la sauvegarde automatique n’est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>保存绘图</source>
@@ -178,16 +193,8 @@
         <translation>Impossible d’enregistrer le dessin : %1</translation>
     </message>
     <message>
-        <source>这是一个文件夹，不是绘图文件</source>
-        <translation>C’est un dossier, pas un dessin</translation>
-    </message>
-    <message>
         <source>无法打开文件：%1</source>
         <translation>Impossible d’ouvrir le fichier : %1</translation>
-    </message>
-    <message>
-        <source>读取文件失败：%1</source>
-        <translation>La lecture du fichier a échoué : %1</translation>
     </message>
     <message>
         <source>只能保存到本机的文件</source>
@@ -196,6 +203,14 @@
     <message>
         <source>只能打开本机的文件</source>
         <translation>Seuls les fichiers locaux peuvent être ouverts</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>Le dessin est trop complexe pour être affiché en un temps raisonnable (plus de %1 millions de pixels d’encre)</translation>
     </message>
 </context>
 <context>
@@ -237,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>Ouverture du dessin… %1 %</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>OverlaySurface</name>
     <message>
         <source>图片导出失败：</source>
@@ -251,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>Le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>Ceci est un lien symbolique ; rien n’est écrit à l’endroit vers lequel il pointe</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>Ce n’est pas un fichier ordinaire (dossier, périphérique ou tube) ; rien n’est écrit</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>Ceci est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>Ce n’est pas un fichier ordinaire (un tube ou un périphérique, par exemple) ; il n’est pas lu</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>Le fichier est trop volumineux (%1 Mo au plus)</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Annulé</translation>
+    </message>
+</context>
+<context>
     <name>ScreenGrabber</name>
     <message>
         <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
@@ -259,6 +316,25 @@
     <message>
         <source>截图已取消</source>
         <translation>Capture d’écran annulée</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>Un autre programme utilise le fichier des paramètres</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>Impossible de rassembler les paramètres</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>Les paramètres rassemblés sont incomplets</translation>
     </message>
 </context>
 <context>
@@ -544,6 +620,14 @@
         <source>聚焦工具栏</source>
         <translation>Atteindre la barre d’outils</translation>
     </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>Gomme activée</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>Gomme désactivée</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarWindows</name>
@@ -632,6 +716,10 @@
     <message>
         <source>无法打开绘图：</source>
         <translation>Impossible d’ouvrir le dessin : </translation>
+    </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>Ouverture annulée ; le dessin à l’écran n’a pas changé</translation>
     </message>
 </context>
 <context>
@@ -722,6 +810,26 @@
     <message>
         <source>绘制已关闭，点击会穿过画布</source>
         <translation>Dessin désactivé : les clics passent aux fenêtres du dessous</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>Le dernier dessin enregistré automatiquement est illisible (%1) ; il est conservé tel quel sous %2</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>Le dernier dessin enregistré automatiquement ne peut être ni lu (%1) ni déplacé ; pour ne pas l’écraser, la sauvegarde automatique est arrêtée</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>Échec de la sauvegarde automatique : %1. Le dessin est toujours à l’écran ; utilisez « Enregistrer le dessin… » pour l’enregistrer ailleurs.</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>La sauvegarde automatique fonctionne de nouveau</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>Le dernier dessin n’a pas été restauré ; il est conservé tel quel sous %1</translation>
     </message>
 </context>
 <context>

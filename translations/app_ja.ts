@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="zh_CN">
 <context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>前回の自動保存ファイルを移動できません。上書きしないよう、自動保存を停止しました</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>自動保存の場所が通常のファイルではありません</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>保存绘图</source>
@@ -178,16 +193,8 @@
         <translation>描画を保存できません：%1</translation>
     </message>
     <message>
-        <source>这是一个文件夹，不是绘图文件</source>
-        <translation>これはフォルダーで、描画ファイルではありません</translation>
-    </message>
-    <message>
         <source>无法打开文件：%1</source>
         <translation>ファイルを開けません：%1</translation>
-    </message>
-    <message>
-        <source>读取文件失败：%1</source>
-        <translation>ファイルを読み込めませんでした：%1</translation>
     </message>
     <message>
         <source>只能保存到本机的文件</source>
@@ -196,6 +203,14 @@
     <message>
         <source>只能打开本机的文件</source>
         <translation>開けるのはローカルのファイルだけです</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>キャンセルしました</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>描画が複雑すぎて、表示に時間がかかりすぎます（インクが %1 百万ピクセルを超えています）</translation>
     </message>
 </context>
 <context>
@@ -237,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>描画を開いています… %1%</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>OverlaySurface</name>
     <message>
         <source>图片导出失败：</source>
@@ -251,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>ファイルはすでに存在します</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>これはシンボリックリンクです。リンク先には書き込みません</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>通常のファイルではありません（フォルダー、デバイス、またはパイプ）。書き込みません</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>これはファイルではなくフォルダーです</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>通常のファイルではありません（パイプやデバイスなど）。読み込みません</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>ファイルが大きすぎます（最大 %1 MB）</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>キャンセルしました</translation>
+    </message>
+</context>
+<context>
     <name>ScreenGrabber</name>
     <message>
         <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
@@ -259,6 +316,25 @@
     <message>
         <source>截图已取消</source>
         <translation>スクリーンショットをキャンセルしました</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>設定ファイルは別のプログラムが使用中です</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>設定をまとめられません</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>まとめた設定が不完全です</translation>
     </message>
 </context>
 <context>
@@ -544,6 +620,14 @@
         <source>聚焦工具栏</source>
         <translation>ツールバーへ移動</translation>
     </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>消しゴム オン</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>消しゴム オフ</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarWindows</name>
@@ -632,6 +716,10 @@
     <message>
         <source>无法打开绘图：</source>
         <translation>描画を開けません：</translation>
+    </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>描画を開くのをキャンセルしました。画面上の描画は変わっていません</translation>
     </message>
 </context>
 <context>
@@ -722,6 +810,26 @@
     <message>
         <source>绘制已关闭，点击会穿过画布</source>
         <translation>描画オフ：クリックは下のウィンドウに届きます</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>前回自動保存された描画を読み込めません（%1）。そのまま %2 として残しました</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>前回自動保存された描画を読み込めず（%1）、移動もできません。上書きしないよう、自動保存を停止しました</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>自動保存に失敗しました：%1。描画は画面に残っています。「描画を保存…」で別の場所に保存できます。</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>自動保存は正常に戻りました</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>前回の描画は復元されませんでした。そのまま %1 として残しました</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
 <context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>지난 자동 저장 파일을 옮길 수 없습니다. 덮어쓰지 않도록 자동 저장을 중지했습니다</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>폴더 %1을(를) 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>자동 저장 위치가 일반 파일이 아닙니다</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>保存绘图</source>
@@ -178,16 +193,8 @@
         <translation>그림을 저장할 수 없습니다: %1</translation>
     </message>
     <message>
-        <source>这是一个文件夹，不是绘图文件</source>
-        <translation>폴더입니다. 그림 파일이 아닙니다</translation>
-    </message>
-    <message>
         <source>无法打开文件：%1</source>
         <translation>파일을 열 수 없습니다: %1</translation>
-    </message>
-    <message>
-        <source>读取文件失败：%1</source>
-        <translation>파일을 읽지 못했습니다: %1</translation>
     </message>
     <message>
         <source>只能保存到本机的文件</source>
@@ -196,6 +203,14 @@
     <message>
         <source>只能打开本机的文件</source>
         <translation>로컬 파일만 열 수 있습니다</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>취소됨</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>그림이 너무 복잡해 표시하는 데 시간이 너무 오래 걸립니다(잉크가 %1백만 픽셀 초과)</translation>
     </message>
 </context>
 <context>
@@ -237,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>그림을 여는 중… %1%</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>OverlaySurface</name>
     <message>
         <source>图片导出失败：</source>
@@ -251,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>파일이 이미 있습니다</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>심볼릭 링크입니다. 링크가 가리키는 곳에는 쓰지 않습니다</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>일반 파일이 아닙니다(폴더, 장치 또는 파이프). 쓰지 않습니다</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>파일이 아니라 폴더입니다</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>일반 파일이 아닙니다(예: 파이프나 장치). 읽지 않습니다</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>파일이 너무 큽니다(최대 %1MB)</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>취소됨</translation>
+    </message>
+</context>
+<context>
     <name>ScreenGrabber</name>
     <message>
         <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
@@ -259,6 +316,25 @@
     <message>
         <source>截图已取消</source>
         <translation>스크린샷을 취소했습니다</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>폴더 %1을(를) 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>다른 프로그램이 설정 파일을 사용하고 있습니다</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>설정을 정리할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>정리된 설정이 완전하지 않습니다</translation>
     </message>
 </context>
 <context>
@@ -544,6 +620,14 @@
         <source>聚焦工具栏</source>
         <translation>도구 모음으로 이동</translation>
     </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>지우개 켬</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>지우개 끔</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarWindows</name>
@@ -632,6 +716,10 @@
     <message>
         <source>无法打开绘图：</source>
         <translation>그림을 열 수 없습니다: </translation>
+    </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>그림 열기를 취소했습니다. 화면의 그림은 바뀌지 않았습니다</translation>
     </message>
 </context>
 <context>
@@ -722,6 +810,26 @@
     <message>
         <source>绘制已关闭，点击会穿过画布</source>
         <translation>그리기 끔: 클릭이 아래 창으로 전달됩니다</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>지난번 자동 저장된 그림을 읽을 수 없습니다(%1). 그대로 %2(으)로 보관했습니다</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>지난번 자동 저장된 그림을 읽을 수 없고(%1) 옮길 수도 없습니다. 덮어쓰지 않도록 자동 저장을 중지했습니다</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>자동 저장 실패: %1. 그림은 아직 화면에 있습니다. “그림 저장…”으로 다른 곳에 저장할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>자동 저장이 다시 정상적으로 작동합니다</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>지난번 그림은 복원되지 않았습니다. 그대로 %1(으)로 보관했습니다</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="zh_CN">
 <context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>O último salvamento automático não pode ser movido; para não sobrescrevê-lo, o salvamento automático foi interrompido</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>O local do salvamento automático não é um arquivo comum</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>保存绘图</source>
@@ -178,16 +193,8 @@
         <translation>Não foi possível salvar o desenho: %1</translation>
     </message>
     <message>
-        <source>这是一个文件夹，不是绘图文件</source>
-        <translation>Esta é uma pasta, não um desenho</translation>
-    </message>
-    <message>
         <source>无法打开文件：%1</source>
         <translation>Não foi possível abrir o arquivo: %1</translation>
-    </message>
-    <message>
-        <source>读取文件失败：%1</source>
-        <translation>Falha ao ler o arquivo: %1</translation>
     </message>
     <message>
         <source>只能保存到本机的文件</source>
@@ -196,6 +203,14 @@
     <message>
         <source>只能打开本机的文件</source>
         <translation>Só é possível abrir arquivos locais</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>O desenho é complexo demais para ser exibido em tempo razoável (mais de %1 milhões de pixels de tinta)</translation>
     </message>
 </context>
 <context>
@@ -237,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>Abrindo o desenho… %1%</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>OverlaySurface</name>
     <message>
         <source>图片导出失败：</source>
@@ -251,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>O arquivo já existe</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>Este é um link simbólico; nada é gravado no local para onde ele aponta</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>Não é um arquivo comum (pasta, dispositivo ou pipe); nada é gravado</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>Isto é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>Não é um arquivo comum (um pipe ou um dispositivo, por exemplo); não é lido</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>O arquivo é grande demais (no máximo %1 MB)</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelado</translation>
+    </message>
+</context>
+<context>
     <name>ScreenGrabber</name>
     <message>
         <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
@@ -259,6 +316,25 @@
     <message>
         <source>截图已取消</source>
         <translation>Captura de tela cancelada</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>Outro programa está usando o arquivo de configurações</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>Não é possível reunir as configurações</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>As configurações reunidas estão incompletas</translation>
     </message>
 </context>
 <context>
@@ -544,6 +620,14 @@
         <source>聚焦工具栏</source>
         <translation>Ir para a barra de ferramentas</translation>
     </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>Borracha ligada</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>Borracha desligada</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarWindows</name>
@@ -632,6 +716,10 @@
     <message>
         <source>无法打开绘图：</source>
         <translation>Não foi possível abrir o desenho: </translation>
+    </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>Abertura cancelada; o desenho na tela não foi alterado</translation>
     </message>
 </context>
 <context>
@@ -722,6 +810,26 @@
     <message>
         <source>绘制已关闭，点击会穿过画布</source>
         <translation>Desenho desligado: os cliques passam para as janelas de baixo</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>Não é possível ler o último desenho salvo automaticamente (%1); ele foi mantido sem alterações como %2</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>O último desenho salvo automaticamente não pode ser lido (%1) nem movido; para não sobrescrevê-lo, o salvamento automático foi interrompido</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>Falha no salvamento automático: %1. O desenho continua na tela; use “Salvar desenho…” para salvá-lo em outro lugar.</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>O salvamento automático voltou a funcionar</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>O último desenho não foi restaurado; ele foi mantido sem alterações como %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="zh_CN">
 <context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>Последнее автосохранение не удаётся переместить; чтобы не перезаписать его, автосохранение остановлено</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Не удаётся создать папку %1</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>На месте автосохранения находится не обычный файл</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>保存绘图</source>
@@ -178,16 +193,8 @@
         <translation>Не удаётся сохранить рисунок: %1</translation>
     </message>
     <message>
-        <source>这是一个文件夹，不是绘图文件</source>
-        <translation>Это папка, а не рисунок</translation>
-    </message>
-    <message>
         <source>无法打开文件：%1</source>
         <translation>Не удаётся открыть файл: %1</translation>
-    </message>
-    <message>
-        <source>读取文件失败：%1</source>
-        <translation>Не удалось прочитать файл: %1</translation>
     </message>
     <message>
         <source>只能保存到本机的文件</source>
@@ -196,6 +203,14 @@
     <message>
         <source>只能打开本机的文件</source>
         <translation>Открывать можно только локальные файлы</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Отменено</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>Рисунок слишком сложен, чтобы показать его за разумное время (более %1 млн пикселей чернил)</translation>
     </message>
 </context>
 <context>
@@ -237,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>Открытие рисунка… %1%</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>OverlaySurface</name>
     <message>
         <source>图片导出失败：</source>
@@ -251,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>Файл уже существует</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>Это символическая ссылка; туда, куда она указывает, ничего не записывается</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>Это не обычный файл (папка, устройство или канал); запись не выполняется</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>Это папка, а не файл</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>Это не обычный файл (например, канал или устройство); он не читается</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>Файл слишком большой (не более %1 МБ)</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Отменено</translation>
+    </message>
+</context>
+<context>
     <name>ScreenGrabber</name>
     <message>
         <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
@@ -259,6 +316,25 @@
     <message>
         <source>截图已取消</source>
         <translation>Снимок экрана отменён</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Не удаётся создать папку %1</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>Файл настроек используется другой программой</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>Не удаётся собрать настройки</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>Собранные настройки неполны</translation>
     </message>
 </context>
 <context>
@@ -544,6 +620,14 @@
         <source>聚焦工具栏</source>
         <translation>Перейти к панели инструментов</translation>
     </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>Ластик включён</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>Ластик выключен</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarWindows</name>
@@ -632,6 +716,10 @@
     <message>
         <source>无法打开绘图：</source>
         <translation>Не удаётся открыть рисунок: </translation>
+    </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>Открытие отменено; рисунок на экране не изменился</translation>
     </message>
 </context>
 <context>
@@ -722,6 +810,26 @@
     <message>
         <source>绘制已关闭，点击会穿过画布</source>
         <translation>Рисование выключено: щелчки проходят к окнам ниже</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>Последний автосохранённый рисунок не читается (%1); он сохранён без изменений как %2</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>Последний автосохранённый рисунок не читается (%1) и не перемещается; чтобы не перезаписать его, автосохранение остановлено</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>Сбой автосохранения: %1. Рисунок по-прежнему на экране; сохраните его в другом месте командой «Сохранить рисунок…».</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>Автосохранение снова работает</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>Последний рисунок не восстановлен; он сохранён без изменений как %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
 <context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>上次自動儲存的檔案無法移開，為了不覆寫它，自動儲存已停止</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>無法建立資料夾 %1</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>自動儲存的位置不是一般檔案</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>保存绘图</source>
@@ -178,16 +193,8 @@
         <translation>無法儲存繪圖：%1</translation>
     </message>
     <message>
-        <source>这是一个文件夹，不是绘图文件</source>
-        <translation>這是資料夾，不是繪圖檔</translation>
-    </message>
-    <message>
         <source>无法打开文件：%1</source>
         <translation>無法開啟檔案：%1</translation>
-    </message>
-    <message>
-        <source>读取文件失败：%1</source>
-        <translation>讀取檔案失敗：%1</translation>
     </message>
     <message>
         <source>只能保存到本机的文件</source>
@@ -196,6 +203,14 @@
     <message>
         <source>只能打开本机的文件</source>
         <translation>只能開啟本機的檔案</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>繪圖過於複雜，顯示它要花太久（墨跡超過 %1 百萬像素）</translation>
     </message>
 </context>
 <context>
@@ -237,6 +252,17 @@
     </message>
 </context>
 <context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>正在開啟繪圖… %1%</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>OverlaySurface</name>
     <message>
         <source>图片导出失败：</source>
@@ -251,6 +277,37 @@
     </message>
 </context>
 <context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>檔案已存在</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>這是一個符號連結，不會寫到它指向的地方</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>這不是一般檔案（資料夾、裝置或管道），不會寫入</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>這是一個資料夾，不是檔案</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>這不是一般檔案（例如管道或裝置），不會讀取</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>檔案過大（最大 %1 MB）</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>已取消</translation>
+    </message>
+</context>
+<context>
     <name>ScreenGrabber</name>
     <message>
         <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
@@ -259,6 +316,25 @@
     <message>
         <source>截图已取消</source>
         <translation>已取消螢幕截圖</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>無法建立資料夾 %1</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>設定檔正被另一個程式使用</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>無法整理設定</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>整理後的設定不完整</translation>
     </message>
 </context>
 <context>
@@ -544,6 +620,14 @@
         <source>聚焦工具栏</source>
         <translation>移至工具列</translation>
     </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>橡皮擦已開啟</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>橡皮擦已關閉</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarWindows</name>
@@ -632,6 +716,10 @@
     <message>
         <source>无法打开绘图：</source>
         <translation>無法開啟繪圖：</translation>
+    </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>已取消開啟繪圖，畫面上的繪圖沒有改變</translation>
     </message>
 </context>
 <context>
@@ -722,6 +810,26 @@
     <message>
         <source>绘制已关闭，点击会穿过画布</source>
         <translation>已關閉繪製，點按會穿過畫布</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>上次自動儲存的繪圖無法讀取（%1），已原樣保留為 %2</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>上次自動儲存的繪圖無法讀取（%1），也無法移開；為了不覆寫它，自動儲存已停止</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>自動儲存失敗：%1。繪圖仍在螢幕上，可以用「儲存繪圖…」儲存到別處。</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>自動儲存已恢復正常</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>上次的繪圖沒有還原，已原樣保留為 %1</translation>
     </message>
 </context>
 <context>

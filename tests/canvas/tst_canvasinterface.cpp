@@ -194,7 +194,7 @@ void TestCanvasInterface::invokableDefaults()
     QCOMPARE(invokables,
              QStringList({"beginPaint", "movePaint", "undo", "redo", "undoGradient", "clear",
                           "addText", "getExePath", "endPaint", "deleteElement", "renderToImage",
-                          "repeatDraw", "drawingRect", "saveDrawing", "openDrawing"}));
+                          "repeatDraw", "drawingRect", "saveDrawing", "openDrawing", "cancelLoading"}));
     QCOMPARE(meta->property(meta->indexOfProperty("isEraserMode")).notifySignal().name(),
              QByteArray("eraserModeChanged"));
     QVERIFY(!meta->property(meta->indexOfProperty("canUndo")).isWritable());

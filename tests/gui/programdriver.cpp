@@ -270,6 +270,18 @@ bool ProgramDriver::followRestart()
     });
 }
 
+bool ProgramDriver::endWith(int signal)
+{
+    const qint64 pid = processId();
+    if (pid <= 0 || ::kill(pid_t(pid), signal) != 0)
+        return false;
+    const bool ended = m_adopted > 0 ? waitUntil([pid] { return processGone(pid); })
+                                     : m_program.waitForFinished(waitLimitMs);
+    if (ended)
+        m_adopted = 0;
+    return ended;
+}
+
 void ProgramDriver::keepEvidenceOnFailure()
 {
     if (!QTest::currentTestFailed() || !QTest::currentTestFunction())

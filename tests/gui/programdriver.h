@@ -108,6 +108,8 @@ public:
     // screenshot folder.
     bool start(const QString &program, const QVariantMap &settings, Output output);
     void stop();
+    // Sends the signal and waits for the program to end; false when it went on.
+    bool endWith(int signal);
     // When the test function running now has failed: keeps the screen as it is now
     // and the program's output so far under <shotDir>/failures/, once per function
     // (and data row), and says where. stop() calls it; so do the tests' cleanup().
