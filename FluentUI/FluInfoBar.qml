@@ -10,8 +10,6 @@ FluObject {
     property int layoutY: 75
     // Older messages give way when more than this many are on screen.
     property int maxCount: 5
-    // What a screen reader calls a message's close mark.
-    property string closeText: qsTr("关闭")
     readonly property int count: d.messages.length
 
     function showInfo(text, duration = 1500, moremsg = "") {
@@ -195,7 +193,7 @@ FluObject {
                 font.pixelSize: 12
                 activeFocusOnTab: visible
                 Accessible.role: Accessible.Button
-                Accessible.name: control.closeText
+                Accessible.name: qsTr("关闭")
                 Accessible.onPressAction: message.close()
                 Keys.onReturnPressed: message.close()
                 Keys.onEnterPressed: message.close()

@@ -8,8 +8,8 @@ Rectangle {
     anchors.fill: parent
     anchors.margins: -3
     // Controls tell keyboard focus from a click's (visualFocus); plain items cannot.
-    visible: target !== null && (target.visualFocus !== undefined ? target.visualFocus : target.activeFocus)
-    radius: target && target.radius !== undefined ? target.radius + 3 : 3
+    visible: target !== null && (target.visualFocus !== undefined ? target.visualFocus : target.activeFocus) // qmllint disable
+    radius: target && target.radius !== undefined ? target.radius + 3 : 3 // qmllint disable
     color: "transparent"
     border.width: 2
     border.color: "#1A1A1A"

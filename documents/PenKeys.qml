@@ -3,7 +3,8 @@ import Cpp.MyComponents
 
 // Colour and size from the keyboard while an overlay has the focus (these are no
 // system-wide keys): a letter picks a colour of the palette, [ and ] (or Ctrl+wheel)
-// make the pen thinner or thicker, Esc leaves a presenter tool. What changed shows
+// make the pen thinner or thicker, Esc stops opening a drawing or leaves a presenter
+// tool. What changed shows
 // for a moment beside the pointer.
 // The keyboard pen draws without a pointer: the arrows move a cross (8 px, with
 // Shift 40 px), Space puts the pen down and lifts it again, Enter places text or
@@ -109,7 +110,11 @@ Item {
     focus: true
     Keys.onPressed: event => {
         if (event.key === Qt.Key_Escape) {
-            if (keys.surface.overlay && keys.surface.overlay.presenterTool !== "") {
+            // A drawing being opened is stopped first, as the panel's button does.
+            if (keys.painter && keys.painter.loading) {
+                keys.painter.cancelLoading();
+                event.accepted = true;
+            } else if (keys.surface.overlay && keys.surface.overlay.presenterTool !== "") {
                 keys.surface.overlay.presenterTool = "";
                 event.accepted = true;
             }

@@ -19,7 +19,7 @@ Dialog {
     ColumnLayout {
         anchors.fill: parent
         spacing: 8
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
         LayoutMirroring.childrenInherit: true
 
         TextField {

@@ -52,7 +52,7 @@ ApplicationWindow {
         anchors.fill: parent
         anchors.margins: 20
         spacing: 15
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
         LayoutMirroring.childrenInherit: true
         // The keys go to the buttons and the link; Escape closes.
         focus: true

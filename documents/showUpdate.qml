@@ -126,7 +126,7 @@ Window {
         radius: 10
         border.color: "#E0E0E0"
         layer.enabled: true
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
         LayoutMirroring.childrenInherit: true
         // The keys go to the buttons; Escape closes.
         focus: true
@@ -275,6 +275,8 @@ Window {
         Keys.onReturnPressed: root.close()
         Keys.onEnterPressed: root.close()
         Keys.onSpacePressed: root.close()
+        // The mark lies outside the panel, whose Escape would not reach it.
+        Keys.onEscapePressed: root.close()
 
         FocusRing {
             target: closeButton

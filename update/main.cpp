@@ -1,9 +1,9 @@
 #include "apppaths.h"
-#include "languagecatalog.h"
-#include "settingsstore.h"
 #include "consolemessagehandler.h"
 #include "consoleterminal.h"
+#include "languagecatalog.h"
 #include "releasejournal.h"
+#include "settingsstore.h"
 #include "updateidentity.h"
 #include "updatenetworkfactory.h"
 #include "updatetray.h"
@@ -11,13 +11,13 @@
 #include <QApplication>
 #include <QDebug>
 #include <QIcon>
+#include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlEngineExtensionPlugin>
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSystemTrayIcon>
-#include <QLocale>
 #include <QTranslator>
 
 Q_IMPORT_QML_PLUGIN(Cpp_MyComponentsPlugin)
@@ -42,10 +42,10 @@ int main(int argc, char *argv[])
         qDebug() << "No system tray available! Continuing without system tray...";
 
     // The language the annotation program shows, from the same store and files.
-    const QString language = SettingsStore()
-                                 .value(QStringLiteral("appLanguage"),
-                                        LanguageCatalog::defaultLanguage())
-                                 .toString();
+    const QString language =
+        SettingsStore()
+            .value(QStringLiteral("appLanguage"), LanguageCatalog::defaultLanguage())
+            .toString();
     QTranslator translator;
     if (translator.load(QStringLiteral("app_") + language, AppPaths::translationsDir())) {
         QCoreApplication::installTranslator(&translator);

@@ -185,11 +185,13 @@ void TestHelpPage::translatedPagesUseTheProgramsNames()
     QFETCH(QString, code);
     const QString page = readAll(m_appDir.filePath(QStringLiteral("help_%1.html").arg(code)));
     const QString htmlLang = QString(code).replace(QLatin1Char('_'), QLatin1Char('-'));
-    const QString direction = code == QLatin1String("ar") ? QStringLiteral(" dir=\"rtl\"") : QString();
+    const QString direction =
+        code == QLatin1String("ar") ? QStringLiteral(" dir=\"rtl\"") : QString();
     QVERIFY2(page.contains(QStringLiteral("<html lang=\"%1\"%2>").arg(htmlLang, direction)),
              "no language, or the wrong direction, on the page");
     QTranslator translator;
-    QVERIFY2(translator.load(QStringLiteral("app_") + code, m_appDir.filePath(QStringLiteral("translations"))),
+    QVERIFY2(translator.load(QStringLiteral("app_") + code,
+                             m_appDir.filePath(QStringLiteral("translations"))),
              "no compiled translation beside the program");
     for (const auto &[name, fallback] : hotKeys()) {
         const QString shown = translator.translate("ToolbarHotkeys", name.toUtf8().constData());

@@ -405,4 +405,31 @@ TestCase {
         canvas.undo();
         verify(!canvas.canUndo, "more than one stroke");
     }
+
+    SignalSpy {
+        id: cancelSpy
+
+        signalName: "drawingOpenCancelled"
+    }
+
+    // Escape stops a drawing being opened, as the loading panel's button does;
+    // the drawing on screen stays.
+    function test_escapeStopsOpening() {
+        canvas.penSize = 6;
+        stroke(Qt.point(100, 200), Qt.point(300, 200), Qt.point(300, 200));
+        verify(canvas.saveDrawing("overlay-escape.qmark"));
+        canvas.clear();
+        stroke(Qt.point(100, 400), Qt.point(300, 400), Qt.point(300, 400));
+        cancelSpy.target = canvas;
+        cancelSpy.clear();
+        overlay.requestActivate();
+        tryVerify(() => overlay.active);
+        verify(canvas.openDrawing("overlay-escape.qmark"));
+        verify(canvas.loading);
+        keyClick(Qt.Key_Escape);
+        tryVerify(() => !canvas.loading);
+        compare(cancelSpy.count, 1);
+        verify(inkAt(250, 400));
+        verify(!inkAt(250, 200), "the drawing was opened");
+    }
 }

@@ -47,8 +47,7 @@ private:
     bool startBuses();
     // Every accessible object of the program, flattened; empty when it could not be read.
     QList<Node> tree() const;
-    bool waitForNode(const std::function<bool(const Node &)> &matches,
-                     const QString &what) const;
+    bool waitForNode(const std::function<bool(const Node &)> &matches, const QString &what) const;
     bool waitForFocus(const QString &name) const;
     // Keys as xdotool names them, separated by spaces.
     bool key(const QString &keys) const
@@ -169,7 +168,8 @@ void TestAccessibilityGui::toolbarButtonsHaveNamesAndRoles()
         const QList<Node> nodes = tree();
         buttons.clear();
         for (const Node &node : nodes) {
-            if (node.window == QStringLiteral("主窗口") && node.role == QLatin1String("push button"))
+            if (node.window == QStringLiteral("主窗口") &&
+                node.role == QLatin1String("push button"))
                 buttons.append(node);
         }
         return buttons.size() >= 15;
@@ -218,7 +218,8 @@ void TestAccessibilityGui::keyboardAloneDrawsAndCaptures()
     // middle of the screen, 200 px to the right.
     QVERIFY(key("Escape"));
     QVERIFY(waitUntil([] {
-        const QByteArray active = runTool(QStringLiteral("xdotool"), {"getactivewindow", "getwindowname"});
+        const QByteArray active =
+            runTool(QStringLiteral("xdotool"), {"getactivewindow", "getwindowname"});
         return active.trimmed() == "draw";
     }));
     const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();

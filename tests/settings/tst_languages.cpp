@@ -83,14 +83,21 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("name");
-        QTest::newRow("Chinese") << "zh_CN" << "简体中文";
-        QTest::newRow("Traditional Chinese") << "zh_TW" << "繁體中文";
-        QTest::newRow("English") << "en" << "English";
-        QTest::newRow("Spanish") << "es" << "Español";
-        QTest::newRow("Brazilian Portuguese") << "pt_BR" << "Português (Brasil)";
-        QTest::newRow("Arabic") << "ar" << "العربية";
+        QTest::newRow("Chinese") << "zh_CN"
+                                 << "简体中文";
+        QTest::newRow("Traditional Chinese") << "zh_TW"
+                                             << "繁體中文";
+        QTest::newRow("English") << "en"
+                                 << "English";
+        QTest::newRow("Spanish") << "es"
+                                 << "Español";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                              << "Português (Brasil)";
+        QTest::newRow("Arabic") << "ar"
+                                << "العربية";
         QTest::newRow("from the locale database") << "it" << QLocale("it").nativeLanguageName();
-        QTest::newRow("unknown") << "qx" << "qx";
+        QTest::newRow("unknown") << "qx"
+                                 << "qx";
     }
     void languageNames()
     {

@@ -116,10 +116,9 @@ void TestTranslations::complete()
 
     QProcess lupdate;
     lupdate.setProcessChannelMode(QProcess::MergedChannels);
-    lupdate.start(QStringLiteral(LUPDATE), {QStringLiteral("-silent"), QStringLiteral("-locations"),
-                                            QStringLiteral("none"),
-                                            QStringLiteral("@" SOURCE_LIST), QStringLiteral("-ts"),
-                                            copy});
+    lupdate.start(QStringLiteral(LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("@" SOURCE_LIST), QStringLiteral("-ts"), copy});
     QVERIFY(lupdate.waitForFinished(120000));
     QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
 

@@ -266,7 +266,7 @@ Window {
         radius: 10
         border.color: "#E0E0E0"
         layer.enabled: true
-        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
         LayoutMirroring.childrenInherit: true
         // The keys go to the buttons; Escape closes, as the close mark does.
         focus: true
@@ -444,6 +444,8 @@ Window {
         Keys.onReturnPressed: root.close()
         Keys.onEnterPressed: root.close()
         Keys.onSpacePressed: root.close()
+        // The mark lies outside the panel, whose Escape would not reach it.
+        Keys.onEscapePressed: root.close()
 
         Text {
             anchors.centerIn: parent
