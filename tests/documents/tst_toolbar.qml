@@ -97,6 +97,28 @@ TestCase {
         compare(toolbar.penIcon, "qrc:/icons/pen.png");
     }
 
+    // What a screen reader hears: drawing on and off whatever switched it, the
+    // eraser, a shape picked in its chooser and a capture that failed.
+    function test_stateChangesAreAnnounced() {
+        const found = Finder.findAll(toolbar.contentItem, i => typeof i.say === "function");
+        compare(found.length, 1);
+        const announcer = found[0];
+        drawingOn();
+        compare(announcer.text, "绘制已开启");
+        verify(announcer.visible);
+        toolbar.drawAble = false;
+        compare(announcer.text, "绘制已关闭，点击会穿过画布");
+        mouseClick(button("qrc:/icons/mouse.png"));
+        mouseClick(button("qrc:/icons/erase.png"));
+        compare(announcer.text, "橡皮擦已开启");
+        const chooser = hover("qrc:/icons/line.png");
+        verify(chooser !== null);
+        chooser.choose(1);
+        tryCompare(announcer, "text", "已选择：圆形");
+        toolbar.reportCaptureFailure("磁盘已满");
+        compare(announcer.text, "截图保存失败：磁盘已满");
+    }
+
     function test_changePenSelect_data() {
         return [{
                 "tag": "pen",
