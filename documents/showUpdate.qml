@@ -260,6 +260,8 @@ Window {
         id: closeButton
 
         objectName: "closeButton"
+        // Right to left the mark goes to the other corner, as the settings window's.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
         anchors.top: parent.top
         anchors.right: parent.right
         anchors.topMargin: 10
