@@ -296,10 +296,15 @@ void ProgramDriver::keepEvidenceOnFailure()
     const QString folder = m_shotDir + QStringLiteral("/failures");
     QDir().mkpath(folder);
     const QString base = folder + QLatin1Char('/') + name;
-    QProcess grab;
-    grab.start(QStringLiteral("import"), {"-window", "root", base + QStringLiteral(".png")});
-    if (!grab.waitForFinished(10000))
-        grab.kill();
+    if (m_session) {
+        // A Wayland session's screen is the compositor's, not the X root window's.
+        m_session->screenshot(base + QStringLiteral(".png"));
+    } else {
+        QProcess grab;
+        grab.start(QStringLiteral("import"), {"-window", "root", base + QStringLiteral(".png")});
+        if (!grab.waitForFinished(10000))
+            grab.kill();
+    }
     QFile output(base + QStringLiteral(".log"));
     if (output.open(QIODevice::WriteOnly))
         output.write(log());

@@ -38,6 +38,7 @@ class TestPortalHotkeysGui : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void cleanup();
     void shortcutsAreBoundWithTheUsersKeys();
     void activatedShortcutActs();
 
@@ -127,6 +128,11 @@ void TestPortalHotkeysGui::initTestCase()
                             ProgramDriver::Output::Captured));
     QVERIFY2(!m_program.waitForWindow(QStringLiteral("^主窗口$")).isEmpty(),
              "the toolbar did not appear");
+}
+
+void TestPortalHotkeysGui::cleanup()
+{
+    m_program.keepEvidenceOnFailure();
 }
 
 void TestPortalHotkeysGui::cleanupTestCase()

@@ -30,6 +30,7 @@ class TestWaylandActionsGui : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void cleanup();
     void drawActionSwitchesDrawingOn();
     void desktopBindingUndoes();
 
@@ -86,6 +87,12 @@ void TestWaylandActionsGui::initTestCase()
     // The user's binding, as sway's configuration would hold it.
     QVERIFY(!m_sway.swaymsg({QStringLiteral("bindsym ctrl+z exec ") + actionCommand("undo")})
                  .isEmpty());
+}
+
+void TestWaylandActionsGui::cleanup()
+{
+    if (m_program)
+        m_program->keepEvidenceOnFailure();
 }
 
 void TestWaylandActionsGui::cleanupTestCase()

@@ -42,6 +42,7 @@ class TestWaylandGui : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void cleanup();
     void toolbarAtTheRightEdgeAboveTheSlide();
     void strokeShowsOverTheSlide();
     void captureHoldsTheSlideAndTheInk();
@@ -124,6 +125,12 @@ void TestWaylandGui::initTestCase()
     m_toolbar = waitForSettledGeometry(
         [this]() -> std::optional<QRect> { return window(QStringLiteral("主窗口")); });
     QVERIFY2(!m_toolbar.isEmpty(), m_program->log().right(3000).constData());
+}
+
+void TestWaylandGui::cleanup()
+{
+    if (m_program)
+        m_program->keepEvidenceOnFailure();
 }
 
 void TestWaylandGui::cleanupTestCase()
