@@ -7,11 +7,14 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 // Composing tile, in device pixels.
 constexpr int TileSize = 512;
+// Room left of a composing tile at fractional scales, in device pixels (see compose()).
+constexpr int GlyphRoom = 128;
 
 struct Span
 {
@@ -108,7 +111,18 @@ qint64 CanvasRenderer::imageBytes() const
     return m_layers.imageBytes() + m_tile.sizeInBytes();
 }
 
-void CanvasRenderer::paint(QPainter *painter, const QRect &bounds)
+void CanvasRenderer::paint(QPainter *painter, const ViewMapping &view, QSize itemSize)
+{
+    compose(painter, view, itemSize, true);
+}
+
+void CanvasRenderer::paintUncached(QPainter *painter, const ViewMapping &view, QSize itemSize)
+{
+    compose(painter, view, itemSize, false);
+}
+
+void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize itemSize,
+                             bool cached)
 {
     m_dirty = QRect();
     // The window decides the resolution; when it moves to a screen of another scale the
@@ -118,59 +132,71 @@ void CanvasRenderer::paint(QPainter *painter, const QRect &bounds)
         m_ratio = ratio;
         m_layers.release();
     }
-    compose(painter, bounds);
-}
-
-void CanvasRenderer::compose(QPainter *painter, const QRect &area)
-{
     painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     const auto &elements = m_document.elements();
-    if (area.isEmpty() || elements.isEmpty())
+    const QRect itemArea(QPoint(0, 0), itemSize);
+    if (itemArea.isEmpty() || elements.isEmpty())
         return;
+
+    // The drawing in the view's device pixels, moved by whole ones (a screen's position
+    // is a whole device pixel), so that layers, tiles and the device meet pixel on pixel.
+    const qreal unit = ratio / view.scale();
+    const QTransform toDevice(unit, 0, 0, unit, std::round(-view.origin().x() * unit),
+                              std::round(-view.origin().y() * unit));
+    const QTransform fromDevice = toDevice.inverted();
+    const QSize deviceSize = DevicePixels::fromItem(itemSize, ratio);
 
     // Elements in change right now are drawn directly; the runs between them come from
     // the layers.
-    const QList<Span> runs = layerSpans(elements, liveIndices(m_document));
-    QList<LayerCache::Run> layerRuns;
-    for (const Span &span : runs) {
-        LayerCache::Run run;
-        run.reserve(span.end - span.begin);
-        for (qsizetype i = span.begin; i < span.end; ++i)
-            run.append(elements.at(i).get());
-        layerRuns.append(run);
+    const QList<Span> runs = cached ? layerSpans(elements, liveIndices(m_document)) : QList<Span>();
+    if (cached) {
+        QList<LayerCache::Run> layerRuns;
+        for (const Span &span : runs) {
+            LayerCache::Run run;
+            run.reserve(span.end - span.begin);
+            for (qsizetype i = span.begin; i < span.end; ++i)
+                run.append(elements.at(i).get());
+            layerRuns.append(run);
+        }
+        m_layers.update(layerRuns, toDevice, deviceSize);
     }
-    m_layers.update(layerRuns, area, m_ratio);
 
     const QRect clip =
-        painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & area : area;
+        painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & itemArea : itemArea;
     if (clip.isEmpty())
         return;
     // The region is composed tile by tile in a small ARGB32 image, in the order and the
     // pixel format of a full render, and then shown. Tiles are cut in device pixels, so that
     // every copy is one to one.
+    const QRect deviceClip =
+        DevicePixels::fromItem(clip, ratio) & QRect(QPoint(0, 0), deviceSize);
+    // At fractional scales glyphs sit at fractions of a pixel, and Qt's raster engine draws
+    // a glyph that the image's left edge cuts through a pixel off: there each tile gets room
+    // on its left (within the view, whose edge a full render has too), wide enough for any
+    // glyph, since glyphs larger than about 64 device pixels are filled as paths, which are
+    // cut exactly. At whole scales glyphs sit on whole pixels.
+    const int room = std::abs(unit - std::round(unit)) > 1e-9 ? GlyphRoom : 0;
     if (m_tile.isNull())
-        m_tile = QImage(TileSize, TileSize, QImage::Format_ARGB32);
-    // Tiles and layers are cut in the view's own device pixels; the drawing is moved by the
-    // view's origin before it is scaled.
-    const QPoint origin = area.topLeft();
-    const QRect deviceClip = DevicePixels::fromItem(clip.translated(-origin), m_ratio);
+        m_tile = QImage(GlyphRoom + TileSize, TileSize, QImage::Format_ARGB32);
     const qsizetype n = elements.size();
     for (int y = deviceClip.top(); y <= deviceClip.bottom(); y += TileSize) {
         for (int x = deviceClip.left(); x <= deviceClip.right(); x += TileSize) {
             const QRect tile = QRect(x, y, TileSize, TileSize) & deviceClip;
-            const QRectF itemTile = DevicePixels::toItem(tile, m_ratio);
-            const QRect touched = itemTile.toAlignedRect().translated(origin);
-            // A view of exactly the tile's size: its edges are device edges, as the canvas
-            // edges are for a full render.
-            QImage view(m_tile.bits(), tile.width(), tile.height(), m_tile.bytesPerLine(),
-                        m_tile.format());
+            const QRect touched = fromDevice.mapRect(QRectF(tile)).toAlignedRect();
+            // A view of the tile's size and the room on its left: its other edges are device
+            // edges, as the canvas edges are for a full render.
+            const int left = tile.x() - std::min(room, tile.x());
+            QImage view(m_tile.bits(), tile.right() + 1 - left, tile.height(),
+                        m_tile.bytesPerLine(), m_tile.format());
+            const QRect inView = tile.translated(-left, -tile.y());
             view.fill(Qt::transparent);
             QPainter composer(&view);
             composer.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+            if (left != tile.x())
+                composer.setClipRect(inView);
             // Scaled as the device pixel ratio scales a full render, moved by whole device
             // pixels, so that glyphs and edges fall on the same pixels as there.
-            const QTransform toTile(m_ratio, 0, 0, m_ratio, -tile.x() - origin.x() * m_ratio,
-                                    -tile.y() - origin.y() * m_ratio);
+            const QTransform toTile = toDevice * QTransform::fromTranslate(-left, -tile.y());
             composer.setWorldTransform(toTile);
             qsizetype runIndex = 0;
             for (qsizetype i = 0; i < n;) {
@@ -178,7 +204,7 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
                     const QImage &layer = m_layers.image(int(runIndex));
                     if (!layer.isNull()) {
                         composer.resetTransform();
-                        composer.drawImage(QPoint(0, 0), DevicePixels::plain(layer), tile);
+                        composer.drawImage(inView.topLeft(), layer, tile);
                         composer.setWorldTransform(toTile);
                     }
                     i = runs.at(runIndex).end;
@@ -193,8 +219,8 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
                 ++i;
             }
             composer.end();
-            view.setDevicePixelRatio(m_ratio);
-            DevicePixels::copy(painter, itemTile.topLeft() + origin, view, view.rect());
+            view.setDevicePixelRatio(ratio);
+            DevicePixels::copy(painter, QPointF(tile.topLeft()) / ratio, view, inView);
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layercache.h"
+#include "viewmapping.h"
 
 #include <QImage>
 #include <QPoint>
@@ -13,8 +14,9 @@ class QPainter;
 // Turns a drawing into the pixels of the item that shows it. The elements that are not
 // changing sit in layers; the elements in change (the gesture's, the pulsing and the fading
 // one) are drawn directly, and only the region that changed is composed again.
-// Regions are in item (logical) coordinates; the pixels follow the device pixel ratio of
-// the device painted into, so a 200 % screen gets strokes drawn at its own resolution.
+// Regions are in the drawing's coordinates, which a ViewMapping takes to the item's; the
+// pixels follow the device pixel ratio of the device painted into, so a 200 % screen gets
+// strokes drawn at its own resolution.
 class CanvasRenderer
 {
 public:
@@ -28,7 +30,13 @@ public:
     // again, so a drawing given to a view before its window settled shows in full.
     // Returns what to repaint.
     QRect resized(const QRect &bounds);
-    void paint(QPainter *painter, const QRect &bounds);
+    // Paints the item of itemSize that shows the drawing through view; the painter is in
+    // item coordinates, clipped to what it needs.
+    void paint(QPainter *painter, const ViewMapping &view, QSize itemSize);
+    // The same with every element drawn afresh and the layers left alone: for a view that
+    // moves all the time (the zoom's magnified drawing), where layers would be painted anew
+    // at every frame.
+    void paintUncached(QPainter *painter, const ViewMapping &view, QSize itemSize);
 
     // Region asked for since the last paint; the whole item after a resize.
     QRect pendingDirtyRect() const { return m_dirty; }
@@ -40,7 +48,7 @@ public:
     qreal devicePixelRatio() const { return m_ratio; }
 
 private:
-    void compose(QPainter *painter, const QRect &area);
+    void compose(QPainter *painter, const ViewMapping &view, QSize itemSize, bool cached);
 
     const DrawingDocument &m_document;
     LayerCache m_layers;

@@ -1,6 +1,5 @@
 #include "layercache.h"
 
-#include "devicepixels.h"
 #include "elements/drawingelement.h"
 
 #include <QPainter>
@@ -55,7 +54,7 @@ int LayerCache::sharedCount(const Layer &layer, const Run &run)
     return shared;
 }
 
-void LayerCache::update(const QList<Run> &runs, const QRect &area, qreal ratio)
+void LayerCache::update(const QList<Run> &runs, const QTransform &toDevice, QSize deviceSize)
 {
     const int count = int(std::min<qsizetype>(runs.size(), MaxLayers));
     // Layer i serves run i. When the runs moved between the layers (a run before the
@@ -69,28 +68,25 @@ void LayerCache::update(const QList<Run> &runs, const QRect &area, qreal ratio)
         if (swapped > keep)
             std::swap(m_layers[0], m_layers[1]);
     }
-    const QSize deviceSize = DevicePixels::fromItem(area.size(), ratio);
     for (int i = 0; i < count; ++i) {
-        const QImage &image = m_layers[i].image;
-        if (!holdsExactly(m_layers[i], runs.at(i)) || image.size() != deviceSize ||
-            image.devicePixelRatio() != ratio || m_layers[i].origin != area.topLeft())
-            bringUpToDate(m_layers[i], runs.at(i), area, ratio);
+        const Layer &layer = m_layers[i];
+        if (!holdsExactly(layer, runs.at(i)) || layer.image.size() != deviceSize ||
+            layer.toDevice != toDevice)
+            bringUpToDate(m_layers[i], runs.at(i), toDevice, deviceSize);
     }
 }
 
-void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QRect &area, qreal ratio)
+void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QTransform &toDevice,
+                               QSize deviceSize)
 {
-    const QSize deviceSize = DevicePixels::fromItem(area.size(), ratio);
-    bool full = layer.image.size() != deviceSize || layer.image.devicePixelRatio() != ratio ||
-                layer.origin != area.topLeft();
+    bool full = layer.image.size() != deviceSize || layer.toDevice != toDevice;
     if (full) {
-        layer.origin = area.topLeft();
+        layer.toDevice = toDevice;
         layer.image = QImage(deviceSize, QImage::Format_ARGB32);
         if (layer.image.isNull()) {
             layer.members.clear();
             return;
         }
-        layer.image.setDevicePixelRatio(ratio);
     }
 
     // Walk the layer's members along the run: what left, changed or came in between
@@ -130,15 +126,23 @@ void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QRect &area, 
 
     QPainter painter(&layer.image);
     // A view of one screen holds the part of the drawing that lies on that screen.
-    painter.translate(-area.topLeft());
+    painter.setWorldTransform(toDevice);
     if (full) {
         layer.image.fill(Qt::transparent);
         preparePainter(painter);
         drawRange(painter, run.cbegin(), run.cend(), QRect());
     } else {
-        damage &= area;
-        if (!damage.isEmpty()) {
-            DevicePixels::clearAndClip(&painter, damage);
+        // Cleared and clipped in whole device pixels, the ones the damage touches.
+        const QRect deviceDamage =
+            damage.isEmpty() ? QRect()
+                             : toDevice.mapRect(QRectF(damage)).toAlignedRect() & layer.image.rect();
+        if (!deviceDamage.isEmpty()) {
+            painter.resetTransform();
+            painter.setClipRect(deviceDamage);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(deviceDamage, Qt::transparent);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            painter.setWorldTransform(toDevice);
             preparePainter(painter);
             drawRange(painter, run.cbegin(), run.cbegin() + appendFrom,
                       painter.clipBoundingRect().toAlignedRect());

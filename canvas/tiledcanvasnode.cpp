@@ -2,6 +2,7 @@
 
 #include "devicepixels.h"
 
+#include <QMatrix4x4>
 #include <QPainter>
 #include <QQuickWindow>
 #include <QSGImageNode>
@@ -49,24 +50,54 @@ qint64 TiledCanvasNode::imageBytes() const
 void TiledCanvasNode::update(QQuickWindow *window, QSize size, qreal ratio, const QRect &dirty,
                              const Painter &paint)
 {
+    update(window, size, QPointF(0, 0), size, ratio, dirty, paint);
+}
+
+void TiledCanvasNode::update(QQuickWindow *window, QSize contentSize, QPointF offset,
+                             QSize viewSize, qreal ratio, const QRect &dirty,
+                             const Painter &paint)
+{
     m_repainted = 0;
-    QRect area = dirty;
-    if (size != m_size || ratio != m_ratio) {
+    if (contentSize != m_size || ratio != m_ratio) {
         for (Tile &tile : m_tiles)
             dropNode(tile);
         m_tiles.clear();
-        m_size = size;
+        m_size = contentSize;
         m_ratio = ratio;
-        for (int y = 0; y < size.height(); y += TileSize)
-            for (int x = 0; x < size.width(); x += TileSize)
-                m_tiles.push_back(
-                    Tile{QRect(x, y, TileSize, TileSize) & QRect(QPoint(), size), {}, {}, nullptr});
-        area = QRect(QPoint(), size);
+        const QRect content(QPoint(), contentSize);
+        for (int y = 0; y < contentSize.height(); y += TileSize)
+            for (int x = 0; x < contentSize.width(); x += TileSize)
+                m_tiles.push_back(Tile{QRect(x, y, TileSize, TileSize) & content, {}, {}, nullptr,
+                                       false});
     }
-    if (area.isEmpty())
-        return;
+    if (offset != m_offset) {
+        m_offset = offset;
+        QMatrix4x4 shift;
+        shift.translate(float(-offset.x()), float(-offset.y()));
+        setMatrix(shift);
+    }
+    const QRectF seen(offset, QSizeF(viewSize));
+    // Tiles a quarter of the view around what is seen are kept, so that a pan that turns
+    // back finds them painted.
+    const QRectF kept = seen.adjusted(-viewSize.width() / 4.0, -viewSize.height() / 4.0,
+                                      viewSize.width() / 4.0, viewSize.height() / 4.0);
     for (Tile &tile : m_tiles) {
-        const QRect part = tile.rect & area;
+        if (!kept.intersects(tile.rect)) {
+            if (tile.painted) {
+                dropNode(tile);
+                tile.image = QImage();
+                tile.painted = false;
+            }
+            continue;
+        }
+        if (!tile.painted) {
+            if (seen.intersects(tile.rect)) {
+                repaint(window, tile, tile.rect, paint);
+                tile.painted = true;
+            }
+            continue;
+        }
+        const QRect part = tile.rect & dirty;
         if (!part.isEmpty())
             repaint(window, tile, part, paint);
     }

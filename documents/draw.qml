@@ -39,6 +39,10 @@ Window {
     readonly property rect screenArea: Qt.rect(Screen.virtualX, Screen.virtualY, Screen.width, Screen.height)
     // The views on the other screens, for tests.
     property var companions: []
+    // Device pixels per unit of the drawing on every screen: the scale of the screen the
+    // overlay was made on, fixed from then on so that what is drawn keeps its place and
+    // size when screens come, go or change their scale.
+    property real drawingUnit: 1
 
     signal clickDrawWin
     // A picture of the drawing was written to path.
@@ -189,7 +193,10 @@ Window {
     color: "transparent"
     onScreenAreaChanged: keepFullScreen()
     onOtherScreensChanged: syncOtherScreens()
-    Component.onCompleted: syncOtherScreens()
+    Component.onCompleted: {
+        drawingUnit = window.screen && window.screen.devicePixelRatio > 0 ? window.screen.devicePixelRatio : 1;
+        syncOtherScreens();
+    }
     flags: Qt.Window | Qt.FramelessWindowHint | toolFlag
 
     // The picture behind the drawings: shown when chosen, dragged with Ctrl and
