@@ -176,18 +176,28 @@ void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize i
     // glyph, since glyphs larger than about 64 device pixels are filled as paths, which are
     // cut exactly. At whole scales glyphs sit on whole pixels.
     const int room = std::abs(unit - std::round(unit)) > 1e-9 ? GlyphRoom : 0;
-    if (m_tile.isNull())
+    // With layers the region is composed in tiles of a small image kept for it. Without
+    // (the magnified drawing, where every element is drawn) in one piece, so that an element
+    // is drawn once and not once per tile, into an image made for it.
+    const QSize piece = cached ? QSize(TileSize, TileSize) : deviceClip.size();
+    QImage own;
+    if (!cached)
+        own = QImage(room + piece.width(), piece.height(), QImage::Format_ARGB32);
+    else if (m_tile.isNull())
         m_tile = QImage(GlyphRoom + TileSize, TileSize, QImage::Format_ARGB32);
+    QImage &pieceImage = cached ? m_tile : own;
+    if (pieceImage.isNull())
+        return;
     const qsizetype n = elements.size();
-    for (int y = deviceClip.top(); y <= deviceClip.bottom(); y += TileSize) {
-        for (int x = deviceClip.left(); x <= deviceClip.right(); x += TileSize) {
-            const QRect tile = QRect(x, y, TileSize, TileSize) & deviceClip;
+    for (int y = deviceClip.top(); y <= deviceClip.bottom(); y += piece.height()) {
+        for (int x = deviceClip.left(); x <= deviceClip.right(); x += piece.width()) {
+            const QRect tile = QRect(QPoint(x, y), piece) & deviceClip;
             const QRect touched = fromDevice.mapRect(QRectF(tile)).toAlignedRect();
             // A view of the tile's size and the room on its left: its other edges are device
             // edges, as the canvas edges are for a full render.
             const int left = tile.x() - std::min(room, tile.x());
-            QImage view(m_tile.bits(), tile.right() + 1 - left, tile.height(),
-                        m_tile.bytesPerLine(), m_tile.format());
+            QImage view(pieceImage.bits(), tile.right() + 1 - left, tile.height(),
+                        pieceImage.bytesPerLine(), pieceImage.format());
             const QRect inView = tile.translated(-left, -tile.y());
             view.fill(Qt::transparent);
             QPainter composer(&view);

@@ -376,14 +376,20 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     }
     // Magnified, the drawing is painted from its elements at the magnified scale, into
     // tiles of the whole magnified item; the pan only moves them, by whole device pixels.
+    // Tiles that come in rough (at the resolution of the drawing unmagnified) are painted
+    // sharp in the frames that follow.
     const ViewMapping magnified = m_view.magnified(m_zoomFactor);
     const QSize content = (QSizeF(bounds().size()) * m_zoomFactor).toSize();
     const QPointF shift = m_zoomPan * (m_zoomFactor - 1);
-    const QPointF offset(std::round(shift.x() * ratio) / ratio, std::round(shift.y() * ratio) / ratio);
-    node->update(window(), content, offset, bounds().size(), ratio, magnified.toItem(dirty),
-                 [this, magnified, content](QPainter *painter) {
-                     m_renderer->paintUncached(painter, magnified, content);
-                 });
+    const QPointF offset(std::round(shift.x() * ratio) / ratio,
+                         std::round(shift.y() * ratio) / ratio);
+    const bool rough = node->update(window(), content, offset, bounds().size(), ratio,
+                                    ratio / m_zoomFactor, magnified.toItem(dirty),
+                                    [this, magnified, content](QPainter *painter) {
+                                        m_renderer->paintUncached(painter, magnified, content);
+                                    });
+    if (rough)
+        QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
     return node;
 }
 
