@@ -86,6 +86,27 @@ Window {
             "fallback": ""
         }]
 
+    // The screens the toolbar can live on: the primary one (an empty name), every screen
+    // there is, and the chosen one while it is not connected.
+    readonly property var screenEntries: {
+        const entries = [{
+                "display": qsTr("主屏幕"),
+                "name": ""
+            }];
+        for (const s of Array.from(Qt.application.screens)) // qmllint disable
+            entries.push({
+                    "display": s.name + "  " + s.width + "×" + s.height,
+                    "name": s.name
+                });
+        const stored = hotKeys.toolbarScreen ? String(hotKeys.toolbarScreen) : "";
+        if (stored !== "" && !entries.some(e => e.name === stored))
+            entries.push({
+                    "display": qsTr("%1（未连接）").arg(stored),
+                    "name": stored
+                });
+        return entries;
+    }
+
     signal changeHotKey
 
     function labelOf(key) {
@@ -357,6 +378,23 @@ Window {
                     font.pixelSize: 14
                     checked: window.hotKeys.copyImages === "true"
                     onToggled: window.saveKeyAndReload("copyImages", checked ? "true" : "false")
+                }
+
+                Text {
+                    text: qsTr("工具栏所在屏幕")
+                    font.pixelSize: 14
+                    color: "#1A1A1A"
+                }
+
+                // Dragging the toolbar to another screen chooses that one as well.
+                FluComboBox {
+                    objectName: "screenBox"
+                    Layout.fillWidth: true
+                    textRole: "display"
+                    valueRole: "name"
+                    model: window.screenEntries
+                    currentIndex: window.screenEntries.findIndex(e => e.name === (window.hotKeys.toolbarScreen ? String(window.hotKeys.toolbarScreen) : ""))
+                    onActivated: index => window.saveKeyAndReload("toolbarScreen", window.screenEntries[index].name)
                 }
 
                 Column {

@@ -567,6 +567,18 @@
         <source>放大镜</source>
         <translation>Zoom</translation>
     </message>
+    <message>
+        <source>主屏幕</source>
+        <translation>Primary screen</translation>
+    </message>
+    <message>
+        <source>%1（未连接）</source>
+        <translation>%1 (not connected)</translation>
+    </message>
+    <message>
+        <source>工具栏所在屏幕</source>
+        <translation>Toolbar screen</translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>
