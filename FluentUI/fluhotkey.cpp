@@ -27,6 +27,16 @@ void FluHotkey::setSequence(const QString &sequence)
         reRegister();
 }
 
+void FluHotkey::setShortcutId(const QString &id)
+{
+    if (m_shortcutId == id)
+        return;
+    m_shortcutId = id;
+    emit shortcutIdChanged();
+    if (m_complete)
+        reRegister();
+}
+
 void FluHotkey::classBegin()
 {
     m_complete = false;
@@ -48,7 +58,7 @@ void FluHotkey::reRegister()
     m_handle = 0;
     if (!m_sequence.isEmpty()) {
         if (HotkeyRegistry *registry = HotkeyRegistry::instance()) {
-            m_handle = registry->acquire(m_sequence, m_name);
+            m_handle = registry->acquire(m_sequence, m_name, m_shortcutId);
             if (m_handle > 0) {
                 connect(registry, &HotkeyRegistry::activated, this, &FluHotkey::onActivated,
                         Qt::UniqueConnection);

@@ -13,6 +13,10 @@ class FluHotkey : public QObject, public QQmlParserStatus
     QML_ELEMENT
     Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged FINAL)
     Q_PROPERTY(QString sequence READ sequence WRITE setSequence NOTIFY sequenceChanged FINAL)
+    // The stable name under which the desktop's shortcut settings list the key (Wayland
+    // portal); keys without one are not handed to the desktop.
+    Q_PROPERTY(
+        QString shortcutId READ shortcutId WRITE setShortcutId NOTIFY shortcutIdChanged FINAL)
     Q_PROPERTY(bool isRegistered READ isRegistered NOTIFY isRegisteredChanged FINAL)
 
 public:
@@ -23,6 +27,8 @@ public:
     void setName(const QString &name);
     QString sequence() const { return m_sequence; }
     void setSequence(const QString &sequence);
+    QString shortcutId() const { return m_shortcutId; }
+    void setShortcutId(const QString &id);
     bool isRegistered() const { return m_handle > 0; }
 
     void classBegin() override;
@@ -31,6 +37,7 @@ public:
 signals:
     void nameChanged();
     void sequenceChanged();
+    void shortcutIdChanged();
     void isRegisteredChanged();
     void activated();
 
@@ -41,6 +48,7 @@ private:
 
     QString m_name;
     QString m_sequence;
+    QString m_shortcutId;
     int m_handle = 0;
     // Objects made from a document wait for all their bindings before registering.
     bool m_complete = true;

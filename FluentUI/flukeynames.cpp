@@ -1,5 +1,6 @@
 #include "flukeynames.h"
 
+#include <QHash>
 #include <QKeySequence>
 
 namespace {
@@ -55,4 +56,44 @@ QStringList FluKeyNames::split(const QString &sequence) const
 bool FluKeyNames::isComplete(const QStringList &keys) const
 {
     return !keys.isEmpty() && !modifierNames.contains(keys.constLast());
+}
+
+QString FluKeyNames::symbolName(int key)
+{
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return QChar(key).toLower();
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
+        return QStringLiteral("F%1").arg(key - Qt::Key_F1 + 1);
+    static const QHash<int, QString> names{
+        {Qt::Key_Escape, QStringLiteral("Escape")},
+        {Qt::Key_Tab, QStringLiteral("Tab")},
+        {Qt::Key_Backspace, QStringLiteral("BackSpace")},
+        {Qt::Key_Return, QStringLiteral("Return")},
+        {Qt::Key_Insert, QStringLiteral("Insert")},
+        {Qt::Key_Delete, QStringLiteral("Delete")},
+        {Qt::Key_Pause, QStringLiteral("Pause")},
+        {Qt::Key_Print, QStringLiteral("Print")},
+        {Qt::Key_Home, QStringLiteral("Home")},
+        {Qt::Key_End, QStringLiteral("End")},
+        {Qt::Key_Left, QStringLiteral("Left")},
+        {Qt::Key_Up, QStringLiteral("Up")},
+        {Qt::Key_Right, QStringLiteral("Right")},
+        {Qt::Key_Down, QStringLiteral("Down")},
+        {Qt::Key_PageUp, QStringLiteral("Prior")},
+        {Qt::Key_PageDown, QStringLiteral("Next")},
+        {Qt::Key_Space, QStringLiteral("space")},
+    };
+    return names.value(key);
+}
+
+QStringList FluKeyNames::modifiers(Qt::KeyboardModifiers held, const QStringList &names)
+{
+    QStringList result;
+    const Qt::KeyboardModifier order[] = {Qt::ControlModifier, Qt::AltModifier, Qt::ShiftModifier,
+                                          Qt::MetaModifier};
+    for (int i = 0; i < 4 && i < names.size(); ++i) {
+        if (held & order[i])
+            result << names.at(i);
+    }
+    return result;
 }

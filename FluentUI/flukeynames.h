@@ -21,4 +21,10 @@ public:
     Q_INVOKABLE QStringList split(const QString &sequence) const;
     // True when the keys end in something other than a modifier.
     Q_INVOKABLE bool isComplete(const QStringList &keys) const;
+
+    // The key's xkbcommon symbol name, as desktops write keys in their settings ("z",
+    // "F5", "Prior"); empty for keys without one here.
+    static QString symbolName(int key);
+    // The modifiers held, each by the name in `names` (Ctrl, Alt, Shift, Meta order).
+    static QStringList modifiers(Qt::KeyboardModifiers held, const QStringList &names);
 };

@@ -26,4 +26,7 @@ public:
 
 signals:
     void pressed(const NativeKey &key);
+    // The keyboard map changed (another layout, a program loading its own map): the
+    // same combination may now need another native key.
+    void keyboardChanged();
 };

@@ -9,8 +9,13 @@
 #include <xcb/xcb_keysyms.h>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
+
+// XKEYBOARD event subtypes (xkb.h), in the byte after the response type.
+constexpr quint8 xkbNewKeyboardNotify = 0;
+constexpr quint8 xkbMapNotify = 1;
 
 // Modifiers a hot key may carry; everything else in an event's state (locks, pointer
 // buttons) is ignored when matching a press.
@@ -93,7 +98,28 @@ X11HotkeyBackend::X11HotkeyBackend(xcb_connection_t *connection, quint32 root)
     : m_connection(connection), m_root(root), m_symbols(xcb_key_symbols_alloc(connection))
 {
     readNumLockMask();
+    constexpr char xkbName[] = "XKEYBOARD";
+    if (xcb_query_extension_reply_t *xkb = xcb_query_extension_reply(
+            m_connection, xcb_query_extension(m_connection, std::strlen(xkbName), xkbName),
+            nullptr)) {
+        if (xkb->present)
+            m_xkbEventBase = xkb->first_event;
+        std::free(xkb);
+    }
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(100);
+    connect(&m_settle, &QTimer::timeout, this, [this] {
+        // The symbol table is read afresh: XKB changes give no core event to refresh it by.
+        m_symbols.reset(xcb_key_symbols_alloc(m_connection));
+        readNumLockMask();
+        emit keyboardChanged();
+    });
     QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+void X11HotkeyBackend::mapChanged()
+{
+    m_settle.start();
 }
 
 X11HotkeyBackend::~X11HotkeyBackend()
@@ -210,10 +236,14 @@ bool X11HotkeyBackend::nativeEventFilter(const QByteArray &eventType, void *mess
     const quint8 type = event->response_type & ~0x80;
     if (type == XCB_MAPPING_NOTIFY) {
         const auto *mapping = reinterpret_cast<const xcb_mapping_notify_event_t *>(event);
-        xcb_refresh_keyboard_mapping(m_symbols.get(),
-                                     const_cast<xcb_mapping_notify_event_t *>(mapping));
-        if (mapping->request == XCB_MAPPING_MODIFIER)
-            readNumLockMask();
+        if (mapping->request != XCB_MAPPING_POINTER)
+            mapChanged();
+        return false;
+    }
+    if (m_xkbEventBase && type == m_xkbEventBase) {
+        const quint8 xkbType = reinterpret_cast<const quint8 *>(event)[1];
+        if (xkbType == xkbNewKeyboardNotify || xkbType == xkbMapNotify)
+            mapChanged();
         return false;
     }
     if (type != XCB_KEY_PRESS)

@@ -3,6 +3,7 @@
 #include "hotkeybackend.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QTimer>
 
 #include <memory>
 
@@ -29,6 +30,8 @@ public:
 private:
     X11HotkeyBackend(xcb_connection_t *connection, quint32 root);
     void readNumLockMask();
+    // A new map arrives as a burst of events; the keys move once it has settled.
+    void mapChanged();
     quint32 lockCombination(int index) const;
 
     struct SymbolsDeleter
@@ -40,4 +43,8 @@ private:
     quint32 m_root;
     std::unique_ptr<_XCBKeySymbols, SymbolsDeleter> m_symbols;
     quint16 m_numLockMask = 0;
+    // The first event number of the XKEYBOARD extension (0 without it): layout
+    // switches come as its events, not always as core MappingNotify.
+    quint8 m_xkbEventBase = 0;
+    QTimer m_settle;
 };

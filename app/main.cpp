@@ -1,3 +1,5 @@
+#include "actionrelay.h"
+#include "actionserver.h"
 #include "appidentity.h"
 #include "apppaths.h"
 #include "commandline.h"
@@ -9,6 +11,7 @@
 #include "platformchoice.h"
 #include "releasejournal.h"
 #include "renderbackend.h"
+#include "sessionendwatcher.h"
 #include "settingsclazz.h"
 #include "settingsstore.h"
 #include "singleinstanceguard.h"
@@ -26,23 +29,67 @@
 #include <QQmlEngineExtensionPlugin>
 #include <QQuickStyle>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
+#include <cstdio>
+
+#include <cstdio>
 #include <memory>
 #include <vector>
 
 Q_IMPORT_QML_PLUGIN(Cpp_MyComponentsPlugin)
 Q_IMPORT_QML_PLUGIN(FluentUIPlugin)
 
+namespace {
+
+// A plain second start sends an empty line (the running copy shows its toolbar) and
+// ends; an action ends once the running copy answered that it was carried out.
+int handedOverExitCode(const QString &action, const QByteArray &answer)
+{
+    if (action.isEmpty() || answer == "ok")
+        return 0;
+    const bool refused = answer == "refused";
+    std::fprintf(stderr, "%s\n",
+                 refused ? "The running copy refused the action."
+                         : "The running copy did not answer: it may be busy, or of an older "
+                           "version that takes no actions.");
+    return refused ? 2 : 1;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QStringList commandLine;
     for (int i = 1; i < argc; ++i)
         commandLine.append(QString::fromLocal8Bit(argv[i]));
-    if (const auto request = CommandLine::request(commandLine);
-        request != CommandLine::Request::Run)
-        return CommandLine::answer(request, QString::fromLocal8Bit(argv[0]));
+    const auto request = CommandLine::request(commandLine);
+    if (request != CommandLine::Request::Run && request != CommandLine::Request::Action)
+        return CommandLine::answer(request, QString::fromLocal8Bit(argv[0]), commandLine);
+    // An action for the running copy, or for this one once it runs.
+    const QString startAction =
+        request == CommandLine::Request::Action ? CommandLine::actionName(commandLine) : QString();
+
+    // A running copy takes the start over before anything here touches the display,
+    // the settings or config.ini.
+    const QString instanceAddress =
+        InstanceAddress::forName(QString::fromLatin1(AppIdentity::instanceName));
+    const QByteArray handOverLine = startAction.toLatin1() + '\n';
+    const bool restarting = commandLine.contains(QLatin1String(AppIdentity::restartFlag));
+    if (!restarting) {
+        const QCoreApplication handOverApp(argc, argv);
+        SingleInstanceGuard running(instanceAddress);
+        if (running.handOver(handOverLine))
+            return handedOverExitCode(startAction, running.answer());
+    }
 
     qputenv("QT_OPENGL", "desktop");
+    // Without an X display Qt would abort; say why instead and end with an error.
+    if (const QString missing = PlatformChoice::missingDisplay(PlatformChoice::current(argc, argv));
+        !missing.isEmpty()) {
+        std::fprintf(stderr, "%s\n", missing.toLocal8Bit().constData());
+        return 1;
+    }
     PlatformChoice::apply(argc, argv);
 
     // The probe application may consume Qt's own options from argv; the program's
@@ -69,18 +116,26 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     RenderBackend::select(renderChoice);
 
-    const QStringList arguments = QCoreApplication::arguments();
-    const bool restarting = arguments.contains(QLatin1String(AppIdentity::restartFlag));
-    SingleInstanceGuard guard(
-        InstanceAddress::forName(QString::fromLatin1(AppIdentity::instanceName)));
-    switch (guard.claim(arguments.mid(1), restarting)) {
+    // Again, for a copy that started meanwhile.
+    SingleInstanceGuard guard(instanceAddress);
+    switch (guard.claim(handOverLine, restarting)) {
     case SingleInstanceGuard::Outcome::Forwarded:
-        return 0;
+        return handedOverExitCode(startAction, guard.answer());
     case SingleInstanceGuard::Outcome::Failed:
         return 1;
     case SingleInstanceGuard::Outcome::Primary:
         break;
     }
+
+    // A log-out or a shutdown ends the program like its menu's "退出": what saves on
+    // quitting (the drawing) saves.
+    SessionEndWatcher sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEndWatcher::endRequested, &app, [](const QString &why) {
+        qWarning() << "Asked to end by" << why << "- quitting after saving";
+        QCoreApplication::quit();
+    });
+    if (!sessionEnd.watch())
+        qWarning() << "Cannot watch for the end of the session";
 
     AppIdentity::identity.applyToApplication();
     QGuiApplication::setWindowIcon(QIcon(QString::fromLatin1(AppIdentity::iconPath)));
@@ -121,5 +176,21 @@ int main(int argc, char *argv[])
         return -1;
     if (!trayAvailable)
         StartupNotice::showNoTray(engine, engine.rootObjects().constFirst());
+
+    // Actions from later starts and from the desktop's shortcuts. The toolbar's
+    // visibility belongs to the tray's entry, so that its text follows.
+    const auto carryOut = [&tray](const QString &name) {
+        if (name.isEmpty())
+            tray.present();
+        else if (name == QLatin1String("toolbar"))
+            tray.toggleWindow();
+        else
+            ActionRelay::instance()->trigger(name);
+    };
+    ActionServer actions(guard.server(), carryOut);
+    actions.start();
+    // After the tray has met the toolbar window (a queued hook).
+    if (!startAction.isEmpty())
+        QTimer::singleShot(0, &app, [&carryOut, startAction] { carryOut(startAction); });
     return QCoreApplication::exec();
 }

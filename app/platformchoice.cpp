@@ -36,21 +36,40 @@ bool wantsXcb(const Session &session)
 #endif
 }
 
+QString missingDisplay(const Session &session)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(session);
+    return {};
+#else
+    if (!session.chosenPlatform.isEmpty() || session.platformArgument ||
+        !session.x11Display.isEmpty())
+        return {};
+    const bool wayland =
+        session.sessionType.compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0 ||
+        !session.waylandDisplay.isEmpty();
+    if (wayland)
+        return QStringLiteral(
+            "Quillmark needs XWayland in a Wayland session: no X display (DISPLAY) is set. "
+            "Install and enable XWayland (package xwayland; on sway \"xwayland enable\"), then "
+            "start Quillmark again.\n"
+            "Quillmark 需要 Wayland 会话中的 XWayland：未设置 X 显示（DISPLAY）。请安装并启用 "
+            "XWayland 后重新启动。");
+    return QStringLiteral("Quillmark needs a graphical session: no display (DISPLAY) is set.\n"
+                          "Quillmark 需要图形界面会话：未设置显示（DISPLAY）。");
+#endif
+}
+
 void apply(int argc, char *argv[])
 {
     const Session session = current(argc, argv);
-    if (!wantsXcb(session)) {
-        if (session.chosenPlatform.isEmpty() && !session.platformArgument &&
-            session.sessionType.compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0)
-            qWarning() << "Wayland session without XWayland (no DISPLAY): the overlay, global "
-                          "hot keys and screen capture will not work";
+    if (!wantsXcb(session))
         return;
-    }
     qputenv("QT_QPA_PLATFORM", "xcb");
     qInfo().noquote()
         << "Wayland session: running through XWayland (xcb). Drawing, the toolbar and the "
            "overlay work; global hot keys act only while an X11 window has the focus, and "
-           "screen captures show X11 windows only.";
+           "screen captures come through the desktop portal.";
 }
 
 } // namespace PlatformChoice

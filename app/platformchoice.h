@@ -22,6 +22,11 @@ Session current(int argc, char *argv[]);
 // stacking, the global hot keys and the screen capture cannot work.
 bool wantsXcb(const Session &session);
 
+// Why the program cannot run here, or empty when it can: it needs an X display (XWayland
+// under Wayland), since a native Wayland client can neither place the toolbar nor keep the
+// overlay above other windows. A platform the user chose is always tried.
+QString missingDisplay(const Session &session);
+
 // Applies the choice to this process (QT_QPA_PLATFORM=xcb) and logs once what
 // works there; does nothing when the session needs no change.
 void apply(int argc, char *argv[]);

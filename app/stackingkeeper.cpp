@@ -78,6 +78,10 @@ bool StackingKeeper::enforce()
     if (QGuiApplication::modalWindow())
         return true;
     QWindow *toolbar = m_toolbar && m_toolbar->isVisible() ? m_toolbar.data() : nullptr;
+    // Windows that bypass the window manager (under XWayland) lie above every managed
+    // one already; asking a compositor to restack them only starts a fight.
+    if (m_toolbar && m_toolbar->flags().testFlag(Qt::BypassWindowManagerHint))
+        return true;
     // One overlay per screen: all of them lie below the toolbar, in any order among
     // themselves. Raising one above the toolbar as if it were a dialog would start a
     // fight with the window manager, and every restack risks the pointer of a drag.

@@ -51,6 +51,17 @@ void TrayController::toggleWindow()
     }
 }
 
+void TrayController::present()
+{
+    if (!m_window)
+        return;
+    if (!m_window->isVisible()) {
+        toggleWindow();
+        return;
+    }
+    m_window->raise();
+}
+
 QString TrayController::toggleText() const
 {
     return m_toggleAction->text();

@@ -25,6 +25,8 @@ public:
     // window that the first entry hides and shows.
     void onObjectCreated(QObject *object, const QUrl &url);
     void toggleWindow();
+    // Shows the window when hidden and brings it to the front.
+    void present();
 
     QString toggleText() const;
 

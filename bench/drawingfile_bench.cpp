@@ -1,6 +1,10 @@
 // Cost of saving and opening drawings of 1,000 and 10,000 elements of every kind, against
 // two baselines of the same run: parsing the same bytes with no checks (the least any JSON
-// reader pays) and writing them to a file as they are.
+// reader pays) and writing them to a file as they are. Then opening until the drawing shows
+// on a 1920x1080 canvas (its first frame, and all of it) against the plain full render of
+// the same drawing, the largest file the limits allow, and how fast files beyond them are
+// refused.
+#include "canvasrenderer.h"
 #include "drawingfile.h"
 #include "elements/arrowelement.h"
 #include "elements/circleelement.h"
@@ -10,15 +14,20 @@
 #include "elements/rectangleelement.h"
 #include "elements/textelement.h"
 
+#include "mypainter.h"
+#include "referencerenderer.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QJsonDocument>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -121,18 +130,184 @@ void parseOnly(benchmark::State &state)
     }
 }
 
+// The canvas a drawing opens into: 1920x1080.
+const QRect Screen(0, 0, 1920, 1080);
+
+// Shows the document through a renderer as the item does: with a frame budget (the first
+// frame only when firstFrameOnly), else until every element is in.
+void show(const DrawingDocument &doc, bool firstFrameOnly)
+{
+    CanvasRenderer renderer(doc);
+    QImage shown(Screen.size(), QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::transparent);
+    QRect dirty = renderer.changed(Screen, Screen);
+    while (!dirty.isEmpty()) {
+        renderer.beginFrame(QDeadlineTimer(MyPainter::FrameBudgetMs));
+        QPainter painter(&shown);
+        painter.setClipRect(dirty);
+        renderer.paint(&painter, Screen);
+        painter.end();
+        dirty = firstFrameOnly ? QRect() : renderer.changed(renderer.endFrame(Screen), Screen);
+    }
+    benchmark::DoNotOptimize(shown.constBits());
+}
+
+// Opening a file until the drawing shows: its first frame, or the whole of it.
+void openUntilShown(benchmark::State &state, bool firstFrameOnly)
+{
+    const auto doc = drawing(int(state.range(0)));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.qmark"));
+    DrawingFile::save(*doc, path, nullptr);
+    for (auto _ : state) {
+        const std::optional<DrawingFile::Loaded> loaded = DrawingFile::load(path, nullptr);
+        DrawingDocument target;
+        target.replaceAll(loaded->elements, loaded->circleCounter);
+        show(target, firstFrameOnly);
+    }
+}
+
+void openFirstFrame(benchmark::State &state)
+{
+    openUntilShown(state, true);
+}
+
+void openAllShown(benchmark::State &state)
+{
+    openUntilShown(state, false);
+}
+
+// Baseline: the same drawing drawn once in full, plainly, with nothing loaded.
+void renderPlainly(benchmark::State &state)
+{
+    const auto doc = drawing(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderReference(*doc, Screen.size()).constBits());
+}
+
+// The two drawings at the limits: the largest to read (4,000,000 stroke points, then as
+// many numbered circles as fit in 32 MB) and the costliest to show (all the ink allowed, as
+// tangles at the widest pen, the costliest ink per pixel there is).
+QByteArray limitFile(bool costliest)
+{
+    QList<std::shared_ptr<DrawingElement>> elements;
+    QRandomGenerator rng(99);
+    const int width = costliest ? DrawingFile::MaxPenWidth : 1;
+    const int perStroke = FreehandElement::maxPoints(width);
+    double ink = 0.0;
+    qint64 points = 0, bytes = 0;
+    while (true) {
+        // The many points stay near the corner, where their numbers are short.
+        const int span = costliest ? 1080 : 100;
+        QList<QPoint> stroke{QPoint(rng.bounded(span), rng.bounded(span))};
+        const int step = costliest ? 20 : 3;
+        while (stroke.size() < perStroke) {
+            const QPoint next =
+                stroke.last() + QPoint(rng.bounded(-step, step + 1), rng.bounded(-step, step + 1));
+            stroke << (costliest ? next : QPoint(qBound(0, next.x(), 99), qBound(0, next.y(), 99)));
+        }
+        auto element = std::make_shared<FreehandElement>(stroke, Qt::red, width, 0.4);
+        if (costliest ? ink + DrawingFile::ink(*element) > DrawingFile::MaxInk
+                      : points + perStroke > DrawingFile::MaxPoints)
+            break;
+        ink += DrawingFile::ink(*element);
+        points += perStroke;
+        bytes += 6 * perStroke;
+        elements.append(element);
+    }
+    while (!costliest && bytes < DrawingFile::MaxFileSize - 2 * 1024 * 1024 &&
+           elements.size() < DrawingFile::MaxElements) {
+        elements.append(std::make_shared<NumberedCircleElement>(
+            QPoint(rng.bounded(1920), rng.bounded(1080)), int(elements.size()), Qt::blue, 3, 1.0));
+        bytes += 100;
+    }
+    DrawingDocument doc;
+    doc.replaceAll(elements, 0);
+    return DrawingFile::toJson(doc);
+}
+
+// Opening a drawing at the limits until its first frame shows (argument 1) or all of it
+// (0); the second argument picks the costliest one to show instead of the largest to read.
+void openAtTheLimits(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("limits.qmark"));
+    QFile file(path);
+    const QByteArray data = limitFile(state.range(1) == 1);
+    file.open(QIODevice::WriteOnly);
+    file.write(data);
+    file.close();
+    for (auto _ : state) {
+        const std::optional<DrawingFile::Loaded> loaded = DrawingFile::load(path, nullptr);
+        if (!loaded) {
+            state.SkipWithError("a file at the limits did not open");
+            break;
+        }
+        DrawingDocument target;
+        target.replaceAll(loaded->elements, loaded->circleCounter);
+        show(target, state.range(0) == 1);
+        state.counters["elements"] = double(loaded->elements.size());
+    }
+    state.counters["MB"] = double(data.size()) / (1024 * 1024);
+}
+
+// How long a file beyond the limits takes to be refused.
+void refuse(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("refused.qmark"));
+    QFile file(path);
+    switch (state.range(0)) {
+    case 0: // one byte over the size limit (sparse)
+        file.open(QIODevice::WriteOnly);
+        file.resize(DrawingFile::MaxFileSize + 1);
+        break;
+    case 1: { // one element too many
+        QByteArray data = "{\"format\":\"quillmark-drawing\",\"version\":1,\"elements\":[";
+        for (int i = 0; i <= DrawingFile::MaxElements; ++i)
+            data += "{\"kind\":\"numberedCircle\",\"color\":\"#ff0000\",\"width\":3,"
+                    "\"opacity\":1,\"center\":[5,5],\"number\":1},";
+        data.chop(1);
+        file.open(QIODevice::WriteOnly);
+        file.write(data + "]}");
+        break;
+    }
+    default: // a FIFO nobody writes to
+        ::mkfifo(QFile::encodeName(path).constData(), 0600);
+        break;
+    }
+    file.close();
+    for (auto _ : state) {
+        if (DrawingFile::load(path, nullptr))
+            state.SkipWithError("a file beyond the limits opened");
+    }
+}
+
 } // namespace
 
 BENCHMARK(writeBytes)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(save)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(parseOnly)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(open)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(renderPlainly)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(openFirstFrame)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(openAllShown)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+// {1: first frame, 0: all shown} x {0: largest to read, 1: costliest to show}.
+BENCHMARK(openAtTheLimits)
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->Args({1, 1})
+    ->Args({0, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+// 0: over the size limit, 1: one element too many, 2: a FIFO.
+BENCHMARK(refuse)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "default.debug=false");
+    qputenv("QT_LOGGING_RULES", "default.debug=false;default.warning=false");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

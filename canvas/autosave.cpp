@@ -2,29 +2,86 @@
 
 #include "drawingdocument.h"
 #include "mypainter.h"
+#include "nativefile.h"
+#include "safefile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
 
-// While a gesture runs the write waits this much longer, again and again; a gesture
-// whose release never came (the pointer left the window) holds it back at most so long.
-constexpr int GestureRetryMs = 300;
-constexpr int MaxGestureRetries = 20;
+// While a write is still on its way the next snapshot waits this long and tries again, so
+// that a slow disk never piles up copies of the drawing in memory.
+constexpr int BusyRetryMs = 200;
+
+// A free name beside path that says when the file there was last written:
+// autosave-20250303-140509.qmark, then -2, -3, ... when that is taken.
+QString keptName(const QString &path)
+{
+    const QFileInfo info(path);
+    QDateTime when = info.lastModified();
+    if (!when.isValid())
+        when = QDateTime::currentDateTime();
+    const QString stem = info.absolutePath() + QLatin1Char('/') + info.completeBaseName() +
+                         QLatin1Char('-') + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString suffix = QLatin1Char('.') + info.suffix();
+    QString name = stem + suffix;
+    for (int n = 2; NativeFile::entry(name) != NativeFile::Entry::Missing && n < 1000; ++n)
+        name = stem + QLatin1Char('-') + QString::number(n) + suffix;
+    return name;
+}
+
+// Moves the file at path to a dated name beside it; the name, or empty when it stayed.
+QString keepAside(const QString &path)
+{
+    const QString kept = keptName(path);
+    QString error;
+    if (NativeFile::rename(path, kept, false, &error))
+        return kept;
+    qWarning() << "Cannot keep the last drawing aside:" << path << error;
+    return QString();
+}
+
+bool writeFile(const QString &path, const QByteArray &data, bool blocked, QString *error)
+{
+    if (blocked) {
+        *error = AutoSave::tr("上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止");
+        return false;
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        *error = AutoSave::tr("无法创建文件夹 %1").arg(QDir::toNativeSeparators(folder));
+        qWarning() << "自动保存失败:" << *error;
+        return false;
+    }
+    if (!SafeFile::write(path, data, SafeFile::Mode::Replace, error)) {
+        qWarning() << "自动保存失败:" << path << *error;
+        return false;
+    }
+    return true;
+}
 
 } // namespace
 
+struct AutoSave::Inspection
+{
+    std::shared_ptr<DrawingFile::Loaded> offered; // a drawing with elements, else none
+    bool setAside = false;
+    QString keptPath; // where the unreadable file went; empty when it could not be moved
+    QString reason;
+};
+
 AutoSave::AutoSave(QObject *parent) : QObject(parent), m_path(defaultPath())
 {
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &AutoSave::quietPeriodOver);
+    m_quiet.setSingleShot(true);
+    m_longest.setSingleShot(true);
+    connect(&m_quiet, &QTimer::timeout, this, &AutoSave::writeSnapshot);
+    connect(&m_longest, &QTimer::timeout, this, &AutoSave::writeSnapshot);
     m_writer.setMaxThreadCount(1);
     if (QCoreApplication *app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &AutoSave::saveNow);
@@ -71,111 +128,166 @@ void AutoSave::setDelay(int ms)
     emit delayChanged();
 }
 
-// On the pointer path: nothing but a flag and a timer restart.
+// On the pointer path: a flag and a timer restart; the longest wait starts with the
+// first change that is not on the disk yet.
 void AutoSave::documentChanged()
 {
     m_pending = true;
-    m_timer.start(m_delay);
+    m_quiet.start(m_delay);
+    if (!m_longest.isActive())
+        m_longest.start(m_maxWait);
 }
 
-void AutoSave::quietPeriodOver()
+void AutoSave::writeSnapshot()
 {
-    if (!m_pending || !m_document)
-        return;
-    if (!m_document->stroke().points.isEmpty() && m_gestureRetries < MaxGestureRetries) {
-        ++m_gestureRetries;
-        m_timer.start(GestureRetryMs);
+    if (!m_pending || !m_document) {
+        m_quiet.stop();
+        m_longest.stop();
         return;
     }
-    m_gestureRetries = 0;
+    if (m_writer.activeThreadCount() > 0) {
+        m_quiet.start(BusyRetryMs);
+        return;
+    }
+    m_quiet.stop();
+    m_longest.stop();
     m_pending = false;
+    // The file found at the start is looked at (and kept) before the first write.
+    if (!m_inspected)
+        checkRecoverable();
+    const bool keep = takeOfferToKeep();
     const QByteArray data = DrawingFile::toJson(*m_document);
     emit snapshotTaken(data);
-    const QString path = m_path;
     QPointer<AutoSave> self(this);
-    m_writer.start([self, path, data] {
+    m_writer.start([self, path = m_path, data, blocked = m_blocked, keep] {
+        const QString kept = keep ? keepAside(path) : QString();
         QString error;
-        const bool ok = writeFile(path, data, &error);
-        if (!self)
-            return;
+        const bool ok = writeFile(path, data, *blocked, &error);
+        // The saver waits for this thread before it goes, so self is still there.
         QMetaObject::invokeMethod(
-            self.data(),
-            [self, ok, error] {
-                if (!self)
-                    return;
-                if (ok)
-                    emit self->saved();
-                else
-                    emit self->saveFailed(error);
-            },
+            self.data(), [self, ok, error, kept] { self->writeDone(ok, error, kept); },
             Qt::QueuedConnection);
     });
+}
+
+bool AutoSave::takeOfferToKeep()
+{
+    if (!m_offered || m_offerKept)
+        return false;
+    m_offerKept = true;
+    return true;
 }
 
 void AutoSave::saveNow()
 {
     m_writer.waitForDone();
-    m_timer.stop();
+    m_quiet.stop();
+    m_longest.stop();
     if (!m_pending || !m_document)
         return;
     m_pending = false;
+    if (!m_inspected)
+        inspected(inspect(m_path));
+    const QString kept = takeOfferToKeep() ? keepAside(m_path) : QString();
     const QByteArray data = DrawingFile::toJson(*m_document);
     emit snapshotTaken(data);
     QString error;
-    if (writeFile(m_path, data, &error))
+    const bool ok = writeFile(m_path, data, *m_blocked, &error);
+    writeDone(ok, error, kept);
+}
+
+void AutoSave::writeDone(bool ok, const QString &error, const QString &kept)
+{
+    if (!kept.isEmpty())
+        emit offerKept(QDir::toNativeSeparators(kept));
+    if (ok)
         emit saved();
     else
         emit saveFailed(error);
+    if (ok == m_failing) {
+        m_failing = !ok;
+        if (m_failing)
+            emit failureStarted(error);
+        else
+            emit failureEnded();
+    }
 }
 
-bool AutoSave::writeFile(const QString &path, const QByteArray &data, QString *error)
+AutoSave::Inspection AutoSave::inspect(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath())) {
-        *error = QStringLiteral("cannot create folder %1").arg(info.absolutePath());
-        qWarning() << "自动保存失败:" << *error;
-        return false;
+    Inspection result;
+    SafeFile::removeLeftovers(path);
+    const NativeFile::Entry entry = NativeFile::entry(path);
+    if (entry == NativeFile::Entry::Missing)
+        return result;
+    QString error;
+    std::optional<DrawingFile::Loaded> loaded = DrawingFile::load(path, &error);
+    if (loaded && !loaded->elements.isEmpty())
+        result.offered = std::make_shared<DrawingFile::Loaded>(std::move(*loaded));
+    if (loaded && entry == NativeFile::Entry::Regular)
+        return result;
+    // Unreadable, or readable only through a link or the like, which a write would refuse:
+    // kept under a dated name, out of the way of the next write.
+    result.setAside = true;
+    result.reason = loaded ? tr("自动保存的位置不是普通文件") : error;
+    result.keptPath = keptName(path);
+    QString moveError;
+    if (!NativeFile::rename(path, result.keptPath, false, &moveError)) {
+        qWarning() << "Cannot move the unreadable autosave aside:" << path << moveError;
+        result.keptPath.clear();
+        result.reason += QStringLiteral("; ") + moveError;
+    } else {
+        qWarning() << "自动保存的绘图无法读取，已移到:" << result.keptPath << result.reason;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        *error = file.errorString();
-        qWarning() << "自动保存失败:" << path << *error;
-        return false;
-    }
-    return true;
+    return result;
+}
+
+void AutoSave::inspected(const Inspection &result)
+{
+    m_inspected = true;
+    m_offered = result.offered;
+    m_offerKept = false;
+    if (result.setAside)
+        emit setAside(QDir::toNativeSeparators(result.keptPath), result.reason);
+    emit recoverableChecked(bool(m_offered));
+}
+
+void AutoSave::checkRecoverable()
+{
+    m_inspected = true;
+    QPointer<AutoSave> self(this);
+    m_writer.start([self, path = m_path, blocked = m_blocked] {
+        const Inspection result = inspect(path);
+        if (result.setAside && result.keptPath.isEmpty())
+            *blocked = true;
+        QMetaObject::invokeMethod(
+            self.data(), [self, result] { self->inspected(result); }, Qt::QueuedConnection);
+    });
 }
 
 bool AutoSave::hasRecoverable()
 {
-    m_offered.reset();
-    if (!QFileInfo::exists(m_path))
-        return false;
-    QString error;
-    auto loaded = DrawingFile::load(m_path, &error);
-    if (!loaded) {
-        qWarning() << "自动保存的绘图无法读取:" << m_path << error;
-        return false;
-    }
-    if (loaded->elements.isEmpty())
-        return false;
-    m_offered = std::move(loaded);
-    return true;
+    m_writer.waitForDone();
+    const Inspection result = inspect(m_path);
+    if (result.setAside && result.keptPath.isEmpty())
+        *m_blocked = true;
+    inspected(result);
+    return bool(m_offered);
 }
 
 bool AutoSave::restore()
 {
     if (!m_document)
         return false;
-    std::optional<DrawingFile::Loaded> loaded = std::move(m_offered);
+    if (!m_inspected)
+        hasRecoverable();
+    m_writer.waitForDone();
+    // Any queued answer of a check has been taken in by now.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    const std::shared_ptr<DrawingFile::Loaded> loaded = std::move(m_offered);
     m_offered.reset();
-    if (!loaded) {
-        QString error;
-        loaded = DrawingFile::load(m_path, &error);
-        if (!loaded) {
-            qWarning() << "自动保存的绘图无法读取:" << m_path << error;
-            return false;
-        }
-    }
+    if (!loaded)
+        return false;
     m_document->replaceAll(loaded->elements, loaded->circleCounter);
     qDebug() << "已恢复上次的绘图:" << loaded->elements.size() << "个元素";
     return true;
@@ -188,12 +300,13 @@ QString AutoSave::markPath() const
 
 bool AutoSave::markRestoreOnNextStart()
 {
-    QFile mark(markPath());
-    QDir().mkpath(QFileInfo(mark).absolutePath());
-    return mark.open(QIODevice::WriteOnly);
+    QDir().mkpath(QFileInfo(markPath()).absolutePath());
+    QString error;
+    return SafeFile::write(markPath(), QByteArray(), SafeFile::Mode::Replace, &error);
 }
 
 bool AutoSave::takeRestoreMark()
 {
-    return QFile::exists(markPath()) && QFile::remove(markPath());
+    return NativeFile::entry(markPath()) != NativeFile::Entry::Missing &&
+           NativeFile::remove(markPath());
 }

@@ -10,11 +10,19 @@
 #include <QThreadPool>
 #include <QTimer>
 
-// Keeps a copy of the drawing on disk so that a crash, a log-out or a restart loses at
-// most the last moments. A change starts a short quiet period; when it ends without a
-// gesture in progress the drawing is serialised on the GUI thread and written on a worker
-// thread (atomically: the old file stays whole until the new one is complete). Quitting
-// writes what is still pending at once. The pointer path pays only a timer restart.
+#include <atomic>
+#include <memory>
+
+// Keeps a copy of the drawing on disk so that a crash, a kill or a log-out loses at most
+// the last moments: a change is written once the drawing has been still for a short quiet
+// period (whatever the tool, even in the middle of a gesture), and at the latest a few
+// seconds after the first unsaved change while drawing goes on. The drawing is serialised
+// on the GUI thread and written on a worker thread through SafeFile, so a full disk or a
+// link at the path never costs the last good copy. Quitting writes what is pending at once.
+//
+// The file found at the start is looked at before anything is written there: one that
+// cannot be read (damaged, from a newer version, not a regular file) is moved aside under a
+// name with its date, never overwritten.
 class AutoSave : public QObject
 {
     Q_OBJECT
@@ -22,6 +30,9 @@ class AutoSave : public QObject
     Q_PROPERTY(int delay READ delay WRITE setDelay NOTIFY delayChanged FINAL)
 
 public:
+    // The longest a change waits while the drawing keeps changing.
+    static constexpr int DefaultMaxWait = 8000;
+
     explicit AutoSave(QObject *parent = nullptr);
     ~AutoSave() override;
 
@@ -34,14 +45,17 @@ public:
     void setDocument(DrawingDocument *document);
     int delay() const { return m_delay; }
     void setDelay(int ms);
+    void setMaxWait(int ms) { m_maxWait = ms; }
     QString path() const { return m_path; }
     void setPath(const QString &path) { m_path = path; }
 
-    // Whether the file holds a drawing with at least one element. That drawing is kept, so
-    // that restore() brings back what was offered even after newer strokes were saved.
+    // Looks at the file on the worker thread; recoverableChecked tells the outcome. A
+    // drawing with at least one element is kept for restore(), so that it brings back what
+    // was offered even after newer strokes were saved.
+    Q_INVOKABLE void checkRecoverable();
+    // The same, waiting for the answer.
     Q_INVOKABLE bool hasRecoverable();
-    // Replaces the drawing with the one offered (else the one in the file) as one undoable
-    // step.
+    // Replaces the drawing with the one offered as one undoable step.
     Q_INVOKABLE bool restore();
     // Writes a pending change now, on the calling thread, after any write in flight.
     Q_INVOKABLE void saveNow();
@@ -53,26 +67,48 @@ public:
 signals:
     void painterChanged();
     void delayChanged();
-    // A snapshot was handed to the writer, and later written (or not).
+    // A snapshot was handed to the writer, and later written (or not): once per attempt.
     void snapshotTaken(const QByteArray &data);
     void saved();
     void saveFailed(const QString &reason);
+    // Said once when writes start failing, and once when they work again.
+    void failureStarted(const QString &reason);
+    void failureEnded();
+    void recoverableChecked(bool found);
+    // The file at the path could not be read and was moved to keptPath; when it could not
+    // be moved, keptPath is empty and nothing is written there.
+    void setAside(const QString &keptPath, const QString &reason);
+    // The drawing offered back was not restored before the new one was first saved: its
+    // file was moved to keptPath rather than written over.
+    void offerKept(const QString &keptPath);
 
 private:
+    struct Inspection;
     void documentChanged();
-    void quietPeriodOver();
+    void writeSnapshot();
+    // Whether the next write must first move the offered drawing's file out of its way.
+    bool takeOfferToKeep();
+    void writeDone(bool ok, const QString &error, const QString &kept);
+    void inspected(const Inspection &result);
+    static Inspection inspect(const QString &path);
     QString markPath() const;
-    static bool writeFile(const QString &path, const QByteArray &data, QString *error);
 
     QPointer<MyPainter> m_painter;
     QPointer<DrawingDocument> m_document;
     QString m_path;
-    std::optional<DrawingFile::Loaded> m_offered;
-    QTimer m_timer;
-    // Long enough that a burst of strokes is written once, short enough that little is lost.
+    std::shared_ptr<DrawingFile::Loaded> m_offered;
+    QTimer m_quiet;
+    QTimer m_longest;
+    // Short enough that little is lost, long enough that a burst of strokes is written once.
     int m_delay = 1500;
+    int m_maxWait = DefaultMaxWait;
     bool m_pending = false;
-    int m_gestureRetries = 0;
-    // One writer thread, so snapshots reach the disk in the order they were taken.
+    bool m_inspected = false;
+    bool m_failing = false;
+    bool m_offerKept = false;
+    // Set on the writer thread when the file found could not be moved aside.
+    std::shared_ptr<std::atomic<bool>> m_blocked = std::make_shared<std::atomic<bool>>(false);
+    // One writer thread: the look at the old file and the snapshots reach the disk in
+    // the order they were asked for.
     QThreadPool m_writer;
 };

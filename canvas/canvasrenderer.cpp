@@ -8,19 +8,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
+
+using Span = CanvasRenderer::Span;
 
 // Composing tile, in device pixels.
 constexpr int TileSize = 512;
 // Room left of a composing tile at fractional scales, in device pixels (see compose()).
 constexpr int GlyphRoom = 128;
-
-struct Span
-{
-    qsizetype begin;
-    qsizetype end;
-};
 
 // Indices of the elements in change right now, ascending.
 QList<qsizetype> liveIndices(const DrawingDocument &document)
@@ -72,13 +69,22 @@ QList<Span> layerSpans(const QList<DrawingDocument::ElementPtr> &elements,
             runs.append(Span{from, i});
         from = i + 1;
     }
-    // More runs than layers: the shortest ones are drawn directly as well.
-    while (runs.size() > LayerCache::MaxLayers) {
-        auto shortest =
-            std::min_element(runs.begin(), runs.end(), [](const Span &a, const Span &b) {
-                return a.end - a.begin < b.end - b.begin;
-            });
-        runs.erase(shortest);
+    // More runs than layers: the shortest ones are drawn directly as well. The longest are
+    // picked in one sort (a drawing of many texts has as many runs), the last of equals.
+    if (runs.size() > LayerCache::MaxLayers) {
+        QList<qsizetype> order(runs.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&runs](qsizetype a, qsizetype b) {
+            const qsizetype la = runs.at(a).end - runs.at(a).begin;
+            const qsizetype lb = runs.at(b).end - runs.at(b).begin;
+            return la != lb ? la > lb : a > b;
+        });
+        order.resize(LayerCache::MaxLayers);
+        std::sort(order.begin(), order.end());
+        QList<Span> kept;
+        for (const qsizetype i : std::as_const(order))
+            kept.append(runs.at(i));
+        runs = kept;
     }
     return runs;
 }
@@ -111,6 +117,53 @@ qint64 CanvasRenderer::imageBytes() const
     return m_layers.imageBytes() + m_tile.sizeInBytes();
 }
 
+void CanvasRenderer::beginFrame(const QDeadlineTimer &deadline)
+{
+    m_inFrame = true;
+    m_runsCurrent = false;
+    m_deadline = deadline;
+}
+
+QRect CanvasRenderer::endFrame(const QRect &bounds)
+{
+    m_inFrame = false;
+    m_runsCurrent = false;
+    m_deadline = QDeadlineTimer(QDeadlineTimer::Forever);
+    QRect next = m_late;
+    m_late = QRect();
+    // Layers still filling in need another frame even when this one drew nothing in view.
+    if (!m_layers.isComplete() && next.isEmpty())
+        next = QRect(bounds.topLeft(), QSize(1, 1));
+    return next & bounds;
+}
+
+const QList<Span> &CanvasRenderer::layerRuns(const QTransform &toDevice, QSize deviceSize)
+{
+    if (m_inFrame && m_runsCurrent)
+        return m_runs;
+    const auto &elements = m_document.elements();
+    // Elements in change right now are drawn directly; the runs between them come from
+    // the layers.
+    m_runs = layerSpans(elements, liveIndices(m_document));
+    QList<LayerCache::Run> layerRuns;
+    for (const Span &span : std::as_const(m_runs)) {
+        LayerCache::Run run;
+        run.reserve(span.end - span.begin);
+        for (qsizetype i = span.begin; i < span.end; ++i)
+            run.append(elements.at(i).get());
+        layerRuns.append(run);
+    }
+    const QRect drawn =
+        m_layers.update(layerRuns, toDevice, deviceSize,
+                        m_inFrame ? m_deadline : QDeadlineTimer(QDeadlineTimer::Forever));
+    if (m_inFrame) {
+        // This frame's tiles were chosen before; what came into the layers shows next frame.
+        m_late |= drawn;
+        m_runsCurrent = true;
+    }
+    return m_runs;
+}
+
 void CanvasRenderer::paint(QPainter *painter, const ViewMapping &view, QSize itemSize)
 {
     compose(painter, view, itemSize, true);
@@ -131,6 +184,7 @@ void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize i
     if (!qFuzzyCompare(ratio, m_ratio)) {
         m_ratio = ratio;
         m_layers.release();
+        m_runsCurrent = false;
     }
     painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     const auto &elements = m_document.elements();
@@ -148,18 +202,8 @@ void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize i
 
     // Elements in change right now are drawn directly; the runs between them come from
     // the layers.
-    const QList<Span> runs = cached ? layerSpans(elements, liveIndices(m_document)) : QList<Span>();
-    if (cached) {
-        QList<LayerCache::Run> layerRuns;
-        for (const Span &span : runs) {
-            LayerCache::Run run;
-            run.reserve(span.end - span.begin);
-            for (qsizetype i = span.begin; i < span.end; ++i)
-                run.append(elements.at(i).get());
-            layerRuns.append(run);
-        }
-        m_layers.update(layerRuns, toDevice, deviceSize);
-    }
+    static const QList<Span> none;
+    const QList<Span> &runs = cached ? layerRuns(toDevice, deviceSize) : none;
 
     const QRect clip =
         painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & itemArea : itemArea;

@@ -3,7 +3,9 @@
 #include "layercache.h"
 #include "viewmapping.h"
 
+#include <QDeadlineTimer>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -37,6 +39,12 @@ public:
     // moves all the time (the zoom's magnified drawing), where layers would be painted anew
     // at every frame.
     void paintUncached(QPainter *painter, const ViewMapping &view, QSize itemSize);
+    // Between these, the paints of one frame (one per tile) share one look at the drawing,
+    // and the layers are brought up to date only until the deadline: a huge drawing fills
+    // in over several frames instead of holding up the screen. endFrame() returns what
+    // the next frame must repaint (in the drawing's coordinates), empty when all is shown.
+    void beginFrame(const QDeadlineTimer &deadline);
+    QRect endFrame(const QRect &bounds);
 
     // Region asked for since the last paint; the whole item after a resize.
     QRect pendingDirtyRect() const { return m_dirty; }
@@ -47,12 +55,26 @@ public:
     // Device pixels per item pixel of the last paint.
     qreal devicePixelRatio() const { return m_ratio; }
 
+    // A run of elements [begin, end) that a layer holds.
+    struct Span
+    {
+        qsizetype begin;
+        qsizetype end;
+    };
+
 private:
     void compose(QPainter *painter, const ViewMapping &view, QSize itemSize, bool cached);
+    // The runs of elements the layers hold, brought up to date (once a frame in a frame).
+    const QList<Span> &layerRuns(const QTransform &toDevice, QSize deviceSize);
 
     const DrawingDocument &m_document;
     LayerCache m_layers;
     QImage m_tile;
     QRect m_dirty;
     qreal m_ratio = 1.0;
+    QList<Span> m_runs;
+    bool m_inFrame = false;
+    bool m_runsCurrent = false;
+    QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
+    QRect m_late; // drawn into the layers after the frame's tiles were chosen
 };

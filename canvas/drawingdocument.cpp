@@ -1,10 +1,13 @@
 #include "drawingdocument.h"
 
+#include "drawingfile.h"
 #include "elementfactory.h"
+#include "elements/freehandelement.h"
 #include "elements/numberedcircleelement.h"
 #include "elements/textelement.h"
 
 #include <QDebug>
+#include <QSet>
 
 #include <algorithm>
 #include <climits>
@@ -73,6 +76,14 @@ void DrawingDocument::resetGesture()
     m_newElementPending = true;
 }
 
+PenStyle DrawingDocument::elementPen() const
+{
+    // Whatever width was asked for, an element keeps to what a drawing file holds.
+    PenStyle pen = m_pen;
+    pen.width = std::clamp(pen.width, 0, DrawingFile::MaxPenWidth);
+    return pen;
+}
+
 void DrawingDocument::emitHistoryChanged()
 {
     emit canUndoChanged();
@@ -99,8 +110,9 @@ void DrawingDocument::beginPaint(QPoint pos)
     if (m_drawMode == ElementKind::NumberedCircle) {
         // A numbered circle is complete on the press.
         ++m_circleCounter;
-        auto circle = std::make_shared<NumberedCircleElement>(pos, m_circleCounter, m_pen.color,
-                                                              m_pen.width, m_pen.opacity);
+        const PenStyle pen = elementPen();
+        auto circle = std::make_shared<NumberedCircleElement>(pos, m_circleCounter, pen.color,
+                                                              pen.width, pen.opacity);
         append(circle);
         emit changed(circle->boundingRect());
     }
@@ -110,6 +122,14 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed)
 {
     if (m_drawMode == ElementKind::NumberedCircle)
         return;
+    if (m_drawMode == ElementKind::Freehand && !m_eraserMode && !m_current.expired() &&
+        m_stroke.points.size() >= FreehandElement::maxPoints(elementPen().width)) {
+        // A gesture this long goes on as a new stroke from where the last one ended.
+        const QPoint last = m_stroke.points.constLast();
+        m_current.reset();
+        m_stroke.points = {last};
+        m_newElementPending = true;
+    }
     m_stroke.points.append(pos);
     if (m_eraserMode && m_drawMode == ElementKind::Freehand) {
         emit changed(eraseStep(pos));
@@ -120,7 +140,7 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed)
     QRect region = current ? current->boundingRect() : QRect();
     bool created = false;
     if (!current && m_newElementPending) {
-        current = ElementFactory::create(m_drawMode, m_stroke, m_pen);
+        current = ElementFactory::create(m_drawMode, m_stroke, elementPen());
         created = bool(current);
         if (created)
             m_newElementPending = false;
@@ -181,8 +201,10 @@ void DrawingDocument::addText(QPoint pos, const QString &text, int fontSize)
 {
     if (text.isEmpty())
         return;
-    auto element =
-        std::make_shared<TextElement>(pos, text, fontSize, m_pen.color, m_pen.width, m_pen.opacity);
+    // Kept to what a drawing file holds, so that every drawing made here opens again.
+    auto element = std::make_shared<TextElement>(pos, text.left(DrawingFile::MaxTextLength),
+                                                 std::clamp(fontSize, 0, DrawingFile::MaxFontSize),
+                                                 m_pen.color, elementPen().width, m_pen.opacity);
     append(element);
     emit changed(element->boundingRect());
 }
@@ -213,9 +235,14 @@ void DrawingDocument::replaceAll(const QList<ElementPtr> &elements, int circleCo
 {
     QList<ElementPtr> opened;
     opened.reserve(elements.size());
+    // A set, not a search of the list: a drawing of 200,000 elements took seconds here.
+    QSet<const DrawingElement *> seen;
+    seen.reserve(elements.size());
     for (const ElementPtr &element : elements) {
-        if (element && !opened.contains(element))
+        if (element && !seen.contains(element.get())) {
+            seen.insert(element.get());
             opened.append(element);
+        }
     }
     // The pulse belongs to the drawing that goes; a running fade goes on with the new bottom
     // element, as it does whenever its element leaves.

@@ -96,6 +96,8 @@ signals:
     void breathingChanged(bool shown);
 
 private:
+    // The pen new elements take.
+    PenStyle elementPen() const;
     void resetGesture();
     void append(const ElementPtr &element);
     void emitHistoryChanged();

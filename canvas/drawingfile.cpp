@@ -7,20 +7,19 @@
 #include "elements/numberedcircleelement.h"
 #include "elements/rectangleelement.h"
 #include "elements/textelement.h"
+#include "safefile.h"
 
 #include <QDebug>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 
 #include <cctype>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -282,7 +281,77 @@ std::shared_ptr<DrawingElement> ElementReader::read(QString *reason)
     return element;
 }
 
+// The desktop any drawing can show on lies within this square; ink beyond it never shows.
+const QRectF Desktop(-16384, -16384, 32768, 32768);
+
+// Length of the part of a-b that lies on the desktop.
+double desktopLength(QPointF a, QPointF b)
+{
+    const QRectF &r = Desktop;
+    // Liang-Barsky, as the elements clip when they draw.
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double from = 0.0, to = 1.0;
+    for (const auto &[p, q] :
+         {std::pair{-dx, a.x() - r.left()}, std::pair{dx, r.right() - a.x()},
+          std::pair{-dy, a.y() - r.top()}, std::pair{dy, r.bottom() - a.y()}}) {
+        if (p == 0.0) {
+            if (q < 0.0)
+                return 0.0;
+            continue;
+        }
+        const double t = q / p;
+        if (p < 0.0)
+            from = std::max(from, t);
+        else
+            to = std::min(to, t);
+    }
+    return from < to ? std::sqrt(dx * dx + dy * dy) * (to - from) : 0.0;
+}
+
 } // namespace
+
+double DrawingFile::ink(const DrawingElement &element)
+{
+    // Roughly the pixels the pen covers, which is what drawing costs: the length of what is
+    // drawn on the desktop, plus a pen width at each end, times the pen width.
+    const double pen = std::abs(element.penWidth()) + 2.0;
+    double length = 0.0;
+    switch (element.kind()) {
+    case ElementKind::Freehand: {
+        const QList<QPoint> &points = static_cast<const FreehandElement &>(element).points();
+        for (qsizetype i = 1; i < points.size(); ++i)
+            length += desktopLength(points.at(i - 1), points.at(i)) + 1.0;
+        break;
+    }
+    case ElementKind::Line:
+    case ElementKind::Arrow: {
+        const auto &shape = static_cast<const TwoPointElement &>(element);
+        length = desktopLength(shape.start(), shape.end()) + 4.0 * pen;
+        break;
+    }
+    case ElementKind::Rectangle: {
+        const auto &shape = static_cast<const TwoPointElement &>(element);
+        const QPointF a = shape.start(), b = shape.end();
+        const QPointF c(a.x(), b.y()), d(b.x(), a.y());
+        length =
+            desktopLength(a, c) + desktopLength(c, b) + desktopLength(b, d) + desktopLength(d, a);
+        break;
+    }
+    case ElementKind::Circle:
+        length = std::min(2.0 * M_PI * static_cast<const CircleElement &>(element).radius(),
+                          4.0 * Desktop.width());
+        break;
+    case ElementKind::Text: {
+        const auto &text = static_cast<const TextElement &>(element);
+        // The area of its one line of glyphs on the desktop rather than a pen's.
+        const double size = std::max(text.fontSize(), 1);
+        return std::min(double(text.text().size()) * size, Desktop.width()) * size;
+    }
+    case ElementKind::NumberedCircle:
+        return 40.0 * 40.0;
+    }
+    return (length + pen) * pen;
+}
 
 QByteArray DrawingFile::toJson(const DrawingDocument &doc)
 {
@@ -343,7 +412,8 @@ QByteArray DrawingFile::toJson(const DrawingDocument &doc)
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
-std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data, QString *error)
+std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data, QString *error,
+                                                         const Progress &progress)
 {
     const auto failed = [error](const QString &reason) {
         if (error)
@@ -355,8 +425,12 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
     if (data.size() > MaxFileSize)
         return failed(tr("文件过大（最大 %1 MB）").arg(MaxFileSize / (1024 * 1024)));
 
+    const auto stopped = [&progress](double done) { return progress && !progress(done); };
+    // Parsing takes about as long as checking and building the elements afterwards.
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(data, &parseError);
+    if (stopped(0.5))
+        return failed(tr("已取消"));
     if (parseError.error != QJsonParseError::NoError)
         return failed(tr("文件已损坏或不完整（第 %1 个字节处：%2）")
                           .arg(parseError.offset + 1)
@@ -392,7 +466,10 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
 
     loaded.elements.reserve(elements.size());
     qint64 pointBudget = MaxPoints;
+    double inkSoFar = 0.0;
     for (qsizetype i = 0; i < elements.size(); ++i) {
+        if (i % 256 == 0 && stopped(0.5 + 0.5 * double(i) / double(elements.size())))
+            return failed(tr("已取消"));
         const QJsonValue value = elements.at(i);
         QString reason;
         std::shared_ptr<DrawingElement> element;
@@ -404,6 +481,20 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
         }
         if (!element)
             return failed(tr("第 %1 个元素：%2").arg(i + 1).arg(reason));
+        inkSoFar += ink(*element);
+        if (inkSoFar > MaxInk)
+            return failed(tr("绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）")
+                              .arg(qint64(MaxInk / 1e6)));
+        const auto *stroke = element->kind() == ElementKind::Freehand
+                                 ? static_cast<const FreehandElement *>(element.get())
+                                 : nullptr;
+        if (stroke && stroke->points().size() > FreehandElement::maxPoints(stroke->penWidth())) {
+            for (const QList<QPoint> &piece :
+                 FreehandElement::pieces(stroke->points(), stroke->penWidth()))
+                loaded.elements.append(std::make_shared<FreehandElement>(
+                    piece, stroke->color(), stroke->penWidth(), stroke->opacity()));
+            continue;
+        }
         loaded.elements.append(std::move(element));
     }
     return loaded;
@@ -411,10 +502,8 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
 
 bool DrawingFile::save(const DrawingDocument &doc, const QString &path, QString *error)
 {
-    const QByteArray data = toJson(doc);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        const QString reason = file.errorString();
+    QString reason;
+    if (!SafeFile::write(path, toJson(doc), SafeFile::Mode::Replace, &reason)) {
         qWarning() << "Failed to save drawing" << path << reason;
         if (error)
             *error = tr("无法保存绘图：%1").arg(reason);
@@ -424,7 +513,8 @@ bool DrawingFile::save(const DrawingDocument &doc, const QString &path, QString 
     return true;
 }
 
-std::optional<DrawingFile::Loaded> DrawingFile::load(const QString &path, QString *error)
+std::optional<DrawingFile::Loaded> DrawingFile::load(const QString &path, QString *error,
+                                                     const Progress &progress)
 {
     const auto failed = [&](const QString &reason) {
         qWarning() << "Failed to open drawing" << path << reason;
@@ -432,20 +522,21 @@ std::optional<DrawingFile::Loaded> DrawingFile::load(const QString &path, QStrin
             *error = reason;
         return std::nullopt;
     };
-    QFile file(path);
-    if (QFileInfo(path).isDir())
-        return failed(tr("这是一个文件夹，不是绘图文件"));
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(tr("无法打开文件：%1").arg(file.errorString()));
-    // Size first: a huge file is refused without reading it. A file that grows meanwhile is
-    // read only up to one byte past the limit, which then refuses it.
-    if (file.size() > MaxFileSize)
-        return failed(tr("文件过大（最大 %1 MB）").arg(MaxFileSize / (1024 * 1024)));
-    const QByteArray data = file.read(MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return failed(tr("读取文件失败：%1").arg(file.errorString()));
+    // Reading is the first tenth of the work; the size limit holds while reading too.
+    const SafeFile::ReadResult read =
+        SafeFile::read(path, MaxFileSize, [&progress](qint64 done, qint64 total) {
+            return !progress || progress(total > 0 ? 0.1 * double(done) / double(total) : 0.0);
+        });
+    if (!read.ok()) {
+        if (read.status == SafeFile::ReadStatus::Missing ||
+            read.status == SafeFile::ReadStatus::Failed)
+            return failed(tr("无法打开文件：%1").arg(read.error));
+        return failed(read.error);
+    }
     QString reason;
-    std::optional<Loaded> loaded = fromJson(data, &reason);
+    std::optional<Loaded> loaded = fromJson(read.data, &reason, [&progress](double done) {
+        return !progress || progress(0.1 + 0.9 * done);
+    });
     if (!loaded)
         return failed(reason);
     qDebug() << "Drawing opened from:" << path << loaded->elements.size() << "elements";

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -19,18 +20,27 @@ class DrawingFile
 
 public:
     static constexpr int Version = 1;
-    // Larger files are refused before they are read.
+    // Larger files are refused before they are read, and while they are read.
     static constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
     static constexpr int MaxElements = 200000;
+    // A stroke in a file may hold this many points; it opens as strokes of at most
+    // FreehandElement::maxPoints() each.
     static constexpr int MaxPointsPerStroke = 1000000;
     static constexpr qint64 MaxPoints = 4000000;
     // Coordinates stay this close to the origin: far beyond any screen, and sums and
-    // differences of them never overflow.
+    // differences of them never overflow. What lies far off screen costs nothing to draw.
     static constexpr int MaxCoordinate = 1000000;
-    static constexpr int MaxPenWidth = 1000;
+    // The pen widths the drawing cost of a stroke is bounded for; the toolbar's pens go up
+    // to 60.
+    static constexpr int MaxPenWidth = 100;
     static constexpr int MaxFontSize = 1000;
     static constexpr int MaxTextLength = 100000;
     static constexpr int MaxNumber = 1000000000;
+    // All elements together cover at most this many pixels (see ink()), which bounds how
+    // long the whole drawing takes to show: six drawings of 10,000 elements of every kind.
+    static constexpr double MaxInk = 5.0e8;
+    // Roughly the pixels an element's pen covers on any desktop: what drawing it costs.
+    static double ink(const DrawingElement &element);
 
     struct Loaded
     {
@@ -38,13 +48,19 @@ public:
         int circleCounter = 0;
     };
 
+    // Told how far loading got (0 to 1) now and then; returns false to stop it.
+    using Progress = std::function<bool(double done)>;
+
     static QByteArray toJson(const DrawingDocument &doc);
     // The drawing in data; none, with the reason in *error, when data is not a drawing this
-    // version can show completely.
-    static std::optional<Loaded> fromJson(const QByteArray &data, QString *error);
+    // version can show completely (or progress stopped it).
+    static std::optional<Loaded> fromJson(const QByteArray &data, QString *error,
+                                          const Progress &progress = {});
 
-    // Writes the drawing to path through a temporary file, so an earlier file there stays
-    // whole until the new one is complete.
+    // Writes the drawing to path through SafeFile: an earlier file there stays whole
+    // unless the new one was written completely.
     static bool save(const DrawingDocument &doc, const QString &path, QString *error);
-    static std::optional<Loaded> load(const QString &path, QString *error);
+    // Reads only regular files, and never waits on one (a FIFO is refused at once).
+    static std::optional<Loaded> load(const QString &path, QString *error,
+                                      const Progress &progress = {});
 };

@@ -9,14 +9,26 @@
 
 namespace {
 
-LayerCache::Run::const_iterator drawRange(QPainter &painter, LayerCache::Run::const_iterator begin,
-                                          LayerCache::Run::const_iterator end, const QRect &clip)
+// Draws the elements that meet clip (all when it is null); past the deadline it stops after
+// the first element drawn and returns where it stopped. *drawn grows by what it drew.
+LayerCache::Run::const_iterator
+drawRange(QPainter &painter, LayerCache::Run::const_iterator begin,
+          LayerCache::Run::const_iterator end, const QRect &clip,
+          const QDeadlineTimer &deadline = QDeadlineTimer(QDeadlineTimer::Forever),
+          QRect *drawn = nullptr)
 {
+    bool any = false;
     for (auto it = begin; it != end; ++it) {
-        if (!clip.isNull() && !(*it)->boundingRect().intersects(clip))
+        if (any && deadline.hasExpired())
+            return it;
+        const QRect bounds = (*it)->boundingRect();
+        if (!clip.isNull() && !bounds.intersects(clip))
             continue;
         painter.setBrush(QBrush(Qt::transparent));
         (*it)->draw(&painter);
+        any = true;
+        if (drawn)
+            *drawn |= bounds;
     }
     return end;
 }
@@ -54,7 +66,8 @@ int LayerCache::sharedCount(const Layer &layer, const Run &run)
     return shared;
 }
 
-void LayerCache::update(const QList<Run> &runs, const QTransform &toDevice, QSize deviceSize)
+QRect LayerCache::update(const QList<Run> &runs, const QTransform &toDevice, QSize deviceSize,
+                         const QDeadlineTimer &deadline)
 {
     const int count = int(std::min<qsizetype>(runs.size(), MaxLayers));
     // Layer i serves run i. When the runs moved between the layers (a run before the
@@ -68,16 +81,25 @@ void LayerCache::update(const QList<Run> &runs, const QTransform &toDevice, QSiz
         if (swapped > keep)
             std::swap(m_layers[0], m_layers[1]);
     }
+    // What the layers show, in the drawing's coordinates.
+    const QRect area =
+        toDevice.inverted().mapRect(QRectF(QPoint(0, 0), deviceSize)).toAlignedRect();
+    QRect drawn;
+    m_complete = true;
     for (int i = 0; i < count; ++i) {
         const Layer &layer = m_layers[i];
         if (!holdsExactly(layer, runs.at(i)) || layer.image.size() != deviceSize ||
             layer.toDevice != toDevice)
-            bringUpToDate(m_layers[i], runs.at(i), toDevice, deviceSize);
+            m_complete = bringUpToDate(m_layers[i], runs.at(i), toDevice, deviceSize, area,
+                                       deadline, &drawn) &&
+                         m_complete;
     }
+    return drawn;
 }
 
-void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QTransform &toDevice,
-                               QSize deviceSize)
+bool LayerCache::bringUpToDate(Layer &layer, const Run &run, const QTransform &toDevice,
+                               QSize deviceSize, const QRect &area,
+                               const QDeadlineTimer &deadline, QRect *drawn)
 {
     bool full = layer.image.size() != deviceSize || layer.toDevice != toDevice;
     if (full) {
@@ -85,7 +107,7 @@ void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QTransform &t
         layer.image = QImage(deviceSize, QImage::Format_ARGB32);
         if (layer.image.isNull()) {
             layer.members.clear();
-            return;
+            return true;
         }
     }
 
@@ -122,15 +144,20 @@ void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QTransform &t
                 damage |= layer.members[next].bounds;
             appendFrom = i;
         }
+        // Damage all over (another drawing opened in place of this one) is a fresh start,
+        // which a frame's deadline can spread over several frames.
+        if (!full && (damage & area) == area)
+            full = true;
     }
 
     QPainter painter(&layer.image);
     // A view of one screen holds the part of the drawing that lies on that screen.
     painter.setWorldTransform(toDevice);
+    Run::const_iterator stop;
     if (full) {
         layer.image.fill(Qt::transparent);
         preparePainter(painter);
-        drawRange(painter, run.cbegin(), run.cend(), QRect());
+        stop = drawRange(painter, run.cbegin(), run.cend(), area, deadline, drawn);
     } else {
         // Cleared and clipped in whole device pixels, the ones the damage touches.
         const QRect deviceDamage =
@@ -149,14 +176,16 @@ void LayerCache::bringUpToDate(Layer &layer, const Run &run, const QTransform &t
             painter.setClipping(false);
         }
         preparePainter(painter);
-        drawRange(painter, run.cbegin() + appendFrom, run.cend(), QRect());
+        stop = drawRange(painter, run.cbegin() + appendFrom, run.cend(), area, deadline, drawn);
     }
     painter.end();
 
+    // The layer holds the run up to where drawing stopped.
     layer.members.clear();
-    layer.members.reserve(size_t(run.size()));
-    for (const DrawingElement *e : run)
-        layer.members.push_back(Entry{e->serial(), e->revision(), e->boundingRect()});
+    layer.members.reserve(size_t(stop - run.cbegin()));
+    for (auto it = run.cbegin(); it != stop; ++it)
+        layer.members.push_back(Entry{(*it)->serial(), (*it)->revision(), (*it)->boundingRect()});
+    return stop == run.cend();
 }
 
 void LayerCache::release()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -23,8 +24,14 @@ public:
     using Run = QList<const DrawingElement *>;
 
     // Makes layer i hold runs[i] (at most MaxLayers runs), reusing whatever the layers hold.
-    // The layers have deviceSize pixels, onto which toDevice takes the drawing.
-    void update(const QList<Run> &runs, const QTransform &toDevice, QSize deviceSize);
+    // The layers have deviceSize pixels, onto which toDevice takes the drawing. Past the
+    // deadline a layer stops after the element it is drawing and holds the first part of
+    // its run only, bottom first; the next update goes on from there. Returns the region of
+    // the elements drawn on top of what the layers held (in the drawing's coordinates).
+    QRect update(const QList<Run> &runs, const QTransform &toDevice, QSize deviceSize,
+                 const QDeadlineTimer &deadline = QDeadlineTimer(QDeadlineTimer::Forever));
+    // Whether the last update left every layer holding its whole run.
+    bool isComplete() const { return m_complete; }
     const QImage &image(int layer) const { return m_layers.at(layer).image; }
     // Drops the layers and their images.
     void release();
@@ -47,8 +54,12 @@ private:
 
     static bool holdsExactly(const Layer &layer, const Run &run);
     static int sharedCount(const Layer &layer, const Run &run);
-    void bringUpToDate(Layer &layer, const Run &run, const QTransform &toDevice,
-                       QSize deviceSize);
+    // Whether the layer holds all of run when it returns; the region drawn on top in *drawn.
+    // area is what the layer shows, in the drawing's coordinates.
+    bool bringUpToDate(Layer &layer, const Run &run, const QTransform &toDevice,
+                       QSize deviceSize, const QRect &area, const QDeadlineTimer &deadline,
+                       QRect *drawn);
 
     std::array<Layer, MaxLayers> m_layers;
+    bool m_complete = true;
 };

@@ -351,6 +351,17 @@ void MyPainter::documentChanged(const QRect &region)
     const QRect repaint = m_renderer->changed(region, viewBounds());
     if (!repaint.isEmpty())
         update(m_view.toItem(repaint));
+    emit drawingChanged();
+}
+
+QRect MyPainter::drawingRect() const
+{
+    QRect extent;
+    for (const auto &element : document().elements()) {
+        const int margin = element->penWidth() / 2 + 2;
+        extent |= element->boundingRect().adjusted(-margin, -margin, margin, margin);
+    }
+    return extent.isEmpty() ? QRect() : m_view.toItem(extent);
 }
 
 void MyPainter::paint(QPainter *painter)
@@ -370,8 +381,23 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     // Tiles at the window's device pixels: crisp at 200 %, and on each screen of its own scale.
     const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
     if (m_zoomFactor == 1.0) {
+        // A frame spends at most this long bringing the layers up to date; a huge drawing
+        // fills in over the next frames while the screen keeps answering.
+        m_renderer->beginFrame(QDeadlineTimer(FrameBudgetMs));
         node->update(window(), bounds().size(), ratio, m_view.toItem(dirty),
                      [this](QPainter *painter) { paint(painter); });
+        const QRect next = m_renderer->endFrame(viewBounds());
+        if (!next.isEmpty()) {
+            // Asked from the GUI thread: this may run on the render thread.
+            QMetaObject::invokeMethod(
+                this,
+                [this, next] {
+                    const QRect repaint = m_renderer->changed(next, viewBounds());
+                    if (!repaint.isEmpty())
+                        update(m_view.toItem(repaint));
+                },
+                Qt::QueuedConnection);
+        }
         return node;
     }
     // Magnified, the drawing is painted from its elements at the magnified scale, into
@@ -512,13 +538,41 @@ bool MyPainter::openDrawing(const QUrl &file)
         emit drawingOpenFailed(DrawingFile::tr("只能打开本机的文件"));
         return false;
     }
-    QString error;
-    const std::optional<DrawingFile::Loaded> loaded = DrawingFile::load(path, &error);
-    if (!loaded) {
-        emit drawingOpenFailed(error);
+    if (!m_loader) {
+        m_loader = new DrawingLoader(this);
+        connect(m_loader, &DrawingLoader::runningChanged, this, &MyPainter::loadingChanged);
+        connect(m_loader, &DrawingLoader::progressChanged, this, &MyPainter::loadProgressChanged);
+        connect(m_loader, &DrawingLoader::loaded, this,
+                [this](const QString &opened, std::shared_ptr<DrawingFile::Loaded> drawing) {
+                    document().replaceAll(drawing->elements, drawing->circleCounter);
+                    emit drawingOpened(QDir::toNativeSeparators(opened));
+                });
+        connect(m_loader, &DrawingLoader::failed, this,
+                [this](const QString &, const QString &reason) { emit drawingOpenFailed(reason); });
+        connect(m_loader, &DrawingLoader::cancelled, this, [this](const QString &opening) {
+            qDebug() << "Opening cancelled:" << opening;
+            emit drawingOpenCancelled();
+        });
+    }
+    if (!m_loader->start(path)) {
+        qWarning() << "Failed to open drawing: another one is being opened" << path;
         return false;
     }
-    document().replaceAll(loaded->elements, loaded->circleCounter);
-    emit drawingOpened(QDir::toNativeSeparators(path));
     return true;
+}
+
+void MyPainter::cancelLoading()
+{
+    if (m_loader)
+        m_loader->cancel();
+}
+
+bool MyPainter::isLoading() const
+{
+    return m_loader && m_loader->isRunning();
+}
+
+double MyPainter::loadProgress() const
+{
+    return m_loader ? m_loader->progress() : 0.0;
 }

@@ -2,6 +2,7 @@
 
 #include "canvasrenderer.h"
 #include "drawingdocument.h"
+#include "drawingloader.h"
 #include "viewmapping.h"
 
 #include <QColor>
@@ -49,8 +50,14 @@ class MyPainter : public QQuickPaintedItem
     Q_PROPERTY(qreal viewScale READ viewScale WRITE setViewScale NOTIFY viewScaleChanged FINAL)
     Q_PROPERTY(qreal zoomFactor READ zoomFactor WRITE setZoomFactor NOTIFY zoomChanged FINAL)
     Q_PROPERTY(QPointF zoomPan READ zoomPan WRITE setZoomPan NOTIFY zoomChanged FINAL)
+    // A drawing file is being opened (see openDrawing), and how far that got (0 to 1).
+    Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged FINAL)
+    Q_PROPERTY(double loadProgress READ loadProgress NOTIFY loadProgressChanged FINAL)
 
 public:
+    // The longest a frame spends bringing the drawing's cached layers up to date.
+    static constexpr int FrameBudgetMs = 40;
+
     enum DrawMode {
         FreehandMode = 0,
         LineMode = 1,
@@ -118,11 +125,21 @@ public:
     // taken gets a counter instead of being replaced. Empty drawings give imageSaveFailed.
     Q_INVOKABLE void renderToImage(const QUrl &target);
     Q_INVOKABLE void repeatDraw(int time = 3000);
-    // Saves the drawing as a ".qmark" file (the suffix is added when the name has none) and
-    // opens one in place of the drawing, as one undoable step. file is a local file URL or
-    // path. The outcome also comes as a signal, for the documents to show.
+    // Where the drawing has pixels, in the item's coordinates (pen width included); empty
+    // without a drawing.
+    Q_INVOKABLE QRect drawingRect() const;
+    // Saves the drawing as a ".qmark" file (the suffix is added when the name has none);
+    // file is a local file URL or path. The outcome also comes as a signal, for the
+    // documents to show.
     Q_INVOKABLE bool saveDrawing(const QUrl &file);
+    // Starts opening a drawing file in place of the drawing, on a worker thread; once read
+    // it replaces the drawing as one undoable step. False when nothing started (not a
+    // local file, or a file is being opened already). Ends with drawingOpened,
+    // drawingOpenFailed or, after cancelLoading, drawingOpenCancelled.
     Q_INVOKABLE bool openDrawing(const QUrl &file);
+    Q_INVOKABLE void cancelLoading();
+    bool isLoading() const;
+    double loadProgress() const;
 
     void paint(QPainter *painter) override;
 
@@ -155,10 +172,15 @@ signals:
     void drawingSaveFailed(const QString &reason);
     void drawingOpened(const QString &path);
     void drawingOpenFailed(const QString &reason);
+    void drawingOpenCancelled();
+    void loadingChanged();
+    void loadProgressChanged();
     void sourceChanged();
     void viewOriginChanged();
     void viewScaleChanged();
     void zoomChanged();
+    // Any change of the drawing (each step of a stroke too).
+    void drawingChanged();
 
 protected:
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
@@ -180,6 +202,7 @@ private:
 
     std::unique_ptr<DrawingDocument> m_document;
     std::unique_ptr<CanvasRenderer> m_renderer;
+    DrawingLoader *m_loader = nullptr; // made on first use, a child of the item
     QPointer<MyPainter> m_source;
     ViewMapping m_view;
     qreal m_zoomFactor = 1.0;

@@ -54,7 +54,7 @@ Window {
     screen: targetScreen
     color: lead ? lead.color : "transparent"
     // The leading overlay's flags for its state (window flags announce no change).
-    flags: passThrough ? Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint : Qt.Window | Qt.FramelessWindowHint | (lead ? lead.toolFlag : Qt.Window)
+    flags: (passThrough ? Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint : Qt.Window | Qt.FramelessWindowHint | (lead ? lead.toolFlag : Qt.Window)) | (lead ? lead.unmanagedFlag : 0)
     x: screenArea.x
     y: screenArea.y
     width: screenArea.width

@@ -89,6 +89,13 @@ Item {
         property bool ctrlDragActive: false
         property double lastMoveTime: 0
         property int throttleInterval: 10
+        // XWayland reports a pointer that comes from a native window first at a corner of
+        // the window, then the press there too; the moves after it are right again. Such a
+        // press starts its stroke at the first move instead of the corner.
+        readonly property bool xwayland: surface.overlay !== null && surface.overlay.session.xwayland
+        property point lastHover: Qt.point(-1, -1)
+        property bool pressUnsure: false
+        property bool beginPending: false
         readonly property bool pictureShown: surface.picture !== null && surface.picture.visible
 
         anchors.fill: canvas
@@ -103,10 +110,23 @@ Item {
                 ctrlDragActive = true;
                 return;
             }
-            if (mouse.button === Qt.LeftButton && !surface.textInputMode && surface.drawingTool)
-                canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y));
+            if (mouse.button === Qt.LeftButton && !surface.textInputMode && surface.drawingTool) {
+                if (pressUnsure)
+                    beginPending = true;
+                else
+                    canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y));
+            }
         }
         onPositionChanged: mouse => {
+            if (xwayland && !(mouse.buttons & Qt.LeftButton)) {
+                const jump = Math.abs(mouse.x - lastHover.x) + Math.abs(mouse.y - lastHover.y);
+                pressUnsure = lastHover.x >= 0 && jump > 60;
+                lastHover = Qt.point(mouse.x, mouse.y);
+            }
+            if (beginPending && (mouse.buttons & Qt.LeftButton)) {
+                beginPending = false;
+                canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y));
+            }
             pointer = Qt.point(mouse.x, mouse.y);
             const now = Date.now();
             if (now - lastMoveTime >= throttleInterval) {
@@ -124,11 +144,18 @@ Item {
                 canvas.movePaint(surface.canvasPoint(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
         }
         onReleased: mouse => {
+            pressUnsure = false;
+            if (beginPending) {
+                beginPending = false;
+                canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y));
+            }
             if (ctrlDragActive) {
                 ctrlDragActive = false;
                 return;
             }
-            if (mouse.button === Qt.LeftButton && !surface.textInputMode && surface.drawingTool && canvas.drawMode !== MyPainter.FreehandMode)
+            // Every gesture ends with its release, freehand too: until then the drawing
+            // counts as being drawn.
+            if (mouse.button === Qt.LeftButton && !surface.textInputMode && surface.drawingTool)
                 canvas.endPaint(surface.canvasPoint(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
         }
         onClicked: mouse => {
@@ -166,7 +193,10 @@ Item {
             }
             wheel.accepted = true;
         }
-        onEntered: cursorImage.visible = !surface.textInputMode
+        onEntered: {
+            lastHover = Qt.point(mouseX, mouseY);
+            cursorImage.visible = !surface.textInputMode;
+        }
         onExited: cursorImage.visible = false
     }
 

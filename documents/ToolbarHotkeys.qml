@@ -36,6 +36,7 @@ FluObject {
     FluHotkey {
         name: qsTr("截屏")
         sequence: hotkeys.sequenceFor("screenKey", "Ctrl+P")
+        shortcutId: HotkeyTable.actionOf("screenKey")
         onActivated: {
             if (!hotkeys.acts(name, "screenKey"))
                 return;
@@ -49,6 +50,7 @@ FluObject {
     FluHotkey {
         name: qsTr("橡皮擦")
         sequence: hotkeys.sequenceFor("eraseKey", "Ctrl+D")
+        shortcutId: HotkeyTable.actionOf("eraseKey")
         onActivated: {
             if (!hotkeys.acts(name, "eraseKey"))
                 return;
@@ -60,6 +62,7 @@ FluObject {
     FluHotkey {
         name: qsTr("画笔")
         sequence: hotkeys.sequenceFor("penKey", "Ctrl+E")
+        shortcutId: HotkeyTable.actionOf("penKey")
         onActivated: {
             if (!hotkeys.acts(name, "penKey"))
                 return;
@@ -81,6 +84,7 @@ FluObject {
     FluHotkey {
         name: qsTr("退出绘制模式")
         sequence: hotkeys.sequenceFor("closeDrawKey", "Ctrl+Q")
+        shortcutId: HotkeyTable.actionOf("closeDrawKey")
         onActivated: {
             if (!hotkeys.acts(name, "closeDrawKey"))
                 return;
@@ -98,6 +102,7 @@ FluObject {
     FluHotkey {
         name: qsTr("文字")
         sequence: hotkeys.sequenceFor("textKey", "Ctrl+T")
+        shortcutId: HotkeyTable.actionOf("textKey")
         onActivated: {
             if (!hotkeys.acts(name, "textKey"))
                 return;
@@ -111,6 +116,7 @@ FluObject {
     FluHotkey {
         name: qsTr("清除画布")
         sequence: hotkeys.sequenceFor("clearKey", "Ctrl+L")
+        shortcutId: HotkeyTable.actionOf("clearKey")
         onActivated: {
             if (!hotkeys.acts(name, "clearKey"))
                 return;
@@ -122,6 +128,7 @@ FluObject {
     FluHotkey {
         name: qsTr("撤销")
         sequence: hotkeys.sequenceFor("undoKey", "Ctrl+Z")
+        shortcutId: HotkeyTable.actionOf("undoKey")
         onActivated: {
             if (!hotkeys.acts(name, "undoKey"))
                 return;
@@ -134,6 +141,7 @@ FluObject {
     FluHotkey {
         name: qsTr("恢复")
         sequence: hotkeys.sequenceFor("redoKey", "Ctrl+Y")
+        shortcutId: HotkeyTable.actionOf("redoKey")
         onActivated: {
             if (!hotkeys.acts(name, "redoKey"))
                 return;
@@ -146,6 +154,7 @@ FluObject {
     FluHotkey {
         name: qsTr("直线模式")
         sequence: hotkeys.sequenceFor("lineKey", "Ctrl+L")
+        shortcutId: HotkeyTable.actionOf("lineKey")
         onActivated: {
             if (!hotkeys.acts(name, "lineKey"))
                 return;
@@ -157,6 +166,7 @@ FluObject {
     FluHotkey {
         name: qsTr("圆形模式")
         sequence: hotkeys.sequenceFor("circleKey", "Ctrl+O")
+        shortcutId: HotkeyTable.actionOf("circleKey")
         onActivated: {
             if (!hotkeys.acts(name, "circleKey"))
                 return;
@@ -168,6 +178,7 @@ FluObject {
     FluHotkey {
         name: qsTr("矩形模式")
         sequence: hotkeys.sequenceFor("rectangleKey", "Ctrl+R")
+        shortcutId: HotkeyTable.actionOf("rectangleKey")
         onActivated: {
             if (!hotkeys.acts(name, "rectangleKey"))
                 return;
@@ -179,6 +190,7 @@ FluObject {
     FluHotkey {
         name: qsTr("箭头模式")
         sequence: hotkeys.sequenceFor("arrowKey", "Ctrl+A")
+        shortcutId: HotkeyTable.actionOf("arrowKey")
         onActivated: {
             if (!hotkeys.acts(name, "arrowKey"))
                 return;
@@ -190,6 +202,7 @@ FluObject {
     FluHotkey {
         name: qsTr("激光笔")
         sequence: hotkeys.sequenceFor("laserKey", "")
+        shortcutId: HotkeyTable.actionOf("laserKey")
         onActivated: {
             if (!hotkeys.acts(name, "laserKey"))
                 return;
@@ -201,6 +214,7 @@ FluObject {
     FluHotkey {
         name: qsTr("聚光灯")
         sequence: hotkeys.sequenceFor("spotlightKey", "")
+        shortcutId: HotkeyTable.actionOf("spotlightKey")
         onActivated: {
             if (!hotkeys.acts(name, "spotlightKey"))
                 return;
@@ -212,6 +226,7 @@ FluObject {
     FluHotkey {
         name: qsTr("放大镜")
         sequence: hotkeys.sequenceFor("zoomKey", "")
+        shortcutId: HotkeyTable.actionOf("zoomKey")
         onActivated: {
             if (!hotkeys.acts(name, "zoomKey"))
                 return;

@@ -97,8 +97,15 @@ QtObject {
         win.y = Math.max(area.y, Math.min(toolbar.y, area.y + area.height - win.height));
     }
 
-    // A chooser beside the toolbar, on its left when the screen edge is near.
+    // A chooser beside the toolbar, on its left when the screen edge is near. The
+    // pointer coming back to the button whose chooser is open keeps that chooser: a
+    // chooser the window system puts over the button must not close and open again
+    // with every move.
     function openChooser(btnType, entries, offsetY, receiver, blocked) {
+        const chooserKey = btnType + ":" + offsetY;
+        const open = toolbar.selectWindow;
+        if (open && open.visible && open.chooserKey === chooserKey && (blocked === undefined || open.enableEvent === blocked))
+            return open;
         const scaleFactor = toolbar.scaleFactor;
         const popupWidth = 55 * scaleFactor;
         toolbar.seX = toolbar.currentRightMargin() <= popupWidth + 10 ? Math.trunc(-popupWidth) : Math.round(50 * scaleFactor);
@@ -109,7 +116,9 @@ QtObject {
             "btnType": btnType,
             "customData": entries,
             "x": toolbar.x + toolbar.seX,
-            "y": toolbar.y + toolbar.seY
+            "y": toolbar.y + toolbar.seY,
+            "chooserKey": chooserKey,
+            "unmanaged": toolbar.session.bypassWindowManager
         };
         if (blocked !== undefined)
             properties.enableEvent = blocked;

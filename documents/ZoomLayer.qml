@@ -33,9 +33,9 @@ Item {
         takingStill = false;
         settle.stop();
         fallback.stop();
-        if (view.grabScreen())
-            view.factor = startFactor;
-        overlaySurface.hidingForStill = false;
+        // The drawing stays hidden until the still is there (the portal answers later).
+        if (!view.grabScreen())
+            overlaySurface.hidingForStill = false;
     }
 
     anchors.fill: parent
@@ -55,6 +55,11 @@ Item {
         anchors.fill: parent
         visible: hasStill
         following: !layer.overlaySurface.pointerHeld
+        onStillTaken: ok => {
+            if (ok)
+                view.factor = layer.startFactor;
+            layer.overlaySurface.hidingForStill = false;
+        }
     }
 
     // Only where the pointer is: the other screens' views stay where they are.

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Dialogs
+import Cpp.MyComponents
 import FluentUI
 
 // The full-screen overlay that hosts the canvas. In the drawing state it takes
@@ -33,6 +34,17 @@ Window {
     // managers keep it above every other window of the application, the
     // toolbar included; there the overlay is a plain window instead.
     readonly property int toolFlag: onX11 ? Qt.Window : Qt.Tool
+    // Under XWayland the overlay bypasses the window manager: only so does it cover a
+    // full-screen slide, at the screen's exact place and size.
+    readonly property DesktopSession session: DesktopSession {
+    }
+    readonly property int unmanagedFlag: session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0
+    // The part of the screen the window covers, in the screen's coordinates: all of it,
+    // except in pass-through where the compositor hands clicks to whichever window covers
+    // the point, whatever its input shape (see DesktopSession): there only the drawing's
+    // part, so that clicks elsewhere reach the windows below.
+    property rect coverArea: Qt.rect(0, 0, Screen.width, Screen.height)
+    readonly property bool coversDrawingOnly: ct && !session.inputShapeHonoured
 
     // Every screen but this overlay's own, which follows the toolbar's.
     readonly property var otherScreens: Array.from(Qt.application.screens).filter(s => !window.isOwnScreen(s)) // qmllint disable
@@ -72,17 +84,47 @@ Window {
 
     function resetDraw() {
         surface.canvas.penSize = 5;
-        window.flags = Qt.Window | Qt.FramelessWindowHint | window.toolFlag;
         window.ct = false;
+        window.coverArea = Qt.rect(0, 0, window.Screen.width, window.Screen.height);
+        window.flags = Qt.Window | Qt.FramelessWindowHint | window.toolFlag | window.unmanagedFlag;
         keepFullScreen();
     }
 
+    // In pass-through where input shapes are not honoured: the drawing's extent and the
+    // picture's, within the screen; one pixel in the corner while nothing is drawn.
+    function fitCoverToDrawing() {
+        if (!coversDrawingOnly)
+            return;
+        let area = surface.canvas.drawingRect();
+        if (backLayer.visible)
+            area = area.width > 0 ? unite(area, Qt.rect(backLayer.x, backLayer.y, backLayer.width, backLayer.height)) : Qt.rect(backLayer.x, backLayer.y, backLayer.width, backLayer.height);
+        const left = Math.max(0, Math.floor(area.x));
+        const top = Math.max(0, Math.floor(area.y));
+        const right = Math.min(window.Screen.width, Math.ceil(area.x + area.width));
+        const bottom = Math.min(window.Screen.height, Math.ceil(area.y + area.height));
+        const fitted = right > left && bottom > top ? Qt.rect(left, top, right - left, bottom - top) : Qt.rect(0, 0, 1, 1);
+        const now = window.coverArea;
+        if (fitted.x !== now.x || fitted.y !== now.y || fitted.width !== now.width || fitted.height !== now.height) {
+            window.coverArea = fitted;
+            keepFullScreen();
+        }
+    }
+
+    function unite(a, b) {
+        const left = Math.min(a.x, b.x);
+        const top = Math.min(a.y, b.y);
+        return Qt.rect(left, top, Math.max(a.x + a.width, b.x + b.width) - left, Math.max(a.y + a.height, b.y + b.height) - top);
+    }
+
     function chuantouMouse() {
-        window.flags = Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint;
+        window.flags = Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint | window.unmanagedFlag;
         window.color = "transparent";
         window.ct = true;
         window.presenterTool = "";
-        keepFullScreen();
+        if (coversDrawingOnly)
+            fitCoverToDrawing();
+        else
+            keepFullScreen();
     }
 
     // Covers the screen. On X11 the overlay is a plain frameless window of the
@@ -97,10 +139,10 @@ Window {
             return;
         }
         window.showNormal();
-        window.x = window.Screen.virtualX;
-        window.y = window.Screen.virtualY;
-        window.width = window.Screen.width;
-        window.height = window.Screen.height;
+        window.x = window.Screen.virtualX + window.coverArea.x;
+        window.y = window.Screen.virtualY + window.coverArea.y;
+        window.width = window.coverArea.width;
+        window.height = window.coverArea.height;
     }
 
     function closeBackImg() {
@@ -191,53 +233,86 @@ Window {
 
     title: "draw"
     color: "transparent"
-    onScreenAreaChanged: keepFullScreen()
+    onScreenAreaChanged: {
+        if (coversDrawingOnly) {
+            fitCoverToDrawing();
+            return;
+        }
+        coverArea = Qt.rect(0, 0, Screen.width, Screen.height);
+        keepFullScreen();
+    }
     onOtherScreensChanged: syncOtherScreens()
     Component.onCompleted: {
         drawingUnit = window.screen && window.screen.devicePixelRatio > 0 ? window.screen.devicePixelRatio : 1;
         syncOtherScreens();
     }
-    flags: Qt.Window | Qt.FramelessWindowHint | toolFlag
+    flags: Qt.Window | Qt.FramelessWindowHint | toolFlag | unmanagedFlag
 
-    // The picture behind the drawings: shown when chosen, dragged with Ctrl and
-    // scaled with Ctrl+wheel.
-    Rectangle {
-        id: backLayer
+    // The screen's content, moved so that the part the window covers shows in it.
+    Item {
+        x: -window.coverArea.x
+        y: -window.coverArea.y
+        width: window.Screen.width
+        height: window.Screen.height
 
-        x: 200
-        y: 200
-        width: 0
-        height: 0
-        visible: false
-        color: "transparent"
+        // The picture behind the drawings: shown when chosen, dragged with Ctrl and
+        // scaled with Ctrl+wheel.
+        Rectangle {
+            id: backLayer
 
-        Image {
-            id: backPicture
+            x: 200
+            y: 200
+            width: 0
+            height: 0
+            visible: false
+            color: "transparent"
+
+            Image {
+                id: backPicture
+
+                anchors.fill: parent
+                source: window.backgroundImage
+                smooth: true
+                cache: false
+
+                onStatusChanged: {
+                    if (status !== Image.Ready)
+                        return;
+                    backLayer.width = sourceSize.width;
+                    backLayer.height = sourceSize.height;
+                    console.log("图片尺寸:", sourceSize.width, sourceSize.height);
+                    infoBar.showWarning(qsTr("Ctrl+鼠标滚轮:缩放图片"), 6000);
+                    infoBar.showWarning(qsTr("Ctrl+鼠标移动:拖动图片"), 6000);
+                }
+            }
+        }
+
+        OverlaySurface {
+            id: surface
 
             anchors.fill: parent
-            source: window.backgroundImage
-            smooth: true
-            cache: false
-
-            onStatusChanged: {
-                if (status !== Image.Ready)
-                    return;
-                backLayer.width = sourceSize.width;
-                backLayer.height = sourceSize.height;
-                console.log("图片尺寸:", sourceSize.width, sourceSize.height);
-                infoBar.showWarning(qsTr("Ctrl+鼠标滚轮:缩放图片"), 6000);
-                infoBar.showWarning(qsTr("Ctrl+鼠标移动:拖动图片"), 6000);
-            }
+            overlay: window
+            origin: Qt.point(window.Screen.virtualX, window.Screen.virtualY) // qmllint disable type
+            picture: backLayer
         }
     }
 
-    OverlaySurface {
-        id: surface
+    // A drawing that changes in pass-through (fading, undone by a hot key) gets its cover
+    // fitted again, once the changes of a moment are over.
+    Connections {
+        function onDrawingChanged() {
+            if (window.coversDrawingOnly)
+                refit.restart();
+        }
 
-        anchors.fill: parent
-        overlay: window
-        origin: Qt.point(window.Screen.virtualX, window.Screen.virtualY) // qmllint disable type
-        picture: backLayer
+        target: surface.canvas
+    }
+
+    Timer {
+        id: refit
+
+        interval: 100
+        onTriggered: window.fitCoverToDrawing()
     }
 
     // The drawing's outcomes (the failed export shows from the surface, for every view).
@@ -256,6 +331,9 @@ Window {
         }
         function onDrawingOpenFailed(reason) {
             infoBar.showError(qsTr("无法打开绘图：") + reason, 8000);
+        }
+        function onDrawingOpenCancelled() {
+            infoBar.showInfo(qsTr("已取消打开绘图，画面上的绘图没有改变"), 4000);
         }
 
         target: surface.canvas
@@ -310,6 +388,13 @@ Window {
                 surface.canvas.penColor = selectedColor;
         }
         onAccepted: surface.canvas.penColor = selectedColor
+    }
+
+    LoadingPanel {
+        objectName: "loadingPanel"
+        anchors.centerIn: parent
+        z: 200
+        canvas: surface.canvas
     }
 
     FluInfoBar {

@@ -4,53 +4,75 @@
 // share: when two ask for the same keys, the one listed first acts and the
 // other stays silent (with the defaults "clearKey" wins Ctrl+L over "lineKey").
 // The fallback is what a key uses while nothing is stored under it: the presenter
-// tools take no key of the system until the user gives them one.
+// tools take no key of the system until the user gives them one. The action is
+// the `--action` name that does the same, and the id under which the desktop's
+// shortcut settings list the key.
 const keys = [{
         "key": "screenKey",
+        "action": "screenshot",
         "fallback": "Ctrl+P"
     }, {
         "key": "eraseKey",
+        "action": "eraser",
         "fallback": "Ctrl+D"
     }, {
         "key": "penKey",
+        "action": "pen",
         "fallback": "Ctrl+E"
     }, {
         "key": "closeDrawKey",
+        "action": "pass-through",
         "fallback": "Ctrl+Q"
     }, {
         "key": "textKey",
+        "action": "text",
         "fallback": "Ctrl+T"
     }, {
         "key": "clearKey",
+        "action": "clear",
         "fallback": "Ctrl+L"
     }, {
         "key": "undoKey",
+        "action": "undo",
         "fallback": "Ctrl+Z"
     }, {
         "key": "redoKey",
+        "action": "redo",
         "fallback": "Ctrl+Y"
     }, {
         "key": "lineKey",
+        "action": "line",
         "fallback": "Ctrl+L"
     }, {
         "key": "circleKey",
+        "action": "circle",
         "fallback": "Ctrl+O"
     }, {
         "key": "rectangleKey",
+        "action": "rectangle",
         "fallback": "Ctrl+R"
     }, {
         "key": "arrowKey",
+        "action": "arrow",
         "fallback": "Ctrl+A"
     }, {
         "key": "laserKey",
+        "action": "laser",
         "fallback": ""
     }, {
         "key": "spotlightKey",
+        "action": "spotlight",
         "fallback": ""
     }, {
         "key": "zoomKey",
+        "action": "zoom",
         "fallback": ""
     }];
+
+function actionOf(key) {
+    const entry = keys.find(e => e.key === key);
+    return entry ? entry.action : "";
+}
 
 function fallbackOf(key) {
     const entry = keys.find(e => e.key === key);

@@ -1,4 +1,5 @@
 import QtQuick
+import Cpp.MyComponents
 import FluentUI
 
 // A message beside the toolbar, for what the user must know while no overlay
@@ -19,11 +20,15 @@ Window {
 
     signal actionTriggered
 
+    // Beside the toolbar, above a full-screen slide: unmanaged under XWayland as the toolbar is.
+    readonly property DesktopSession session: DesktopSession {
+    }
+
     title: "notice"
     width: 420
     height: actionText !== "" ? 96 : 160
     color: "transparent"
-    flags: Qt.FramelessWindowHint | Qt.Tool | Qt.WindowStaysOnTopHint
+    flags: Qt.FramelessWindowHint | Qt.Tool | Qt.WindowStaysOnTopHint | (session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0)
     transientParent: toolbar
     x: toolbar ? Math.max(window.Screen.virtualX, toolbar.x - width - 8) : 0
     y: toolbar ? toolbar.y : 0

@@ -1,5 +1,6 @@
 import QtQuick
 import Cpp.MyComponents
+import FluentUI
 import "icons.js" as Icons
 import "site.js" as Site
 import "updaterequest.js" as UpdateRequest
@@ -46,8 +47,17 @@ Window {
     readonly property alias fadeTimer: fadeTimer
     readonly property alias autosave: autosave
     readonly property bool onX11: Qt.platform.pluginName === "xcb"
+    // Under XWayland the program's windows bypass the compositor's window manager,
+    // which would keep them under a full-screen slide and place them where it likes.
+    readonly property DesktopSession session: DesktopSession {
+    }
+    readonly property int unmanagedFlag: session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0
     readonly property int buttonWidth: Math.round(50 * scaleFactor)
     readonly property bool overlayActive: drawAble && drawWindow !== null
+    // The last run asked for its drawing back without asking the user (a restart).
+    property bool restoreAsked: false
+    // The autosave of the last run has been looked at.
+    property bool autosaveChecked: false
 
     // Room between the toolbar's right edge and the right edge of its screen.
     // Placement code calls it directly: the window reports a move to bindings
@@ -297,12 +307,10 @@ Window {
             windows.showSettings();
             break;
         case 3:
-            // After the chooser has gone: the dialog waits for the user. Qt 6.4 describes
-            // Qt.callLater to qmllint as a plain value.
-            Qt.callLater(drawingFileDialog, false); // qmllint disable type
+            drawingFileDialog(false);
             break;
         case 4:
-            Qt.callLater(drawingFileDialog, true); // qmllint disable type
+            drawingFileDialog(true);
             break;
         case 5:
             exportDrawing();
@@ -410,7 +418,7 @@ Window {
     color: "transparent"
     // A tool window on X11, where only such windows carry their tie to the
     // overlay (see ToolbarWindows.stayAbove()).
-    flags: Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint | (onX11 ? Qt.Tool : Qt.Window)
+    flags: Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint | (onX11 ? Qt.Tool : Qt.Window) | unmanagedFlag
     width: buttonWidth
     height: Math.round((collapsed ? 99 : 800) * scaleFactor)
     visible: true
@@ -426,21 +434,24 @@ Window {
         window.raise();
         loadSettings();
         offerLastDrawing();
+        tellAboutDesktopKeys();
         checkForUpdate();
     }
 
     // Messages go to the overlay, which covers the screen, while there is one;
     // else to a notice beside the toolbar, which itself is too narrow for them.
-    function tell(kind, text, actionText) {
+    // duration: how long a message without action stays (ms, 6 s by default).
+    function tell(kind, text, actionText, duration) {
         if (kind === "error")
             console.warn(text);
         else
             console.log(text);
+        const shown = duration || 6000;
         if (drawWindow && !actionText) {
-            drawWindow.showMessage(kind, text, 6000);
+            drawWindow.showMessage(kind, text, shown);
             return null;
         }
-        return windows.showNotice(kind, text, actionText ? 0 : 6000, actionText || "");
+        return windows.showNotice(kind, text, actionText ? 0 : shown, actionText || "");
     }
 
     function reportCaptureFailure(reason) {
@@ -457,18 +468,36 @@ Window {
     }
 
     // After a crash, a log-out or a restart the last drawing is offered back; after a
-    // restart for another language it comes back by itself.
+    // restart for another language it comes back by itself. The autosave is looked at
+    // in the background: a large one never holds up the start.
     function offerLastDrawing() {
-        const asked = autosave.takeRestoreMark();
-        if (!autosave.hasRecoverable())
-            return;
-        if (asked) {
+        restoreAsked = autosave.takeRestoreMark();
+        autosave.checkRecoverable();
+    }
+
+    function lastDrawingFound() {
+        if (restoreAsked) {
             restoreLastDrawing();
             return;
         }
         const notice = tell("info", qsTr("上次的绘图已自动保存，可以恢复。"), qsTr("恢复上次的绘图"));
         if (notice)
             notice.actionTriggered.connect(restoreLastDrawing);
+    }
+
+    // Where no program may receive global keys (Wayland without the desktop's shortcut
+    // portal) the desktop's own key bindings have to run `--action`: said once for
+    // each desktop, with the way to the steps.
+    function tellAboutDesktopKeys() {
+        if (!FluHotkeyService.needsDesktopBindings)
+            return;
+        const desktop = FluHotkeyService.desktop !== "" ? FluHotkeyService.desktop : "wayland";
+        if (settings.getSettingByKey("desktopKeysNotice") === desktop)
+            return;
+        settings.addSetting("desktopKeysNotice", desktop);
+        const notice = tell("warning", qsTr("此桌面不允许程序接收全局热键，请在桌面的快捷键设置中绑定按键。"), qsTr("查看设置方法"));
+        if (notice)
+            notice.actionTriggered.connect(() => windows.showSettings());
     }
 
     // Switches drawing on (as the toolbar's switch does) to show the drawing.
@@ -502,11 +531,27 @@ Window {
         onScreenCaptured: path => window.imageWritten(qsTr("截图已保存到："), path)
     }
 
-    // Keeps the drawing in the user's data folder, shortly after each change.
+    // Keeps the drawing in the user's data folder, shortly after each change. What goes
+    // wrong is said once, not at every attempt; the drawing stays on the screen.
     AutoSave {
         id: autosave
 
         painter: window.drawWindow ? window.drawWindow.painter : null
+
+        onRecoverableChecked: found => {
+            window.autosaveChecked = true;
+            if (found)
+                window.lastDrawingFound();
+        }
+        onSetAside: (keptPath, reason) => {
+            if (keptPath !== "")
+                window.tell("warning", qsTr("上次自动保存的绘图无法读取（%1），已原样保留为 %2").arg(reason).arg(keptPath), "", 15000);
+            else
+                window.tell("error", qsTr("上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止").arg(reason), "", 15000);
+        }
+        onFailureStarted: reason => window.tell("error", qsTr("自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。").arg(reason), "", 15000)
+        onFailureEnded: window.tell("success", qsTr("自动保存已恢复正常"))
+        onOfferKept: keptPath => window.tell("info", qsTr("上次的绘图没有恢复，已原样保留为 %1").arg(keptPath), "", 10000)
     }
 
     ToolActions {
@@ -527,6 +572,11 @@ Window {
         settings: settings
     }
 
+    NamedActions {
+        toolbar: window
+        actions: tools
+    }
+
     Timer {
         id: fadeTimer
 
@@ -545,6 +595,15 @@ Window {
 
         toolbar: window
         settings: settings
+    }
+
+    // The desktop's shortcut portal may turn out not to serve this desktop.
+    Connections {
+        function onModeChanged() {
+            window.tellAboutDesktopKeys();
+        }
+
+        target: FluHotkeyService
     }
 
     // A screen that goes takes nothing with it: the toolbar comes back onto a

@@ -13,6 +13,10 @@ Window {
     // Blocks every icon entry.
     property bool enableEvent: false
     property int nowIdx: 0
+    // Bypasses the window manager, as the toolbar does under XWayland.
+    property bool unmanaged: false
+    // Which toolbar button opened it.
+    property string chooserKey: ""
 
     signal changeSelect(int index, var value)
 
@@ -23,14 +27,23 @@ Window {
         return Math.ceil(widest);
     }
 
+    // The chooser goes first and the choice follows once the click is over: what it
+    // starts may run an event loop of its own (a modal file dialog), which must not
+    // run inside the click of a window that is going away. Run there, the export
+    // dialog closed again at once and the menu stayed on the screen beside it.
     function choose(index) {
         nowIdx = index;
+        root.visible = false;
+        Qt.callLater(root.deliver, index); // qmllint disable type
+    }
+
+    function deliver(index) {
         changeSelect(index, customData[index]);
         root.destroy();
     }
 
     title: "Sub Window"
-    flags: Qt.FramelessWindowHint | Qt.Window | Qt.Tool
+    flags: Qt.FramelessWindowHint | Qt.Window | Qt.Tool | (unmanaged ? Qt.BypassWindowManagerHint : 0)
     color: "transparent"
     visible: true
     // Text entries widen the chooser when they need more room than an icon.

@@ -397,6 +397,14 @@ Window {
                     onActivated: index => window.saveKeyAndReload("toolbarScreen", window.screenEntries[index].name)
                 }
 
+                DesktopShortcuts {
+                    objectName: "desktopShortcuts"
+                    Layout.fillWidth: true
+                    hotKeys: window.hotKeys
+                    labelOf: window.labelOf
+                    infoBar: infoBar
+                }
+
                 Column {
                     id: pickerColumn
 
@@ -457,6 +465,18 @@ Window {
                                     window.saveKeyAndReload(modelData.key, currentSequence);
                                     syncWithHotkey();
                                 }
+                            }
+
+                            // Behind the desktop's shortcut portal the desktop has the last word.
+                            Text {
+                                readonly property string given: FluHotkeyService.triggers[HotkeyTable.actionOf(pickerRow.modelData.key)] || ""
+
+                                objectName: "desktopTrigger_" + pickerRow.modelData.key
+                                visible: FluHotkeyService.mode === "portal" && picker.activeSequence !== ""
+                                leftPadding: 4
+                                text: given !== "" ? qsTr("桌面指定的按键：%1").arg(given) : qsTr("桌面尚未指定按键")
+                                color: "#5C5C5C"
+                                font.pixelSize: 12
                             }
 
                             Row {

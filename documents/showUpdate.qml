@@ -61,6 +61,13 @@ Window {
             needUpdate(false);
             return;
         }
+        // The release this copy was installed from, under another version name:
+        // the updater would only say it is already there.
+        if (result.alreadyInstalled) {
+            console.log("Release already installed, serial", data.serial);
+            needUpdate(false);
+            return;
+        }
         filesToDownload = data.files;
         console.log("Files to download:", JSON.stringify(filesToDownload));
         if (filesToDownload.length === 0) {

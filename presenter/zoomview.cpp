@@ -1,5 +1,7 @@
 #include "zoomview.h"
 
+#include "screengrabber.h"
+
 #include <QDebug>
 #include <QPixmap>
 #include <QQuickWindow>
@@ -102,9 +104,25 @@ bool ZoomView::grabScreen()
         qWarning() << "Zoom: no screen to take a still image of";
         return false;
     }
+    if (ScreenGrabber::usesPortal()) {
+        const QString name = screen->name();
+        ScreenGrabber::grab(
+            screen, this, [this, name](const QImage &picture, const QString &error) {
+                if (picture.isNull()) {
+                    qWarning() << "Zoom: the screen" << name << "could not be read:" << error;
+                    emit stillTaken(false);
+                    return;
+                }
+                setStill(picture);
+                qInfo().noquote() << "Zoom: took a still image of the screen" << name;
+                emit stillTaken(true);
+            });
+        return true;
+    }
     const QPixmap shot = screen->grabWindow(0);
     if (shot.isNull()) {
         qWarning() << "Zoom: the screen" << screen->name() << "could not be grabbed";
+        emit stillTaken(false);
         return false;
     }
     QImage still = shot.toImage();
@@ -120,6 +138,7 @@ bool ZoomView::grabScreen()
     }
     setStill(still);
     qInfo().noquote() << "Zoom: took a still image of the screen" << screen->name();
+    emit stillTaken(true);
     return true;
 }
 

@@ -36,8 +36,9 @@ public:
     bool hasStill() const { return !m_still.isNull(); }
     const ZoomMapping &mapping() const { return m_mapping; }
 
-    // Takes the still image from the screen the item's window is on. The caller hides
-    // what must not be in it first.
+    // Takes the still image from the screen the item's window is on; stillTaken() says
+    // when it is there, at once on X11, later through the portal on Wayland. The caller
+    // hides what must not be in it first, until then. False when none can be taken.
     Q_INVOKABLE bool grabScreen();
     Q_INVOKABLE void clearStill();
     void setStill(const QImage &image);
@@ -53,6 +54,7 @@ signals:
     void targetChanged();
     void followingChanged();
     void hasStillChanged();
+    void stillTaken(bool ok);
 
 protected:
     QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *data) override;

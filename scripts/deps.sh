@@ -13,11 +13,15 @@ PACKAGES=(
     qml6-module-qttest qml6-module-qt-labs-platform qml6-module-qt-labs-folderlistmodel
     libxcb1-dev libxcb-keysyms1-dev libx11-dev libx11-xcb-dev
     libgtest-dev libbenchmark-dev clang-format librsvg2-bin
+    g++-mingw-w64-x86-64-posix x11-xkb-utils xdg-desktop-portal-kde libkf5globalaccel-bin
+    libglib2.0-bin
     xvfb openbox trayer xdotool x11-utils imagemagick xcompmgr weston xwayland
     x11-xserver-utils fluxbox procps passwd util-linux
     fonts-noto-cjk fonts-liberation2
     nginx-light curl libssl-dev openssl
     ccache x11-xserver-utils desktop-file-utils appstream dpkg-dev file gzip passwd
+    sway foot grim wayvnc xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
+    pipewire dbus dbus-x11
 )
 
 missing=()

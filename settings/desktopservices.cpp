@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "imagefilesaver.h"
+#include "safefile.h"
 #include "settingsstore.h"
 
 #include <QApplication>
@@ -16,13 +17,13 @@
 #include <QMetaEnum>
 #include <QPixmap>
 #include <QProcess>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
 
 #include <algorithm>
 
-QString DesktopServices::captureScreen(QString *error, const QString &screenName)
+QString DesktopServices::captureScreen(QString *error, const QString &screenName,
+                                       const QImage *taken)
 {
     const auto fail = [error](const QString &reason) {
         if (error)
@@ -53,11 +54,11 @@ QString DesktopServices::captureScreen(QString *error, const QString &screenName
         qWarning() << "无法获取主屏幕";
         return fail(QStringLiteral("no screen"));
     }
-    const QPixmap picture = screen->grabWindow(0, 0, 0, -1, -1);
+    const QImage picture = taken ? *taken : screen->grabWindow(0, 0, 0, -1, -1).toImage();
     const QString baseName = QStringLiteral("draw_") + QDateTime::currentDateTime().toString(
                                                            QStringLiteral("yyyyMMdd_hhmmss"));
     const ImageFileSaver::Result saved =
-        ImageFileSaver::save(picture.toImage(), savePath, baseName, QStringLiteral(".jpg"));
+        ImageFileSaver::save(picture, savePath, baseName, QStringLiteral(".jpg"));
     if (!saved.ok()) {
         qWarning() << "截图保存失败："
                    << savePath + QStringLiteral("/") + baseName + QStringLiteral(".jpg")
@@ -214,18 +215,16 @@ bool DesktopServices::writeFileData(const QString &path, const QByteArray &data,
     const bool decode = data.startsWith("data:") || plain == PlainData::Base64;
     const QByteArray bytes = decode ? QByteArray::fromBase64(payload) : payload;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "Cannot open file for writing:" << path << ", error:" << file.errorString();
+    QString error;
+    SafeFile::Stage failedAt = SafeFile::Stage::Opening;
+    if (!SafeFile::write(path, bytes, SafeFile::Mode::Replace, &error, &failedAt)) {
+        if (failedAt == SafeFile::Stage::Opening)
+            qWarning() << "Cannot open file for writing:" << path << ", error:" << error;
+        else
+            qWarning() << "Failed to write complete data to file:" << path << error;
         return false;
     }
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size() || !file.commit()) {
-        qWarning() << "Failed to write complete data to file:" << path;
-        file.cancelWriting();
-        return false;
-    }
-    qDebug() << "File saved successfully:" << path << "(" << written << "bytes)";
+    qDebug() << "File saved successfully:" << path << "(" << bytes.size() << "bytes)";
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QUrl>
 
@@ -13,8 +14,10 @@ public:
     // Saves the screen named screenName (the primary one when empty or unknown) as
     // draw_<yyyyMMdd_hhmmss>.jpg (a counter appended when taken) into the stored
     // "screenSavePath". Returns the file written, or an empty string and the reason in
-    // error.
-    static QString captureScreen(QString *error = nullptr, const QString &screenName = QString());
+    // error. taken: the picture already read (see ScreenGrabber); without one the screen is
+    // grabbed here, which only the X11 and Windows window systems allow.
+    static QString captureScreen(QString *error = nullptr, const QString &screenName = QString(),
+                                 const QImage *taken = nullptr);
     // Modal folder chooser; the chosen folder, or an empty string when cancelled.
     static QString chooseDirectory(const QString &currentPath);
     // Modal chooser of a drawing file (".qmark") to save to or to open, starting in the

@@ -1,10 +1,13 @@
 #include "imagefilesaver.h"
 
+#include "nativefile.h"
+#include "safefile.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
-#include <QTemporaryFile>
 
 namespace {
 
@@ -23,30 +26,27 @@ ImageFileSaver::Result ImageFileSaver::save(const QImage &image, const QString &
         return {{},
                 QStringLiteral("cannot create folder %1").arg(QDir::toNativeSeparators(folder))};
 
-    QTemporaryFile temp(dir.filePath(QStringLiteral(".%1.XXXXXX.part").arg(baseName)));
-    if (!temp.open())
-        return {{}, temp.errorString()};
-    QImageWriter writer(&temp, QFileInfo(suffix).suffix().toLatin1());
+    // Encoded in memory first: the file is then written whole, every byte checked.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, QFileInfo(suffix).suffix().toLatin1());
     if (!writer.write(image))
         return {{}, writer.errorString()};
-    if (!temp.flush())
-        return {{}, temp.errorString()};
+    buffer.close();
 
     for (int n = 1; n <= MaxCounter; ++n) {
         const QString name =
             n == 1 ? baseName + suffix : QStringLiteral("%1_%2%3").arg(baseName).arg(n).arg(suffix);
         const QString path = dir.filePath(name);
-        if (QFileInfo::exists(path))
+        if (NativeFile::entry(path) != NativeFile::Entry::Missing)
             continue;
-        // The rename never replaces a file, so a name taken meanwhile only means the next one.
-        if (temp.rename(path)) {
-            temp.setAutoRemove(false);
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                            QFile::ReadOther);
+        // Never replaces a file, so a name taken meanwhile only means the next one.
+        QString error;
+        if (SafeFile::write(path, bytes, SafeFile::Mode::NewOnly, &error))
             return {QDir::toNativeSeparators(path), {}};
-        }
-        if (!QFileInfo::exists(path))
-            return {{}, temp.errorString()};
+        if (NativeFile::entry(path) == NativeFile::Entry::Missing)
+            return {{}, error};
     }
     return {{}, QStringLiteral("no free file name for %1").arg(baseName)};
 }

@@ -4,9 +4,9 @@
 
 class QImage;
 
-// Writes pictures under names that never replace an existing file: the picture goes to a
-// temporary file in the target folder first and is renamed into place, so a crash while
-// writing leaves no truncated picture under the final name.
+// Writes pictures under names that never replace an existing file, through SafeFile: a
+// crash or a full disk while writing leaves no truncated picture under the final name, and
+// the reason for a failure is the system's own.
 class ImageFileSaver
 {
 public:

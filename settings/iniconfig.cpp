@@ -1,6 +1,7 @@
 #include "iniconfig.h"
 
 #include "apppaths.h"
+#include "settingsfile.h"
 
 #include <QSettings>
 
@@ -17,11 +18,11 @@ QString IniConfig::value(const QString &group, const QString &key) const
     return value.toString();
 }
 
-void IniConfig::setValue(const QString &group, const QString &key, const QString &value) const
+bool IniConfig::setValue(const QString &group, const QString &key, const QString &value) const
 {
-    QSettings ini(m_path, QSettings::IniFormat);
-    ini.beginGroup(group);
-    ini.setValue(key, value);
-    ini.endGroup();
-    ini.sync();
+    return SettingsFile(m_path).change([&](QSettings &ini) {
+        ini.beginGroup(group);
+        ini.setValue(key, value);
+        ini.endGroup();
+    });
 }

@@ -11,8 +11,9 @@ public:
 
     // The stored text, or an empty string when the file, group or key is missing.
     QString value(const QString &group, const QString &key) const;
-    // Creates the file when it is missing.
-    void setValue(const QString &group, const QString &key, const QString &value) const;
+    // Creates the file when it is missing; false (the file as it was) when it cannot be
+    // written.
+    bool setValue(const QString &group, const QString &key, const QString &value) const;
     QString path() const { return m_path; }
 
 private:

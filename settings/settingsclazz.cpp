@@ -5,6 +5,7 @@
 #include "desktopservices.h"
 #include "iniconfig.h"
 #include "languagecatalog.h"
+#include "screengrabber.h"
 #include "settingsstore.h"
 #include "systeminfo.h"
 #include "translationloader.h"
@@ -13,6 +14,8 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QUrl>
 
 SettingsClazz::SettingsClazz(QObject *parent) : QObject(parent)
@@ -55,11 +58,34 @@ bool SettingsClazz::removeSetting(const QString &key)
 void SettingsClazz::captureScreen(const QString &screenName)
 {
     QString error;
-    const QString path = DesktopServices::captureScreen(&error, screenName);
-    if (path.isEmpty())
-        emit captureFailed(error);
-    else
-        emit screenCaptured(path);
+    if (!ScreenGrabber::usesPortal()) {
+        const QString path = DesktopServices::captureScreen(&error, screenName);
+        if (path.isEmpty())
+            emit captureFailed(error);
+        else
+            emit screenCaptured(path);
+        return;
+    }
+    // The portal answers later; nothing is written unless it gave a picture.
+    QScreen *screen = QGuiApplication::primaryScreen();
+    for (QScreen *candidate : QGuiApplication::screens()) {
+        if (candidate->name() == screenName)
+            screen = candidate;
+    }
+    ScreenGrabber::grab(
+        screen, this, [this, screenName](const QImage &picture, const QString &grabError) {
+            if (picture.isNull()) {
+                qWarning() << "截图失败：" << grabError;
+                emit captureFailed(grabError);
+                return;
+            }
+            QString saveError;
+            const QString path = DesktopServices::captureScreen(&saveError, screenName, &picture);
+            if (path.isEmpty())
+                emit captureFailed(saveError);
+            else
+                emit screenCaptured(path);
+        });
 }
 
 QString SettingsClazz::selectSaveDirectory(const QString &currentPath)

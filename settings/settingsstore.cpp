@@ -1,6 +1,7 @@
 #include "settingsstore.h"
 
 #include "apppaths.h"
+#include "settingsfile.h"
 
 #include <QDebug>
 #include <QPoint>
@@ -69,13 +70,14 @@ QVariantMap SettingsStore::allSettings() const
         insertNested(result, key.split(QLatin1Char('/')), toDocumentValue(value));
     }
 
+    QVariantMap defaults;
     const QString savePathKey = QStringLiteral("screenSavePath");
     const QVariant savePath = result.value(savePathKey);
     if (!savePath.isValid() || savePath.toString().isEmpty()) {
         const QString defaultPath = AppPaths::picturesDir();
         qDebug() << "设置默认屏幕保存路径:" << defaultPath;
         result.insert(savePathKey, defaultPath);
-        settings.setValue(savePathKey, defaultPath);
+        defaults.insert(savePathKey, defaultPath);
     }
 
     static const std::array<std::pair<const char *, const char *>, 6> hotKeys{{
@@ -93,20 +95,22 @@ QVariantMap SettingsStore::allSettings() const
         const QString defaultSequence = QString::fromLatin1(sequence);
         qDebug() << "设置默认快捷键:" << key << "=" << defaultSequence;
         result.insert(key, defaultSequence);
-        settings.setValue(key, defaultSequence);
+        defaults.insert(key, defaultSequence);
     }
 
-    settings.sync();
+    if (!defaults.isEmpty()) {
+        write([&defaults](QSettings &store) {
+            for (auto it = defaults.cbegin(); it != defaults.cend(); ++it)
+                store.setValue(it.key(), it.value());
+        });
+    }
     qDebug() << "所有设置加载完成，结果:" << result;
     return result;
 }
 
 bool SettingsStore::setValue(const QString &key, const QVariant &value) const
 {
-    QSettings settings = openStore();
-    settings.setValue(key, value);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return write([&](QSettings &store) { store.setValue(key, value); });
 }
 
 QVariant SettingsStore::value(const QString &key, const QVariant &defaultValue) const
@@ -116,10 +120,20 @@ QVariant SettingsStore::value(const QString &key, const QVariant &defaultValue) 
 
 bool SettingsStore::remove(const QString &key) const
 {
+    return write([&](QSettings &store) { store.remove(key); });
+}
+
+bool SettingsStore::write(const std::function<void(QSettings &)> &change) const
+{
+#ifdef Q_OS_WIN
+    // The registry: no file to write.
     QSettings settings = openStore();
-    settings.remove(key);
+    change(settings);
     settings.sync();
     return settings.status() == QSettings::NoError;
+#else
+    return SettingsFile(fileName()).change(change);
+#endif
 }
 
 QString SettingsStore::fileName() const

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
+class QSettings;
+
 // The user settings store: the platform's native settings storage for
 // organisation "tallowby", application "settings". Nothing is cached; every
 // call opens the store afresh so that all users of it see the same data.
@@ -19,4 +23,8 @@ public:
     QVariant value(const QString &key, const QVariant &defaultValue = {}) const;
     bool remove(const QString &key) const;
     QString fileName() const;
+
+private:
+    // Where the store is a file (not the Windows registry), through SettingsFile.
+    bool write(const std::function<void(QSettings &)> &change) const;
 };

@@ -1,10 +1,11 @@
 #include "xdgautostart.h"
 
+#include "safefile.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 XdgAutostart::XdgAutostart(const QString &entryPath, const QString &programPath)
@@ -81,10 +82,10 @@ bool XdgAutostart::setEnabled(bool enabled)
                                               "Icon=org.quillmark.Quillmark\n"
                                               "Terminal=false\n"
                                               "X-GNOME-Autostart-enabled=true\n");
-    // Written beside and renamed into place: a session never reads half an entry.
-    QSaveFile file(m_entryPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        qWarning() << "Cannot write the autostart entry:" << m_entryPath << file.errorString();
+    // Written whole or not at all: a session never reads half an entry.
+    QString error;
+    if (!SafeFile::write(m_entryPath, text, SafeFile::Mode::Replace, &error)) {
+        qWarning() << "Cannot write the autostart entry:" << m_entryPath << error;
         return false;
     }
     return true;

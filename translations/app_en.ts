@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>The last autosave cannot be moved aside; autosave has stopped so as not to overwrite it</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>The autosave location is not a regular file</translation>
+    </message>
+</context>
+<context>
     <name>DesktopServices</name>
     <message>
         <source>保存绘图</source>
@@ -14,6 +29,65 @@
     <message>
         <source>Quillmark 绘图 (*.qmark)</source>
         <translation>Quillmark drawings (*.qmark)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopShortcuts</name>
+    <message>
+        <source>桌面快捷键</source>
+        <translation>Desktop shortcuts</translation>
+    </message>
+    <message>
+        <source>热键由桌面管理：桌面决定最终的按键，每个热键下方显示桌面指定的按键。</source>
+        <translation>The desktop manages the hot keys: it decides the final keys, shown under each hot key.</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键。请把下面几行加入桌面的配置文件（sway：~/.config/sway/config；Hyprland：~/.config/hypr/hyprland.conf），然后重新加载配置。</source>
+        <translation>This desktop lets no program receive global keys. Add the lines below to its configuration (sway: ~/.config/sway/config; Hyprland: ~/.config/hypr/hyprland.conf), then reload it.</translation>
+    </message>
+    <message>
+        <source>此版本的 GNOME 不允许程序接收全局热键。点击“写入 GNOME 快捷键”，把每个热键写入 GNOME 的自定义快捷键；“移除”会删除这些快捷键。</source>
+        <translation>This version of GNOME lets no program receive global keys. “Write GNOME shortcuts” makes every hot key a GNOME custom shortcut; “Remove” deletes them again.</translation>
+    </message>
+    <message>
+        <source>请打开“系统设置 → 快捷键 → 添加新的 → 命令或脚本”，命令填写 %1（其他动作见帮助），再设定按键。</source>
+        <translation>Open “System Settings → Shortcuts → Add New → Command or Script”, enter the command %1 (the other actions are in the help) and set a key.</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键。请在桌面的快捷键设置中把按键绑定到命令，例如 Ctrl+Z → %1。</source>
+        <translation>This desktop lets no program receive global keys. Bind keys to commands in the desktop&apos;s shortcut settings, for example Ctrl+Z → %1.</translation>
+    </message>
+    <message>
+        <source>打开桌面的快捷键设置</source>
+        <translation>Open the desktop&apos;s shortcut settings</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>写入 GNOME 快捷键</source>
+        <translation>Write GNOME shortcuts</translation>
+    </message>
+    <message>
+        <source>已写入 GNOME 快捷键</source>
+        <translation>GNOME shortcuts written</translation>
+    </message>
+    <message>
+        <source>无法写入 GNOME 快捷键</source>
+        <translation>Could not write the GNOME shortcuts</translation>
+    </message>
+    <message>
+        <source>移除 GNOME 快捷键</source>
+        <translation>Remove GNOME shortcuts</translation>
+    </message>
+    <message>
+        <source>已移除 GNOME 快捷键</source>
+        <translation>GNOME shortcuts removed</translation>
+    </message>
+    <message>
+        <source>无法移除 GNOME 快捷键</source>
+        <translation>Could not remove the GNOME shortcuts</translation>
     </message>
 </context>
 <context>
@@ -119,16 +193,8 @@
         <translation>Cannot save the drawing: %1</translation>
     </message>
     <message>
-        <source>这是一个文件夹，不是绘图文件</source>
-        <translation>This is a folder, not a drawing</translation>
-    </message>
-    <message>
         <source>无法打开文件：%1</source>
         <translation>Cannot open the file: %1</translation>
-    </message>
-    <message>
-        <source>读取文件失败：%1</source>
-        <translation>Reading the file failed: %1</translation>
     </message>
     <message>
         <source>只能保存到本机的文件</source>
@@ -137,6 +203,25 @@
     <message>
         <source>只能打开本机的文件</source>
         <translation>Only local files can be opened</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>The drawing is too complex to show in reasonable time (more than %1 million pixels of ink)</translation>
+    </message>
+</context>
+<context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>Opening the drawing… %1%</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -151,6 +236,67 @@
     <message>
         <source>%1 像素</source>
         <translation>%1 px</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>The file already exists</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>This is a symbolic link; nothing is written to where it points</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>This is not a regular file (a folder, device or pipe); nothing is written</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>This is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>This is not a regular file (a pipe or a device, for example); it is not read</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>The file is too large (at most %1 MB)</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
+        <translation>This Wayland session cannot read the screen (the xdg-desktop-portal screenshot portal or its back-end is missing)</translation>
+    </message>
+    <message>
+        <source>截图已取消</source>
+        <translation>Screenshot cancelled</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>Another program is using the settings file</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>Cannot put the settings together</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>The settings put together are incomplete</translation>
     </message>
 </context>
 <context>
@@ -362,6 +508,10 @@
         <source>无法打开绘图：</source>
         <translation>Cannot open the drawing: </translation>
     </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>Opening cancelled; the drawing on screen is unchanged</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -435,6 +585,34 @@
     <message>
         <source>导出图片</source>
         <translation>Export image</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键，请在桌面的快捷键设置中绑定按键。</source>
+        <translation>This desktop lets no program receive global keys: bind keys in the desktop&apos;s shortcut settings.</translation>
+    </message>
+    <message>
+        <source>查看设置方法</source>
+        <translation>Show me how</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>The last autosaved drawing cannot be read (%1); it is kept unchanged as %2</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>The last autosaved drawing cannot be read (%1) nor moved aside; autosave has stopped so as not to overwrite it</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>Autosave failed: %1. The drawing is still on screen; use “Save drawing…” to save it elsewhere.</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>Autosave works again</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>The last drawing was not restored; it is kept unchanged as %1</translation>
     </message>
 </context>
 <context>
@@ -579,6 +757,14 @@
         <source>工具栏所在屏幕</source>
         <translation>Toolbar screen</translation>
     </message>
+    <message>
+        <source>桌面指定的按键：%1</source>
+        <translation>Key given by the desktop: %1</translation>
+    </message>
+    <message>
+        <source>桌面尚未指定按键</source>
+        <translation>No key given by the desktop yet</translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>
@@ -593,6 +779,29 @@
     <message>
         <source>立即体验</source>
         <translation>Try it now</translation>
+    </message>
+</context>
+<context>
+    <name>updateWindow</name>
+    <message>
+        <source>已是最新版本</source>
+        <translation>Already up to date</translation>
+    </message>
+    <message>
+        <source>此版本无法安装，已保留原版本:</source>
+        <translation>This version cannot be installed; the installed version is kept:</translation>
+    </message>
+    <message>
+        <source>上次更新未能撤销，下次启动时将继续:</source>
+        <translation>The last update could not be undone yet; this continues at the next start:</translation>
+    </message>
+    <message>
+        <source>没有需要更新的文件</source>
+        <translation>No files to update</translation>
+    </message>
+    <message>
+        <source>更新未能完成，原版本将在下次启动时恢复:</source>
+        <translation>The update could not be finished; the installed version is put back at the next start:</translation>
     </message>
 </context>
 </TS>

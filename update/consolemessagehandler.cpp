@@ -85,7 +85,7 @@ QString ConsoleMessageHandler::escaped(const QString &message)
 
 QByteArray ConsoleMessageHandler::formatLine(QtMsgType type, const QString &message)
 {
-    return colourFor(type) + prefixFor(type) + escaped(message).toLocal8Bit() +
+    return colourFor(type) + prefixFor(type) + escaped(message).toUtf8() +
            QByteArrayLiteral("\x1b[0m\n");
 }
 
@@ -102,6 +102,6 @@ void ConsoleMessageHandler::handleMessage(QtMsgType type, const QMessageLogConte
         return;
     FILE *out = g_output ? g_output : stderr;
     std::fprintf(out, "%s%s%s\x1b[0m\n", colourFor(type).constData(), prefixFor(type).constData(),
-                 escaped(message).toLocal8Bit().constData());
+                 escaped(message).toUtf8().constData());
     std::fflush(out);
 }

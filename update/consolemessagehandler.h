@@ -10,7 +10,7 @@
 class ConsoleTerminal;
 
 // The updater's message handler: every Qt message of the process becomes one
-// coloured line on standard error, "<colour><prefix><text>ESC[0m\n".
+// coloured line on standard error, "<colour><prefix><text>ESC[0m\n", in UTF-8.
 class ConsoleMessageHandler
 {
 public:

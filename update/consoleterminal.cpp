@@ -1,5 +1,8 @@
 #include "consoleterminal.h"
 
+// Q_OS_WIN comes from here: without it every platform took the plain terminal.
+#include <QtGlobal>
+
 #ifdef Q_OS_WIN
 #include "windowsconsoleterminal.h"
 #else

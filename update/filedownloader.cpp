@@ -11,8 +11,7 @@
 #include <QSslError>
 #include <QUrl>
 
-FileDownloader::FileDownloader(QObject *parent)
-    : QObject(parent), m_manager(new QNetworkAccessManager(this))
+FileDownloader::FileDownloader(QObject *parent) : QObject(parent)
 {
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this,
@@ -68,6 +67,8 @@ void FileDownloader::startDownload(const QString &url, const QString &saveFilePa
     // stream can end early and still look complete.
     request.setRawHeader("Accept-Encoding", "identity");
 
+    if (!m_manager)
+        m_manager = new QNetworkAccessManager(this);
     m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::downloadProgress, this, &FileDownloader::onDownloadProgress);
     connect(m_reply, &QNetworkReply::finished, this, &FileDownloader::onDownloadFinished);

@@ -35,6 +35,9 @@ public:
     double progress() const { return m_progress; }
     QString saveFilePath() const { return m_saveFilePath; }
 
+    // Shares a network access manager (and so its connections) with other
+    // downloaders; set before startDownload. Without one the downloader has its own.
+    void setNetworkAccessManager(QNetworkAccessManager *manager) { m_manager = manager; }
     // Limits; set before startDownload.
     void setExpectedSha256(const QByteArray &hexDigest) { m_expectedSha256 = hexDigest; }
     // The exact body length the release promises; -1 when unknown.

@@ -6,18 +6,27 @@
 
 namespace {
 
-// Names Windows maps to devices, whatever the extension.
+// Names Windows maps to devices, whatever follows the first dot: it drops the
+// spaces before the dot ("CON .txt"), and takes the superscript digits for
+// ports ("COM¹", "LPT².txt") and the console names with a dollar sign.
 bool isDeviceName(const QString &part)
 {
-    const QString base = part.section(QLatin1Char('.'), 0, 0).toUpper();
-    static const QStringList devices{QStringLiteral("CON"), QStringLiteral("PRN"),
-                                     QStringLiteral("AUX"), QStringLiteral("NUL")};
+    const QString base = part.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    static const QStringList devices{QStringLiteral("CON"),    QStringLiteral("PRN"),
+                                     QStringLiteral("AUX"),    QStringLiteral("NUL"),
+                                     QStringLiteral("CONIN$"), QStringLiteral("CONOUT$"),
+                                     QStringLiteral("CLOCK$")};
     if (devices.contains(base))
         return true;
+    static const QString portDigits = QStringLiteral("0123456789\u00b9\u00b2\u00b3");
     return base.size() == 4 &&
            (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT"))) &&
-           base.at(3) >= QLatin1Char('1') && base.at(3) <= QLatin1Char('9');
+           portDigits.contains(base.at(3));
 }
+
+// Longer parts no file system of ours holds (255 UTF-16 units on NTFS, 255
+// bytes on ext4; the bytes are the stricter rule).
+constexpr int maximumPartBytes = 255;
 
 } // namespace
 
@@ -52,6 +61,8 @@ QString FileNamePolicy::refusal(const QString &name)
             return QStringLiteral("trailing dot or space");
         if (isDeviceName(part))
             return QStringLiteral("device name");
+        if (part.toUtf8().size() > maximumPartBytes)
+            return QStringLiteral("name part longer than %1 bytes").arg(maximumPartBytes);
     }
     // The downloader's own temporary files must never be a download target.
     if (name.endsWith(QLatin1String(AtomicFile::temporarySuffix), Qt::CaseInsensitive))

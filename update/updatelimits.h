@@ -15,10 +15,13 @@ public:
     static constexpr qint64 defaultFileMiB = 256;
     static constexpr qint64 minimumFileMiB = 1;
     static constexpr qint64 maximumFileMiB = 4096;
-    // The manifest is small: names, digests and notes.
-    static constexpr qint64 manifestBytes = 1024 * 1024;
+    // Names, digests and notes: about 250 bytes a file, so room for some 60,000.
+    static constexpr qint64 manifestBytes = 16 * 1024 * 1024;
+    // The journal holds the signed manifest and lists of names.
+    static constexpr qint64 journalBytes = 3 * manifestBytes;
     static constexpr int manifestIdleTimeout = 30 * 1000;
-    static constexpr int manifestTransferTimeout = 60 * 1000;
+    // A large manifest on a slow line (the largest one at about 100 kB/s).
+    static constexpr int manifestTransferTimeout = 3 * 60 * 1000;
 
     // Per-file size limit in bytes, from "UPDATE"/"MaxDownloadMB".
     static qint64 maximumFileBytes(const IniConfig &config);

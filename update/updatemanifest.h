@@ -1,10 +1,21 @@
 #pragma once
 
+#include "installedserial.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QVariantMap>
+
+// One file of a release, as its signed manifest describes it.
+struct ReleaseFile
+{
+    QString name;
+    QByteArray sha256; // the 32 bytes of the digest
+    qint64 size = 0;
+    bool executable = false;
+};
 
 // The one check of an update manifest, shared by the annotation program's prompt
 // and the updater, so that both accept exactly the same manifests.
@@ -22,17 +33,38 @@ public:
     {
         Outcome outcome = Outcome::Refused;
         QString reason;
-        QJsonObject manifest; // the signed manifest, when accepted
+        // The signed manifest, when accepted, without the per-file digests and
+        // sizes (those are in files).
+        QJsonObject manifest;
+        qint64 serial = 0;
+        // Accepted, and the installed release has this serial already.
+        bool alreadyInstalled = false;
+        QList<ReleaseFile> files;
+        // The signed bytes as they came, kept by the journal of an install.
+        QByteArray payload;
+        QByteArray signature;
 
-        // {accepted, unreadable, reason, manifest} for the documents.
+        // {accepted, unreadable, alreadyInstalled, reason, manifest} for the documents.
         QVariantMap toVariantMap() const;
     };
 
-    // installedSerial: the serial of the release in place (0 when none is known);
-    // an older serial is refused.
+    // An older serial than the installed one is refused, the same serial is
+    // accepted as already installed.
+    static Result check(const QByteArray &body, const QList<QByteArray> &trustedKeys,
+                        const InstalledSerial::Value &installed);
+    // installedSerial is both what is recorded and the highest known.
     static Result check(const QByteArray &body, const QList<QByteArray> &trustedKeys,
                         qint64 installedSerial);
+    // The serial of a signed manifest that was accepted once (the record of an
+    // install): the signature is checked, the rest was checked then. 0 when the
+    // signature does not hold.
+    static qint64 signedSerial(const QByteArray &payload, const QByteArray &signature,
+                               const QList<QByteArray> &trustedKeys);
+    // The signed parts alone, as the journal keeps them.
+    static Result checkSigned(const QByteArray &payload, const QByteArray &signature,
+                              const QList<QByteArray> &trustedKeys,
+                              const InstalledSerial::Value &installed);
 
 private:
-    static QString structureRefusal(const QJsonObject &manifest, qint64 installedSerial);
+    static QString structureRefusal(const QJsonObject &manifest, Result *result);
 };

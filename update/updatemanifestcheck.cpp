@@ -1,7 +1,7 @@
 #include "updatemanifestcheck.h"
 
 #include "apppaths.h"
-#include "releasejournal.h"
+#include "installedserial.h"
 #include "releasesignature.h"
 #include "updatelimits.h"
 #include "updatemanifest.h"
@@ -10,6 +10,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
+
+#include <utility>
 
 UpdateManifestCheck::UpdateManifestCheck(QObject *parent)
     : QObject(parent), m_manager(new QNetworkAccessManager(this)),
@@ -77,19 +79,13 @@ void UpdateManifestCheck::onFinished()
     m_reply = nullptr;
     reply->deleteLater();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    QVariantMap result;
-    if (!m_failure.isEmpty()) {
-        result =
-            UpdateManifest::Result{UpdateManifest::Outcome::Refused, m_failure, {}}.toVariantMap();
-    } else if (reply->error() != QNetworkReply::NoError && status == 200) {
-        result = UpdateManifest::Result{
-            UpdateManifest::Outcome::Refused,
-            reply->errorString(),
-            {}}.toVariantMap();
-    } else {
-        result = checkBytes(m_body);
-    }
-    emit fetched(status, result);
+    const QByteArray body = std::exchange(m_body, QByteArray());
+    UpdateManifest::Result refused;
+    refused.reason = m_failure;
+    if (refused.reason.isEmpty() && reply->error() != QNetworkReply::NoError && status == 200)
+        refused.reason = reply->errorString();
+    m_accepted = UpdateManifest::Result();
+    emit fetched(status, refused.reason.isEmpty() ? checkBytes(body) : refused.toVariantMap());
 }
 
 QVariantMap UpdateManifestCheck::check(const QString &body) const
@@ -100,6 +96,10 @@ QVariantMap UpdateManifestCheck::check(const QString &body) const
 QVariantMap UpdateManifestCheck::checkBytes(const QByteArray &body) const
 {
     const QString dir = m_applicationDir.isEmpty() ? AppPaths::applicationDir() : m_applicationDir;
-    return UpdateManifest::check(body, m_keys, ReleaseJournal(dir).installedSerial())
-        .toVariantMap();
+    UpdateManifest::Result result =
+        UpdateManifest::check(body, m_keys, InstalledSerial(dir, m_keys).read());
+    const QVariantMap map = result.toVariantMap();
+    m_accepted = result.outcome == UpdateManifest::Outcome::Accepted ? std::move(result)
+                                                                     : UpdateManifest::Result();
+    return map;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "updatemanifest.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -27,6 +29,10 @@ public:
     Q_INVOKABLE void fetch(const QString &url);
     Q_INVOKABLE QVariantMap check(const QString &body) const;
 
+    // The release of the last manifest accepted, for the installer: its files and
+    // signed bytes stay in native form.
+    const UpdateManifest::Result &acceptedRelease() const { return m_accepted; }
+
     // For tests: other keys, another application directory (the installed serial).
     void setTrustedKeys(const QList<QByteArray> &keys) { m_keys = keys; }
     void setApplicationDir(const QString &dir) { m_applicationDir = dir; }
@@ -46,4 +52,5 @@ private:
     QTimer m_deadline;
     QList<QByteArray> m_keys;
     QString m_applicationDir;
+    mutable UpdateManifest::Result m_accepted;
 };

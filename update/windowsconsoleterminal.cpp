@@ -12,7 +12,11 @@ void WindowsConsoleTerminal::enableColours()
     if (handle == INVALID_HANDLE_VALUE || handle == nullptr)
         return;
     DWORD mode = 0;
+    // A file or a pipe takes the bytes as they are.
     if (!GetConsoleMode(handle, &mode))
-        mode = 0;
-    SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+        return;
+    SetConsoleMode(handle, mode | ENABLE_PROCESSED_OUTPUT | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+    // The lines are UTF-8: a console left at the system's code page (437, 936) would show
+    // the Chinese messages as garbage.
+    SetConsoleOutputCP(CP_UTF8);
 }

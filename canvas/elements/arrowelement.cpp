@@ -40,7 +40,7 @@ void ArrowElement::draw(QPainter *painter) const
     const QPen pen = elementPen();
     painter->setPen(pen);
     painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->drawLine(start(), end());
+    drawSegment(painter);
     const QPolygon triangle = head();
     if (triangle.isEmpty())
         return;

@@ -32,6 +32,20 @@ void CircleElement::draw(QPainter *painter) const
     painter->setPen(elementPen());
     painter->setRenderHint(QPainter::Antialiasing, true);
     painter->setBrush(QBrush(Qt::transparent));
+    // A ring that passes around everything the painter can change shows nothing, yet
+    // costs the rasterizer dearly when it is large.
+    const QRectF reach = reachableArea(painter);
+    if (reach.isValid()) {
+        double farthest = 0.0;
+        for (const QPointF corner :
+             {reach.topLeft(), reach.topRight(), reach.bottomLeft(), reach.bottomRight()}) {
+            const double dx = corner.x() - m_center.x();
+            const double dy = corner.y() - m_center.y();
+            farthest = std::max(farthest, std::sqrt(dx * dx + dy * dy));
+        }
+        if (farthest < double(m_radius) - penWidth())
+            return;
+    }
     painter->drawEllipse(
         QRect(m_center.x() - m_radius, m_center.y() - m_radius, 2 * m_radius, 2 * m_radius));
 }

@@ -1,5 +1,7 @@
 #include "elements/drawingelement.h"
 
+#include <QPaintDevice>
+#include <QPainter>
 #include <QUuid>
 
 #include <atomic>
@@ -75,4 +77,45 @@ QRect DrawingElement::spanning(std::initializer_list<QPoint> points)
         bottom = std::max(bottom, it->y());
     }
     return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QRectF DrawingElement::reachableArea(const QPainter *painter) const
+{
+    const QPaintDevice *device = painter->device();
+    if (!device || device->width() <= 0 || device->height() <= 0)
+        return QRectF();
+    bool invertible = false;
+    const QTransform toDrawing = painter->deviceTransform().inverted(&invertible);
+    if (!invertible)
+        return QRectF();
+    QRectF area = toDrawing.mapRect(QRectF(0, 0, device->width(), device->height()));
+    if (painter->hasClipping())
+        area &= painter->clipBoundingRect();
+    const double m = FarMargin + std::abs(m_penWidth);
+    return area.adjusted(-m, -m, m, m);
+}
+
+bool DrawingElement::clipSegment(QPointF *a, QPointF *b, const QRectF &rect)
+{
+    // Liang-Barsky: the segment as a + t (b - a), t in [0, 1], kept where inside.
+    const double dx = b->x() - a->x();
+    const double dy = b->y() - a->y();
+    double from = 0.0, to = 1.0;
+    const auto cut = [&](double p, double q) {
+        if (p == 0.0)
+            return q >= 0.0;
+        const double t = q / p;
+        if (p < 0.0)
+            from = std::max(from, t);
+        else
+            to = std::min(to, t);
+        return from <= to;
+    };
+    if (!cut(-dx, a->x() - rect.left()) || !cut(dx, rect.right() - a->x()) ||
+        !cut(-dy, a->y() - rect.top()) || !cut(dy, rect.bottom() - a->y()))
+        return false;
+    const QPointF start = *a;
+    *a = start + QPointF(dx * from, dy * from);
+    *b = start + QPointF(dx * to, dy * to);
+    return true;
 }

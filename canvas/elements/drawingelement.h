@@ -74,6 +74,15 @@ protected:
     static int clampToInt(double v);
     void touch() { ++m_revision; }
 
+    // Geometry reaching farther than this (plus the pen) beyond what a painter can change is
+    // cut before it is drawn: the rasterizer would spend seconds on parts nobody sees.
+    static constexpr double FarMargin = 512.0;
+    // What the painter can change, in the drawing's coordinates, grown by FarMargin and
+    // the pen; invalid when that cannot be told (then nothing is cut).
+    QRectF reachableArea(const QPainter *painter) const;
+    // Cuts the segment a-b to the part inside rect; false when nothing is inside.
+    static bool clipSegment(QPointF *a, QPointF *b, const QRectF &rect);
+
 private:
     const QString m_id;
     const quint64 m_serial;

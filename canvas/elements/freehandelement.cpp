@@ -12,6 +12,24 @@ FreehandElement::FreehandElement(const QList<QPoint> &points, const QColor &colo
     setPoints(points);
 }
 
+int FreehandElement::maxPoints(int penWidth)
+{
+    return std::clamp(MaxInk / (std::max(penWidth, 0) + 10), 2, MaxStrokePoints);
+}
+
+QList<QList<QPoint>> FreehandElement::pieces(const QList<QPoint> &points, int penWidth)
+{
+    QList<QList<QPoint>> runs;
+    const qsizetype most = maxPoints(penWidth);
+    qsizetype from = 0;
+    do {
+        const qsizetype count = std::min<qsizetype>(most, points.size() - from);
+        runs.append(points.mid(from, count));
+        from += count - 1; // the next run starts at this one's last point
+    } while (from + 1 < points.size());
+    return runs;
+}
+
 void FreehandElement::setPoints(const QList<QPoint> &points)
 {
     m_points = points;
@@ -59,12 +77,80 @@ void FreehandElement::buildPath() const
     m_path = path;
 }
 
+namespace {
+
+// One piece of the smoothed outline, as a quadratic curve (a straight piece has its control
+// point in its middle).
+struct Piece
+{
+    QPointF from, control, to;
+};
+
+// Adds the part of piece inside reach to path: pieces that cross its edge are halved until
+// each half lies inside, outside, or is too small to matter.
+void addReachable(QPainterPath &path, const Piece &piece, const QRectF &reach, int depth)
+{
+    const double left = std::min({piece.from.x(), piece.control.x(), piece.to.x()});
+    const double right = std::max({piece.from.x(), piece.control.x(), piece.to.x()});
+    const double top = std::min({piece.from.y(), piece.control.y(), piece.to.y()});
+    const double bottom = std::max({piece.from.y(), piece.control.y(), piece.to.y()});
+    const QRectF hull(QPointF(left, top), QPointF(right, bottom));
+    if (right < reach.left() || left > reach.right() || bottom < reach.top() ||
+        top > reach.bottom())
+        return;
+    const bool inside = reach.contains(hull);
+    if (!inside && depth < 40 && hull.width() + hull.height() > 1.0) {
+        const QPointF a = (piece.from + piece.control) / 2.0;
+        const QPointF b = (piece.control + piece.to) / 2.0;
+        const QPointF middle = (a + b) / 2.0;
+        addReachable(path, {piece.from, a, middle}, reach, depth + 1);
+        addReachable(path, {middle, b, piece.to}, reach, depth + 1);
+        return;
+    }
+    if (path.elementCount() == 0 || path.currentPosition() != piece.from)
+        path.moveTo(piece.from);
+    if (inside)
+        path.quadTo(piece.control, piece.to);
+    else
+        path.lineTo(piece.to);
+}
+
+} // namespace
+
+// The outline as buildPath() makes it, but only where it can show: for strokes that reach
+// far beyond the painter's device.
+QPainterPath FreehandElement::reachablePath(const QRectF &reach) const
+{
+    QPainterPath path;
+    QPointF at(m_points.at(0));
+    for (qsizetype i = 1; i < m_points.size(); ++i) {
+        const QPointF cur(m_points.at(i));
+        Piece piece;
+        if (i <= 2) {
+            piece = {at, (at + cur) / 2.0, cur};
+        } else {
+            const QPointF prev(m_points.at(i - 1));
+            piece = {at, prev, (prev + cur) / 2.0};
+        }
+        addReachable(path, piece, reach, 0);
+        at = piece.to;
+    }
+    return path;
+}
+
 void FreehandElement::draw(QPainter *painter) const
 {
     if (m_points.isEmpty())
         return;
     painter->setPen(elementPen());
     painter->setRenderHint(QPainter::Antialiasing, true);
+    const QRectF reach = m_points.size() >= 2 ? reachableArea(painter) : QRectF();
+    if (reach.isValid() && !reach.contains(QRectF(m_pointBounds))) {
+        const QPainterPath near = reachablePath(reach);
+        if (!near.isEmpty())
+            painter->drawPath(near);
+        return;
+    }
     if (m_path.isEmpty() && m_points.size() >= 2)
         buildPath();
     if (!m_path.isEmpty())

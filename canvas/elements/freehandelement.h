@@ -9,6 +9,18 @@
 class FreehandElement : public DrawingElement
 {
 public:
+    // What drawing a stroke costs grows with its points times its width, and faster than
+    // its points alone: a stroke holds at most MaxStrokePoints points and at most
+    // MaxInk / (width + 10) (2,500 up to width 30, 1,428 at width 60, 909 at width 100); a
+    // longer gesture, or a longer stroke from a file, goes on as the next stroke. One stroke
+    // then never holds up the screen for long.
+    static constexpr int MaxStrokePoints = 2500;
+    static constexpr int MaxInk = 100000;
+    static int maxPoints(int penWidth);
+    // points cut into runs of at most maxPoints(penWidth), each starting where the one before
+    // ended.
+    static QList<QList<QPoint>> pieces(const QList<QPoint> &points, int penWidth);
+
     FreehandElement(const QList<QPoint> &points, const QColor &color, int penWidth, double opacity);
 
     void draw(QPainter *painter) const override;
@@ -26,6 +38,7 @@ public:
 
 private:
     void buildPath() const;
+    QPainterPath reachablePath(const QRectF &reach) const;
 
     QList<QPoint> m_points;
     QRect m_pointBounds;

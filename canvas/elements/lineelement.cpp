@@ -14,7 +14,7 @@ void LineElement::draw(QPainter *painter) const
 {
     painter->setPen(elementPen());
     painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->drawLine(start(), end());
+    drawSegment(painter);
 }
 
 bool LineElement::hitTest(const QPoint &p, int tolerance) const

@@ -17,8 +17,22 @@ void RectangleElement::draw(QPainter *painter) const
     painter->setRenderHint(QPainter::Antialiasing, true);
     painter->setBrush(QBrush(Qt::transparent));
     const QPoint a = start(), b = end();
-    painter->drawRect(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::abs(a.x() - b.x()),
-                      std::abs(a.y() - b.y()));
+    const QRect rect(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::abs(a.x() - b.x()),
+                     std::abs(a.y() - b.y()));
+    const QRectF reach = reachableArea(painter);
+    if (!reach.isValid() || reach.contains(QRectF(rect))) {
+        painter->drawRect(rect);
+        return;
+    }
+    // Sides far away move to just beyond the reach: what shows stays where it was.
+    const auto clamped = [](double v, double low, double high) {
+        return std::clamp(v, low - 1.0, high + 1.0);
+    };
+    const double left = clamped(rect.left(), reach.left(), reach.right());
+    const double right = clamped(double(rect.left()) + rect.width(), reach.left(), reach.right());
+    const double top = clamped(rect.top(), reach.top(), reach.bottom());
+    const double bottom = clamped(double(rect.top()) + rect.height(), reach.top(), reach.bottom());
+    painter->drawRect(QRectF(QPointF(left, top), QPointF(right, bottom)));
 }
 
 bool RectangleElement::hitTest(const QPoint &p, int tolerance) const

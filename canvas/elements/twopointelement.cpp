@@ -1,5 +1,7 @@
 #include "elements/twopointelement.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 
@@ -53,4 +55,16 @@ bool TwoPointElement::segmentHit(QPoint p, int tolerance) const
         return false;
     const double reach = double(tolerance) + penWidth();
     return distanceToSegment(p, m_start, m_end) <= reach;
+}
+
+void TwoPointElement::drawSegment(QPainter *painter) const
+{
+    const QRectF reach = reachableArea(painter);
+    if (!reach.isValid() || (reach.contains(m_start) && reach.contains(m_end))) {
+        painter->drawLine(m_start, m_end);
+        return;
+    }
+    QPointF a(m_start), b(m_end);
+    if (clipSegment(&a, &b, reach))
+        painter->drawLine(QLineF(a, b));
 }

@@ -2,6 +2,8 @@
 
 #include "elements/drawingelement.h"
 
+class QPainter;
+
 #include <QPointF>
 
 // A shape given by the press position and the position the pointer was dragged to:
@@ -29,6 +31,9 @@ protected:
     bool segmentHit(QPoint p, int tolerance) const;
     // Length of start-end as a double.
     double length() const;
+    // Draws the segment start-end with the painter's pen; only its reachable part when it
+    // reaches far beyond what the painter can change.
+    void drawSegment(QPainter *painter) const;
 
 private:
     QPoint m_start;

@@ -83,6 +83,49 @@ private slots:
         QCOMPARE(PlatformChoice::current(int(arguments.size()), argv.data()).platformArgument,
                  found);
     }
+
+    // Without any X display the program says why and ends, unless a platform was chosen.
+    void missingDisplay_data()
+    {
+        QTest::addColumn<QString>("sessionType");
+        QTest::addColumn<QString>("waylandDisplay");
+        QTest::addColumn<QString>("x11Display");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("wayland without XWayland") << "wayland"
+                                                  << "wayland-0"
+                                                  << ""
+                                                  << ""
+                                                  << "XWayland";
+        QTest::newRow("no display at all") << ""
+                                           << ""
+                                           << ""
+                                           << ""
+                                           << "no display";
+        QTest::newRow("XWayland there") << "wayland"
+                                        << "wayland-0"
+                                        << ":0"
+                                        << ""
+                                        << "";
+        QTest::newRow("platform chosen") << "wayland"
+                                         << "wayland-0"
+                                         << ""
+                                         << "offscreen"
+                                         << "";
+    }
+    void missingDisplay()
+    {
+        QFETCH(QString, sessionType);
+        QFETCH(QString, waylandDisplay);
+        QFETCH(QString, x11Display);
+        QFETCH(QString, chosen);
+        QFETCH(QString, says);
+        const PlatformChoice::Session session{sessionType, waylandDisplay, x11Display, chosen,
+                                              false};
+        const QString message = PlatformChoice::missingDisplay(session);
+        QCOMPARE(message.isEmpty(), says.isEmpty());
+        QVERIFY(message.contains(says));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPlatformChoice)

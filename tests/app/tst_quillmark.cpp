@@ -4,6 +4,8 @@
 // settings never meet those of the user or of other tests.
 #include "programrun.h"
 #include "releasejournal.h"
+#include "releasesigner.h"
+#include "updatetestsupport.h"
 #include "xdotoolquery.h"
 
 #include <QDir>
@@ -196,29 +198,44 @@ private slots:
         QCOMPARE(ini.value("APP/opengl").toString(), softwareRenderer ? "software" : "hardware");
     }
 
-    // An update killed during its swap is finished before the program uses a file.
+    // An update killed during its swap is finished before the program uses a file,
+    // but only a release that verifies: a staged link is never put in place.
     void interruptedUpdateIsFinishedAtStartUp()
     {
-        QFile old(appDir() + "/data.bin");
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old");
-        old.close();
-        ReleaseJournal journal(appDir());
-        QString error;
-        QVERIFY(journal.resetStaging(&error));
-        QFile staged(journal.stagingDir() + "/data.bin");
-        QVERIFY(staged.open(QIODevice::WriteOnly));
-        staged.write("new");
-        staged.close();
-        QVERIFY(journal.prepare({"data.bin"}, 3, &error));
+        QVERIFY(writeFile(appDir() + "/data.bin", "old"));
+        QTemporaryDir outside;
+        QVERIFY(writeFile(outside.filePath("secret"), "outside"));
+        const auto plant = [this, &outside](qint64 serial, bool linked) {
+            const UpdateManifest::Result release = ReleaseSigner::accepted(ReleaseSigner::manifest(
+                "2.1.3", "http://127.0.0.1", {{"data.bin", "new"}}, serial));
+            ReleaseJournal journal(appDir());
+            QString error;
+            QVERIFY(journal.resetStaging(&error));
+            QVERIFY(writeFile(journal.stagingDir() + "/data.bin", "new"));
+            QVERIFY2(journal.prepare(release, &error), qPrintable(error));
+            if (linked) {
+                QFile::remove(journal.stagingDir() + "/data.bin");
+                QVERIFY(
+                    QFile::link(outside.filePath("secret"), journal.stagingDir() + "/data.bin"));
+            }
+        };
+        plant(3, true);
+        {
+            ProgramRun app(program(), {}, environment());
+            QVERIFY(app.waitForLog("The interrupted update does not verify"));
+            QVERIFY(app.waitForLog("OpenGL renderer:"));
+        }
+        QCOMPARE(readFile(appDir() + "/data.bin"), QByteArray("old"));
+        QCOMPARE(readFile(outside.filePath("secret")), QByteArray("outside"));
+        QVERIFY(!QFileInfo::exists(appDir() + "/.update-journal"));
 
+        plant(3, false);
         ProgramRun app(program(), {}, environment());
-        QVERIFY(app.waitForLog("Finishing an interrupted update: 2 files"));
+        QVERIFY(app.waitForLog("Finishing an interrupted update: 1 files"));
         QVERIFY(app.waitForLog("OpenGL renderer:"));
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("new"));
+        QCOMPARE(readFile(appDir() + "/data.bin"), QByteArray("new"));
         QCOMPARE(ReleaseJournal(appDir()).installedSerial(), qint64(3));
-        QVERIFY(!QFileInfo::exists(journal.stagingDir()));
+        QVERIFY(!QFileInfo::exists(ReleaseJournal(appDir()).stagingDir()));
     }
 
     void secondCopyHandsOverAndExits()

@@ -1,13 +1,22 @@
-// The autosave of the drawing: written after a quiet period, never in the middle of a
-// gesture, atomically, and brought back as one undoable step.
+// The autosave of the drawing: written after a quiet period and while drawing goes on,
+// whole or not at all, and brought back as one undoable step; a file it cannot read is
+// kept aside, a disk it cannot write is said once.
 #include "autosave.h"
 #include "canvastesthelpers.h"
 #include "drawingfile.h"
+#include "elements/freehandelement.h"
+#include "smallvolume.h"
 
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class TestAutoSave : public QObject
 {
@@ -16,13 +25,16 @@ class TestAutoSave : public QObject
 private slots:
     void init();
     void writesOnceAfterABurstOfChanges();
-    void waitsForTheGestureToEnd();
+    void writesWhileDrawingGoesOn();
     void offersOnlyADrawingWithElements_data();
     void offersOnlyADrawingWithElements();
     void restoreIsOneUndoableStep();
     void offersWhatWasThereBeforeNewStrokes();
     void quitWritesWhatIsPending();
     void unwritableFolderIsReported();
+    void fullDiskKeepsTheLastGoodCopyAndSaysSoOnce();
+    void unreadableFileIsKeptAside_data();
+    void unreadableFileIsKeptAside();
 
 private:
     QString path() const { return m_dir->filePath(QStringLiteral("data/autosave.qmark")); }
@@ -78,21 +90,31 @@ void TestAutoSave::writesOnceAfterABurstOfChanges()
     QCOMPARE(fileData(path()), DrawingFile::toJson(canvas->document()));
 }
 
-void TestAutoSave::waitsForTheGestureToEnd()
+// A gesture that goes on is written at the longest wait, and one held still after the
+// quiet period: the pen need not be lifted for the drawing to reach the disk.
+void TestAutoSave::writesWhileDrawingGoesOn()
 {
     auto canvas = makeCanvas();
-    auto saver = makeSaver(*canvas);
+    auto saver = makeSaver(*canvas, 150);
+    saver->setMaxWait(300);
     QSignalSpy taken(saver.get(), &AutoSave::snapshotTaken);
     canvas->beginPaint(QPoint(10, 10));
-    canvas->movePaint(QPoint(50, 50), false);
-    // Held far longer than the quiet period: no snapshot of a half-drawn stroke.
-    QTest::qWait(400);
-    QCOMPARE(taken.size(), 0);
-    canvas->endPaint(QPoint(60, 60), false);
-    QVERIFY(taken.wait(5000));
-    QCOMPARE(taken.size(), 1);
-    QCOMPARE(DrawingFile::fromJson(taken.first().first().toByteArray(), nullptr)->elements.size(),
+    for (int i = 0; i < 60; ++i) {
+        canvas->movePaint(QPoint(10 + i, 10 + i % 7), false);
+        QTest::qWait(15);
+    }
+    QVERIFY2(taken.size() >= 2, qPrintable(QString::number(taken.size())));
+    QCOMPARE(DrawingFile::fromJson(taken.last().first().toByteArray(), nullptr)->elements.size(),
              1);
+    // One move more, then held still: that point reaches the disk with the pen still down.
+    canvas->movePaint(QPoint(200, 150), false);
+    QVERIFY(taken.wait(5000));
+    const QJsonArray points = QJsonDocument::fromJson(taken.last().first().toByteArray())
+                                  .object()[QStringLiteral("elements")][0][QStringLiteral("points")]
+                                  .toArray();
+    QCOMPARE(points.at(points.size() - 2).toInt(), 200);
+    QCOMPARE(points.at(points.size() - 1).toInt(), 150);
+    canvas->endPaint(QPoint(200, 150), false);
 }
 
 void TestAutoSave::offersOnlyADrawingWithElements_data()
@@ -158,10 +180,14 @@ void TestAutoSave::offersWhatWasThereBeforeNewStrokes()
     auto canvas = makeCanvas();
     auto saver = makeSaver(*canvas);
     QVERIFY(saver->hasRecoverable());
-    // The user draws before taking the offer; the new stroke reaches the file.
+    // The user draws before taking the offer; the new stroke reaches the file, and the
+    // offered drawing's file is kept beside it rather than written over.
+    QSignalSpy kept(saver.get(), &AutoSave::offerKept);
     drawLine(*canvas, QPoint(10, 200), QPoint(100, 200));
     saver->saveNow();
     QVERIFY(fileData(path()) != old);
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(fileData(kept.first().first().toString()), old);
     QVERIFY(saver->restore());
     QCOMPARE(DrawingFile::toJson(canvas->document()), old);
 }
@@ -186,10 +212,116 @@ void TestAutoSave::unwritableFolderIsReported()
     auto canvas = makeCanvas();
     auto saver = makeSaver(*canvas);
     QSignalSpy failed(saver.get(), &AutoSave::saveFailed);
+    QSignalSpy started(saver.get(), &AutoSave::failureStarted);
+    QSignalSpy ended(saver.get(), &AutoSave::failureEnded);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^自动保存失败"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^自动保存失败"));
     drawLine(*canvas, QPoint(10, 10), QPoint(100, 100));
     QVERIFY(failed.wait(5000));
-    QVERIFY(!failed.first().first().toString().isEmpty());
+    drawLine(*canvas, QPoint(10, 50), QPoint(100, 150));
+    QVERIFY(failed.wait(5000));
+    // Said once, not at every attempt; and once more when it works again.
+    QCOMPARE(started.size(), 1);
+    QVERIFY(!started.first().first().toString().isEmpty());
+    QVERIFY(blocker.remove());
+    drawLine(*canvas, QPoint(10, 90), QPoint(100, 190));
+    QVERIFY(ended.wait(5000));
+    QCOMPARE(started.size(), 1);
+}
+
+void TestAutoSave::fullDiskKeepsTheLastGoodCopyAndSaysSoOnce()
+{
+    SmallVolume disk(64 * 1024);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.skipReason()));
+    auto canvas = makeCanvas();
+    AutoSave saver;
+    saver.setPath(disk.filePath(QStringLiteral("autosave.qmark")));
+    saver.setDelay(20);
+    saver.setPainter(canvas.get());
+    QSignalSpy saved(&saver, &AutoSave::saved);
+    QSignalSpy started(&saver, &AutoSave::failureStarted);
+    drawLine(*canvas, QPoint(10, 10), QPoint(100, 100));
+    QVERIFY(saved.wait(5000));
+    const QByteArray good = fileData(saver.path());
+    QVERIFY(DrawingFile::fromJson(good, nullptr));
+
+    // A drawing larger than the disk: every attempt fails, the good copy stays.
+    QList<QPoint> points;
+    for (int i = 0; i < 20000; ++i)
+        points << QPoint(i % 400, i % 300);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Cannot write"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^自动保存失败"));
+        canvas->document().addElement(std::make_shared<FreehandElement>(points, Qt::red, 3, 1.0));
+        QSignalSpy failed(&saver, &AutoSave::saveFailed);
+        QVERIFY(failed.wait(5000));
+        QCOMPARE(failed.first().first().toString(), QString::fromLocal8Bit(strerror(ENOSPC)));
+    }
+    QCOMPARE(started.size(), 1);
+    QCOMPARE(fileData(saver.path()), good);
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"autosave.qmark"});
+}
+
+void TestAutoSave::unreadableFileIsKeptAside_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("damaged") << "damaged";
+    QTest::newRow("from a newer version") << "newer";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to another file") << "link";
+}
+
+// Found at the start and unreadable: moved aside under a dated name, the user told, and
+// never written over; the next write makes a fresh file.
+void TestAutoSave::unreadableFileIsKeptAside()
+{
+    QFETCH(QString, kind);
+    QVERIFY(QDir().mkpath(QFileInfo(path()).absolutePath()));
+    const QString other = m_dir->filePath(QStringLiteral("lesson.qmark"));
+    QByteArray data = "{\"format\":\"quillmark-drawing\",\"version\":1,\"elements\":[{\"kind\":";
+    if (kind == QStringLiteral("newer"))
+        data = "{\"format\":\"quillmark-drawing\",\"version\":99,\"elements\":[]}";
+    if (kind == QStringLiteral("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    } else if (kind == QStringLiteral("link")) {
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("precious");
+        file.close();
+        QVERIFY(QFile::link(other, path()));
+    } else {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(data);
+        file.close();
+    }
+
+    auto canvas = makeCanvas();
+    auto saver = makeSaver(*canvas);
+    QSignalSpy setAside(saver.get(), &AutoSave::setAside);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("."));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("."));
+    QVERIFY(!saver->hasRecoverable());
+    QCOMPARE(setAside.size(), 1);
+    const QString kept = QDir::fromNativeSeparators(setAside.first().first().toString());
+    QVERIFY2(QFileInfo(kept).fileName().startsWith(QStringLiteral("autosave-20")),
+             qPrintable(kept));
+    QVERIFY(!setAside.first().at(1).toString().isEmpty());
+    if (kind == QStringLiteral("link"))
+        QCOMPARE(QFileInfo(kept).symLinkTarget(), other);
+    else if (kind != QStringLiteral("fifo"))
+        QCOMPARE(fileData(kept), data);
+
+    drawLine(*canvas, QPoint(10, 10), QPoint(100, 100));
+    saver->saveNow();
+    QVERIFY(QFileInfo(path()).isFile() && !QFileInfo(path()).isSymLink());
+    QCOMPARE(fileData(path()), DrawingFile::toJson(canvas->document()));
+    if (kind == QStringLiteral("link"))
+        QCOMPARE(fileData(other), QByteArray("precious"));
+    else if (kind != QStringLiteral("fifo"))
+        QCOMPARE(fileData(kept), data);
 }
 
 QTEST_MAIN(TestAutoSave)

@@ -28,6 +28,7 @@ private slots:
     void renderToImageOnEmptyCanvasWritesNothing();
     void exportToAChosenFileNeverReplacesOne();
     void resizeShowsTheWholeDrawing();
+    void drawingRectFollowsTheDrawing();
     void cleanup();
 
 private:
@@ -193,7 +194,7 @@ void TestCanvasInterface::invokableDefaults()
     QCOMPARE(invokables,
              QStringList({"beginPaint", "movePaint", "undo", "redo", "undoGradient", "clear",
                           "addText", "getExePath", "endPaint", "deleteElement", "renderToImage",
-                          "repeatDraw", "saveDrawing", "openDrawing"}));
+                          "repeatDraw", "drawingRect", "saveDrawing", "openDrawing", "cancelLoading"}));
     QCOMPARE(meta->property(meta->indexOfProperty("isEraserMode")).notifySignal().name(),
              QByteArray("eraserModeChanged"));
     QVERIFY(!meta->property(meta->indexOfProperty("canUndo")).isWritable());
@@ -302,6 +303,28 @@ void TestCanvasInterface::cleanup()
         if (!m_before.contains(f))
             QFile::remove(dir.filePath(f));
     }
+}
+
+// The drawing's extent, pen included, in the item's coordinates: what an overlay that
+// passes clicks through keeps covered.
+void TestCanvasInterface::drawingRectFollowsTheDrawing()
+{
+    auto canvas = makeCanvas();
+    QVERIFY(canvas->drawingRect().isEmpty());
+    canvas->setPenSize(10);
+    canvas->beginPaint(QPoint(100, 50));
+    canvas->movePaint(QPoint(200, 80), false);
+    const QRect extent = canvas->drawingRect();
+    QVERIFY2(extent.contains(QRect(95, 45, 110, 40)), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                     .arg(extent.x())
+                                                                     .arg(extent.y())
+                                                                     .arg(extent.width())
+                                                                     .arg(extent.height())));
+    QVERIFY(extent.width() < 140 && extent.height() < 70);
+    canvas->setViewOrigin(QPoint(100, 0));
+    QCOMPARE(canvas->drawingRect(), extent.translated(-100, 0));
+    canvas->clear();
+    QVERIFY(canvas->drawingRect().isEmpty());
 }
 
 QTEST_MAIN(TestCanvasInterface)

@@ -55,6 +55,35 @@ QByteArray withElementValue(const char *key, const QByteArray &value)
     return data.left(from) + value + data.mid(to);
 }
 
+// Opens file on the canvas and waits for the outcome: whether it opened.
+bool openAndWait(MyPainter &canvas, const QString &path)
+{
+    QSignalSpy opened(&canvas, &MyPainter::drawingOpened);
+    QSignalSpy failed(&canvas, &MyPainter::drawingOpenFailed);
+    if (!canvas.openDrawing(QUrl::fromLocalFile(path)))
+        return false;
+    QTest::qWaitFor([&] { return opened.size() + failed.size() > 0; }, 10000);
+    return opened.size() == 1 && failed.isEmpty() && !canvas.isLoading();
+}
+
+// A drawing of the elements given as raw JSON objects.
+QByteArray drawingOf(const QByteArray &elements)
+{
+    return "{\"format\":\"quillmark-drawing\",\"version\":1,\"elements\":[" + elements + "]}";
+}
+
+// A freehand stroke of count points along a line.
+QByteArray strokeOf(int count, int width = 3)
+{
+    QByteArray points;
+    points.reserve(count * 12);
+    for (int i = 0; i < count; ++i)
+        points += QByteArray::number(i % 1900) + ',' + QByteArray::number(i / 1900) + ',';
+    points.chop(1);
+    return "{\"kind\":\"freehand\",\"color\":\"#ff0000\",\"width\":" + QByteArray::number(width) +
+           ",\"opacity\":1,\"points\":[" + points + "]}";
+}
+
 } // namespace
 
 // Saving a drawing and opening it again, and files that must not open.
@@ -146,7 +175,7 @@ private slots:
 
         const auto opened = makeCanvas();
         drag(*opened, {{5, 290}, {395, 10}}); // a drawing that the file replaces
-        QVERIFY(opened->openDrawing(QUrl::fromLocalFile(path + QStringLiteral(".qmark"))));
+        QVERIFY(openAndWait(*opened, path + QStringLiteral(".qmark")));
         const QSize size(400, 300);
         QCOMPARE(renderReference(opened->document(), size), renderReference(resting, size));
         QCOMPARE(opened->document().circleCounter(), original->document().circleCounter());
@@ -280,12 +309,97 @@ private slots:
         canvas->undo();
         const auto redoable = canvas->document().history().redoStack().size();
         QSignalSpy failed(canvas.get(), &MyPainter::drawingOpenFailed);
-        QVERIFY(!canvas->openDrawing(QUrl::fromLocalFile(path)));
+        QVERIFY(!openAndWait(*canvas, path));
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.first().first().toString(), error);
         QVERIFY(canvas->document().elements().isEmpty());
         QVERIFY(!canvas->canUndo());
         QCOMPARE(canvas->document().history().redoStack().size(), redoable);
+    }
+
+    // Each documented limit holds exactly: at it the file opens, one past it it is refused.
+    void limitsHoldExactly_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("opens");
+        const auto circle = [](const char *radius) {
+            return drawingOf(QByteArray("{\"kind\":\"circle\",\"color\":\"#ff0000\",\"width\":3,"
+                                        "\"opacity\":1,\"center\":[0,0],\"radius\":") +
+                             radius + "}");
+        };
+        const auto text = [](int length, int size) {
+            return drawingOf("{\"kind\":\"text\",\"color\":\"#ff0000\",\"width\":3,\"opacity\":1,"
+                             "\"position\":[5,5],\"text\":\"" +
+                             QByteArray(length, 'w') +
+                             "\",\"fontSize\":" + QByteArray::number(size) + "}");
+        };
+        QTest::newRow("widest pen") << withElementValue("width", "100") << true;
+        QTest::newRow("pen too wide") << withElementValue("width", "101") << false;
+        QTest::newRow("farthest point") << withElementValue("start", "[-1000000,1000000]") << true;
+        QTest::newRow("point too far") << withElementValue("start", "[1000001,0]") << false;
+        QTest::newRow("largest circle") << circle("2000000") << true;
+        QTest::newRow("circle too large") << circle("2000001") << false;
+        QTest::newRow("longest text, largest font") << text(100000, 1000) << true;
+        QTest::newRow("text too long") << text(100001, 20) << false;
+        QTest::newRow("font too large") << text(5, 1001) << false;
+        QTest::newRow("longest stroke") << drawingOf(strokeOf(1000000)) << true;
+        // Lines across the whole desktop at the widest pen: 3.4 million pixels of ink each.
+        const auto lines = [](int count) {
+            QByteArray elements;
+            for (int i = 0; i < count; ++i)
+                elements += "{\"kind\":\"line\",\"color\":\"#ff0000\",\"width\":100,\"opacity\":1,"
+                            "\"start\":[-16384,0],\"end\":[16384,0]},";
+            elements.chop(1);
+            return drawingOf(elements);
+        };
+        QTest::newRow("most ink") << lines(140) << true;
+        QTest::newRow("too much ink") << lines(150) << false;
+    }
+
+    void limitsHoldExactly()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(bool, opens);
+        QString error;
+        QCOMPARE(bool(DrawingFile::fromJson(data, &error)), opens);
+        QCOMPARE(error.isEmpty(), opens);
+    }
+
+    // A stroke longer than a stroke may be opens as strokes that go on from each other's
+    // last point, every point kept; a gesture that long is drawn the same way, so whatever
+    // is drawn opens again.
+    void longStrokesComeInPieces()
+    {
+        const std::optional<DrawingFile::Loaded> loaded =
+            DrawingFile::fromJson(drawingOf(strokeOf(12000, 7)), nullptr);
+        QVERIFY(loaded);
+        QList<QPoint> joined;
+        for (const auto &element : loaded->elements) {
+            const auto &piece = static_cast<const FreehandElement &>(*element);
+            QVERIFY(piece.points().size() <= FreehandElement::maxPoints(7));
+            QCOMPARE(piece.penWidth(), 7);
+            if (!joined.isEmpty()) {
+                QCOMPARE(piece.points().first(), joined.last());
+                joined.removeLast();
+            }
+            joined += piece.points();
+        }
+        QCOMPARE(loaded->elements.size(), 12000 / (FreehandElement::maxPoints(7) - 1) + 1);
+        QCOMPARE(joined.size(), 12000);
+        QCOMPARE(joined.at(11999), QPoint(11999 % 1900, 11999 / 1900));
+
+        const auto canvas = makeCanvas();
+        canvas->setPenSize(7);
+        canvas->beginPaint(QPoint(0, 0));
+        for (int i = 1; i < 12000; ++i)
+            canvas->movePaint(QPoint(i % 400, i / 400), false);
+        canvas->endPaint(QPoint(11999 % 400, 11999 / 400), false);
+        const auto drawn = canvas->document().elements().size();
+        QCOMPARE(drawn, loaded->elements.size());
+        const QByteArray saved = DrawingFile::toJson(canvas->document());
+        const std::optional<DrawingFile::Loaded> again = DrawingFile::fromJson(saved, nullptr);
+        QVERIFY(again);
+        QCOMPARE(again->elements.size(), drawn);
     }
 
     // A file above the size limit is refused from its size, before it is read.

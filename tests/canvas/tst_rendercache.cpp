@@ -1,6 +1,11 @@
+#include "canvasrenderer.h"
 #include "canvastesthelpers.h"
+#include "elements/circleelement.h"
 #include "elements/freehandelement.h"
+#include "elements/lineelement.h"
+#include "elements/rectangleelement.h"
 #include "referencepicture.h"
+#include "referencerenderer.h"
 
 #include <QLoggingCategory>
 #include <QRandomGenerator>
@@ -47,6 +52,8 @@ private slots:
     void highlighterOverlapsLookTheSame();
     void pointerMoveRepaintsOnlyTheStrokeRegion();
     void effectTicksRepaintOnlyTheirElement();
+    void largeDrawingFillsInFrameByFrame();
+    void farGeometryLooksTheSame();
 };
 
 void TestRenderCache::oracle_data()
@@ -326,6 +333,83 @@ void TestRenderCache::effectTicksRepaintOnlyTheirElement()
             QVERIFY2(dirty.height() < 40 && dirty.bottom() < 60, qPrintable(QString::number(i)));
         QVERIFY(pair.frameDifference() <= 2);
     }
+}
+
+// A frame whose time is up draws one element more into the layers and asks for the next
+// frame; frame by frame the picture becomes exactly the full render.
+void TestRenderCache::largeDrawingFillsInFrameByFrame()
+{
+    DrawingDocument document;
+    QRandomGenerator rng(17);
+    const auto point = [&rng] { return QPoint(rng.bounded(-40, 440), rng.bounded(-40, 340)); };
+    for (int i = 0; i < 120; ++i) {
+        QList<QPoint> points{point()};
+        for (int k = 0; k < 8; ++k)
+            points << points.last() + QPoint(rng.bounded(-30, 31), rng.bounded(-30, 31));
+        document.addElement(
+            std::make_shared<FreehandElement>(points, QColor::fromHsv(rng.bounded(360), 255, 200),
+                                              rng.bounded(1, 12), i % 3 ? 1.0 : 0.4));
+    }
+    CanvasRenderer renderer(document);
+    const QRect bounds(0, 0, 400, 300);
+    QImage shown(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::transparent);
+    QRect dirty = renderer.changed(bounds, bounds);
+    int frames = 0;
+    while (!dirty.isEmpty() && frames < 1000) {
+        renderer.beginFrame(QDeadlineTimer(0)); // spent before it starts
+        QPainter painter(&shown);
+        DevicePixels::clearAndClip(&painter, dirty);
+        renderer.paint(&painter, bounds);
+        painter.end();
+        dirty = renderer.changed(renderer.endFrame(bounds), bounds);
+        ++frames;
+    }
+    QVERIFY2(frames > 100, qPrintable(QString::number(frames)));
+    QVERIFY(dirty.isEmpty());
+    QCOMPARE(maxChannelDifference(shown, renderReference(document, bounds.size())), 0);
+}
+
+// Geometry far off the view is cut before it is drawn; what shows is the same as when the
+// same shapes lie within reach.
+void TestRenderCache::farGeometryLooksTheSame()
+{
+    const QSize size(400, 300);
+    const int far = 1000000;
+    const auto pictureOf = [&](const std::function<void(DrawingDocument &)> &fill) {
+        DrawingDocument document;
+        fill(document);
+        return renderReference(document, size);
+    };
+    const QImage cut = pictureOf([&](DrawingDocument &d) {
+        d.addElement(
+            std::make_shared<LineElement>(QPoint(-far, 150), QPoint(far, 150), Qt::red, 9, 1));
+        d.addElement(
+            std::make_shared<RectangleElement>(QPoint(40, 40), QPoint(far, far), Qt::blue, 5, 1));
+        d.addElement(std::make_shared<FreehandElement>(
+            QList<QPoint>{{-far, 250}, {100, 250}, {200, 260}, {300, 250}, {far, 250}},
+            Qt::darkGreen, 7, 0.4));
+        d.addElement(std::make_shared<CircleElement>(QPoint(200, 150), 2 * far, Qt::black, 20, 1));
+    });
+    const QImage near = pictureOf([&](DrawingDocument &d) {
+        d.addElement(
+            std::make_shared<LineElement>(QPoint(-600, 150), QPoint(1000, 150), Qt::red, 9, 1));
+        d.addElement(
+            std::make_shared<RectangleElement>(QPoint(40, 40), QPoint(1000, 900), Qt::blue, 5, 1));
+    });
+    // The stroke's straight ends run far out; only its middle shows, as drawn near.
+    const QImage stroke = pictureOf([&](DrawingDocument &d) {
+        d.addElement(std::make_shared<FreehandElement>(
+            QList<QPoint>{{-far, 250}, {100, 250}, {200, 260}, {300, 250}, {far, 250}},
+            Qt::darkGreen, 7, 0.4));
+    });
+    QImage strokeAndNear = near;
+    {
+        QPainter painter(&strokeAndNear);
+        painter.drawImage(0, 0, stroke);
+    }
+    QVERIFY(maxChannelDifference(cut, strokeAndNear) <= 1);
+    QVERIFY(qAlpha(stroke.pixel(200, 258)) > 0);
 }
 
 QTEST_MAIN(TestRenderCache)

@@ -92,7 +92,9 @@ TestCase {
         const entry = Finder.iconButton(chooser, "qrc:/icons/c.png");
         verify(entry !== null);
         mouseClick(entry);
-        compare(selectSpy.count, 1);
+        // Off the screen at once; the choice follows once the click is over.
+        verify(!chooser.visible);
+        tryCompare(selectSpy, "count", 1);
         compare(selectSpy.signalArguments[0][0], 2);
         compare(selectSpy.signalArguments[0][1], "qrc:/icons/c.png");
         tryCompare(testCase, "chooser", null);
@@ -107,7 +109,7 @@ TestCase {
         selectSpy.target = chooser;
         selectSpy.clear();
         mouseClick(textEntry("设置"));
-        compare(selectSpy.count, 1);
+        tryCompare(selectSpy, "count", 1);
         compare(selectSpy.signalArguments[0][0], 2);
         compare(selectSpy.signalArguments[0][1], "设置");
         tryCompare(testCase, "chooser", null);

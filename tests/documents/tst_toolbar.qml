@@ -474,7 +474,7 @@ TestCase {
         verify(chooser !== null);
         waitForRendering(chooser.contentItem);
         mouseClick(Finder.iconButton(chooser, "qrc:/icons/rect.png"));
-        compare(painter.drawMode, 3);
+        tryCompare(painter, "drawMode", 3);
         compare(toolbar.lineIcon, "qrc:/icons/rect.png");
         tryCompare(toolbar, "selectWindow", null);
     }
@@ -608,11 +608,13 @@ TestCase {
             painter.clear();
         const next = restartedToolbar();
         compare(next.drawWindow, null);
+        // The autosave is looked at in the background.
+        tryVerify(() => next.autosaveChecked);
         if (data.cleared) {
             compare(next.noticeWindow, null);
             return;
         }
-        verify(next.noticeWindow !== null);
+        tryVerify(() => next.noticeWindow !== null);
         compare(next.noticeWindow.actionText, "恢复上次的绘图");
         next.noticeWindow.actionTriggered();
         verify(next.drawWindow !== null);
@@ -632,7 +634,7 @@ TestCase {
         painter.endPaint(Qt.point(300, 100), false);
         LanguageManager.languageChanged("en"); // qmllint disable unqualified
         const next = restartedToolbar();
-        verify(next.drawWindow !== null);
+        tryVerify(() => next.drawWindow !== null);
         tryVerify(() => next.drawWindow.painter.hasDrawing);
         compare(next.noticeWindow !== null && next.noticeWindow.actionText !== "", false);
     }

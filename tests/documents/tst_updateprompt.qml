@@ -211,6 +211,21 @@ TestCase {
         compare(String(settings.getIniValue("UPDATE", "APPVersion")), data.shown ? "2.1.2" : "0.0.1");
     }
 
+    function test_installedReleaseIsNotOffered() {
+        prompt.judgeResult(200, {
+                "accepted": true,
+                "alreadyInstalled": true,
+                "manifest": {
+                    "appVersion": "2.1.3",
+                    "serial": 7,
+                    "files": ["Quillmark"]
+                }
+            });
+        wait(50);
+        verify(!prompt.visible);
+        compare(answers, [false]);
+    }
+
     function test_bodyIsCheckedByTheSharedCheck() {
         // The prompt and the updater use the same native check.
         const result = manifestCheck.check(manifest({}));

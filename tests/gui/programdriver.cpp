@@ -1,5 +1,6 @@
 #include "programdriver.h"
 
+#include "swaydesktop.h"
 #include "xdotoolquery.h"
 
 #include <QDir>
@@ -171,6 +172,17 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
     env.insert(QStringLiteral("XDG_DATA_HOME"), dataPath());
     env.insert(QStringLiteral("TMPDIR"), m_home.filePath(QStringLiteral("tmp")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    if (m_session) {
+        // The session's user owns the program's files; nothing of the test's display.
+        env.remove(QStringLiteral("DISPLAY"));
+        const QMap<QString, QString> session = m_session->sessionEnvironment();
+        for (auto it = session.cbegin(); it != session.cend(); ++it) {
+            if (it.key() != QLatin1String("XDG_RUNTIME_DIR"))
+                env.insert(it.key(), it.value());
+        }
+        env.insert(QStringLiteral("HOME"), m_home.path());
+        QProcess::execute(QStringLiteral("chown"), {"-R", m_session->user(), m_home.path()});
+    }
     for (auto it = m_extraEnvironment.cbegin(); it != m_extraEnvironment.cend(); ++it)
         env.insert(it.key(), it.value());
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -198,7 +210,12 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
         });
     }
     m_program.setProcessEnvironment(env);
-    m_program.start(program, {});
+    if (m_session) {
+        const QStringList command = m_session->asUser(program, {});
+        m_program.start(command.constFirst(), command.mid(1));
+    } else {
+        m_program.start(program, {});
+    }
     return m_program.waitForStarted();
 }
 
@@ -251,6 +268,18 @@ bool ProgramDriver::followRestart()
         }
         return false;
     });
+}
+
+bool ProgramDriver::endWith(int signal)
+{
+    const qint64 pid = processId();
+    if (pid <= 0 || ::kill(pid_t(pid), signal) != 0)
+        return false;
+    const bool ended = m_adopted > 0 ? waitUntil([pid] { return processGone(pid); })
+                                     : m_program.waitForFinished(waitLimitMs);
+    if (ended)
+        m_adopted = 0;
+    return ended;
 }
 
 void ProgramDriver::keepEvidenceOnFailure()

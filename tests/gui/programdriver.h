@@ -14,6 +14,8 @@
 #include <functional>
 #include <optional>
 
+class SwayDesktop;
+
 // How long a step waits for what it caused before it counts as failed.
 inline constexpr int waitLimitMs = 15000;
 
@@ -83,6 +85,9 @@ public:
     bool isValid() const { return m_home.isValid(); }
     QString settingsFile() const;
     QString capturesPath() const;
+    // The program's runtime folder, which holds its single-instance socket: a later
+    // `--action` start must see the same XDG_RUNTIME_DIR to reach it.
+    QString runtimePath() const { return m_home.filePath(QStringLiteral("run")); }
     // The user's pictures folder as the program sees it.
     QString picturesPath() const { return m_home.filePath(QStringLiteral("Pictures")); }
     // XDG_DATA_HOME of the program.
@@ -95,10 +100,16 @@ public:
         m_extraEnvironment = variables;
     }
 
+    // Set before start(): runs the program inside this Wayland session, as its user, with
+    // its environment; null runs it on the test's own display.
+    void setSession(const SwayDesktop *session) { m_session = session; }
+
     // Starts the program with these entries in its settings store besides the
     // screenshot folder.
     bool start(const QString &program, const QVariantMap &settings, Output output);
     void stop();
+    // Sends the signal and waits for the program to end; false when it went on.
+    bool endWith(int signal);
     // When the test function running now has failed: keeps the screen as it is now
     // and the program's output so far under <shotDir>/failures/, once per function
     // (and data row), and says where. stop() calls it; so do the tests' cleanup().
@@ -136,5 +147,6 @@ private:
     QString m_logFile;
     qint64 m_adopted = 0;
     QMap<QString, QString> m_extraEnvironment;
+    const SwayDesktop *m_session = nullptr;
     QString m_evidenceKept;
 };

@@ -1,6 +1,6 @@
 // Saves a drawing from the toolbar's menu, clears the canvas and opens the file again,
-// all through the real program's windows with xdotool; then a damaged file, which must
-// leave the drawing alone. Every step waits for what it caused.
+// all through the real program's windows with xdotool; then a damaged file and a FIFO,
+// which must leave the drawing alone. Every step waits for what it caused.
 #include "programdriver.h"
 
 #include <QDir>
@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestDrawingFileGui : public QObject
 {
     Q_OBJECT
@@ -20,7 +22,8 @@ private slots:
     void cleanupTestCase();
     void cleanup();
     void saveClearOpen();
-    void damagedFileChangesNothing();
+    void unreadableFileChangesNothing_data();
+    void unreadableFileChangesNothing();
 
 private:
     // Picks the menu entry with this index and answers the file dialog that opens with
@@ -124,24 +127,38 @@ void TestDrawingFileGui::saveClearOpen()
              "the opened drawing is not on screen");
 }
 
-void TestDrawingFileGui::damagedFileChangesNothing()
+void TestDrawingFileGui::unreadableFileChangesNothing_data()
 {
-    const QString damaged = QDir(m_documents).filePath(QStringLiteral("damaged.qmark"));
-    QFile file(damaged);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("{\"format\":\"quillmark-drawing\",\"version\":1,\"elements\":[{\"kind\":");
-    file.close();
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("damaged") << false;
+    // A FIFO is refused at once; nothing waits for a writer.
+    QTest::newRow("FIFO") << true;
+}
+
+void TestDrawingFileGui::unreadableFileChangesNothing()
+{
+    QFETCH(bool, fifo);
+    const QString path =
+        QDir(m_documents)
+            .filePath(fifo ? QStringLiteral("pipe.qmark") : QStringLiteral("damaged.qmark"));
+    if (fifo) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\"format\":\"quillmark-drawing\",\"version\":1,\"elements\":[{\"kind\":");
+    }
     const qsizetype from = m_program.log().size();
-    chooseFile(4, QStringLiteral("打开绘图"), damaged);
+    chooseFile(4, QStringLiteral("打开绘图"), path);
     QVERIFY2(
         waitUntil([&] { return m_program.log().indexOf("Failed to open drawing", from) >= 0; }),
-        "the damaged file was not refused");
+        "the file was not refused");
     QVERIFY(xdo({"mousemove", "1300", "900"}));
     QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {
                      return inkNear(shot, {700, 300});
                  },
-                 QStringLiteral("damaged")),
+                 QString::fromLatin1(QTest::currentDataTag())),
              "the drawing went away");
 }
 

@@ -60,6 +60,7 @@ private slots:
     void undoRedoAndClearActOnTheScreen();
     void savedSequenceReplacesTheOldOne();
     void keySetToNoneReachesTheFocusedWindow();
+    void keysFollowTheKeyboardMap();
 
 private:
     void focusHolder();
@@ -115,6 +116,7 @@ void TestHotkeysGui::initTestCase()
 
 void TestHotkeysGui::cleanupTestCase()
 {
+    runTool(QStringLiteral("setxkbmap"), {"us"});
     m_program.stop();
     // The program's log explains a failure.
     if (m_failed)
@@ -299,6 +301,39 @@ void TestHotkeysGui::keySetToNoneReachesTheFocusedWindow()
     QVERIFY2(!m_program.logHasLine(QStringLiteral("箭头模式"), from),
              "the switched-off arrow key still acts");
     QTRY_COMPARE_WITH_TIMEOUT(m_holder.keys, QList<int>{Qt::Key_A}, waitLimitMs);
+}
+
+// A German map swaps Z and Y: Ctrl+Z must still undo (and Ctrl+Y redo), by their
+// symbols, on either map. xdotool presses the key that carries the symbol now.
+void TestHotkeysGui::keysFollowTheKeyboardMap()
+{
+    const auto switchMap = [this](const QString &layout) {
+        const qsizetype from = m_program.log().size();
+        runTool(QStringLiteral("setxkbmap"), {layout});
+        return m_program.waitForLogLine(QStringLiteral("键盘布局已更改，热键已重新注册"), from);
+    };
+    const auto strokeShown = [this](bool shown, const QString &name) {
+        return m_program.waitForScreen(
+            [shown](const QImage &shot) { return inkNear(shot, thirdStroke) == shown; }, name);
+    };
+    focusHolder();
+    QVERIFY2(switchMap(QStringLiteral("de")), "the program did not see the new map");
+    qsizetype from = m_program.log().size();
+    pressKey(QStringLiteral("ctrl+z"));
+    QVERIFY2(m_program.waitForLogLine(QStringLiteral("撤销操作"), from), "Ctrl+Z did not undo");
+    QVERIFY2(!m_program.logHasLine(QStringLiteral("恢复操作"), from), "Ctrl+Z redid");
+    QVERIFY2(strokeShown(false, QStringLiteral("de-undone")), "the stroke stayed");
+
+    QVERIFY2(switchMap(QStringLiteral("us")), "the program did not see the map come back");
+    from = m_program.log().size();
+    pressKey(QStringLiteral("ctrl+y"));
+    QVERIFY2(m_program.waitForLogLine(QStringLiteral("恢复操作"), from), "Ctrl+Y did not redo");
+    QVERIFY2(strokeShown(true, QStringLiteral("us-redone")), "the stroke did not come back");
+    from = m_program.log().size();
+    pressKey(QStringLiteral("ctrl+z"));
+    QVERIFY2(m_program.waitForLogLine(QStringLiteral("撤销操作"), from), "Ctrl+Z did not undo");
+    QVERIFY2(strokeShown(false, QStringLiteral("us-undone")), "the stroke stayed");
+    QVERIFY(m_holder.keys.isEmpty() || m_holder.keys == QList<int>{Qt::Key_A});
 }
 
 QTEST_MAIN(TestHotkeysGui)

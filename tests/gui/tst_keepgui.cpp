@@ -1,12 +1,17 @@
-// The drawing outlives the program and leaves it as a picture: export from the menu with
-// the message that names the file, and the autosave offered back after the program was
-// killed. Driven from outside with xdotool, checked on the screen and in the log.
+// The drawing outlives the program and leaves it as a picture: export from the menu to the
+// name typed in its dialog, with the message that names the file; the autosave, written
+// seconds after a freehand stroke, offered back after the program was killed; a log-out
+// (SIGTERM, SIGHUP) in the middle of a stroke saves it. Driven from outside with xdotool,
+// checked on the screen, in the log and in the autosave file.
 #include "programdriver.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QScreen>
 #include <QSettings>
 #include <QtTest>
@@ -16,6 +21,7 @@
 namespace {
 
 const QPoint strokeCentre(700, 400);
+const QPoint secondStroke(700, 600);
 
 // The success colour of a message bar.
 bool successBarShown(const QImage &shot)
@@ -28,6 +34,23 @@ bool successBarShown(const QImage &shot)
         }
     }
     return hits >= 200;
+}
+
+// The elements in the autosave file; empty while there is none that reads.
+QJsonArray savedDrawing(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll())
+        .object()
+        .value(QStringLiteral("elements"))
+        .toArray();
+}
+
+int savedElements(const QString &path)
+{
+    return int(savedDrawing(path).size());
 }
 
 } // namespace
@@ -43,9 +66,15 @@ private slots:
     void exportSavesThePictureAndSaysWhere();
     void killedProgramOffersTheDrawingBack();
     void languageChangeBringsTheDrawingBack();
+    void sessionEndSavesTheStrokeBeingDrawn_data();
+    void sessionEndSavesTheStrokeBeingDrawn();
 
 private:
     void startProgram();
+    QString autosavePath() const
+    {
+        return m_program.dataPath() + QStringLiteral("/tallowby/painter/autosave.qmark");
+    }
 
     ProgramDriver m_program{QStringLiteral(SHOT_DIR), QStringLiteral("keep-")};
     QRect m_toolbar;
@@ -95,26 +124,32 @@ void TestKeepGui::exportSavesThePictureAndSaysWhere()
     QVERIFY2(m_program.pickMenuEntry(m_toolbar, 5, QStringLiteral("export-menu")),
              "no menu to export from");
 
-    // The dialog opens on the pictures folder with a name filled in: Return saves.
+    // The dialog opens on the pictures folder with a name filled in, and waits.
     const QString dialog = m_program.waitForWindowId(QStringLiteral("^导出图片$"));
     QVERIFY2(!dialog.isEmpty(), "no export dialog");
     QVERIFY(m_program.waitForScreen([](const QImage &) { return true; },
                                     QStringLiteral("export-dialog")));
+    QTest::qWait(1500);
+    QVERIFY2(m_program.windowGeometry(QStringLiteral("^导出图片$")).value_or(QRect()).isValid(),
+             "the export dialog closed by itself");
+    QVERIFY(QDir(m_program.picturesPath()).entryList(QDir::Files).isEmpty());
+    // The name typed replaces the one suggested.
+    QVERIFY(xdo({"windowactivate", "--sync", dialog}));
+    QVERIFY(xdo({"key", "--window", dialog, "ctrl+a"}));
+    QVERIFY(xdo({"type", "--window", dialog, "--delay", "20", "lesson-picture"}));
     from = m_program.log().size();
     QElapsedTimer waited;
     waited.start();
     bool saved = false;
-    // A window mapped a moment ago may not take keys yet: ask again until it saves.
+    // The first Return may only close the completion that typing opened.
     while (!saved && waited.elapsed() < 3 * waitLimitMs) {
-        xdo({"windowactivate", "--sync", dialog});
-        QVERIFY(xdo({"key", "Return"}));
+        xdo({"key", "--window", dialog, "Return"});
         saved =
             waitUntil([&] { return m_program.log().mid(from).contains("Image saved to:"); }, 2000);
     }
     QVERIFY2(saved, "the export was not saved");
-    const QStringList written =
-        QDir(m_program.picturesPath()).entryList({QStringLiteral("quillmark_*.png")});
-    QCOMPARE(written.size(), 1);
+    const QStringList written = QDir(m_program.picturesPath()).entryList(QDir::Files);
+    QCOMPARE(written, QStringList{QStringLiteral("lesson-picture.png")});
     const QImage picture(QDir(m_program.picturesPath()).filePath(written.first()));
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     QCOMPARE(picture.size(), screen);
@@ -125,13 +160,17 @@ void TestKeepGui::exportSavesThePictureAndSaysWhere()
     QVERIFY(m_program.log().contains(written.first().toUtf8()));
 }
 
+// A freehand stroke is on the disk seconds after the pen is lifted, as a shape is: killed
+// then, the program offers both strokes back.
 void TestKeepGui::killedProgramOffersTheDrawingBack()
 {
-    const QString autosave =
-        m_program.dataPath() + QStringLiteral("/tallowby/painter/autosave.qmark");
-    QVERIFY2(waitUntil([&] { return QFile(autosave).size() > 0; }), "nothing autosaved");
+    QVERIFY2(waitUntil([&] { return savedElements(autosavePath()) == 1; }), "nothing autosaved");
+    QVERIFY(drawStroke(secondStroke));
+    // The quiet period is 1.5 s; an overlay that never ended the stroke waited 7 s and more.
+    QTest::qWait(3000);
     ::kill(pid_t(m_program.processId()), SIGKILL);
     m_program.stop();
+    QCOMPARE(savedElements(autosavePath()), 2);
     QVERIFY2(
         m_program.waitForScreen([](const QImage &shot) { return !inkNear(shot, strokeCentre); },
                                 QStringLiteral("killed")),
@@ -145,8 +184,11 @@ void TestKeepGui::killedProgramOffersTheDrawingBack()
     // The button sits centred under the message.
     const QPoint button(notice.center().x(), notice.top() + 52 + 16);
     QVERIFY(xdo({"mousemove", number(button.x()), number(button.y()), "click", "1"}));
-    QVERIFY2(m_program.waitForScreen([](const QImage &shot) { return inkNear(shot, strokeCentre); },
-                                     QStringLiteral("restored")),
+    QVERIFY2(m_program.waitForScreen(
+                 [](const QImage &shot) {
+                     return inkNear(shot, strokeCentre) && inkNear(shot, secondStroke);
+                 },
+                 QStringLiteral("restored")),
              "the drawing did not come back");
 }
 
@@ -187,6 +229,40 @@ void TestKeepGui::languageChangeBringsTheDrawingBack()
                                      QStringLiteral("language-restored")),
              "the drawing did not come back after the restart");
     QVERIFY(m_program.waitForLogLine(QStringLiteral("Last drawing restored"), from));
+}
+
+void TestKeepGui::sessionEndSavesTheStrokeBeingDrawn_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("log-out (SIGTERM)") << int(SIGTERM);
+    QTest::newRow("closed terminal (SIGHUP)") << int(SIGHUP);
+}
+
+// The pen is still down when the session ends: the stroke so far is saved before the
+// program goes, long before any quiet period is over.
+void TestKeepGui::sessionEndSavesTheStrokeBeingDrawn()
+{
+    QFETCH(int, signal);
+    if (m_program.processId() <= 0)
+        startProgram();
+    QVERIFY(xdo({"key", "ctrl+e"}));
+    QVERIFY(!m_program.waitForWindow(QStringLiteral("^draw$")).isEmpty());
+    QTest::qWait(500); // the pen set up, in whatever language the program speaks now
+    QVERIFY(xdo({"mousemove", "400", "800", "mousedown", "1"}));
+    for (int x = 420; x <= 600; x += 20)
+        QVERIFY(xdo({"mousemove", number(x), "800"}));
+    const qsizetype from = m_program.log().size();
+    QVERIFY2(m_program.endWith(signal), "the program did not end");
+    xdo({"mouseup", "1"});
+    QVERIFY(m_program.log().mid(from).contains("Asked to end by"));
+    // The last element saved is the stroke, as far as it got: from x 400 to 600 at y 800.
+    const QJsonArray points =
+        savedDrawing(autosavePath()).last().toObject().value(QStringLiteral("points")).toArray();
+    QVERIFY(points.size() >= 4);
+    QCOMPARE(points.at(0).toInt(), 400);
+    QCOMPARE(points.at(points.size() - 2).toInt(), 600);
+    QCOMPARE(points.at(points.size() - 1).toInt(), 800);
+    startProgram();
 }
 
 QTEST_MAIN(TestKeepGui)

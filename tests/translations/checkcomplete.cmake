@@ -2,7 +2,8 @@
 # text has no translation, so that new or changed texts cannot ship untranslated.
 # Arguments: -DLUPDATE=... -DSOURCE_DIR=... -DWORK_DIR=... -DTS_FILES=a.ts;b.ts
 file(GLOB_RECURSE sources
-    ${SOURCE_DIR}/documents/*.qml ${SOURCE_DIR}/app/*.cpp ${SOURCE_DIR}/settings/*.cpp)
+    ${SOURCE_DIR}/documents/*.qml ${SOURCE_DIR}/app/*.cpp ${SOURCE_DIR}/settings/*.cpp
+    ${SOURCE_DIR}/update/qml/*.qml)
 file(MAKE_DIRECTORY ${WORK_DIR})
 set(list_file ${WORK_DIR}/sources.lst)
 string(REPLACE ";" "\n" source_lines "${sources}")

@@ -23,29 +23,38 @@ QString ReleaseServer::builtFile(const QString &name) const
     return m_dir.filePath(QStringLiteral("built/") + name);
 }
 
+QString ReleaseServer::releaseDir() const
+{
+    return m_dir.filePath(QStringLiteral("release"));
+}
+
 bool ReleaseServer::start(const QString &version)
 {
-    const QString built = m_dir.filePath(QStringLiteral("built"));
-    const QString release = m_dir.filePath(QStringLiteral("release"));
-    const QString prefix = m_dir.filePath(QStringLiteral("nginx"));
-    if (!m_dir.isValid() || !QDir().mkpath(prefix))
-        return fail(QStringLiteral("no folder for the release"));
-    const quint16 port = freePort();
-    m_baseUrl = QStringLiteral("http://127.0.0.1:%1").arg(port);
-
+    if (!serve())
+        return false;
     QProcess publish;
     publish.start(QStringLiteral(CMAKE_PROGRAM),
-                  {QStringLiteral("-DAPP_DIR=") + built, QStringLiteral("-DVERSION=") + version,
-                   QStringLiteral("-DOUT=") + release, QStringLiteral("-DBASE_URL=") + m_baseUrl,
+                  {QStringLiteral("-DAPP_DIR=") + m_dir.filePath(QStringLiteral("built")),
+                   QStringLiteral("-DVERSION=") + version, QStringLiteral("-DOUT=") + releaseDir(),
+                   QStringLiteral("-DBASE_URL=") + m_baseUrl,
                    QStringLiteral("-DKEY=") + ReleaseSigner::keyPath(),
                    QStringLiteral("-DMSG=新版本;修复问题"), QStringLiteral("-P"),
                    QStringLiteral(PUBLISH_SCRIPT)});
     if (!publish.waitForFinished(30000) || publish.exitCode() != 0)
         return fail(QString::fromLocal8Bit(publish.readAllStandardError()));
+    return true;
+}
 
+bool ReleaseServer::serve()
+{
+    const QString prefix = m_dir.filePath(QStringLiteral("nginx"));
+    if (!m_dir.isValid() || !QDir().mkpath(prefix) || !QDir().mkpath(releaseDir()))
+        return fail(QStringLiteral("no folder for the release"));
+    const quint16 port = freePort();
+    m_baseUrl = QStringLiteral("http://127.0.0.1:%1").arg(port);
     QString config = QString::fromUtf8(readFile(QStringLiteral(NGINX_TEMPLATE)));
     config.replace(QStringLiteral("@LISTEN@"), QStringLiteral("127.0.0.1:%1").arg(port));
-    config.replace(QStringLiteral("@ROOT@"), release);
+    config.replace(QStringLiteral("@ROOT@"), releaseDir());
     config.replace(QStringLiteral("@PREFIX@"), prefix);
     if (!writeFile(prefix + QStringLiteral("/nginx.conf"), config.toUtf8()))
         return fail(QStringLiteral("cannot write nginx.conf"));

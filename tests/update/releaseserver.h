@@ -19,6 +19,10 @@ public:
     // Publishes the build as this version and serves it on a free port; error()
     // tells what went wrong.
     bool start(const QString &version);
+    // The folder served: update/update.json and update/<version>/ lie in it.
+    QString releaseDir() const;
+    // Serves releaseDir() as it is on a free port.
+    bool serve();
 
     QString baseUrl() const { return m_baseUrl; }
     QString manifestUrl() const { return m_baseUrl + QStringLiteral("/update/update.json"); }

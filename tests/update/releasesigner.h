@@ -1,5 +1,7 @@
 #pragma once
 
+#include "updatemanifest.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QMap>
@@ -18,4 +20,7 @@ public:
     // A manifest for these files with their digests and sizes.
     static QJsonObject manifest(const QString &version, const QString &uploadUrl,
                                 const QMap<QString, QByteArray> &files, qint64 serial = 1);
+    // The manifest signed and accepted by the programs' own check, as an install
+    // receives it.
+    static UpdateManifest::Result accepted(const QJsonObject &manifest);
 };

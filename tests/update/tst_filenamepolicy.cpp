@@ -50,6 +50,14 @@ void TestFileNamePolicy::names_data()
     QTest::newRow("trailing space in a folder") << "a /x" << false;
     QTest::newRow("device name") << "NUL" << false;
     QTest::newRow("device name with extension") << "sub/com1.txt" << false;
+    QTest::newRow("port with a superscript digit") << "COM\u00b9" << false;
+    QTest::newRow("printer port with a superscript digit") << "LPT\u00b2.txt" << false;
+    QTest::newRow("device name, space before the dot") << "CON .txt" << false;
+    QTest::newRow("console input") << "CONIN$" << false;
+    QTest::newRow("console output with extension") << "sub/conout$.log" << false;
+    QTest::newRow("not a device: longer name") << "CONSOLE.txt" << true;
+    QTest::newRow("not a device: port 10") << "COM10" << true;
+    QTest::newRow("part longer than 255 bytes") << QString(256, QLatin1Char('a')) << false;
     QTest::newRow("pipe") << "a|b" << false;
     QTest::newRow("wildcard") << "*.dll" << false;
     QTest::newRow("the downloader's temporary file") << "Quillmark.update-part" << false;

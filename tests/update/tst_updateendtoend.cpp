@@ -104,6 +104,8 @@ void TestUpdateEndToEnd::publishServeInstallRestart()
     const auto stopUpdater = qScopeGuard([&updater] { stopProcess(updater); });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // The installed serial it keeps in the user's settings stays in this test's folder.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), work.filePath(QStringLiteral("config")));
     updater.setProcessEnvironment(environment);
     updater.setWorkingDirectory(app);
     QByteArray log;

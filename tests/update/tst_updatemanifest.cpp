@@ -96,6 +96,19 @@ void TestUpdateManifest::verdict_data()
         m.insert(QStringLiteral("files"),
                  QJsonArray{QStringLiteral("Quillmark"), QStringLiteral("quillmark")});
     }) << qint64(0) << refused << "twice";
+    QTest::newRow("a file where another needs a folder") << signedWith([](QJsonObject &m) {
+        const QMap<QString, QByteArray> files{{QStringLiteral("Lib"), "x"},
+                                              {QStringLiteral("lib/core.so"), "y"}};
+        m = ReleaseSigner::manifest(QStringLiteral("2.1.3"), QStringLiteral("http://127.0.0.1/u"),
+                                    files, 5);
+    }) << qint64(0) << refused << "as a file and as a folder";
+    QMap<QString, QByteArray> large;
+    for (int i = 0; i < 20000; ++i)
+        large.insert(QStringLiteral("data/part%1.bin").arg(i, 5, 10, QLatin1Char('0')), "x");
+    QTest::newRow("20,000 files") << ReleaseSigner::envelope(ReleaseSigner::manifest(
+                                         QStringLiteral("2.1.3"),
+                                         QStringLiteral("http://127.0.0.1/u"), large, 5))
+                                  << qint64(0) << accepted << QString();
     QTest::newRow("executable not listed") << signedWith([](QJsonObject &m) {
         m.insert(QStringLiteral("executable"), QJsonArray{QStringLiteral("Update")});
     }) << qint64(0) << refused << "executable";
@@ -117,6 +130,8 @@ void TestUpdateManifest::verdict()
         QCOMPARE(result.manifest.value(QStringLiteral("serial")).toInt(), 5);
     else
         QVERIFY(result.manifest.isEmpty());
+    // The same serial is accepted, as the release that is in place already.
+    QCOMPARE(result.alreadyInstalled, installedSerial == 5);
 }
 
 void TestUpdateManifest::buildWithoutKeyRefusesEverything()
@@ -145,8 +160,8 @@ void TestUpdateManifest::fetchLimitsTheManifest()
     TestHttpServer::Route route;
     route.body = ReleaseSigner::envelope(release());
     if (endless) {
-        // Far more than the limit, without a size, slowly: must stop early.
-        route.body = QByteArray(16 * 1024 * 1024, ' ');
+        // More than the limit, without a size, slowly: must stop early.
+        route.body = QByteArray(UpdateLimits::manifestBytes + 4 * 1024 * 1024, ' ');
         route.sendLength = false;
         route.chunkSize = 256 * 1024;
         route.chunkDelay = 1;

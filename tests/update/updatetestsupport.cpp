@@ -2,16 +2,21 @@
 
 #include "xdotoolquery.h"
 
+#include "installedserial.h"
 #include "releaseserver.h"
+#include "settingsstore.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTest>
+
+#include <unistd.h>
 
 QByteArray readFile(const QString &path)
 {
@@ -40,6 +45,57 @@ bool writeUpdateConfig(const QString &path, const QString &updateUrl, const QStr
     if (!exeName.isEmpty())
         content += "EXEName=" + exeName.toUtf8() + "\n";
     return writeFile(path, content);
+}
+
+namespace {
+
+bool runQuietly(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(5000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+} // namespace
+
+FolderLock::FolderLock(const QString &path) : m_path(path)
+{
+    m_locked = ::geteuid() == 0 ? runQuietly(QStringLiteral("chattr"), {QStringLiteral("+i"), path})
+                                : QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    // Proven by trying: not every file system knows the immutable flag.
+    QFile probe(path + QStringLiteral("/lock-probe"));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.close();
+        probe.remove();
+        m_failure = QStringLiteral("cannot lock a folder here (chattr +i or chmod a-w)");
+        unlock();
+    } else if (!m_locked) {
+        m_failure = QStringLiteral("cannot lock %1").arg(path);
+    }
+}
+
+FolderLock::~FolderLock()
+{
+    unlock();
+}
+
+void FolderLock::unlock()
+{
+    if (!m_locked)
+        return;
+    m_locked = false;
+    if (::geteuid() == 0)
+        runQuietly(QStringLiteral("chattr"), {QStringLiteral("-i"), m_path});
+    else
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void forgetInstalledSerial(const QString &applicationDir)
+{
+    for (const char *name : {InstalledSerial::serialFile, InstalledSerial::recordFile})
+        QFile::remove(applicationDir + QLatin1Char('/') + QLatin1String(name));
+    SettingsStore().remove(InstalledSerial(applicationDir).settingsKey());
 }
 
 QString appDir()
@@ -127,4 +183,77 @@ QString endToEndSkipReason()
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         return QStringLiteral("xdotool is not installed");
     return {};
+}
+
+UpdaterRun::UpdaterRun(const QString &program, const QString &applicationDir)
+    : m_dir(applicationDir.isEmpty() ? m_temporary.filePath(QStringLiteral("app"))
+                                     : applicationDir),
+      m_program(program)
+{
+    QDir().mkpath(m_dir);
+    QFile::copy(program, path(QStringLiteral("Update")));
+}
+
+UpdaterRun::~UpdaterRun()
+{
+    kill();
+}
+
+qint64 UpdaterRun::recordedSerial() const
+{
+    return InstalledSerial(m_dir).read().recorded;
+}
+
+qint64 UpdaterRun::settingsSerial() const
+{
+    const QSettings settings(
+        m_temporary.filePath(QStringLiteral("config/%1/%2.conf")
+                                 .arg(QLatin1String(SettingsStore::organisation),
+                                      QLatin1String(SettingsStore::application))),
+        QSettings::IniFormat);
+    return settings.value(InstalledSerial(m_dir).settingsKey()).toLongLong();
+}
+
+void UpdaterRun::forgetInstalledSerial()
+{
+    for (const char *name : {InstalledSerial::serialFile, InstalledSerial::recordFile})
+        QFile::remove(path(QLatin1String(name)));
+    QDir(m_temporary.filePath(QStringLiteral("config"))).removeRecursively();
+}
+
+bool UpdaterRun::start()
+{
+    kill();
+    m_process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       m_temporary.filePath(QStringLiteral("config")));
+    m_process->setProcessEnvironment(environment);
+    QObject::connect(m_process.get(), &QProcess::readyReadStandardError, m_process.get(),
+                     [this] { m_log += m_process->readAllStandardError(); });
+    m_process->start(path(QStringLiteral("Update")), {});
+    return m_process->waitForStarted(5000);
+}
+
+bool UpdaterRun::waitForLog(const QByteArray &text, int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_log.contains(text) && waited.elapsed() < timeoutMs)
+        QTest::qWait(20);
+    return m_log.contains(text);
+}
+
+qint64 UpdaterRun::pid() const
+{
+    return m_process ? m_process->processId() : 0;
+}
+
+void UpdaterRun::kill()
+{
+    if (m_process && m_process->state() != QProcess::NotRunning) {
+        m_process->kill();
+        m_process->waitForFinished(5000);
+    }
 }

@@ -27,12 +27,18 @@ Window {
     property string failureReason: ""
     // "name: why" for every file that did not arrive.
     property var failedFiles: []
+    // Shown instead of the usual line when the window completes without a download.
+    property string completionNote: ""
+    // A release is staged for install (possibly an empty one).
+    property bool releaseBegun: false
 
     function checkUpdate() {
         downloadComplete = false;
         updateFailed = false;
         failureReason = "";
         failedFiles = [];
+        completionNote = "";
+        releaseBegun = false;
         files = [];
         currentFileIndex = 0;
         currentFileName = "";
@@ -50,6 +56,12 @@ Window {
     function fail(reason) {
         failureReason = reason;
         updateFailed = true;
+    }
+
+    // Done without anything to download.
+    function complete(note) {
+        completionNote = note;
+        onAllDownloadsCompleted();
     }
 
     // The manifest as the shared check judged it: only a signed, well-formed
@@ -79,6 +91,13 @@ Window {
             onAllDownloadsCompleted();
             return;
         }
+        // The same release again (a replayed manifest, or one installed before the
+        // program recorded its new version) is not installed twice.
+        if (result.alreadyInstalled) {
+            console.log("Release already installed, serial", data.serial);
+            complete(qsTr("已是最新版本"));
+            return;
+        }
         if (typeof data.uploadUrl !== "string" || data.uploadUrl.length === 0) {
             console.error("Invalid update data format: no uploadUrl");
             fail("更新信息被拒绝: no uploadUrl");
@@ -88,13 +107,17 @@ Window {
         files = data.files;
         console.log("Update needed:", baseUrl);
         console.log("Files to download:", JSON.stringify(files));
-        if (files.length === 0) {
-            console.log("No files to download");
+        if (!installer.begin(manifestCheck)) {
+            console.error("更新失败:", installer.errorString());
+            failedFiles = [installer.errorString()];
+            fail(installer.installationWhole() ? qsTr("此版本无法安装，已保留原版本:") : qsTr("上次更新未能撤销，下次启动时将继续:"));
             return;
         }
-        if (!installer.begin(data)) {
-            console.error("更新失败:", installer.errorString());
-            fail(installer.errorString());
+        releaseBegun = true;
+        // An empty release is installed at once: only its serial is recorded.
+        if (files.length === 0) {
+            console.log("No files to download");
+            complete(qsTr("没有需要更新的文件"));
             return;
         }
         totalFiles = files.length;
@@ -141,7 +164,7 @@ Window {
 
     // Success only when the whole release is in place.
     function onAllDownloadsCompleted() {
-        if (failedFiles.length === 0 && (totalFiles === 0 || installer.install())) {
+        if (failedFiles.length === 0 && (!releaseBegun || installer.install())) {
             downloadComplete = true;
             console.log("所有文件下载完成");
             return;
@@ -150,8 +173,15 @@ Window {
             installer.discard();
         else
             failedFiles = [installer.errorString()];
-        console.error("更新失败，已保留原版本:", failedFiles.join("; "));
-        fail("以下文件未能更新，已保留原版本:");
+        // Said only when it is true: a swap that could not be undone is undone at
+        // the next start.
+        if (installer.installationWhole()) {
+            console.error("更新失败，已保留原版本:", failedFiles.join("; "));
+            fail("以下文件未能更新，已保留原版本:");
+        } else {
+            console.error("更新失败，原版本尚未恢复:", failedFiles.join("; "));
+            fail(qsTr("更新未能完成，原版本将在下次启动时恢复:"));
+        }
     }
 
     function restartApplication() {
@@ -218,7 +248,7 @@ Window {
             Text {
                 objectName: "detailLine"
                 Layout.fillWidth: true
-                text: root.handOverError !== "" ? root.handOverError : root.downloadComplete ? "所有文件已下载完成" : root.updateFailed ? root.failureReason : "正在下载文件: " + root.currentFileName + " (" + (root.currentFileIndex + 1) + "/" + root.totalFiles + ")"
+                text: root.handOverError !== "" ? root.handOverError : root.downloadComplete ? (root.completionNote || "所有文件已下载完成") : root.updateFailed ? root.failureReason : "正在下载文件: " + root.currentFileName + " (" + (root.currentFileIndex + 1) + "/" + root.totalFiles + ")"
                 color: root.handOverError !== "" ? "#C42B1C" : "#666666"
                 font.pixelSize: 14
                 horizontalAlignment: Text.AlignHCenter

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "desktopsession.h"
+
+#include <QtQml/qqml.h>
+
+struct DesktopSessionForeign
+{
+    Q_GADGET
+    QML_FOREIGN(DesktopSession)
+    QML_NAMED_ELEMENT(DesktopSession)
+};
