@@ -360,7 +360,7 @@ void TestRenderCache::largeDrawingFillsInFrameByFrame()
         renderer.beginFrame(QDeadlineTimer(0)); // spent before it starts
         QPainter painter(&shown);
         DevicePixels::clearAndClip(&painter, dirty);
-        renderer.paint(&painter, bounds);
+        renderer.paint(&painter, ViewMapping(), bounds.size());
         painter.end();
         dirty = renderer.changed(renderer.endFrame(bounds), bounds);
         ++frames;
