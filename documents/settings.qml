@@ -93,11 +93,15 @@ Window {
                 "display": qsTr("主屏幕"),
                 "name": ""
             }];
-        for (const s of Array.from(Qt.application.screens)) // qmllint disable
+        // Each by its device pixels and, where it is not 100 %, its scale: what the user
+        // knows a laptop's screen and a projector by.
+        for (const s of Array.from(Qt.application.screens)) { // qmllint disable
+            const ratio = s.devicePixelRatio > 0 ? s.devicePixelRatio : 1;
             entries.push({
-                    "display": s.name + "  " + s.width + "×" + s.height,
+                    "display": s.name + "  " + Math.round(s.width * ratio) + "×" + Math.round(s.height * ratio) + (ratio !== 1 ? "  " + Math.round(ratio * 100) + "%" : ""),
                     "name": s.name
                 });
+        }
         const stored = hotKeys.toolbarScreen ? String(hotKeys.toolbarScreen) : "";
         if (stored !== "" && !entries.some(e => e.name === stored))
             entries.push({
