@@ -115,8 +115,7 @@ struct ZoomScene
 // unzoomed frame are reported.
 void zoomPan(benchmark::State &state, qreal factor)
 {
-    ZoomScene zoomed(Magnify::Elements), plain(Magnify::Elements),
-        scaled(Magnify::ScaledPicture);
+    ZoomScene zoomed(Magnify::Elements), plain(Magnify::Elements), scaled(Magnify::ScaledPicture);
     // The canvases' tiles are painted once, before timing.
     zoomed.frame(factor, {0, 0});
     plain.frame(1.0, {0, 0});

@@ -212,8 +212,7 @@ void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize i
     // The region is composed tile by tile in a small ARGB32 image, in the order and the
     // pixel format of a full render, and then shown. Tiles are cut in device pixels, so that
     // every copy is one to one.
-    const QRect deviceClip =
-        DevicePixels::fromItem(clip, ratio) & QRect(QPoint(0, 0), deviceSize);
+    const QRect deviceClip = DevicePixels::fromItem(clip, ratio) & QRect(QPoint(0, 0), deviceSize);
     // At fractional scales glyphs sit at fractions of a pixel, and Qt's raster engine draws
     // a glyph that the image's left edge cuts through a pixel off: there each tile gets room
     // on its left (within the view, whose edge a full render has too), wide enough for any

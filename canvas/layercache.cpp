@@ -98,8 +98,8 @@ QRect LayerCache::update(const QList<Run> &runs, const QTransform &toDevice, QSi
 }
 
 bool LayerCache::bringUpToDate(Layer &layer, const Run &run, const QTransform &toDevice,
-                               QSize deviceSize, const QRect &area,
-                               const QDeadlineTimer &deadline, QRect *drawn)
+                               QSize deviceSize, const QRect &area, const QDeadlineTimer &deadline,
+                               QRect *drawn)
 {
     bool full = layer.image.size() != deviceSize || layer.toDevice != toDevice;
     if (full) {
@@ -161,8 +161,9 @@ bool LayerCache::bringUpToDate(Layer &layer, const Run &run, const QTransform &t
     } else {
         // Cleared and clipped in whole device pixels, the ones the damage touches.
         const QRect deviceDamage =
-            damage.isEmpty() ? QRect()
-                             : toDevice.mapRect(QRectF(damage)).toAlignedRect() & layer.image.rect();
+            damage.isEmpty()
+                ? QRect()
+                : toDevice.mapRect(QRectF(damage)).toAlignedRect() & layer.image.rect();
         if (!deviceDamage.isEmpty()) {
             painter.resetTransform();
             painter.setClipRect(deviceDamage);

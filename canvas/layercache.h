@@ -56,9 +56,8 @@ private:
     static int sharedCount(const Layer &layer, const Run &run);
     // Whether the layer holds all of run when it returns; the region drawn on top in *drawn.
     // area is what the layer shows, in the drawing's coordinates.
-    bool bringUpToDate(Layer &layer, const Run &run, const QTransform &toDevice,
-                       QSize deviceSize, const QRect &area, const QDeadlineTimer &deadline,
-                       QRect *drawn);
+    bool bringUpToDate(Layer &layer, const Run &run, const QTransform &toDevice, QSize deviceSize,
+                       const QRect &area, const QDeadlineTimer &deadline, QRect *drawn);
 
     std::array<Layer, MaxLayers> m_layers;
     bool m_complete = true;

@@ -409,13 +409,14 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     const QPointF shift = m_zoomPan * (m_zoomFactor - 1);
     const QPointF offset(std::round(shift.x() * ratio) / ratio,
                          std::round(shift.y() * ratio) / ratio);
-    const bool rough = node->update(window(), content, offset, bounds().size(), ratio,
-                                    ratio / m_zoomFactor, magnified.toItem(dirty),
-                                    [this, magnified, content](QPainter *painter) {
-                                        m_renderer->paintUncached(painter, magnified, content);
-                                    });
+    const bool rough =
+        node->update(window(), content, offset, bounds().size(), ratio, ratio / m_zoomFactor,
+                     magnified.toItem(dirty), [this, magnified, content](QPainter *painter) {
+                         m_renderer->paintUncached(painter, magnified, content);
+                     });
     if (rough)
-        QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { update(); }, Qt::QueuedConnection);
     return node;
 }
 

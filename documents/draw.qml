@@ -243,7 +243,7 @@ Window {
     }
     onOtherScreensChanged: syncOtherScreens()
     Component.onCompleted: {
-        drawingUnit = window.screen && window.screen.devicePixelRatio > 0 ? window.screen.devicePixelRatio : 1;
+        drawingUnit = window.screen && window.screen.devicePixelRatio > 0 ? window.screen.devicePixelRatio : 1; // qmllint disable
         syncOtherScreens();
     }
     flags: Qt.Window | Qt.FramelessWindowHint | toolFlag | unmanagedFlag

@@ -95,7 +95,8 @@ Window {
             }];
         // Each by its device pixels and, where it is not 100 %, its scale: what the user
         // knows a laptop's screen and a projector by.
-        for (const s of Array.from(Qt.application.screens)) { // qmllint disable
+        const screens = Array.from(Qt.application.screens); // qmllint disable
+        for (const s of screens) {
             const ratio = s.devicePixelRatio > 0 ? s.devicePixelRatio : 1;
             entries.push({
                     "display": s.name + "  " + Math.round(s.width * ratio) + "×" + Math.round(s.height * ratio) + (ratio !== 1 ? "  " + Math.round(ratio * 100) + "%" : ""),

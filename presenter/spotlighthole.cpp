@@ -82,8 +82,8 @@ void build(QQuickWindow *window, DimNode::Tile &tile, const QRectF &hole, QSGTex
            color);
     addDim(window, tile.node,
            QRectF(area.left(), cut.bottom(), area.width(), area.bottom() - cut.bottom()), color);
-    addDim(window, tile.node, QRectF(area.left(), cut.top(), cut.left() - area.left(), cut.height()),
-           color);
+    addDim(window, tile.node,
+           QRectF(area.left(), cut.top(), cut.left() - area.left(), cut.height()), color);
     addDim(window, tile.node,
            QRectF(cut.right(), cut.top(), area.right() - cut.right(), cut.height()), color);
 }

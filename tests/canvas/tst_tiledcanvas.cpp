@@ -189,8 +189,8 @@ void TestTiledCanvas::zoomShowsTheElementsMagnified()
             // The drawing magnified about the pan point, moved by whole device pixels.
             const QPointF shift = pan * (factor - 1) * ratio;
             const QPoint device(qRound(shift.x()), qRound(shift.y()));
-            const QImage whole = renderReference(
-                canvas.document(), (QSizeF(size) * factor).toSize(), ratio * factor);
+            const QImage whole = renderReference(canvas.document(),
+                                                 (QSizeF(size) * factor).toSize(), ratio * factor);
             QImage expected = whole.copy(QRect(device, size * ratio));
             expected.setDevicePixelRatio(ratio);
             const auto sharp = [&] {
@@ -198,12 +198,10 @@ void TestTiledCanvas::zoomShowsTheElementsMagnified()
                 return difference(grab, expected) <= 64 &&
                        difference(grab, expected, 8) < grab.width() * grab.height() / 200;
             };
-            QTRY_VERIFY2_WITH_TIMEOUT(sharp(),
-                                      qPrintable(QStringLiteral("%1x at %2, %3")
-                                                     .arg(factor)
-                                                     .arg(pan.x())
-                                                     .arg(pan.y())),
-                                      5000);
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                sharp(),
+                qPrintable(QStringLiteral("%1x at %2, %3").arg(factor).arg(pan.x()).arg(pan.y())),
+                5000);
         }
     }
     canvas.setZoomFactor(1);

@@ -208,7 +208,7 @@ TestCase {
         store.addSetting("toolbarScreen", "");
         settingsWindow = createWindow();
         const box = child("screenBox");
-        compare(box.count, 1 + Qt.application.screens.length);
+        compare(box.count, 1 + Qt.application.screens.length); // qmllint disable
         compare(box.currentIndex, 0);
         store.addSetting("toolbarScreen", "HDMI-9");
         settingsWindow.loadSettings();

@@ -333,8 +333,9 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
     m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY2(RightMonitor.contains(m_toolbar), "a monitor plugged in moved the toolbar");
     QVERIFY(xrandr({"--delmonitor", "P"}));
-    QVERIFY(waitUntil(
-        [&] { return overlays(*m_program) == QList<QRect>{LeftMonitor, RightMonitor}; }));
+    QVERIFY(waitUntil([&] {
+        return overlays(*m_program) == QList<QRect>{LeftMonitor, RightMonitor};
+    }));
 
     // And undo still reaches the drawing: the right monitor's stroke goes next.
     QVERIFY(click(toolbarButtonCentre(m_toolbar, ToolbarButton::Undo)));

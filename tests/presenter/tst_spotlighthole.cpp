@@ -150,7 +150,8 @@ void TestSpotlightHole::aMoveRepaintsOnlyAroundTheHole()
             if (screen.target.pixel(x, y) == Marker.rgba())
                 continue;
             ++repainted;
-            QVERIFY2(QRectF(allowed.topLeft(), allowed.size()).contains((QPointF(x, y) + QPointF(0.5, 0.5)) / ratio),
+            QVERIFY2(QRectF(allowed.topLeft(), allowed.size())
+                         .contains((QPointF(x, y) + QPointF(0.5, 0.5)) / ratio),
                      qPrintable(QStringLiteral("repainted at %1, %2").arg(x).arg(y)));
         }
     QVERIFY(repainted > 0);
