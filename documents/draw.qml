@@ -145,6 +145,10 @@ Window {
         window.height = window.coverArea.height;
     }
 
+    function takeKeys() {
+        surface.takeKeys();
+    }
+
     function closeBackImg() {
         backLayer.visible = false;
     }
