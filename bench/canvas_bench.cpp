@@ -68,7 +68,7 @@ void paintDirty(MyPainter &canvas, QImage &target, Renderer renderer)
         target = renderReference(canvas.document(), target.deviceIndependentSize().toSize(), ratio);
         return;
     }
-    const QRect dirty = canvas.renderer().pendingDirtyRect().translated(-canvas.viewOrigin());
+    const QRect dirty = canvas.toItem(canvas.renderer().pendingDirtyRect());
     if (dirty.isEmpty())
         return;
     QPainter painter(&target);

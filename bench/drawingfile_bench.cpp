@@ -145,7 +145,7 @@ void show(const DrawingDocument &doc, bool firstFrameOnly)
         renderer.beginFrame(QDeadlineTimer(MyPainter::FrameBudgetMs));
         QPainter painter(&shown);
         painter.setClipRect(dirty);
-        renderer.paint(&painter, Screen);
+        renderer.paint(&painter, ViewMapping(), Screen.size());
         painter.end();
         dirty = firstFrameOnly ? QRect() : renderer.changed(renderer.endFrame(Screen), Screen);
     }

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace {
@@ -15,6 +16,8 @@ using Span = CanvasRenderer::Span;
 
 // Composing tile, in device pixels.
 constexpr int TileSize = 512;
+// Room left of a composing tile at fractional scales, in device pixels (see compose()).
+constexpr int GlyphRoom = 128;
 
 // Indices of the elements in change right now, ascending.
 QList<qsizetype> liveIndices(const DrawingDocument &document)
@@ -114,20 +117,6 @@ qint64 CanvasRenderer::imageBytes() const
     return m_layers.imageBytes() + m_tile.sizeInBytes();
 }
 
-void CanvasRenderer::paint(QPainter *painter, const QRect &bounds)
-{
-    m_dirty = QRect();
-    // The window decides the resolution; when it moves to a screen of another scale the
-    // layers are painted afresh at the new one.
-    const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-    if (!qFuzzyCompare(ratio, m_ratio)) {
-        m_ratio = ratio;
-        m_layers.release();
-        m_runsCurrent = false;
-    }
-    compose(painter, bounds);
-}
-
 void CanvasRenderer::beginFrame(const QDeadlineTimer &deadline)
 {
     m_inFrame = true;
@@ -148,7 +137,7 @@ QRect CanvasRenderer::endFrame(const QRect &bounds)
     return next & bounds;
 }
 
-const QList<Span> &CanvasRenderer::layerRuns(const QRect &area)
+const QList<Span> &CanvasRenderer::layerRuns(const QTransform &toDevice, QSize deviceSize)
 {
     if (m_inFrame && m_runsCurrent)
         return m_runs;
@@ -164,8 +153,9 @@ const QList<Span> &CanvasRenderer::layerRuns(const QRect &area)
             run.append(elements.at(i).get());
         layerRuns.append(run);
     }
-    const QRect drawn = m_layers.update(
-        layerRuns, area, m_ratio, m_inFrame ? m_deadline : QDeadlineTimer(QDeadlineTimer::Forever));
+    const QRect drawn =
+        m_layers.update(layerRuns, toDevice, deviceSize,
+                        m_inFrame ? m_deadline : QDeadlineTimer(QDeadlineTimer::Forever));
     if (m_inFrame) {
         // This frame's tiles were chosen before; what came into the layers shows next frame.
         m_late |= drawn;
@@ -174,44 +164,92 @@ const QList<Span> &CanvasRenderer::layerRuns(const QRect &area)
     return m_runs;
 }
 
-void CanvasRenderer::compose(QPainter *painter, const QRect &area)
+void CanvasRenderer::paint(QPainter *painter, const ViewMapping &view, QSize itemSize)
 {
+    compose(painter, view, itemSize, true);
+}
+
+void CanvasRenderer::paintUncached(QPainter *painter, const ViewMapping &view, QSize itemSize)
+{
+    compose(painter, view, itemSize, false);
+}
+
+void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize itemSize,
+                             bool cached)
+{
+    m_dirty = QRect();
+    // The window decides the resolution; when it moves to a screen of another scale the
+    // layers are painted afresh at the new one.
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+    if (!qFuzzyCompare(ratio, m_ratio)) {
+        m_ratio = ratio;
+        m_layers.release();
+        m_runsCurrent = false;
+    }
     painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     const auto &elements = m_document.elements();
-    if (area.isEmpty() || elements.isEmpty())
+    const QRect itemArea(QPoint(0, 0), itemSize);
+    if (itemArea.isEmpty() || elements.isEmpty())
         return;
-    const QList<Span> &runs = layerRuns(area);
+
+    // The drawing in the view's device pixels, moved by whole ones (a screen's position
+    // is a whole device pixel), so that layers, tiles and the device meet pixel on pixel.
+    const qreal unit = ratio / view.scale();
+    const QTransform toDevice(unit, 0, 0, unit, std::round(-view.origin().x() * unit),
+                              std::round(-view.origin().y() * unit));
+    const QTransform fromDevice = toDevice.inverted();
+    const QSize deviceSize = DevicePixels::fromItem(itemSize, ratio);
+
+    // Elements in change right now are drawn directly; the runs between them come from
+    // the layers.
+    static const QList<Span> none;
+    const QList<Span> &runs = cached ? layerRuns(toDevice, deviceSize) : none;
 
     const QRect clip =
-        painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & area : area;
+        painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & itemArea : itemArea;
     if (clip.isEmpty())
         return;
     // The region is composed tile by tile in a small ARGB32 image, in the order and the
     // pixel format of a full render, and then shown. Tiles are cut in device pixels, so that
     // every copy is one to one.
-    if (m_tile.isNull())
-        m_tile = QImage(TileSize, TileSize, QImage::Format_ARGB32);
-    // Tiles and layers are cut in the view's own device pixels; the drawing is moved by the
-    // view's origin before it is scaled.
-    const QPoint origin = area.topLeft();
-    const QRect deviceClip = DevicePixels::fromItem(clip.translated(-origin), m_ratio);
+    const QRect deviceClip = DevicePixels::fromItem(clip, ratio) & QRect(QPoint(0, 0), deviceSize);
+    // At fractional scales glyphs sit at fractions of a pixel, and Qt's raster engine draws
+    // a glyph that the image's left edge cuts through a pixel off: there each tile gets room
+    // on its left (within the view, whose edge a full render has too), wide enough for any
+    // glyph, since glyphs larger than about 64 device pixels are filled as paths, which are
+    // cut exactly. At whole scales glyphs sit on whole pixels.
+    const int room = std::abs(unit - std::round(unit)) > 1e-9 ? GlyphRoom : 0;
+    // With layers the region is composed in tiles of a small image kept for it. Without
+    // (the magnified drawing, where every element is drawn) in one piece, so that an element
+    // is drawn once and not once per tile, into an image made for it.
+    const QSize piece = cached ? QSize(TileSize, TileSize) : deviceClip.size();
+    QImage own;
+    if (!cached)
+        own = QImage(room + piece.width(), piece.height(), QImage::Format_ARGB32);
+    else if (m_tile.isNull())
+        m_tile = QImage(GlyphRoom + TileSize, TileSize, QImage::Format_ARGB32);
+    QImage &pieceImage = cached ? m_tile : own;
+    if (pieceImage.isNull())
+        return;
     const qsizetype n = elements.size();
-    for (int y = deviceClip.top(); y <= deviceClip.bottom(); y += TileSize) {
-        for (int x = deviceClip.left(); x <= deviceClip.right(); x += TileSize) {
-            const QRect tile = QRect(x, y, TileSize, TileSize) & deviceClip;
-            const QRectF itemTile = DevicePixels::toItem(tile, m_ratio);
-            const QRect touched = itemTile.toAlignedRect().translated(origin);
-            // A view of exactly the tile's size: its edges are device edges, as the canvas
-            // edges are for a full render.
-            QImage view(m_tile.bits(), tile.width(), tile.height(), m_tile.bytesPerLine(),
-                        m_tile.format());
+    for (int y = deviceClip.top(); y <= deviceClip.bottom(); y += piece.height()) {
+        for (int x = deviceClip.left(); x <= deviceClip.right(); x += piece.width()) {
+            const QRect tile = QRect(QPoint(x, y), piece) & deviceClip;
+            const QRect touched = fromDevice.mapRect(QRectF(tile)).toAlignedRect();
+            // A view of the tile's size and the room on its left: its other edges are device
+            // edges, as the canvas edges are for a full render.
+            const int left = tile.x() - std::min(room, tile.x());
+            QImage view(pieceImage.bits(), tile.right() + 1 - left, tile.height(),
+                        pieceImage.bytesPerLine(), pieceImage.format());
+            const QRect inView = tile.translated(-left, -tile.y());
             view.fill(Qt::transparent);
             QPainter composer(&view);
             composer.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+            if (left != tile.x())
+                composer.setClipRect(inView);
             // Scaled as the device pixel ratio scales a full render, moved by whole device
             // pixels, so that glyphs and edges fall on the same pixels as there.
-            const QTransform toTile(m_ratio, 0, 0, m_ratio, -tile.x() - origin.x() * m_ratio,
-                                    -tile.y() - origin.y() * m_ratio);
+            const QTransform toTile = toDevice * QTransform::fromTranslate(-left, -tile.y());
             composer.setWorldTransform(toTile);
             qsizetype runIndex = 0;
             for (qsizetype i = 0; i < n;) {
@@ -219,7 +257,7 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
                     const QImage &layer = m_layers.image(int(runIndex));
                     if (!layer.isNull()) {
                         composer.resetTransform();
-                        composer.drawImage(QPoint(0, 0), DevicePixels::plain(layer), tile);
+                        composer.drawImage(inView.topLeft(), layer, tile);
                         composer.setWorldTransform(toTile);
                     }
                     i = runs.at(runIndex).end;
@@ -234,8 +272,8 @@ void CanvasRenderer::compose(QPainter *painter, const QRect &area)
                 ++i;
             }
             composer.end();
-            view.setDevicePixelRatio(m_ratio);
-            DevicePixels::copy(painter, itemTile.topLeft() + origin, view, view.rect());
+            view.setDevicePixelRatio(ratio);
+            DevicePixels::copy(painter, QPointF(tile.topLeft()) / ratio, view, inView);
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layercache.h"
+#include "viewmapping.h"
 
 #include <QDeadlineTimer>
 #include <QImage>
@@ -15,8 +16,9 @@ class QPainter;
 // Turns a drawing into the pixels of the item that shows it. The elements that are not
 // changing sit in layers; the elements in change (the gesture's, the pulsing and the fading
 // one) are drawn directly, and only the region that changed is composed again.
-// Regions are in item (logical) coordinates; the pixels follow the device pixel ratio of
-// the device painted into, so a 200 % screen gets strokes drawn at its own resolution.
+// Regions are in the drawing's coordinates, which a ViewMapping takes to the item's; the
+// pixels follow the device pixel ratio of the device painted into, so a 200 % screen gets
+// strokes drawn at its own resolution.
 class CanvasRenderer
 {
 public:
@@ -30,7 +32,13 @@ public:
     // again, so a drawing given to a view before its window settled shows in full.
     // Returns what to repaint.
     QRect resized(const QRect &bounds);
-    void paint(QPainter *painter, const QRect &bounds);
+    // Paints the item of itemSize that shows the drawing through view; the painter is in
+    // item coordinates, clipped to what it needs.
+    void paint(QPainter *painter, const ViewMapping &view, QSize itemSize);
+    // The same with every element drawn afresh and the layers left alone: for a view that
+    // moves all the time (the zoom's magnified drawing), where layers would be painted anew
+    // at every frame.
+    void paintUncached(QPainter *painter, const ViewMapping &view, QSize itemSize);
     // Between these, the paints of one frame (one per tile) share one look at the drawing,
     // and the layers are brought up to date only until the deadline: a huge drawing fills
     // in over several frames instead of holding up the screen. endFrame() returns what
@@ -55,9 +63,9 @@ public:
     };
 
 private:
-    void compose(QPainter *painter, const QRect &area);
+    void compose(QPainter *painter, const ViewMapping &view, QSize itemSize, bool cached);
     // The runs of elements the layers hold, brought up to date (once a frame in a frame).
-    const QList<Span> &layerRuns(const QRect &area);
+    const QList<Span> &layerRuns(const QTransform &toDevice, QSize deviceSize);
 
     const DrawingDocument &m_document;
     LayerCache m_layers;

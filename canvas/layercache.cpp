@@ -1,6 +1,5 @@
 #include "layercache.h"
 
-#include "devicepixels.h"
 #include "elements/drawingelement.h"
 
 #include <QPainter>
@@ -67,7 +66,7 @@ int LayerCache::sharedCount(const Layer &layer, const Run &run)
     return shared;
 }
 
-QRect LayerCache::update(const QList<Run> &runs, const QRect &area, qreal ratio,
+QRect LayerCache::update(const QList<Run> &runs, const QTransform &toDevice, QSize deviceSize,
                          const QDeadlineTimer &deadline)
 {
     const int count = int(std::min<qsizetype>(runs.size(), MaxLayers));
@@ -82,33 +81,34 @@ QRect LayerCache::update(const QList<Run> &runs, const QRect &area, qreal ratio,
         if (swapped > keep)
             std::swap(m_layers[0], m_layers[1]);
     }
-    const QSize deviceSize = DevicePixels::fromItem(area.size(), ratio);
+    // What the layers show, in the drawing's coordinates.
+    const QRect area =
+        toDevice.inverted().mapRect(QRectF(QPoint(0, 0), deviceSize)).toAlignedRect();
     QRect drawn;
     m_complete = true;
     for (int i = 0; i < count; ++i) {
-        const QImage &image = m_layers[i].image;
-        if (!holdsExactly(m_layers[i], runs.at(i)) || image.size() != deviceSize ||
-            image.devicePixelRatio() != ratio || m_layers[i].origin != area.topLeft())
-            m_complete =
-                bringUpToDate(m_layers[i], runs.at(i), area, ratio, deadline, &drawn) && m_complete;
+        const Layer &layer = m_layers[i];
+        if (!holdsExactly(layer, runs.at(i)) || layer.image.size() != deviceSize ||
+            layer.toDevice != toDevice)
+            m_complete = bringUpToDate(m_layers[i], runs.at(i), toDevice, deviceSize, area,
+                                       deadline, &drawn) &&
+                         m_complete;
     }
     return drawn;
 }
 
-bool LayerCache::bringUpToDate(Layer &layer, const Run &run, const QRect &area, qreal ratio,
-                               const QDeadlineTimer &deadline, QRect *drawn)
+bool LayerCache::bringUpToDate(Layer &layer, const Run &run, const QTransform &toDevice,
+                               QSize deviceSize, const QRect &area, const QDeadlineTimer &deadline,
+                               QRect *drawn)
 {
-    const QSize deviceSize = DevicePixels::fromItem(area.size(), ratio);
-    bool full = layer.image.size() != deviceSize || layer.image.devicePixelRatio() != ratio ||
-                layer.origin != area.topLeft();
+    bool full = layer.image.size() != deviceSize || layer.toDevice != toDevice;
     if (full) {
-        layer.origin = area.topLeft();
+        layer.toDevice = toDevice;
         layer.image = QImage(deviceSize, QImage::Format_ARGB32);
         if (layer.image.isNull()) {
             layer.members.clear();
             return true;
         }
-        layer.image.setDevicePixelRatio(ratio);
     }
 
     // Walk the layer's members along the run: what left, changed or came in between
@@ -152,16 +152,25 @@ bool LayerCache::bringUpToDate(Layer &layer, const Run &run, const QRect &area, 
 
     QPainter painter(&layer.image);
     // A view of one screen holds the part of the drawing that lies on that screen.
-    painter.translate(-area.topLeft());
+    painter.setWorldTransform(toDevice);
     Run::const_iterator stop;
     if (full) {
         layer.image.fill(Qt::transparent);
         preparePainter(painter);
         stop = drawRange(painter, run.cbegin(), run.cend(), area, deadline, drawn);
     } else {
-        damage &= area;
-        if (!damage.isEmpty()) {
-            DevicePixels::clearAndClip(&painter, damage);
+        // Cleared and clipped in whole device pixels, the ones the damage touches.
+        const QRect deviceDamage =
+            damage.isEmpty()
+                ? QRect()
+                : toDevice.mapRect(QRectF(damage)).toAlignedRect() & layer.image.rect();
+        if (!deviceDamage.isEmpty()) {
+            painter.resetTransform();
+            painter.setClipRect(deviceDamage);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(deviceDamage, Qt::transparent);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            painter.setWorldTransform(toDevice);
             preparePainter(painter);
             drawRange(painter, run.cbegin(), run.cbegin() + appendFrom,
                       painter.clipBoundingRect().toAlignedRect());

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <QSize>
+#include <QTransform>
 
 #include <array>
 #include <vector>
@@ -13,8 +15,8 @@ class DrawingElement;
 // Up to two full-size layers (ARGB32 like the reference picture, so that they hold the very
 // same pixels), each holding a rendering of a run of consecutive elements that
 // are not changing at the moment. A layer has the device pixels of the view (item size times
-// the device pixel ratio) and is painted in item coordinates. Bringing a layer up to date repaints
-// only the region of the elements that left it, changed or joined it.
+// the device pixel ratio); the drawing reaches them through the view's transform. Bringing a
+// layer up to date repaints only the region of the elements that left it, changed or joined it.
 class LayerCache
 {
 public:
@@ -22,11 +24,11 @@ public:
     using Run = QList<const DrawingElement *>;
 
     // Makes layer i hold runs[i] (at most MaxLayers runs), reusing whatever the layers hold.
-    // The layers cover area (item pixels, in the drawing's coordinates) times ratio. Past the
+    // The layers have deviceSize pixels, onto which toDevice takes the drawing. Past the
     // deadline a layer stops after the element it is drawing and holds the first part of
     // its run only, bottom first; the next update goes on from there. Returns the region of
-    // the elements drawn on top of what the layers held.
-    QRect update(const QList<Run> &runs, const QRect &area, qreal ratio,
+    // the elements drawn on top of what the layers held (in the drawing's coordinates).
+    QRect update(const QList<Run> &runs, const QTransform &toDevice, QSize deviceSize,
                  const QDeadlineTimer &deadline = QDeadlineTimer(QDeadlineTimer::Forever));
     // Whether the last update left every layer holding its whole run.
     bool isComplete() const { return m_complete; }
@@ -46,15 +48,16 @@ private:
     struct Layer
     {
         QImage image;
-        QPoint origin;
+        QTransform toDevice;
         std::vector<Entry> members;
     };
 
     static bool holdsExactly(const Layer &layer, const Run &run);
     static int sharedCount(const Layer &layer, const Run &run);
     // Whether the layer holds all of run when it returns; the region drawn on top in *drawn.
-    bool bringUpToDate(Layer &layer, const Run &run, const QRect &area, qreal ratio,
-                       const QDeadlineTimer &deadline, QRect *drawn);
+    // area is what the layer shows, in the drawing's coordinates.
+    bool bringUpToDate(Layer &layer, const Run &run, const QTransform &toDevice, QSize deviceSize,
+                       const QRect &area, const QDeadlineTimer &deadline, QRect *drawn);
 
     std::array<Layer, MaxLayers> m_layers;
     bool m_complete = true;

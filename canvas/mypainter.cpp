@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QQuickWindow>
 
+#include <cmath>
+
 // A draw mode makes the element kind of the same value.
 static_assert(int(ElementKind::Freehand) == MyPainter::FreehandMode);
 static_assert(int(ElementKind::Line) == MyPainter::LineMode);
@@ -115,13 +117,46 @@ void MyPainter::setSource(MyPainter *value)
         emit eraserModeChanged();
 }
 
-void MyPainter::setViewOrigin(QPoint value)
+void MyPainter::setView(const ViewMapping &view)
 {
-    if (value == m_viewOrigin)
+    if (view == m_view)
         return;
-    m_viewOrigin = value;
+    const ViewMapping before = m_view;
+    m_view = view;
     showDocument();
-    emit viewOriginChanged();
+    if (view.origin() != before.origin())
+        emit viewOriginChanged();
+    if (view.scale() != before.scale())
+        emit viewScaleChanged();
+}
+
+void MyPainter::setViewOrigin(QPointF value)
+{
+    setView(ViewMapping(value, m_view.scale()));
+}
+
+void MyPainter::setViewScale(qreal value)
+{
+    setView(ViewMapping(m_view.origin(), value));
+}
+
+void MyPainter::setZoomFactor(qreal value)
+{
+    const qreal factor = value > 1 ? value : 1.0; // also NaN
+    if (factor == m_zoomFactor)
+        return;
+    m_zoomFactor = factor;
+    update();
+    emit zoomChanged();
+}
+
+void MyPainter::setZoomPan(QPointF value)
+{
+    if (value == m_zoomPan)
+        return;
+    m_zoomPan = value;
+    update();
+    emit zoomChanged();
 }
 
 // ---------------------------------------------------------------- properties
@@ -243,7 +278,7 @@ void MyPainter::setFadeOutTime(int value)
 
 void MyPainter::beginPaint(QPoint pos)
 {
-    document().beginPaint(pos + m_viewOrigin);
+    document().beginPaint(toDrawing(pos));
 }
 
 void MyPainter::movePaint(QPoint pos, bool shiftPressed)
@@ -251,17 +286,17 @@ void MyPainter::movePaint(QPoint pos, bool shiftPressed)
     // Nothing is drawn on an item without area.
     if (width() <= 0 || height() <= 0)
         return;
-    document().movePaint(pos + m_viewOrigin, shiftPressed);
+    document().movePaint(toDrawing(pos), shiftPressed);
 }
 
 void MyPainter::endPaint(QPoint pos, bool shiftPressed)
 {
-    document().endPaint(pos + m_viewOrigin, shiftPressed);
+    document().endPaint(toDrawing(pos), shiftPressed);
 }
 
 void MyPainter::addText(QPoint pos)
 {
-    document().addText(pos + m_viewOrigin, m_textToDraw, m_textSize);
+    document().addText(toDrawing(pos), m_textToDraw, m_textSize);
 }
 
 void MyPainter::undo()
@@ -286,7 +321,8 @@ void MyPainter::clear()
 
 bool MyPainter::deleteElement(QPoint clickPos, int tolerance)
 {
-    return document().deleteElement(clickPos + m_viewOrigin, tolerance);
+    // The tolerance is the item's pixels, like the click.
+    return document().deleteElement(toDrawing(clickPos), qRound(tolerance * m_view.scale()));
 }
 
 void MyPainter::repeatDraw(int time)
@@ -303,7 +339,7 @@ QRect MyPainter::bounds() const
 
 QRect MyPainter::viewBounds() const
 {
-    return bounds().translated(m_viewOrigin);
+    return m_view.toDrawing(bounds());
 }
 
 void MyPainter::documentChanged(const QRect &region)
@@ -314,7 +350,7 @@ void MyPainter::documentChanged(const QRect &region)
     }
     const QRect repaint = m_renderer->changed(region, viewBounds());
     if (!repaint.isEmpty())
-        update(repaint.translated(-m_viewOrigin));
+        update(m_view.toItem(repaint));
     emit drawingChanged();
 }
 
@@ -325,14 +361,12 @@ QRect MyPainter::drawingRect() const
         const int margin = element->penWidth() / 2 + 2;
         extent |= element->boundingRect().adjusted(-margin, -margin, margin, margin);
     }
-    return extent.translated(-m_viewOrigin);
+    return extent.isEmpty() ? QRect() : m_view.toItem(extent);
 }
 
 void MyPainter::paint(QPainter *painter)
 {
-    painter->translate(-m_viewOrigin);
-    m_renderer->paint(painter, viewBounds());
-    painter->translate(m_viewOrigin);
+    m_renderer->paint(painter, m_view, bounds().size());
 }
 
 // The scene graph shows the canvas as tiles, so that a change costs in proportion to the
@@ -343,26 +377,46 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     if (!node)
         node = new TiledCanvasNode; // owned by the scene graph from here on
     // Painting a tile clears what the renderer was asked for; every tile needs all of it.
-    const QRect dirty = m_renderer->pendingDirtyRect().translated(-m_viewOrigin);
+    const QRect dirty = m_renderer->pendingDirtyRect();
     // Tiles at the window's device pixels: crisp at 200 %, and on each screen of its own scale.
     const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
-    // A frame spends at most this long bringing the layers up to date; a huge drawing
-    // fills in over the next frames while the screen keeps answering.
-    m_renderer->beginFrame(QDeadlineTimer(FrameBudgetMs));
-    node->update(window(), bounds().size(), ratio, dirty,
-                 [this](QPainter *painter) { paint(painter); });
-    const QRect next = m_renderer->endFrame(viewBounds());
-    if (!next.isEmpty()) {
-        // Asked from the GUI thread: this may run on the render thread.
-        QMetaObject::invokeMethod(
-            this,
-            [this, next] {
-                const QRect repaint = m_renderer->changed(next, viewBounds());
-                if (!repaint.isEmpty())
-                    update(repaint.translated(-m_viewOrigin));
-            },
-            Qt::QueuedConnection);
+    if (m_zoomFactor == 1.0) {
+        // A frame spends at most this long bringing the layers up to date; a huge drawing
+        // fills in over the next frames while the screen keeps answering.
+        m_renderer->beginFrame(QDeadlineTimer(FrameBudgetMs));
+        node->update(window(), bounds().size(), ratio, m_view.toItem(dirty),
+                     [this](QPainter *painter) { paint(painter); });
+        const QRect next = m_renderer->endFrame(viewBounds());
+        if (!next.isEmpty()) {
+            // Asked from the GUI thread: this may run on the render thread.
+            QMetaObject::invokeMethod(
+                this,
+                [this, next] {
+                    const QRect repaint = m_renderer->changed(next, viewBounds());
+                    if (!repaint.isEmpty())
+                        update(m_view.toItem(repaint));
+                },
+                Qt::QueuedConnection);
+        }
+        return node;
     }
+    // Magnified, the drawing is painted from its elements at the magnified scale, into
+    // tiles of the whole magnified item; the pan only moves them, by whole device pixels.
+    // Tiles that come in rough (at the resolution of the drawing unmagnified) are painted
+    // sharp in the frames that follow.
+    const ViewMapping magnified = m_view.magnified(m_zoomFactor);
+    const QSize content = (QSizeF(bounds().size()) * m_zoomFactor).toSize();
+    const QPointF shift = m_zoomPan * (m_zoomFactor - 1);
+    const QPointF offset(std::round(shift.x() * ratio) / ratio,
+                         std::round(shift.y() * ratio) / ratio);
+    const bool rough =
+        node->update(window(), content, offset, bounds().size(), ratio, ratio / m_zoomFactor,
+                     magnified.toItem(dirty), [this, magnified, content](QPainter *painter) {
+                         m_renderer->paintUncached(painter, magnified, content);
+                     });
+    if (rough)
+        QMetaObject::invokeMethod(
+            this, [this] { update(); }, Qt::QueuedConnection);
     return node;
 }
 
@@ -375,7 +429,7 @@ void MyPainter::geometryChange(const QRectF &newGeometry, const QRectF &oldGeome
     // a window that the window manager sized twice after a drawing was opened into it.
     const QRect repaint = m_renderer->resized(viewBounds());
     if (!repaint.isEmpty())
-        update(repaint.translated(-m_viewOrigin));
+        update(m_view.toItem(repaint));
 }
 
 QString MyPainter::getExePath() const
@@ -424,7 +478,7 @@ QImage MyPainter::drawingImage() const
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(-m_viewOrigin);
+    painter.setWorldTransform(m_view.toItemTransform());
     for (const DrawingDocument::ElementPtr &element : document().elements()) {
         painter.setBrush(QBrush(Qt::transparent));
         element->draw(&painter);

@@ -3,6 +3,7 @@
 #include "canvasrenderer.h"
 #include "drawingdocument.h"
 #include "drawingloader.h"
+#include "viewmapping.h"
 
 #include <QColor>
 #include <QList>
@@ -19,8 +20,11 @@
 // it and carries the pen state that the toolbar sets. What is drawn, its history and its
 // timed effects live in the DrawingDocument; the pixels come from the CanvasRenderer.
 // With a source it is one more view of the source's drawing (one per screen): the pen
-// state and every command go to that drawing, and pointer positions are moved by
-// viewOrigin, the desktop position of the item's top-left.
+// state and every command go to that drawing. Pointer positions are item positions; the
+// drawing point under item point p is viewOrigin + p * viewScale, so views of screens of
+// different scales share one plane. zoomFactor magnifies what the item shows about the item
+// point zoomPan, painted from the elements at that scale (pointer positions are then the
+// caller's to map back).
 class MyPainter : public QQuickPaintedItem
 {
     Q_OBJECT
@@ -41,7 +45,11 @@ class MyPainter : public QQuickPaintedItem
         int fadeOutTime READ fadeOutTime WRITE setFadeOutTime NOTIFY fadeOutTimeChanged FINAL)
     Q_PROPERTY(bool hasDrawing READ hasDrawing NOTIFY hasDrawingChanged FINAL)
     Q_PROPERTY(MyPainter *source READ source WRITE setSource NOTIFY sourceChanged FINAL)
-    Q_PROPERTY(QPoint viewOrigin READ viewOrigin WRITE setViewOrigin NOTIFY viewOriginChanged FINAL)
+    Q_PROPERTY(
+        QPointF viewOrigin READ viewOrigin WRITE setViewOrigin NOTIFY viewOriginChanged FINAL)
+    Q_PROPERTY(qreal viewScale READ viewScale WRITE setViewScale NOTIFY viewScaleChanged FINAL)
+    Q_PROPERTY(qreal zoomFactor READ zoomFactor WRITE setZoomFactor NOTIFY zoomChanged FINAL)
+    Q_PROPERTY(QPointF zoomPan READ zoomPan WRITE setZoomPan NOTIFY zoomChanged FINAL)
     // A drawing file is being opened (see openDrawing), and how far that got (0 to 1).
     Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged FINAL)
     Q_PROPERTY(double loadProgress READ loadProgress NOTIFY loadProgressChanged FINAL)
@@ -88,8 +96,19 @@ public:
     MyPainter *source() const { return m_source; }
     // Refused (logged) when it would make a circle of sources.
     void setSource(MyPainter *value);
-    QPoint viewOrigin() const { return m_viewOrigin; }
-    void setViewOrigin(QPoint value);
+    QPointF viewOrigin() const { return m_view.origin(); }
+    void setViewOrigin(QPointF value);
+    qreal viewScale() const { return m_view.scale(); }
+    // Anything but a positive scale counts as 1.
+    void setViewScale(qreal value);
+    qreal zoomFactor() const { return m_zoomFactor; }
+    // Below 1 (or not a number) counts as 1: not magnified.
+    void setZoomFactor(qreal value);
+    QPointF zoomPan() const { return m_zoomPan; }
+    void setZoomPan(QPointF value);
+    const ViewMapping &view() const { return m_view; }
+    // The item pixels that a rectangle of the drawing covers (unmagnified).
+    QRect toItem(const QRect &drawingRect) const { return m_view.toItem(drawingRect); }
 
     Q_INVOKABLE void beginPaint(QPoint pos);
     Q_INVOKABLE void movePaint(QPoint pos, bool shiftPressed);
@@ -158,6 +177,8 @@ signals:
     void loadProgressChanged();
     void sourceChanged();
     void viewOriginChanged();
+    void viewScaleChanged();
+    void zoomChanged();
     // Any change of the drawing (each step of a stroke too).
     void drawingChanged();
 
@@ -169,6 +190,8 @@ private:
     QRect bounds() const;
     // The item's area in the drawing's coordinates.
     QRect viewBounds() const;
+    QPoint toDrawing(QPoint itemPoint) const { return m_view.toDrawing(itemPoint); }
+    void setView(const ViewMapping &view);
     // Follows the drawing shown now and paints it afresh.
     void showDocument();
     void releaseSource();
@@ -181,7 +204,9 @@ private:
     std::unique_ptr<CanvasRenderer> m_renderer;
     DrawingLoader *m_loader = nullptr; // made on first use, a child of the item
     QPointer<MyPainter> m_source;
-    QPoint m_viewOrigin;
+    ViewMapping m_view;
+    qreal m_zoomFactor = 1.0;
+    QPointF m_zoomPan;
     QList<QMetaObject::Connection> m_links;
     bool m_isBreath = false;
     QString m_textToDraw;

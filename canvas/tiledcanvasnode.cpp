@@ -2,20 +2,29 @@
 
 #include "devicepixels.h"
 
+#include <QElapsedTimer>
+#include <QMatrix4x4>
 #include <QPainter>
 #include <QQuickWindow>
+#include <QRegion>
 #include <QSGImageNode>
 #include <QSGTexture>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
-bool hasInk(const QImage &image)
+// How long an update paints tiles sharp before it leaves the rest rough.
+constexpr qint64 SharpBudgetMs = 8;
+
+// Whether any pixel of the image within rect (all of it by default) is not transparent.
+bool hasInk(const QImage &image, QRect rect = QRect())
 {
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        if (std::any_of(line, line + image.width(), [](QRgb p) { return qAlpha(p) != 0; }))
+    rect = rect.isNull() ? image.rect() : rect & image.rect();
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + rect.left();
+        if (std::any_of(line, line + rect.width(), [](QRgb p) { return qAlpha(p) != 0; }))
             return true;
     }
     return false;
@@ -49,47 +58,161 @@ qint64 TiledCanvasNode::imageBytes() const
 void TiledCanvasNode::update(QQuickWindow *window, QSize size, qreal ratio, const QRect &dirty,
                              const Painter &paint)
 {
+    update(window, size, QPointF(0, 0), size, ratio, 0.0, dirty, paint);
+}
+
+bool TiledCanvasNode::update(QQuickWindow *window, QSize contentSize, QPointF offset,
+                             QSize viewSize, qreal ratio, qreal roughRatio, const QRect &dirty,
+                             const Painter &paint)
+{
+    QElapsedTimer spent;
+    spent.start();
     m_repainted = 0;
-    QRect area = dirty;
-    if (size != m_size || ratio != m_ratio) {
+    if (contentSize != m_size || ratio != m_ratio) {
         for (Tile &tile : m_tiles)
             dropNode(tile);
         m_tiles.clear();
-        m_size = size;
+        m_size = contentSize;
         m_ratio = ratio;
-        for (int y = 0; y < size.height(); y += TileSize)
-            for (int x = 0; x < size.width(); x += TileSize)
+        const QRect content(QPoint(), contentSize);
+        for (int y = 0; y < contentSize.height(); y += TileSize)
+            for (int x = 0; x < contentSize.width(); x += TileSize)
                 m_tiles.push_back(
-                    Tile{QRect(x, y, TileSize, TileSize) & QRect(QPoint(), size), {}, {}, nullptr});
-        area = QRect(QPoint(), size);
+                    Tile{QRect(x, y, TileSize, TileSize) & content, {}, {}, nullptr, false});
     }
-    if (area.isEmpty())
-        return;
+    if (offset != m_offset) {
+        m_offset = offset;
+        QMatrix4x4 shift;
+        shift.translate(float(-offset.x()), float(-offset.y()));
+        setMatrix(shift);
+    }
+    const QRectF seen(offset, QSizeF(viewSize));
+    // Tiles a quarter of the view around what is seen are kept, so that a pan that turns
+    // back finds them painted.
+    const QRectF kept = seen.adjusted(-viewSize.width() / 4.0, -viewSize.height() / 4.0,
+                                      viewSize.width() / 4.0, viewSize.height() / 4.0);
+    Jobs fresh, sharp, rough;
     for (Tile &tile : m_tiles) {
-        const QRect part = tile.rect & area;
+        if (!kept.intersects(tile.rect)) {
+            if (tile.painted) {
+                dropNode(tile);
+                tile.image = QImage();
+                tile.painted = false;
+            }
+            continue;
+        }
+        if (!tile.painted) {
+            if (seen.intersects(tile.rect))
+                fresh.emplace_back(&tile, tile.rect);
+            continue;
+        }
+        const QRect part = tile.rect & dirty;
         if (!part.isEmpty())
-            repaint(window, tile, part, paint);
+            (tile.rough ? rough : sharp).emplace_back(&tile, part);
     }
+    m_repainted = int(fresh.size() + sharp.size() + rough.size());
+    repaint(window, sharp, m_ratio, paint);
+    repaint(window, rough, roughRatio, paint);
+    if (!(roughRatio > 0)) {
+        for (auto &[tile, area] : fresh)
+            tile->painted = true;
+        repaint(window, fresh, m_ratio, paint);
+        return false;
+    }
+    // Nearest the middle of the view first: sharp while there is time, then rough.
+    const QPointF middle = seen.center();
+    const auto distance = [&middle](const Tile *tile) {
+        const QPointF d = QRectF(tile->rect).center() - middle;
+        return d.x() * d.x() + d.y() * d.y();
+    };
+    std::vector<Tile *> waiting;
+    for (Tile &tile : m_tiles)
+        if (tile.painted && tile.rough && seen.intersects(tile.rect))
+            waiting.push_back(&tile);
+    for (auto &[tile, area] : fresh) {
+        tile->painted = true;
+        tile->rough = true; // until painted sharp
+    }
+    std::sort(fresh.begin(), fresh.end(),
+              [&](const auto &a, const auto &b) { return distance(a.first) < distance(b.first); });
+    std::sort(waiting.begin(), waiting.end(),
+              [&](const Tile *a, const Tile *b) { return distance(a) < distance(b); });
+    Jobs late;
+    for (auto &job : fresh) {
+        if (spent.elapsed() >= SharpBudgetMs) {
+            late.push_back(job);
+            continue;
+        }
+        job.first->rough = false;
+        repaint(window, Jobs{job}, m_ratio, paint);
+    }
+    repaint(window, late, roughRatio, paint);
+    for (Tile *tile : waiting) {
+        if (spent.elapsed() >= SharpBudgetMs)
+            break;
+        tile->rough = false;
+        repaint(window, Jobs{{tile, tile->rect}}, m_ratio, paint);
+    }
+    return std::any_of(m_tiles.cbegin(), m_tiles.cend(), [&seen](const Tile &tile) {
+        return tile.painted && tile.rough && seen.intersects(tile.rect);
+    });
 }
 
-void TiledCanvasNode::repaint(QQuickWindow *window, Tile &tile, const QRect &area,
+// Each rectangle of what is to be painted is painted once, into an image of its own, and
+// copied into the tiles it meets: an element that crosses many tiles is drawn once, not
+// once per tile.
+void TiledCanvasNode::repaint(QQuickWindow *window, const Jobs &jobs, qreal ratio,
                               const Painter &paint)
 {
-    ++m_repainted;
-    // A tile without an image was empty, so outside the area it still is.
-    if (tile.image.isNull()) {
-        tile.image = QImage(DevicePixels::fromItem(tile.rect, m_ratio).size(),
-                            QImage::Format_ARGB32_Premultiplied);
-        tile.image.setDevicePixelRatio(m_ratio);
-        tile.image.fill(Qt::transparent);
+    QRegion region;
+    for (const auto &[tile, area] : jobs)
+        region += area;
+    for (const QRect &rect : region) {
+        const QRect device = DevicePixels::fromItem(rect, ratio);
+        QImage scratch(device.size(), QImage::Format_ARGB32_Premultiplied);
+        if (scratch.isNull())
+            continue;
+        scratch.setDevicePixelRatio(ratio);
+        scratch.fill(Qt::transparent);
+        {
+            QPainter painter(&scratch);
+            painter.translate(-QPointF(device.topLeft()) / ratio);
+            DevicePixels::clearAndClip(&painter, rect);
+            paint(&painter);
+        }
+        for (const auto &[tile, area] : jobs) {
+            const QRect part = area & rect;
+            if (part.isEmpty())
+                continue;
+            const QRect tileDevice = DevicePixels::fromItem(tile->rect, ratio);
+            const QRect pixels = DevicePixels::fromItem(part, ratio) & tileDevice & device;
+            // A tile without an image was empty, so outside the area it still is; one at
+            // another resolution is painted whole.
+            if (tile->image.isNull() || tile->image.devicePixelRatio() != ratio) {
+                if (!hasInk(scratch, pixels.translated(-device.topLeft()))) {
+                    tile->image = QImage();
+                    continue;
+                }
+                tile->image = QImage(tileDevice.size(), QImage::Format_ARGB32_Premultiplied);
+                tile->image.setDevicePixelRatio(ratio);
+                tile->image.fill(Qt::transparent);
+            }
+            const int bytes = pixels.width() * 4;
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+                std::memcpy(tile->image.scanLine(y - tileDevice.top()) +
+                                (pixels.left() - tileDevice.left()) * 4,
+                            scratch.constScanLine(y - device.top()) +
+                                (pixels.left() - device.left()) * 4,
+                            size_t(bytes));
+        }
     }
-    {
-        QPainter painter(&tile.image);
-        painter.translate(-tile.rect.topLeft());
-        DevicePixels::clearAndClip(&painter, area);
-        paint(&painter);
-    }
-    if (!hasInk(tile.image)) {
+    for (const auto &[tile, area] : jobs)
+        show(window, *tile);
+}
+
+void TiledCanvasNode::show(QQuickWindow *window, Tile &tile)
+{
+    if (tile.image.isNull() || !hasInk(tile.image)) {
         dropNode(tile);
         tile.image = QImage();
         return;
@@ -102,8 +225,9 @@ void TiledCanvasNode::repaint(QQuickWindow *window, Tile &tile, const QRect &are
     if (added) {
         tile.node = window->createImageNode();
         tile.node->setRect(tile.rect);
-        tile.node->setFiltering(QSGTexture::Nearest);
     }
+    // Sharp tiles show their pixels one to one; rough ones are enlarged smoothly.
+    tile.node->setFiltering(tile.rough ? QSGTexture::Linear : QSGTexture::Nearest);
     tile.node->setTexture(texture.get());
     tile.texture = std::move(texture);
     if (added)

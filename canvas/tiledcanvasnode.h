@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -19,10 +20,15 @@ class QSGTexture;
 // software back-end repaints and flushes just that region, and OpenGL uploads just those
 // textures. Tiles without ink have no node at all, so an almost empty canvas costs
 // almost nothing to draw.
-// An identity transform node rather than a plain one: the software renderer takes the
-// transform of a tile added later (a stroke into empty tiles) from the nearest ancestor it
-// keeps state for, which it does for transform nodes but not for plain ones; under a scaled
-// item (the zoom tool) new tiles would otherwise show unscaled.
+// Content larger than the item (the drawing magnified by the zoom tool) is tiled the same
+// way, and the node's transform moves it by the part the item shows: a pan moves the tiles,
+// and only those that come into view are painted. Painting them sharp costs in proportion to
+// the magnified ink, so each update paints sharp only for a short while, nearest the middle
+// first; the rest come in rough (at a lower resolution, enlarged smoothly) and are painted
+// sharp in the updates that follow.
+// A transform node also because the software renderer takes the transform of a tile added
+// later (a stroke into empty tiles) from the nearest ancestor it keeps state for, which it
+// does for transform nodes but not for plain ones.
 class TiledCanvasNode : public QSGTransformNode
 {
 public:
@@ -39,6 +45,14 @@ public:
     // textures.
     void update(QQuickWindow *window, QSize size, qreal ratio, const QRect &dirty,
                 const Painter &paint);
+    // The same for content of contentSize of which the item of viewSize shows the part at
+    // offset (the content point at the item's top-left, best on a whole device pixel).
+    // Painted are the tiles that come into view and those in view that meet dirty (content
+    // coordinates); tiles far out of view are dropped. Tiles come in rough at roughRatio
+    // when painting them sharp would take too long. Returns whether rough tiles are in view:
+    // the next updates paint them sharp.
+    bool update(QQuickWindow *window, QSize contentSize, QPointF offset, QSize viewSize,
+                qreal ratio, qreal roughRatio, const QRect &dirty, const Painter &paint);
 
     // Tiles that hold ink and so have a node.
     int inkedTiles() const;
@@ -55,13 +69,21 @@ private:
         std::unique_ptr<QSGTexture> texture;
         // Owned by this node as its child; null while the tile is empty.
         QSGImageNode *node = nullptr;
+        // Whether the image is current; a tile out of view is not painted.
+        bool painted = false;
+        // Whether it is painted at the rough resolution.
+        bool rough = false;
     };
+    using Jobs = std::vector<std::pair<Tile *, QRect>>;
 
-    void repaint(QQuickWindow *window, Tile &tile, const QRect &area, const Painter &paint);
+    // Paints the tiles' areas (node coordinates) at the ratio and shows the tiles.
+    void repaint(QQuickWindow *window, const Jobs &jobs, qreal ratio, const Painter &paint);
+    void show(QQuickWindow *window, Tile &tile);
     void dropNode(Tile &tile);
 
     QSize m_size;
     qreal m_ratio = 1.0;
+    QPointF m_offset;
     std::vector<Tile> m_tiles;
     int m_repainted = 0;
 };

@@ -122,6 +122,13 @@ Rectangle {
                 control.color = control.clr_enter;
             control.release(mouse);
         }
+        // The press ended elsewhere (another window took the pointer): for a drag handle
+        // that is a release too.
+        onCanceled: {
+            if (control.isMoveStyle)
+                cursorShape = Qt.OpenHandCursor;
+            control.release(null);
+        }
         onEntered: {
             cursorShape = control.enableEvent ? Qt.ForbiddenCursor : Qt.OpenHandCursor;
             control.entered();

@@ -12,8 +12,13 @@ Item {
     property var overlay: null
     // The canvas whose drawing this one shows; null keeps a drawing of its own.
     property alias source: canvas.source
-    // Desktop position of the surface's top-left.
-    property alias origin: canvas.viewOrigin
+    // Desktop position of the surface's top-left: the position of its screen, which is
+    // in the desktop's device pixels.
+    property point origin: Qt.point(0, 0)
+    // Device pixels per unit of the drawing, the same on every screen: the drawing is one
+    // plane across screens of different scales, and each view shows it at its own.
+    readonly property real drawingUnit: overlay && overlay.drawingUnit > 0 ? overlay.drawingUnit : 1
+    readonly property real screenRatio: Screen.devicePixelRatio > 0 ? Screen.devicePixelRatio : 1
     // The background picture layer when this screen shows it, else null.
     property Item picture: null
     readonly property alias canvas: canvas
@@ -41,29 +46,17 @@ Item {
     }
 
     // A point of the pointer in the canvas's coordinates. Held down, the pointer
-    // stays with this surface beyond its screen's edge; there the point is taken
-    // to the screen under it, whose scale may differ: each screen's logical
-    // area starts at its device position.
+    // stays with this surface beyond its screen's edge, and its positions there go
+    // on in this surface's own coordinates, which the canvas takes to the one plane
+    // of the drawing: every point of a gesture in one item space, whatever the scale
+    // of the screen under it.
     function canvasPoint(x, y) {
-        if (zoom) {
-            const onScreen = zoom.toScreen(x, y);
-            x = onScreen.x;
-            y = onScreen.y;
-        }
-        if (x >= 0 && y >= 0 && x < width && y < height)
+        if (!zoom)
             return Qt.point(x, y);
-        const ownRatio = Screen.devicePixelRatio > 0 ? Screen.devicePixelRatio : 1;
-        const deviceX = origin.x + x * ownRatio;
-        const deviceY = origin.y + y * ownRatio;
-        for (const s of Array.from(Qt.application.screens)) {
-            const ratio = s.devicePixelRatio > 0 ? s.devicePixelRatio : 1;
-            if (deviceX >= s.virtualX && deviceY >= s.virtualY && deviceX < s.virtualX + s.width * ratio && deviceY < s.virtualY + s.height * ratio)
-                return Qt.point(s.virtualX + (deviceX - s.virtualX) / ratio - origin.x, s.virtualY + (deviceY - s.virtualY) / ratio - origin.y);
-        }
-        return Qt.point(x, y);
+        return zoom.toScreen(x, y);
     }
 
-    // Under the drawing, which it magnifies (see the canvas's transform).
+    // Under the drawing, which it magnifies (see the canvas's zoom).
     Loader {
         id: zoomLoader
 
@@ -80,12 +73,11 @@ Item {
 
         anchors.fill: parent
         visible: !surface.hidingForStill
-        transform: Scale {
-            origin.x: surface.zoom ? surface.zoom.pan.x : 0
-            origin.y: surface.zoom ? surface.zoom.pan.y : 0
-            xScale: surface.zoom ? surface.zoom.factor : 1
-            yScale: xScale
-        }
+        viewOrigin: Qt.point(surface.origin.x / surface.drawingUnit, surface.origin.y / surface.drawingUnit)
+        viewScale: surface.screenRatio / surface.drawingUnit
+        // Magnified by the canvas itself, from the elements: crisp at any factor.
+        zoomFactor: surface.zoom ? surface.zoom.factor : 1
+        zoomPan: surface.zoom ? surface.zoom.pan : Qt.point(0, 0)
         onImageSaveFailed: reason => surface.overlay.showError(qsTr("图片导出失败：") + reason, 6000)
 
         onEraserModeChanged: {

@@ -51,6 +51,10 @@ Window {
     readonly property rect screenArea: Qt.rect(Screen.virtualX, Screen.virtualY, Screen.width, Screen.height)
     // The views on the other screens, for tests.
     property var companions: []
+    // Device pixels per unit of the drawing on every screen: the scale of the screen the
+    // overlay was made on, fixed from then on so that what is drawn keeps its place and
+    // size when screens come, go or change their scale.
+    property real drawingUnit: 1
 
     signal clickDrawWin
     // A picture of the drawing was written to path.
@@ -242,7 +246,10 @@ Window {
         keepFullScreen();
     }
     onOtherScreensChanged: syncOtherScreens()
-    Component.onCompleted: syncOtherScreens()
+    Component.onCompleted: {
+        drawingUnit = window.screen && window.screen.devicePixelRatio > 0 ? window.screen.devicePixelRatio : 1; // qmllint disable
+        syncOtherScreens();
+    }
     flags: Qt.Window | Qt.FramelessWindowHint | toolFlag | unmanagedFlag
 
     // The screen's content, moved so that the part the window covers shows in it.

@@ -466,6 +466,7 @@ Window {
     function onHotKeyChanged() {
         console.log("Hot key has been changed");
         loadSettings();
+        screenKeeper.followSettings(hotKeys.toolbarScreen);
         if (drawWindow && drawWindow.painter.penOpacity < 1.0 && !drawWindow.painter.isEraserMode)
             drawWindow.painter.penOpacity = 1.0;
     }
@@ -480,13 +481,8 @@ Window {
     visible: true
 
     Component.onCompleted: {
-        // First position: near the right edge of the primary screen (the first
-        // one listed), clear of the top panel.
-        const primary = Qt.application.screens.length > 0 ? Qt.application.screens[0] : null;
-        if (primary) {
-            x = primary.virtualX + primary.width - width - 120;
-            y = primary.virtualY + 120;
-        }
+        // First position: near the right edge of the chosen screen, else the primary one.
+        screenKeeper.start();
         const storedVersion = String(settings.getIniValue("UPDATE", "APPVersion"));
         if (storedVersion !== appVersion)
             settings.setIniValue("UPDATE", "APPVersion", appVersion);
@@ -652,6 +648,13 @@ Window {
         }
     }
 
+    ToolbarScreen {
+        id: screenKeeper
+
+        toolbar: window
+        settings: settings
+    }
+
     // The desktop's shortcut portal may turn out not to serve this desktop.
     Connections {
         function onModeChanged() {
@@ -665,9 +668,7 @@ Window {
     // screen that is left.
     Connections {
         function onScreensChanged() {
-            const to = window.keepOnScreen(window.x, window.y);
-            window.x = to.x;
-            window.y = to.y;
+            screenKeeper.screensChanged();
         }
 
         target: Qt.application

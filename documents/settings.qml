@@ -90,6 +90,32 @@ Window {
             "fallback": ""
         }]
 
+    // The screens the toolbar can live on: the primary one (an empty name), every screen
+    // there is, and the chosen one while it is not connected.
+    readonly property var screenEntries: {
+        const entries = [{
+                "display": qsTr("主屏幕"),
+                "name": ""
+            }];
+        // Each by its device pixels and, where it is not 100 %, its scale: what the user
+        // knows a laptop's screen and a projector by.
+        const screens = Array.from(Qt.application.screens); // qmllint disable
+        for (const s of screens) {
+            const ratio = s.devicePixelRatio > 0 ? s.devicePixelRatio : 1;
+            entries.push({
+                    "display": s.name + "  " + Math.round(s.width * ratio) + "×" + Math.round(s.height * ratio) + (ratio !== 1 ? "  " + Math.round(ratio * 100) + "%" : ""),
+                    "name": s.name
+                });
+        }
+        const stored = hotKeys.toolbarScreen ? String(hotKeys.toolbarScreen) : "";
+        if (stored !== "" && !entries.some(e => e.name === stored))
+            entries.push({
+                    "display": qsTr("%1（未连接）").arg(stored),
+                    "name": stored
+                });
+        return entries;
+    }
+
     signal changeHotKey
 
     function labelOf(key) {
@@ -423,6 +449,23 @@ Window {
                     font.pixelSize: 14
                     checked: window.hotKeys.copyImages === "true"
                     onToggled: window.saveKeyAndReload("copyImages", checked ? "true" : "false")
+                }
+
+                Text {
+                    text: qsTr("工具栏所在屏幕")
+                    font.pixelSize: 14
+                    color: "#1A1A1A"
+                }
+
+                // Dragging the toolbar to another screen chooses that one as well.
+                FluComboBox {
+                    objectName: "screenBox"
+                    Layout.fillWidth: true
+                    textRole: "display"
+                    valueRole: "name"
+                    model: window.screenEntries
+                    currentIndex: window.screenEntries.findIndex(e => e.name === (window.hotKeys.toolbarScreen ? String(window.hotKeys.toolbarScreen) : ""))
+                    onActivated: index => window.saveKeyAndReload("toolbarScreen", window.screenEntries[index].name)
                 }
 
                 DesktopShortcuts {

@@ -1001,6 +1001,18 @@
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>主屏幕</source>
+        <translation>Hauptbildschirm</translation>
+    </message>
+    <message>
+        <source>%1（未连接）</source>
+        <translation>%1 (nicht verbunden)</translation>
+    </message>
+    <message>
+        <source>工具栏所在屏幕</source>
+        <translation>Bildschirm der Werkzeugleiste</translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>

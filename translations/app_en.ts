@@ -970,6 +970,18 @@
         <translation>Zoom</translation>
     </message>
     <message>
+        <source>主屏幕</source>
+        <translation>Primary screen</translation>
+    </message>
+    <message>
+        <source>%1（未连接）</source>
+        <translation>%1 (not connected)</translation>
+    </message>
+    <message>
+        <source>工具栏所在屏幕</source>
+        <translation>Toolbar screen</translation>
+    </message>
+    <message>
         <source>桌面指定的按键：%1</source>
         <translation>Key given by the desktop: %1</translation>
     </message>

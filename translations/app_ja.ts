@@ -1001,6 +1001,18 @@
         <source>、</source>
         <translation>、</translation>
     </message>
+    <message>
+        <source>主屏幕</source>
+        <translation>メイン画面</translation>
+    </message>
+    <message>
+        <source>%1（未连接）</source>
+        <translation>%1（未接続）</translation>
+    </message>
+    <message>
+        <source>工具栏所在屏幕</source>
+        <translation>ツールバーを表示する画面</translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>

@@ -1001,6 +1001,18 @@
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>主屏幕</source>
+        <translation>주 화면</translation>
+    </message>
+    <message>
+        <source>%1（未连接）</source>
+        <translation>%1(연결되지 않음)</translation>
+    </message>
+    <message>
+        <source>工具栏所在屏幕</source>
+        <translation>도구 모음을 표시할 화면</translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>

@@ -1001,6 +1001,18 @@
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>主屏幕</source>
+        <translation>Tela principal</translation>
+    </message>
+    <message>
+        <source>%1（未连接）</source>
+        <translation>%1 (não conectada)</translation>
+    </message>
+    <message>
+        <source>工具栏所在屏幕</source>
+        <translation>Tela da barra de ferramentas</translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>

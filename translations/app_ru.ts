@@ -1001,6 +1001,18 @@
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>主屏幕</source>
+        <translation>Основной экран</translation>
+    </message>
+    <message>
+        <source>%1（未连接）</source>
+        <translation>%1 (не подключён)</translation>
+    </message>
+    <message>
+        <source>工具栏所在屏幕</source>
+        <translation>Экран панели инструментов</translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>

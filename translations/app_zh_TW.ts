@@ -1001,6 +1001,18 @@
         <source>、</source>
         <translation>、</translation>
     </message>
+    <message>
+        <source>主屏幕</source>
+        <translation>主螢幕</translation>
+    </message>
+    <message>
+        <source>%1（未连接）</source>
+        <translation>%1（未連接）</translation>
+    </message>
+    <message>
+        <source>工具栏所在屏幕</source>
+        <translation>工具列所在螢幕</translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>

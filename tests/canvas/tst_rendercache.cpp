@@ -69,6 +69,10 @@ void TestRenderCache::oracle_data()
     // A 200 % screen: the view against the drawing rendered at that resolution.
     QTest::newRow("seed 8, 200 %") << 8u << 1.0 << 800 << 2.0;
     QTest::newRow("seed 7, 200 %") << 7u << 1.0 << 800 << 2.0;
+    // Fractional scales: item pixel edges fall inside device pixels.
+    QTest::newRow("seed 5, 125 %") << 5u << 1.0 << 800 << 1.25;
+    QTest::newRow("seed 5, 150 %") << 5u << 1.0 << 800 << 1.5;
+    QTest::newRow("seed 11, 175 %") << 11u << 1.0 << 800 << 1.75;
 }
 
 void TestRenderCache::oracle()
@@ -356,7 +360,7 @@ void TestRenderCache::largeDrawingFillsInFrameByFrame()
         renderer.beginFrame(QDeadlineTimer(0)); // spent before it starts
         QPainter painter(&shown);
         DevicePixels::clearAndClip(&painter, dirty);
-        renderer.paint(&painter, bounds);
+        renderer.paint(&painter, ViewMapping(), bounds.size());
         painter.end();
         dirty = renderer.changed(renderer.endFrame(bounds), bounds);
         ++frames;

@@ -29,7 +29,7 @@ std::unique_ptr<MyPainter> makeView(MyPainter *source, QPoint origin)
 int viewError(MyPainter &view)
 {
     const QImage desktop = renderReference(view.document(), Desktop);
-    const QRect part(view.viewOrigin(), QSize(int(view.width()), int(view.height())));
+    const QRect part(view.viewOrigin().toPoint(), QSize(int(view.width()), int(view.height())));
     return maxChannelDifference(shownImage(view), desktop.copy(part));
 }
 
@@ -53,6 +53,8 @@ private slots:
     void commandsActOnTheOneDrawingInOrder();
     void viewsComeAndGoWithoutLosingAnything();
     void aViewRepaintsOnlyWhatItShows();
+    void mixedScalesShareOnePlane_data();
+    void mixedScalesShareOnePlane();
 };
 
 void TestScreenViews::strokeAcrossTheBorderIsOneElement_data()
@@ -185,6 +187,76 @@ void TestScreenViews::aViewRepaintsOnlyWhatItShows()
     // A cycle of sources is refused.
     left->setSource(right.get());
     QCOMPARE(left->source(), nullptr);
+}
+
+void TestScreenViews::mixedScalesShareOnePlane_data()
+{
+    QTest::addColumn<double>("leftRatio");
+    QTest::addColumn<double>("rightRatio");
+    QTest::newRow("1;2") << 1.0 << 2.0;
+    QTest::newRow("1;1.5") << 1.0 << 1.5;
+    QTest::newRow("1.25;2") << 1.25 << 2.0;
+    QTest::newRow("2;1") << 2.0 << 1.0;
+}
+
+// Two screens of 480x300 device pixels side by side at different scales; the drawing's unit
+// is the left screen's scale. A level pointer path across the border, pressed on either
+// screen, stays level, and each view shows its part of the one drawing as a render of the
+// whole desktop at its device pixels does. The eraser follows the same path.
+void TestScreenViews::mixedScalesShareOnePlane()
+{
+    QFETCH(double, leftRatio);
+    QFETCH(double, rightRatio);
+    constexpr int Device = 480;
+    constexpr int DeviceHeight = 300;
+    const qreal unit = leftRatio;
+    auto left = makeCanvas(int(Device / leftRatio), int(DeviceHeight / leftRatio));
+    auto right = std::make_unique<MyPainter>();
+    right->setSource(left.get());
+    right->setViewOrigin(QPointF(Device / unit, 0));
+    right->setViewScale(rightRatio / unit);
+    right->setSize(QSizeF(Device / rightRatio, DeviceHeight / rightRatio));
+    left->setPenSize(5);
+
+    // Level at device y 90 from the right screen into the left one, and at device y 210
+    // from the left one into the right one; a rectangle dragged across at y 150..180.
+    const auto item = [](QPoint device, qreal ratio, int screenLeft) {
+        return QPoint(qRound((device.x() - screenLeft) / ratio), qRound(device.y() / ratio));
+    };
+    stroke(*right, {item({800, 90}, rightRatio, Device), item({600, 90}, rightRatio, Device),
+                    item({300, 90}, rightRatio, Device)});
+    stroke(*left, {item({200, 210}, leftRatio, 0), item({450, 210}, leftRatio, 0),
+                   item({700, 210}, leftRatio, 0)});
+    left->setDrawMode(MyPainter::RectangleMode);
+    stroke(*right, {item({700, 150}, rightRatio, Device), item({250, 180}, rightRatio, Device)});
+    right->endPaint(item({250, 180}, rightRatio, Device), false);
+    QCOMPARE(left->document().elements().size(), 3);
+    for (const auto &element : left->document().elements()) {
+        const QRect ink = element->boundingRect();
+        QVERIFY2(ink.left() < Device / unit && ink.right() > Device / unit,
+                 "the element stops at the border");
+        QVERIFY2(ink.height() < 60 / unit, qPrintable(QStringLiteral("%1 high").arg(ink.height())));
+    }
+
+    // Each view against its part of the desktop rendered at the device pixels.
+    const QImage desktop = renderReference(
+        left->document(), QSize(qRound(2 * Device / unit), qRound(DeviceHeight / unit)), unit);
+    QCOMPARE(maxChannelDifference(shownImage(*left, leftRatio),
+                                  desktop.copy(0, 0, Device, DeviceHeight)),
+             0);
+    QCOMPARE(maxChannelDifference(shownImage(*right, rightRatio),
+                                  desktop.copy(Device, 0, Device, DeviceHeight)),
+             0);
+
+    // The eraser pressed on the right screen and led out over the left one, along a stroke
+    // that lies on the left screen only: it takes that one and nothing else.
+    left->setDrawMode(MyPainter::FreehandMode);
+    stroke(*left, {item({100, 260}, leftRatio, 0), item({300, 260}, leftRatio, 0)});
+    const auto kept = order(left->document()).mid(0, 3);
+    left->setIsEraserMode(true);
+    stroke(*right, {item({700, 260}, rightRatio, Device), item({400, 260}, rightRatio, Device),
+                    item({200, 260}, rightRatio, Device)});
+    QCOMPARE(order(left->document()), kept);
 }
 
 QTEST_MAIN(TestScreenViews)

@@ -20,8 +20,9 @@
 namespace {
 
 // Largest difference of a colour channel between a window grab and a transparent picture
-// laid on the opaque black the grab shows under it; 256 for another size.
-int difference(const QImage &grab, const QImage &picture)
+// laid on the opaque black the grab shows under it; 256 for another size. With above, the
+// number of pixels that differ by more than that instead.
+int difference(const QImage &grab, const QImage &picture, int above = -1)
 {
     if (grab.size() != picture.size())
         return 256;
@@ -33,15 +34,19 @@ int difference(const QImage &grab, const QImage &picture)
     DevicePixels::copy(&painter, QPointF(0, 0), picture, picture.rect());
     painter.end();
     int worst = 0;
+    int count = 0;
     for (int row = 0; row < x.height(); ++row) {
         const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
         const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
-        for (int col = 0; col < x.width(); ++col)
-            worst = std::max({worst, std::abs(qRed(p[col]) - qRed(q[col])),
-                              std::abs(qGreen(p[col]) - qGreen(q[col])),
-                              std::abs(qBlue(p[col]) - qBlue(q[col]))});
+        for (int col = 0; col < x.width(); ++col) {
+            const int d = std::max({std::abs(qRed(p[col]) - qRed(q[col])),
+                                    std::abs(qGreen(p[col]) - qGreen(q[col])),
+                                    std::abs(qBlue(p[col]) - qBlue(q[col]))});
+            worst = std::max(worst, d);
+            count += d > above ? 1 : 0;
+        }
     }
-    return worst;
+    return above < 0 ? worst : count;
 }
 
 } // namespace
@@ -54,6 +59,7 @@ private slots:
     void initTestCase() { QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); }
     void windowShowsTheDrawing();
     void windowChangesScreens();
+    void zoomShowsTheElementsMagnified();
 };
 
 void TestTiledCanvas::windowShowsTheDrawing()
@@ -151,6 +157,57 @@ void TestTiledCanvas::windowChangesScreens()
         QCOMPARE(exported.size(), expected.size());
         QVERIFY(maxChannelDifference(exported, expected) <= 2);
     }
+}
+
+// Magnified, the window shows the drawing rendered at the magnified scale, not an enlarged
+// picture of it, wherever the pan takes it (once the tiles that came in rough are sharp);
+// unmagnified again, the drawing at real size.
+void TestTiledCanvas::zoomShowsTheElementsMagnified()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen->devicePixelRatio();
+    const QSize size(300, 200);
+    QQuickWindow window;
+    window.setScreen(screen);
+    window.setColor(Qt::transparent);
+    window.setGeometry(QRect(screen->geometry().topLeft(), size));
+    MyPainter canvas(window.contentItem());
+    canvas.document().setManualTiming(true);
+    canvas.setSize(size);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    canvas.setPenSize(3);
+    stroke(canvas, {{100, 60}, {130, 70}, {160, 64}, {190, 90}});
+    canvas.setTextToDraw(QStringLiteral("Notiz"));
+    canvas.addText(QPoint(110, 100));
+
+    // 2.5: glyphs and edges at fractions of a device pixel.
+    for (const qreal factor : {8.0, 2.5}) {
+        for (const QPointF pan : {QPointF(150, 80), QPointF(170, 90)}) {
+            canvas.setZoomFactor(factor);
+            canvas.setZoomPan(pan);
+            // The drawing magnified about the pan point, moved by whole device pixels.
+            const QPointF shift = pan * (factor - 1) * ratio;
+            const QPoint device(qRound(shift.x()), qRound(shift.y()));
+            const QImage whole = renderReference(canvas.document(),
+                                                 (QSizeF(size) * factor).toSize(), ratio * factor);
+            QImage expected = whole.copy(QRect(device, size * ratio));
+            expected.setDevicePixelRatio(ratio);
+            const auto sharp = [&] {
+                const QImage grab = window.grabWindow();
+                return difference(grab, expected) <= 64 &&
+                       difference(grab, expected, 8) < grab.width() * grab.height() / 200;
+            };
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                sharp(),
+                qPrintable(QStringLiteral("%1x at %2, %3").arg(factor).arg(pan.x()).arg(pan.y())),
+                5000);
+        }
+    }
+    canvas.setZoomFactor(1);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        difference(window.grabWindow(), renderReference(canvas.document(), size, ratio)) <= 2,
+        5000);
 }
 
 QTEST_MAIN(TestTiledCanvas)

@@ -202,6 +202,28 @@ TestCase {
         compare(hotKeyChanges, 1);
     }
 
+    // The primary screen, then every screen by name; the choice is stored and tells the
+    // toolbar. A chosen screen that is not connected stays on the list.
+    function test_screenBoxChoosesTheToolbarScreen() {
+        store.addSetting("toolbarScreen", "");
+        settingsWindow = createWindow();
+        const box = child("screenBox");
+        compare(box.count, 1 + Qt.application.screens.length); // qmllint disable
+        compare(box.currentIndex, 0);
+        store.addSetting("toolbarScreen", "HDMI-9");
+        settingsWindow.loadSettings();
+        compare(box.count, 2 + Qt.application.screens.length);
+        compare(box.currentIndex, box.count - 1);
+        verify(box.currentText.indexOf("HDMI-9") >= 0, box.currentText);
+        hotKeyChanges = 0;
+        box.activated(0);
+        compare(store.getSettingByKey("toolbarScreen"), "");
+        compare(hotKeyChanges, 1);
+        compare(box.count, 1 + Qt.application.screens.length);
+        box.activated(box.count - 1);
+        compare(store.getSettingByKey("toolbarScreen"), Qt.application.screens[Qt.application.screens.length - 1].name);
+    }
+
     function test_emptiedPathBoxGetsTheStoreDefaultBack() {
         settingsWindow = createWindow();
         const box = child("pathBox");

@@ -1,15 +1,18 @@
-// The real program on one 3840x1080 X screen split into two 1920x1080 monitors, in a
+// The real program on one X screen split into two 1920x1080 monitors (and a third later), in a
 // private Xvfb: the toolbar starts on the primary monitor, switching drawing on covers
-// both, a stroke crosses the border as one, undo and the screenshot hot key work from the
-// toolbar on the other monitor, and a monitor that goes and comes back loses nothing. Once
-// with both monitors at scale 1, once with the right one at 2. Screens are read with
-// `import`, since this test's own display is another one.
+// both, a level stroke crosses the border as one and leaves no ink off its path, undo and
+// the screenshot hot key work from the toolbar on the other monitor, and a monitor that goes
+// and comes back loses nothing. The monitor the toolbar was dragged to is remembered: it
+// goes back there when that monitor returns and at the next start, and a monitor plugged in
+// meanwhile does not move it. With both monitors at scale 1, with the right one at 2 and at
+// 1.5. Screens are read with `import`, since this test's own display is another one.
 #include "programdriver.h"
 #include "virtualdesktop.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QSettings>
 #include <QtTest>
 
 #include <memory>
@@ -30,6 +33,38 @@ bool xrandr(const QStringList &args)
 bool addRightMonitor()
 {
     return xrandr({"--setmonitor", "R", "1920/508x1080/286+1920+0", "none"});
+}
+
+// A third monitor, as a projector plugged in during a talk, right of the other two on the
+// X screen, which leaves room for it.
+const QRect ProjectorMonitor(3840, 0, 1920, 1080);
+bool addProjector()
+{
+    return xrandr({"--setmonitor", "P", "1920/508x1080/286+3840+0", "none"});
+}
+
+// The stroke across the border, level at y 700.
+constexpr int CrossY = 700;
+const QPoint CrossFrom(1700, CrossY), CrossTo(2200, CrossY);
+
+// Whether the crossing stroke shows all along its path, on both monitors (a freehand stroke
+// ends halfway between its last two points).
+bool crossingShown(const QImage &shot)
+{
+    for (int x = CrossFrom.x() + 10; x < CrossTo.x() - 50; x += 60)
+        if (!inkNear(shot, {x, CrossY}))
+            return false;
+    return true;
+}
+
+// Strongly red pixels in the area.
+int redPixels(const QImage &shot, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += qRed(shot.pixel(x, y)) > 180 && qGreen(shot.pixel(x, y)) < 90 ? 1 : 0;
+    return count;
 }
 
 QImage grabRoot()
@@ -103,6 +138,7 @@ private slots:
 
 private:
     bool waitForShot(const std::function<bool(const QImage &)> &holds, const QString &name);
+    QString storedToolbarScreen() const;
 
     std::unique_ptr<VirtualDesktop> m_desktop;
     std::unique_ptr<ProgramDriver> m_program;
@@ -115,7 +151,8 @@ void TestScreensGui::initTestCase()
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         QSKIP("needs an X display (scripts/test.sh starts one)");
     m_desktop = std::make_unique<VirtualDesktop>();
-    m_desktop->setScreenSize(QStringLiteral("3840x1080"));
+    // Two monitors, and room for a third on the right.
+    m_desktop->setScreenSize(QStringLiteral("5760x1080"));
     QVERIFY2(m_desktop->start(QStringLiteral("openbox"), false), "no virtual desktop");
     QVERIFY(xrandr({"--setmonitor", "L", "1920/508x1080/286+0+0", "screen"}));
     QVERIFY(addRightMonitor());
@@ -153,22 +190,14 @@ bool TestScreensGui::waitForShot(const std::function<bool(const QImage &)> &hold
 void TestScreensGui::oneDrawingAcrossTwoMonitors_data()
 {
     QTest::addColumn<QString>("factors");
-    // Where the stroke across the border shows on each side. Where the scales differ, the
-    // logical coordinates of the two monitors do not meet along the border, so the piece
-    // between the last point on one side and the first on the other takes another path
-    // (which one depends on how the moves arrive); it stays between the stroke's ends.
-    QTest::addColumn<QRect>("crossLeft");
-    QTest::addColumn<QRect>("crossRight");
-    QTest::newRow("same-scale") << QString() << QRect(1795, 698, 10, 4) << QRect(1925, 698, 60, 4);
-    QTest::newRow("scales-1-2") << QStringLiteral("1;2") << QRect(1700, 690, 60, 20)
-                                << QRect(1924, 0, 284, 1080);
+    QTest::newRow("same-scale") << QString();
+    QTest::newRow("scales-1-2") << QStringLiteral("1;2");
+    QTest::newRow("scales-1-1.5") << QStringLiteral("1;1.5");
 }
 
 void TestScreensGui::oneDrawingAcrossTwoMonitors()
 {
     QFETCH(QString, factors);
-    QFETCH(QRect, crossLeft);
-    QFETCH(QRect, crossRight);
     m_tag = QString::fromLatin1(QTest::currentDataTag());
     m_program = std::make_unique<ProgramDriver>(QStringLiteral(SHOT_DIR), QString());
     if (!factors.isEmpty())
@@ -190,17 +219,26 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
              "the overlays do not cover the two monitors");
     m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
 
-    // A stroke on each monitor, then one across the border.
+    // A stroke on each monitor, then one across the border: it follows the pointer on both
+    // sides and leaves no ink off its path, above or below it at the border.
     dragStroke({{600, 300}, {800, 300}});
     dragStroke({{2600, 400}, {2800, 400}});
-    dragStroke({{1700, 700}, {2200, 700}});
+    dragStroke({CrossFrom, CrossTo});
+    QImage drawn;
     QVERIFY2(waitForShot(
-                 [&, this](const QImage &shot) {
+                 [&](const QImage &shot) {
+                     drawn = shot;
                      return inkNear(shot, {700, 300}) && inkNear(shot, {2700, 400}) &&
-                            inkIn(shot, crossLeft, m_toolbar) && inkIn(shot, crossRight, m_toolbar);
+                            crossingShown(shot);
                  },
                  QStringLiteral("drawn")),
              "the strokes do not show on both monitors");
+    const QRect aboveBorder(1820, CrossY - 110, 200, 100), belowBorder(1820, CrossY + 10, 200, 100);
+    QCOMPARE(redPixels(drawn, aboveBorder), 0);
+    QCOMPARE(redPixels(drawn, belowBorder), 0);
+    QVERIFY2(!inkIn(drawn, QRect(1600, 0, 700, CrossY - 12), m_toolbar) &&
+                 !inkIn(drawn, QRect(1600, CrossY + 12, 700, 1080 - CrossY - 12), m_toolbar),
+             "ink off the path of the stroke across the border");
 
     // The toolbar dragged onto the right monitor by its logo stays inside it.
     const QPoint logo(m_toolbar.center().x(), m_toolbar.top() + 10);
@@ -214,15 +252,16 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
                                                               .arg(m_toolbar.y())
                                                               .arg(m_toolbar.width())
                                                               .arg(m_toolbar.height())));
+    // ... and that monitor is remembered, by its name.
+    QTRY_COMPARE_WITH_TIMEOUT(storedToolbarScreen(), QStringLiteral("R"), waitLimitMs);
 
     // Undo there takes the stroke across the border away from both monitors.
     QVERIFY(click(toolbarButtonCentre(m_toolbar, ToolbarButton::Undo)));
     QVERIFY(xdo({"mousemove", "1000", "900"}));
     QVERIFY2(waitForShot(
-                 [&, this](const QImage &shot) {
-                     return !inkIn(shot, crossLeft, m_toolbar) &&
-                            !inkIn(shot, crossRight, m_toolbar) && inkNear(shot, {700, 300}) &&
-                            inkNear(shot, {2700, 400});
+                 [&](const QImage &shot) {
+                     return !inkNear(shot, {1800, CrossY}) && !inkNear(shot, {2100, CrossY}) &&
+                            inkNear(shot, {700, 300}) && inkNear(shot, {2700, 400});
                  },
                  QStringLiteral("undone")),
              "undo on the right monitor did not take the crossing stroke");
@@ -269,15 +308,36 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
             2 * waitLimitMs),
         qPrintable(QStringLiteral("no overlay on the monitor that came back; ") + describe(shown)));
     QVERIFY2(waitForShot(
-                 [&, this](const QImage &shot) {
+                 [&](const QImage &shot) {
                      return inkNear(shot, {700, 300}) && inkNear(shot, {2700, 400}) &&
-                            !inkIn(shot, crossRight, m_toolbar);
+                            !inkNear(shot, {2100, CrossY});
                  },
                  QStringLiteral("back")),
              "the drawing on the monitor that came back is lost");
+    // The toolbar went back to the monitor it was dragged to.
+    QVERIFY2(waitUntil([&] {
+                 m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
+                 return RightMonitor.contains(m_toolbar);
+             }),
+             "the toolbar did not go back to its monitor");
 
-    // And undo still reaches it: the right monitor's stroke goes next.
+    // A monitor plugged in meanwhile leaves it there.
+    QVERIFY(addProjector());
+    // By the time its overlay covers it, the program has dealt with the new monitor.
+    QVERIFY(waitUntil(
+        [&] {
+            return overlays(*m_program) ==
+                   QList<QRect>{LeftMonitor, RightMonitor, ProjectorMonitor};
+        },
+        2 * waitLimitMs));
     m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
+    QVERIFY2(RightMonitor.contains(m_toolbar), "a monitor plugged in moved the toolbar");
+    QVERIFY(xrandr({"--delmonitor", "P"}));
+    QVERIFY(waitUntil([&] {
+        return overlays(*m_program) == QList<QRect>{LeftMonitor, RightMonitor};
+    }));
+
+    // And undo still reaches the drawing: the right monitor's stroke goes next.
     QVERIFY(click(toolbarButtonCentre(m_toolbar, ToolbarButton::Undo)));
     QVERIFY(xdo({"mousemove", "1000", "900"}));
     QVERIFY2(waitForShot(
@@ -286,7 +346,25 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
                  },
                  QStringLiteral("undone-again")),
              "undo after the monitor came back");
+
+    // The next start puts the toolbar on the remembered monitor.
     m_program.reset();
+    m_program = std::make_unique<ProgramDriver>(QStringLiteral(SHOT_DIR), QString());
+    if (!factors.isEmpty())
+        m_program->setExtraEnvironment({{"QT_SCREEN_SCALE_FACTORS", factors}});
+    QVERIFY(m_program->start(QStringLiteral(QUILLMARK_PROGRAM),
+                             {{QStringLiteral("toolbarScreen"), QStringLiteral("R")}},
+                             ProgramDriver::Output::Forwarded));
+    m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
+    QVERIFY2(RightMonitor.contains(m_toolbar), "the toolbar did not start on its monitor");
+    m_program.reset();
+}
+
+QString TestScreensGui::storedToolbarScreen() const
+{
+    return QSettings(m_program->settingsFile(), QSettings::IniFormat)
+        .value(QStringLiteral("toolbarScreen"))
+        .toString();
 }
 
 QTEST_MAIN(TestScreensGui)

@@ -1,11 +1,13 @@
 // The zoom tool of the running program over a coloured "slide" of this test under a
 // compositor: its hot key shows the screen magnified about the pointer, a stroke drawn on
 // the magnified picture goes into the drawing at the screen points under the pen, undo and
-// redo reach it, and leaving zoom shows it at real size.
+// redo reach it, at 8x its edge is as sharp as the stroke rendered at 8x, and leaving zoom
+// shows it at real size.
 #include "programdriver.h"
 
 #include <QApplication>
 #include <QPainter>
+#include <QPen>
 #include <QScreen>
 #include <QWidget>
 #include <QtTest>
@@ -60,6 +62,29 @@ QPoint screenUnder(QPoint view, int factor = 2)
 QPoint viewOf(QPoint screen, int factor = 2)
 {
     return pointer + (screen - pointer) * factor;
+}
+
+// How much of the ink's colour each row of a column shows, from top to bottom, over a
+// background of one colour (the ink is pure red, which has no green).
+QList<double> inkProfile(const QImage &image, int column, int top, int bottom, QColor background)
+{
+    QList<double> profile;
+    for (int y = top; y <= bottom; ++y)
+        profile << std::clamp(1.0 - qGreen(image.pixel(column, y)) / double(background.green()),
+                              0.0, 1.0);
+    return profile;
+}
+
+// Rows of the profile where the ink fades in or out (neither background nor ink), and rows
+// mostly ink.
+int edgeRows(const QList<double> &profile)
+{
+    return int(std::count_if(profile.cbegin(), profile.cend(),
+                             [](double a) { return a > 0.1 && a < 0.9; }));
+}
+int inkRows(const QList<double> &profile)
+{
+    return int(std::count_if(profile.cbegin(), profile.cend(), [](double a) { return a >= 0.5; }));
 }
 
 // Drawn before zooming, at real size.
@@ -220,6 +245,42 @@ void TestZoomGui::drawsOnTheMagnifiedScreen()
     QVERIFY2(m_program->waitForScreen([&](const QImage &shot) { return magnifiedBy(shot, 4); },
                                       QStringLiteral("zoomed-wheel")),
              "the wheel did not magnify to 4x about the pointer");
+
+    // At 8x the stroke drawn on the magnified picture has the edges of the stroke rendered
+    // at 8x (the width of one device pixel), not those of its real-size picture enlarged.
+    QVERIFY(xdo({"click", "4"}));
+    QVERIFY(xdo({"click", "4"}));
+    const qreal ratio = scale.toDouble();
+    const int penDevice = qRound(3 * ratio * 8); // the pen's 3 logical pixels at 8x
+    const QPoint strokeAt8 = viewOf(screenUnder(strokeMiddle), 8) - QPoint(300, 0);
+    const int top = strokeAt8.y() - penDevice, bottom = strokeAt8.y() + penDevice;
+    QImage reference(1, bottom - top + 1, QImage::Format_ARGB32);
+    reference.fill(Qt::transparent);
+    {
+        QPainter painter(&reference);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::red, penDevice, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(QPointF(-100, strokeAt8.y() - top + 0.5),
+                         QPointF(100, strokeAt8.y() - top + 0.5));
+    }
+    QList<double> expected;
+    for (int y = 0; y < reference.height(); ++y)
+        expected << qAlpha(reference.pixel(0, y)) / 255.0;
+    QList<double> shown;
+    QVERIFY2(m_program->waitForScreen(
+                 [&](const QImage &shot) {
+                     const QColor background = shot.pixel(strokeAt8.x(), top - 4);
+                     shown = inkProfile(shot, strokeAt8.x(), top, bottom, background);
+                     return std::abs(inkRows(shown) - inkRows(expected)) <= 2 &&
+                            edgeRows(shown) <= edgeRows(expected) + 2;
+                 },
+                 QStringLiteral("zoomed-8x")),
+             qPrintable(QStringLiteral("the stroke at 8x is not sharp: %1 rows of ink and %2 of "
+                                       "edge, against %3 and %4 rendered at 8x")
+                            .arg(inkRows(shown))
+                            .arg(edgeRows(shown))
+                            .arg(inkRows(expected))
+                            .arg(edgeRows(expected))));
 
     // Zoom off: the stroke stays, at the screen points it was drawn over.
     pressZoomKey();
