@@ -10,8 +10,10 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QSet>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -107,6 +109,18 @@ HotkeyRegistry::HotkeyRegistry(std::unique_ptr<HotkeyBackend> backend, PortalSho
     if (m_backend) {
         connect(m_backend.get(), &HotkeyBackend::pressed, this, &HotkeyRegistry::dispatch);
         connect(m_backend.get(), &HotkeyBackend::keyboardChanged, this, &HotkeyRegistry::rebind);
+        // While one of the program's own modal dialogs (a file chooser) has the keyboard,
+        // its keys are the dialog's: Ctrl+A selects the name there instead of picking the
+        // arrow behind it.
+        if (qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+            connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this] {
+                const bool modal = QGuiApplication::modalWindow() != nullptr;
+                if (modal == m_suspendedForDialog)
+                    return;
+                m_suspendedForDialog = modal;
+                modal ? suspend() : resume();
+            });
+        }
     } else
         qWarning() << "系统热键在此平台不可用";
 }

@@ -91,4 +91,5 @@ private:
     QHash<int, QString> m_owners;
     int m_nextHandle = 1;
     int m_suspendCount = 0;
+    bool m_suspendedForDialog = false;
 };
