@@ -121,6 +121,7 @@ Window {
             fitCoverToDrawing();
         else
             keepFullScreen();
+        keyboardHandBack.start();
     }
 
     // Covers the screen. On X11 the overlay is a plain frameless window of the
@@ -356,6 +357,13 @@ Window {
     }
 
     // qmllint enable
+    KeyboardHandBack {
+        id: keyboardHandBack
+
+        needed: window.session.keyboardStaysOnUnmanaged
+        at: Qt.point(window.Screen.virtualX, window.Screen.virtualY) // qmllint disable type
+    }
+
     FileDialog {
         id: fileDialog
 

@@ -13,7 +13,8 @@
 namespace {
 
 const QSize Output(1280, 800);
-// The slide: a native terminal full screen, blue, with a line of large light text.
+// The slide: a native terminal full screen, blue, with a line of large light text. The
+// lines typed into it (not echoed) go to a file, as a slide show's keys would turn pages.
 const QRgb SlideBlue = qRgb(0x20, 0x50, 0xa0);
 
 bool isSlideBlue(QRgb pixel)
@@ -47,6 +48,7 @@ private slots:
     void captureHoldsTheSlideAndTheInk();
     void hoveredChooserOpensOnce();
     void firstStrokeAfterTheSlideHadTheFocus();
+    void passThroughGivesTheKeysToTheSlide();
     void passThroughReachesTheSlide();
     void withoutXWaylandSaysSoAndEnds();
 
@@ -55,6 +57,7 @@ private:
     QRect window(const QString &title) const;
     int xWindowCount() const;
     QImage shot(const QString &name) const;
+    QString slideKeysPath() const;
     bool clickButton(ToolbarButton button);
 
     SwayDesktop m_sway;
@@ -89,6 +92,12 @@ QImage TestWaylandGui::shot(const QString &name) const
     return m_sway.screenshot(QStringLiteral(SHOT_DIR "/wayland-%1.png").arg(name));
 }
 
+QString TestWaylandGui::slideKeysPath() const
+{
+    return m_sway.sessionEnvironment().value(QStringLiteral("XDG_RUNTIME_DIR")) +
+           QStringLiteral("/slide-keys");
+}
+
 bool TestWaylandGui::clickButton(ToolbarButton button)
 {
     const QPoint at = toolbarButtonCentre(m_toolbar, button);
@@ -108,7 +117,9 @@ void TestWaylandGui::initTestCase()
               "the way is private): build it in a folder others may read");
     QVERIFY(m_sway.launch(QStringLiteral("foot"),
                           {"-o", "colors.background=2050a0", "-o", "font=monospace:size=30", "sh",
-                           "-c", "echo SLIDE TEXT; exec sleep 3600"}));
+                           "-c",
+                           "echo SLIDE TEXT; stty -echo; while read -r line; do echo \"$line\" "
+                           ">>'" + slideKeysPath() + "'; done"}));
     QVERIFY(waitUntil([this] {
         return m_sway.swaymsg({"-t", "get_tree"}).contains("\"app_id\": \"foot\"");
     }));
@@ -222,9 +233,9 @@ void TestWaylandGui::firstStrokeAfterTheSlideHadTheFocus()
              "the stroke starts in a corner");
 }
 
-// Drawing switched off: the ink stays over the slide, and a click beside it reaches the
-// slide.
-void TestWaylandGui::passThroughReachesTheSlide()
+// Drawing switched off right after a stroke: the presenter's next keys (an arrow, a
+// letter) go to the slide, with no click on it first.
+void TestWaylandGui::passThroughGivesTheKeysToTheSlide()
 {
     QVERIFY(clickButton(ToolbarButton::DrawingSwitch));
     QVERIFY2(waitUntil([this] {
@@ -232,6 +243,23 @@ void TestWaylandGui::passThroughReachesTheSlide()
                  return !cover.isEmpty() && !cover.contains(QPoint(1000, 720));
              }),
              "the overlay still covers the whole output in pass-through");
+    // Right arrow, "n", Return, a moment after the switch, as a presenter would.
+    QTest::qWait(400);
+    QVERIFY(m_sway.input().tap(0xff53) && m_sway.input().tap(0x6e) && m_sway.input().tap(0xff0d));
+    QFile keys(slideKeysPath());
+    QVERIFY2(waitUntil([&keys] {
+                 const bool read = keys.open(QIODevice::ReadOnly);
+                 const bool arrived = read && keys.readAll().contains("\x1b[Cn");
+                 keys.close();
+                 return arrived;
+             }),
+             "the keys typed in pass-through do not reach the slide");
+}
+
+// Drawing switched off: the ink stays over the slide, and a click beside it reaches the
+// slide.
+void TestWaylandGui::passThroughReachesTheSlide()
+{
     // The smaller window shows its part of the drawing once it has drawn a frame.
     QImage before;
     QVERIFY2(waitUntil([&] {
