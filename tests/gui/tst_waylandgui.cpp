@@ -50,11 +50,14 @@ private slots:
     void firstStrokeAfterTheSlideHadTheFocus();
     void passThroughGivesTheKeysToTheSlide();
     void passThroughReachesTheSlide();
+    void passThroughShowsMessagesWhole();
+    void otherScreenKeepsOnlyItsDrawingInPassThrough();
     void withoutXWaylandSaysSoAndEnds();
 
 private:
     // The geometry of the program's X window with this title; empty while there is none.
     QRect window(const QString &title) const;
+    QList<QRect> windows(const QString &title) const;
     int xWindowCount() const;
     QImage shot(const QString &name) const;
     QString slideKeysPath() const;
@@ -65,7 +68,7 @@ private:
     QRect m_toolbar;
 };
 
-QRect TestWaylandGui::window(const QString &title) const
+QList<QRect> TestWaylandGui::windows(const QString &title) const
 {
     // 0x400006 "主窗口": ("Quillmark" "painter")  33x520+1127+120  +1127+120
     static const QRegularExpression line(QStringLiteral(
@@ -73,13 +76,20 @@ QRect TestWaylandGui::window(const QString &title) const
         "\\(\"Quillmark\".*\\s(\\d+)x(\\d+)\\+(-?\\d+)\\+(-?\\d+)\\s+\\+(-?\\d+)\\+(-?\\d+)"));
     const QString tree =
         QString::fromUtf8(m_sway.run(QStringLiteral("xwininfo"), {"-root", "-tree"}));
+    QList<QRect> found;
     for (const QString &entry : tree.split(QLatin1Char('\n'))) {
         const QRegularExpressionMatch match = line.match(entry);
         if (match.hasMatch() && match.captured(1) == title)
-            return QRect(match.captured(6).toInt(), match.captured(7).toInt(),
-                         match.captured(2).toInt(), match.captured(3).toInt());
+            found << QRect(match.captured(6).toInt(), match.captured(7).toInt(),
+                           match.captured(2).toInt(), match.captured(3).toInt());
     }
-    return {};
+    return found;
+}
+
+QRect TestWaylandGui::window(const QString &title) const
+{
+    const QList<QRect> found = windows(title);
+    return found.isEmpty() ? QRect() : found.constFirst();
 }
 
 int TestWaylandGui::xWindowCount() const
@@ -275,6 +285,50 @@ void TestWaylandGui::passThroughReachesTheSlide()
                              textBefore) > 200;
              }),
              "the click beside the ink did not reach the slide");
+}
+
+// A message in pass-through ("截图已保存到：…" after a capture) shows whole, above the slide,
+// and the overlay gives the slide its room back when the message has gone.
+void TestWaylandGui::passThroughShowsMessagesWhole()
+{
+    const QPoint inMessage(Output.width() / 2, 79);
+    const auto messageShows = [&](const QString &name) {
+        const QRgb pixel = shot(name).pixel(inMessage);
+        return qAbs(qRed(pixel) - 0xdf) < 12 && qAbs(qGreen(pixel) - 0xf6) < 12 &&
+               qAbs(qBlue(pixel) - 0xdd) < 12;
+    };
+    QVERIFY(clickButton(ToolbarButton::Screenshot));
+    QVERIFY2(waitUntil([&] { return messageShows(QStringLiteral("pass-through-message")); }),
+             "the message of the capture does not show");
+    QVERIFY2(waitUntil([&] { return !window(QStringLiteral("draw")).contains(inMessage); }),
+             "the overlay keeps the message's room after it has gone");
+    QVERIFY(!messageShows(QStringLiteral("pass-through-message-gone")));
+}
+
+// A second screen's overlay covers its screen while drawing and only its part of the
+// drawing in pass-through (none here: the pointer cannot reach that screen).
+void TestWaylandGui::otherScreenKeepsOnlyItsDrawingInPassThrough()
+{
+    QVERIFY(!m_sway.swaymsg({QStringLiteral("create_output")}).isEmpty());
+    const QRect second(Output.width(), 0, 800, 600);
+    m_sway.swaymsg({QStringLiteral("output HEADLESS-2 resolution 800x600 position %1 0")
+                        .arg(Output.width())});
+    const auto companion = [&] {
+        for (const QRect &overlay : windows(QStringLiteral("draw"))) {
+            if (second.contains(overlay.topLeft()))
+                return overlay;
+        }
+        return QRect();
+    };
+    QVERIFY(clickButton(ToolbarButton::DrawingSwitch));
+    QVERIFY2(waitUntil([&] { return companion() == second; }),
+             "no overlay over the second screen while drawing");
+    QVERIFY(clickButton(ToolbarButton::DrawingSwitch));
+    QVERIFY2(waitUntil([&] {
+                 const QRect cover = companion();
+                 return !cover.isEmpty() && !cover.contains(second.center());
+             }),
+             "the second screen's overlay still covers it in pass-through");
 }
 
 // The same session without its X display: a clear message and exit code 1, no abort.
