@@ -60,7 +60,7 @@ bool DesktopSession::inputShapeHonoured() const
 
 bool DesktopSession::keyboardStaysOnUnmanaged() const
 {
-    return m_xwayland && (m_compositor == QLatin1String("sway") ||
-                          m_compositor == QLatin1String("hyprland") ||
-                          m_compositor == QLatin1String("wlroots"));
+    return m_xwayland &&
+           (m_compositor == QLatin1String("sway") || m_compositor == QLatin1String("hyprland") ||
+            m_compositor == QLatin1String("wlroots"));
 }

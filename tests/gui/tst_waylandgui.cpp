@@ -125,11 +125,12 @@ void TestWaylandGui::initTestCase()
             .isEmpty())
         QSKIP("the session's user cannot run the program from this build folder (a folder on "
               "the way is private): build it in a folder others may read");
-    QVERIFY(m_sway.launch(QStringLiteral("foot"),
-                          {"-o", "colors.background=2050a0", "-o", "font=monospace:size=30", "sh",
-                           "-c",
-                           "echo SLIDE TEXT; stty -echo; while read -r line; do echo \"$line\" "
-                           ">>'" + slideKeysPath() + "'; done"}));
+    QVERIFY(
+        m_sway.launch(QStringLiteral("foot"),
+                      {"-o", "colors.background=2050a0", "-o", "font=monospace:size=30", "sh", "-c",
+                       "echo SLIDE TEXT; stty -echo; while read -r line; do echo \"$line\" "
+                       ">>'" +
+                           slideKeysPath() + "'; done"}));
     QVERIFY(waitUntil([this] {
         return m_sway.swaymsg({"-t", "get_tree"}).contains("\"app_id\": \"foot\"");
     }));
@@ -311,8 +312,8 @@ void TestWaylandGui::otherScreenKeepsOnlyItsDrawingInPassThrough()
 {
     QVERIFY(!m_sway.swaymsg({QStringLiteral("create_output")}).isEmpty());
     const QRect second(Output.width(), 0, 800, 600);
-    m_sway.swaymsg({QStringLiteral("output HEADLESS-2 resolution 800x600 position %1 0")
-                        .arg(Output.width())});
+    m_sway.swaymsg(
+        {QStringLiteral("output HEADLESS-2 resolution 800x600 position %1 0").arg(Output.width())});
     const auto companion = [&] {
         for (const QRect &overlay : windows(QStringLiteral("draw"))) {
             if (second.contains(overlay.topLeft()))
