@@ -149,12 +149,17 @@ void AutoSave::writeSnapshot()
         m_quiet.start(BusyRetryMs);
         return;
     }
+    // The file found at the start is looked at (and kept) before the first write, which
+    // waits for that answer: written earlier, it would replace the drawing it must keep.
+    if (!m_inspected)
+        checkRecoverable();
+    if (m_inspecting) {
+        m_quiet.start(BusyRetryMs);
+        return;
+    }
     m_quiet.stop();
     m_longest.stop();
     m_pending = false;
-    // The file found at the start is looked at (and kept) before the first write.
-    if (!m_inspected)
-        checkRecoverable();
     const bool keep = takeOfferToKeep();
     const QByteArray data = DrawingFile::toJson(*m_document);
     emit snapshotTaken(data);
@@ -186,7 +191,9 @@ void AutoSave::saveNow()
     if (!m_pending || !m_document)
         return;
     m_pending = false;
-    if (!m_inspected)
+    // A check's answer still queued is taken in before deciding what to keep.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    if (!m_inspected || m_inspecting)
         inspected(inspect(m_path));
     const QString kept = takeOfferToKeep() ? keepAside(m_path) : QString();
     const QByteArray data = DrawingFile::toJson(*m_document);
@@ -245,6 +252,7 @@ AutoSave::Inspection AutoSave::inspect(const QString &path)
 void AutoSave::inspected(const Inspection &result)
 {
     m_inspected = true;
+    m_inspecting = false;
     m_offered = result.offered;
     m_offerKept = false;
     if (result.setAside)
@@ -255,13 +263,20 @@ void AutoSave::inspected(const Inspection &result)
 void AutoSave::checkRecoverable()
 {
     m_inspected = true;
+    m_inspecting = true;
     QPointer<AutoSave> self(this);
     m_writer.start([self, path = m_path, blocked = m_blocked] {
         const Inspection result = inspect(path);
         if (result.setAside && result.keptPath.isEmpty())
             *blocked = true;
         QMetaObject::invokeMethod(
-            self.data(), [self, result] { self->inspected(result); }, Qt::QueuedConnection);
+            self.data(),
+            [self, result] {
+                // A look taken since, in the foreground, has the last word.
+                if (self->m_inspecting)
+                    self->inspected(result);
+            },
+            Qt::QueuedConnection);
     });
 }
 
