@@ -74,9 +74,25 @@ Window {
 
     title: "draw"
     screen: targetScreen
+    flags: stateFlags()
     color: lead ? lead.color : "transparent"
     // The leading overlay's flags for its state (window flags announce no change).
-    flags: (passThrough ? Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint : Qt.Window | Qt.FramelessWindowHint | (lead ? lead.toolFlag : Qt.Window)) | (lead ? lead.unmanagedFlag : 0)
+    function stateFlags() {
+        return (passThrough ? Qt.WindowStaysOnTopHint | Qt.WindowTransparentForInput | Qt.FramelessWindowHint : Qt.Window | Qt.FramelessWindowHint | (lead ? lead.toolFlag : Qt.Window)) | (lead ? lead.unmanagedFlag : 0);
+    }
+
+    // Leaving pass-through gives the window an X input shape of the size it has then: the
+    // window takes its full size first.
+    function followState() {
+        if (passThrough) {
+            window.flags = stateFlags();
+            fitCover();
+        } else {
+            fitCover();
+            window.flags = stateFlags();
+            cover();
+        }
+    }
     x: placedArea.x
     y: placedArea.y
     width: placedArea.width
@@ -93,7 +109,7 @@ Window {
     }
     onXChanged: settle()
     onYChanged: settle()
-    onPassThroughChanged: fitCover()
+    onPassThroughChanged: followState()
     onLeadShownChanged: {
         if (leadShown)
             fitCover();

@@ -82,6 +82,10 @@ Window {
         surface.canvas.penSize = 5;
         window.ct = false;
         window.coverArea = Qt.rect(0, 0, window.Screen.width, window.Screen.height);
+        // Sized before the flags change too: leaving pass-through gives the window an X input
+        // shape of the size it has then, and a window still fitted to the drawing would
+        // take the pen only there.
+        keepFullScreen();
         window.flags = Qt.Window | Qt.FramelessWindowHint | window.toolFlag | window.unmanagedFlag;
         keepFullScreen();
     }

@@ -51,6 +51,7 @@ private slots:
     void passThroughGivesTheKeysToTheSlide();
     void passThroughReachesTheSlide();
     void passThroughShowsMessagesWhole();
+    void drawingAgainDrawsEverywhere();
     void otherScreenKeepsOnlyItsDrawingInPassThrough();
     void withoutXWaylandSaysSoAndEnds();
 
@@ -306,8 +307,27 @@ void TestWaylandGui::passThroughShowsMessagesWhole()
     QVERIFY(!messageShows(QStringLiteral("pass-through-message-gone")));
 }
 
-// A second screen's overlay covers its screen while drawing and only its part of the
-// drawing in pass-through (none here: the pointer cannot reach that screen).
+// Drawing switched on again after pass-through: the pen draws over the whole screen, also
+// where the overlay did not reach in pass-through; the ink stays and the toolbar above.
+void TestWaylandGui::drawingAgainDrawsEverywhere()
+{
+    QVERIFY(clickButton(ToolbarButton::DrawingSwitch));
+    QVERIFY(
+        waitUntil([this] { return window(QStringLiteral("draw")).contains(QPoint(1000, 720)); }));
+    QTest::qWait(400);
+    QVERIFY(m_sway.input().drag({300, 720}, {700, 740}));
+    const QPoint panel = toolbarButtonCentre(m_toolbar, ToolbarButton::Clear) + QPoint(0, 15);
+    QVERIFY2(waitUntil([&] {
+                 const QImage screen = shot(QStringLiteral("drawing-again"));
+                 return inkNear(screen, {500, 730}) && inkNear(screen, {500, 410}) &&
+                        qGray(screen.pixel(panel)) > 200;
+             }),
+             "the pen does not draw where the overlay did not reach in pass-through");
+}
+
+// A second screen's overlay covers its screen while drawing (still on from the case before)
+// and only its part of the drawing in pass-through (none here: the pointer cannot reach
+// that screen).
 void TestWaylandGui::otherScreenKeepsOnlyItsDrawingInPassThrough()
 {
     QVERIFY(!m_sway.swaymsg({QStringLiteral("create_output")}).isEmpty());
@@ -321,7 +341,6 @@ void TestWaylandGui::otherScreenKeepsOnlyItsDrawingInPassThrough()
         }
         return QRect();
     };
-    QVERIFY(clickButton(ToolbarButton::DrawingSwitch));
     QVERIFY2(waitUntil([&] { return companion() == second; }),
              "no overlay over the second screen while drawing");
     QVERIFY(clickButton(ToolbarButton::DrawingSwitch));
