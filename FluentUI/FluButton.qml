@@ -19,6 +19,18 @@ T.Button {
     bottomPadding: 5
     focusPolicy: Qt.TabFocus
     font.pixelSize: 14
+    // Fluent buttons keep the text's own case, whatever the application style says.
+    font.capitalization: Font.MixedCase
+    Accessible.name: text
+    // Space presses a button already; Enter and Return do too.
+    Keys.onReturnPressed: event => control.pressByKey(event)
+    Keys.onEnterPressed: event => control.pressByKey(event)
+
+    function pressByKey(event) {
+        event.accepted = true;
+        if (!event.isAutoRepeat && control.enabled)
+            control.clicked();
+    }
 
     contentItem: Text {
         text: control.text
@@ -35,7 +47,18 @@ T.Button {
         radius: 4
         color: !control.enabled ? control.disableColor : control.down ? control.pressedColor : control.hovered ? control.hoverColor : control.normalColor
         border.width: control.highlighted ? 0 : 1
-        border.color: control.activeFocus ? "#0067C0" : "#E0E0E0"
+        border.color: "#E0E0E0"
+
+        // The keyboard focus ring, just outside the button.
+        Rectangle {
+            anchors.fill: parent
+            anchors.margins: -3
+            visible: control.visualFocus
+            radius: parent.radius + 3
+            color: "transparent"
+            border.width: 2
+            border.color: "#1A1A1A"
+        }
 
         // The darker lower edge of a raised control.
         Rectangle {

@@ -7,8 +7,9 @@ T.ComboBox {
 
     implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset, implicitContentWidth + leftPadding + rightPadding)
     implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset, implicitContentHeight + topPadding + bottomPadding, implicitIndicatorHeight + topPadding + bottomPadding)
-    leftPadding: 10
-    rightPadding: 10 + (indicator ? indicator.width : 0)
+    // The chevron sits at the end of the line: on the left from right to left.
+    leftPadding: 10 + (mirrored && indicator ? indicator.width : 0)
+    rightPadding: 10 + (!mirrored && indicator ? indicator.width : 0)
     topPadding: 5
     bottomPadding: 5
     font.pixelSize: 14
@@ -34,6 +35,8 @@ T.ComboBox {
             text: control.textRole ? (Array.isArray(control.model) ? option.model.modelData[control.textRole] : option.model[control.textRole]) : option.model.modelData
             font: control.font
             color: "#1A1A1A"
+            // Set, so that a mirrored layout puts it at the right.
+            horizontalAlignment: Text.AlignLeft
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
         }
@@ -59,7 +62,7 @@ T.ComboBox {
 
     // qmllint enable unqualified
     indicator: FluIcon {
-        x: control.width - width - 10
+        x: control.mirrored ? 10 : control.width - width - 10
         y: (control.height - height) / 2
         iconSource: FluentIcons.ChevronDown
         iconSize: 12
@@ -70,6 +73,7 @@ T.ComboBox {
         text: control.displayText
         font: control.font
         color: control.enabled ? "#1A1A1A" : "#A0A0A0"
+        horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
     }
@@ -79,8 +83,8 @@ T.ComboBox {
         implicitHeight: 32
         radius: 4
         color: !control.enabled ? "#F5F5F5" : control.down ? "#EDEDED" : control.hovered ? "#F3F3F3" : "#FBFBFB"
-        border.width: 1
-        border.color: control.activeFocus ? "#0067C0" : "#E0E0E0"
+        border.width: control.visualFocus ? 2 : 1
+        border.color: control.visualFocus ? "#1A1A1A" : control.activeFocus ? "#0067C0" : "#E0E0E0"
     }
 
     popup: T.Popup {

@@ -18,6 +18,14 @@ T.Button {
     focusPolicy: Qt.TabFocus
     display: T.AbstractButton.IconOnly
     Accessible.name: text
+    Keys.onReturnPressed: event => control.pressByKey(event)
+    Keys.onEnterPressed: event => control.pressByKey(event)
+
+    function pressByKey(event) {
+        event.accepted = true;
+        if (!event.isAutoRepeat && control.enabled)
+            control.clicked();
+    }
 
     contentItem: FluIcon {
         iconSource: control.iconSource
@@ -28,7 +36,7 @@ T.Button {
     background: Rectangle {
         radius: control.radius
         color: control.down ? control.pressedColor : control.hovered ? control.hoverColor : "transparent"
-        border.width: control.activeFocus ? 1 : 0
-        border.color: "#0067C0"
+        border.width: control.visualFocus ? 2 : 0
+        border.color: "#1A1A1A"
     }
 }

@@ -127,6 +127,9 @@ FluObject {
             readonly property real maxWidth: parent ? parent.width * 0.8 : 400
 
             width: Math.min(Math.max(mainText.implicitWidth, detailText.implicitWidth) + chrome, maxWidth)
+            // Screen readers present an alert the moment it shows.
+            Accessible.role: Accessible.AlertMessage
+            Accessible.name: message.moreText.length > 0 ? message.text + " " + message.moreText : message.text
             height: Math.max(body.implicitHeight + 20, 42)
             radius: 4
             color: look[0]
@@ -195,6 +198,24 @@ FluObject {
                 text: "\u2715"
                 color: "#5C5C5C"
                 font.pixelSize: 12
+                activeFocusOnTab: visible
+                Accessible.role: Accessible.Button
+                Accessible.name: qsTr("关闭")
+                Accessible.onPressAction: message.close()
+                Keys.onReturnPressed: message.close()
+                Keys.onEnterPressed: message.close()
+                Keys.onSpacePressed: message.close()
+
+                // The keyboard focus ring.
+                Rectangle {
+                    anchors.fill: parent
+                    anchors.margins: -4
+                    visible: closeButton.activeFocus
+                    radius: 3
+                    color: "transparent"
+                    border.width: 2
+                    border.color: "#1A1A1A"
+                }
 
                 MouseArea {
                     anchors.fill: parent

@@ -20,6 +20,8 @@ T.AbstractButton {
     // Shown in the field while the hot key is switched off.
     property string noneLabel: qsTr("无")
     property string conflictText: qsTr("已被其他程序占用")
+    // How the dialog is worked without a pointer.
+    property string keyHint: qsTr("按 Enter 保存，Esc 取消，Delete 不使用")
     property var current: []
     // Any object with `sequence` and `isRegistered`: a FluHotkey in the programs.
     property var syncHotkey: null
@@ -38,10 +40,22 @@ T.AbstractButton {
     }
 
     // Fed by the dialog's key handler; public so that tests and other recorders can use it.
+    // Alone, Escape cancels, Enter saves keys already complete and Delete switches the
+    // hot key off: none of them makes a sensible system-wide key by itself.
     function record(key, modifiers) {
-        if (key === Qt.Key_Escape && modifiers === Qt.NoModifier) {
-            dialog.close();
-            return;
+        if (modifiers === Qt.NoModifier) {
+            if (key === Qt.Key_Escape) {
+                dialog.close();
+                return;
+            }
+            if ((key === Qt.Key_Return || key === Qt.Key_Enter) && dialog.complete) {
+                save();
+                return;
+            }
+            if (key === Qt.Key_Delete) {
+                clear();
+                return;
+            }
         }
         dialog.keys = FluKeyNames.keys(key, modifiers | d.modifierOf(key));
     }
@@ -74,7 +88,11 @@ T.AbstractButton {
     hoverEnabled: true
     focusPolicy: Qt.TabFocus
     font.pixelSize: 14
+    Accessible.name: text
+    Accessible.description: current.length > 0 ? current.join("+") : noneLabel
     onClicked: open()
+    Keys.onReturnPressed: open()
+    Keys.onEnterPressed: open()
 
     Connections {
         target: control.syncHotkey
@@ -113,6 +131,7 @@ T.AbstractButton {
         active: dialog.opened
     }
 
+    // Keys read from left to right in every language ("Ctrl+P"), as menus show them.
     component KeyCaps: Row {
         id: caps
 
@@ -123,6 +142,8 @@ T.AbstractButton {
         property color textColor: "#1A1A1A"
 
         spacing: 4
+        // A mirrored layout turns the direction round once more.
+        layoutDirection: LayoutMirroring.enabled ? Qt.RightToLeft : Qt.LeftToRight
 
         Repeater {
             model: caps.keys
@@ -167,8 +188,8 @@ T.AbstractButton {
     background: Rectangle {
         radius: 4
         color: control.down ? "#EDEDED" : control.hovered ? "#F3F3F3" : "#FBFBFB"
-        border.width: 1
-        border.color: control.conflicted ? "#C42B1C" : control.shared ? "#9D5D00" : control.activeFocus ? "#0067C0" : "#E5E5E5"
+        border.width: control.visualFocus ? 2 : 1
+        border.color: control.visualFocus ? "#1A1A1A" : control.conflicted ? "#C42B1C" : control.shared ? "#9D5D00" : control.activeFocus ? "#0067C0" : "#E5E5E5"
     }
 
     // The field is always shown, so building its content at once costs nothing.
@@ -285,6 +306,15 @@ T.AbstractButton {
                     width: body.width - 2 * body.padding
                     text: control.message
                     font.pixelSize: 13
+                    color: "#5C5C5C"
+                    wrapMode: Text.Wrap
+                }
+
+                Text {
+                    width: body.width - 2 * body.padding
+                    visible: control.keyHint !== ""
+                    text: control.keyHint
+                    font.pixelSize: 12
                     color: "#5C5C5C"
                     wrapMode: Text.Wrap
                 }

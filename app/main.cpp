@@ -40,6 +40,11 @@
 Q_IMPORT_QML_PLUGIN(Cpp_MyComponentsPlugin)
 Q_IMPORT_QML_PLUGIN(FluentUIPlugin)
 
+QT_BEGIN_NAMESPACE
+// Qt Quick's start-up routine, which it runs when the library loads.
+Q_DECL_IMPORT void QQuick_initializeModule();
+QT_END_NAMESPACE
+
 namespace {
 
 // A plain second start sends an empty line (the running copy shows its toolbar) and
@@ -114,6 +119,10 @@ int main(int argc, char *argv[])
     probeApp.reset();
     OpenGlProbe::applyAttribute(renderChoice);
     QApplication app(argc, argv);
+    // The probe's application took Qt's clean-up routines with it, and with them the
+    // accessibility of Qt Quick, installed when the library loaded: without it no
+    // window reaches a screen reader. Qt Quick's start-up routine puts it back.
+    QQuick_initializeModule();
     RenderBackend::select(renderChoice);
 
     // Again, for a copy that started meanwhile.

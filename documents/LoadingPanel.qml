@@ -19,6 +19,9 @@ Rectangle {
     color: "#F9F9F9"
     border.color: "#D5D5D5"
     visible: false
+    // A screen reader reads the progress with the panel; the button is named by its text.
+    Accessible.role: Accessible.ProgressBar
+    Accessible.name: label.text
 
     onLoadingChanged: {
         if (loading) {
@@ -47,6 +50,7 @@ Rectangle {
         font.pixelSize: 14
         color: "#1A1A1A"
         elide: Text.ElideRight
+        Accessible.ignored: true
     }
 
     Rectangle {

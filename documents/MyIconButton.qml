@@ -21,8 +21,18 @@ Rectangle {
     property color clr_enter: "#dcdcdc"
     property color clr_exit: "#ffffff"
     property color clr_click: "#aba9b2"
+    // What a screen reader says for the button; a named button also takes the
+    // keyboard focus and shows a focus ring while it has it.
+    property string accessibleName: ""
+    property string accessibleDescription: ""
+    // A switch (eraser, drawing) reports whether it is on.
+    property bool checkable: false
+    property bool checked: false
 
     signal clickedLeft
+    // Enter, Return or Space while the button has the focus, or the screen
+    // reader's press action; the owner decides what it does, blocked or not.
+    signal activated
     signal clickedRight
     signal pressed(var mouse)
     signal release(var mouse)
@@ -30,10 +40,28 @@ Rectangle {
     signal entered
     signal exited
 
+    // Held keys repeat; one press acts once.
+    function keyActivate(event) {
+        event.accepted = true;
+        if (!event.isAutoRepeat && !(event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier)))
+            control.activated();
+    }
+
     width: 50
     height: 50
     radius: 5
     color: "white"
+    activeFocusOnTab: accessibleName !== ""
+    Accessible.role: Accessible.Button
+    Accessible.name: accessibleName !== "" ? accessibleName : toolTipText
+    Accessible.description: accessibleDescription
+    Accessible.focusable: activeFocusOnTab
+    Accessible.checkable: checkable
+    Accessible.checked: checked
+    Accessible.onPressAction: control.activated()
+    Keys.onReturnPressed: event => control.keyActivate(event)
+    Keys.onEnterPressed: event => control.keyActivate(event)
+    Keys.onSpacePressed: event => control.keyActivate(event)
 
     Image {
         id: icon
@@ -116,25 +144,41 @@ Rectangle {
         onPositionChanged: mouse => control.positionChanged(mouse)
     }
 
+    // The focus ring, inside the button so that neighbours do not cover it.
+    Rectangle {
+        objectName: "focusRing"
+        anchors.fill: parent
+        z: 2
+        visible: control.activeFocus
+        color: "transparent"
+        radius: control.radius
+        border.width: Math.max(2, Math.round(Math.min(control.width, control.height) / 14))
+        border.color: "#0067C0"
+    }
+
     // Takes the left clicks on the more-marker so that they do not click the button.
     Item {
         id: marker
 
+        Accessible.ignored: true
+
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        anchors.margins: 2
-        width: 8
-        height: 8
+        readonly property real unit: Math.max(1, Math.min(control.width, control.height) / 26)
+
+        anchors.margins: Math.round(2 * unit)
+        width: Math.round(8 * unit)
+        height: Math.round(8 * unit)
         z: 1
         visible: control.showRBIcon
 
         Image {
             anchors.right: parent.right
             anchors.bottom: parent.bottom
-            anchors.rightMargin: 1
-            anchors.bottomMargin: 1
-            width: 6
-            height: 6
+            anchors.rightMargin: Math.round(marker.unit)
+            anchors.bottomMargin: Math.round(marker.unit)
+            width: Math.round(6 * marker.unit)
+            height: Math.round(6 * marker.unit)
             source: "qrc:/icons/morerb.png"
             smooth: true
             mipmap: true
@@ -159,7 +203,7 @@ Rectangle {
             text: tip.text
             color: "#ffffff"
             font.bold: true
-            font.pixelSize: 6
+            font.pixelSize: Math.round(6 * marker.unit)
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }

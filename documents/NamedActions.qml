@@ -98,6 +98,9 @@ Connections {
         case "zoom":
             actions.togglePresenterTool(name);
             break;
+        case "focus-toolbar":
+            toolbar.focusToolbar();
+            break;
         case "quit":
             Qt.quit();
             break;

@@ -35,6 +35,11 @@ Item {
     // The zoom tool's layer while zoom is on, else null.
     readonly property ZoomLayer zoom: zoomLoader.item as ZoomLayer
 
+    // The keyboard goes to the pen keys (colours, sizes, the keyboard pen).
+    function takeKeys() {
+        penKeys.forceActiveFocus();
+    }
+
     // A point of the pointer in the canvas's coordinates. Held down, the pointer
     // stays with this surface beyond its screen's edge; there the point is taken
     // to the screen under it, whose scale may differ: each screen's logical

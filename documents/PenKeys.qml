@@ -3,8 +3,12 @@ import Cpp.MyComponents
 
 // Colour and size from the keyboard while an overlay has the focus (these are no
 // system-wide keys): a letter picks a colour of the palette, [ and ] (or Ctrl+wheel)
-// make the pen thinner or thicker, Esc leaves a presenter tool. What changed shows
+// make the pen thinner or thicker, Esc stops opening a drawing or leaves a presenter
+// tool. What changed shows
 // for a moment beside the pointer.
+// The keyboard pen draws without a pointer: the arrows move a cross (8 px, with
+// Shift 40 px), Space puts the pen down and lifts it again, Enter places text or
+// a numbered circle where the cross is.
 Item {
     id: keys
 
@@ -25,6 +29,57 @@ Item {
     readonly property int smallestSize: 1
     readonly property int largestSize: 60
     readonly property alias feedback: feedback
+    // Where the keyboard pen is, in the surface's coordinates, and whether it is down.
+    property point penAt: Qt.point(-1, -1)
+    property bool penDown: false
+    readonly property bool penShown: penAt.x >= 0
+
+    // Moves the keyboard pen; the first move starts it at the pointer, or in the middle.
+    function movePen(dx, dy) {
+        if (!painter)
+            return;
+        if (!penShown)
+            penAt = surface.pointerInside && surface.pointer.x >= 0 ? surface.pointer : Qt.point(Math.round(surface.width / 2), Math.round(surface.height / 2));
+        else
+            penAt = Qt.point(Math.max(0, Math.min(surface.width - 1, penAt.x + dx)), Math.max(0, Math.min(surface.height - 1, penAt.y + dy)));
+        if (penDown)
+            painter.movePaint(surface.canvasPoint(penAt.x, penAt.y), false);
+    }
+
+    // As a press and a release of the left button do.
+    function togglePen() {
+        if (!painter || !surface.drawingTool || surface.textInputMode)
+            return;
+        if (!penShown)
+            movePen(0, 0);
+        const at = surface.canvasPoint(penAt.x, penAt.y);
+        if (!penDown) {
+            painter.beginPaint(at);
+            penDown = true;
+            return;
+        }
+        penDown = false;
+        if (painter.drawMode !== MyPainter.FreehandMode)
+            painter.endPaint(at, false);
+    }
+
+    // Enter: text where the cross is in text mode, else a dot or a numbered circle.
+    function placeAtPen() {
+        if (!painter || !surface.drawingTool)
+            return;
+        if (!penShown)
+            movePen(0, 0);
+        if (surface.textInputMode) {
+            surface.overlay.placeText(surface.canvasPoint(penAt.x, penAt.y), painter, penAt);
+            return;
+        }
+        if (penDown)
+            togglePen();
+        togglePen();
+        // A pen leaves a dot only once it moves.
+        painter.movePaint(surface.canvasPoint(penAt.x, penAt.y), false);
+        togglePen();
+    }
 
     // One step of the pen size: fine steps while the pen is thin.
     function resize(direction) {
@@ -55,7 +110,11 @@ Item {
     focus: true
     Keys.onPressed: event => {
         if (event.key === Qt.Key_Escape) {
-            if (keys.surface.overlay && keys.surface.overlay.presenterTool !== "") {
+            // A drawing being opened is stopped first, as the panel's button does.
+            if (keys.painter && keys.painter.loading) {
+                keys.painter.cancelLoading();
+                event.accepted = true;
+            } else if (keys.surface.overlay && keys.surface.overlay.presenterTool !== "") {
                 keys.surface.overlay.presenterTool = "";
                 event.accepted = true;
             }
@@ -63,12 +122,72 @@ Item {
         }
         if (event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
             return;
-        if (event.key === Qt.Key_BracketLeft || event.key === Qt.Key_BracketRight) {
+        const step = (event.modifiers & Qt.ShiftModifier) ? 40 : 8;
+        switch (event.key) {
+        case Qt.Key_BracketLeft:
+        case Qt.Key_BracketRight:
             keys.resize(event.key === Qt.Key_BracketRight ? 1 : -1);
-            event.accepted = true;
+            break;
+        case Qt.Key_Left:
+            keys.movePen(-step, 0);
+            break;
+        case Qt.Key_Right:
+            keys.movePen(step, 0);
+            break;
+        case Qt.Key_Up:
+            keys.movePen(0, -step);
+            break;
+        case Qt.Key_Down:
+            keys.movePen(0, step);
+            break;
+        case Qt.Key_Space:
+            if (!event.isAutoRepeat)
+                keys.togglePen();
+            break;
+        case Qt.Key_Return:
+        case Qt.Key_Enter:
+            if (!event.isAutoRepeat)
+                keys.placeAtPen();
+            break;
+        default:
+            event.accepted = keys.pickColour(event.text.toLowerCase());
             return;
         }
-        event.accepted = keys.pickColour(event.text.toLowerCase());
+        event.accepted = true;
+    }
+
+    // The keyboard pen: a cross, filled while the pen is down.
+    Item {
+        objectName: "keyboardPen"
+        visible: keys.penShown
+        x: keys.penAt.x - width / 2
+        y: keys.penAt.y - height / 2
+        width: 24
+        height: 24
+
+        Rectangle {
+            anchors.centerIn: parent
+            width: parent.width
+            height: 2
+            color: keys.painter ? keys.painter.penColor : "red"
+        }
+
+        Rectangle {
+            anchors.centerIn: parent
+            width: 2
+            height: parent.height
+            color: keys.painter ? keys.painter.penColor : "red"
+        }
+
+        Rectangle {
+            anchors.centerIn: parent
+            width: 10
+            height: 10
+            radius: 5
+            color: keys.penDown ? (keys.painter ? keys.painter.penColor : "red") : "transparent"
+            border.color: "#FFFFFF"
+            border.width: 1
+        }
     }
 
     // The pen as it now is: a dot of its colour and width, and the width in pixels.

@@ -19,6 +19,8 @@ Dialog {
     ColumnLayout {
         anchors.fill: parent
         spacing: 8
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
+        LayoutMirroring.childrenInherit: true
 
         TextField {
             id: textField
@@ -37,6 +39,7 @@ Dialog {
             id: sizeSlider
 
             Layout.fillWidth: true
+            Accessible.name: qsTr("文字大小: ") + dialog.textSize
             from: 10
             to: 100
             value: dialog.textSize

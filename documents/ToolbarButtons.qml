@@ -3,8 +3,10 @@ import Cpp.MyComponents
 import "icons.js" as Icons
 
 // The toolbar's face: the logo, its drag handle, above a white panel of the
-// fourteen tool buttons. What a button does lives on the toolbar and in its
-// tool actions; the buttons only say when.
+// tool buttons. What a button does lives on the toolbar and in its tool
+// actions; the buttons only say when. From the keyboard the arrows move between
+// the buttons, Enter or Space presses one (or opens its chooser), Left or Right
+// opens the chooser of a button that also acts on a press, Escape leaves.
 Column {
     id: face
 
@@ -18,14 +20,74 @@ Column {
     readonly property var overlay: toolbar ? toolbar.drawWindow : null
     readonly property bool overlayActive: toolbar !== null && toolbar.overlayActive
     readonly property bool drawAble: toolbar !== null && toolbar.drawAble
+    // The button whose chooser is open, while one is.
+    property Item chooserOwner: null
+    // The button that had the keyboard focus last, where the focus key comes back to.
+    property Item lastFocused: drawSwitch
+    readonly property alias drawSwitch: drawSwitch
 
-    // Opens a chooser only while drawing is on.
-    function chooseWhileDrawing(entries, offsetY, receiver, blocked) {
-        if (drawAble)
-            toolbar.openChooser(1, entries, offsetY, receiver, blocked);
+    // The buttons in keyboard order; collapsed, only the collapse button is left.
+    function keyboardButtons() {
+        if (toolbar.collapsed)
+            return [collapseButton];
+        return [collapseButton, drawSwitch, penButton, lineButton, eraserButton, undoButton, clearButton, boardButton, screenButton, colorButton, thicknessButton, fadeButton, repeatButton, presenterButton, menuButton];
+    }
+
+    function moveFocus(from, step) {
+        const order = keyboardButtons();
+        const at = order.indexOf(from);
+        const next = order[((at < 0 ? 0 : at + step) + order.length) % order.length];
+        next.forceActiveFocus();
+    }
+
+    function focusButton(button) {
+        const order = keyboardButtons();
+        (order.indexOf(button) >= 0 ? button : order[0]).forceActiveFocus();
+    }
+
+    // Opens the button's chooser beside the toolbar. Pen, shape and board choices
+    // need drawing on: hovering opens nothing while it is off, a deliberate press
+    // switches drawing on first. From the keyboard the chooser takes the focus
+    // and gives it back to the button when it closes.
+    function openChooserOf(button, deliberate, byKey) {
+        if (!button.choices)
+            return;
+        if (button.needsDrawing && !drawAble) {
+            if (!deliberate)
+                return;
+            toolbar.switchDrawing();
+        }
+        const before = toolbar.selectWindow;
+        const chooser = toolbar.openChooser(button.chooserType, button.choices, button.chooserOffset, button.receiver, button.chooserBlocked(), byKey);
+        if (!chooser)
+            return;
+        // The one already open (the pointer came back) keeps its connections; a key
+        // press moves the keys into it.
+        if (chooser === before) {
+            if (byKey && !chooser.byKey) {
+                chooser.keyboardDone.connect(() => face.toolbar.takeKeyboard(button));
+                chooser.takeKeys();
+            }
+            return;
+        }
+        chooserOwner = button;
+        chooser.menuName = button.accessibleName;
+        chooser.current = button.choices.indexOf(button.img_src.toString());
+        if (button.chooserType === 1)
+            chooser.changeSelect.connect((index, icon) => face.toolbar.announce(qsTr("已选择：%1").arg(names.of(icon))));
+        chooser.Component.destruction.connect(() => {
+                if (face.chooserOwner === button)
+                    face.chooserOwner = null;
+            });
+        if (byKey)
+            chooser.keyboardDone.connect(() => face.toolbar.takeKeyboard(button));
     }
 
     spacing: Math.round(10 * scaleFactor)
+
+    ToolNames {
+        id: names
+    }
 
     // The face's parts read its sizes by id. qmllint 6.4 accepts that only
     // under pragma ComponentBehavior: Bound, whose value qmlformat 6.4 drops.
@@ -38,11 +100,55 @@ Column {
     }
 
     component ToolButton: MyIconButton {
+        id: toolButton
+
+        // A chooser button: its entries, where it opens, who takes the choice.
+        property var choices: null
+        property int chooserType: 1
+        property int chooserOffset: 0
+        property var receiver: null
+        property bool needsDrawing: false
+        // Whether a press acts (otherwise it opens the chooser).
+        property bool pressActs: choices === null
+        property var chooserBlocked: () => undefined
+
         width: face.buttonWidth
         height: face.buttonHeight
         anchors.horizontalCenter: parent ? parent.horizontalCenter : undefined
         miniSize: 1
         radius: 0
+        showRBIcon: choices !== null
+        Accessible.role: pressActs ? Accessible.Button : Accessible.ButtonMenu
+        onEntered: face.openChooserOf(toolButton, false, false)
+        onActiveFocusChanged: {
+            if (activeFocus)
+                face.lastFocused = toolButton;
+        }
+        // A tap (or a click) opens the chooser of a button that only chooses: touch
+        // boards have no hover.
+        onClickedLeft: {
+            if (!pressActs && face.chooserOwner !== toolButton)
+                face.openChooserOf(toolButton, true, false);
+        }
+        onActivated: {
+            face.toolbar.keyPressTime = Date.now();
+            if (!pressActs)
+                face.openChooserOf(toolButton, true, true);
+            else if (!enableEvent)
+                clickedLeft();
+        }
+        Keys.onUpPressed: face.moveFocus(toolButton, -1)
+        Keys.onDownPressed: face.moveFocus(toolButton, 1)
+        Keys.onLeftPressed: face.openChooserOf(toolButton, true, true)
+        Keys.onRightPressed: face.openChooserOf(toolButton, true, true)
+        Keys.onEscapePressed: face.toolbar.leaveKeyboard()
+        Keys.onPressed: event => {
+            if (event.key === Qt.Key_Home || event.key === Qt.Key_End) {
+                const order = face.keyboardButtons();
+                order[event.key === Qt.Key_Home ? 0 : order.length - 1].forceActiveFocus();
+                event.accepted = true;
+            }
+        }
     }
 
     // qmllint enable unqualified
@@ -56,6 +162,10 @@ Column {
         isBackTransparent: true
         isMoveStyle: true
         radius: 0
+        // A drag handle for the pointer; the keyboard has no use for it.
+        activeFocusOnTab: false
+        Accessible.role: Accessible.Graphic
+        Accessible.name: qsTr("拖动工具栏")
 
         onPressed: mouse => {
             face.toolbar.dragX = mouse.x;
@@ -92,6 +202,7 @@ Column {
                 id: collapseButton
 
                 img_src: face.toolbar.collapsed ? Icons.expand : Icons.collapse
+                accessibleName: face.toolbar.collapsed ? qsTr("展开工具栏") : qsTr("收起工具栏")
                 color: "#F25017"
                 isBackTransparent: true
                 onClickedLeft: {
@@ -104,6 +215,9 @@ Column {
                 id: drawSwitch
 
                 img_src: face.drawAble ? Icons.drawingOn : Icons.drawingOff
+                accessibleName: qsTr("绘制")
+                checkable: true
+                checked: face.drawAble
                 toolTipText: face.drawAble ? qsTr("鼠标") : qsTr("画笔")
                 onClickedLeft: face.toolbar.switchDrawing()
             }
@@ -115,8 +229,11 @@ Column {
                 id: penButton
 
                 img_src: face.toolbar.penIcon
-                showRBIcon: true
-                onEntered: face.chooseWhileDrawing(Icons.penChoices, 85, face.toolbar.changePenSelect)
+                accessibleName: qsTr("画笔：%1").arg(names.of(face.toolbar.penIcon))
+                choices: Icons.penChoices
+                chooserOffset: 85
+                receiver: face.toolbar.changePenSelect
+                needsDrawing: true
             }
 
             Separator {
@@ -126,8 +243,11 @@ Column {
                 id: lineButton
 
                 img_src: face.toolbar.lineIcon
-                showRBIcon: true
-                onEntered: face.chooseWhileDrawing(Icons.shapeChoices, 120, face.toolbar.changeLineSelect)
+                accessibleName: qsTr("形状：%1").arg(names.of(face.toolbar.lineIcon))
+                choices: Icons.shapeChoices
+                chooserOffset: 120
+                receiver: face.toolbar.changeLineSelect
+                needsDrawing: true
             }
 
             Separator {
@@ -137,12 +257,16 @@ Column {
                 id: eraserButton
 
                 img_src: Icons.eraser
-                color: face.overlay && face.overlay.painter.isEraserMode ? "#dcdcdc" : "#ffffff"
+                accessibleName: qsTr("橡皮擦")
+                checkable: true
+                checked: face.overlay !== null && face.overlay.painter.isEraserMode
+                color: checked ? "#dcdcdc" : "#ffffff"
                 onEntered: face.toolbar.closeF()
                 onClickedLeft: {
                     if (face.overlay)
                         face.overlay.textInputMode = false;
                     face.actions.toggleEraser();
+                    face.toolbar.announce(face.overlay && face.overlay.painter.isEraserMode ? qsTr("橡皮擦已开启") : qsTr("橡皮擦已关闭"));
                 }
             }
 
@@ -155,8 +279,14 @@ Column {
                 readonly property bool redoes: face.toolbar.cxiaoIcon === Icons.redo
 
                 img_src: face.toolbar.cxiaoIcon
+                accessibleName: names.of(face.toolbar.cxiaoIcon)
                 enableEvent: !(face.overlayActive && (redoes ? face.overlay.painter.canRedo : face.overlay.painter.canUndo))
-                onEntered: face.toolbar.openChooser(1, Icons.undoChoices, 280, face.toolbar.changeCxiao)
+                choices: Icons.undoChoices
+                chooserOffset: 280
+                receiver: face.toolbar.changeCxiao
+                pressActs: true
+                // Hovering turns the button into undo or redo; it has no corner mark.
+                showRBIcon: false
                 onClickedLeft: {
                     if (!face.overlayActive)
                         return;
@@ -174,6 +304,7 @@ Column {
                 id: clearButton
 
                 img_src: Icons.clear
+                accessibleName: qsTr("清除全部")
                 onEntered: face.toolbar.closeF()
                 onClickedLeft: face.actions.clear(true)
             }
@@ -185,9 +316,13 @@ Column {
                 id: boardButton
 
                 img_src: Icons.whiteBoard
-                showRBIcon: true
+                accessibleName: qsTr("画板：%1").arg(names.of(face.toolbar.yanshiIcon))
                 enableEvent: !face.overlayActive
-                onEntered: face.chooseWhileDrawing(Icons.boardChoices, 390, face.toolbar.changeBoradSelect, !face.overlayActive)
+                choices: Icons.boardChoices
+                chooserOffset: 390
+                receiver: face.toolbar.changeBoradSelect
+                chooserBlocked: () => !face.overlayActive
+                needsDrawing: true
             }
 
             Separator {
@@ -197,6 +332,7 @@ Column {
                 id: screenButton
 
                 img_src: Icons.screenshot
+                accessibleName: qsTr("截屏")
                 onEntered: face.toolbar.closeF()
                 onClickedLeft: face.toolbar.captureToolbarScreen()
             }
@@ -208,6 +344,7 @@ Column {
                 id: colorButton
 
                 img_src: Icons.colour
+                accessibleName: qsTr("画笔颜色")
                 enableEvent: !face.overlayActive
                 onEntered: face.toolbar.closeF()
                 onClickedLeft: {
@@ -224,8 +361,10 @@ Column {
                 id: thicknessButton
 
                 img_src: face.toolbar.cuxiIcon
-                showRBIcon: true
-                onEntered: face.toolbar.openChooser(1, Icons.thicknessChoices, 550, face.toolbar.changeCuXiSelect)
+                accessibleName: qsTr("粗细：%1").arg(names.of(face.toolbar.cuxiIcon))
+                choices: Icons.thicknessChoices
+                chooserOffset: 550
+                receiver: face.toolbar.changeCuXiSelect
             }
 
             Separator {
@@ -235,9 +374,12 @@ Column {
                 id: fadeButton
 
                 img_src: face.toolbar.deleteIcon
-                showRBIcon: true
+                accessibleName: qsTr("自动消失：%1").arg(names.of(face.toolbar.deleteIcon))
                 enableEvent: !face.overlayActive
-                onEntered: face.toolbar.openChooser(1, Icons.fadeChoices, 580, face.toolbar.startDeleteItem, !face.overlayActive)
+                choices: Icons.fadeChoices
+                chooserOffset: 580
+                receiver: face.toolbar.startDeleteItem
+                chooserBlocked: () => !face.overlayActive
             }
 
             Separator {
@@ -247,9 +389,12 @@ Column {
                 id: repeatButton
 
                 img_src: face.overlay && face.overlay.painter.isBreath ? face.toolbar.repeatIcon : Icons.repeatOff
-                showRBIcon: true
+                accessibleName: qsTr("呼吸：%1").arg(names.of(img_src))
                 enableEvent: !face.overlayActive
-                onEntered: face.toolbar.openChooser(1, Icons.repeatChoices, 600, face.toolbar.changeTimer, !(face.overlayActive && face.overlay.painter.canUndo))
+                choices: Icons.repeatChoices
+                chooserOffset: 600
+                receiver: face.toolbar.changeTimer
+                chooserBlocked: () => !(face.overlayActive && face.overlay.painter.canUndo)
             }
 
             Separator {
@@ -263,10 +408,15 @@ Column {
                 readonly property bool pointing: face.overlayActive && face.overlay.presenterTool !== ""
 
                 img_src: face.toolbar.presenterIcon
-                showRBIcon: true
+                accessibleName: qsTr("演示工具：%1").arg(names.of(face.toolbar.presenterIcon))
+                checkable: true
+                checked: pointing
                 color: pointing ? "#dcdcdc" : "#ffffff"
                 toolTipText: qsTr("演示工具")
-                onEntered: face.toolbar.openChooser(1, Icons.presenterChoices, 650, face.toolbar.changePresenterSelect)
+                choices: Icons.presenterChoices
+                chooserOffset: 650
+                receiver: face.toolbar.changePresenterSelect
+                pressActs: true
                 onClickedLeft: {
                     face.toolbar.destroyChooser();
                     if (pointing)
@@ -283,8 +433,11 @@ Column {
                 id: menuButton
 
                 img_src: Icons.menu
-                showRBIcon: true
-                onEntered: face.toolbar.openChooser(2, [qsTr("关于"), qsTr("帮助"), qsTr("设置"), qsTr("保存绘图…"), qsTr("打开绘图…"), qsTr("导出图片…"), qsTr("退出")], 550, face.toolbar.changeSettingSelect)
+                accessibleName: qsTr("菜单")
+                choices: [qsTr("关于"), qsTr("帮助"), qsTr("设置"), qsTr("保存绘图…"), qsTr("打开绘图…"), qsTr("导出图片…"), qsTr("退出")]
+                chooserType: 2
+                chooserOffset: 550
+                receiver: face.toolbar.changeSettingSelect
             }
         }
     }

@@ -56,6 +56,9 @@ FluObject {
                 return;
             console.log(name);
             hotkeys.actions.toggleEraser();
+            const overlay = hotkeys.toolbar.drawWindow;
+            if (overlay)
+                hotkeys.toolbar.announce(overlay.painter.isEraserMode ? qsTr("橡皮擦已开启") : qsTr("橡皮擦已关闭"));
         }
     }
 
@@ -67,6 +70,7 @@ FluObject {
             if (!hotkeys.acts(name, "penKey"))
                 return;
             console.log(name);
+            hotkeys.toolbar.announce(name);
             const toolbar = hotkeys.toolbar;
             toolbar.drawAble = true;
             if (!toolbar.drawWindow) {
@@ -107,6 +111,7 @@ FluObject {
             if (!hotkeys.acts(name, "textKey"))
                 return;
             console.log(name);
+            hotkeys.toolbar.announce(name);
             console.log("文字输入模式");
             hotkeys.actions.enterTextMode();
         }
@@ -159,6 +164,7 @@ FluObject {
             if (!hotkeys.acts(name, "lineKey"))
                 return;
             console.log(name);
+            hotkeys.toolbar.announce(name);
             hotkeys.actions.pickShape(MyPainter.LineMode);
         }
     }
@@ -171,6 +177,7 @@ FluObject {
             if (!hotkeys.acts(name, "circleKey"))
                 return;
             console.log(name);
+            hotkeys.toolbar.announce(name);
             hotkeys.actions.pickShape(MyPainter.CircleMode);
         }
     }
@@ -183,6 +190,7 @@ FluObject {
             if (!hotkeys.acts(name, "rectangleKey"))
                 return;
             console.log(name);
+            hotkeys.toolbar.announce(name);
             hotkeys.actions.pickShape(MyPainter.RectangleMode);
         }
     }
@@ -195,6 +203,7 @@ FluObject {
             if (!hotkeys.acts(name, "arrowKey"))
                 return;
             console.log(name);
+            hotkeys.toolbar.announce(name);
             hotkeys.actions.pickShape(MyPainter.ArrowMode);
         }
     }
@@ -207,6 +216,7 @@ FluObject {
             if (!hotkeys.acts(name, "laserKey"))
                 return;
             console.log(name);
+            hotkeys.toolbar.announce(name);
             hotkeys.actions.togglePresenterTool("laser");
         }
     }
@@ -219,6 +229,7 @@ FluObject {
             if (!hotkeys.acts(name, "spotlightKey"))
                 return;
             console.log(name);
+            hotkeys.toolbar.announce(name);
             hotkeys.actions.togglePresenterTool("spotlight");
         }
     }
@@ -231,7 +242,21 @@ FluObject {
             if (!hotkeys.acts(name, "zoomKey"))
                 return;
             console.log(name);
+            hotkeys.toolbar.announce(name);
             hotkeys.actions.togglePresenterTool("zoom");
+        }
+    }
+
+    // Takes the keyboard to the toolbar, for those who work without a pointer.
+    FluHotkey {
+        name: qsTr("聚焦工具栏")
+        sequence: hotkeys.sequenceFor("toolbarKey", "")
+        shortcutId: HotkeyTable.actionOf("toolbarKey")
+        onActivated: {
+            if (!hotkeys.acts(name, "toolbarKey"))
+                return;
+            console.log(name);
+            hotkeys.toolbar.focusToolbar();
         }
     }
 }

@@ -100,8 +100,8 @@ QtObject {
     // A chooser beside the toolbar, on its left when the screen edge is near. The
     // pointer coming back to the button whose chooser is open keeps that chooser: a
     // chooser the window system puts over the button must not close and open again
-    // with every move.
-    function openChooser(btnType, entries, offsetY, receiver, blocked) {
+    // with every move. Opened from the keyboard (byKey), it takes the focus.
+    function openChooser(btnType, entries, offsetY, receiver, blocked, byKey) {
         const chooserKey = btnType + ":" + offsetY;
         const open = toolbar.selectWindow;
         if (open && open.visible && open.chooserKey === chooserKey && (blocked === undefined || open.enableEvent === blocked))
@@ -117,6 +117,7 @@ QtObject {
             "customData": entries,
             "x": toolbar.x + toolbar.seX,
             "y": toolbar.y + toolbar.seY,
+            "byKey": byKey === true,
             "chooserKey": chooserKey,
             "unmanaged": toolbar.session.bypassWindowManager
         };

@@ -52,6 +52,11 @@ ApplicationWindow {
         anchors.fill: parent
         anchors.margins: 20
         spacing: 15
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
+        LayoutMirroring.childrenInherit: true
+        // The keys go to the buttons and the link; Escape closes.
+        focus: true
+        Keys.onEscapePressed: window.close()
 
         Image {
             Layout.alignment: Qt.AlignHCenter
@@ -112,11 +117,24 @@ ApplicationWindow {
             }
 
             Text {
+                id: siteLink
+
                 objectName: "siteLink"
                 text: qsTr("Penvoro官网")
                 font.pixelSize: 14
-                font.underline: linkArea.containsMouse
+                font.underline: linkArea.containsMouse || activeFocus
                 color: "#2196F3"
+                activeFocusOnTab: true
+                Accessible.role: Accessible.Link
+                Accessible.name: text
+                Accessible.onPressAction: Qt.openUrlExternally(window.siteAddress())
+                Keys.onReturnPressed: Qt.openUrlExternally(window.siteAddress())
+                Keys.onEnterPressed: Qt.openUrlExternally(window.siteAddress())
+                Keys.onSpacePressed: Qt.openUrlExternally(window.siteAddress())
+
+                FocusRing {
+                    target: siteLink
+                }
 
                 MouseArea {
                     id: linkArea
@@ -142,6 +160,17 @@ ApplicationWindow {
                 Material.background: "#2196F3"
                 Material.foreground: "#FFFFFF"
                 onClicked: window.checkUpdate()
+
+                // Enter presses it too; the ring shows the keyboard focus.
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
+
+                FocusRing {
+                    anchors.topMargin: parent.topInset - 3
+                    anchors.bottomMargin: parent.bottomInset - 3
+                    target: parent
+                    radius: 5
+                }
             }
 
             Button {
@@ -150,6 +179,17 @@ ApplicationWindow {
                 Material.background: "#9E9E9E"
                 Material.foreground: "#FFFFFF"
                 onClicked: window.close()
+
+                // Enter presses it too; the ring shows the keyboard focus.
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
+
+                FocusRing {
+                    anchors.topMargin: parent.topInset - 3
+                    anchors.bottomMargin: parent.bottomInset - 3
+                    target: parent
+                    radius: 5
+                }
             }
         }
 

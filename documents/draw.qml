@@ -134,6 +134,10 @@ Window {
         window.height = window.coverArea.height;
     }
 
+    function takeKeys() {
+        surface.takeKeys();
+    }
+
     function closeBackImg() {
         backLayer.visible = false;
     }

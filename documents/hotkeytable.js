@@ -67,6 +67,10 @@ const keys = [{
         "key": "zoomKey",
         "action": "zoom",
         "fallback": ""
+    }, {
+        "key": "toolbarKey",
+        "action": "focus-toolbar",
+        "fallback": ""
     }];
 
 function actionOf(key) {

@@ -44,6 +44,15 @@ Window {
             message.dismissed.connect(() => window.hide());
     }
 
+    // Escape dismisses the notice while it has the keyboard.
+    Shortcut {
+        sequence: "Esc"
+        onActivated: {
+            infoBar.clearAllInfo();
+            window.hide();
+        }
+    }
+
     FluInfoBar {
         id: infoBar
 

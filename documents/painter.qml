@@ -12,7 +12,10 @@ import "updaterequest.js" as UpdateRequest
 Window {
     id: window
 
-    readonly property real scaleFactor: 0.65
+    // The toolbar size of the settings (100, 150 or 200 %) scales every button and
+    // chooser; large ones suit fingers on a touch board.
+    readonly property int sizePercent: [100, 150, 200].indexOf(parseInt(hotKeys.toolbarSize, 10)) >= 0 ? parseInt(hotKeys.toolbarSize, 10) : 100
+    readonly property real scaleFactor: 0.65 * sizePercent / 100
     property bool drawAble: false
     property var hotKeys: ({})
     property string appVersion: "2.1.2"
@@ -117,8 +120,48 @@ Window {
         return windows.ensureDrawWindow();
     }
 
-    function openChooser(btnType, entries, offsetY, receiver, blocked) {
-        return windows.openChooser(btnType, entries, offsetY, receiver, blocked);
+    function openChooser(btnType, entries, offsetY, receiver, blocked, byKey) {
+        return windows.openChooser(btnType, entries, offsetY, receiver, blocked, byKey);
+    }
+
+    // Tells a screen reader what just changed.
+    function announce(text) {
+        announcer.say(text);
+    }
+
+    // Whatever switched it (a button, a hot key, a desktop shortcut).
+    onDrawAbleChanged: announce(drawAble ? qsTr("绘制已开启") : qsTr("绘制已关闭，点击会穿过画布"))
+
+    // When a button was last pressed from the keyboard: a window that this opens
+    // (the overlay) is focused by the window manager as it maps, and the keys have
+    // to come back to the toolbar.
+    property double keyPressTime: 0
+
+    // The focus hot key: the toolbar takes the keyboard, on the button used last.
+    function focusToolbar() {
+        if (!window.visible)
+            window.show();
+        takeKeyboard(face.lastFocused);
+    }
+
+    function takeKeyboard(button) {
+        window.raise();
+        window.requestActivate();
+        face.focusButton(button);
+    }
+
+    // Escape: the choosers close and the focus ring goes; with drawing on the
+    // overlay takes the keys (colours, sizes, the keyboard pen).
+    function leaveKeyboard() {
+        keyPressTime = 0;
+        // A late hand-back of the keys would take them from the overlay again.
+        keysBack.stop();
+        windows.destroyChooser();
+        keyboardRest.forceActiveFocus();
+        if (drawWindow && drawAble) {
+            drawWindow.requestActivate();
+            drawWindow.takeKeys();
+        }
     }
 
     function showAbout() {
@@ -339,9 +382,16 @@ Window {
         window.raise();
     }
 
-    // The help page shipped beside the program, else the one on the web site.
+    // The help page shipped beside the program in the interface language (Chinese
+    // and English share one page), else the one on the web site.
     function openHelp() {
-        const local = settings.applicationFileUrl("help.html");
+        const language = settings.getCurrentLanguage();
+        let local = settings.applicationFileUrl("help_" + language + ".html");
+        if (local === "") {
+            local = settings.applicationFileUrl("help.html");
+            if (local !== "" && language !== "zh_CN")
+                local += "#en";
+        }
         Qt.openUrlExternally(local !== "" ? local : Site.helpPage());
     }
 
@@ -401,7 +451,14 @@ Window {
     }
 
     function loadSettings() {
+        const sizeBefore = sizePercent;
         hotKeys = JSON.parse(JSON.stringify(settings.getAllSettings()));
+        if (sizePercent !== sizeBefore) {
+            windows.destroyChooser();
+            const to = keepOnScreen(window.x, window.y);
+            window.x = to.x;
+            window.y = to.y;
+        }
         if (settingWindow)
             settingWindow.raise();
     }
@@ -446,6 +503,7 @@ Window {
     // else to a notice beside the toolbar, which itself is too narrow for them.
     // duration: how long a message without action stays (ms, 6 s by default).
     function tell(kind, text, actionText, duration) {
+        announce(text);
         if (kind === "error")
             console.warn(text);
         else
@@ -638,7 +696,50 @@ Window {
         target: typeof LanguageManager !== "undefined" ? LanguageManager : null // qmllint disable unqualified
     }
 
+    // Holds the focus while no button shows the ring.
+    Item {
+        id: keyboardRest
+
+        Accessible.ignored: true
+    }
+
+    Announcer {
+        id: announcer
+    }
+
+    Timer {
+        id: keysBack
+
+        interval: 150
+        onTriggered: {
+            if (!window.visible || !window.drawWindow || !window.drawWindow.active)
+                return;
+            // The window manager's activation can come late, after a key opened a
+            // chooser: the chooser keeps the keys then.
+            const chooser = window.selectWindow;
+            // qmllint disable
+            if (chooser && chooser.visible && chooser.byKey)
+                chooser.takeKeys();
+            else
+                window.takeKeyboard(face.lastFocused);
+            // qmllint enable
+        }
+    }
+
+    // The toolbar counts as active while the overlay it is a transient of has the
+    // focus, so the overlay says when it took the keys.
+    Connections {
+        function onActiveChanged() {
+            if (window.drawWindow.active && Date.now() - window.keyPressTime < 2000)
+                keysBack.restart();
+        }
+
+        target: window.drawWindow
+    }
+
     ToolbarButtons {
+        id: face
+
         anchors.fill: parent
         toolbar: window
         actions: tools

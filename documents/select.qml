@@ -2,7 +2,9 @@ import QtQuick
 import QtQuick.Layouts
 
 // The chooser that opens beside a toolbar button: a column of icon or text
-// entries; a left click on an entry reports it and closes the pop-up.
+// entries; a left click on an entry reports it and closes the pop-up. Opened from
+// the keyboard it takes the focus: the arrows move, Enter or Space chooses,
+// Escape closes, and either way the focus goes back to the toolbar.
 Window {
     id: root
 
@@ -13,12 +15,48 @@ Window {
     // Blocks every icon entry.
     property bool enableEvent: false
     property int nowIdx: 0
+    // The entry in use, marked for a screen reader and focused first; -1 for none.
+    property int current: -1
+    // Opened from the keyboard: the chooser takes the focus.
+    property bool byKey: false
+    // What a screen reader calls the chooser: the button it belongs to.
+    property string menuName: ""
     // Bypasses the window manager, as the toolbar does under XWayland.
     property bool unmanaged: false
     // Which toolbar button opened it.
     property string chooserKey: ""
 
     signal changeSelect(int index, var value)
+    // A chooser opened from the keyboard closes: the toolbar takes the focus back.
+    signal keyboardDone
+
+    function entryName(index) {
+        const value = customData[index];
+        return btnType === 2 ? String(value) : names.of(value);
+    }
+
+    function focusEntry(index) {
+        const count = customData.length;
+        if (count === 0)
+            return;
+        const cell = entries.itemAt(((index % count) + count) % count);
+        if (cell)
+            cell.control.forceActiveFocus();
+    }
+
+    function focusedIndex() {
+        for (let i = 0; i < entries.count; ++i) {
+            const cell = entries.itemAt(i);
+            if (cell && cell.control.activeFocus)
+                return i;
+        }
+        return -1;
+    }
+
+    function closeByKey() {
+        keyboardDone();
+        root.destroy();
+    }
 
     function widestText() {
         let widest = 0;
@@ -39,7 +77,43 @@ Window {
 
     function deliver(index) {
         changeSelect(index, customData[index]);
+        if (byKey)
+            keyboardDone();
         root.destroy();
+    }
+
+    // The keys of every entry.
+    function entryKey(event, index) {
+        switch (event.key) {
+        case Qt.Key_Up:
+        case Qt.Key_Backtab:
+            focusEntry(index - 1);
+            break;
+        case Qt.Key_Down:
+        case Qt.Key_Tab:
+            focusEntry(index + 1);
+            break;
+        case Qt.Key_Home:
+            focusEntry(0);
+            break;
+        case Qt.Key_End:
+            focusEntry(customData.length - 1);
+            break;
+        case Qt.Key_Escape:
+        case Qt.Key_Left:
+        case Qt.Key_Right:
+            closeByKey();
+            break;
+        case Qt.Key_Return:
+        case Qt.Key_Enter:
+        case Qt.Key_Space:
+            if (!event.isAutoRepeat && !(btnType === 1 && enableEvent))
+                choose(index);
+            break;
+        default:
+            return;
+        }
+        event.accepted = true;
     }
 
     title: "Sub Window"
@@ -50,7 +124,23 @@ Window {
     width: Math.max(Math.round(50 * scaleFactor), btnType === 2 ? widestText() + Math.round(20 * scaleFactor) : 0)
     height: Math.round(customData.length * 38 * scaleFactor + 20 * scaleFactor)
 
-    Component.onCompleted: raise()
+    // The keys move into the chooser, on the entry in use.
+    function takeKeys() {
+        byKey = true;
+        requestActivate();
+        focusEntry(Math.max(0, current));
+    }
+
+    Component.onCompleted: {
+        raise();
+        // The opener marks the entry in use right after creating the chooser.
+        if (byKey)
+            Qt.callLater(root.takeKeys); // qmllint disable type
+    }
+
+    ToolNames {
+        id: names
+    }
 
     FontMetrics {
         id: textMetrics
@@ -62,6 +152,8 @@ Window {
         anchors.fill: parent
         color: "#FFFFFF"
         radius: Math.round(10 * root.scaleFactor)
+        Accessible.role: Accessible.PopupMenu
+        Accessible.name: root.menuName
 
         ColumnLayout {
             id: column
@@ -74,6 +166,8 @@ Window {
             }
 
             Repeater {
+                id: entries
+
                 model: root.customData
 
                 // The cells read the chooser by id. qmllint 6.4 accepts that only under
@@ -85,6 +179,8 @@ Window {
                     required property int index
                     required property var modelData
                     readonly property int lineHeight: Math.round(1 * root.scaleFactor)
+                    // The entry's control, which takes the keyboard focus.
+                    readonly property Item control: root.btnType === 1 ? iconEntry : textEntry
 
                     Layout.alignment: Qt.AlignHCenter
                     Layout.preferredWidth: column.width * 0.8
@@ -99,13 +195,28 @@ Window {
                             height: cell.height - cell.lineHeight
 
                             MyIconButton {
+                                id: iconEntry
+
                                 visible: root.btnType === 1
                                 anchors.fill: parent
                                 img_src: root.btnType === 1 ? cell.modelData : ""
                                 miniSize: 1
                                 radius: 0
                                 enableEvent: root.enableEvent
+                                accessibleName: root.btnType === 1 ? root.entryName(cell.index) : ""
+                                accessibleDescription: root.enableEvent ? qsTr("现在不可用") : ""
+                                Accessible.role: Accessible.MenuItem
+                                Accessible.ignored: root.btnType !== 1
+                                Accessible.focusable: true
+                                checkable: true
+                                checked: cell.index === root.current
+                                activeFocusOnTab: false
                                 onClickedLeft: root.choose(cell.index)
+                                onActivated: {
+                                    if (!root.enableEvent)
+                                        root.choose(cell.index);
+                                }
+                                Keys.onPressed: event => root.entryKey(event, cell.index)
                             }
 
                             Rectangle {
@@ -116,6 +227,14 @@ Window {
                                 width: label.implicitWidth + Math.round(20 * root.scaleFactor)
                                 height: label.implicitHeight + Math.round(10 * root.scaleFactor)
                                 color: "transparent"
+                                border.width: activeFocus ? Math.max(2, Math.round(2 * root.scaleFactor)) : 0
+                                border.color: "#0067C0"
+                                Accessible.role: Accessible.MenuItem
+                                Accessible.ignored: root.btnType !== 2
+                                Accessible.name: label.text
+                                Accessible.focusable: true
+                                Accessible.onPressAction: root.choose(cell.index)
+                                Keys.onPressed: event => root.entryKey(event, cell.index)
 
                                 Text {
                                     id: label

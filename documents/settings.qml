@@ -84,6 +84,10 @@ Window {
             "label": qsTr("放大镜"),
             "key": "zoomKey",
             "fallback": ""
+        }, {
+            "label": qsTr("聚焦工具栏"),
+            "key": "toolbarKey",
+            "fallback": ""
         }]
 
     signal changeHotKey
@@ -99,7 +103,8 @@ Window {
         const all = HotkeyTable.sharing(hotKeys, key);
         if (all.length < 2)
             return "";
-        const others = all.filter(k => k !== key).map(k => "“" + labelOf(k) + "”").join("、");
+        // Quotation marks and the list separator differ from language to language.
+        const others = all.filter(k => k !== key).map(k => qsTr("“%1”").arg(labelOf(k))).join(qsTr("、"));
         return qsTr("与%1相同，此键由“%2”响应").arg(others).arg(labelOf(all[0]));
     }
 
@@ -113,6 +118,31 @@ Window {
         settings.addSetting(key, value);
         console.log("保存设置:", key, value);
         loadSettings();
+    }
+
+    // The toolbar sizes offered, in per cent.
+    readonly property var toolbarSizes: [100, 150, 200]
+
+    function saveToolbarSize(index) {
+        if (index >= 0 && index < toolbarSizes.length)
+            saveKeyAndReload("toolbarSize", String(toolbarSizes[index]));
+    }
+
+    // A control reached with Tab scrolls into view.
+    function showFocused(item) {
+        const flick = scrollView.contentItem;
+        if (!item || !flick || !flick.contentItem) // qmllint disable
+            return;
+        let inside = item;
+        while (inside && inside !== flick.contentItem)
+            inside = inside.parent;
+        if (!inside)
+            return;
+        const top = item.mapToItem(flick.contentItem, 0, 0).y;
+        if (top < flick.contentY)
+            flick.contentY = Math.max(0, top - 8);
+        else if (top + item.height > flick.contentY + flick.height)
+            flick.contentY = Math.min(flick.contentHeight - flick.height, top + item.height - flick.height + 8);
     }
 
     function browseSaveDirectory() {
@@ -182,8 +212,27 @@ Window {
         requestActivate();
         raise();
     }
+    onActiveFocusItemChanged: showFocused(activeFocusItem)
     // The path box follows every reload, also after the user typed into it.
     onHotKeysChanged: pathBox.text = hotKeys.screenSavePath ? hotKeys.screenSavePath : ""
+
+    // A switch whose text wraps within the window instead of running past it.
+    component WrappingSwitch: Switch {
+        id: wrappingSwitch
+
+        Layout.fillWidth: true
+        font.pixelSize: 14
+
+        contentItem: Text {
+            leftPadding: wrappingSwitch.indicator && !wrappingSwitch.mirrored ? wrappingSwitch.indicator.width + wrappingSwitch.spacing : 0
+            rightPadding: wrappingSwitch.indicator && wrappingSwitch.mirrored ? wrappingSwitch.indicator.width + wrappingSwitch.spacing : 0
+            text: wrappingSwitch.text
+            font: wrappingSwitch.font
+            color: wrappingSwitch.enabled ? "#1A1A1A" : "#A0A0A0"
+            wrapMode: Text.Wrap
+            verticalAlignment: Text.AlignVCenter
+        }
+    }
 
     SettingsClazz {
         id: settings
@@ -217,6 +266,11 @@ Window {
         color: "#FFFFFF"
         radius: 10
         clip: true
+        // Right to left for Arabic; the keys go to the controls, Escape closes.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
+        LayoutMirroring.childrenInherit: true
+        focus: true
+        Keys.onEscapePressed: window.destroy()
 
         MouseArea {
             id: dragStrip
@@ -240,17 +294,6 @@ Window {
             onReleased: window.dragging = false
         }
 
-        FluIconButton {
-            id: closeButton
-
-            objectName: "closeButton"
-            anchors.right: parent.right
-            anchors.top: parent.top
-            anchors.margins: 5
-            iconSource: FluentIcons.Cancel
-            onClicked: window.destroy()
-        }
-
         ScrollView {
             id: scrollView
 
@@ -258,6 +301,8 @@ Window {
             anchors.topMargin: dragStrip.height + 15
             anchors.margins: 15
             ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+            // Long texts (German, Russian) wrap instead of widening the page past the window.
+            contentWidth: availableWidth
             clip: true
 
             ColumnLayout {
@@ -281,6 +326,7 @@ Window {
                         Layout.fillWidth: true
                         Layout.minimumWidth: 150
                         placeholderText: qsTr("截图保存路径")
+                        Accessible.name: qsTr("截图路径")
                         onEditingFinished: window.saveKeyAndReload("screenSavePath", text)
                     }
 
@@ -313,6 +359,7 @@ Window {
                         anchors.verticalCenter: parent.verticalCenter
                         textRole: "display"
                         valueRole: "code"
+                        Accessible.name: qsTr("语言设置")
                         model: []
                         onCurrentIndexChanged: window.updateApplyButton()
                         // Qt 6.4 describes Qt.callLater to qmllint as a plain value.
@@ -332,9 +379,28 @@ Window {
                     }
                 }
 
+                Text {
+                    text: qsTr("工具栏大小")
+                    font.pixelSize: 14
+                    color: "#1A1A1A"
+                }
+
+                // Larger buttons and choosers for fingers on a touch board.
+                FluComboBox {
+                    id: sizeBox
+
+                    objectName: "toolbarSizeBox"
+                    Layout.fillWidth: true
+                    Layout.minimumWidth: 120
+                    model: window.toolbarSizes.map(size => qsTr("%1 %").arg(size))
+                    currentIndex: Math.max(0, window.toolbarSizes.indexOf(parseInt(window.hotKeys.toolbarSize, 10)))
+                    Accessible.name: qsTr("工具栏大小")
+                    onActivated: index => window.saveToolbarSize(index)
+                }
+
                 // An autostart entry on Linux, the Run key on Windows; the switch shows
                 // what the system holds, which may have changed outside the program.
-                Switch {
+                WrappingSwitch {
                     id: loginSwitch
 
                     objectName: "loginSwitch"
@@ -351,7 +417,7 @@ Window {
 
                 // Screenshots and exports are saved either way; this also puts them
                 // on the clipboard, ready to paste.
-                Switch {
+                WrappingSwitch {
                     objectName: "copySwitch"
                     text: qsTr("截图和导出后复制到剪贴板")
                     font.pixelSize: 14
@@ -467,6 +533,18 @@ Window {
                     }
                 }
             }
+        }
+
+        FluIconButton {
+            id: closeButton
+
+            objectName: "closeButton"
+            anchors.right: parent.right
+            anchors.top: parent.top
+            anchors.margins: 5
+            iconSource: FluentIcons.Cancel
+            text: qsTr("关闭")
+            onClicked: window.destroy()
         }
     }
 }

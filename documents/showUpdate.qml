@@ -91,6 +91,12 @@ Window {
         startError = qsTr("无法启动更新程序，请稍后重试或手动更新");
     }
 
+    // Keys and a screen reader press the button as a click does, once.
+    function takeUpdateOnce() {
+        if (updateArea.visible)
+            takeUpdate();
+    }
+
     title: "升级到新版本"
     width: 400
     height: 320
@@ -120,6 +126,11 @@ Window {
         radius: 10
         border.color: "#E0E0E0"
         layer.enabled: true
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
+        LayoutMirroring.childrenInherit: true
+        // The keys go to the buttons; Escape closes.
+        focus: true
+        Keys.onEscapePressed: root.close()
 
         ColumnLayout {
             anchors.fill: parent
@@ -181,12 +192,25 @@ Window {
                 Layout.preferredHeight: 40
                 radius: 20
                 color: "#007BFF"
+                activeFocusOnTab: true
+                Accessible.role: Accessible.Button
+                Accessible.name: updateLabel.text
+                Accessible.onPressAction: root.takeUpdateOnce()
+                Keys.onReturnPressed: root.takeUpdateOnce()
+                Keys.onEnterPressed: root.takeUpdateOnce()
+                Keys.onSpacePressed: root.takeUpdateOnce()
 
                 Text {
+                    id: updateLabel
+
                     anchors.centerIn: parent
                     text: qsTr("立即体验")
                     color: "white"
                     font.pixelSize: 14
+                }
+
+                FocusRing {
+                    target: updateButton
                 }
 
                 MouseArea {
@@ -236,6 +260,8 @@ Window {
         id: closeButton
 
         objectName: "closeButton"
+        // Right to left the mark goes to the other corner, as the settings window's.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
         anchors.top: parent.top
         anchors.right: parent.right
         anchors.topMargin: 10
@@ -244,6 +270,19 @@ Window {
         height: 24
         radius: 12
         color: closeArea.containsMouse ? "#CCCCCC" : "#E0E0E0"
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("关闭")
+        Accessible.onPressAction: root.close()
+        Keys.onReturnPressed: root.close()
+        Keys.onEnterPressed: root.close()
+        Keys.onSpacePressed: root.close()
+        // The mark lies outside the panel, whose Escape would not reach it.
+        Keys.onEscapePressed: root.close()
+
+        FocusRing {
+            target: closeButton
+        }
 
         Text {
             anchors.centerIn: parent

@@ -22,6 +22,7 @@ PACKAGES=(
     ccache x11-xserver-utils desktop-file-utils appstream dpkg-dev file gzip passwd
     sway foot grim wayvnc xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk
     pipewire dbus dbus-x11
+    at-spi2-core python3-pyatspi dbus-daemon dbus-bin
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <QVariantMap>
 
@@ -14,7 +15,7 @@ const QString fallbackLanguage = QStringLiteral("zh_CN");
 
 QStringList translationFiles(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("app_*.qm")}, QDir::Files, QDir::Unsorted);
+    return QDir(folder).entryList({QStringLiteral("app_*.qm")}, QDir::Files, QDir::Name);
 }
 
 } // namespace
@@ -56,18 +57,26 @@ QVariantList LanguageCatalog::availableLanguages()
 
 QString LanguageCatalog::languageName(const QString &code)
 {
+    // The shipped languages by the names their speakers look for in a list: the
+    // locale database says "American English", "español de España" or "français".
+    static const QHash<QString, QString> shipped{
+        {QStringLiteral("zh_CN"), QStringLiteral("简体中文")},
+        {QStringLiteral("zh_TW"), QStringLiteral("繁體中文")},
+        {QStringLiteral("en"), QStringLiteral("English")},
+        {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("fr"), QStringLiteral("Français")},
+        {QStringLiteral("es"), QStringLiteral("Español")},
+        {QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")},
+        {QStringLiteral("ja"), QStringLiteral("日本語")},
+        {QStringLiteral("ko"), QStringLiteral("한국어")},
+        {QStringLiteral("ru"), QStringLiteral("Русский")},
+        {QStringLiteral("ar"), QStringLiteral("العربية")},
+    };
+    const QString known = shipped.value(code);
+    if (!known.isEmpty())
+        return known;
     const QString native = QLocale(code).nativeLanguageName();
-    if (!native.isEmpty())
-        return native;
-    if (code == QLatin1String("zh_CN"))
-        return QStringLiteral("简体中文");
-    if (code == QLatin1String("en"))
-        return QStringLiteral("English");
-    if (code == QLatin1String("ja"))
-        return QStringLiteral("日本語");
-    if (code == QLatin1String("ko"))
-        return QStringLiteral("한국어");
-    return code;
+    return native.isEmpty() ? code : native;
 }
 
 QStringList LanguageCatalog::translationCandidates(const QString &code)

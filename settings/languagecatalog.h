@@ -11,7 +11,8 @@ class LanguageCatalog
 public:
     // Entries {"code", "name"}, resource files first, never empty.
     static QVariantList availableLanguages();
-    // The language's own name from the locale database, else a built-in fallback.
+    // The language's own name: the shipped languages' from a table, others' from
+    // the locale database, else the code.
     static QString languageName(const QString &code);
     // The file names QTranslator::load tries, in order, for "app_" + code,
     // stopping before the name loses its language part.

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QGuiApplication>
+#include <QLocale>
 #include <QTranslator>
 
 void loadTranslation(QObject *parent, const QString &code)
@@ -26,7 +28,12 @@ void loadTranslation(QObject *parent, const QString &code)
         QDir().mkpath(folder);
     }
 
-    if (translator->load(fileName, folder)) {
+    const bool loaded = translator->load(fileName, folder);
+    // Arabic lays the windows out from the right; the built-in Chinese from the left.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setLayoutDirection(loaded ? QLocale(code).textDirection()
+                                                   : Qt::LeftToRight);
+    if (loaded) {
         QCoreApplication::installTranslator(translator);
         qDebug() << "Translation loaded successfully:" << fileName;
         LanguageManager::instance()->notifyLanguageChanged(code);

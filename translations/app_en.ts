@@ -214,6 +214,44 @@
     </message>
 </context>
 <context>
+    <name>FluInfoBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>FluShortcutPicker</name>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>不使用</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>已被其他程序占用</source>
+        <translation>Held by another program</translation>
+    </message>
+    <message>
+        <source>按 Enter 保存，Esc 取消，Delete 不使用</source>
+        <translation>Enter saves, Esc cancels, Delete sets no key</translation>
+    </message>
+</context>
+<context>
     <name>LoadingPanel</name>
     <message>
         <source>正在打开绘图… %1%</source>
@@ -315,6 +353,89 @@
     </message>
 </context>
 <context>
+    <name>ToolNames</name>
+    <message>
+        <source>普通画笔</source>
+        <translation>Plain pen</translation>
+    </message>
+    <message>
+        <source>荧光笔</source>
+        <translation>Highlighter</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>序号圆</source>
+        <translation>Numbered circle</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>透明</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>白板</source>
+        <translation>White board</translation>
+    </message>
+    <message>
+        <source>黑板</source>
+        <translation>Black board</translation>
+    </message>
+    <message>
+        <source>背景图片</source>
+        <translation>Background picture</translation>
+    </message>
+    <message>
+        <source>%1 像素</source>
+        <translation>%1 px</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>激光笔</source>
+        <translation>Laser pointer</translation>
+    </message>
+    <message>
+        <source>聚光灯</source>
+        <translation>Spotlight</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>每 %1 秒</source>
+        <translation>every %1 s</translation>
+    </message>
+</context>
+<context>
     <name>ToolbarButtons</name>
     <message>
         <source>鼠标</source>
@@ -355,6 +476,82 @@
     <message>
         <source>演示工具</source>
         <translation>Presenter tools</translation>
+    </message>
+    <message>
+        <source>已选择：%1</source>
+        <translation>Selected: %1</translation>
+    </message>
+    <message>
+        <source>拖动工具栏</source>
+        <translation>Drag the toolbar</translation>
+    </message>
+    <message>
+        <source>展开工具栏</source>
+        <translation>Expand the toolbar</translation>
+    </message>
+    <message>
+        <source>收起工具栏</source>
+        <translation>Collapse the toolbar</translation>
+    </message>
+    <message>
+        <source>绘制</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>画笔：%1</source>
+        <translation>Pen: %1</translation>
+    </message>
+    <message>
+        <source>形状：%1</source>
+        <translation>Shape: %1</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>Eraser</translation>
+    </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>Eraser on</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>Eraser off</translation>
+    </message>
+    <message>
+        <source>清除全部</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>画板：%1</source>
+        <translation>Board: %1</translation>
+    </message>
+    <message>
+        <source>截屏</source>
+        <translation>Screenshot</translation>
+    </message>
+    <message>
+        <source>画笔颜色</source>
+        <translation>Pen colour</translation>
+    </message>
+    <message>
+        <source>粗细：%1</source>
+        <translation>Width: %1</translation>
+    </message>
+    <message>
+        <source>自动消失：%1</source>
+        <translation>Fade out: %1</translation>
+    </message>
+    <message>
+        <source>呼吸：%1</source>
+        <translation>Breathing: %1</translation>
+    </message>
+    <message>
+        <source>演示工具：%1</source>
+        <translation>Presenter tool: %1</translation>
+    </message>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
     </message>
 </context>
 <context>
@@ -418,6 +615,18 @@
     <message>
         <source>放大镜</source>
         <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>聚焦工具栏</source>
+        <translation>Focus the toolbar</translation>
+    </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>Eraser on</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>Eraser off</translation>
     </message>
 </context>
 <context>
@@ -614,6 +823,21 @@
         <source>上次的绘图没有恢复，已原样保留为 %1</source>
         <translation>The last drawing was not restored; it is kept unchanged as %1</translation>
     </message>
+    <message>
+        <source>绘制已开启</source>
+        <translation>Drawing on</translation>
+    </message>
+    <message>
+        <source>绘制已关闭，点击会穿过画布</source>
+        <translation>Drawing off: clicks go through to the windows below</translation>
+    </message>
+</context>
+<context>
+    <name>select</name>
+    <message>
+        <source>现在不可用</source>
+        <translation>Not available now</translation>
+    </message>
 </context>
 <context>
     <name>settings</name>
@@ -753,6 +977,30 @@
         <source>桌面尚未指定按键</source>
         <translation>No key given by the desktop yet</translation>
     </message>
+    <message>
+        <source>聚焦工具栏</source>
+        <translation>Focus the toolbar</translation>
+    </message>
+    <message>
+        <source>工具栏大小</source>
+        <translation>Toolbar size</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>showUpdate</name>
@@ -767,6 +1015,10 @@
     <message>
         <source>立即体验</source>
         <translation>Try it now</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -790,6 +1042,70 @@
     <message>
         <source>更新未能完成，原版本将在下次启动时恢复:</source>
         <translation>The update could not be finished; the installed version is put back at the next start:</translation>
+    </message>
+    <message>
+        <source>无法获取更新信息 (HTTP %1)</source>
+        <translation>Could not get the update information (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>更新信息无法解析</source>
+        <translation>The update information cannot be read</translation>
+    </message>
+    <message>
+        <source>更新信息被拒绝: %1</source>
+        <translation>The update information was refused: %1</translation>
+    </message>
+    <message>
+        <source>以下文件未能更新，已保留原版本:</source>
+        <translation>These files could not be updated; the installed version is kept:</translation>
+    </message>
+    <message>
+        <source>无法启动 %1，请手动启动</source>
+        <translation>Could not start %1; please start it yourself</translation>
+    </message>
+    <message>
+        <source>软件更新</source>
+        <translation>Software update</translation>
+    </message>
+    <message>
+        <source>更新完成</source>
+        <translation>Update complete</translation>
+    </message>
+    <message>
+        <source>更新失败</source>
+        <translation>Update failed</translation>
+    </message>
+    <message>
+        <source>正在下载更新</source>
+        <translation>Downloading the update</translation>
+    </message>
+    <message>
+        <source>所有文件已下载完成</source>
+        <translation>All files have been downloaded</translation>
+    </message>
+    <message>
+        <source>正在下载文件: %1 (%2/%3)</source>
+        <translation>Downloading %1 (%2/%3)</translation>
+    </message>
+    <message>
+        <source>重启应用</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>重试</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>总进度: %1/%2 文件</source>
+        <translation>Overall: %1 of %2 files</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

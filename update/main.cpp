@@ -1,7 +1,9 @@
 #include "apppaths.h"
 #include "consolemessagehandler.h"
 #include "consoleterminal.h"
+#include "languagecatalog.h"
 #include "releasejournal.h"
+#include "settingsstore.h"
 #include "updateidentity.h"
 #include "updatenetworkfactory.h"
 #include "updatetray.h"
@@ -9,12 +11,14 @@
 #include <QApplication>
 #include <QDebug>
 #include <QIcon>
+#include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlEngineExtensionPlugin>
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QSystemTrayIcon>
+#include <QTranslator>
 
 Q_IMPORT_QML_PLUGIN(Cpp_MyComponentsPlugin)
 
@@ -36,6 +40,17 @@ int main(int argc, char *argv[])
 
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         qDebug() << "No system tray available! Continuing without system tray...";
+
+    // The language the annotation program shows, from the same store and files.
+    const QString language =
+        SettingsStore()
+            .value(QStringLiteral("appLanguage"), LanguageCatalog::defaultLanguage())
+            .toString();
+    QTranslator translator;
+    if (translator.load(QStringLiteral("app_") + language, AppPaths::translationsDir())) {
+        QCoreApplication::installTranslator(&translator);
+        QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
+    }
 
     QQmlApplicationEngine engine;
     UpdateNetworkFactory networkFactory;

@@ -96,4 +96,38 @@ TestCase {
         verify(about !== null);
         compare(about.title, "关于我们");
     }
+
+    function ringOf(item) {
+        const rings = Finder.findAll(item, i => i !== item && i.target === item && i.border !== undefined);
+        verify(rings.length === 1, "no focus ring on " + item.objectName);
+        return rings[0];
+    }
+
+    // Without a pointer: Tab and Shift+Tab move between the link and the buttons,
+    // a ring marks the one with the keys, Enter presses it and Escape closes.
+    function test_keyboardOnly() {
+        about = createWindow();
+        about.requestActivate();
+        tryVerify(() => about.active);
+        const link = child("siteLink");
+        const close = child("closeButton");
+        keyClick(Qt.Key_Tab);
+        verify(link.activeFocus);
+        verify(ringOf(link).visible);
+        for (let i = 0; i < 3 && !close.activeFocus; ++i)
+            keyClick(Qt.Key_Tab);
+        verify(close.activeFocus);
+        verify(ringOf(close).visible);
+        verify(!ringOf(link).visible);
+        keyClick(Qt.Key_Tab, Qt.ShiftModifier);
+        verify(!close.activeFocus);
+        keyClick(Qt.Key_Tab);
+        keyClick(Qt.Key_Return);
+        tryCompare(about, "visible", false);
+        about.show();
+        about.requestActivate();
+        tryVerify(() => about.active);
+        keyClick(Qt.Key_Escape);
+        tryCompare(about, "visible", false);
+    }
 }

@@ -1,6 +1,7 @@
-// The help page shipped in the application directory: it loads, every picture
-// it shows is there, it covers every hot key and every toolbar icon of the
-// toolbar document in both languages, and the menu finds it.
+// The help pages shipped in the application directory: they load, every picture
+// they show is there, they cover every hot key and every toolbar icon of the
+// toolbar document in every language, under the names the program gives them,
+// and the menu finds them.
 #include "settingsclazz.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QUrl>
 #include <QtTest>
 
@@ -40,15 +42,23 @@ class TestHelpPage : public QObject
 
 private slots:
     void initTestCase();
+    void picturesExist_data();
     void picturesExist();
     void hotKeysAreExplained_data();
     void hotKeysAreExplained();
+    void everyToolbarIconIsPictured_data();
     void everyToolbarIconIsPictured();
+    void translatedPagesUseTheProgramsNames_data();
+    void translatedPagesUseTheProgramsNames();
     void rendersWithItsPictures();
     void menuFindsThePageBesideTheProgram_data();
     void menuFindsThePageBesideTheProgram();
 
 private:
+    void addPageRows();
+    // The hot keys of the toolbar: their names and fallback sequences.
+    QList<QPair<QString, QString>> hotKeys() const;
+
     QDir m_appDir{QStringLiteral(APP_DIR)};
     QString m_page;
     QString m_toolbar;
@@ -68,9 +78,39 @@ void TestHelpPage::initTestCase()
     QVERIFY(m_page.contains(QLatin1String("id=\"en\"")));
 }
 
+// Every page beside the program: the Chinese and English one, and one per language.
+void TestHelpPage::addPageRows()
+{
+    QTest::addColumn<QString>("file");
+    const QStringList pages = m_appDir.entryList({QStringLiteral("help*.html")}, QDir::Files);
+    QVERIFY(pages.size() >= 10);
+    for (const QString &page : pages)
+        QTest::newRow(qPrintable(page)) << page;
+}
+
+QList<QPair<QString, QString>> TestHelpPage::hotKeys() const
+{
+    QList<QPair<QString, QString>> keys;
+    const QRegularExpression hotkey(QString::fromUtf8(
+        R"re(FluHotkey\s*\{\s*name:\s*qsTr\("([^"]+)"\)\s*sequence:\s*hotkeys\.sequenceFor\("\w+",\s*"([^"]*)"\))re"));
+    auto it = hotkey.globalMatch(m_toolbar);
+    while (it.hasNext()) {
+        const auto match = it.next();
+        keys.append({match.captured(1), match.captured(2)});
+    }
+    return keys;
+}
+
+void TestHelpPage::picturesExist_data()
+{
+    addPageRows();
+}
+
 void TestHelpPage::picturesExist()
 {
-    const QStringList tags = matches(m_page, QStringLiteral("(<img[^>]*>)"));
+    QFETCH(QString, file);
+    const QString page = readAll(m_appDir.filePath(file));
+    const QStringList tags = matches(page, QStringLiteral("(<img[^>]*>)"));
     QVERIFY(tags.size() > 20);
     const QRegularExpression sourceOf(QStringLiteral("src=\"([^\"]+)\""));
     for (const QString &tag : tags) {
@@ -89,16 +129,10 @@ void TestHelpPage::hotKeysAreExplained_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("fallback");
-    const QRegularExpression hotkey(QString::fromUtf8(
-        R"re(FluHotkey\s*\{\s*name:\s*qsTr\("([^"]+)"\)\s*sequence:\s*hotkeys\.sequenceFor\("\w+",\s*"([^"]*)"\))re"));
-    auto it = hotkey.globalMatch(m_toolbar);
-    int count = 0;
-    while (it.hasNext()) {
-        const auto match = it.next();
-        QTest::newRow(qPrintable(match.captured(1))) << match.captured(1) << match.captured(2);
-        ++count;
-    }
-    QCOMPARE(count, 15);
+    const auto keys = hotKeys();
+    for (const auto &[name, fallback] : keys)
+        QTest::newRow(qPrintable(name)) << name << fallback;
+    QCOMPARE(keys.size(), 16);
 }
 
 void TestHelpPage::hotKeysAreExplained()
@@ -117,14 +151,62 @@ void TestHelpPage::hotKeysAreExplained()
     QVERIFY2(m_page.mid(english).contains(shown), qPrintable(shown));
 }
 
+void TestHelpPage::everyToolbarIconIsPictured_data()
+{
+    addPageRows();
+}
+
 void TestHelpPage::everyToolbarIconIsPictured()
 {
-    const QStringList names = matches(m_page, QStringLiteral("src=\"help/(\\w+)\\.png\""));
+    QFETCH(QString, file);
+    const QString page = readAll(m_appDir.filePath(file));
+    const QStringList names = matches(page, QStringLiteral("src=\"help/(\\w+)\\.png\""));
     const QSet<QString> pictured(names.begin(), names.end());
     const QStringList icons = matches(m_toolbar, QStringLiteral("qrc:/icons/(\\w+)\\.png"));
     QVERIFY(icons.size() > 20);
     for (const QString &icon : icons)
         QVERIFY2(pictured.contains(icon), qPrintable(icon));
+}
+
+// A page per language: it says which language it is in (Arabic from the right), and
+// its hot-key table holds every hot key under the name the program shows in that
+// language, with its default keys.
+void TestHelpPage::translatedPagesUseTheProgramsNames_data()
+{
+    QTest::addColumn<QString>("code");
+    const QStringList pages = m_appDir.entryList({QStringLiteral("help_*.html")}, QDir::Files);
+    QCOMPARE(pages.size(), 9);
+    for (const QString &page : pages)
+        QTest::newRow(qPrintable(page)) << page.mid(5, page.size() - 10);
+}
+
+void TestHelpPage::translatedPagesUseTheProgramsNames()
+{
+    QFETCH(QString, code);
+    const QString page = readAll(m_appDir.filePath(QStringLiteral("help_%1.html").arg(code)));
+    const QString htmlLang = QString(code).replace(QLatin1Char('_'), QLatin1Char('-'));
+    const QString direction =
+        code == QLatin1String("ar") ? QStringLiteral(" dir=\"rtl\"") : QString();
+    QVERIFY2(page.contains(QStringLiteral("<html lang=\"%1\"%2>").arg(htmlLang, direction)),
+             "no language, or the wrong direction, on the page");
+    QTranslator translator;
+    QVERIFY2(translator.load(QStringLiteral("app_") + code,
+                             m_appDir.filePath(QStringLiteral("translations"))),
+             "no compiled translation beside the program");
+    for (const auto &[name, fallback] : hotKeys()) {
+        const QString shown = translator.translate("ToolbarHotkeys", name.toUtf8().constData());
+        QVERIFY2(!shown.isEmpty(), qPrintable(name));
+        const QString row = QStringLiteral("<tr><td>%1</td><td>").arg(shown);
+        QVERIFY2(page.contains(row), qPrintable(row));
+        if (!fallback.isEmpty())
+            QVERIFY2(page.contains(row + QStringLiteral("<kbd>%1</kbd>").arg(fallback)),
+                     qPrintable(row + fallback));
+    }
+    // Every other language is a link away.
+    for (const QString &other : m_appDir.entryList({QStringLiteral("help_*.html")}, QDir::Files)) {
+        if (other != QStringLiteral("help_%1.html").arg(code))
+            QVERIFY2(page.contains(QStringLiteral("href=\"%1\"").arg(other)), qPrintable(other));
+    }
 }
 
 // Rendered by Qt's own rich-text engine: the pictures resolve relative to the

@@ -361,4 +361,75 @@ TestCase {
         mouseWheel(canvas, 50, 50, 0, 120, Qt.NoButton, Qt.ControlModifier);
         compare(canvas.penSize, 60);
     }
+
+    // The keyboard pen: Space puts it down and lifts it, the arrows draw (Shift:
+    // 40 px a step) from where the pointer was; Enter places a numbered circle.
+    function test_keyboardPenDraws() {
+        canvas.penSize = 6;
+        overlay.requestActivate();
+        mouseMove(canvas, 200, 300);
+        overlay.takeKeys();
+        keyClick(Qt.Key_Space);
+        for (let i = 0; i < 5; ++i)
+            keyClick(Qt.Key_Right, Qt.ShiftModifier);
+        keyClick(Qt.Key_Space);
+        verify(inkAt(300, 300), "the keyboard pen drew nothing");
+        verify(canvas.canUndo);
+        canvas.undo();
+        verify(!canvas.canUndo, "one stroke, not one per key");
+        keyClick(Qt.Key_Down, Qt.ShiftModifier);
+        keyClick(Qt.Key_Return);
+        verify(inkAt(400, 340), "Enter left no dot");
+        canvas.drawMode = 6;
+        keyClick(Qt.Key_Down, Qt.ShiftModifier);
+        keyClick(Qt.Key_Down, Qt.ShiftModifier);
+        keyClick(Qt.Key_Return);
+        verify(inkAt(400, 420), "Enter placed no numbered circle");
+    }
+
+    // One finger draws like the pen; a second finger that comes down meanwhile
+    // adds no stroke of its own.
+    function test_touchDrawsWithOneFinger() {
+        canvas.penSize = 6;
+        const touch = touchEvent(canvas);
+        touch.press(0, canvas, 100, 300).commit();
+        touch.move(0, canvas, 200, 300).commit();
+        touch.stationary(0).press(1, canvas, 100, 500).commit();
+        touch.move(0, canvas, 300, 300).move(1, canvas, 200, 500).commit();
+        touch.move(0, canvas, 400, 300).move(1, canvas, 300, 500).commit();
+        touch.release(0, canvas, 400, 300).stationary(1).commit();
+        touch.release(1, canvas, 300, 500).commit();
+        verify(inkAt(250, 300), "the first finger drew nothing");
+        verify(inkAt(350, 300));
+        verify(!inkAt(250, 500), "the second finger drew");
+        canvas.undo();
+        verify(!canvas.canUndo, "more than one stroke");
+    }
+
+    SignalSpy {
+        id: cancelSpy
+
+        signalName: "drawingOpenCancelled"
+    }
+
+    // Escape stops a drawing being opened, as the loading panel's button does;
+    // the drawing on screen stays.
+    function test_escapeStopsOpening() {
+        canvas.penSize = 6;
+        stroke(Qt.point(100, 200), Qt.point(300, 200), Qt.point(300, 200));
+        verify(canvas.saveDrawing("overlay-escape.qmark"));
+        canvas.clear();
+        stroke(Qt.point(100, 400), Qt.point(300, 400), Qt.point(300, 400));
+        cancelSpy.target = canvas;
+        cancelSpy.clear();
+        overlay.requestActivate();
+        tryVerify(() => overlay.active);
+        verify(canvas.openDrawing("overlay-escape.qmark"));
+        verify(canvas.loading);
+        keyClick(Qt.Key_Escape);
+        tryVerify(() => !canvas.loading);
+        compare(cancelSpy.count, 1);
+        verify(inkAt(250, 400));
+        verify(!inkAt(250, 200), "the drawing was opened");
+    }
 }

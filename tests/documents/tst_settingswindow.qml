@@ -114,7 +114,7 @@ TestCase {
     function test_everyHotKeyHasAPicker() {
         settingsWindow = createWindow();
         const pickers = Finder.findAll(settingsWindow.contentItem, i => String(i.objectName).startsWith("picker_"));
-        compare(pickers.length, 15);
+        compare(pickers.length, 16);
         const fallbacks = {
             "undoKey": "Ctrl+Z",
             "redoKey": "Ctrl+Y",
@@ -276,6 +276,35 @@ TestCase {
         const button = child("closeButton");
         waitForRendering(settingsWindow.contentItem);
         mouseClick(button);
+        tryCompare(testCase, "destroyedWatchers", 1);
+        settingsWindow = null;
+    }
+
+    function test_toolbarSizeIsStoredAndShown() {
+        store.addSetting("toolbarSize", "150");
+        settingsWindow = createWindow();
+        const box = child("toolbarSizeBox");
+        compare(box.currentIndex, 1);
+        box.activated(2);
+        compare(store.getSettingByKey("toolbarSize"), "200");
+        compare(hotKeyChanges, 1);
+        store.removeSetting("toolbarSize");
+    }
+
+    // Tab reaches the controls in order, Enter presses a button, Escape closes.
+    function test_keyboardOnly() {
+        settingsWindow = createWindow();
+        settingsWindow.requestActivate();
+        tryVerify(() => settingsWindow.active);
+        keyClick(Qt.Key_Tab);
+        verify(child("pathBox").activeFocus);
+        keyClick(Qt.Key_Tab);
+        verify(child("browseButton").activeFocus);
+        keyClick(Qt.Key_Tab, Qt.ShiftModifier);
+        verify(child("pathBox").activeFocus);
+        destroyedWatchers = 0;
+        watcherComponent.createObject(settingsWindow);
+        keyClick(Qt.Key_Escape);
         tryCompare(testCase, "destroyedWatchers", 1);
         settingsWindow = null;
     }

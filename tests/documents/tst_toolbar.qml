@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import Cpp.MyComponents
 import "finder.js" as Finder
 
 TestCase {
@@ -70,6 +71,10 @@ TestCase {
 
     name: "Toolbar"
 
+    SettingsClazz {
+        id: store
+    }
+
     function test_drawingSwitchSelectsPlainPen() {
         compare(toolbar.drawWindow, null);
         const painter = drawingOn();
@@ -90,6 +95,28 @@ TestCase {
         verify(!painter.isEraserMode);
         verify(!toolbar.drawWindow.textInputMode);
         compare(toolbar.penIcon, "qrc:/icons/pen.png");
+    }
+
+    // What a screen reader hears: drawing on and off whatever switched it, the
+    // eraser, a shape picked in its chooser and a capture that failed.
+    function test_stateChangesAreAnnounced() {
+        const found = Finder.findAll(toolbar.contentItem, i => typeof i.say === "function");
+        compare(found.length, 1);
+        const announcer = found[0];
+        drawingOn();
+        compare(announcer.text, "绘制已开启");
+        verify(announcer.visible);
+        toolbar.drawAble = false;
+        compare(announcer.text, "绘制已关闭，点击会穿过画布");
+        mouseClick(button("qrc:/icons/mouse.png"));
+        mouseClick(button("qrc:/icons/erase.png"));
+        compare(announcer.text, "橡皮擦已开启");
+        const chooser = hover("qrc:/icons/line.png");
+        verify(chooser !== null);
+        chooser.choose(1);
+        tryCompare(announcer, "text", "已选择：圆形");
+        toolbar.reportCaptureFailure("磁盘已满");
+        compare(announcer.text, "截图保存失败：磁盘已满");
     }
 
     function test_changePenSelect_data() {
@@ -543,6 +570,87 @@ TestCase {
         verify(hover("qrc:/icons/b.png") !== null);
         mouseClick(toolbar.drawWindow.painter, 400, 400);
         compare(toolbar.selectWindow, null);
+    }
+
+    // The focus key puts the keys on the toolbar: the arrows move over the buttons,
+    // Enter presses the drawing switch and opens a chooser on the entry in use,
+    // where the arrows and Enter choose; the focus comes back to the button, and
+    // Escape hands the keys to the overlay.
+    function test_keyboardWorksTheToolbar() {
+        const drawSwitch = button("qrc:/icons/mouse.png");
+        toolbar.focusToolbar();
+        tryVerify(() => toolbar.active && drawSwitch.activeFocus);
+        keyClick(Qt.Key_Return);
+        verify(toolbar.drawAble);
+        tryVerify(() => toolbar.active && drawSwitch.activeFocus, 3000, "the keys did not come back from the overlay");
+        keyClick(Qt.Key_Down);
+        const pen = button("qrc:/icons/pen.png");
+        verify(pen.activeFocus);
+        keyClick(Qt.Key_Return);
+        const chooser = toolbar.selectWindow;
+        verify(chooser !== null);
+        tryVerify(() => chooser.active && chooser.focusedIndex() === 0);
+        keyClick(Qt.Key_Down);
+        keyClick(Qt.Key_Return);
+        compare(toolbar.penIcon, "qrc:/icons/ygpen.png");
+        tryVerify(() => toolbar.active && pen.activeFocus);
+        // Escape in a chooser chooses nothing.
+        keyClick(Qt.Key_Space);
+        tryVerify(() => toolbar.selectWindow !== null && toolbar.selectWindow.active);
+        compare(toolbar.selectWindow.focusedIndex(), 1);
+        keyClick(Qt.Key_Escape);
+        tryVerify(() => toolbar.active && pen.activeFocus);
+        compare(toolbar.selectWindow, null);
+        compare(toolbar.penIcon, "qrc:/icons/ygpen.png");
+        keyClick(Qt.Key_Home);
+        keyClick(Qt.Key_Up);
+        verify(button("qrc:/icons/menue.png").activeFocus, "Up from the first button wraps to the last");
+        keyClick(Qt.Key_Escape);
+        verify(!button("qrc:/icons/menue.png").activeFocus);
+        tryVerify(() => toolbar.drawWindow.active);
+    }
+
+    // Touch boards have no hover: a tap on a choosing button opens its chooser,
+    // switching drawing on for the pen.
+    function test_tapOpensAChooser() {
+        const pen = button("qrc:/icons/pen.png");
+        const tap = touchEvent(pen);
+        tap.press(0, pen, pen.width / 2, pen.height / 2).commit();
+        tap.release(0, pen, pen.width / 2, pen.height / 2).commit();
+        verify(toolbar.drawAble);
+        verify(toolbar.selectWindow !== null);
+        compare(toolbar.selectWindow.customData, ["qrc:/icons/pen.png", "qrc:/icons/ygpen.png", "qrc:/icons/text.png"]);
+    }
+
+    // The size setting scales every button; anything but 100, 150 or 200 is 100 %.
+    function test_toolbarSize_data() {
+        return [{
+                "tag": "150 %",
+                "size": "150",
+                "width": 49,
+                "height": 39
+            }, {
+                "tag": "200 %",
+                "size": "200",
+                "width": 65,
+                "height": 52
+            }, {
+                "tag": "not offered",
+                "size": "300",
+                "width": 33,
+                "height": 26
+            }];
+    }
+
+    function test_toolbarSize(data) {
+        store.addSetting("toolbarSize", data.size);
+        toolbar.loadSettings();
+        store.removeSetting("toolbarSize");
+        compare(toolbar.width, data.width);
+        compare(button("qrc:/icons/screen.png").width, data.width);
+        compare(button("qrc:/icons/screen.png").height, data.height);
+        const chooser = hover("qrc:/icons/b.png");
+        compare(chooser.width, data.width);
     }
 
     function test_collapse() {

@@ -320,6 +320,42 @@ TestCase {
         tryCompare(prompt, "visible", false);
     }
 
+    // Without a pointer: Tab reaches both buttons in turn, each with its ring;
+    // Enter on the close mark closes, and so does Escape.
+    function test_keyboardOnly() {
+        showPrompt();
+        prompt.requestActivate();
+        tryVerify(() => prompt.active);
+        const update = child("updateButton");
+        const close = child("closeButton");
+        const ring = item => {
+            for (let i = 0; i < item.children.length; ++i) {
+                if (item.children[i].target === item)
+                    return item.children[i];
+            }
+            return null;
+        };
+        keyClick(Qt.Key_Tab);
+        const first = update.activeFocus ? update : close;
+        const second = first === update ? close : update;
+        verify(first.activeFocus);
+        verify(ring(first).visible);
+        keyClick(Qt.Key_Tab);
+        verify(second.activeFocus);
+        verify(ring(second).visible && !ring(first).visible);
+        keyClick(Qt.Key_Tab, Qt.ShiftModifier);
+        verify(first.activeFocus);
+        if (!close.activeFocus)
+            keyClick(Qt.Key_Tab);
+        keyClick(Qt.Key_Return);
+        tryCompare(prompt, "visible", false);
+        showPrompt();
+        prompt.requestActivate();
+        tryVerify(() => prompt.active);
+        keyClick(Qt.Key_Escape);
+        tryCompare(prompt, "visible", false);
+    }
+
     function createToolbar() {
         const component = Qt.createComponent("qrc:/painter.qml");
         verify(component.status === Component.Ready, component.errorString());

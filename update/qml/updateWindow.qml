@@ -58,6 +58,12 @@ Window {
         updateFailed = true;
     }
 
+    // The text with %1, %2 ... replaced in one pass, so that a value holding "%2"
+    // (a file name) stays as it is.
+    function fill(text, values) {
+        return text.replace(/%([1-9])/g, (whole, n) => n <= values.length ? String(values[n - 1]) : whole);
+    }
+
     // Done without anything to download.
     function complete(note) {
         completionNote = note;
@@ -70,17 +76,17 @@ Window {
         const installedVersion = settings.getIniValue("UPDATE", "APPVersion");
         if (status !== 200) {
             console.error("Failed to get version info, status:", status);
-            fail("无法获取更新信息 (HTTP " + status + ")");
+            fail(qsTr("无法获取更新信息 (HTTP %1)").arg(status));
             return;
         }
         if (result.unreadable) {
             console.error("Error parsing version info:", result.reason);
-            fail("更新信息无法解析");
+            fail(qsTr("更新信息无法解析"));
             return;
         }
         if (!result.accepted) {
             console.error("Invalid update data format:", result.reason);
-            fail("更新信息被拒绝: " + result.reason);
+            fail(fill(qsTr("更新信息被拒绝: %1"), [result.reason]));
             return;
         }
         const data = result.manifest;
@@ -100,7 +106,7 @@ Window {
         }
         if (typeof data.uploadUrl !== "string" || data.uploadUrl.length === 0) {
             console.error("Invalid update data format: no uploadUrl");
-            fail("更新信息被拒绝: no uploadUrl");
+            fail(fill(qsTr("更新信息被拒绝: %1"), ["no uploadUrl"]));
             return;
         }
         baseUrl = data.uploadUrl + "/" + data.appVersion + "/";
@@ -177,7 +183,7 @@ Window {
         // the next start.
         if (installer.installationWhole()) {
             console.error("更新失败，已保留原版本:", failedFiles.join("; "));
-            fail("以下文件未能更新，已保留原版本:");
+            fail(qsTr("以下文件未能更新，已保留原版本:"));
         } else {
             console.error("更新失败，原版本尚未恢复:", failedFiles.join("; "));
             fail(qsTr("更新未能完成，原版本将在下次启动时恢复:"));
@@ -192,7 +198,7 @@ Window {
         if (settings.startExeAndExitApp(exeName))
             root.close();
         else
-            handOverError = "无法启动 " + exeName + "，请手动启动";
+            handOverError = fill(qsTr("无法启动 %1，请手动启动"), [exeName]);
     }
 
     width: 500
@@ -200,12 +206,42 @@ Window {
     visible: true
     flags: Qt.Window | Qt.FramelessWindowHint | Qt.WindowStaysOnTopHint
     color: "transparent"
-    title: "软件更新"
+    title: qsTr("软件更新")
     onClosing: Qt.quit()
     Component.onCompleted: {
         root.raise();
         root.requestActivate();
         checkUpdate();
+    }
+
+    // A round button of the window: Enter presses it too, and a ring shows while
+    // it has the keyboard focus.
+    component PillButton: Button {
+        id: pillButton
+
+        property color normalColor: "#007BFF"
+        property color hoverColor: "#0056b3"
+
+        Layout.alignment: Qt.AlignHCenter
+        Layout.preferredWidth: 120
+        Layout.preferredHeight: 40
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+
+        background: Rectangle {
+            radius: 20
+            color: pillButton.hovered ? pillButton.hoverColor : pillButton.normalColor
+            border.width: pillButton.visualFocus ? 3 : 0
+            border.color: "#1A1A1A"
+        }
+
+        contentItem: Text {
+            text: pillButton.text
+            color: "white"
+            font.pixelSize: 14
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+        }
     }
 
     SettingsClazz {
@@ -230,6 +266,11 @@ Window {
         radius: 10
         border.color: "#E0E0E0"
         layer.enabled: true
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
+        LayoutMirroring.childrenInherit: true
+        // The keys go to the buttons; Escape closes, as the close mark does.
+        focus: true
+        Keys.onEscapePressed: root.close()
 
         ColumnLayout {
             anchors.fill: parent
@@ -239,7 +280,7 @@ Window {
             Text {
                 Layout.fillWidth: true
                 objectName: "titleText"
-                text: root.downloadComplete ? "更新完成" : root.updateFailed ? "更新失败" : "正在下载更新"
+                text: root.downloadComplete ? qsTr("更新完成") : root.updateFailed ? qsTr("更新失败") : qsTr("正在下载更新")
                 font.bold: true
                 font.pixelSize: 20
                 horizontalAlignment: Text.AlignHCenter
@@ -248,7 +289,7 @@ Window {
             Text {
                 objectName: "detailLine"
                 Layout.fillWidth: true
-                text: root.handOverError !== "" ? root.handOverError : root.downloadComplete ? (root.completionNote || "所有文件已下载完成") : root.updateFailed ? root.failureReason : "正在下载文件: " + root.currentFileName + " (" + (root.currentFileIndex + 1) + "/" + root.totalFiles + ")"
+                text: root.handOverError !== "" ? root.handOverError : root.downloadComplete ? (root.completionNote || qsTr("所有文件已下载完成")) : root.updateFailed ? root.failureReason : root.fill(qsTr("正在下载文件: %1 (%2/%3)"), [root.currentFileName, root.currentFileIndex + 1, root.totalFiles])
                 color: root.handOverError !== "" ? "#C42B1C" : "#666666"
                 font.pixelSize: 14
                 horizontalAlignment: Text.AlignHCenter
@@ -323,82 +364,39 @@ Window {
                 Layout.fillHeight: true
             }
 
-            Button {
+            PillButton {
                 id: restartButton
 
                 objectName: "restartButton"
                 visible: root.downloadComplete
-                Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: 120
-                Layout.preferredHeight: 40
+                text: qsTr("重启应用")
                 onClicked: root.restartApplication()
-
-                background: Rectangle {
-                    radius: 20
-                    color: restartButton.hovered ? "#0056b3" : "#007BFF"
-                }
-
-                contentItem: Text {
-                    text: "重启应用"
-                    color: "white"
-                    font.pixelSize: 14
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
             }
 
-            Button {
+            PillButton {
                 id: cancelButton
 
                 objectName: "cancelButton"
                 visible: !root.downloadComplete && !root.updateFailed
-                Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: 120
-                Layout.preferredHeight: 40
+                text: qsTr("取消")
+                normalColor: "#E53935"
+                hoverColor: "#C62828"
                 onClicked: root.close()
-
-                background: Rectangle {
-                    radius: 20
-                    color: cancelButton.hovered ? "#C62828" : "#E53935"
-                }
-
-                contentItem: Text {
-                    text: "取消"
-                    color: "white"
-                    font.pixelSize: 14
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
             }
 
-            Button {
+            PillButton {
                 id: retryButton
 
                 objectName: "retryButton"
                 visible: root.updateFailed
-                Layout.alignment: Qt.AlignHCenter
-                Layout.preferredWidth: 120
-                Layout.preferredHeight: 40
+                text: qsTr("重试")
                 onClicked: root.checkUpdate()
-
-                background: Rectangle {
-                    radius: 20
-                    color: retryButton.hovered ? "#0056b3" : "#007BFF"
-                }
-
-                contentItem: Text {
-                    text: "重试"
-                    color: "white"
-                    font.pixelSize: 14
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
             }
 
             Text {
                 visible: !root.downloadComplete && !root.updateFailed
                 Layout.fillWidth: true
-                text: "总进度: " + root.downloadedFiles + "/" + root.totalFiles + " 文件"
+                text: qsTr("总进度: %1/%2 文件").arg(root.downloadedFiles).arg(root.totalFiles)
                 color: "#999999"
                 font.pixelSize: 12
                 horizontalAlignment: Text.AlignHCenter
@@ -429,6 +427,8 @@ Window {
     Rectangle {
         id: closeButton
 
+        // Right to left the mark goes to the other corner, as the settings window's.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft // qmllint disable
         anchors.top: parent.top
         anchors.right: parent.right
         anchors.topMargin: 10
@@ -437,6 +437,17 @@ Window {
         height: 24
         radius: 12
         color: closeArea.containsMouse ? "#CCCCCC" : "#E0E0E0"
+        activeFocusOnTab: true
+        border.width: activeFocus ? 2 : 0
+        border.color: "#1A1A1A"
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("关闭")
+        Accessible.onPressAction: root.close()
+        Keys.onReturnPressed: root.close()
+        Keys.onEnterPressed: root.close()
+        Keys.onSpacePressed: root.close()
+        // The mark lies outside the panel, whose Escape would not reach it.
+        Keys.onEscapePressed: root.close()
 
         Text {
             anchors.centerIn: parent

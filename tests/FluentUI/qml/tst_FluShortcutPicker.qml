@@ -156,6 +156,23 @@ Item {
             compare(picker.current, ["Ctrl", "E"]);
         }
 
+        // Alone, Enter saves complete keys (and is recorded while none are) and
+        // Delete switches the key off: the dialog works without a pointer.
+        function test_enterSavesAndDeleteSwitchesOff() {
+            const picker = createPicker(["Ctrl", "E"]);
+            openByClick(picker);
+            keyClick(Qt.Key_J, Qt.ControlModifier | Qt.ShiftModifier);
+            keyClick(Qt.Key_Return);
+            tryVerify(() => !picker.recording);
+            compare(acceptedSpy.count, 1);
+            compare(picker.current, ["Ctrl", "Shift", "J"]);
+            openByClick(picker);
+            keyClick(Qt.Key_Delete);
+            tryVerify(() => !picker.recording);
+            compare(acceptedSpy.count, 2);
+            compare(picker.current, []);
+        }
+
         function test_resetRestoresAndKeepsRecording() {
             const picker = createPicker(["Ctrl", "E"]);
             openByClick(picker);

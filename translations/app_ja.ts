@@ -1,0 +1,1111 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="zh_CN">
+<context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>前回の自動保存ファイルを移動できません。上書きしないよう、自動保存を停止しました</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>自動保存の場所が通常のファイルではありません</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopServices</name>
+    <message>
+        <source>保存绘图</source>
+        <translation>描画を保存</translation>
+    </message>
+    <message>
+        <source>打开绘图</source>
+        <translation>描画を開く</translation>
+    </message>
+    <message>
+        <source>Quillmark 绘图 (*.qmark)</source>
+        <translation>Quillmark 描画 (*.qmark)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopShortcuts</name>
+    <message>
+        <source>桌面快捷键</source>
+        <translation>デスクトップのショートカット</translation>
+    </message>
+    <message>
+        <source>热键由桌面管理：桌面决定最终的按键，每个热键下方显示桌面指定的按键。</source>
+        <translation>ホットキーはデスクトップが管理します。最終的なキーはデスクトップが決め、各ホットキーの下に表示されます。</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键。请把下面几行加入桌面的配置文件（sway：~/.config/sway/config；Hyprland：~/.config/hypr/hyprland.conf），然后重新加载配置。</source>
+        <translation>このデスクトップでは、アプリがグローバルホットキーを受け取れません。下の行をデスクトップの設定ファイル（sway：~/.config/sway/config、Hyprland：~/.config/hypr/hyprland.conf）に追加し、設定を再読み込みしてください。</translation>
+    </message>
+    <message>
+        <source>此版本的 GNOME 不允许程序接收全局热键。点击“写入 GNOME 快捷键”，把每个热键写入 GNOME 的自定义快捷键；“移除”会删除这些快捷键。</source>
+        <translation>このバージョンの GNOME では、アプリがグローバルホットキーを受け取れません。「GNOME のショートカットに登録」で各ホットキーを GNOME のカスタムショートカットにします。「削除」で取り消せます。</translation>
+    </message>
+    <message>
+        <source>请打开“系统设置 → 快捷键 → 添加新的 → 命令或脚本”，命令填写 %1（其他动作见帮助），再设定按键。</source>
+        <translation>「システム設定 → ショートカット → 新規追加 → コマンドまたはスクリプト」を開き、コマンドに %1 と入力して（ほかの操作はヘルプを参照）、キーを設定してください。</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键。请在桌面的快捷键设置中把按键绑定到命令，例如 Ctrl+Z → %1。</source>
+        <translation>このデスクトップでは、アプリがグローバルホットキーを受け取れません。デスクトップのショートカット設定で、キーをコマンドに割り当ててください（例：Ctrl+Z → %1）。</translation>
+    </message>
+    <message>
+        <source>打开桌面的快捷键设置</source>
+        <translation>デスクトップのショートカット設定を開く</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>写入 GNOME 快捷键</source>
+        <translation>GNOME のショートカットに登録</translation>
+    </message>
+    <message>
+        <source>已写入 GNOME 快捷键</source>
+        <translation>GNOME のショートカットに登録しました</translation>
+    </message>
+    <message>
+        <source>无法写入 GNOME 快捷键</source>
+        <translation>GNOME のショートカットに登録できませんでした</translation>
+    </message>
+    <message>
+        <source>移除 GNOME 快捷键</source>
+        <translation>GNOME のショートカットを削除</translation>
+    </message>
+    <message>
+        <source>已移除 GNOME 快捷键</source>
+        <translation>GNOME のショートカットを削除しました</translation>
+    </message>
+    <message>
+        <source>无法移除 GNOME 快捷键</source>
+        <translation>GNOME のショートカットを削除できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingFile</name>
+    <message>
+        <source>缺少“%1”</source>
+        <translation>「%1」がありません</translation>
+    </message>
+    <message>
+        <source>“%1”应为 %2 到 %3 之间的整数</source>
+        <translation>「%1」は %2 から %3 までの整数でなければなりません</translation>
+    </message>
+    <message>
+        <source>“%1”应为两个 %2 到 %3 之间的整数坐标</source>
+        <translation>「%1」は %2 から %3 までの整数座標 2 つでなければなりません</translation>
+    </message>
+    <message>
+        <source>“points”应为坐标列表</source>
+        <translation>「points」は座標のリストでなければなりません</translation>
+    </message>
+    <message>
+        <source>“points”应为成对的坐标，至少一个点</source>
+        <translation>「points」は座標の組で、少なくとも 1 点が必要です</translation>
+    </message>
+    <message>
+        <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
+        <translation>ストロークの点が多すぎます（最大 %1 個、描画全体で最大 %2 個）</translation>
+    </message>
+    <message>
+        <source>“points”的第 %1 个点应为两个 %2 到 %3 之间的整数坐标</source>
+        <translation>「points」の %1 番目の点は %2 から %3 までの整数座標 2 つでなければなりません</translation>
+    </message>
+    <message>
+        <source>“color”应为 #rrggbb 或 #aarrggbb 形式的颜色</source>
+        <translation>「color」は #rrggbb または #aarrggbb 形式の色でなければなりません</translation>
+    </message>
+    <message>
+        <source>“opacity”应为 0 到 1 之间的数</source>
+        <translation>「opacity」は 0 から 1 までの数でなければなりません</translation>
+    </message>
+    <message>
+        <source>“text”应为不超过 %1 个字符的文字</source>
+        <translation>「text」は %1 文字以内のテキストでなければなりません</translation>
+    </message>
+    <message>
+        <source>未知的元素种类“%1”</source>
+        <translation>不明な要素の種類「%1」</translation>
+    </message>
+    <message>
+        <source>（无）</source>
+        <translation>（なし）</translation>
+    </message>
+    <message>
+        <source>内容无效</source>
+        <translation>内容が無効です</translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>ファイルが大きすぎます（最大 %1 MB）</translation>
+    </message>
+    <message>
+        <source>文件已损坏或不完整（第 %1 个字节处：%2）</source>
+        <translation>ファイルが壊れているか不完全です（%1 バイト目：%2）</translation>
+    </message>
+    <message>
+        <source>这不是 Quillmark 绘图文件</source>
+        <translation>Quillmark の描画ファイルではありません</translation>
+    </message>
+    <message>
+        <source>绘图文件的格式版本无效</source>
+        <translation>描画ファイルの形式バージョンが無効です</translation>
+    </message>
+    <message>
+        <source>这个绘图来自较新的 Quillmark（格式版本 %1），本版本只能打开版本 %2 及更早的绘图，请更新 Quillmark</source>
+        <translation>この描画は新しい Quillmark（形式バージョン %1）で作成されています。このバージョンで開けるのはバージョン %2 までの描画です。Quillmark を更新してください</translation>
+    </message>
+    <message>
+        <source>“circleCounter”应为 0 到 %1 之间的整数</source>
+        <translation>「circleCounter」は 0 から %1 までの整数でなければなりません</translation>
+    </message>
+    <message>
+        <source>绘图文件缺少元素列表</source>
+        <translation>描画ファイルに要素のリストがありません</translation>
+    </message>
+    <message>
+        <source>绘图的元素过多（%1 个，最多 %2 个）</source>
+        <translation>描画の要素が多すぎます（%1 個、最大 %2 個）</translation>
+    </message>
+    <message>
+        <source>应为一个对象</source>
+        <translation>オブジェクトでなければなりません</translation>
+    </message>
+    <message>
+        <source>第 %1 个元素：%2</source>
+        <translation>%1 番目の要素：%2</translation>
+    </message>
+    <message>
+        <source>无法保存绘图：%1</source>
+        <translation>描画を保存できません：%1</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>ファイルを開けません：%1</translation>
+    </message>
+    <message>
+        <source>只能保存到本机的文件</source>
+        <translation>描画はローカルのファイルにしか保存できません</translation>
+    </message>
+    <message>
+        <source>只能打开本机的文件</source>
+        <translation>開けるのはローカルのファイルだけです</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>キャンセルしました</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>描画が複雑すぎて、表示に時間がかかりすぎます（インクが %1 百万ピクセルを超えています）</translation>
+    </message>
+</context>
+<context>
+    <name>FluInfoBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>FluShortcutPicker</name>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>不使用</source>
+        <translation>使用しない</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>已被其他程序占用</source>
+        <translation>ほかのアプリが使用中</translation>
+    </message>
+    <message>
+        <source>按 Enter 保存，Esc 取消，Delete 不使用</source>
+        <translation>Enter で保存、Esc でキャンセル、Delete でキーなし</translation>
+    </message>
+</context>
+<context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>描画を開いています… %1%</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>OverlaySurface</name>
+    <message>
+        <source>图片导出失败：</source>
+        <translation>画像を書き出せませんでした：</translation>
+    </message>
+</context>
+<context>
+    <name>PenKeys</name>
+    <message>
+        <source>%1 像素</source>
+        <translation>%1 px</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>ファイルはすでに存在します</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>これはシンボリックリンクです。リンク先には書き込みません</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>通常のファイルではありません（フォルダー、デバイス、またはパイプ）。書き込みません</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>これはファイルではなくフォルダーです</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>通常のファイルではありません（パイプやデバイスなど）。読み込みません</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>ファイルが大きすぎます（最大 %1 MB）</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>キャンセルしました</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
+        <translation>この Wayland セッションでは画面を読み取れません（xdg-desktop-portal のスクリーンショットポータルまたはそのバックエンドがありません）</translation>
+    </message>
+    <message>
+        <source>截图已取消</source>
+        <translation>スクリーンショットをキャンセルしました</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>設定ファイルは別のプログラムが使用中です</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>設定をまとめられません</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>まとめた設定が不完全です</translation>
+    </message>
+</context>
+<context>
+    <name>TextInputDialog</name>
+    <message>
+        <source>输入文字</source>
+        <translation>テキストを入力</translation>
+    </message>
+    <message>
+        <source>请输入要添加的文字</source>
+        <translation>追加するテキストを入力してください</translation>
+    </message>
+    <message>
+        <source>文字大小: </source>
+        <translation>文字サイズ：</translation>
+    </message>
+</context>
+<context>
+    <name>ToolNames</name>
+    <message>
+        <source>普通画笔</source>
+        <translation>通常のペン</translation>
+    </message>
+    <message>
+        <source>荧光笔</source>
+        <translation>蛍光ペン</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>円</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>矢印</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>長方形</translation>
+    </message>
+    <message>
+        <source>序号圆</source>
+        <translation>番号付きの円</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>透明</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <source>白板</source>
+        <translation>ホワイトボード</translation>
+    </message>
+    <message>
+        <source>黑板</source>
+        <translation>黒板</translation>
+    </message>
+    <message>
+        <source>背景图片</source>
+        <translation>背景画像</translation>
+    </message>
+    <message>
+        <source>%1 像素</source>
+        <translation>%1 px</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>激光笔</source>
+        <translation>レーザーポインター</translation>
+    </message>
+    <message>
+        <source>聚光灯</source>
+        <translation>スポットライト</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>拡大鏡</translation>
+    </message>
+    <message>
+        <source>每 %1 秒</source>
+        <translation>%1 秒ごと</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarButtons</name>
+    <message>
+        <source>鼠标</source>
+        <translation>マウス</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>保存绘图…</source>
+        <translation>描画を保存…</translation>
+    </message>
+    <message>
+        <source>打开绘图…</source>
+        <translation>描画を開く…</translation>
+    </message>
+    <message>
+        <source>导出图片…</source>
+        <translation>画像を書き出す…</translation>
+    </message>
+    <message>
+        <source>演示工具</source>
+        <translation>プレゼンツール</translation>
+    </message>
+    <message>
+        <source>已选择：%1</source>
+        <translation>選択：%1</translation>
+    </message>
+    <message>
+        <source>拖动工具栏</source>
+        <translation>ツールバーを移動</translation>
+    </message>
+    <message>
+        <source>展开工具栏</source>
+        <translation>ツールバーを展開</translation>
+    </message>
+    <message>
+        <source>收起工具栏</source>
+        <translation>ツールバーを折りたたむ</translation>
+    </message>
+    <message>
+        <source>绘制</source>
+        <translation>描画</translation>
+    </message>
+    <message>
+        <source>画笔：%1</source>
+        <translation>ペン：%1</translation>
+    </message>
+    <message>
+        <source>形状：%1</source>
+        <translation>図形：%1</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>消しゴム</translation>
+    </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>消しゴム オン</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>消しゴム オフ</translation>
+    </message>
+    <message>
+        <source>清除全部</source>
+        <translation>すべて消去</translation>
+    </message>
+    <message>
+        <source>画板：%1</source>
+        <translation>ボード：%1</translation>
+    </message>
+    <message>
+        <source>截屏</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>画笔颜色</source>
+        <translation>ペンの色</translation>
+    </message>
+    <message>
+        <source>粗细：%1</source>
+        <translation>太さ：%1</translation>
+    </message>
+    <message>
+        <source>自动消失：%1</source>
+        <translation>自動消去：%1</translation>
+    </message>
+    <message>
+        <source>呼吸：%1</source>
+        <translation>点滅：%1</translation>
+    </message>
+    <message>
+        <source>演示工具：%1</source>
+        <translation>プレゼンツール：%1</translation>
+    </message>
+    <message>
+        <source>菜单</source>
+        <translation>メニュー</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarHotkeys</name>
+    <message>
+        <source>截屏</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>消しゴム</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>ペン</translation>
+    </message>
+    <message>
+        <source>退出绘制模式</source>
+        <translation>描画モードを終了</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>清除画布</source>
+        <translation>キャンバスを消去</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>直线模式</source>
+        <translation>直線モード</translation>
+    </message>
+    <message>
+        <source>圆形模式</source>
+        <translation>円モード</translation>
+    </message>
+    <message>
+        <source>矩形模式</source>
+        <translation>長方形モード</translation>
+    </message>
+    <message>
+        <source>箭头模式</source>
+        <translation>矢印モード</translation>
+    </message>
+    <message>
+        <source>激光笔</source>
+        <translation>レーザーポインター</translation>
+    </message>
+    <message>
+        <source>聚光灯</source>
+        <translation>スポットライト</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>拡大鏡</translation>
+    </message>
+    <message>
+        <source>聚焦工具栏</source>
+        <translation>ツールバーへ移動</translation>
+    </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>消しゴム オン</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>消しゴム オフ</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarWindows</name>
+    <message>
+        <source>图片已导出到：</source>
+        <translation>画像の書き出し先：</translation>
+    </message>
+</context>
+<context>
+    <name>about</name>
+    <message>
+        <source>当前已经是最新!</source>
+        <translation>すでに最新バージョンです！</translation>
+    </message>
+    <message>
+        <source>关于我们</source>
+        <translation>Quillmark について</translation>
+    </message>
+    <message>
+        <source>Penvoro</source>
+        <translation>Penvoro</translation>
+    </message>
+    <message>
+        <source>当前版本: </source>
+        <translation>現在のバージョン：</translation>
+    </message>
+    <message>
+        <source>公司名称:</source>
+        <translation>会社名：</translation>
+    </message>
+    <message>
+        <source>官方网站:</source>
+        <translation>公式サイト：</translation>
+    </message>
+    <message>
+        <source>Penvoro官网</source>
+        <translation>Penvoro 公式サイト</translation>
+    </message>
+    <message>
+        <source>检查更新</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>版权所有 © %1 %2</source>
+        <translation>Copyright © %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>draw</name>
+    <message>
+        <source>Ctrl+鼠标滚轮:缩放图片</source>
+        <translation>Ctrl+マウスホイール：画像を拡大・縮小</translation>
+    </message>
+    <message>
+        <source>Ctrl+鼠标移动:拖动图片</source>
+        <translation>Ctrl+マウス移動：画像を移動</translation>
+    </message>
+    <message>
+        <source>请选择一个文件</source>
+        <translation>ファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>绘图已保存：</source>
+        <translation>描画を保存しました：</translation>
+    </message>
+    <message>
+        <source>绘图保存失败：</source>
+        <translation>描画を保存できませんでした：</translation>
+    </message>
+    <message>
+        <source>已打开绘图：</source>
+        <translation>描画を開きました：</translation>
+    </message>
+    <message>
+        <source>无法打开绘图：</source>
+        <translation>描画を開けません：</translation>
+    </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>描画を開くのをキャンセルしました。画面上の描画は変わっていません</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>没有系统托盘：请通过工具栏菜单中的“退出”结束程序。</source>
+        <translation>システムトレイがありません。ツールバーのメニューの「終了」で Quillmark を終了してください。</translation>
+    </message>
+    <message>
+        <source>要显示托盘图标，请安装托盘扩展（GNOME：AppIndicator and KStatusNotifierItem Support）或使用带托盘的面板。</source>
+        <translation>トレイアイコンを表示するには、トレイ拡張機能（GNOME：AppIndicator and KStatusNotifierItem Support）をインストールするか、トレイのあるパネルを使ってください。</translation>
+    </message>
+    <message>
+        <source>隐藏</source>
+        <translation>隠す</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>表示</translation>
+    </message>
+</context>
+<context>
+    <name>painter</name>
+    <message>
+        <source>Shit+绘制:绘制90°,45°,180°直线</source>
+        <translation>Shift+描画：90°、45°、180° の直線</translation>
+    </message>
+    <message>
+        <source>Shit+绘制:绘制正方形</source>
+        <translation>Shift+描画：正方形</translation>
+    </message>
+    <message>
+        <source>截图保存失败：</source>
+        <translation>スクリーンショットを保存できませんでした：</translation>
+    </message>
+    <message>
+        <source>（已复制到剪贴板）</source>
+        <translation>（クリップボードにもコピーしました）</translation>
+    </message>
+    <message>
+        <source>（无法复制到剪贴板）</source>
+        <translation>（クリップボードにコピーできませんでした）</translation>
+    </message>
+    <message>
+        <source>上次的绘图已自动保存，可以恢复。</source>
+        <translation>前回の描画は自動保存されています。復元できます。</translation>
+    </message>
+    <message>
+        <source>恢复上次的绘图</source>
+        <translation>前回の描画を復元</translation>
+    </message>
+    <message>
+        <source>已恢复上次的绘图</source>
+        <translation>前回の描画を復元しました</translation>
+    </message>
+    <message>
+        <source>无法恢复上次的绘图</source>
+        <translation>前回の描画を復元できませんでした</translation>
+    </message>
+    <message>
+        <source>还没有可导出的绘图</source>
+        <translation>書き出せる描画がまだありません</translation>
+    </message>
+    <message>
+        <source>截图已保存到：</source>
+        <translation>スクリーンショットの保存先：</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>画像を書き出す</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键，请在桌面的快捷键设置中绑定按键。</source>
+        <translation>このデスクトップでは、アプリがグローバルホットキーを受け取れません。デスクトップのショートカット設定でキーを割り当ててください。</translation>
+    </message>
+    <message>
+        <source>查看设置方法</source>
+        <translation>設定方法を見る</translation>
+    </message>
+    <message>
+        <source>绘制已开启</source>
+        <translation>描画オン</translation>
+    </message>
+    <message>
+        <source>绘制已关闭，点击会穿过画布</source>
+        <translation>描画オフ：クリックは下のウィンドウに届きます</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>前回自動保存された描画を読み込めません（%1）。そのまま %2 として残しました</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>前回自動保存された描画を読み込めず（%1）、移動もできません。上書きしないよう、自動保存を停止しました</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>自動保存に失敗しました：%1。描画は画面に残っています。「描画を保存…」で別の場所に保存できます。</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>自動保存は正常に戻りました</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>前回の描画は復元されませんでした。そのまま %1 として残しました</translation>
+    </message>
+</context>
+<context>
+    <name>select</name>
+    <message>
+        <source>现在不可用</source>
+        <translation>現在は使用できません</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>矩形绘制</source>
+        <translation>長方形を描く</translation>
+    </message>
+    <message>
+        <source>箭头绘制</source>
+        <translation>矢印を描く</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>やり直す</translation>
+    </message>
+    <message>
+        <source>不使用</source>
+        <translation>使用しない</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>已被其他程序占用</source>
+        <translation>ほかのアプリが使用中</translation>
+    </message>
+    <message>
+        <source>无法重新启动程序，请手动重新启动以使用新语言</source>
+        <translation>Quillmark を再起動できませんでした。新しい言語を使うには手動で起動し直してください</translation>
+    </message>
+    <message>
+        <source>截屏热键</source>
+        <translation>スクリーンショットのホットキー</translation>
+    </message>
+    <message>
+        <source>画笔热键</source>
+        <translation>ペンのホットキー</translation>
+    </message>
+    <message>
+        <source>关闭画笔</source>
+        <translation>ペンを終了</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>消しゴム</translation>
+    </message>
+    <message>
+        <source>添加文字</source>
+        <translation>テキストを追加</translation>
+    </message>
+    <message>
+        <source>清除绘制</source>
+        <translation>描画を消去</translation>
+    </message>
+    <message>
+        <source>直线绘制</source>
+        <translation>直線を描く</translation>
+    </message>
+    <message>
+        <source>圆形绘制</source>
+        <translation>円を描く</translation>
+    </message>
+    <message>
+        <source>截图路径</source>
+        <translation>スクリーンショットの保存先</translation>
+    </message>
+    <message>
+        <source>截图保存路径</source>
+        <translation>スクリーンショットを保存するフォルダー</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>开机启动</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message>
+        <source>无法更改开机启动</source>
+        <translation>ログイン時の起動を変更できませんでした</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>按下键盘用于改变热键</source>
+        <translation>新しいホットキーのキーを押してください</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>重制</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>与%1相同，此键由“%2”响应</source>
+        <translation>%1と同じキーです。反応するのは「%2」です</translation>
+    </message>
+    <message>
+        <source>截图和导出后复制到剪贴板</source>
+        <translation>スクリーンショットと書き出した画像をクリップボードにもコピー</translation>
+    </message>
+    <message>
+        <source>激光笔</source>
+        <translation>レーザーポインター</translation>
+    </message>
+    <message>
+        <source>聚光灯</source>
+        <translation>スポットライト</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>拡大鏡</translation>
+    </message>
+    <message>
+        <source>桌面指定的按键：%1</source>
+        <translation>デスクトップが割り当てたキー：%1</translation>
+    </message>
+    <message>
+        <source>桌面尚未指定按键</source>
+        <translation>デスクトップはまだキーを割り当てていません</translation>
+    </message>
+    <message>
+        <source>聚焦工具栏</source>
+        <translation>ツールバーへ移動</translation>
+    </message>
+    <message>
+        <source>工具栏大小</source>
+        <translation>ツールバーのサイズ</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
+    <name>showUpdate</name>
+    <message>
+        <source>无法启动更新程序，请稍后重试或手动更新</source>
+        <translation>更新プログラムを起動できませんでした。しばらくしてからやり直すか、手動で更新してください</translation>
+    </message>
+    <message>
+        <source>升级到新版本  V</source>
+        <translation>新しいバージョンに更新  V</translation>
+    </message>
+    <message>
+        <source>立即体验</source>
+        <translation>今すぐ更新</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>updateWindow</name>
+    <message>
+        <source>已是最新版本</source>
+        <translation>すでに最新です</translation>
+    </message>
+    <message>
+        <source>此版本无法安装，已保留原版本:</source>
+        <translation>このバージョンはインストールできません。インストール済みのバージョンはそのままです：</translation>
+    </message>
+    <message>
+        <source>上次更新未能撤销，下次启动时将继续:</source>
+        <translation>前回の更新をまだ取り消せていません。次回の起動時に続行します：</translation>
+    </message>
+    <message>
+        <source>没有需要更新的文件</source>
+        <translation>更新が必要なファイルはありません</translation>
+    </message>
+    <message>
+        <source>更新未能完成，原版本将在下次启动时恢复:</source>
+        <translation>更新を完了できませんでした。次回の起動時にインストール済みのバージョンに戻します：</translation>
+    </message>
+    <message>
+        <source>无法获取更新信息 (HTTP %1)</source>
+        <translation>更新情報を取得できませんでした (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>更新信息无法解析</source>
+        <translation>更新情報を読み取れません</translation>
+    </message>
+    <message>
+        <source>更新信息被拒绝: %1</source>
+        <translation>更新情報を拒否しました：%1</translation>
+    </message>
+    <message>
+        <source>以下文件未能更新，已保留原版本:</source>
+        <translation>次のファイルを更新できませんでした。インストール済みのバージョンはそのままです：</translation>
+    </message>
+    <message>
+        <source>无法启动 %1，请手动启动</source>
+        <translation>%1 を起動できませんでした。手動で起動してください</translation>
+    </message>
+    <message>
+        <source>软件更新</source>
+        <translation>ソフトウェアの更新</translation>
+    </message>
+    <message>
+        <source>更新完成</source>
+        <translation>更新が完了しました</translation>
+    </message>
+    <message>
+        <source>更新失败</source>
+        <translation>更新に失敗しました</translation>
+    </message>
+    <message>
+        <source>正在下载更新</source>
+        <translation>更新をダウンロードしています</translation>
+    </message>
+    <message>
+        <source>所有文件已下载完成</source>
+        <translation>すべてのファイルをダウンロードしました</translation>
+    </message>
+    <message>
+        <source>正在下载文件: %1 (%2/%3)</source>
+        <translation>ダウンロード中：%1 (%2/%3)</translation>
+    </message>
+    <message>
+        <source>重启应用</source>
+        <translation>再起動</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>重试</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>总进度: %1/%2 文件</source>
+        <translation>全体：%1/%2 ファイル</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+</TS>

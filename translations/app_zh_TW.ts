@@ -1,0 +1,1111 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
+<context>
+    <name>AutoSave</name>
+    <message>
+        <source>上次自动保存的文件无法移开，为了不覆盖它，自动保存已停止</source>
+        <translation>上次自動儲存的檔案無法移開，為了不覆寫它，自動儲存已停止</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>無法建立資料夾 %1</translation>
+    </message>
+    <message>
+        <source>自动保存的位置不是普通文件</source>
+        <translation>自動儲存的位置不是一般檔案</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopServices</name>
+    <message>
+        <source>保存绘图</source>
+        <translation>儲存繪圖</translation>
+    </message>
+    <message>
+        <source>打开绘图</source>
+        <translation>開啟繪圖</translation>
+    </message>
+    <message>
+        <source>Quillmark 绘图 (*.qmark)</source>
+        <translation>Quillmark 繪圖 (*.qmark)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopShortcuts</name>
+    <message>
+        <source>桌面快捷键</source>
+        <translation>桌面快速鍵</translation>
+    </message>
+    <message>
+        <source>热键由桌面管理：桌面决定最终的按键，每个热键下方显示桌面指定的按键。</source>
+        <translation>快速鍵由桌面管理：最終的按鍵由桌面決定，並顯示在每個快速鍵下方。</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键。请把下面几行加入桌面的配置文件（sway：~/.config/sway/config；Hyprland：~/.config/hypr/hyprland.conf），然后重新加载配置。</source>
+        <translation>此桌面不允許程式接收全域快速鍵。請將下面幾行加入桌面的設定檔（sway：~/.config/sway/config；Hyprland：~/.config/hypr/hyprland.conf），然後重新載入設定。</translation>
+    </message>
+    <message>
+        <source>此版本的 GNOME 不允许程序接收全局热键。点击“写入 GNOME 快捷键”，把每个热键写入 GNOME 的自定义快捷键；“移除”会删除这些快捷键。</source>
+        <translation>此版本的 GNOME 不允許程式接收全域快速鍵。按「寫入 GNOME 快速鍵」可將每個快速鍵寫入 GNOME 的自訂快速鍵；「移除」會刪除這些快速鍵。</translation>
+    </message>
+    <message>
+        <source>请打开“系统设置 → 快捷键 → 添加新的 → 命令或脚本”，命令填写 %1（其他动作见帮助），再设定按键。</source>
+        <translation>請開啟「系統設定 → 快速鍵 → 新增 → 指令或腳本」，指令填入 %1（其他動作請見說明），再設定按鍵。</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键。请在桌面的快捷键设置中把按键绑定到命令，例如 Ctrl+Z → %1。</source>
+        <translation>此桌面不允許程式接收全域快速鍵。請在桌面的快速鍵設定中將按鍵指定給指令，例如 Ctrl+Z → %1。</translation>
+    </message>
+    <message>
+        <source>打开桌面的快捷键设置</source>
+        <translation>開啟桌面的快速鍵設定</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>写入 GNOME 快捷键</source>
+        <translation>寫入 GNOME 快速鍵</translation>
+    </message>
+    <message>
+        <source>已写入 GNOME 快捷键</source>
+        <translation>已寫入 GNOME 快速鍵</translation>
+    </message>
+    <message>
+        <source>无法写入 GNOME 快捷键</source>
+        <translation>無法寫入 GNOME 快速鍵</translation>
+    </message>
+    <message>
+        <source>移除 GNOME 快捷键</source>
+        <translation>移除 GNOME 快速鍵</translation>
+    </message>
+    <message>
+        <source>已移除 GNOME 快捷键</source>
+        <translation>已移除 GNOME 快速鍵</translation>
+    </message>
+    <message>
+        <source>无法移除 GNOME 快捷键</source>
+        <translation>無法移除 GNOME 快速鍵</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingFile</name>
+    <message>
+        <source>缺少“%1”</source>
+        <translation>缺少「%1」</translation>
+    </message>
+    <message>
+        <source>“%1”应为 %2 到 %3 之间的整数</source>
+        <translation>「%1」應為 %2 到 %3 之間的整數</translation>
+    </message>
+    <message>
+        <source>“%1”应为两个 %2 到 %3 之间的整数坐标</source>
+        <translation>「%1」應為兩個 %2 到 %3 之間的整數座標</translation>
+    </message>
+    <message>
+        <source>“points”应为坐标列表</source>
+        <translation>「points」應為座標清單</translation>
+    </message>
+    <message>
+        <source>“points”应为成对的坐标，至少一个点</source>
+        <translation>「points」應為成對的座標，至少一個點</translation>
+    </message>
+    <message>
+        <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
+        <translation>筆畫的點過多（最多 %1 個，整張繪圖最多 %2 個）</translation>
+    </message>
+    <message>
+        <source>“points”的第 %1 个点应为两个 %2 到 %3 之间的整数坐标</source>
+        <translation>「points」的第 %1 個點應為兩個 %2 到 %3 之間的整數座標</translation>
+    </message>
+    <message>
+        <source>“color”应为 #rrggbb 或 #aarrggbb 形式的颜色</source>
+        <translation>「color」應為 #rrggbb 或 #aarrggbb 格式的顏色</translation>
+    </message>
+    <message>
+        <source>“opacity”应为 0 到 1 之间的数</source>
+        <translation>「opacity」應為 0 到 1 之間的數</translation>
+    </message>
+    <message>
+        <source>“text”应为不超过 %1 个字符的文字</source>
+        <translation>「text」應為不超過 %1 個字元的文字</translation>
+    </message>
+    <message>
+        <source>未知的元素种类“%1”</source>
+        <translation>未知的元素種類「%1」</translation>
+    </message>
+    <message>
+        <source>（无）</source>
+        <translation>（無）</translation>
+    </message>
+    <message>
+        <source>内容无效</source>
+        <translation>內容無效</translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation>檔案是空的</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>檔案過大（最大 %1 MB）</translation>
+    </message>
+    <message>
+        <source>文件已损坏或不完整（第 %1 个字节处：%2）</source>
+        <translation>檔案已損毀或不完整（第 %1 個位元組處：%2）</translation>
+    </message>
+    <message>
+        <source>这不是 Quillmark 绘图文件</source>
+        <translation>這不是 Quillmark 繪圖檔</translation>
+    </message>
+    <message>
+        <source>绘图文件的格式版本无效</source>
+        <translation>繪圖檔的格式版本無效</translation>
+    </message>
+    <message>
+        <source>这个绘图来自较新的 Quillmark（格式版本 %1），本版本只能打开版本 %2 及更早的绘图，请更新 Quillmark</source>
+        <translation>這個繪圖來自較新的 Quillmark（格式版本 %1），此版本只能開啟版本 %2 及更早的繪圖，請更新 Quillmark</translation>
+    </message>
+    <message>
+        <source>“circleCounter”应为 0 到 %1 之间的整数</source>
+        <translation>「circleCounter」應為 0 到 %1 之間的整數</translation>
+    </message>
+    <message>
+        <source>绘图文件缺少元素列表</source>
+        <translation>繪圖檔缺少元素清單</translation>
+    </message>
+    <message>
+        <source>绘图的元素过多（%1 个，最多 %2 个）</source>
+        <translation>繪圖的元素過多（%1 個，最多 %2 個）</translation>
+    </message>
+    <message>
+        <source>应为一个对象</source>
+        <translation>應為一個物件</translation>
+    </message>
+    <message>
+        <source>第 %1 个元素：%2</source>
+        <translation>第 %1 個元素：%2</translation>
+    </message>
+    <message>
+        <source>无法保存绘图：%1</source>
+        <translation>無法儲存繪圖：%1</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>無法開啟檔案：%1</translation>
+    </message>
+    <message>
+        <source>只能保存到本机的文件</source>
+        <translation>繪圖只能儲存到本機的檔案</translation>
+    </message>
+    <message>
+        <source>只能打开本机的文件</source>
+        <translation>只能開啟本機的檔案</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>绘图过于复杂，显示它要花太久（墨迹超过 %1 百万像素）</source>
+        <translation>繪圖過於複雜，顯示它要花太久（墨跡超過 %1 百萬像素）</translation>
+    </message>
+</context>
+<context>
+    <name>FluInfoBar</name>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>FluShortcutPicker</name>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>重置</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>不使用</source>
+        <translation>不使用</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>已被其他程序占用</source>
+        <translation>已被其他程式占用</translation>
+    </message>
+    <message>
+        <source>按 Enter 保存，Esc 取消，Delete 不使用</source>
+        <translation>按 Enter 儲存，Esc 取消，Delete 不使用</translation>
+    </message>
+</context>
+<context>
+    <name>LoadingPanel</name>
+    <message>
+        <source>正在打开绘图… %1%</source>
+        <translation>正在開啟繪圖… %1%</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>OverlaySurface</name>
+    <message>
+        <source>图片导出失败：</source>
+        <translation>圖片匯出失敗：</translation>
+    </message>
+</context>
+<context>
+    <name>PenKeys</name>
+    <message>
+        <source>%1 像素</source>
+        <translation>%1 像素</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>文件已存在</source>
+        <translation>檔案已存在</translation>
+    </message>
+    <message>
+        <source>这是一个符号链接，不会写到它指向的地方</source>
+        <translation>這是一個符號連結，不會寫到它指向的地方</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（文件夹、设备或管道），不会写入</source>
+        <translation>這不是一般檔案（資料夾、裝置或管道），不會寫入</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹，不是文件</source>
+        <translation>這是一個資料夾，不是檔案</translation>
+    </message>
+    <message>
+        <source>这不是普通文件（例如管道或设备），不会读取</source>
+        <translation>這不是一般檔案（例如管道或裝置），不會讀取</translation>
+    </message>
+    <message>
+        <source>文件过大（最大 %1 MB）</source>
+        <translation>檔案過大（最大 %1 MB）</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>已取消</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrabber</name>
+    <message>
+        <source>此 Wayland 会话无法读取屏幕（缺少截图门户 xdg-desktop-portal 或其后端）</source>
+        <translation>此 Wayland 工作階段無法讀取螢幕（缺少 xdg-desktop-portal 的螢幕截圖入口或其後端）</translation>
+    </message>
+    <message>
+        <source>截图已取消</source>
+        <translation>已取消螢幕截圖</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>無法建立資料夾 %1</translation>
+    </message>
+    <message>
+        <source>设置文件正被另一个程序使用</source>
+        <translation>設定檔正被另一個程式使用</translation>
+    </message>
+    <message>
+        <source>无法整理设置</source>
+        <translation>無法整理設定</translation>
+    </message>
+    <message>
+        <source>整理后的设置不完整</source>
+        <translation>整理後的設定不完整</translation>
+    </message>
+</context>
+<context>
+    <name>TextInputDialog</name>
+    <message>
+        <source>输入文字</source>
+        <translation>輸入文字</translation>
+    </message>
+    <message>
+        <source>请输入要添加的文字</source>
+        <translation>請輸入要加入的文字</translation>
+    </message>
+    <message>
+        <source>文字大小: </source>
+        <translation>文字大小：</translation>
+    </message>
+</context>
+<context>
+    <name>ToolNames</name>
+    <message>
+        <source>普通画笔</source>
+        <translation>一般畫筆</translation>
+    </message>
+    <message>
+        <source>荧光笔</source>
+        <translation>螢光筆</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>圆形</source>
+        <translation>圓形</translation>
+    </message>
+    <message>
+        <source>箭头</source>
+        <translation>箭頭</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>序号圆</source>
+        <translation>序號圓</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>透明</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <source>白板</source>
+        <translation>白板</translation>
+    </message>
+    <message>
+        <source>黑板</source>
+        <translation>黑板</translation>
+    </message>
+    <message>
+        <source>背景图片</source>
+        <translation>背景圖片</translation>
+    </message>
+    <message>
+        <source>%1 像素</source>
+        <translation>%1 像素</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>激光笔</source>
+        <translation>雷射筆</translation>
+    </message>
+    <message>
+        <source>聚光灯</source>
+        <translation>聚光燈</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>放大鏡</translation>
+    </message>
+    <message>
+        <source>每 %1 秒</source>
+        <translation>每 %1 秒</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarButtons</name>
+    <message>
+        <source>鼠标</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>畫筆</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>保存绘图…</source>
+        <translation>儲存繪圖…</translation>
+    </message>
+    <message>
+        <source>打开绘图…</source>
+        <translation>開啟繪圖…</translation>
+    </message>
+    <message>
+        <source>导出图片…</source>
+        <translation>匯出圖片…</translation>
+    </message>
+    <message>
+        <source>演示工具</source>
+        <translation>簡報工具</translation>
+    </message>
+    <message>
+        <source>已选择：%1</source>
+        <translation>已選取：%1</translation>
+    </message>
+    <message>
+        <source>拖动工具栏</source>
+        <translation>拖曳工具列</translation>
+    </message>
+    <message>
+        <source>展开工具栏</source>
+        <translation>展開工具列</translation>
+    </message>
+    <message>
+        <source>收起工具栏</source>
+        <translation>收合工具列</translation>
+    </message>
+    <message>
+        <source>绘制</source>
+        <translation>繪製</translation>
+    </message>
+    <message>
+        <source>画笔：%1</source>
+        <translation>畫筆：%1</translation>
+    </message>
+    <message>
+        <source>形状：%1</source>
+        <translation>形狀：%1</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>橡皮擦已開啟</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>橡皮擦已關閉</translation>
+    </message>
+    <message>
+        <source>清除全部</source>
+        <translation>全部清除</translation>
+    </message>
+    <message>
+        <source>画板：%1</source>
+        <translation>畫板：%1</translation>
+    </message>
+    <message>
+        <source>截屏</source>
+        <translation>螢幕截圖</translation>
+    </message>
+    <message>
+        <source>画笔颜色</source>
+        <translation>畫筆顏色</translation>
+    </message>
+    <message>
+        <source>粗细：%1</source>
+        <translation>粗細：%1</translation>
+    </message>
+    <message>
+        <source>自动消失：%1</source>
+        <translation>自動消失：%1</translation>
+    </message>
+    <message>
+        <source>呼吸：%1</source>
+        <translation>呼吸：%1</translation>
+    </message>
+    <message>
+        <source>演示工具：%1</source>
+        <translation>簡報工具：%1</translation>
+    </message>
+    <message>
+        <source>菜单</source>
+        <translation>選單</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarHotkeys</name>
+    <message>
+        <source>截屏</source>
+        <translation>螢幕截圖</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>画笔</source>
+        <translation>畫筆</translation>
+    </message>
+    <message>
+        <source>退出绘制模式</source>
+        <translation>結束繪製模式</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>清除画布</source>
+        <translation>清除畫布</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>直线模式</source>
+        <translation>直線模式</translation>
+    </message>
+    <message>
+        <source>圆形模式</source>
+        <translation>圓形模式</translation>
+    </message>
+    <message>
+        <source>矩形模式</source>
+        <translation>矩形模式</translation>
+    </message>
+    <message>
+        <source>箭头模式</source>
+        <translation>箭頭模式</translation>
+    </message>
+    <message>
+        <source>激光笔</source>
+        <translation>雷射筆</translation>
+    </message>
+    <message>
+        <source>聚光灯</source>
+        <translation>聚光燈</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>放大鏡</translation>
+    </message>
+    <message>
+        <source>聚焦工具栏</source>
+        <translation>移至工具列</translation>
+    </message>
+    <message>
+        <source>橡皮擦已开启</source>
+        <translation>橡皮擦已開啟</translation>
+    </message>
+    <message>
+        <source>橡皮擦已关闭</source>
+        <translation>橡皮擦已關閉</translation>
+    </message>
+</context>
+<context>
+    <name>ToolbarWindows</name>
+    <message>
+        <source>图片已导出到：</source>
+        <translation>圖片已匯出到：</translation>
+    </message>
+</context>
+<context>
+    <name>about</name>
+    <message>
+        <source>当前已经是最新!</source>
+        <translation>目前已是最新版本！</translation>
+    </message>
+    <message>
+        <source>关于我们</source>
+        <translation>關於我們</translation>
+    </message>
+    <message>
+        <source>Penvoro</source>
+        <translation>Penvoro</translation>
+    </message>
+    <message>
+        <source>当前版本: </source>
+        <translation>目前版本：</translation>
+    </message>
+    <message>
+        <source>公司名称:</source>
+        <translation>公司名稱：</translation>
+    </message>
+    <message>
+        <source>官方网站:</source>
+        <translation>官方網站：</translation>
+    </message>
+    <message>
+        <source>Penvoro官网</source>
+        <translation>Penvoro 官方網站</translation>
+    </message>
+    <message>
+        <source>检查更新</source>
+        <translation>檢查更新</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>版权所有 © %1 %2</source>
+        <translation>版權所有 © %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>draw</name>
+    <message>
+        <source>Ctrl+鼠标滚轮:缩放图片</source>
+        <translation>Ctrl+滑鼠滾輪：縮放圖片</translation>
+    </message>
+    <message>
+        <source>Ctrl+鼠标移动:拖动图片</source>
+        <translation>Ctrl+移動滑鼠：拖曳圖片</translation>
+    </message>
+    <message>
+        <source>请选择一个文件</source>
+        <translation>請選擇一個檔案</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>绘图已保存：</source>
+        <translation>繪圖已儲存：</translation>
+    </message>
+    <message>
+        <source>绘图保存失败：</source>
+        <translation>繪圖儲存失敗：</translation>
+    </message>
+    <message>
+        <source>已打开绘图：</source>
+        <translation>已開啟繪圖：</translation>
+    </message>
+    <message>
+        <source>无法打开绘图：</source>
+        <translation>無法開啟繪圖：</translation>
+    </message>
+    <message>
+        <source>已取消打开绘图，画面上的绘图没有改变</source>
+        <translation>已取消開啟繪圖，畫面上的繪圖沒有改變</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>没有系统托盘：请通过工具栏菜单中的“退出”结束程序。</source>
+        <translation>沒有系統匣：請透過工具列選單中的「結束」關閉程式。</translation>
+    </message>
+    <message>
+        <source>要显示托盘图标，请安装托盘扩展（GNOME：AppIndicator and KStatusNotifierItem Support）或使用带托盘的面板。</source>
+        <translation>若要顯示系統匣圖示，請安裝系統匣擴充功能（GNOME：AppIndicator and KStatusNotifierItem Support）或使用有系統匣的面板。</translation>
+    </message>
+    <message>
+        <source>隐藏</source>
+        <translation>隱藏</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>顯示</translation>
+    </message>
+</context>
+<context>
+    <name>painter</name>
+    <message>
+        <source>Shit+绘制:绘制90°,45°,180°直线</source>
+        <translation>Shift+繪製：畫 90°、45°、180° 直線</translation>
+    </message>
+    <message>
+        <source>Shit+绘制:绘制正方形</source>
+        <translation>Shift+繪製：畫正方形</translation>
+    </message>
+    <message>
+        <source>截图保存失败：</source>
+        <translation>螢幕截圖儲存失敗：</translation>
+    </message>
+    <message>
+        <source>（已复制到剪贴板）</source>
+        <translation>（已複製到剪貼簿）</translation>
+    </message>
+    <message>
+        <source>（无法复制到剪贴板）</source>
+        <translation>（無法複製到剪貼簿）</translation>
+    </message>
+    <message>
+        <source>上次的绘图已自动保存，可以恢复。</source>
+        <translation>上次的繪圖已自動儲存，可以還原。</translation>
+    </message>
+    <message>
+        <source>恢复上次的绘图</source>
+        <translation>還原上次的繪圖</translation>
+    </message>
+    <message>
+        <source>已恢复上次的绘图</source>
+        <translation>已還原上次的繪圖</translation>
+    </message>
+    <message>
+        <source>无法恢复上次的绘图</source>
+        <translation>無法還原上次的繪圖</translation>
+    </message>
+    <message>
+        <source>还没有可导出的绘图</source>
+        <translation>還沒有可匯出的繪圖</translation>
+    </message>
+    <message>
+        <source>截图已保存到：</source>
+        <translation>螢幕截圖已儲存到：</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>匯出圖片</translation>
+    </message>
+    <message>
+        <source>此桌面不允许程序接收全局热键，请在桌面的快捷键设置中绑定按键。</source>
+        <translation>此桌面不允許程式接收全域快速鍵，請在桌面的快速鍵設定中指定按鍵。</translation>
+    </message>
+    <message>
+        <source>查看设置方法</source>
+        <translation>查看設定方法</translation>
+    </message>
+    <message>
+        <source>绘制已开启</source>
+        <translation>已開啟繪製</translation>
+    </message>
+    <message>
+        <source>绘制已关闭，点击会穿过画布</source>
+        <translation>已關閉繪製，點按會穿過畫布</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），已原样保留为 %2</source>
+        <translation>上次自動儲存的繪圖無法讀取（%1），已原樣保留為 %2</translation>
+    </message>
+    <message>
+        <source>上次自动保存的绘图无法读取（%1），也无法移开；为了不覆盖它，自动保存已停止</source>
+        <translation>上次自動儲存的繪圖無法讀取（%1），也無法移開；為了不覆寫它，自動儲存已停止</translation>
+    </message>
+    <message>
+        <source>自动保存失败：%1。绘图仍在屏幕上，可以用“保存绘图…”保存到别处。</source>
+        <translation>自動儲存失敗：%1。繪圖仍在螢幕上，可以用「儲存繪圖…」儲存到別處。</translation>
+    </message>
+    <message>
+        <source>自动保存已恢复正常</source>
+        <translation>自動儲存已恢復正常</translation>
+    </message>
+    <message>
+        <source>上次的绘图没有恢复，已原样保留为 %1</source>
+        <translation>上次的繪圖沒有還原，已原樣保留為 %1</translation>
+    </message>
+</context>
+<context>
+    <name>select</name>
+    <message>
+        <source>现在不可用</source>
+        <translation>目前無法使用</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>矩形绘制</source>
+        <translation>繪製矩形</translation>
+    </message>
+    <message>
+        <source>箭头绘制</source>
+        <translation>繪製箭頭</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>不使用</source>
+        <translation>不使用</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>已被其他程序占用</source>
+        <translation>已被其他程式占用</translation>
+    </message>
+    <message>
+        <source>无法重新启动程序，请手动重新启动以使用新语言</source>
+        <translation>無法重新啟動程式，請手動重新啟動以使用新語言</translation>
+    </message>
+    <message>
+        <source>截屏热键</source>
+        <translation>螢幕截圖快速鍵</translation>
+    </message>
+    <message>
+        <source>画笔热键</source>
+        <translation>畫筆快速鍵</translation>
+    </message>
+    <message>
+        <source>关闭画笔</source>
+        <translation>關閉畫筆</translation>
+    </message>
+    <message>
+        <source>橡皮擦</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>添加文字</source>
+        <translation>加入文字</translation>
+    </message>
+    <message>
+        <source>清除绘制</source>
+        <translation>清除繪圖</translation>
+    </message>
+    <message>
+        <source>直线绘制</source>
+        <translation>繪製直線</translation>
+    </message>
+    <message>
+        <source>圆形绘制</source>
+        <translation>繪製圓形</translation>
+    </message>
+    <message>
+        <source>截图路径</source>
+        <translation>螢幕截圖資料夾</translation>
+    </message>
+    <message>
+        <source>截图保存路径</source>
+        <translation>螢幕截圖儲存位置</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>瀏覽</translation>
+    </message>
+    <message>
+        <source>语言设置</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>开机启动</source>
+        <translation>登入時啟動</translation>
+    </message>
+    <message>
+        <source>无法更改开机启动</source>
+        <translation>無法變更登入時啟動</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>按下键盘用于改变热键</source>
+        <translation>按下新的快速鍵</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>重制</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>与%1相同，此键由“%2”响应</source>
+        <translation>與%1相同，此按鍵由「%2」回應</translation>
+    </message>
+    <message>
+        <source>截图和导出后复制到剪贴板</source>
+        <translation>螢幕截圖與匯出後也複製到剪貼簿</translation>
+    </message>
+    <message>
+        <source>激光笔</source>
+        <translation>雷射筆</translation>
+    </message>
+    <message>
+        <source>聚光灯</source>
+        <translation>聚光燈</translation>
+    </message>
+    <message>
+        <source>放大镜</source>
+        <translation>放大鏡</translation>
+    </message>
+    <message>
+        <source>桌面指定的按键：%1</source>
+        <translation>桌面指定的按鍵：%1</translation>
+    </message>
+    <message>
+        <source>桌面尚未指定按键</source>
+        <translation>桌面尚未指定按鍵</translation>
+    </message>
+    <message>
+        <source>聚焦工具栏</source>
+        <translation>移至工具列</translation>
+    </message>
+    <message>
+        <source>工具栏大小</source>
+        <translation>工具列大小</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+</context>
+<context>
+    <name>showUpdate</name>
+    <message>
+        <source>无法启动更新程序，请稍后重试或手动更新</source>
+        <translation>無法啟動更新程式，請稍後再試或手動更新</translation>
+    </message>
+    <message>
+        <source>升级到新版本  V</source>
+        <translation>更新到新版本  V</translation>
+    </message>
+    <message>
+        <source>立即体验</source>
+        <translation>立即更新</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>updateWindow</name>
+    <message>
+        <source>已是最新版本</source>
+        <translation>已是最新版本</translation>
+    </message>
+    <message>
+        <source>此版本无法安装，已保留原版本:</source>
+        <translation>此版本無法安裝，已保留原版本：</translation>
+    </message>
+    <message>
+        <source>上次更新未能撤销，下次启动时将继续:</source>
+        <translation>上次的更新尚未復原，將在下次啟動時繼續：</translation>
+    </message>
+    <message>
+        <source>没有需要更新的文件</source>
+        <translation>沒有需要更新的檔案</translation>
+    </message>
+    <message>
+        <source>更新未能完成，原版本将在下次启动时恢复:</source>
+        <translation>更新未能完成，原版本將在下次啟動時還原：</translation>
+    </message>
+    <message>
+        <source>无法获取更新信息 (HTTP %1)</source>
+        <translation>無法取得更新資訊 (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>更新信息无法解析</source>
+        <translation>無法解析更新資訊</translation>
+    </message>
+    <message>
+        <source>更新信息被拒绝: %1</source>
+        <translation>更新資訊遭拒：%1</translation>
+    </message>
+    <message>
+        <source>以下文件未能更新，已保留原版本:</source>
+        <translation>以下檔案未能更新，已保留原版本：</translation>
+    </message>
+    <message>
+        <source>无法启动 %1，请手动启动</source>
+        <translation>無法啟動 %1，請手動啟動</translation>
+    </message>
+    <message>
+        <source>软件更新</source>
+        <translation>軟體更新</translation>
+    </message>
+    <message>
+        <source>更新完成</source>
+        <translation>更新完成</translation>
+    </message>
+    <message>
+        <source>更新失败</source>
+        <translation>更新失敗</translation>
+    </message>
+    <message>
+        <source>正在下载更新</source>
+        <translation>正在下載更新</translation>
+    </message>
+    <message>
+        <source>所有文件已下载完成</source>
+        <translation>所有檔案已下載完成</translation>
+    </message>
+    <message>
+        <source>正在下载文件: %1 (%2/%3)</source>
+        <translation>正在下載檔案：%1 (%2/%3)</translation>
+    </message>
+    <message>
+        <source>重启应用</source>
+        <translation>重新啟動</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>重试</source>
+        <translation>重試</translation>
+    </message>
+    <message>
+        <source>总进度: %1/%2 文件</source>
+        <translation>總進度：%1/%2 個檔案</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+</TS>
