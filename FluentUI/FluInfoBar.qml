@@ -11,6 +11,13 @@ FluObject {
     // Older messages give way when more than this many are on screen.
     property int maxCount: 5
     readonly property int count: d.messages.length
+    // Where the messages show, in the root's coordinates; empty while there are none.
+    function messagesArea() {
+        const layout = d.layout;
+        if (!layout || d.messages.length === 0)
+            return Qt.rect(0, 0, 0, 0);
+        return Qt.rect(layout.x + layout.childrenRect.x, layout.y + layout.childrenRect.y, layout.childrenRect.width, layout.childrenRect.height);
+    }
 
     function showInfo(text, duration = 1500, moremsg = "") {
         return d.show("info", text, duration, moremsg);

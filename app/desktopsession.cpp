@@ -57,3 +57,10 @@ bool DesktopSession::inputShapeHonoured() const
         return true;
     return m_compositor == QLatin1String("kwin") || m_compositor == QLatin1String("mutter");
 }
+
+bool DesktopSession::keyboardStaysOnUnmanaged() const
+{
+    return m_xwayland &&
+           (m_compositor == QLatin1String("sway") || m_compositor == QLatin1String("hyprland") ||
+            m_compositor == QLatin1String("wlroots"));
+}

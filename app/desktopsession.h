@@ -18,6 +18,7 @@ class DesktopSession : public QObject
     Q_PROPERTY(QString compositor READ compositor CONSTANT FINAL)
     Q_PROPERTY(bool bypassWindowManager READ bypassWindowManager CONSTANT FINAL)
     Q_PROPERTY(bool inputShapeHonoured READ inputShapeHonoured CONSTANT FINAL)
+    Q_PROPERTY(bool keyboardStaysOnUnmanaged READ keyboardStaysOnUnmanaged CONSTANT FINAL)
 
 public:
     // What the environment says: the Qt platform and the session's variables.
@@ -43,6 +44,10 @@ public:
     bool bypassWindowManager() const { return m_xwayland; }
     // Whether an empty X input shape lets clicks reach the windows below.
     bool inputShapeHonoured() const;
+    // Whether the compositor gives the keyboard to an unmanaged window of ours when it is
+    // mapped (or clicked) and keeps it there, even after a click on the window that had it
+    // before: wlroots compositors do, and give it back only when that window is unmapped.
+    bool keyboardStaysOnUnmanaged() const;
 
 private:
     bool m_xwayland = false;

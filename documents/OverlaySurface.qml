@@ -56,6 +56,30 @@ Item {
         return zoom.toScreen(x, y);
     }
 
+    // The part of the surface an overlay passing clicks through keeps where the
+    // compositor ignores input shapes: the drawing's extent with the given rectangles
+    // (the picture, messages), within the surface; one pixel in the corner when that
+    // is nothing.
+    function drawnArea(extras) {
+        let area = canvas.drawingRect();
+        for (const extra of extras) {
+            if (extra.width <= 0 || extra.height <= 0)
+                continue;
+            if (area.width <= 0 || area.height <= 0) {
+                area = extra;
+                continue;
+            }
+            const left = Math.min(area.x, extra.x);
+            const top = Math.min(area.y, extra.y);
+            area = Qt.rect(left, top, Math.max(area.x + area.width, extra.x + extra.width) - left, Math.max(area.y + area.height, extra.y + extra.height) - top);
+        }
+        const left = Math.max(0, Math.floor(area.x));
+        const top = Math.max(0, Math.floor(area.y));
+        const right = Math.min(width, Math.ceil(area.x + area.width));
+        const bottom = Math.min(height, Math.ceil(area.y + area.height));
+        return right > left && bottom > top ? Qt.rect(left, top, right - left, bottom - top) : Qt.rect(0, 0, 1, 1);
+    }
+
     // Under the drawing, which it magnifies (see the canvas's zoom).
     Loader {
         id: zoomLoader

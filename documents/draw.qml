@@ -86,34 +86,26 @@ Window {
         surface.canvas.penSize = 5;
         window.ct = false;
         window.coverArea = Qt.rect(0, 0, window.Screen.width, window.Screen.height);
+        // Sized before the flags change too: leaving pass-through gives the window an X input
+        // shape of the size it has then, and a window still fitted to the drawing would
+        // take the pen only there.
+        keepFullScreen();
         window.flags = Qt.Window | Qt.FramelessWindowHint | window.toolFlag | window.unmanagedFlag;
         keepFullScreen();
     }
 
-    // In pass-through where input shapes are not honoured: the drawing's extent and the
-    // picture's, within the screen; one pixel in the corner while nothing is drawn.
+    // In pass-through where input shapes are not honoured: the drawing's extent, the
+    // picture's and the messages', within the screen.
     function fitCoverToDrawing() {
         if (!coversDrawingOnly)
             return;
-        let area = surface.canvas.drawingRect();
-        if (backLayer.visible)
-            area = area.width > 0 ? unite(area, Qt.rect(backLayer.x, backLayer.y, backLayer.width, backLayer.height)) : Qt.rect(backLayer.x, backLayer.y, backLayer.width, backLayer.height);
-        const left = Math.max(0, Math.floor(area.x));
-        const top = Math.max(0, Math.floor(area.y));
-        const right = Math.min(window.Screen.width, Math.ceil(area.x + area.width));
-        const bottom = Math.min(window.Screen.height, Math.ceil(area.y + area.height));
-        const fitted = right > left && bottom > top ? Qt.rect(left, top, right - left, bottom - top) : Qt.rect(0, 0, 1, 1);
+        const picture = backLayer.visible ? Qt.rect(backLayer.x, backLayer.y, backLayer.width, backLayer.height) : Qt.rect(0, 0, 0, 0);
+        const fitted = surface.drawnArea([picture, infoBar.messagesArea()]);
         const now = window.coverArea;
         if (fitted.x !== now.x || fitted.y !== now.y || fitted.width !== now.width || fitted.height !== now.height) {
             window.coverArea = fitted;
             keepFullScreen();
         }
-    }
-
-    function unite(a, b) {
-        const left = Math.min(a.x, b.x);
-        const top = Math.min(a.y, b.y);
-        return Qt.rect(left, top, Math.max(a.x + a.width, b.x + b.width) - left, Math.max(a.y + a.height, b.y + b.height) - top);
     }
 
     function chuantouMouse() {
@@ -125,6 +117,7 @@ Window {
             fitCoverToDrawing();
         else
             keepFullScreen();
+        keyboardHandBack.start();
     }
 
     // Covers the screen. On X11 the overlay is a plain frameless window of the
@@ -302,7 +295,7 @@ Window {
     }
 
     // A drawing that changes in pass-through (fading, undone by a hot key) gets its cover
-    // fitted again, once the changes of a moment are over.
+    // fitted again, once the changes of a moment are over; so do messages that come or go.
     Connections {
         function onDrawingChanged() {
             if (window.coversDrawingOnly)
@@ -310,6 +303,15 @@ Window {
         }
 
         target: surface.canvas
+    }
+
+    Connections {
+        function onCountChanged() {
+            if (window.coversDrawingOnly)
+                refit.restart();
+        }
+
+        target: infoBar
     }
 
     Timer {
@@ -367,6 +369,13 @@ Window {
     }
 
     // qmllint enable
+    KeyboardHandBack {
+        id: keyboardHandBack
+
+        needed: window.session.keyboardStaysOnUnmanaged
+        at: Qt.point(window.Screen.virtualX, window.Screen.virtualY) // qmllint disable type
+    }
+
     FileDialog {
         id: fileDialog
 
@@ -401,9 +410,21 @@ Window {
         canvas: surface.canvas
     }
 
+    // The messages keep their place on the screen while the window covers only a part
+    // of it.
+    Item {
+        id: messageLayer
+
+        x: -window.coverArea.x
+        y: -window.coverArea.y
+        z: 100000
+        width: window.Screen.width
+        height: window.Screen.height
+    }
+
     FluInfoBar {
         id: infoBar
 
-        root: window
+        root: messageLayer
     }
 }

@@ -18,29 +18,30 @@ private slots:
         QTest::addColumn<QString>("compositor");
         QTest::addColumn<bool>("bypass");
         QTest::addColumn<bool>("shapeHonoured");
+        QTest::addColumn<bool>("keyboardStays");
         QTest::newRow("plain X11") << "xcb"
                                    << "x11"
-                                   << "openbox" << false << "" << false << true;
+                                   << "openbox" << false << "" << false << true << false;
         QTest::newRow("sway") << "xcb"
                               << "wayland"
-                              << "sway" << true << "sway" << true << false;
+                              << "sway" << true << "sway" << true << false << true;
         QTest::newRow("sway, socket only") << "xcb"
                                            << "wayland"
-                                           << "" << true << "sway" << true << false;
+                                           << "" << true << "sway" << true << false << true;
         QTest::newRow("KDE Plasma") << "xcb"
                                     << "wayland"
-                                    << "KDE" << false << "kwin" << true << true;
+                                    << "KDE" << false << "kwin" << true << true << false;
         QTest::newRow("GNOME, listed second")
             << "xcb"
             << "wayland"
-            << "ubuntu:GNOME" << false << "mutter" << true << true;
+            << "ubuntu:GNOME" << false << "mutter" << true << true << false;
         QTest::newRow("unknown compositor") << "xcb"
                                             << "wayland"
-                                            << "" << false << "wayland" << true << false;
+                                            << "" << false << "wayland" << true << false << false;
         // Qt on Wayland itself (a platform the user chose): nothing to bypass.
         QTest::newRow("native wayland") << "wayland"
                                         << "wayland"
-                                        << "sway" << true << "sway" << false << true;
+                                        << "sway" << true << "sway" << false << true << false;
     }
     void classify()
     {
@@ -51,6 +52,7 @@ private slots:
         QFETCH(QString, compositor);
         QFETCH(bool, bypass);
         QFETCH(bool, shapeHonoured);
+        QFETCH(bool, keyboardStays);
         DesktopSession::Facts facts;
         facts.platform = platform;
         facts.sessionType = sessionType;
@@ -60,6 +62,7 @@ private slots:
         QCOMPARE(session.compositor(), compositor);
         QCOMPARE(session.bypassWindowManager(), bypass);
         QCOMPARE(session.inputShapeHonoured(), shapeHonoured);
+        QCOMPARE(session.keyboardStaysOnUnmanaged(), keyboardStays);
     }
 };
 

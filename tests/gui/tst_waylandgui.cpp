@@ -13,7 +13,8 @@
 namespace {
 
 const QSize Output(1280, 800);
-// The slide: a native terminal full screen, blue, with a line of large light text.
+// The slide: a native terminal full screen, blue, with a line of large light text. The
+// lines typed into it (not echoed) go to a file, as a slide show's keys would turn pages.
 const QRgb SlideBlue = qRgb(0x20, 0x50, 0xa0);
 
 bool isSlideBlue(QRgb pixel)
@@ -48,14 +49,20 @@ private slots:
     void captureHoldsTheSlideAndTheInk();
     void hoveredChooserOpensOnce();
     void firstStrokeAfterTheSlideHadTheFocus();
+    void passThroughGivesTheKeysToTheSlide();
     void passThroughReachesTheSlide();
+    void passThroughShowsMessagesWhole();
+    void drawingAgainDrawsEverywhere();
+    void otherScreenKeepsOnlyItsDrawingInPassThrough();
     void withoutXWaylandSaysSoAndEnds();
 
 private:
     // The geometry of the program's X window with this title; empty while there is none.
     QRect window(const QString &title) const;
+    QList<QRect> windows(const QString &title) const;
     int xWindowCount() const;
     QImage shot(const QString &name) const;
+    QString slideKeysPath() const;
     bool clickButton(ToolbarButton button);
 
     SwayDesktop m_sway;
@@ -63,7 +70,7 @@ private:
     QRect m_toolbar;
 };
 
-QRect TestWaylandGui::window(const QString &title) const
+QList<QRect> TestWaylandGui::windows(const QString &title) const
 {
     // 0x400006 "主窗口": ("Quillmark" "painter")  33x520+1127+120  +1127+120
     static const QRegularExpression line(QStringLiteral(
@@ -71,13 +78,20 @@ QRect TestWaylandGui::window(const QString &title) const
         "\\(\"Quillmark\".*\\s(\\d+)x(\\d+)\\+(-?\\d+)\\+(-?\\d+)\\s+\\+(-?\\d+)\\+(-?\\d+)"));
     const QString tree =
         QString::fromUtf8(m_sway.run(QStringLiteral("xwininfo"), {"-root", "-tree"}));
+    QList<QRect> found;
     for (const QString &entry : tree.split(QLatin1Char('\n'))) {
         const QRegularExpressionMatch match = line.match(entry);
         if (match.hasMatch() && match.captured(1) == title)
-            return QRect(match.captured(6).toInt(), match.captured(7).toInt(),
-                         match.captured(2).toInt(), match.captured(3).toInt());
+            found << QRect(match.captured(6).toInt(), match.captured(7).toInt(),
+                           match.captured(2).toInt(), match.captured(3).toInt());
     }
-    return {};
+    return found;
+}
+
+QRect TestWaylandGui::window(const QString &title) const
+{
+    const QList<QRect> found = windows(title);
+    return found.isEmpty() ? QRect() : found.constFirst();
 }
 
 int TestWaylandGui::xWindowCount() const
@@ -88,6 +102,12 @@ int TestWaylandGui::xWindowCount() const
 QImage TestWaylandGui::shot(const QString &name) const
 {
     return m_sway.screenshot(QStringLiteral(SHOT_DIR "/wayland-%1.png").arg(name));
+}
+
+QString TestWaylandGui::slideKeysPath() const
+{
+    return m_sway.sessionEnvironment().value(QStringLiteral("XDG_RUNTIME_DIR")) +
+           QStringLiteral("/slide-keys");
 }
 
 bool TestWaylandGui::clickButton(ToolbarButton button)
@@ -107,9 +127,12 @@ void TestWaylandGui::initTestCase()
             .isEmpty())
         QSKIP("the session's user cannot run the program from this build folder (a folder on "
               "the way is private): build it in a folder others may read");
-    QVERIFY(m_sway.launch(QStringLiteral("foot"),
-                          {"-o", "colors.background=2050a0", "-o", "font=monospace:size=30", "sh",
-                           "-c", "echo SLIDE TEXT; exec sleep 3600"}));
+    QVERIFY(
+        m_sway.launch(QStringLiteral("foot"),
+                      {"-o", "colors.background=2050a0", "-o", "font=monospace:size=30", "sh", "-c",
+                       "echo SLIDE TEXT; stty -echo; while read -r line; do echo \"$line\" "
+                       ">>'" +
+                           slideKeysPath() + "'; done"}));
     QVERIFY(waitUntil([this] {
         return m_sway.swaymsg({"-t", "get_tree"}).contains("\"app_id\": \"foot\"");
     }));
@@ -229,9 +252,9 @@ void TestWaylandGui::firstStrokeAfterTheSlideHadTheFocus()
              "the stroke starts in a corner");
 }
 
-// Drawing switched off: the ink stays over the slide, and a click beside it reaches the
-// slide.
-void TestWaylandGui::passThroughReachesTheSlide()
+// Drawing switched off right after a stroke: the presenter's next keys (an arrow, a
+// letter) go to the slide, with no click on it first.
+void TestWaylandGui::passThroughGivesTheKeysToTheSlide()
 {
     QVERIFY(clickButton(ToolbarButton::DrawingSwitch));
     QVERIFY2(waitUntil([this] {
@@ -239,6 +262,23 @@ void TestWaylandGui::passThroughReachesTheSlide()
                  return !cover.isEmpty() && !cover.contains(QPoint(1000, 720));
              }),
              "the overlay still covers the whole output in pass-through");
+    // Right arrow, "n", Return, a moment after the switch, as a presenter would.
+    QTest::qWait(400);
+    QVERIFY(m_sway.input().tap(0xff53) && m_sway.input().tap(0x6e) && m_sway.input().tap(0xff0d));
+    QFile keys(slideKeysPath());
+    QVERIFY2(waitUntil([&keys] {
+                 const bool read = keys.open(QIODevice::ReadOnly);
+                 const bool arrived = read && keys.readAll().contains("\x1b[Cn");
+                 keys.close();
+                 return arrived;
+             }),
+             "the keys typed in pass-through do not reach the slide");
+}
+
+// Drawing switched off: the ink stays over the slide, and a click beside it reaches the
+// slide.
+void TestWaylandGui::passThroughReachesTheSlide()
+{
     // The smaller window shows its part of the drawing once it has drawn a frame.
     QImage before;
     QVERIFY2(waitUntil([&] {
@@ -254,6 +294,68 @@ void TestWaylandGui::passThroughReachesTheSlide()
                              textBefore) > 200;
              }),
              "the click beside the ink did not reach the slide");
+}
+
+// A message in pass-through ("截图已保存到：…" after a capture) shows whole, above the slide,
+// and the overlay gives the slide its room back when the message has gone.
+void TestWaylandGui::passThroughShowsMessagesWhole()
+{
+    const QPoint inMessage(Output.width() / 2, 79);
+    const auto messageShows = [&](const QString &name) {
+        const QRgb pixel = shot(name).pixel(inMessage);
+        return qAbs(qRed(pixel) - 0xdf) < 12 && qAbs(qGreen(pixel) - 0xf6) < 12 &&
+               qAbs(qBlue(pixel) - 0xdd) < 12;
+    };
+    QVERIFY(clickButton(ToolbarButton::Screenshot));
+    QVERIFY2(waitUntil([&] { return messageShows(QStringLiteral("pass-through-message")); }),
+             "the message of the capture does not show");
+    QVERIFY2(waitUntil([&] { return !window(QStringLiteral("draw")).contains(inMessage); }),
+             "the overlay keeps the message's room after it has gone");
+    QVERIFY(!messageShows(QStringLiteral("pass-through-message-gone")));
+}
+
+// Drawing switched on again after pass-through: the pen draws over the whole screen, also
+// where the overlay did not reach in pass-through; the ink stays and the toolbar above.
+void TestWaylandGui::drawingAgainDrawsEverywhere()
+{
+    QVERIFY(clickButton(ToolbarButton::DrawingSwitch));
+    QVERIFY(
+        waitUntil([this] { return window(QStringLiteral("draw")).contains(QPoint(1000, 720)); }));
+    QTest::qWait(400);
+    QVERIFY(m_sway.input().drag({300, 720}, {700, 740}));
+    const QPoint panel = toolbarButtonCentre(m_toolbar, ToolbarButton::Clear) + QPoint(0, 15);
+    QVERIFY2(waitUntil([&] {
+                 const QImage screen = shot(QStringLiteral("drawing-again"));
+                 return inkNear(screen, {500, 730}) && inkNear(screen, {500, 410}) &&
+                        qGray(screen.pixel(panel)) > 200;
+             }),
+             "the pen does not draw where the overlay did not reach in pass-through");
+}
+
+// A second screen's overlay covers its screen while drawing (still on from the case before)
+// and only its part of the drawing in pass-through (none here: the pointer cannot reach
+// that screen).
+void TestWaylandGui::otherScreenKeepsOnlyItsDrawingInPassThrough()
+{
+    QVERIFY(!m_sway.swaymsg({QStringLiteral("create_output")}).isEmpty());
+    const QRect second(Output.width(), 0, 800, 600);
+    m_sway.swaymsg(
+        {QStringLiteral("output HEADLESS-2 resolution 800x600 position %1 0").arg(Output.width())});
+    const auto companion = [&] {
+        for (const QRect &overlay : windows(QStringLiteral("draw"))) {
+            if (second.contains(overlay.topLeft()))
+                return overlay;
+        }
+        return QRect();
+    };
+    QVERIFY2(waitUntil([&] { return companion() == second; }),
+             "no overlay over the second screen while drawing");
+    QVERIFY(clickButton(ToolbarButton::DrawingSwitch));
+    QVERIFY2(waitUntil([&] {
+                 const QRect cover = companion();
+                 return !cover.isEmpty() && !cover.contains(second.center());
+             }),
+             "the second screen's overlay still covers it in pass-through");
 }
 
 // The same session without its X display: a clear message and exit code 1, no abort.
