@@ -1,7 +1,8 @@
-// A stand-in for a running program file: "run" keeps its own .exe mapped, "hold PATH
-// [MS]" keeps PATH open without FILE_SHARE_DELETE, as an editor or a virus scanner may
-// (with MS, only for that many milliseconds). Either prints "ready" once it holds what
-// it holds and then waits to be ended.
+// A stand-in for a running program's files: "run [DLL]" keeps its own .exe mapped, and
+// with DLL that library loaded; "hold PATH [MS]" keeps PATH open without
+// FILE_SHARE_DELETE, as an editor or a virus scanner may (with MS, only for that many
+// milliseconds). Either prints "ready" once it holds what it holds and then waits to be
+// ended.
 #include <windows.h>
 
 #include <cstdio>
@@ -18,8 +19,13 @@ int wmain(int argc, wchar_t **argv)
             std::printf("cannot open: %lu\n", GetLastError());
             return 1;
         }
-    } else if (argc != 2 || std::wcscmp(argv[1], L"run") != 0) {
-        std::printf("usage: run | hold PATH\n");
+    } else if ((argc == 2 || argc == 3) && std::wcscmp(argv[1], L"run") == 0) {
+        if (argc == 3 && !LoadLibraryW(argv[2])) {
+            std::printf("cannot load: %lu\n", GetLastError());
+            return 1;
+        }
+    } else {
+        std::printf("usage: run [DLL] | hold PATH [MS]\n");
         return 2;
     }
     std::printf("ready\n");

@@ -41,42 +41,74 @@ class TestWinLockedSwap : public QObject
     }
 
 private slots:
-    void runningProgramIsReplacedAndItsOldFileGoesAtTheNextStart()
+    void runningProgramAndLibraryAreReplacedAndTheOldFilesGoLater()
     {
         QTemporaryDir app;
         const QString program = app.filePath(QStringLiteral("Program.exe"));
+        const QString library = app.filePath(QStringLiteral("plugins/Library.dll"));
         QVERIFY(QFile::copy(helper(), program));
+        QVERIFY(QDir().mkpath(app.filePath(QStringLiteral("plugins"))));
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() +
+                                QStringLiteral("/lockedswaplibrary.dll"),
+                            library));
         const QByteArray oldProgram = contents(program);
+        const QByteArray oldLibrary = contents(library);
         QVERIFY(write(app.filePath(QStringLiteral("help/index.html")), "old help"));
         QProcess running;
-        QVERIFY(start(&running, program, {QStringLiteral("run")}));
-        QVERIFY2(!QFile(program).open(QIODevice::WriteOnly) && !QFile::remove(program),
-                 "a running program's file can be written or deleted here");
+        QVERIFY(
+            start(&running, program, {QStringLiteral("run"), QDir::toNativeSeparators(library)}));
+        for (const QString &locked : {program, library})
+            QVERIFY2(!QFile(locked).open(QIODevice::WriteOnly) && !QFile::remove(locked),
+                     "a running program's file can be written or deleted here");
 
-        const QList<ReleaseFile> files{releaseFile(QStringLiteral("Program.exe"), "new program"),
-                                       releaseFile(QStringLiteral("help/index.html"), "new help")};
+        const QList<ReleaseFile> files{
+            releaseFile(QStringLiteral("Program.exe"), "new program"),
+            releaseFile(QStringLiteral("help/index.html"), "new help"),
+            releaseFile(QStringLiteral("plugins/Library.dll"), "new library")};
         QVERIFY(write(app.filePath(QStringLiteral(".update-staging/Program.exe")), "new program"));
         QVERIFY(write(app.filePath(QStringLiteral(".update-staging/help/index.html")), "new help"));
+        QVERIFY(write(app.filePath(QStringLiteral(".update-staging/plugins/Library.dll")),
+                      "new library"));
         const ReleaseSwap swap(app.path());
         QString error;
         QVERIFY2(swap.putInPlace(files, &error), qPrintable(error));
         QCOMPARE(contents(program), QByteArray("new program"));
+        QCOMPARE(contents(library), QByteArray("new library"));
         QCOMPARE(contents(app.filePath(QStringLiteral(".update-backup/Program.exe"))), oldProgram);
+        QCOMPARE(contents(app.filePath(QStringLiteral(".update-backup/plugins/Library.dll"))),
+                 oldLibrary);
 
-        // After the install the old file cannot go while it runs; the rest does.
+        // After the install the old files cannot go while they are in use; the rest does.
         swap.discard();
         QVERIFY(!QFileInfo::exists(app.filePath(QStringLiteral(".update-staging"))));
         QVERIFY(!QFileInfo::exists(app.filePath(QStringLiteral(".update-backup/help"))));
         QVERIFY(QFileInfo::exists(app.filePath(QStringLiteral(".update-backup/Program.exe"))));
+        QVERIFY(
+            QFileInfo::exists(app.filePath(QStringLiteral(".update-backup/plugins/Library.dll"))));
         QCOMPARE(running.state(), QProcess::Running);
+
+        // The next update, while the old program still runs, moves them on out of its way.
+        QVERIFY(swap.dropBackup());
+        QVERIFY(!QFileInfo::exists(app.filePath(QStringLiteral(".update-backup"))));
+        QCOMPARE(QDir(app.filePath(QStringLiteral(".update-discarded"))).entryList(QDir::Files),
+                 QStringList({QStringLiteral("0-Library.dll"), QStringLiteral("0-Program.exe")}));
+        QVERIFY(write(app.filePath(QStringLiteral(".update-staging/Program.exe")), "newer"));
+        const QList<ReleaseFile> next{releaseFile(QStringLiteral("Program.exe"), "newer")};
+        QVERIFY2(swap.putInPlace(next, &error), qPrintable(error));
+        QCOMPARE(contents(program), QByteArray("newer"));
+        QCOMPARE(contents(app.filePath(QStringLiteral(".update-backup/Program.exe"))),
+                 QByteArray("new program"));
 
         // Once it has ended, the next start's recovery drops the backup, and the next
         // update finds none in its way.
         running.kill();
         QVERIFY(running.waitForFinished(20000));
         swap.discard();
-        QVERIFY(!QFileInfo::exists(app.filePath(QStringLiteral(".update-backup"))));
-        QCOMPARE(contents(program), QByteArray("new program"));
+        QCOMPARE(QDir(app.path())
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+                 QStringList({QStringLiteral("Program.exe"), QStringLiteral("help"),
+                              QStringLiteral("plugins")}));
+        QCOMPARE(contents(program), QByteArray("newer"));
     }
 
     void fileOpenWithoutShareDeleteStopsTheSwapWhole_data()
