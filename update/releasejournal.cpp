@@ -115,7 +115,8 @@ bool ReleaseJournal::recoverFromJournal()
     };
     const NoFollowFolder::Kind kind = root->entry(QLatin1String(journalFile)).kind;
     if (kind == NoFollowFolder::Kind::Missing) {
-        if (exists(stagingFolder) || exists(ReleaseSwap::backupFolder)) {
+        if (exists(stagingFolder) || exists(ReleaseSwap::backupFolder) ||
+            exists(ReleaseSwap::discardedFolder)) {
             qDebug() << "Dropping the files of an update that did not finish";
             m_swap.discard();
         }
@@ -233,9 +234,9 @@ bool ReleaseJournal::prepared(const UpdateManifest::Result &release, JournalReco
         return false;
     }
     // A backup folder left behind would be taken for this swap's.
-    const QString backup = path(QLatin1String(ReleaseSwap::backupFolder));
-    if (!ContainedPath::removeTree(backup)) {
-        *error = QStringLiteral("cannot remove the old backup folder %1").arg(backup);
+    if (!m_swap.dropBackup()) {
+        *error = QStringLiteral("cannot remove the old backup folder %1")
+                     .arg(path(QLatin1String(ReleaseSwap::backupFolder)));
         return false;
     }
     record->payload = release.payload;

@@ -5,6 +5,8 @@
 #include "nofollowfolder.h"
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
 #include <QSet>
 
 #include <algorithm>
@@ -342,6 +344,41 @@ bool ReleaseSwap::takeOut(const QList<ReleaseFile> &files, const Plan &plan, QSt
 
 void ReleaseSwap::discard() const
 {
-    for (const char *folder : {stagingFolder, backupFolder})
+    for (const char *folder : {stagingFolder, backupFolder, discardedFolder})
         ContainedPath::removeTree(m_applicationDir + QLatin1Char('/') + QLatin1String(folder));
+}
+
+bool ReleaseSwap::dropBackup() const
+{
+    const QString backup = m_applicationDir + QLatin1Char('/') + QLatin1String(backupFolder);
+    if (ContainedPath::removeTree(backup))
+        return true;
+#ifdef Q_OS_WIN
+    // A running program or loaded library cannot be deleted but can be renamed.
+    QString error;
+    const std::unique_ptr<NoFollowFolder> root = NoFollowFolder::openRoot(m_applicationDir, &error);
+    const std::unique_ptr<NoFollowFolder> discarded =
+        root ? root->folder(QLatin1String(discardedFolder), true, &error) : nullptr;
+    if (!discarded)
+        return false;
+    QStringList left;
+    QDirIterator found(backup, QDir::Files | QDir::Hidden | QDir::System,
+                       QDirIterator::Subdirectories);
+    while (found.hasNext())
+        left.append(QDir(backup).relativeFilePath(found.next()));
+    for (const QString &name : std::as_const(left)) {
+        const std::unique_ptr<NoFollowFolder> folder = NoFollowFolder::openBelow(
+            *root, QLatin1String(backupFolder) + QLatin1Char('/') + folderOf(name), false, &error);
+        for (int number = 0; folder && number < 1000; ++number) {
+            const QString aside = QStringLiteral("%1-%2").arg(number).arg(baseOf(name));
+            if (discarded->entry(aside).kind == NoFollowFolder::Kind::Missing) {
+                folder->move(baseOf(name), *discarded, aside, &error);
+                break;
+            }
+        }
+    }
+    return ContainedPath::removeTree(backup);
+#else
+    return false;
+#endif
 }

@@ -23,6 +23,9 @@ class ReleaseSwap
 public:
     static constexpr const char stagingFolder[] = ".update-staging";
     static constexpr const char backupFolder[] = ".update-backup";
+    // Windows: backups still in use (a program of the old release running from
+    // there) are moved here, out of the next swap's way, until they can go.
+    static constexpr const char discardedFolder[] = ".update-discarded";
 
     // What putting the release in place changes beyond replacing files.
     struct Plan
@@ -49,6 +52,9 @@ public:
     bool takeOut(const QList<ReleaseFile> &files, const Plan &plan, QString *error) const;
     // Drops the staging and backup folders.
     void discard() const;
+    // Drops the backup folder; true when none is left. On Windows a file in use
+    // there is moved aside to the discarded folder instead.
+    bool dropBackup() const;
 
 private:
     QString m_applicationDir;

@@ -13,6 +13,8 @@ std::wstring native(const QString &path)
 
 QString systemError(DWORD code)
 {
+    if (code == ERROR_SHARING_VIOLATION)
+        return QStringLiteral("Windows error %1: another program has the file open").arg(code);
     return QStringLiteral("Windows error %1").arg(code);
 }
 
@@ -158,11 +160,22 @@ bool WindowsNoFollowFolder::move(const QString &name, const NoFollowFolder &to,
     // Only one implementation exists per build.
     const auto &target = static_cast<const WindowsNoFollowFolder &>(to);
     // A reparse point is moved as itself; a folder at the target makes this fail.
-    if (MoveFileExW(native(child(name)).c_str(), native(target.child(toName)).c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    *error = systemError(GetLastError());
-    return false;
+    // A running program or loaded library may be renamed, never deleted or written.
+    // A file open without share-delete cannot be renamed at all: a virus scanner
+    // looking at a new file holds it briefly, so that is waited out for a second.
+    const std::wstring from = native(child(name));
+    const std::wstring destination = native(target.child(toName));
+    for (int attempt = 0;; ++attempt) {
+        if (MoveFileExW(from.c_str(), destination.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD code = GetLastError();
+        if (code != ERROR_SHARING_VIOLATION || attempt == 10) {
+            *error = systemError(code);
+            return false;
+        }
+        Sleep(100);
+    }
 }
 
 bool WindowsNoFollowFolder::remove(const QString &name) const

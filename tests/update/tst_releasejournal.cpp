@@ -43,6 +43,7 @@ private slots:
     void interruptedUndoRestoresTheOldRelease_data() { stopPoints(); }
     void interruptedUndoRestoresTheOldRelease();
     void failingSwapIsUndone();
+    void backupsLeftBehindGoAtTheNextStart();
 
 private:
     QString app(const QString &name) const { return m_app->filePath(name); }
@@ -91,7 +92,8 @@ void TestReleaseJournal::checkRelease(const QByteArray &which)
         QCOMPARE(readFile(app(name)), expected);
     }
     // Nothing of the update's own is left, and an undone swap takes its folders along.
-    for (const char *left : {".update-staging", ".update-backup", ".update-journal"})
+    for (const char *left :
+         {".update-staging", ".update-backup", ".update-discarded", ".update-journal"})
         QVERIFY2(!QFileInfo::exists(app(QLatin1String(left))), left);
     QCOMPARE(QFileInfo::exists(app(QStringLiteral("plugins/new"))), which == "new");
     QCOMPARE(ReleaseJournal(m_app->path()).installedSerial(), which == "new" ? 8 : 0);
@@ -179,6 +181,18 @@ void TestReleaseJournal::failingSwapIsUndone()
     QVERIFY2(error.contains(QStringLiteral("core.so")), qPrintable(error));
     lock.unlock();
     checkRelease("old");
+}
+
+void TestReleaseJournal::backupsLeftBehindGoAtTheNextStart()
+{
+    // What Windows leaves when an old program still ran from the backup at the next
+    // update: its file moved on out of that swap's way.
+    QString error;
+    QCOMPARE(ReleaseJournal(m_app->path()).commit(m_release, &error),
+             ReleaseJournal::Outcome::Installed);
+    QVERIFY(writeFile(app(QStringLiteral(".update-discarded/0-Quillmark.exe")), "old"));
+    QVERIFY(ReleaseJournal(m_app->path()).recover());
+    checkRelease("new");
 }
 
 QTEST_GUILESS_MAIN(TestReleaseJournal)

@@ -3,4 +3,4 @@
 set(QUILLMARK_WINDOWS_TESTS
     tst_filenamepolicy tst_consolemessagehandler
     tst_winsettingsstore tst_winautostart tst_winmemoryinfo tst_winconsole tst_winhotkey
-    tst_winsingleinstance)
+    tst_winsingleinstance tst_winlockedswap)
