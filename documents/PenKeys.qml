@@ -8,7 +8,7 @@ import Cpp.MyComponents
 // for a moment beside the pointer.
 // The keyboard pen draws without a pointer: the arrows move a cross (8 px, with
 // Shift 40 px), Space puts the pen down and lifts it again, Enter places text or
-// a numbered circle where the cross is.
+// a numbered circle where the cross is (once it shows).
 Item {
     id: keys
 
@@ -59,8 +59,9 @@ Item {
             return;
         }
         penDown = false;
-        if (painter.drawMode !== MyPainter.FreehandMode)
-            painter.endPaint(at, false);
+        // Every gesture ends, freehand too: until then the drawing counts as being drawn
+        // and the next one cannot start.
+        painter.endPaint(at, false);
     }
 
     // Enter: text where the cross is in text mode, else a dot or a numbered circle.
@@ -146,6 +147,12 @@ Item {
             break;
         case Qt.Key_Return:
         case Qt.Key_Enter:
+            // Only where the cross already shows: the Enter that closed a dialog
+            // must not leave dots where the pointer happens to be.
+            if (!keys.penShown) {
+                event.accepted = false;
+                return;
+            }
             if (!event.isAutoRepeat)
                 keys.placeAtPen();
             break;
