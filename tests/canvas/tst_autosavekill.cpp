@@ -24,14 +24,18 @@ private slots:
 
 void TestAutoSaveKill::fileIsAlwaysALastSavedDrawing()
 {
-    const quint32 seed = QRandomGenerator::global()->generate();
+    // QUILLMARK_SEED repeats the edits and kill moments of a run that failed.
+    const quint32 seed = qEnvironmentVariableIsSet("QUILLMARK_SEED")
+                             ? qEnvironmentVariable("QUILLMARK_SEED").toUInt()
+                             : QRandomGenerator::global()->generate();
     qInfo() << "seed" << seed;
     QRandomGenerator rng(seed);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("autosave.qmark"));
     int recovered = 0;
-    // What the round before left; a helper that does not restore it must keep it aside.
+    // The drawing the round before left; a helper that does not restore it must keep it
+    // aside.
     QByteArray previous;
     const auto kept = [&dir](const QByteArray &data) {
         const QDir folder(dir.path());
@@ -72,10 +76,11 @@ void TestAutoSaveKill::fileIsAlwaysALastSavedDrawing()
         }
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
-        previous = data;
         QString error;
         const auto loaded = DrawingFile::fromJson(data, &error);
         QVERIFY2(loaded, qPrintable(QStringLiteral("round %1: %2").arg(round).arg(error)));
+        // An empty drawing is not offered, so nothing keeps it.
+        previous = loaded->elements.isEmpty() ? QByteArray() : data;
         // Files from earlier rounds count as "before anything was taken" in this one.
         const QString hash =
             QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex());
