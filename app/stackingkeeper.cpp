@@ -77,6 +77,12 @@ bool StackingKeeper::enforce()
     // off the screen and map them again, and an overlay may then stop drawing.
     if (QGuiApplication::modalWindow())
         return true;
+    // A restack in the middle of a drag can take the pointer from it (the rest of a
+    // stroke is lost): the order is mended once the button is up.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        m_debounce.start();
+        return true;
+    }
     QWindow *toolbar = m_toolbar && m_toolbar->isVisible() ? m_toolbar.data() : nullptr;
     // Windows that bypass the window manager (under XWayland) lie above every managed
     // one already; asking a compositor to restack them only starts a fight.

@@ -190,6 +190,11 @@ void TestAccessibilityGui::keyboardAloneDrawsAndCaptures()
     // The focus key takes the keyboard to the toolbar; Enter switches drawing on.
     QVERIFY(key("ctrl+F12"));
     QVERIFY(waitForFocus(QStringLiteral("绘制")));
+    // The window manager hands the keyboard over a moment after the program asked.
+    QVERIFY(waitUntil([] {
+        return runTool(QStringLiteral("xdotool"), {"getactivewindow", "getwindowname"}).trimmed() ==
+               "主窗口";
+    }));
     QVERIFY(key("Return"));
     QVERIFY(waitForNode([](const Node &n) { return n.role == "alert" && n.name == "绘制已开启"; },
                         QStringLiteral("the announcement")));

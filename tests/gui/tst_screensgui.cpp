@@ -279,7 +279,11 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
     QCOMPARE(capture.size(), RightMonitor.size());
     QVERIFY2(inkNear(capture, QPoint(2700, 400) - RightMonitor.topLeft()),
              "the capture misses the right monitor's stroke");
-    QVERIFY2(!inkNear(capture, {700, 300}), "the capture shows the left monitor");
+    // The left monitor's 200 px stroke, all along: the toolbar's orange, dropped anywhere
+    // on this monitor, may lie on one of these points but not on all three.
+    QVERIFY2(!(inkNear(capture, {620, 300}) && inkNear(capture, {700, 300}) &&
+               inkNear(capture, {780, 300})),
+             "the capture shows the left monitor");
 
     // The right monitor goes: its overlay goes, the toolbar comes back onto the left
     // one, and the drawing keeps the stroke that lay there.
