@@ -13,6 +13,8 @@
 #include <QMetaObject>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace {
 
 // While a write is still on its way the next snapshot waits this long and tries again, so
@@ -154,6 +156,7 @@ void AutoSave::writeSnapshot()
     if (!m_inspected)
         checkRecoverable();
     if (m_inspecting) {
+        m_writeAfterInspection = true;
         m_quiet.start(BusyRetryMs);
         return;
     }
@@ -253,6 +256,9 @@ void AutoSave::inspected(const Inspection &result)
 {
     m_inspected = true;
     m_inspecting = false;
+    // A write held back for this answer goes now, not a retry later.
+    if (std::exchange(m_writeAfterInspection, false) && m_pending)
+        m_quiet.start(0);
     m_offered = result.offered;
     m_offerKept = false;
     if (result.setAside)

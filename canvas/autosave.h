@@ -106,6 +106,7 @@ private:
     bool m_inspected = false;
     // A look at the file is under way on the writer thread and its answer has not come back.
     bool m_inspecting = false;
+    bool m_writeAfterInspection = false;
     bool m_failing = false;
     bool m_offerKept = false;
     // Set on the writer thread when the file found could not be moved aside.
