@@ -23,7 +23,7 @@ public:
     {
         QString id;
         QString description;
-        QString preferredTrigger; // "CTRL+z", the form of the XDG shortcuts specification
+        QString preferredTrigger; // "CTRL+z", as the desktop portal writes key combinations
     };
 
     explicit PortalShortcuts(const QDBusConnection &bus = QDBusConnection::sessionBus(),
