@@ -434,9 +434,9 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
             // Nothing to enlarge where the drawing has no ink (a pixel more for the filter).
             const qreal scale = m_realSize.width() / qreal(std::max(content.width(), 1));
             const QRectF area = painter->clipBoundingRect();
-            const QRect source =
-                QRectF(area.topLeft() * scale, area.size() * scale).toAlignedRect().adjusted(
-                    -1, -1, 1, 1);
+            const QRect source = QRectF(area.topLeft() * scale, area.size() * scale)
+                                     .toAlignedRect()
+                                     .adjusted(-1, -1, 1, 1);
             if (!DevicePixels::hasInk(m_realSize, source))
                 return;
             painter->setRenderHint(QPainter::SmoothPixmapTransform);

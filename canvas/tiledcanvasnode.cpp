@@ -79,8 +79,8 @@ bool TiledCanvasNode::update(QQuickWindow *window, QSize contentSize, QPointF of
         const QRect content(QPoint(), contentSize);
         for (int y = 0; y < contentSize.height(); y += m_tileSize)
             for (int x = 0; x < contentSize.width(); x += m_tileSize)
-                m_tiles.push_back(Tile{QRect(x, y, m_tileSize, m_tileSize) & content,
-                                       {}, {}, nullptr, false});
+                m_tiles.push_back(
+                    Tile{QRect(x, y, m_tileSize, m_tileSize) & content, {}, {}, nullptr, false});
     }
     if (offset != m_offset) {
         m_offset = offset;

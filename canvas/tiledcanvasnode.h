@@ -56,8 +56,7 @@ public:
     // by the updates that find the view where it was. Returns whether rough tiles are in
     // view: the next updates paint them sharp.
     bool update(QQuickWindow *window, QSize contentSize, QPointF offset, QSize viewSize,
-                qreal ratio, const QRect &dirty, const Painter &paint,
-                const Painter &roughPaint);
+                qreal ratio, const QRect &dirty, const Painter &paint, const Painter &roughPaint);
 
     // Tiles of another size (item coordinates) from the next update on, all painted afresh.
     void setTileSize(int size);

@@ -185,8 +185,8 @@ void ZoomView::geometryChange(const QRectF &newGeometry, const QRectF &oldGeomet
 QSGNode *ZoomView::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
 {
     const bool magnified = m_mapping.factor() > ZoomMapping::minimumFactor;
-    if (m_stillChanged || m_still.isNull() || width() <= 0 || height() <= 0
-        || magnified != m_tiledNode) {
+    if (m_stillChanged || m_still.isNull() || width() <= 0 || height() <= 0 ||
+        magnified != m_tiledNode) {
         // A new still comes with a node of its own, which owns its texture.
         delete oldNode;
         oldNode = nullptr;
