@@ -37,7 +37,28 @@ QtObject {
                 console.error("Cannot create", url, component.errorString());
             return null;
         }
-        return component.createObject(null, properties || {});
+        const created = component.createObject(null, properties || {});
+        restackWhenDrawn(created);
+        return created;
+    }
+
+    // KWin paints a window that bypasses the window manager only from the next change of
+    // the X stacking order after the window's first frame: a toolbar started over a
+    // full-screen slide stayed unseen until the next click. The toolbar is raised once
+    // shortly after each new window of ours has drawn (it belongs above them all).
+    function restackWhenDrawn(created) {
+        if (!created || !toolbar.session.bypassWindowManager)
+            return;
+        const drawn = () => {
+            created.frameSwapped.disconnect(drawn);
+            restack.restart();
+        };
+        created.frameSwapped.connect(drawn);
+    }
+
+    property Timer restack: Timer {
+        interval: 200
+        onTriggered: toolbar.raise()
     }
 
     function ensureDrawWindow() {
