@@ -85,7 +85,9 @@ QtObject {
     // On X11 the toolbar is a transient of the overlay: window managers there
     // lift a focused window that covers the screen above always-on-top ones,
     // but keep transients above their parent. The tie is read when the window
-    // is mapped, hence the hide and show.
+    // is mapped, hence the hide and show. The windows tied to the toolbar lose
+    // their tie when it is unmapped (openbox then keeps them under the overlay
+    // and answers every raise with the same order): they are mapped again too.
     function stayAbove(overlay) {
         if (!toolbar.onX11 || toolbar.transientParent === overlay)
             return;
@@ -93,6 +95,15 @@ QtObject {
         if (toolbar.visible) {
             toolbar.hide();
             toolbar.show();
+            for (const tied of [toolbar.selectWindow, toolbar.settingWindow, toolbar.aboutWindow])
+                remap(tied);
+        }
+    }
+
+    function remap(win) {
+        if (win && win.visible) {
+            win.hide();
+            win.show();
         }
     }
 
