@@ -4,6 +4,8 @@ import QtQuick
 // stay on the toolbar (drawWindow, selectWindow, settingWindow, aboutWindow),
 // where the other documents and the hot keys read them.
 QtObject {
+    id: owner
+
     // The toolbar (painter.qml).
     property var toolbar: null
 
@@ -58,7 +60,7 @@ QtObject {
 
     property Timer restack: Timer {
         interval: 200
-        onTriggered: toolbar.raise()
+        onTriggered: owner.toolbar.raise()
     }
 
     function ensureDrawWindow() {
