@@ -4,6 +4,8 @@ import QtQuick
 // stay on the toolbar (drawWindow, selectWindow, settingWindow, aboutWindow),
 // where the other documents and the hot keys read them.
 QtObject {
+    id: owner
+
     // The toolbar (painter.qml).
     property var toolbar: null
 
@@ -37,7 +39,28 @@ QtObject {
                 console.error("Cannot create", url, component.errorString());
             return null;
         }
-        return component.createObject(null, properties || {});
+        const created = component.createObject(null, properties || {});
+        restackWhenDrawn(created);
+        return created;
+    }
+
+    // KWin paints a window that bypasses the window manager only from the next change of
+    // the X stacking order after the window's first frame: a toolbar started over a
+    // full-screen slide stayed unseen until the next click. The toolbar is raised once
+    // shortly after each new window of ours has drawn (it belongs above them all).
+    function restackWhenDrawn(created) {
+        if (!created || !toolbar.session.bypassWindowManager)
+            return;
+        const drawn = () => {
+            created.frameSwapped.disconnect(drawn);
+            restack.restart();
+        };
+        created.frameSwapped.connect(drawn);
+    }
+
+    property Timer restack: Timer {
+        interval: 200
+        onTriggered: owner.toolbar.raise()
     }
 
     function ensureDrawWindow() {
@@ -158,6 +181,9 @@ QtObject {
                 "duration": duration,
                 "actionText": actionText
             });
+        // Below the no-tray notice, which stays until it is closed, rather than over it.
+        if (notice)
+            notice.above = Qt.binding(() => toolbar.trayNotice);
         toolbar.noticeWindow = notice;
         return notice;
     }
