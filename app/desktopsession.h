@@ -8,9 +8,9 @@
 // full-screen window (a slide show) above every managed X window, always-on-top or not,
 // and place managed windows as they please. There the toolbar, the overlay and the
 // choosers bypass the window manager: compositors show such windows where they ask to
-// be and above full-screen windows. wlroots compositors (sway, Hyprland ...) and weston
-// route the pointer by the window's rectangle, not by its X input shape, so an overlay
-// passing clicks through must also leave the area it does not draw on.
+// be and above full-screen windows. Wayland compositors (sway, Hyprland, weston, KWin and
+// Mutter alike) route the pointer by an X window's rectangle, not by its X input shape, so
+// an overlay passing clicks through must also leave the area it does not draw on.
 class DesktopSession : public QObject
 {
     Q_OBJECT

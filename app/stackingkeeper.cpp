@@ -7,6 +7,11 @@
 
 #include <QDebug>
 #include <QGuiApplication>
+#include <QLoggingCategory>
+
+// QT_LOGGING_RULES="quillmark.stacking.debug=true" shows every restack with the order
+// the window manager reported.
+Q_LOGGING_CATEGORY(lcStacking, "quillmark.stacking", QtWarningMsg)
 
 namespace {
 
@@ -96,7 +101,20 @@ bool StackingKeeper::enforce()
         return true;
 
     QList<WId> keep; // bottom to top
-    for (QWindow *cover : covers)
+    // The toolbar is a transient of the overlay that leads, and window managers keep a
+    // transient right above its parent: that overlay goes up last, or any overlay raised
+    // after it would cover the toolbar for good.
+    const QWindow *lead = toolbar ? toolbar->transientParent() : nullptr;
+    QList<QWindow *> ordered;
+    for (QWindow *cover : covers) {
+        if (cover != lead)
+            ordered.append(cover);
+    }
+    for (QWindow *cover : covers) {
+        if (cover == lead)
+            ordered.append(cover);
+    }
+    for (const QWindow *cover : std::as_const(ordered))
         keep.append(cover->winId());
     const qsizetype coverCount = keep.size();
     if (toolbar)
@@ -132,11 +150,14 @@ bool StackingKeeper::enforce()
         if (!ownWindows.contains(order.at(i)))
             inOrder = false;
     }
-    // Each overlay below the toolbar; the overlays among themselves need no order.
+    // Each overlay of the toolbar's screen below the toolbar. The overlays of other
+    // screens never cover it, and openbox may keep one of them in its full-screen layer,
+    // out of reach of any raise: asking for an order nobody sees only starts a fight.
     if (toolbar) {
         const qsizetype toolbarAt = order.indexOf(keep.constLast());
         for (qsizetype i = 0; inOrder && i < coverCount; ++i) {
-            if (order.indexOf(keep.at(i)) > toolbarAt)
+            if (ordered.at(i)->screen() == toolbar->screen() &&
+                order.indexOf(keep.at(i)) > toolbarAt)
                 inOrder = false;
         }
     }
@@ -154,6 +175,21 @@ bool StackingKeeper::enforce()
     if (++m_fixesInARow == maxFixesInARow)
         qWarning() << "The window manager keeps changing the stacking order; giving up for now";
 
+    if (lcStacking().isDebugEnabled()) {
+        const auto describe = [](WId id) {
+            for (const QWindow *window : QGuiApplication::topLevelWindows()) {
+                if (window->handle() && window->winId() == id)
+                    return QStringLiteral("%1 %2").arg(id, 0, 16).arg(window->title());
+            }
+            return QString::number(id, 16);
+        };
+        QStringList now, wanted;
+        for (const WId id : order)
+            now << describe(id);
+        for (const WId id : std::as_const(keep))
+            wanted << describe(id);
+        qCDebug(lcStacking) << "restacking; bottom to top now:" << now << "kept:" << wanted;
+    }
     for (const WId id : std::as_const(keep))
         m_backend->raise(id);
     // The program's own dialogs and pop-ups stay above the toolbar.

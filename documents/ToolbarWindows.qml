@@ -4,6 +4,8 @@ import QtQuick
 // stay on the toolbar (drawWindow, selectWindow, settingWindow, aboutWindow),
 // where the other documents and the hot keys read them.
 QtObject {
+    id: owner
+
     // The toolbar (painter.qml).
     property var toolbar: null
 
@@ -37,7 +39,28 @@ QtObject {
                 console.error("Cannot create", url, component.errorString());
             return null;
         }
-        return component.createObject(null, properties || {});
+        const created = component.createObject(null, properties || {});
+        restackWhenDrawn(created);
+        return created;
+    }
+
+    // KWin paints a window that bypasses the window manager only from the next change of
+    // the X stacking order after the window's first frame: a toolbar started over a
+    // full-screen slide stayed unseen until the next click. The toolbar is raised once
+    // shortly after each new window of ours has drawn (it belongs above them all).
+    function restackWhenDrawn(created) {
+        if (!created || !toolbar.session.bypassWindowManager)
+            return;
+        const drawn = () => {
+            created.frameSwapped.disconnect(drawn);
+            restack.restart();
+        };
+        created.frameSwapped.connect(drawn);
+    }
+
+    property Timer restack: Timer {
+        interval: 200
+        onTriggered: owner.toolbar.raise()
     }
 
     function ensureDrawWindow() {
@@ -64,7 +87,9 @@ QtObject {
     // On X11 the toolbar is a transient of the overlay: window managers there
     // lift a focused window that covers the screen above always-on-top ones,
     // but keep transients above their parent. The tie is read when the window
-    // is mapped, hence the hide and show.
+    // is mapped, hence the hide and show. The windows tied to the toolbar lose
+    // their tie when it is unmapped (openbox then keeps them under the overlay
+    // and answers every raise with the same order): they are mapped again too.
     function stayAbove(overlay) {
         if (!toolbar.onX11 || toolbar.transientParent === overlay)
             return;
@@ -72,6 +97,15 @@ QtObject {
         if (toolbar.visible) {
             toolbar.hide();
             toolbar.show();
+            for (const tied of [toolbar.selectWindow, toolbar.settingWindow, toolbar.aboutWindow])
+                remap(tied);
+        }
+    }
+
+    function remap(win) {
+        if (win && win.visible) {
+            win.hide();
+            win.show();
         }
     }
 

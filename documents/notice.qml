@@ -44,6 +44,19 @@ Window {
             message.dismissed.connect(() => window.hide());
     }
 
+    // The toolbar is mapped afresh when it is tied to the overlay, and the window
+    // manager drops this window's tie to it then: mapping this one again renews it.
+    Connections {
+        function onVisibleChanged() {
+            if (window.toolbar.visible && window.visible) {
+                window.hide();
+                window.show();
+            }
+        }
+
+        target: window.toolbar
+    }
+
     // Escape dismisses the notice while it has the keyboard.
     Shortcut {
         sequence: "Esc"

@@ -489,6 +489,7 @@ Window {
         if (settings.hasUpdater())
             updateCheckUrl = String(settings.getIniValue("UPDATE", "UpdateURL"));
         window.raise();
+        windows.restackWhenDrawn(window);
         loadSettings();
         offerLastDrawing();
         tellAboutDesktopKeys();

@@ -30,11 +30,11 @@ private slots:
                                            << "" << true << "sway" << true << false << true;
         QTest::newRow("KDE Plasma") << "xcb"
                                     << "wayland"
-                                    << "KDE" << false << "kwin" << true << true << false;
+                                    << "KDE" << false << "kwin" << true << false << false;
         QTest::newRow("GNOME, listed second")
             << "xcb"
             << "wayland"
-            << "ubuntu:GNOME" << false << "mutter" << true << true << false;
+            << "ubuntu:GNOME" << false << "mutter" << true << false << false;
         QTest::newRow("unknown compositor") << "xcb"
                                             << "wayland"
                                             << "" << false << "wayland" << true << false << false;
