@@ -357,33 +357,22 @@ void refuse(benchmark::State &state)
     }
 }
 
+// 10,000 elements {0: every kind in turn, 1: as written}, three times each.
+void bothDrawings(benchmark::internal::Benchmark *b)
+{
+    b->Args({10000, 0})->Args({10000, 1})->Unit(benchmark::kMillisecond)->Iterations(3);
+}
+
 } // namespace
 
 BENCHMARK(writeBytes)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(save)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(parseOnly)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(open)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-// 10,000 elements {0: every kind in turn, 1: as written}.
-BENCHMARK(renderUnpremultiplied)
-    ->Args({10000, 0})
-    ->Args({10000, 1})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
-BENCHMARK(renderPlainly)
-    ->Args({10000, 0})
-    ->Args({10000, 1})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
-BENCHMARK(openFirstFrame)
-    ->Args({10000, 0})
-    ->Args({10000, 1})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
-BENCHMARK(openAllShown)
-    ->Args({10000, 0})
-    ->Args({10000, 1})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+BENCHMARK(renderUnpremultiplied)->Apply(bothDrawings);
+BENCHMARK(renderPlainly)->Apply(bothDrawings);
+BENCHMARK(openFirstFrame)->Apply(bothDrawings);
+BENCHMARK(openAllShown)->Apply(bothDrawings);
 // {1: first frame, 0: all shown} x {0: largest to read, 1: costliest to show}.
 BENCHMARK(openAtTheLimits)
     ->Args({1, 0})
