@@ -499,7 +499,9 @@ void MyPainter::renderToImage(const QUrl &target)
 QImage MyPainter::drawingImage() const
 {
     const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
-    QImage image(DevicePixels::fromItem(bounds().size(), ratio), QImage::Format_ARGB32);
+    // Painted premultiplied as the canvas paints, handed out as plain ARGB32.
+    QImage image(DevicePixels::fromItem(bounds().size(), ratio),
+                 QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return image;
     image.setDevicePixelRatio(ratio);
@@ -511,7 +513,8 @@ QImage MyPainter::drawingImage() const
         painter.setBrush(QBrush(Qt::transparent));
         element->draw(&painter);
     }
-    return image;
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 // Never replaces an earlier file; written beside and renamed into place.
