@@ -73,6 +73,7 @@ void DrawingDocument::resetGesture()
 {
     m_current.reset();
     m_stroke.points.clear();
+    m_stroke.pressures.clear();
     m_newElementPending = true;
 }
 
@@ -99,12 +100,12 @@ void DrawingDocument::append(const ElementPtr &element)
 
 // ---------------------------------------------------------------- gestures
 
-void DrawingDocument::beginPaint(QPoint pos)
+void DrawingDocument::beginPaint(QPoint pos, double pressure)
 {
     m_stroke.start = pos;
     m_newElementPending = true;
-    m_stroke.points.clear();
-    m_stroke.points.append(pos);
+    m_stroke.points = {pos};
+    m_stroke.pressures = {FreehandElement::pressureLevel(pressure)};
     m_current.reset();
 
     if (m_drawMode == ElementKind::NumberedCircle) {
@@ -118,7 +119,7 @@ void DrawingDocument::beginPaint(QPoint pos)
     }
 }
 
-void DrawingDocument::movePaint(QPoint pos, bool shiftPressed)
+void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
 {
     if (m_drawMode == ElementKind::NumberedCircle)
         return;
@@ -126,11 +127,15 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed)
         m_stroke.points.size() >= FreehandElement::maxPoints(elementPen().width)) {
         // A gesture this long goes on as a new stroke from where the last one ended.
         const QPoint last = m_stroke.points.constLast();
+        const quint8 lastPressure = m_stroke.pressures.value(m_stroke.pressures.size() - 1,
+                                                             FreehandElement::FullPressure);
         m_current.reset();
         m_stroke.points = {last};
+        m_stroke.pressures = {lastPressure};
         m_newElementPending = true;
     }
     m_stroke.points.append(pos);
+    m_stroke.pressures.append(FreehandElement::pressureLevel(pressure));
     if (m_eraserMode && m_drawMode == ElementKind::Freehand) {
         emit changed(eraseStep(pos));
         return;
@@ -184,6 +189,7 @@ void DrawingDocument::endPaint(QPoint pos, bool shiftPressed)
     if (m_drawMode == ElementKind::NumberedCircle) {
         // Done on the press; the release only ends the gesture.
         m_stroke.points.clear();
+        m_stroke.pressures.clear();
         return;
     }
     QRect region;
@@ -194,6 +200,7 @@ void DrawingDocument::endPaint(QPoint pos, bool shiftPressed)
     }
     m_current.reset();
     m_stroke.points.clear();
+    m_stroke.pressures.clear();
     emit changed(region);
 }
 

@@ -36,9 +36,10 @@ public:
     const PenStyle &pen() const { return m_pen; }
     void setPen(const PenStyle &pen) { m_pen = pen; }
 
-    // Press, move with the button held, release.
-    void beginPaint(QPoint pos);
-    void movePaint(QPoint pos, bool shiftPressed);
+    // Press, move with the button held, release; pressure is the pen's (0 to 1), a mouse's
+    // is 1. The release point keeps the pressure of the move before it.
+    void beginPaint(QPoint pos, double pressure = 1.0);
+    void movePaint(QPoint pos, bool shiftPressed, double pressure = 1.0);
     void endPaint(QPoint pos, bool shiftPressed);
     void addText(QPoint pos, const QString &text, int fontSize);
     // Appends a ready-made element as if it had just been drawn (recorded as an Add).

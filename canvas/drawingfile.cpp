@@ -83,8 +83,10 @@ bool wholeNumber(const QJsonValue &v, qint64 min, qint64 max, qint64 *out)
 class ElementReader
 {
 public:
-    ElementReader(const QJsonObject &object, qint64 *pointBudget)
-        : m_object(object), m_pointBudget(pointBudget)
+    // Pressure is read from files of the version that has it; older files may hold the key
+    // but never meant it.
+    ElementReader(const QJsonObject &object, qint64 *pointBudget, bool withPressure)
+        : m_object(object), m_pointBudget(pointBudget), m_withPressure(withPressure)
     {
     }
 
@@ -94,6 +96,7 @@ private:
     bool integer(const char *key, qint64 min, qint64 max, int *out);
     bool point(const char *key, QPoint *out);
     bool points(QList<QPoint> *out);
+    bool pressures(qsizetype count, QList<quint8> *out);
     bool color(QColor *out);
     bool opacity(double *out);
     bool text(QString *out);
@@ -105,6 +108,7 @@ private:
 
     const QJsonObject &m_object;
     qint64 *m_pointBudget;
+    bool m_withPressure;
     QString m_reason;
 };
 
@@ -182,6 +186,29 @@ bool ElementReader::points(QList<QPoint> *out)
     return true;
 }
 
+bool ElementReader::pressures(qsizetype count, QList<quint8> *out)
+{
+    const QJsonValue v = m_object.value(QLatin1String("pressures"));
+    if (!m_withPressure || v.isUndefined())
+        return true;
+    const QJsonArray a = v.toArray();
+    const auto refuse = [this] {
+        fail(DrawingFile::tr("“pressures”应为每个点一个 0 到 %1 之间的整数")
+                 .arg(FreehandElement::FullPressure));
+        return false;
+    };
+    if (!v.isArray() || a.size() != count)
+        return refuse();
+    out->reserve(count);
+    for (const QJsonValue &level : a) {
+        qint64 n = 0;
+        if (!wholeNumber(level, 0, FreehandElement::FullPressure, &n))
+            return refuse();
+        out->append(quint8(n));
+    }
+    return true;
+}
+
 bool ElementReader::color(QColor *out)
 {
     const QString name = m_object.value(QLatin1String("color")).toString();
@@ -245,8 +272,9 @@ std::shared_ptr<DrawingElement> ElementReader::read(QString *reason)
         switch (*kind) {
         case ElementKind::Freehand: {
             QList<QPoint> stroke;
-            if (points(&stroke))
-                element = std::make_shared<FreehandElement>(stroke, c, width, alpha);
+            QList<quint8> levels;
+            if (points(&stroke) && pressures(stroke.size(), &levels))
+                element = std::make_shared<FreehandElement>(stroke, c, width, alpha, levels);
             break;
         }
         case ElementKind::Line:
@@ -355,6 +383,7 @@ double DrawingFile::ink(const DrawingElement &element)
 
 QByteArray DrawingFile::toJson(const DrawingDocument &doc)
 {
+    int version = PlainVersion;
     QJsonArray elements;
     for (const DrawingDocument::ElementPtr &element : doc.elements()) {
         QJsonObject o;
@@ -372,6 +401,13 @@ QByteArray DrawingFile::toJson(const DrawingDocument &doc)
                 points.append(p.y());
             }
             o.insert(QStringLiteral("points"), points);
+            if (stroke.hasPressure()) {
+                QJsonArray levels;
+                for (const quint8 level : stroke.pressures())
+                    levels.append(int(level));
+                o.insert(QStringLiteral("pressures"), levels);
+                version = PressureVersion;
+            }
             break;
         }
         case ElementKind::Line:
@@ -406,7 +442,7 @@ QByteArray DrawingFile::toJson(const DrawingDocument &doc)
     }
     QJsonObject root;
     root.insert(QStringLiteral("format"), FormatName);
-    root.insert(QStringLiteral("version"), Version);
+    root.insert(QStringLiteral("version"), version);
     root.insert(QStringLiteral("circleCounter"), doc.circleCounter());
     root.insert(QStringLiteral("elements"), elements);
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
@@ -475,7 +511,7 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
         std::shared_ptr<DrawingElement> element;
         if (value.isObject()) {
             const QJsonObject object = value.toObject();
-            element = ElementReader(object, &pointBudget).read(&reason);
+            element = ElementReader(object, &pointBudget, version >= PressureVersion).read(&reason);
         } else {
             reason = tr("应为一个对象");
         }
@@ -489,10 +525,14 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
                                  ? static_cast<const FreehandElement *>(element.get())
                                  : nullptr;
         if (stroke && stroke->points().size() > FreehandElement::maxPoints(stroke->penWidth())) {
+            qsizetype from = 0; // where the piece starts in the stroke, for its pressures
             for (const QList<QPoint> &piece :
-                 FreehandElement::pieces(stroke->points(), stroke->penWidth()))
+                 FreehandElement::pieces(stroke->points(), stroke->penWidth())) {
                 loaded.elements.append(std::make_shared<FreehandElement>(
-                    piece, stroke->color(), stroke->penWidth(), stroke->opacity()));
+                    piece, stroke->color(), stroke->penWidth(), stroke->opacity(),
+                    stroke->pressures().mid(from, piece.size())));
+                from += piece.size() - 1;
+            }
             continue;
         }
         loaded.elements.append(std::move(element));

@@ -19,7 +19,12 @@ class DrawingFile
     Q_DECLARE_TR_FUNCTIONS(DrawingFile)
 
 public:
-    static constexpr int Version = 1;
+    // The newest format this build reads. A drawing is written as PlainVersion unless a
+    // stroke in it has pen pressure, so that builds before pressure still open it; with
+    // pressure it is PressureVersion, which those builds refuse by its number.
+    static constexpr int PlainVersion = 1;
+    static constexpr int PressureVersion = 2;
+    static constexpr int Version = PressureVersion;
     // Larger files are refused before they are read, and while they are read.
     static constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
     static constexpr int MaxElements = 200000;

@@ -12,8 +12,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPointingDevice>
 #include <QQuickWindow>
+#include <QTabletEvent>
 
+#include <algorithm>
 #include <cmath>
 
 // A draw mode makes the element kind of the same value.
@@ -278,20 +281,62 @@ void MyPainter::setFadeOutTime(int value)
 
 void MyPainter::beginPaint(QPoint pos)
 {
-    document().beginPaint(toDrawing(pos));
+    document().beginPaint(toDrawing(pos), takePenPressure());
 }
 
 void MyPainter::movePaint(QPoint pos, bool shiftPressed)
 {
+    const double pressure = takePenPressure();
     // Nothing is drawn on an item without area.
     if (width() <= 0 || height() <= 0)
         return;
-    document().movePaint(toDrawing(pos), shiftPressed);
+    document().movePaint(toDrawing(pos), shiftPressed, pressure);
 }
 
 void MyPainter::endPaint(QPoint pos, bool shiftPressed)
 {
+    m_penPressure.reset();
     document().endPaint(toDrawing(pos), shiftPressed);
+}
+
+double MyPainter::takePenPressure()
+{
+    const double pressure = m_penPressure.value_or(1.0);
+    m_penPressure.reset();
+    return pressure;
+}
+
+void MyPainter::itemChange(ItemChange change, const ItemChangeData &value)
+{
+    if (change == ItemSceneChange) {
+        if (m_penWindow)
+            m_penWindow->removeEventFilter(this);
+        m_penWindow = value.window;
+        if (m_penWindow)
+            m_penWindow->installEventFilter(this);
+        m_penPressure.reset();
+    }
+    QQuickPaintedItem::itemChange(change, value);
+}
+
+bool MyPainter::eventFilter(QObject *watched, QEvent *event)
+{
+    // Only watched, never taken: left unaccepted, each pen event becomes a mouse event that
+    // the overlay's pointer area turns into the paint calls.
+    const QEvent::Type type = event->type();
+    if (watched == m_penWindow && (type == QEvent::TabletPress || type == QEvent::TabletMove ||
+                                   type == QEvent::TabletRelease)) {
+        const auto *pen = static_cast<const QTabletEvent *>(event);
+        const QPointingDevice *device = pen->pointingDevice();
+        const bool senses =
+            !device || device->capabilities().testFlag(QInputDevice::Capability::Pressure);
+        if (type == QEvent::TabletPress || (type == QEvent::TabletMove && pen->buttons()))
+            m_lastPenPressure = senses ? std::clamp(pen->pressure(), 0.0, 1.0) : 1.0;
+        // A lifted pen reports none: its release keeps the pressure it last had.
+        if (type != QEvent::TabletMove || pen->buttons())
+            m_penPressure = m_lastPenPressure;
+    }
+    return QQuickPaintedItem::eventFilter(watched, event);
 }
 
 void MyPainter::addText(QPoint pos)

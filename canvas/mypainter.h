@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include <memory>
+#include <optional>
 
 // The annotation canvas item: shows one drawing, forwards the overlay's pointer calls to
 // it and carries the pen state that the toolbar sets. What is drawn, its history and its
@@ -110,6 +111,9 @@ public:
     // The item pixels that a rectangle of the drawing covers (unmagnified).
     QRect toItem(const QRect &drawingRect) const { return m_view.toItem(drawingRect); }
 
+    // With a tablet pen the window's pen events come first, each followed by the mouse event
+    // Qt makes of it that reaches these: the points take the pen's pressure. Any other caller
+    // (a mouse, the keyboard pen) presses fully.
     Q_INVOKABLE void beginPaint(QPoint pos);
     Q_INVOKABLE void movePaint(QPoint pos, bool shiftPressed);
     Q_INVOKABLE void undo();
@@ -183,11 +187,15 @@ signals:
     void drawingChanged();
 
 protected:
+    void itemChange(ItemChange change, const ItemChangeData &value) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry) override;
     QSGNode *updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *data) override;
 
 private:
     QRect bounds() const;
+    // The pressure of the pen event just before this call, else 1.
+    double takePenPressure();
     // The item's area in the drawing's coordinates.
     QRect viewBounds() const;
     QPoint toDrawing(QPoint itemPoint) const { return m_view.toDrawing(itemPoint); }
@@ -211,6 +219,9 @@ private:
     QImage m_realSize;
     QPointF m_zoomPan;
     QList<QMetaObject::Connection> m_links;
+    QPointer<QQuickWindow> m_penWindow; // whose pen events are watched
+    std::optional<double> m_penPressure; // of the last pen event, until a paint call takes it
+    double m_lastPenPressure = 1.0;
     bool m_isBreath = false;
     QString m_textToDraw;
     int m_textSize = 20;

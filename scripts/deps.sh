@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
     build-essential cmake ninja-build pkg-config git
-    qt6-base-dev qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-svg-dev libqt6svg6 libqt6opengl6-dev libgl-dev qt6-qpa-plugins
     qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtquick
     qml6-module-qtquick-window qml6-module-qtquick-controls qml6-module-qtquick-templates

@@ -21,11 +21,13 @@ struct PenStyle
     double opacity = 1.0;
 };
 
-// The gesture that shapes an element: the press position and every position since.
+// The gesture that shapes an element: the press position and every position since, with the
+// pen's pressure at each (0 to 100; a mouse presses 100).
 struct Stroke
 {
     QPoint start;
     QList<QPoint> points;
+    QList<quint8> pressures;
 };
 
 // Base of everything the canvas keeps: identity, kind and the pen it was drawn with.

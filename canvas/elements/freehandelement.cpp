@@ -4,12 +4,20 @@
 #include <QPainterPathStroker>
 
 #include <algorithm>
+#include <cmath>
 
 FreehandElement::FreehandElement(const QList<QPoint> &points, const QColor &color, int penWidth,
-                                 double opacity)
+                                 double opacity, const QList<quint8> &pressures)
     : DrawingElement(ElementKind::Freehand, color, penWidth, opacity)
 {
-    setPoints(points);
+    setPoints(points, pressures);
+}
+
+quint8 FreehandElement::pressureLevel(double pressure)
+{
+    if (!(pressure >= 0.0 && pressure <= 1.0))
+        return FullPressure;
+    return quint8(std::lround(pressure * FullPressure));
 }
 
 int FreehandElement::maxPoints(int penWidth)
@@ -30,10 +38,16 @@ QList<QList<QPoint>> FreehandElement::pieces(const QList<QPoint> &points, int pe
     return runs;
 }
 
-void FreehandElement::setPoints(const QList<QPoint> &points)
+void FreehandElement::setPoints(const QList<QPoint> &points, const QList<quint8> &pressures)
 {
     m_points = points;
+    // A stroke at full pressure throughout keeps none: it draws exactly as a mouse's.
+    const bool varies =
+        pressures.size() == points.size() &&
+        std::any_of(pressures.cbegin(), pressures.cend(), [](quint8 p) { return p < FullPressure; });
+    m_pressures = varies ? pressures : QList<quint8>();
     m_path = QPainterPath();
+    m_outline = QPainterPath();
     if (m_points.isEmpty()) {
         m_pointBounds = QRect();
     } else {
@@ -53,9 +67,14 @@ void FreehandElement::setPoints(const QList<QPoint> &points)
 void FreehandElement::dragTo(const Stroke &stroke, QPoint pos, bool)
 {
     QList<QPoint> points = stroke.points;
-    if (!points.isEmpty() && points.last() != pos)
+    QList<quint8> pressures = stroke.pressures;
+    if (!points.isEmpty() && points.last() != pos) {
         points.append(pos);
-    setPoints(points);
+        // A pen reports no pressure once lifted: the release point keeps the last one.
+        if (!pressures.isEmpty())
+            pressures.append(pressures.constLast());
+    }
+    setPoints(points, pressures);
 }
 
 void FreehandElement::buildPath() const
@@ -138,10 +157,120 @@ QPainterPath FreehandElement::reachablePath(const QRectF &reach) const
     return path;
 }
 
+namespace {
+
+// Whether QPainterPath::addEllipse winds with a positive shoelace sum: the pieces of a pressure
+// outline wind the same way, so their overlaps fill once under the winding rule.
+bool ellipsesWindPositive()
+{
+    QPainterPath circle;
+    circle.addEllipse(QPointF(0, 0), 10, 10);
+    const QPolygonF polygon = circle.toFillPolygon();
+    double sum = 0.0;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF &a = polygon.at(i);
+        const QPointF &b = polygon.at((i + 1) % polygon.size());
+        sum += a.x() * b.y() - b.x() * a.y();
+    }
+    return sum > 0.0;
+}
+
+// The hull of the discs of radius ra about a and rb about b, as a disc at b and the
+// quadrilateral between the two discs' diameters across the segment.
+void addSegment(QPainterPath &outline, QPointF a, double ra, QPointF b, double rb)
+{
+    static const bool positive = ellipsesWindPositive();
+    outline.addEllipse(b, rb, rb);
+    const QPointF d = b - a;
+    const double length = std::hypot(d.x(), d.y());
+    if (length <= 0.0)
+        return;
+    const QPointF n(-d.y() / length, d.x() / length);
+    // In this order the quadrilateral winds negative.
+    QPolygonF quad{a + n * ra, b + n * rb, b - n * rb, a - n * ra};
+    if (positive)
+        std::reverse(quad.begin(), quad.end());
+    quad.append(quad.first());
+    outline.addPolygon(quad);
+}
+
+} // namespace
+
+QPainterPath FreehandElement::pressureOutline(const QRectF &reach) const
+{
+    const double full = penWidth();
+    const double least = full * MinWidthShare;
+    const auto radius = [&](double level) {
+        return 0.5 * (least + (full - least) * level / FullPressure);
+    };
+    QPainterPath outline;
+    outline.setFillRule(Qt::WindingFill);
+    // The pieces of the smoothed centre line, as buildPath() makes them, each cut into short
+    // straight steps whose width follows the pressure from one end to the other.
+    QPointF at(m_points.at(0));
+    double atLevel = m_pressures.at(0);
+    if (!reach.isValid() || reach.contains(at))
+        outline.addEllipse(at, radius(atLevel), radius(atLevel));
+    for (qsizetype i = 1; i < m_points.size(); ++i) {
+        const QPointF cur(m_points.at(i));
+        const double curLevel = m_pressures.at(i);
+        QPointF control, to;
+        double toLevel = curLevel;
+        if (i <= 2) {
+            control = (at + cur) / 2.0;
+            to = cur;
+        } else {
+            const QPointF prev(m_points.at(i - 1));
+            const double prevLevel = m_pressures.at(i - 1);
+            control = prev;
+            to = (prev + cur) / 2.0;
+            toLevel = (prevLevel + curLevel) / 2.0;
+        }
+        const QRectF hull(
+            QPointF(std::min({at.x(), control.x(), to.x()}) - full,
+                    std::min({at.y(), control.y(), to.y()}) - full),
+            QPointF(std::max({at.x(), control.x(), to.x()}) + full,
+                    std::max({at.y(), control.y(), to.y()}) + full));
+        if (!reach.isValid() || reach.intersects(hull)) {
+            const double along = std::hypot(control.x() - at.x(), control.y() - at.y()) +
+                                 std::hypot(to.x() - control.x(), to.y() - control.y());
+            const int steps = std::clamp(int(std::ceil(along / 4.0)), 1, 16);
+            QPointF a = at;
+            double ra = radius(atLevel);
+            for (int step = 1; step <= steps; ++step) {
+                const double t = double(step) / steps;
+                const QPointF b =
+                    (1 - t) * (1 - t) * at + 2 * (1 - t) * t * control + t * t * to;
+                const double rb = radius(atLevel + (toLevel - atLevel) * t);
+                addSegment(outline, a, ra, b, rb);
+                a = b;
+                ra = rb;
+            }
+        }
+        at = to;
+        atLevel = toLevel;
+    }
+    return outline;
+}
+
 void FreehandElement::draw(QPainter *painter) const
 {
     if (m_points.isEmpty())
         return;
+    if (hasPressure() && penWidth() > 0) {
+        // Filled as one path, so a translucent (highlighter) stroke blends once where its
+        // pieces overlap.
+        painter->setRenderHint(QPainter::Antialiasing, true);
+        const QRectF reach = reachableArea(painter);
+        if (reach.isValid() && !reach.contains(QRectF(m_pointBounds))) {
+            painter->fillPath(pressureOutline(reach), penColor());
+            return;
+        }
+        if (m_outline.isEmpty())
+            m_outline = pressureOutline(QRectF());
+        painter->fillPath(m_outline, penColor());
+        return;
+    }
     painter->setPen(elementPen());
     painter->setRenderHint(QPainter::Antialiasing, true);
     const QRectF reach = m_points.size() >= 2 ? reachableArea(painter) : QRectF();

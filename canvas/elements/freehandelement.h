@@ -5,7 +5,10 @@
 #include <QList>
 #include <QPainterPath>
 
-// A pen stroke, drawn as a smoothed curve through its points.
+// A pen stroke, drawn as a smoothed curve through its points. A stroke drawn with a pen that
+// reports pressure keeps a level per point (0 to FullPressure) and narrows where the pen was
+// pressed lightly, down to MinWidthShare of its width; a stroke without (a mouse's) keeps
+// none and draws at one width.
 class FreehandElement : public DrawingElement
 {
 public:
@@ -21,7 +24,14 @@ public:
     // ended.
     static QList<QList<QPoint>> pieces(const QList<QPoint> &points, int penWidth);
 
-    FreehandElement(const QList<QPoint> &points, const QColor &color, int penWidth, double opacity);
+    static constexpr int FullPressure = 100;
+    static constexpr double MinWidthShare = 0.25;
+    // A pen's pressure (0 to 1) as a level; anything else counts as full pressure.
+    static quint8 pressureLevel(double pressure);
+
+    // pressures holds a level per point, or nothing for full pressure throughout.
+    FreehandElement(const QList<QPoint> &points, const QColor &color, int penWidth, double opacity,
+                    const QList<quint8> &pressures = {});
 
     void draw(QPainter *painter) const override;
     bool hitTest(const QPoint &p, int tolerance) const override;
@@ -31,16 +41,24 @@ public:
     void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed) override;
 
     const QList<QPoint> &points() const { return m_points; }
-    // Replaces the stroke and drops the cached outline.
-    void setPoints(const QList<QPoint> &points);
+    // Empty when every point has full pressure, else one level per point.
+    const QList<quint8> &pressures() const { return m_pressures; }
+    bool hasPressure() const { return !m_pressures.isEmpty(); }
+    // Replaces the stroke and drops the cached outline; pressures as for the constructor.
+    void setPoints(const QList<QPoint> &points, const QList<quint8> &pressures = {});
     // The smoothed outline; empty until the element was first drawn.
     const QPainterPath &path() const { return m_path; }
 
 private:
     void buildPath() const;
     QPainterPath reachablePath(const QRectF &reach) const;
+    // The area a stroke with pressure covers, as one path to fill; with reach, only the
+    // parts that can show there.
+    QPainterPath pressureOutline(const QRectF &reach) const;
 
     QList<QPoint> m_points;
+    QList<quint8> m_pressures;
     QRect m_pointBounds;
     mutable QPainterPath m_path;
+    mutable QPainterPath m_outline; // filled in place of stroking m_path when hasPressure()
 };

@@ -111,6 +111,14 @@ private slots:
             auto dot = std::make_shared<FreehandElement>(QList<QPoint>{{77, 77}}, Qt::blue, 12, 1);
             c.document().addElement(dot);
         });
+        QTest::newRow("pressure highlighter over a pen stroke") << Drawing([](MyPainter &c) {
+            const QList<QPoint> points{{40, 40}, {90, 60}, {140, 50}, {190, 90}, {240, 70}};
+            c.document().addElement(std::make_shared<FreehandElement>(
+                points, Qt::darkBlue, 9, 1.0, QList<quint8>{5, 30, 60, 90, 100}));
+            c.document().addElement(std::make_shared<FreehandElement>(
+                points, QColor(QStringLiteral("#ffd700")), 30, 0.4,
+                QList<quint8>{100, 0, 50, 70, 20}));
+        });
         QTest::newRow("line with shift") << Drawing([](MyPainter &c) {
             c.setDrawMode(MyPainter::LineMode);
             drag(c, {{10, 10}, {100, 93}}, true);
@@ -227,6 +235,18 @@ private slots:
             << QByteArray(valid).replace("quillmark-drawing", "other") << "不是 Quillmark";
         QTest::newRow("future version")
             << QByteArray(valid).replace("\"version\":1", "\"version\":7") << "格式版本 7";
+        QTest::newRow("version after pressure")
+            << QByteArray(valid).replace("\"version\":1", "\"version\":3") << "格式版本 3";
+        const QByteArray pressureStroke =
+            "{\"format\":\"quillmark-drawing\",\"version\":2,\"elements\":[{\"kind\":"
+            "\"freehand\",\"color\":\"#ff000000\",\"width\":4,\"opacity\":1,\"points\":[1,2,"
+            "3,4],\"pressures\":[50,50]}]}";
+        QTest::newRow("pressure for each point")
+            << QByteArray(pressureStroke).replace("[50,50]", "[50]") << "“pressures”";
+        QTest::newRow("pressure above full")
+            << QByteArray(pressureStroke).replace("[50,50]", "[50,101]") << "“pressures”";
+        QTest::newRow("pressure as a fraction")
+            << QByteArray(pressureStroke).replace("[50,50]", "[0.5,50]") << "“pressures”";
         QTest::newRow("version as text")
             << QByteArray(valid).replace("\"version\":1", "\"version\":\"1\"") << "格式版本无效";
         QTest::newRow("no elements")
@@ -400,6 +420,52 @@ private slots:
         const std::optional<DrawingFile::Loaded> again = DrawingFile::fromJson(saved, nullptr);
         QVERIFY(again);
         QCOMPARE(again->elements.size(), drawn);
+    }
+
+    // Pressure is written only where a stroke has it, so drawings without stay readable by
+    // builds before pressure; a version 1 file means no pressure, whatever keys it holds.
+    void pressureTakesTheNewVersion()
+    {
+        const auto canvas = makeCanvas();
+        drag(*canvas, {{10, 10}, {50, 40}, {90, 20}});
+        QByteArray saved = DrawingFile::toJson(canvas->document());
+        QVERIFY(saved.contains("\"version\":1"));
+        QVERIFY(!saved.contains("pressures"));
+
+        // A long pen stroke: its pressures come back with its points, across its pieces.
+        QList<QPoint> points;
+        QList<quint8> levels;
+        for (int i = 0; i < 6000; ++i) {
+            points.append(QPoint(i % 390, 100 + i / 390));
+            levels.append(quint8(i % 101));
+        }
+        canvas->document().addElement(
+            std::make_shared<FreehandElement>(points, Qt::red, 12, 1.0, levels));
+        saved = DrawingFile::toJson(canvas->document());
+        QVERIFY(saved.contains("\"version\":2"));
+        QVERIFY(saved.contains("\"pressures\":[0,1,2,3"));
+        const std::optional<DrawingFile::Loaded> loaded = DrawingFile::fromJson(saved, nullptr);
+        QVERIFY(loaded);
+        QVERIFY(loaded->elements.size() > 2);
+        QVERIFY(!static_cast<const FreehandElement &>(*loaded->elements.first()).hasPressure());
+        QList<quint8> joined;
+        for (qsizetype i = 1; i < loaded->elements.size(); ++i) {
+            const auto &piece = static_cast<const FreehandElement &>(*loaded->elements.at(i));
+            QCOMPARE(piece.pressures().size(), piece.points().size());
+            if (!joined.isEmpty())
+                joined.removeLast();
+            joined += piece.pressures();
+        }
+        QCOMPARE(joined, levels);
+
+        const QByteArray plain = drawingOf(
+            "{\"kind\":\"freehand\",\"color\":\"#ff000000\",\"width\":4,\"opacity\":1,"
+            "\"points\":[1,2,30,40],\"pressures\":[0,0]}");
+        const std::optional<DrawingFile::Loaded> old = DrawingFile::fromJson(plain, nullptr);
+        QVERIFY(old);
+        const auto &stroke = static_cast<const FreehandElement &>(*old->elements.first());
+        QCOMPARE(stroke.points(), (QList<QPoint>{{1, 2}, {30, 40}}));
+        QVERIFY(!stroke.hasPressure());
     }
 
     // A file above the size limit is refused from its size, before it is read.
