@@ -47,6 +47,8 @@ MyPainter::MyPainter(QQuickItem *parent)
     setRenderTarget(QQuickPaintedItem::Image);
     setAntialiasing(true);
     showDocument();
+    // Made inside a window already, the scene change came before this class could see it.
+    watchPenEvents(window());
 }
 
 MyPainter::~MyPainter()
@@ -308,15 +310,19 @@ double MyPainter::takePenPressure()
 
 void MyPainter::itemChange(ItemChange change, const ItemChangeData &value)
 {
-    if (change == ItemSceneChange) {
-        if (m_penWindow)
-            m_penWindow->removeEventFilter(this);
-        m_penWindow = value.window;
-        if (m_penWindow)
-            m_penWindow->installEventFilter(this);
-        m_penPressure.reset();
-    }
+    if (change == ItemSceneChange)
+        watchPenEvents(value.window);
     QQuickPaintedItem::itemChange(change, value);
+}
+
+void MyPainter::watchPenEvents(QQuickWindow *window)
+{
+    if (m_penWindow)
+        m_penWindow->removeEventFilter(this);
+    m_penWindow = window;
+    if (m_penWindow)
+        m_penWindow->installEventFilter(this);
+    m_penPressure.reset();
 }
 
 bool MyPainter::eventFilter(QObject *watched, QEvent *event)

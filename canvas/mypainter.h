@@ -196,6 +196,7 @@ private:
     QRect bounds() const;
     // The pressure of the pen event just before this call, else 1.
     double takePenPressure();
+    void watchPenEvents(QQuickWindow *window);
     // The item's area in the drawing's coordinates.
     QRect viewBounds() const;
     QPoint toDrawing(QPoint itemPoint) const { return m_view.toDrawing(itemPoint); }
