@@ -94,8 +94,10 @@ void reportMedian(benchmark::State &state, std::vector<double> &samples)
 }
 
 // With autosave the drawing is also watched by an AutoSave, as in the program: each move
-// only restarts its quiet period (the write itself waits until the moves stop).
-void pointerMove(benchmark::State &state, Renderer renderer, QSize size, qreal ratio, bool autosave)
+// only restarts its quiet period (the write itself waits until the moves stop). With pen the
+// stroke is drawn with a pen's changing pressure, and so filled as a variable-width outline.
+void pointerMove(benchmark::State &state, Renderer renderer, QSize size, qreal ratio, bool autosave,
+                 bool pen)
 {
     const int count = int(state.range(0));
     auto canvas = filledCanvas(count, size);
@@ -109,10 +111,18 @@ void pointerMove(benchmark::State &state, Renderer renderer, QSize size, qreal r
     const QPoint centre(size.width() / 2, size.height() / 2);
     const QList<QPoint> walk = randomWalk(rng, centre, size, SegmentsPerStroke);
 
+    // The view maps item points to drawing points one to one, so the pen goes straight to the
+    // document with its pressure.
+    const auto move = [&](int i) {
+        if (pen)
+            canvas->document().movePaint(walk.at(i), false, 0.2 + 0.8 * (i % 9) / 8.0);
+        else
+            canvas->movePaint(walk.at(i), false);
+    };
     // The first move of a stroke creates its element; measured are the moves after it.
     auto startStroke = [&] {
         canvas->beginPaint(walk.at(0));
-        canvas->movePaint(walk.at(1), false);
+        move(1);
         paintDirty(*canvas, target, renderer);
     };
     startStroke();
@@ -130,7 +140,7 @@ void pointerMove(benchmark::State &state, Renderer renderer, QSize size, qreal r
             state.ResumeTiming();
         }
         clock.start();
-        canvas->movePaint(walk.at(next++), false);
+        move(next++);
         paintDirty(*canvas, target, renderer);
         samples.push_back(clock.nsecsElapsed() * 1e-9);
     }
@@ -424,13 +434,18 @@ void registerAll()
                                                        : 2;
                 const std::string suffix = std::string("/") + r.name + "/" + s.name;
                 benchmark::RegisterBenchmark(("PointerMove" + suffix).c_str(), pointerMove,
-                                             r.renderer, s.size, 1.0, false)
+                                             r.renderer, s.size, 1.0, false, false)
                     ->Arg(count)
                     ->Iterations(iterations)
                     ->Unit(benchmark::kMillisecond);
                 if (!reference) {
                     benchmark::RegisterBenchmark(("PointerMove" + suffix + "/autosave").c_str(),
-                                                 pointerMove, r.renderer, s.size, 1.0, true)
+                                                 pointerMove, r.renderer, s.size, 1.0, true, false)
+                        ->Arg(count)
+                        ->Iterations(iterations)
+                        ->Unit(benchmark::kMillisecond);
+                    benchmark::RegisterBenchmark(("PointerMove" + suffix + "/pen").c_str(),
+                                                 pointerMove, r.renderer, s.size, 1.0, false, true)
                         ->Arg(count)
                         ->Iterations(iterations)
                         ->Unit(benchmark::kMillisecond);
@@ -461,7 +476,7 @@ void registerAll()
     // A 200 % screen of 3840x2160 device pixels against a 100 % one of the same device size.
     for (int count : {10, 100, 1000, 5000}) {
         benchmark::RegisterBenchmark("PointerMove/cached/1920x1080@2x", pointerMove,
-                                     Renderer::Cached, QSize(1920, 1080), 2.0, false)
+                                     Renderer::Cached, QSize(1920, 1080), 2.0, false, false)
             ->Arg(count)
             ->Iterations(400)
             ->Unit(benchmark::kMillisecond);
