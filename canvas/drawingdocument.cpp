@@ -127,8 +127,8 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
         m_stroke.points.size() >= FreehandElement::maxPoints(elementPen().width)) {
         // A gesture this long goes on as a new stroke from where the last one ended.
         const QPoint last = m_stroke.points.constLast();
-        const quint8 lastPressure = m_stroke.pressures.value(m_stroke.pressures.size() - 1,
-                                                             FreehandElement::FullPressure);
+        const quint8 lastPressure =
+            m_stroke.pressures.value(m_stroke.pressures.size() - 1, FreehandElement::FullPressure);
         m_current.reset();
         m_stroke.points = {last};
         m_stroke.pressures = {lastPressure};

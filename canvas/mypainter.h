@@ -220,7 +220,7 @@ private:
     QImage m_realSize;
     QPointF m_zoomPan;
     QList<QMetaObject::Connection> m_links;
-    QPointer<QQuickWindow> m_penWindow; // whose pen events are watched
+    QPointer<QQuickWindow> m_penWindow;  // whose pen events are watched
     std::optional<double> m_penPressure; // of the last pen event, until a paint call takes it
     double m_lastPenPressure = 1.0;
     bool m_isBreath = false;

@@ -113,6 +113,10 @@
         <translation>يجب أن يحوي «points» أزواج إحداثيات، نقطة واحدة على الأقل</translation>
     </message>
     <message>
+        <source>“pressures”应为每个点一个 0 到 %1 之间的整数</source>
+        <translation>يجب أن يحوي «pressures» عددًا صحيحًا من 0 إلى %1 لكل نقطة</translation>
+    </message>
+    <message>
         <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
         <translation>في الخط نقاط كثيرة جدًا (%1 على الأكثر، و%2 في الرسم كله)</translation>
     </message>

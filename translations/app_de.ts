@@ -113,6 +113,10 @@
         <translation>„points“ muss Koordinatenpaare enthalten, mindestens einen Punkt</translation>
     </message>
     <message>
+        <source>“pressures”应为每个点一个 0 到 %1 之间的整数</source>
+        <translation>„pressures“ muss für jeden Punkt eine ganze Zahl von 0 bis %1 enthalten</translation>
+    </message>
+    <message>
         <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
         <translation>der Strich hat zu viele Punkte (höchstens %1, in der ganzen Zeichnung %2)</translation>
     </message>

@@ -113,6 +113,10 @@
         <translation>“points” must hold coordinates in pairs, at least one point</translation>
     </message>
     <message>
+        <source>“pressures”应为每个点一个 0 到 %1 之间的整数</source>
+        <translation>“pressures” must hold one whole number from 0 to %1 for each point</translation>
+    </message>
+    <message>
         <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
         <translation>the stroke has too many points (at most %1, and %2 in the whole drawing)</translation>
     </message>

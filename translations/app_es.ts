@@ -113,6 +113,10 @@
         <translation>«points» debe contener pares de coordenadas, al menos un punto</translation>
     </message>
     <message>
+        <source>“pressures”应为每个点一个 0 到 %1 之间的整数</source>
+        <translation>«pressures» debe contener un número entero de 0 a %1 por cada punto</translation>
+    </message>
+    <message>
         <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
         <translation>el trazo tiene demasiados puntos (como máximo %1, y %2 en todo el dibujo)</translation>
     </message>

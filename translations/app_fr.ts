@@ -113,6 +113,10 @@
         <translation>« points » doit contenir des paires de coordonnées, au moins un point</translation>
     </message>
     <message>
+        <source>“pressures”应为每个点一个 0 到 %1 之间的整数</source>
+        <translation>« pressures » doit contenir un nombre entier de 0 à %1 pour chaque point</translation>
+    </message>
+    <message>
         <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
         <translation>le trait a trop de points (au plus %1, et %2 dans tout le dessin)</translation>
     </message>

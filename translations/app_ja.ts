@@ -113,6 +113,10 @@
         <translation>「points」は座標の組で、少なくとも 1 点が必要です</translation>
     </message>
     <message>
+        <source>“pressures”应为每个点一个 0 到 %1 之间的整数</source>
+        <translation>「pressures」は点ごとに 0 から %1 までの整数が必要です</translation>
+    </message>
+    <message>
         <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
         <translation>ストロークの点が多すぎます（最大 %1 個、描画全体で最大 %2 個）</translation>
     </message>

@@ -113,6 +113,10 @@
         <translation>‘points’는 좌표 쌍으로, 점이 하나 이상 있어야 합니다</translation>
     </message>
     <message>
+        <source>“pressures”应为每个点一个 0 到 %1 之间的整数</source>
+        <translation>‘pressures’는 점마다 0에서 %1 사이의 정수여야 합니다</translation>
+    </message>
+    <message>
         <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
         <translation>획의 점이 너무 많습니다(최대 %1개, 그림 전체 최대 %2개)</translation>
     </message>

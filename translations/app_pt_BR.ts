@@ -113,6 +113,10 @@
         <translation>“points” deve conter pares de coordenadas, pelo menos um ponto</translation>
     </message>
     <message>
+        <source>“pressures”应为每个点一个 0 到 %1 之间的整数</source>
+        <translation>“pressures” deve conter um número inteiro de 0 a %1 para cada ponto</translation>
+    </message>
+    <message>
         <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
         <translation>o traço tem pontos demais (no máximo %1, e %2 no desenho inteiro)</translation>
     </message>

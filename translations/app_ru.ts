@@ -113,6 +113,10 @@
         <translation>«points» должно содержать пары координат, хотя бы одну точку</translation>
     </message>
     <message>
+        <source>“pressures”应为每个点一个 0 到 %1 之间的整数</source>
+        <translation>«pressures» должно содержать целое число от 0 до %1 для каждой точки</translation>
+    </message>
+    <message>
         <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
         <translation>в штрихе слишком много точек (не более %1, во всём рисунке — %2)</translation>
     </message>

@@ -113,6 +113,10 @@
         <translation>「points」應為成對的座標，至少一個點</translation>
     </message>
     <message>
+        <source>“pressures”应为每个点一个 0 到 %1 之间的整数</source>
+        <translation>「pressures」應為每個點一個 0 到 %1 之間的整數</translation>
+    </message>
+    <message>
         <source>笔画的点过多（最多 %1 个，整幅绘图最多 %2 个）</source>
         <translation>筆畫的點過多（最多 %1 個，整張繪圖最多 %2 個）</translation>
     </message>

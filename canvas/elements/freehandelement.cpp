@@ -43,8 +43,8 @@ void FreehandElement::setPoints(const QList<QPoint> &points, const QList<quint8>
     m_points = points;
     // A stroke at full pressure throughout keeps none: it draws exactly as a mouse's.
     const bool varies =
-        pressures.size() == points.size() &&
-        std::any_of(pressures.cbegin(), pressures.cend(), [](quint8 p) { return p < FullPressure; });
+        pressures.size() == points.size() && std::any_of(pressures.cbegin(), pressures.cend(),
+                                                         [](quint8 p) { return p < FullPressure; });
     m_pressures = varies ? pressures : QList<quint8>();
     m_path = QPainterPath();
     m_outline = QPainterPath();
@@ -226,11 +226,10 @@ QPainterPath FreehandElement::pressureOutline(const QRectF &reach) const
             to = (prev + cur) / 2.0;
             toLevel = (prevLevel + curLevel) / 2.0;
         }
-        const QRectF hull(
-            QPointF(std::min({at.x(), control.x(), to.x()}) - full,
-                    std::min({at.y(), control.y(), to.y()}) - full),
-            QPointF(std::max({at.x(), control.x(), to.x()}) + full,
-                    std::max({at.y(), control.y(), to.y()}) + full));
+        const QRectF hull(QPointF(std::min({at.x(), control.x(), to.x()}) - full,
+                                  std::min({at.y(), control.y(), to.y()}) - full),
+                          QPointF(std::max({at.x(), control.x(), to.x()}) + full,
+                                  std::max({at.y(), control.y(), to.y()}) + full));
         if (!reach.isValid() || reach.intersects(hull)) {
             const double along = std::hypot(control.x() - at.x(), control.y() - at.y()) +
                                  std::hypot(to.x() - control.x(), to.y() - control.y());
@@ -239,8 +238,7 @@ QPainterPath FreehandElement::pressureOutline(const QRectF &reach) const
             double ra = radius(atLevel);
             for (int step = 1; step <= steps; ++step) {
                 const double t = double(step) / steps;
-                const QPointF b =
-                    (1 - t) * (1 - t) * at + 2 * (1 - t) * t * control + t * t * to;
+                const QPointF b = (1 - t) * (1 - t) * at + 2 * (1 - t) * t * control + t * t * to;
                 const double rb = radius(atLevel + (toLevel - atLevel) * t);
                 addSegment(outline, a, ra, b, rb);
                 a = b;

@@ -115,9 +115,9 @@ private slots:
             const QList<QPoint> points{{40, 40}, {90, 60}, {140, 50}, {190, 90}, {240, 70}};
             c.document().addElement(std::make_shared<FreehandElement>(
                 points, Qt::darkBlue, 9, 1.0, QList<quint8>{5, 30, 60, 90, 100}));
-            c.document().addElement(std::make_shared<FreehandElement>(
-                points, QColor(QStringLiteral("#ffd700")), 30, 0.4,
-                QList<quint8>{100, 0, 50, 70, 20}));
+            c.document().addElement(
+                std::make_shared<FreehandElement>(points, QColor(QStringLiteral("#ffd700")), 30,
+                                                  0.4, QList<quint8>{100, 0, 50, 70, 20}));
         });
         QTest::newRow("line with shift") << Drawing([](MyPainter &c) {
             c.setDrawMode(MyPainter::LineMode);
@@ -458,9 +458,9 @@ private slots:
         }
         QCOMPARE(joined, levels);
 
-        const QByteArray plain = drawingOf(
-            "{\"kind\":\"freehand\",\"color\":\"#ff000000\",\"width\":4,\"opacity\":1,"
-            "\"points\":[1,2,30,40],\"pressures\":[0,0]}");
+        const QByteArray plain =
+            drawingOf("{\"kind\":\"freehand\",\"color\":\"#ff000000\",\"width\":4,\"opacity\":1,"
+                      "\"points\":[1,2,30,40],\"pressures\":[0,0]}");
         const std::optional<DrawingFile::Loaded> old = DrawingFile::fromJson(plain, nullptr);
         QVERIFY(old);
         const auto &stroke = static_cast<const FreehandElement &>(*old->elements.first());

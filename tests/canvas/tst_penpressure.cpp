@@ -8,8 +8,8 @@
 #include <QQmlEngine>
 #include <QQuickWindow>
 #include <QtTest>
-#include <qpa/qwindowsysteminterface_p.h>
 #include <qpa/qwindowsysteminterface.h>
+#include <qpa/qwindowsysteminterface_p.h>
 
 #include <memory>
 
@@ -73,15 +73,15 @@ void TestPenPressure::widthFollowsThePressure()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    auto *pen = new QPointingDevice(
-        QStringLiteral("test pen"), 4242, QInputDevice::DeviceType::Stylus,
-        QPointingDevice::PointerType::Pen,
-        QInputDevice::Capability::Position | QInputDevice::Capability::Pressure, 1, 2, QString(),
-        QPointingDeviceUniqueId::fromNumericId(4242), &window);
+    auto *pen =
+        new QPointingDevice(QStringLiteral("test pen"), 4242, QInputDevice::DeviceType::Stylus,
+                            QPointingDevice::PointerType::Pen,
+                            QInputDevice::Capability::Position | QInputDevice::Capability::Pressure,
+                            1, 2, QString(), QPointingDeviceUniqueId::fromNumericId(4242), &window);
     QWindowSystemInterface::registerInputDevice(pen);
     const auto penAt = [&](QPointF at, Qt::MouseButtons buttons, double pressure) {
-        QWindowSystemInterface::handleTabletEvent(&window, pen, at, window.mapToGlobal(at),
-                                                  buttons, pressure, 0, 0, 0, 0, 0);
+        QWindowSystemInterface::handleTabletEvent(&window, pen, at, window.mapToGlobal(at), buttons,
+                                                  pressure, 0, 0, 0, 0, 0);
         QWindowSystemInterface::flushWindowSystemEvents();
     };
 
@@ -116,11 +116,10 @@ void TestPenPressure::widthFollowsThePressure()
         const double pressure = 0.2 + 0.8 * (x - 50) / 300.0;
         const double expected = 20 * (0.25 + 0.75 * pressure);
         const int measured = coveredHeight(upper, x);
-        QVERIFY2(std::abs(measured - expected) <= 1.5,
-                 qPrintable(QStringLiteral("x %1: %2 px, expected %3")
-                                .arg(x)
-                                .arg(measured)
-                                .arg(expected)));
+        QVERIFY2(
+            std::abs(measured - expected) <= 1.5,
+            qPrintable(
+                QStringLiteral("x %1: %2 px, expected %3").arg(x).arg(measured).arg(expected)));
         QCOMPARE(coveredHeight(lower, x), 20);
     }
     QVERIFY(coveredHeight(upper, 320) - coveredHeight(upper, 80) >= 8);
@@ -129,8 +128,9 @@ void TestPenPressure::widthFollowsThePressure()
     DrawingDocument alone;
     alone.addElement(std::make_shared<FreehandElement>(mouseStroke.points(), mouseStroke.color(),
                                                        20, mouseStroke.opacity()));
-    QCOMPARE(maxChannelDifference(lower, renderReference(alone, QSize(400, 300)).copy(0, 150, 400, 150)),
-             0);
+    QCOMPARE(
+        maxChannelDifference(lower, renderReference(alone, QSize(400, 300)).copy(0, 150, 400, 150)),
+        0);
 }
 
 QTEST_MAIN(TestPenPressure)
