@@ -4,6 +4,7 @@
 #include "elements/drawingelement.h"
 #include "fadeoutjob.h"
 #include "history.h"
+#include "strokesmoother.h"
 
 #include <QList>
 #include <QObject>
@@ -36,8 +37,10 @@ public:
     const PenStyle &pen() const { return m_pen; }
     void setPen(const PenStyle &pen) { m_pen = pen; }
 
-    // Press, move with the button held, release.
-    void beginPaint(QPoint pos);
+    // Press, move with the button held, release. A smoothed freehand stroke takes the jitter
+    // out of the points behind its tip as it grows (see StrokeSmoother); what is kept is
+    // what is shown.
+    void beginPaint(QPoint pos, bool smoothed = false);
     void movePaint(QPoint pos, bool shiftPressed);
     void endPaint(QPoint pos, bool shiftPressed);
     void addText(QPoint pos, const QString &text, int fontSize);
@@ -113,6 +116,8 @@ private:
     Stroke m_stroke;
     std::weak_ptr<DrawingElement> m_current;
     bool m_newElementPending = false;
+    bool m_smoothing = false; // for the gesture in progress
+    StrokeSmoother m_smoother;
     int m_circleCounter = 0;
 
     ElementKind m_drawMode = ElementKind::Freehand;

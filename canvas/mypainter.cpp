@@ -276,9 +276,9 @@ void MyPainter::setFadeOutTime(int value)
 
 // ---------------------------------------------------------------- input and commands
 
-void MyPainter::beginPaint(QPoint pos)
+void MyPainter::beginPaint(QPoint pos, bool smoothed)
 {
-    document().beginPaint(toDrawing(pos));
+    document().beginPaint(toDrawing(pos), smoothed);
 }
 
 void MyPainter::movePaint(QPoint pos, bool shiftPressed)

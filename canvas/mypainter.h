@@ -110,7 +110,8 @@ public:
     // The item pixels that a rectangle of the drawing covers (unmagnified).
     QRect toItem(const QRect &drawingRect) const { return m_view.toItem(drawingRect); }
 
-    Q_INVOKABLE void beginPaint(QPoint pos);
+    // smoothed: whether a freehand stroke begun here takes the jitter out of its points.
+    Q_INVOKABLE void beginPaint(QPoint pos, bool smoothed = false);
     Q_INVOKABLE void movePaint(QPoint pos, bool shiftPressed);
     Q_INVOKABLE void undo();
     Q_INVOKABLE void redo();
