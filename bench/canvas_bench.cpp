@@ -432,14 +432,12 @@ void registerAll()
                     ->Unit(benchmark::kMillisecond);
                 if (!reference) {
                     benchmark::RegisterBenchmark(("PointerMove" + suffix + "/autosave").c_str(),
-                                                 pointerMove, r.renderer, s.size, 1.0, true,
-                                                 false)
+                                                 pointerMove, r.renderer, s.size, 1.0, true, false)
                         ->Arg(count)
                         ->Iterations(iterations)
                         ->Unit(benchmark::kMillisecond);
                     benchmark::RegisterBenchmark(("PointerMove" + suffix + "/smoothed").c_str(),
-                                                 pointerMove, r.renderer, s.size, 1.0, false,
-                                                 true)
+                                                 pointerMove, r.renderer, s.size, 1.0, false, true)
                         ->Arg(count)
                         ->Iterations(iterations)
                         ->Unit(benchmark::kMillisecond);

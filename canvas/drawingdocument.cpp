@@ -168,8 +168,7 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed)
         current->dragTo(m_stroke, pos, shiftPressed);
         region |= current->boundingRect();
     }
-    if (current && !created && m_drawMode == ElementKind::Freehand &&
-        m_stroke.points.size() >= 3) {
+    if (current && !created && m_drawMode == ElementKind::Freehand && m_stroke.points.size() >= 3) {
         // A freehand stroke only grows at its end: the new piece lies within its last three
         // points (more, with the points smoothing moved), and its round caps and joins leave
         // the rest of it as it was. So a move costs the same whatever the length of the

@@ -52,7 +52,7 @@ Item {
     // Whether the stroke this press begins is smoothed: a touch or pen press arrives as a
     // mouse press made from it.
     function smoothed(mouse: var): bool {
-        return mouse.source === Qt.MouseEventNotSynthesized ? smoothMouse : smoothPen; // qmllint disable
+        return mouse.source === Qt.MouseEventNotSynthesized ? smoothMouse : smoothPen;
     }
 
     // A point of the pointer in the canvas's coordinates. Held down, the pointer

@@ -25,8 +25,9 @@ QList<QPoint> jitteryArc(double radius, int count, quint32 seed)
     QList<QPoint> path;
     for (int i = 0; i < count; ++i) {
         const double angle = 3.0 * i / radius;
-        path.append(QPoint(int(std::lround(Centre.x() + radius * std::cos(angle) + 1.5 * normal())),
-                           int(std::lround(Centre.y() + radius * std::sin(angle) + 1.5 * normal()))));
+        path.append(
+            QPoint(int(std::lround(Centre.x() + radius * std::cos(angle) + 1.5 * normal())),
+                   int(std::lround(Centre.y() + radius * std::sin(angle) + 1.5 * normal()))));
     }
     return path;
 }
