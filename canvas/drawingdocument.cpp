@@ -108,9 +108,9 @@ void DrawingDocument::append(const ElementPtr &element)
 
 // ---------------------------------------------------------------- gestures
 
-void DrawingDocument::beginPaint(QPoint pos, bool smoothed)
+void DrawingDocument::beginPaint(QPoint pos)
 {
-    m_smoothing = smoothed;
+    m_smoothingStroke = m_smoothing;
     m_smoother.begin(pos);
     m_stroke.start = pos;
     m_newElementPending = true;
@@ -143,7 +143,8 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed)
     }
     // A smoothed move also moves the Reach points behind the tip: the pieces through them are
     // drawn again, where they were before as well.
-    const bool smoothing = m_smoothing && m_drawMode == ElementKind::Freehand && !m_eraserMode;
+    const bool smoothing =
+        m_smoothingStroke && m_drawMode == ElementKind::Freehand && !m_eraserMode;
     const QRect before =
         smoothing ? tailBounds(m_stroke.points, StrokeSmoother::Reach + 2) : QRect();
     if (smoothing)
@@ -200,11 +201,6 @@ void DrawingDocument::endPaint(QPoint pos, bool shiftPressed)
     }
     QRect region;
     if (const ElementPtr current = m_current.lock()) {
-        // The release goes through the smoothing like a move, so that the point before it
-        // settles too.
-        if (m_smoothing && m_drawMode == ElementKind::Freehand && !m_stroke.points.isEmpty() &&
-            m_stroke.points.constLast() != pos)
-            m_smoother.append(m_stroke.points, pos);
         region = current->boundingRect();
         current->dragTo(m_stroke, pos, shiftPressed);
         region |= current->boundingRect();

@@ -37,10 +37,13 @@ public:
     const PenStyle &pen() const { return m_pen; }
     void setPen(const PenStyle &pen) { m_pen = pen; }
 
-    // Press, move with the button held, release. A smoothed freehand stroke takes the jitter
-    // out of the points behind its tip as it grows (see StrokeSmoother); what is kept is
-    // what is shown.
-    void beginPaint(QPoint pos, bool smoothed = false);
+    // Whether the freehand strokes begun from now on are smoothed: each takes the jitter out
+    // of the points behind its tip as it grows (see StrokeSmoother), and keeps what is shown.
+    bool isSmoothing() const { return m_smoothing; }
+    void setSmoothing(bool on) { m_smoothing = on; }
+
+    // Press, move with the button held, release.
+    void beginPaint(QPoint pos);
     void movePaint(QPoint pos, bool shiftPressed);
     void endPaint(QPoint pos, bool shiftPressed);
     void addText(QPoint pos, const QString &text, int fontSize);
@@ -116,7 +119,8 @@ private:
     Stroke m_stroke;
     std::weak_ptr<DrawingElement> m_current;
     bool m_newElementPending = false;
-    bool m_smoothing = false; // for the gesture in progress
+    bool m_smoothing = false;
+    bool m_smoothingStroke = false; // whether the gesture in progress is smoothed
     StrokeSmoother m_smoother;
     int m_circleCounter = 0;
 

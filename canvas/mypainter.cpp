@@ -278,7 +278,8 @@ void MyPainter::setFadeOutTime(int value)
 
 void MyPainter::beginPaint(QPoint pos, bool smoothed)
 {
-    document().beginPaint(toDrawing(pos), smoothed);
+    document().setSmoothing(smoothed);
+    document().beginPaint(toDrawing(pos));
 }
 
 void MyPainter::movePaint(QPoint pos, bool shiftPressed)

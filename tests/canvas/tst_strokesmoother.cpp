@@ -35,7 +35,8 @@ QList<QPoint> jitteryArc(double radius, int count, quint32 seed)
 // Draws path as one freehand gesture; returns the strokes it left.
 QList<const FreehandElement *> draw(DrawingDocument &doc, const QList<QPoint> &path, bool smoothed)
 {
-    doc.beginPaint(path.first(), smoothed);
+    doc.setSmoothing(smoothed);
+    doc.beginPaint(path.first());
     for (qsizetype i = 1; i < path.size(); ++i)
         doc.movePaint(path.at(i), false);
     doc.endPaint(path.last(), false);
@@ -130,7 +131,8 @@ void TestStrokeSmoother::repaintCoversMovedPoints()
     doc.setPen({Qt::red, 3, 1.0});
     QRect region;
     connect(&doc, &DrawingDocument::changed, this, [&](const QRect &r) { region = r; });
-    doc.beginPaint(path.first(), true);
+    doc.setSmoothing(true);
+    doc.beginPaint(path.first());
     for (qsizetype i = 1; i < path.size(); ++i) {
         const QImage before = picture(doc);
         doc.movePaint(path.at(i), false);
