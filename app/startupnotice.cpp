@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQuickWindow>
 #include <QVariantMap>
 
 namespace StartupNotice {
@@ -28,6 +29,10 @@ void showNoTray(QQmlEngine &engine, QObject *toolbar)
     // Hidden once read; it lives as long as the engine.
     QQmlEngine::setObjectOwnership(notice, QQmlEngine::CppOwnership);
     notice->QObject::setParent(&engine);
+    // Later notices line up below this one instead of covering it.
+    if (!toolbar->setProperty("trayNotice",
+                              QVariant::fromValue(qobject_cast<QQuickWindow *>(notice))))
+        qWarning() << "The toolbar does not know the no-tray notice";
 }
 
 } // namespace StartupNotice

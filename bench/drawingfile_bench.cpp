@@ -1,9 +1,10 @@
 // Cost of saving and opening drawings of 1,000 and 10,000 elements of every kind, against
 // two baselines of the same run: parsing the same bytes with no checks (the least any JSON
 // reader pays) and writing them to a file as they are. Then opening until the drawing shows
-// on a 1920x1080 canvas (its first frame, and all of it) against the plain full render of
-// the same drawing, the largest file the limits allow, and how fast files beyond them are
-// refused.
+// on a 1920x1080 canvas (its first frame, and all of it; every kind in turn across the whole
+// screen, and a drawing as a presenter writes it) against the plain full render of
+// the same drawing (and against drawing it into plain ARGB32, as the canvas did before), the
+// largest file the limits allow, and how fast files beyond them are refused.
 #include "canvasrenderer.h"
 #include "drawingfile.h"
 #include "elements/arrowelement.h"
@@ -72,6 +73,60 @@ std::unique_ptr<DrawingDocument> drawing(int count)
         doc->addElement(e);
     }
     return doc;
+}
+
+// A lesson's worth of drawing as a presenter makes it: mostly handwriting (short opaque
+// strokes of the default 5 px pen, letters of 15-40 points 3-5 px apart), some wide
+// translucent highlighter strokes, and lines, arrows, rectangles, circles, texts and numbered
+// circles of an ordinary size, spread over the screen.
+std::unique_ptr<DrawingDocument> writtenDrawing(int count)
+{
+    auto doc = std::make_unique<DrawingDocument>();
+    QRandomGenerator rng{quint32(count) + 1};
+    const auto point = [&rng] { return QPoint(rng.bounded(1920), rng.bounded(1080)); };
+    const auto near = [&rng](QPoint from, int reach) {
+        return from + QPoint(rng.bounded(-reach, reach + 1), rng.bounded(-reach, reach + 1));
+    };
+    for (int i = 0; i < count; ++i) {
+        const QColor c = QColor::fromHsv(rng.bounded(360), 255, 200);
+        const int kind = rng.bounded(100);
+        std::shared_ptr<DrawingElement> e;
+        if (kind < 80 || (kind >= 85 && kind < 90)) {
+            const bool highlighter = kind >= 85;
+            QList<QPoint> points{point()};
+            const int length = highlighter ? rng.bounded(20, 60) : rng.bounded(15, 41);
+            for (int k = 0; k < length; ++k)
+                points << points.last() + (highlighter
+                                               ? QPoint(rng.bounded(3, 9), rng.bounded(-1, 2))
+                                               : QPoint(rng.bounded(-5, 6), rng.bounded(-5, 6)));
+            e = std::make_shared<FreehandElement>(points, c, highlighter ? 18 : rng.bounded(3, 7),
+                                                  highlighter ? 0.4 : 1.0);
+        } else if (kind < 82) {
+            const QPoint a = point();
+            e = std::make_shared<LineElement>(a, near(a, 300), c, 5, 1);
+        } else if (kind < 84) {
+            const QPoint a = point();
+            e = std::make_shared<ArrowElement>(a, near(a, 300), c, 5, 1);
+        } else if (kind < 85) {
+            const QPoint a = point();
+            e = std::make_shared<RectangleElement>(a, near(a, 200), c, 5, 1);
+        } else if (kind < 93) {
+            e = std::make_shared<CircleElement>(point(), rng.bounded(20, 150), c, 5, 1);
+        } else if (kind < 97) {
+            e = std::make_shared<TextElement>(point(), QStringLiteral("Note %1").arg(i), 20, c, 5,
+                                              1);
+        } else {
+            e = std::make_shared<NumberedCircleElement>(point(), i, c, 5, 1);
+        }
+        doc->addElement(e);
+    }
+    return doc;
+}
+
+// The drawing argument 1 of a benchmark picks: 0 every kind in turn, 1 as written.
+std::unique_ptr<DrawingDocument> picked(const benchmark::State &state)
+{
+    return state.range(1) == 1 ? writtenDrawing(int(state.range(0))) : drawing(int(state.range(0)));
 }
 
 void save(benchmark::State &state)
@@ -155,7 +210,7 @@ void show(const DrawingDocument &doc, bool firstFrameOnly)
 // Opening a file until the drawing shows: its first frame, or the whole of it.
 void openUntilShown(benchmark::State &state, bool firstFrameOnly)
 {
-    const auto doc = drawing(int(state.range(0)));
+    const auto doc = picked(state);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.qmark"));
     DrawingFile::save(*doc, path, nullptr);
@@ -180,9 +235,28 @@ void openAllShown(benchmark::State &state)
 // Baseline: the same drawing drawn once in full, plainly, with nothing loaded.
 void renderPlainly(benchmark::State &state)
 {
-    const auto doc = drawing(int(state.range(0)));
+    const auto doc = picked(state);
     for (auto _ : state)
         benchmark::DoNotOptimize(renderReference(*doc, Screen.size()).constBits());
+}
+
+// Baseline: the same drawing drawn once in full into plain (not premultiplied) ARGB32, as
+// the canvas drew before; the raster engine blends into that format more slowly.
+void renderUnpremultiplied(benchmark::State &state)
+{
+    const auto doc = picked(state);
+    for (auto _ : state) {
+        QImage image(Screen.size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        for (const DrawingDocument::ElementPtr &element : doc->elements()) {
+            painter.setBrush(QBrush(Qt::transparent));
+            element->draw(&painter);
+        }
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
 }
 
 // The two drawings at the limits: the largest to read (4,000,000 stroke points, then as
@@ -283,15 +357,22 @@ void refuse(benchmark::State &state)
     }
 }
 
+// 10,000 elements {0: every kind in turn, 1: as written}, three times each.
+void bothDrawings(benchmark::internal::Benchmark *b)
+{
+    b->Args({10000, 0})->Args({10000, 1})->Unit(benchmark::kMillisecond)->Iterations(3);
+}
+
 } // namespace
 
 BENCHMARK(writeBytes)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(save)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(parseOnly)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(open)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-BENCHMARK(renderPlainly)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(openFirstFrame)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(openAllShown)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(renderUnpremultiplied)->Apply(bothDrawings);
+BENCHMARK(renderPlainly)->Apply(bothDrawings);
+BENCHMARK(openFirstFrame)->Apply(bothDrawings);
+BENCHMARK(openAllShown)->Apply(bothDrawings);
 // {1: first frame, 0: all shown} x {0: largest to read, 1: costliest to show}.
 BENCHMARK(openAtTheLimits)
     ->Args({1, 0})

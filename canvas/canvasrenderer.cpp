@@ -209,7 +209,7 @@ void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize i
         painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & itemArea : itemArea;
     if (clip.isEmpty())
         return;
-    // The region is composed tile by tile in a small ARGB32 image, in the order and the
+    // The region is composed tile by tile in a small premultiplied image, in the order and the
     // pixel format of a full render, and then shown. Tiles are cut in device pixels, so that
     // every copy is one to one.
     const QRect deviceClip = DevicePixels::fromItem(clip, ratio) & QRect(QPoint(0, 0), deviceSize);
@@ -225,9 +225,9 @@ void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize i
     const QSize piece = cached ? QSize(TileSize, TileSize) : deviceClip.size();
     QImage own;
     if (!cached)
-        own = QImage(room + piece.width(), piece.height(), QImage::Format_ARGB32);
+        own = QImage(room + piece.width(), piece.height(), QImage::Format_ARGB32_Premultiplied);
     else if (m_tile.isNull())
-        m_tile = QImage(GlyphRoom + TileSize, TileSize, QImage::Format_ARGB32);
+        m_tile = QImage(GlyphRoom + TileSize, TileSize, QImage::Format_ARGB32_Premultiplied);
     QImage &pieceImage = cached ? m_tile : own;
     if (pieceImage.isNull())
         return;

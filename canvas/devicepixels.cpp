@@ -4,6 +4,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace DevicePixels {
 
 QRect fromItem(const QRect &rect, qreal ratio)
@@ -63,6 +65,17 @@ void copy(QPainter *painter, QPointF at, const QImage &image, const QRect &sourc
     painter->scale(1 / ratio, 1 / ratio);
     painter->drawImage(QPointF(0, 0), plain(image), source);
     painter->restore();
+}
+
+bool hasInk(const QImage &image, QRect rect)
+{
+    rect = rect.isNull() ? image.rect() : rect & image.rect();
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + rect.left();
+        if (std::any_of(line, line + rect.width(), [](QRgb p) { return qAlpha(p) != 0; }))
+            return true;
+    }
+    return false;
 }
 
 } // namespace DevicePixels

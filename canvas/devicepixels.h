@@ -31,4 +31,8 @@ QImage plain(const QImage &image);
 // filter it and soften every edge.
 void copy(QPainter *painter, QPointF at, const QImage &image, const QRect &source);
 
+// Whether any pixel of the image within rect (all of it when rect is null) is not
+// transparent.
+bool hasInk(const QImage &image, QRect rect = QRect());
+
 } // namespace DevicePixels

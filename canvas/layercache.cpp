@@ -104,7 +104,7 @@ bool LayerCache::bringUpToDate(Layer &layer, const Run &run, const QTransform &t
     bool full = layer.image.size() != deviceSize || layer.toDevice != toDevice;
     if (full) {
         layer.toDevice = toDevice;
-        layer.image = QImage(deviceSize, QImage::Format_ARGB32);
+        layer.image = QImage(deviceSize, QImage::Format_ARGB32_Premultiplied);
         if (layer.image.isNull()) {
             layer.members.clear();
             return true;

@@ -12,11 +12,12 @@
 
 class DrawingElement;
 
-// Up to two full-size layers (ARGB32 like the reference picture, so that they hold the very
-// same pixels), each holding a rendering of a run of consecutive elements that
-// are not changing at the moment. A layer has the device pixels of the view (item size times
-// the device pixel ratio); the drawing reaches them through the view's transform. Bringing a
-// layer up to date repaints only the region of the elements that left it, changed or joined it.
+// Up to two full-size layers (premultiplied ARGB32, the format the reference picture is
+// painted in, so that they hold the very same pixels), each holding a rendering of a run of
+// consecutive elements that are not changing at the moment. A layer has the device pixels of
+// the view (item size times the device pixel ratio); the drawing reaches them through the
+// view's transform. Bringing a layer up to date repaints only the region of the elements that
+// left it, changed or joined it.
 class LayerCache
 {
 public:

@@ -381,6 +381,8 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     // Tiles at the window's device pixels: crisp at 200 %, and on each screen of its own scale.
     const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
     if (m_zoomFactor == 1.0) {
+        m_realSize = QImage();
+        node->setTileSize(TiledCanvasNode::TileSize);
         // A frame spends at most this long bringing the layers up to date; a huge drawing
         // fills in over the next frames while the screen keeps answering.
         m_renderer->beginFrame(QDeadlineTimer(FrameBudgetMs));
@@ -402,18 +404,44 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     }
     // Magnified, the drawing is painted from its elements at the magnified scale, into
     // tiles of the whole magnified item; the pan only moves them, by whole device pixels.
-    // Tiles that come in rough (at the resolution of the drawing unmagnified) are painted
-    // sharp in the frames that follow.
+    // Tiles come into view rough, enlarged from the drawing at real size, which costs
+    // little, and are painted sharp once the view holds still.
     const ViewMapping magnified = m_view.magnified(m_zoomFactor);
     const QSize content = (QSizeF(bounds().size()) * m_zoomFactor).toSize();
     const QPointF shift = m_zoomPan * (m_zoomFactor - 1);
     const QPointF offset(std::round(shift.x() * ratio) / ratio,
                          std::round(shift.y() * ratio) / ratio);
-    const bool rough =
-        node->update(window(), content, offset, bounds().size(), ratio, ratio / m_zoomFactor,
-                     magnified.toItem(dirty), [this, magnified, content](QPainter *painter) {
-                         m_renderer->paintUncached(painter, magnified, content);
-                     });
+    // Larger tiles than unmagnified: fewer pieces to paint and show per frame of a pan.
+    node->setTileSize(2 * TiledCanvasNode::TileSize);
+    const QSize deviceSize = DevicePixels::fromItem(bounds().size(), ratio);
+    QRect stale = m_view.toItem(dirty);
+    if (m_realSize.size() != deviceSize || m_realSize.devicePixelRatio() != ratio) {
+        m_realSize = QImage(deviceSize, QImage::Format_ARGB32_Premultiplied);
+        m_realSize.setDevicePixelRatio(ratio);
+        stale = bounds();
+    }
+    if (!stale.isEmpty() && !m_realSize.isNull()) {
+        QPainter painter(&m_realSize);
+        DevicePixels::clearAndClip(&painter, stale);
+        paint(&painter);
+    }
+    const bool rough = node->update(
+        window(), content, offset, bounds().size(), ratio, magnified.toItem(dirty),
+        [this, magnified, content](QPainter *painter) {
+            m_renderer->paintUncached(painter, magnified, content);
+        },
+        [this, content](QPainter *painter) {
+            // Nothing to enlarge where the drawing has no ink (a pixel more for the filter).
+            const qreal scale = m_realSize.width() / qreal(std::max(content.width(), 1));
+            const QRectF area = painter->clipBoundingRect();
+            const QRect source = QRectF(area.topLeft() * scale, area.size() * scale)
+                                     .toAlignedRect()
+                                     .adjusted(-1, -1, 1, 1);
+            if (!DevicePixels::hasInk(m_realSize, source))
+                return;
+            painter->setRenderHint(QPainter::SmoothPixmapTransform);
+            painter->drawImage(QRectF(QPointF(0, 0), QSizeF(content)), m_realSize);
+        });
     if (rough)
         QMetaObject::invokeMethod(
             this, [this] { update(); }, Qt::QueuedConnection);
@@ -471,7 +499,9 @@ void MyPainter::renderToImage(const QUrl &target)
 QImage MyPainter::drawingImage() const
 {
     const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
-    QImage image(DevicePixels::fromItem(bounds().size(), ratio), QImage::Format_ARGB32);
+    // Painted premultiplied as the canvas paints, handed out as plain ARGB32.
+    QImage image(DevicePixels::fromItem(bounds().size(), ratio),
+                 QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return image;
     image.setDevicePixelRatio(ratio);
@@ -483,7 +513,8 @@ QImage MyPainter::drawingImage() const
         painter.setBrush(QBrush(Qt::transparent));
         element->draw(&painter);
     }
-    return image;
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 // Never replaces an earlier file; written beside and renamed into place.

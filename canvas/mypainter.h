@@ -206,6 +206,9 @@ private:
     QPointer<MyPainter> m_source;
     ViewMapping m_view;
     qreal m_zoomFactor = 1.0;
+    // While magnified: the drawing at real size, in device pixels, for the tiles that come
+    // into view to show enlarged until they are painted from the elements.
+    QImage m_realSize;
     QPointF m_zoomPan;
     QList<QMetaObject::Connection> m_links;
     bool m_isBreath = false;

@@ -9,7 +9,9 @@ QImage renderReference(const DrawingDocument &document, QSize size, qreal ratio)
 {
     if (size.isEmpty())
         return QImage();
-    QImage image(DevicePixels::fromItem(size, ratio), QImage::Format_ARGB32);
+    // Painted premultiplied, the format the raster engine blends into fastest (as the
+    // canvas's layers are), and handed out as plain ARGB32.
+    QImage image(DevicePixels::fromItem(size, ratio), QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return image;
     image.setDevicePixelRatio(ratio);
@@ -21,5 +23,6 @@ QImage renderReference(const DrawingDocument &document, QSize size, qreal ratio)
         painter.setBrush(QBrush(Qt::transparent));
         element->draw(&painter);
     }
-    return image;
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }

@@ -15,30 +15,32 @@
 
 namespace {
 
-// How long an update paints tiles sharp before it leaves the rest rough.
+// An update that has painted rough tiles sharp this long leaves the rest for later.
 constexpr qint64 SharpBudgetMs = 8;
-
-// Whether any pixel of the image within rect (all of it by default) is not transparent.
-bool hasInk(const QImage &image, QRect rect = QRect())
-{
-    rect = rect.isNull() ? image.rect() : rect & image.rect();
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y)) + rect.left();
-        if (std::any_of(line, line + rect.width(), [](QRgb p) { return qAlpha(p) != 0; }))
-            return true;
-    }
-    return false;
-}
 
 } // namespace
 
 TiledCanvasNode::TiledCanvasNode() = default;
+
+TiledCanvasNode::TiledCanvasNode(bool opaque, int tileSize)
+    : m_opaque(opaque), m_tileSize(std::max(tileSize, 1))
+{
+}
 
 TiledCanvasNode::~TiledCanvasNode()
 {
     // The child nodes go with this node; their textures are ours.
     for (Tile &tile : m_tiles)
         dropNode(tile);
+}
+
+void TiledCanvasNode::setTileSize(int size)
+{
+    size = std::max(size, 1);
+    if (size == m_tileSize)
+        return;
+    m_tileSize = size;
+    m_size = QSize(); // the next update lays the tiles out again
 }
 
 int TiledCanvasNode::inkedTiles() const
@@ -58,12 +60,12 @@ qint64 TiledCanvasNode::imageBytes() const
 void TiledCanvasNode::update(QQuickWindow *window, QSize size, qreal ratio, const QRect &dirty,
                              const Painter &paint)
 {
-    update(window, size, QPointF(0, 0), size, ratio, 0.0, dirty, paint);
+    update(window, size, QPointF(0, 0), size, ratio, dirty, paint, {});
 }
 
 bool TiledCanvasNode::update(QQuickWindow *window, QSize contentSize, QPointF offset,
-                             QSize viewSize, qreal ratio, qreal roughRatio, const QRect &dirty,
-                             const Painter &paint)
+                             QSize viewSize, qreal ratio, const QRect &dirty, const Painter &paint,
+                             const Painter &roughPaint)
 {
     QElapsedTimer spent;
     spent.start();
@@ -75,10 +77,10 @@ bool TiledCanvasNode::update(QQuickWindow *window, QSize contentSize, QPointF of
         m_size = contentSize;
         m_ratio = ratio;
         const QRect content(QPoint(), contentSize);
-        for (int y = 0; y < contentSize.height(); y += TileSize)
-            for (int x = 0; x < contentSize.width(); x += TileSize)
+        for (int y = 0; y < contentSize.height(); y += m_tileSize)
+            for (int x = 0; x < contentSize.width(); x += m_tileSize)
                 m_tiles.push_back(
-                    Tile{QRect(x, y, TileSize, TileSize) & content, {}, {}, nullptr, false});
+                    Tile{QRect(x, y, m_tileSize, m_tileSize) & content, {}, {}, nullptr, false});
     }
     if (offset != m_offset) {
         m_offset = offset;
@@ -111,47 +113,41 @@ bool TiledCanvasNode::update(QQuickWindow *window, QSize contentSize, QPointF of
             (tile.rough ? rough : sharp).emplace_back(&tile, part);
     }
     m_repainted = int(fresh.size() + sharp.size() + rough.size());
-    repaint(window, sharp, m_ratio, paint);
-    repaint(window, rough, roughRatio, paint);
-    if (!(roughRatio > 0)) {
-        for (auto &[tile, area] : fresh)
-            tile->painted = true;
-        repaint(window, fresh, m_ratio, paint);
-        return false;
-    }
-    // Nearest the middle of the view first: sharp while there is time, then rough.
-    const QPointF middle = seen.center();
-    const auto distance = [&middle](const Tile *tile) {
-        const QPointF d = QRectF(tile->rect).center() - middle;
-        return d.x() * d.x() + d.y() * d.y();
-    };
-    std::vector<Tile *> waiting;
-    for (Tile &tile : m_tiles)
-        if (tile.painted && tile.rough && seen.intersects(tile.rect))
-            waiting.push_back(&tile);
+    repaint(window, sharp, paint);
+    if (roughPaint)
+        paintEach(window, rough, roughPaint);
+    else
+        repaint(window, rough, paint);
     for (auto &[tile, area] : fresh) {
         tile->painted = true;
-        tile->rough = true; // until painted sharp
+        tile->rough = bool(roughPaint);
     }
-    std::sort(fresh.begin(), fresh.end(),
-              [&](const auto &a, const auto &b) { return distance(a.first) < distance(b.first); });
-    std::sort(waiting.begin(), waiting.end(),
-              [&](const Tile *a, const Tile *b) { return distance(a) < distance(b); });
-    Jobs late;
-    for (auto &job : fresh) {
-        if (spent.elapsed() >= SharpBudgetMs) {
-            late.push_back(job);
-            continue;
+    if (!roughPaint) {
+        repaint(window, fresh, paint);
+        return false;
+    }
+    // What comes into view comes in rough, which is quick, so that a pan keeps its pace.
+    // Once the view holds still its rough tiles are painted sharp, nearest the middle
+    // first, for a short while at each update.
+    paintEach(window, fresh, roughPaint);
+    if (fresh.empty()) {
+        const QPointF middle = seen.center();
+        const auto distance = [&middle](const Tile *tile) {
+            const QPointF d = QRectF(tile->rect).center() - middle;
+            return d.x() * d.x() + d.y() * d.y();
+        };
+        std::vector<Tile *> waiting;
+        for (Tile &tile : m_tiles)
+            if (tile.painted && tile.rough && seen.intersects(tile.rect))
+                waiting.push_back(&tile);
+        std::sort(waiting.begin(), waiting.end(),
+                  [&](const Tile *a, const Tile *b) { return distance(a) < distance(b); });
+        for (Tile *tile : waiting) {
+            if (spent.elapsed() >= SharpBudgetMs)
+                break;
+            tile->rough = false;
+            repaint(window, Jobs{{tile, tile->rect}}, paint);
         }
-        job.first->rough = false;
-        repaint(window, Jobs{job}, m_ratio, paint);
-    }
-    repaint(window, late, roughRatio, paint);
-    for (Tile *tile : waiting) {
-        if (spent.elapsed() >= SharpBudgetMs)
-            break;
-        tile->rough = false;
-        repaint(window, Jobs{{tile, tile->rect}}, m_ratio, paint);
     }
     return std::any_of(m_tiles.cbegin(), m_tiles.cend(), [&seen](const Tile &tile) {
         return tile.painted && tile.rough && seen.intersects(tile.rect);
@@ -161,15 +157,20 @@ bool TiledCanvasNode::update(QQuickWindow *window, QSize contentSize, QPointF of
 // Each rectangle of what is to be painted is painted once, into an image of its own, and
 // copied into the tiles it meets: an element that crosses many tiles is drawn once, not
 // once per tile.
-void TiledCanvasNode::repaint(QQuickWindow *window, const Jobs &jobs, qreal ratio,
-                              const Painter &paint)
+void TiledCanvasNode::repaint(QQuickWindow *window, const Jobs &jobs, const Painter &paint)
 {
+    const qreal ratio = m_ratio;
+    if (m_opaque) {
+        paintEach(window, jobs, paint);
+        return;
+    }
+    const QImage::Format format = QImage::Format_ARGB32_Premultiplied;
     QRegion region;
     for (const auto &[tile, area] : jobs)
         region += area;
     for (const QRect &rect : region) {
         const QRect device = DevicePixels::fromItem(rect, ratio);
-        QImage scratch(device.size(), QImage::Format_ARGB32_Premultiplied);
+        QImage scratch(device.size(), format);
         if (scratch.isNull())
             continue;
         scratch.setDevicePixelRatio(ratio);
@@ -189,11 +190,11 @@ void TiledCanvasNode::repaint(QQuickWindow *window, const Jobs &jobs, qreal rati
             // A tile without an image was empty, so outside the area it still is; one at
             // another resolution is painted whole.
             if (tile->image.isNull() || tile->image.devicePixelRatio() != ratio) {
-                if (!hasInk(scratch, pixels.translated(-device.topLeft()))) {
+                if (!DevicePixels::hasInk(scratch, pixels.translated(-device.topLeft()))) {
                     tile->image = QImage();
                     continue;
                 }
-                tile->image = QImage(tileDevice.size(), QImage::Format_ARGB32_Premultiplied);
+                tile->image = QImage(tileDevice.size(), format);
                 tile->image.setDevicePixelRatio(ratio);
                 tile->image.fill(Qt::transparent);
             }
@@ -210,9 +211,37 @@ void TiledCanvasNode::repaint(QQuickWindow *window, const Jobs &jobs, qreal rati
         show(window, *tile);
 }
 
+void TiledCanvasNode::paintEach(QQuickWindow *window, const Jobs &jobs, const Painter &paint)
+{
+    const QImage::Format format =
+        m_opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    for (const auto &[tile, area] : jobs) {
+        const QRect tileDevice = DevicePixels::fromItem(tile->rect, m_ratio);
+        const bool whole = area == tile->rect;
+        if (tile->image.size() != tileDevice.size() || tile->image.devicePixelRatio() != m_ratio) {
+            tile->image = QImage(tileDevice.size(), format);
+            tile->image.setDevicePixelRatio(m_ratio);
+        }
+        if (tile->image.isNull())
+            continue;
+        if (whole && !m_opaque)
+            tile->image.fill(Qt::transparent);
+        {
+            QPainter painter(&tile->image);
+            painter.translate(-QPointF(tileDevice.topLeft()) / m_ratio);
+            if (whole || m_opaque)
+                painter.setClipRect(area);
+            else
+                DevicePixels::clearAndClip(&painter, area);
+            paint(&painter);
+        }
+        show(window, *tile);
+    }
+}
+
 void TiledCanvasNode::show(QQuickWindow *window, Tile &tile)
 {
-    if (tile.image.isNull() || !hasInk(tile.image)) {
+    if (tile.image.isNull() || (!m_opaque && !DevicePixels::hasInk(tile.image))) {
         dropNode(tile);
         tile.image = QImage();
         return;
@@ -226,8 +255,8 @@ void TiledCanvasNode::show(QQuickWindow *window, Tile &tile)
         tile.node = window->createImageNode();
         tile.node->setRect(tile.rect);
     }
-    // Sharp tiles show their pixels one to one; rough ones are enlarged smoothly.
-    tile.node->setFiltering(tile.rough ? QSGTexture::Linear : QSGTexture::Nearest);
+    // Tiles show their pixels one to one.
+    tile.node->setFiltering(QSGTexture::Nearest);
     tile.node->setTexture(texture.get());
     tile.texture = std::move(texture);
     if (added)

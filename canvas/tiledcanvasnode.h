@@ -23,9 +23,8 @@ class QSGTexture;
 // Content larger than the item (the drawing magnified by the zoom tool) is tiled the same
 // way, and the node's transform moves it by the part the item shows: a pan moves the tiles,
 // and only those that come into view are painted. Painting them sharp costs in proportion to
-// the magnified ink, so each update paints sharp only for a short while, nearest the middle
-// first; the rest come in rough (at a lower resolution, enlarged smoothly) and are painted
-// sharp in the updates that follow.
+// the magnified ink, so they may come in rough (from a quicker picture) and be painted sharp
+// once the view holds still.
 // A transform node also because the software renderer takes the transform of a tile added
 // later (a stroke into empty tiles) from the nearest ancestor it keeps state for, which it
 // does for transform nodes but not for plain ones.
@@ -37,6 +36,10 @@ public:
     using Painter = std::function<void(QPainter *)>;
 
     TiledCanvasNode();
+    // Opaque content (a picture that covers every tile) is kept in opaque tiles: each has a
+    // node, and the scene graph copies them instead of blending them and skips what lies
+    // below them.
+    TiledCanvasNode(bool opaque, int tileSize);
     ~TiledCanvasNode() override;
 
     // Brings the tiles to the item size and the window's device pixel ratio (a new size or
@@ -48,11 +51,15 @@ public:
     // The same for content of contentSize of which the item of viewSize shows the part at
     // offset (the content point at the item's top-left, best on a whole device pixel).
     // Painted are the tiles that come into view and those in view that meet dirty (content
-    // coordinates); tiles far out of view are dropped. Tiles come in rough at roughRatio
-    // when painting them sharp would take too long. Returns whether rough tiles are in view:
-    // the next updates paint them sharp.
+    // coordinates); tiles far out of view are dropped. With roughPaint (a quick picture of
+    // the same content) the tiles that come into view come in rough, and are painted sharp
+    // by the updates that find the view where it was. Returns whether rough tiles are in
+    // view: the next updates paint them sharp.
     bool update(QQuickWindow *window, QSize contentSize, QPointF offset, QSize viewSize,
-                qreal ratio, qreal roughRatio, const QRect &dirty, const Painter &paint);
+                qreal ratio, const QRect &dirty, const Painter &paint, const Painter &roughPaint);
+
+    // Tiles of another size (item coordinates) from the next update on, all painted afresh.
+    void setTileSize(int size);
 
     // Tiles that hold ink and so have a node.
     int inkedTiles() const;
@@ -71,16 +78,21 @@ private:
         QSGImageNode *node = nullptr;
         // Whether the image is current; a tile out of view is not painted.
         bool painted = false;
-        // Whether it is painted at the rough resolution.
+        // Whether it shows the rough picture.
         bool rough = false;
     };
     using Jobs = std::vector<std::pair<Tile *, QRect>>;
 
-    // Paints the tiles' areas (node coordinates) at the ratio and shows the tiles.
-    void repaint(QQuickWindow *window, const Jobs &jobs, qreal ratio, const Painter &paint);
+    // Paints the tiles' areas (node coordinates) and shows the tiles.
+    void repaint(QQuickWindow *window, const Jobs &jobs, const Painter &paint);
+    // Paints each tile's area straight into its image: for content that costs the same
+    // painted in pieces (a picture enlarged), without the copies.
+    void paintEach(QQuickWindow *window, const Jobs &jobs, const Painter &paint);
     void show(QQuickWindow *window, Tile &tile);
     void dropNode(Tile &tile);
 
+    bool m_opaque = false;
+    int m_tileSize = TileSize;
     QSize m_size;
     qreal m_ratio = 1.0;
     QPointF m_offset;

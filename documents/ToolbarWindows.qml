@@ -181,6 +181,9 @@ QtObject {
                 "duration": duration,
                 "actionText": actionText
             });
+        // Below the no-tray notice, which stays until it is closed, rather than over it.
+        if (notice)
+            notice.above = Qt.binding(() => toolbar.trayNotice);
         toolbar.noticeWindow = notice;
         return notice;
     }

@@ -17,6 +17,8 @@ Window {
     property string kind: "warning"
     property int duration: 0
     property string actionText: ""
+    // A notice that stays beside the toolbar: this one lines up below it.
+    property Window above: null
 
     signal actionTriggered
 
@@ -49,7 +51,7 @@ Window {
     flags: Qt.FramelessWindowHint | Qt.Tool | Qt.WindowStaysOnTopHint | (session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0)
     transientParent: toolbar
     x: toolbar ? Math.max(window.Screen.virtualX, toolbar.x - width - 8) : 0
-    y: toolbar ? toolbar.y : 0
+    y: toolbar ? toolbar.y + (above && above.visible ? above.height + 8 : 0) : 0
     visible: true
     Component.onCompleted: {
         const show = {

@@ -28,6 +28,8 @@ Window {
     property Window updateW: null
     // The message beside the toolbar while no overlay can show it.
     property Window noticeWindow: null
+    // The no-tray notice, shown from the start until it is closed.
+    property Window trayNotice: null
     property string penIcon: Icons.pen
     property string lineIcon: Icons.line
     property string cuxiIcon: Icons.medium

@@ -1,8 +1,10 @@
 #include "zoomview.h"
 
 #include "screengrabber.h"
+#include "tiledcanvasnode.h"
 
 #include <QDebug>
+#include <QPainter>
 #include <QPixmap>
 #include <QQuickWindow>
 #include <QSGImageNode>
@@ -21,6 +23,9 @@ constexpr qreal LandingDistance = 0.25;
 // A late step moves no further than one of this length would: after a stall the view
 // still glides.
 constexpr qint64 LongestStepMs = 48;
+// Tiles of the magnified still (item pixels): few pieces for the scene graph to show, small
+// enough that a pan paints little more than what comes into view.
+constexpr int StillTileSize = 512;
 
 } // namespace
 
@@ -173,17 +178,45 @@ void ZoomView::geometryChange(const QRectF &newGeometry, const QRectF &oldGeomet
     update();
 }
 
+// Unmagnified the still is one image. Magnified it is tiles of the magnified still, painted
+// smooth from it once: the pan only moves them by whole device pixels, as it moves the
+// drawing's tiles on top, and a frame paints just the tiles that come into view instead of
+// scaling the whole screen's picture again.
 QSGNode *ZoomView::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
 {
-    auto *node = static_cast<QSGImageNode *>(oldNode);
-    if (m_stillChanged || m_still.isNull() || width() <= 0 || height() <= 0) {
+    const bool magnified = m_mapping.factor() > ZoomMapping::minimumFactor;
+    if (m_stillChanged || m_still.isNull() || width() <= 0 || height() <= 0 ||
+        magnified != m_tiledNode) {
         // A new still comes with a node of its own, which owns its texture.
-        delete node;
-        node = nullptr;
+        delete oldNode;
+        oldNode = nullptr;
         m_stillChanged = false;
         if (m_still.isNull() || width() <= 0 || height() <= 0)
             return nullptr;
     }
+    m_tiledNode = magnified;
+    if (magnified) {
+        auto *tiles = static_cast<TiledCanvasNode *>(oldNode);
+        if (!tiles)
+            tiles = new TiledCanvasNode(true, StillTileSize);
+        const qreal factor = m_mapping.factor();
+        const qreal ratio = window()->effectiveDevicePixelRatio();
+        const QSize viewSize = size().toSize();
+        const QSize content = (QSizeF(viewSize) * factor).toSize();
+        // Where the drawing's tiles are moved to as well, so that the ink stays on its spot.
+        const QPointF shift = m_mapping.pan() * (factor - 1);
+        const QPointF offset(std::round(shift.x() * ratio) / ratio,
+                             std::round(shift.y() * ratio) / ratio);
+        const QImage &still = m_still;
+        tiles->update(window(), content, offset, viewSize, ratio, QRect(),
+                      [&still, content](QPainter *painter) {
+                          painter->setRenderHint(QPainter::SmoothPixmapTransform);
+                          painter->drawImage(QRectF(QPointF(0, 0), QSizeF(content)), still);
+                      },
+                      {});
+        return tiles;
+    }
+    auto *node = static_cast<QSGImageNode *>(oldNode);
     if (!node) {
         node = window()->createImageNode();
         node->setTexture(window()->createTextureFromImage(m_still));

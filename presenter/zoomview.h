@@ -66,6 +66,8 @@ private:
     ZoomMapping m_mapping;
     QImage m_still;
     bool m_stillChanged = false;
+    // Whether the node shown is the magnified still's tiles (else the still's one image).
+    bool m_tiledNode = false;
     QPointF m_target;
     bool m_following = true;
     QTimer m_easing;

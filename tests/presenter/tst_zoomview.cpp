@@ -1,15 +1,25 @@
 // The zoomed view follows the pointer eased, not in one jump, and keeps still while a
-// button is held so that a stroke lands where the pen is.
+// button is held so that a stroke lands where the pen is; the window shows the still
+// magnified about the pan point, wherever the pan takes it.
 #include "zoomview.h"
 
+#include <QPainter>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
 #include <QtTest>
+
+#include <algorithm>
+#include <cmath>
 
 class TestZoomView : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); }
     void panGlidesToThePointerUnlessHeld();
+    void windowShowsTheStillMagnified_data();
+    void windowShowsTheStillMagnified();
 };
 
 void TestZoomView::panGlidesToThePointerUnlessHeld()
@@ -38,6 +48,57 @@ void TestZoomView::panGlidesToThePointerUnlessHeld()
     QTest::ignoreMessage(QtWarningMsg, "Zoom: no screen to take a still image of");
     QVERIFY(!view.grabScreen());
     QVERIFY(!view.hasStill());
+}
+
+void TestZoomView::windowShowsTheStillMagnified_data()
+{
+    QTest::addColumn<qreal>("factor");
+    QTest::newRow("1x") << 1.0;
+    // Tile edges and the pan at fractions of a still pixel.
+    QTest::newRow("2.5x") << 2.5;
+    QTest::newRow("8x") << 8.0;
+}
+
+// Each frame against the still magnified in one piece, after pans that bring tiles into
+// view and move the painted ones.
+void TestZoomView::windowShowsTheStillMagnified()
+{
+    QFETCH(qreal, factor);
+    const QSize size(640, 400);
+    QImage still(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            still.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x ^ y) % 256));
+    QQuickWindow window;
+    window.resize(size);
+    ZoomView view(window.contentItem());
+    view.setSize(size);
+    view.setStill(still);
+    view.setFactor(factor);
+    for (const QPointF pan : {QPointF(100, 80), QPointF(137.3, 91.6), QPointF(600, 390)}) {
+        view.setPan(pan);
+        const QImage grab = window.grabWindow().convertToFormat(QImage::Format_RGB32);
+        // The magnified still moved by whole pixels, as the drawing's tiles are.
+        QImage expected(size, QImage::Format_RGB32);
+        QPainter painter(&expected);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QPointF shift = view.pan() * (factor - 1);
+        painter.translate(-std::round(shift.x()), -std::round(shift.y()));
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size) * factor), still);
+        painter.end();
+        QCOMPARE(grab.size(), expected.size());
+        int worst = 0;
+        for (int y = 0; y < size.height(); ++y) {
+            const auto *a = reinterpret_cast<const QRgb *>(grab.constScanLine(y));
+            const auto *b = reinterpret_cast<const QRgb *>(expected.constScanLine(y));
+            for (int x = 0; x < size.width(); ++x)
+                worst = std::max({worst, std::abs(qRed(a[x]) - qRed(b[x])),
+                                  std::abs(qGreen(a[x]) - qGreen(b[x])),
+                                  std::abs(qBlue(a[x]) - qBlue(b[x]))});
+        }
+        QVERIFY2(worst <= 2,
+                 qPrintable(QStringLiteral("at %1, %2: %3").arg(pan.x()).arg(pan.y()).arg(worst)));
+    }
 }
 
 QTEST_MAIN(TestZoomView)
