@@ -213,6 +213,12 @@ bool X11StackingBackend::nativeEventFilter(const QByteArray &eventType, void *me
             emit changed();
         return false;
     }
+    if (type == XCB_CLIENT_MESSAGE) {
+        // The requests this keeper sends to the window manager come back to it through
+        // its selection on the root; the toolkit would log each as unhandled.
+        const auto *request = static_cast<const xcb_client_message_event_t *>(message);
+        return request->type == atom("_NET_RESTACK_WINDOW");
+    }
     if (type != XCB_PROPERTY_NOTIFY)
         return false;
     const auto *property = static_cast<const xcb_property_notify_event_t *>(message);

@@ -94,10 +94,11 @@ void reportMedian(benchmark::State &state, std::vector<double> &samples)
 }
 
 // With autosave the drawing is also watched by an AutoSave, as in the program: each move
-// only restarts its quiet period (the write itself waits until the moves stop). With pen the
-// stroke is drawn with a pen's changing pressure, and so filled as a variable-width outline.
+// only restarts its quiet period (the write itself waits until the moves stop). Smoothed, the
+// stroke is drawn as a mouse draws it by default. With pen it is drawn with a pen's changing
+// pressure, and so filled as a variable-width outline.
 void pointerMove(benchmark::State &state, Renderer renderer, QSize size, qreal ratio, bool autosave,
-                 bool pen)
+                 bool smoothed, bool pen)
 {
     const int count = int(state.range(0));
     auto canvas = filledCanvas(count, size);
@@ -121,7 +122,7 @@ void pointerMove(benchmark::State &state, Renderer renderer, QSize size, qreal r
     };
     // The first move of a stroke creates its element; measured are the moves after it.
     auto startStroke = [&] {
-        canvas->beginPaint(walk.at(0));
+        canvas->beginPaint(walk.at(0), smoothed);
         move(1);
         paintDirty(*canvas, target, renderer);
     };
@@ -434,18 +435,26 @@ void registerAll()
                                                        : 2;
                 const std::string suffix = std::string("/") + r.name + "/" + s.name;
                 benchmark::RegisterBenchmark(("PointerMove" + suffix).c_str(), pointerMove,
-                                             r.renderer, s.size, 1.0, false, false)
+                                             r.renderer, s.size, 1.0, false, false, false)
                     ->Arg(count)
                     ->Iterations(iterations)
                     ->Unit(benchmark::kMillisecond);
                 if (!reference) {
                     benchmark::RegisterBenchmark(("PointerMove" + suffix + "/autosave").c_str(),
-                                                 pointerMove, r.renderer, s.size, 1.0, true, false)
+                                                 pointerMove, r.renderer, s.size, 1.0, true, false,
+                                                 false)
+                        ->Arg(count)
+                        ->Iterations(iterations)
+                        ->Unit(benchmark::kMillisecond);
+                    benchmark::RegisterBenchmark(("PointerMove" + suffix + "/smoothed").c_str(),
+                                                 pointerMove, r.renderer, s.size, 1.0, false, true,
+                                                 false)
                         ->Arg(count)
                         ->Iterations(iterations)
                         ->Unit(benchmark::kMillisecond);
                     benchmark::RegisterBenchmark(("PointerMove" + suffix + "/pen").c_str(),
-                                                 pointerMove, r.renderer, s.size, 1.0, false, true)
+                                                 pointerMove, r.renderer, s.size, 1.0, false, false,
+                                                 true)
                         ->Arg(count)
                         ->Iterations(iterations)
                         ->Unit(benchmark::kMillisecond);
@@ -476,7 +485,7 @@ void registerAll()
     // A 200 % screen of 3840x2160 device pixels against a 100 % one of the same device size.
     for (int count : {10, 100, 1000, 5000}) {
         benchmark::RegisterBenchmark("PointerMove/cached/1920x1080@2x", pointerMove,
-                                     Renderer::Cached, QSize(1920, 1080), 2.0, false, false)
+                                     Renderer::Cached, QSize(1920, 1080), 2.0, false, false, false)
             ->Arg(count)
             ->Iterations(400)
             ->Unit(benchmark::kMillisecond);

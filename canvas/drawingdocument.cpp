@@ -40,6 +40,15 @@ bool hits(const DrawingElement &element, QPoint p, int tolerance)
     return !outOfReach(element, p, tolerance) && element.hitTest(p, tolerance);
 }
 
+// The bounds of the last count points.
+QRect tailBounds(const QList<QPoint> &points, qsizetype count)
+{
+    QRect bounds;
+    for (qsizetype i = std::max<qsizetype>(0, points.size() - count); i < points.size(); ++i)
+        bounds |= QRect(points.at(i), QSize(1, 1));
+    return bounds;
+}
+
 int toInt(double v)
 {
     return int(std::clamp(v, -2147483648.0, 2147483647.0));
@@ -102,6 +111,8 @@ void DrawingDocument::append(const ElementPtr &element)
 
 void DrawingDocument::beginPaint(QPoint pos, double pressure)
 {
+    m_smoothingStroke = m_smoothing;
+    m_smoother.begin(pos);
     m_stroke.start = pos;
     m_newElementPending = true;
     m_stroke.points = {pos};
@@ -134,7 +145,16 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
         m_stroke.pressures = {lastPressure};
         m_newElementPending = true;
     }
-    m_stroke.points.append(pos);
+    // A smoothed move also moves the Reach points behind the tip: the pieces through them are
+    // drawn again, where they were before as well.
+    const bool smoothing =
+        m_smoothingStroke && m_drawMode == ElementKind::Freehand && !m_eraserMode;
+    const QRect before =
+        smoothing ? tailBounds(m_stroke.points, StrokeSmoother::Reach + 2) : QRect();
+    if (smoothing)
+        m_smoother.append(m_stroke.points, pos);
+    else
+        m_stroke.points.append(pos);
     m_stroke.pressures.append(FreehandElement::pressureLevel(pressure));
     if (m_eraserMode && m_drawMode == ElementKind::Freehand) {
         emit changed(eraseStep(pos));
@@ -154,28 +174,21 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
         current->dragTo(m_stroke, pos, shiftPressed);
         region |= current->boundingRect();
     }
-    const qsizetype n = m_stroke.points.size();
-    if (current && !created && m_drawMode == ElementKind::Freehand && n >= 3) {
+    if (current && !created && m_drawMode == ElementKind::Freehand && m_stroke.points.size() >= 3) {
         // A freehand stroke only grows at its end: the new piece lies within its last three
-        // points, and its round caps and joins leave the rest of it as it was. So a move
-        // costs the same whatever the length of the stroke.
+        // points (more, with the points smoothing moved), and its round caps and joins leave
+        // the rest of it as it was. So a move costs the same whatever the length of the
+        // stroke.
         const qint64 margin = std::abs(qint64(current->penWidth())) / 2 + 3;
-        qint64 left = std::numeric_limits<qint64>::max(), top = left;
-        qint64 right = std::numeric_limits<qint64>::min(), bottom = right;
-        for (qsizetype i = n - 3; i < n; ++i) {
-            const QPoint &p = m_stroke.points.at(i);
-            left = std::min<qint64>(left, p.x());
-            right = std::max<qint64>(right, p.x());
-            top = std::min<qint64>(top, p.y());
-            bottom = std::max<qint64>(bottom, p.y());
-        }
+        const QRect piece =
+            tailBounds(m_stroke.points, smoothing ? StrokeSmoother::Reach + 3 : 3) | before;
         const auto toInt = [](qint64 v) {
             return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(),
                                           std::numeric_limits<int>::max()));
         };
         // Never more than the whole stroke, which the region already covers.
-        region &= QRect(QPoint(toInt(left - margin), toInt(top - margin)),
-                        QPoint(toInt(right + margin), toInt(bottom + margin)));
+        region &= QRect(QPoint(toInt(piece.left() - margin), toInt(piece.top() - margin)),
+                        QPoint(toInt(piece.right() + margin), toInt(piece.bottom() + margin)));
     }
     if (created) {
         append(current);

@@ -4,6 +4,7 @@
 #include "elements/drawingelement.h"
 #include "fadeoutjob.h"
 #include "history.h"
+#include "strokesmoother.h"
 
 #include <QList>
 #include <QObject>
@@ -35,6 +36,11 @@ public:
     void setEraserMode(bool on);
     const PenStyle &pen() const { return m_pen; }
     void setPen(const PenStyle &pen) { m_pen = pen; }
+
+    // Whether the freehand strokes begun from now on are smoothed: each takes the jitter out
+    // of the points behind its tip as it grows (see StrokeSmoother), and keeps what is shown.
+    bool isSmoothing() const { return m_smoothing; }
+    void setSmoothing(bool on) { m_smoothing = on; }
 
     // Press, move with the button held, release; pressure is the pen's (0 to 1), a mouse's
     // is 1. The release point keeps the pressure of the move before it.
@@ -114,6 +120,9 @@ private:
     Stroke m_stroke;
     std::weak_ptr<DrawingElement> m_current;
     bool m_newElementPending = false;
+    bool m_smoothing = false;
+    bool m_smoothingStroke = false; // whether the gesture in progress is smoothed
+    StrokeSmoother m_smoother;
     int m_circleCounter = 0;
 
     ElementKind m_drawMode = ElementKind::Freehand;

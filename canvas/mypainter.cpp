@@ -281,8 +281,9 @@ void MyPainter::setFadeOutTime(int value)
 
 // ---------------------------------------------------------------- input and commands
 
-void MyPainter::beginPaint(QPoint pos)
+void MyPainter::beginPaint(QPoint pos, bool smoothed)
 {
+    document().setSmoothing(smoothed);
     document().beginPaint(toDrawing(pos), takePenPressure());
 }
 

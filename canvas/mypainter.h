@@ -114,7 +114,8 @@ public:
     // With a tablet pen the window's pen events come first, each followed by the mouse event
     // Qt makes of it that reaches these: the points take the pen's pressure. Any other caller
     // (a mouse, the keyboard pen) presses fully.
-    Q_INVOKABLE void beginPaint(QPoint pos);
+    // smoothed: whether a freehand stroke begun here takes the jitter out of its points.
+    Q_INVOKABLE void beginPaint(QPoint pos, bool smoothed = false);
     Q_INVOKABLE void movePaint(QPoint pos, bool shiftPressed);
     Q_INVOKABLE void undo();
     Q_INVOKABLE void redo();

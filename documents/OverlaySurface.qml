@@ -27,6 +27,10 @@ Item {
     property bool cursorBeforeEnter: true
     readonly property bool textInputMode: overlay ? overlay.textInputMode : false
     readonly property bool ct: overlay ? overlay.ct : false
+    // Mouse strokes are smoothed unless switched off; pen and touch strokes, already steady,
+    // only when switched on.
+    readonly property bool smoothMouse: overlay ? overlay.smoothMouse : true
+    readonly property bool smoothPen: overlay ? overlay.smoothPen : false
     readonly property string presenterTool: overlay ? overlay.presenterTool : ""
     // Whether a press starts an element: the laser and the spotlight only point.
     readonly property bool drawingTool: presenterTool !== "laser" && presenterTool !== "spotlight"
@@ -43,6 +47,12 @@ Item {
     // The keyboard goes to the pen keys (colours, sizes, the keyboard pen).
     function takeKeys() {
         penKeys.forceActiveFocus();
+    }
+
+    // Whether the stroke this press begins is smoothed: a touch or pen press arrives as a
+    // mouse press made from it.
+    function smoothed(mouse: var): bool {
+        return mouse.source === Qt.MouseEventNotSynthesized ? smoothMouse : smoothPen;
     }
 
     // A point of the pointer in the canvas's coordinates. Held down, the pointer
@@ -143,7 +153,7 @@ Item {
                 if (pressUnsure)
                     beginPending = true;
                 else
-                    canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y));
+                    canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y), surface.smoothed(mouse));
             }
         }
         onPositionChanged: mouse => {
@@ -154,7 +164,7 @@ Item {
             }
             if (beginPending && (mouse.buttons & Qt.LeftButton)) {
                 beginPending = false;
-                canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y));
+                canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y), surface.smoothed(mouse));
             }
             pointer = Qt.point(mouse.x, mouse.y);
             const now = Date.now();
@@ -176,7 +186,7 @@ Item {
             pressUnsure = false;
             if (beginPending) {
                 beginPending = false;
-                canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y));
+                canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y), surface.smoothed(mouse));
             }
             if (ctrlDragActive) {
                 ctrlDragActive = false;

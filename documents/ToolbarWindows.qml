@@ -74,6 +74,8 @@ QtObject {
         if (!overlay)
             return null;
         overlay.screen = Qt.binding(() => toolbar.screen);
+        overlay.smoothMouse = Qt.binding(() => toolbar.hotKeys.smoothMouse !== "false");
+        overlay.smoothPen = Qt.binding(() => toolbar.hotKeys.smoothPen === "true");
         toolbar.drawWindow = overlay;
         overlay.clickDrawWin.connect(toolbar.closeF);
         overlay.imageExported.connect(path => toolbar.imageWritten(qsTr("图片已导出到："), path));

@@ -11,6 +11,9 @@ Window {
 
     readonly property alias painter: surface.canvas
     property bool textInputMode: false
+    // Whether freehand strokes drawn with the mouse, and with a pen or a finger, are smoothed.
+    property bool smoothMouse: true
+    property bool smoothPen: false
     property string backgroundImage: ""
     // True in pass-through: the cursor image is hidden.
     property bool ct: false

@@ -26,9 +26,27 @@ Window {
     readonly property DesktopSession session: DesktopSession {
     }
 
+    // The notice's size in logical pixels, on a screen of any scale.
+    readonly property size boxSize: Qt.size(420, actionText !== "" ? 96 : 160)
+
+    // When a screen goes, Qt takes its windows to another screen at the same size in device
+    // pixels, which is another logical size where the scale differs; placed beside the toolbar
+    // again, the notice would keep that size, grow by the scale, and cover the overlay
+    // beside it (black where no compositor blends its transparent part) and take its clicks.
+    function keepSize() {
+        if (width !== boxSize.width)
+            width = boxSize.width;
+        if (height !== boxSize.height)
+            height = boxSize.height;
+    }
+
     title: "notice"
-    width: 420
-    height: actionText !== "" ? 96 : 160
+    width: boxSize.width
+    height: boxSize.height
+    onWidthChanged: Qt.callLater(keepSize) // qmllint disable type
+    onHeightChanged: Qt.callLater(keepSize) // qmllint disable type
+    onScreenChanged: Qt.callLater(keepSize) // qmllint disable type
+    onBoxSizeChanged: keepSize()
     color: "transparent"
     flags: Qt.FramelessWindowHint | Qt.Tool | Qt.WindowStaysOnTopHint | (session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0)
     transientParent: toolbar

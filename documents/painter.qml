@@ -99,7 +99,12 @@ Window {
         }
         if (!best)
             return Qt.point(left, top);
-        return Qt.point(Math.max(best.virtualX, Math.min(left, best.virtualX + best.width - width)), Math.max(best.virtualY, Math.min(top, best.virtualY + best.height - height)));
+        // The window system places and sizes the window in device pixels, each rounded: at
+        // 150 % a toolbar at the very edge would end a pixel past it.
+        const ratio = best.devicePixelRatio > 0 ? best.devicePixelRatio : 1;
+        const lastLeft = best.virtualX + Math.floor((Math.round(best.width * ratio) - Math.round(width * ratio)) / ratio);
+        const lastTop = best.virtualY + Math.floor((Math.round(best.height * ratio) - Math.round(height * ratio)) / ratio);
+        return Qt.point(Math.max(best.virtualX, Math.min(left, lastLeft)), Math.max(best.virtualY, Math.min(top, lastTop)));
     }
 
     // Captures the screen the toolbar is on, drawings included.

@@ -451,6 +451,24 @@ Window {
                     onToggled: window.saveKeyAndReload("copyImages", checked ? "true" : "false")
                 }
 
+                // Takes the hand's jitter out of freehand strokes as they are drawn; the tip
+                // stays under the pointer. A pen or a finger draws steadily already.
+                WrappingSwitch {
+                    objectName: "smoothMouseSwitch"
+                    text: qsTr("平滑鼠标笔迹")
+                    font.pixelSize: 14
+                    checked: window.hotKeys.smoothMouse !== "false"
+                    onToggled: window.saveKeyAndReload("smoothMouse", checked ? "true" : "false")
+                }
+
+                WrappingSwitch {
+                    objectName: "smoothPenSwitch"
+                    text: qsTr("平滑手写笔和触摸笔迹")
+                    font.pixelSize: 14
+                    checked: window.hotKeys.smoothPen === "true"
+                    onToggled: window.saveKeyAndReload("smoothPen", checked ? "true" : "false")
+                }
+
                 Text {
                     text: qsTr("工具栏所在屏幕")
                     font.pixelSize: 14

@@ -962,6 +962,14 @@
         <translation>نسخ لقطات الشاشة والصور المصدّرة إلى الحافظة أيضًا</translation>
     </message>
     <message>
+        <source>平滑鼠标笔迹</source>
+        <translation>تنعيم خطوط الفأرة</translation>
+    </message>
+    <message>
+        <source>平滑手写笔和触摸笔迹</source>
+        <translation>تنعيم خطوط القلم واللمس</translation>
+    </message>
+    <message>
         <source>激光笔</source>
         <translation>مؤشر الليزر</translation>
     </message>

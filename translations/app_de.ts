@@ -962,6 +962,14 @@
         <translation>Bildschirmfotos und Exporte auch in die Zwischenablage kopieren</translation>
     </message>
     <message>
+        <source>平滑鼠标笔迹</source>
+        <translation>Mausstriche glätten</translation>
+    </message>
+    <message>
+        <source>平滑手写笔和触摸笔迹</source>
+        <translation>Stift- und Touch-Striche glätten</translation>
+    </message>
+    <message>
         <source>激光笔</source>
         <translation>Laserpointer</translation>
     </message>

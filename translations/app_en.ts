@@ -962,6 +962,14 @@
         <translation>Also copy screenshots and exports to the clipboard</translation>
     </message>
     <message>
+        <source>平滑鼠标笔迹</source>
+        <translation>Smooth mouse strokes</translation>
+    </message>
+    <message>
+        <source>平滑手写笔和触摸笔迹</source>
+        <translation>Smooth pen and touch strokes</translation>
+    </message>
+    <message>
         <source>激光笔</source>
         <translation>Laser pointer</translation>
     </message>

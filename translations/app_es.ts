@@ -962,6 +962,14 @@
         <translation>Copiar también las capturas y exportaciones al portapapeles</translation>
     </message>
     <message>
+        <source>平滑鼠标笔迹</source>
+        <translation>Suavizar los trazos del ratón</translation>
+    </message>
+    <message>
+        <source>平滑手写笔和触摸笔迹</source>
+        <translation>Suavizar los trazos con lápiz y táctiles</translation>
+    </message>
+    <message>
         <source>激光笔</source>
         <translation>Puntero láser</translation>
     </message>

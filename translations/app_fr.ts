@@ -962,6 +962,14 @@
         <translation>Copier aussi les captures et les exports dans le presse-papiers</translation>
     </message>
     <message>
+        <source>平滑鼠标笔迹</source>
+        <translation>Lisser les traits à la souris</translation>
+    </message>
+    <message>
+        <source>平滑手写笔和触摸笔迹</source>
+        <translation>Lisser les traits au stylet et tactiles</translation>
+    </message>
+    <message>
         <source>激光笔</source>
         <translation>Pointeur laser</translation>
     </message>

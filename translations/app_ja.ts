@@ -962,6 +962,14 @@
         <translation>スクリーンショットと書き出した画像をクリップボードにもコピー</translation>
     </message>
     <message>
+        <source>平滑鼠标笔迹</source>
+        <translation>マウスの線を滑らかにする</translation>
+    </message>
+    <message>
+        <source>平滑手写笔和触摸笔迹</source>
+        <translation>ペンとタッチの線を滑らかにする</translation>
+    </message>
+    <message>
         <source>激光笔</source>
         <translation>レーザーポインター</translation>
     </message>

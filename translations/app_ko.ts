@@ -962,6 +962,14 @@
         <translation>스크린샷과 내보낸 이미지를 클립보드에도 복사</translation>
     </message>
     <message>
+        <source>平滑鼠标笔迹</source>
+        <translation>마우스 획 부드럽게 하기</translation>
+    </message>
+    <message>
+        <source>平滑手写笔和触摸笔迹</source>
+        <translation>펜 및 터치 획 부드럽게 하기</translation>
+    </message>
+    <message>
         <source>激光笔</source>
         <translation>레이저 포인터</translation>
     </message>

@@ -962,6 +962,14 @@
         <translation>Copiar também capturas e exportações para a área de transferência</translation>
     </message>
     <message>
+        <source>平滑鼠标笔迹</source>
+        <translation>Suavizar traços do mouse</translation>
+    </message>
+    <message>
+        <source>平滑手写笔和触摸笔迹</source>
+        <translation>Suavizar traços de caneta e toque</translation>
+    </message>
+    <message>
         <source>激光笔</source>
         <translation>Ponteiro laser</translation>
     </message>

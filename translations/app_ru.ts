@@ -962,6 +962,14 @@
         <translation>Копировать снимки и экспорт также в буфер обмена</translation>
     </message>
     <message>
+        <source>平滑鼠标笔迹</source>
+        <translation>Сглаживать штрихи мыши</translation>
+    </message>
+    <message>
+        <source>平滑手写笔和触摸笔迹</source>
+        <translation>Сглаживать штрихи пера и касаний</translation>
+    </message>
+    <message>
         <source>激光笔</source>
         <translation>Лазерная указка</translation>
     </message>

@@ -962,6 +962,14 @@
         <translation>螢幕截圖與匯出後也複製到剪貼簿</translation>
     </message>
     <message>
+        <source>平滑鼠标笔迹</source>
+        <translation>平滑滑鼠筆跡</translation>
+    </message>
+    <message>
+        <source>平滑手写笔和触摸笔迹</source>
+        <translation>平滑手寫筆和觸控筆跡</translation>
+    </message>
+    <message>
         <source>激光笔</source>
         <translation>雷射筆</translation>
     </message>

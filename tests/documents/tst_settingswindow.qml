@@ -224,6 +224,35 @@ TestCase {
         compare(store.getSettingByKey("toolbarScreen"), Qt.application.screens[Qt.application.screens.length - 1].name);
     }
 
+    // Mouse strokes are smoothed until switched off, pen and touch strokes only once
+    // switched on; each switch is stored and tells the toolbar.
+    function test_smoothingSwitches_data() {
+        return [{
+                "tag": "mouse",
+                "key": "smoothMouse",
+                "name": "smoothMouseSwitch",
+                "byDefault": true
+            }, {
+                "tag": "pen",
+                "key": "smoothPen",
+                "name": "smoothPenSwitch",
+                "byDefault": false
+            }];
+    }
+
+    function test_smoothingSwitches(data) {
+        store.removeSetting(data.key);
+        settingsWindow = createWindow();
+        const toggle = child(data.name);
+        compare(toggle.checked, data.byDefault);
+        hotKeyChanges = 0;
+        toggle.toggle();
+        toggle.toggled();
+        compare(store.getSettingByKey(data.key), data.byDefault ? "false" : "true");
+        compare(hotKeyChanges, 1);
+        store.removeSetting(data.key);
+    }
+
     function test_emptiedPathBoxGetsTheStoreDefaultBack() {
         settingsWindow = createWindow();
         const box = child("pathBox");

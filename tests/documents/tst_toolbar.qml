@@ -747,6 +747,21 @@ TestCase {
         compare(next.noticeWindow !== null && next.noticeWindow.actionText !== "", false);
     }
 
+    // A monitor that goes hands its windows to another at their size in device pixels, a
+    // larger logical size where that one's scale is lower: the notice takes its own back.
+    function test_noticeKeepsItsSizeAcrossScales() {
+        const notice = toolbar.tell("info", "notice", "", 0);
+        verify(notice !== null);
+        for (const actionText of ["", "action"]) {
+            notice.actionText = actionText;
+            const size = Qt.size(notice.width, notice.height);
+            notice.width = size.width * 2;
+            notice.height = size.height * 2;
+            tryCompare(notice, "width", size.width);
+            tryCompare(notice, "height", size.height);
+        }
+    }
+
     SignalSpy {
         id: exportSpy
 

@@ -109,6 +109,15 @@ QString describe(const QList<QRect> &areas)
     return QStringLiteral("overlays: ") + parts.join(QStringLiteral("; "));
 }
 
+// Whether the no-tray notice has its logical size (420x160) in the device pixels of the monitor
+// it is on: one grown by a scale covers the overlay beside it.
+bool noticeKeepsItsSize(const ProgramDriver &program, qreal rightScale)
+{
+    const QRect notice = program.waitForWindow(QStringLiteral("^notice$"));
+    const qreal scale = RightMonitor.contains(notice.center()) ? rightScale : 1.0;
+    return notice.size() == (QSizeF(420, 160) * scale).toSize();
+}
+
 void dragStroke(const QList<QPoint> &points)
 {
     QVERIFY(xdo(
@@ -312,6 +321,10 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
         qPrintable(QStringLiteral("the overlay of the removed monitor stayed; ") + describe(left)));
     m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY2(LeftMonitor.contains(m_toolbar), "the toolbar stayed off the monitors");
+    // The windows of a monitor that goes come over at their size in device pixels.
+    const qreal rightScale = factors.isEmpty() ? 1.0 : factors.section(u';', 1).toDouble();
+    QVERIFY2(waitUntil([&] { return noticeKeepsItsSize(*m_program, rightScale); }),
+             "the notice changed its size with the monitor that went");
     QVERIFY(addRightMonitor());
     // The pointer out of the way: the overlay's cursor image has red in it.
     QVERIFY(xdo({"mousemove", "1000", "900"}));
@@ -339,6 +352,8 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
                  return RightMonitor.contains(m_toolbar);
              }),
              "the toolbar did not go back to its monitor");
+    QVERIFY2(waitUntil([&] { return noticeKeepsItsSize(*m_program, rightScale); }),
+             "the notice grew beside the toolbar on the monitor that came back");
 
     // A monitor plugged in meanwhile leaves it there.
     QVERIFY(addProjector());
