@@ -117,6 +117,8 @@ public:
     // smoothed: whether a freehand stroke begun here takes the jitter out of its points.
     Q_INVOKABLE void beginPaint(QPoint pos, bool smoothed = false);
     Q_INVOKABLE void movePaint(QPoint pos, bool shiftPressed);
+    // Whether the mouse event being handled now was made from a tablet pen's event.
+    Q_INVOKABLE bool fromPen() const { return m_penPressure.has_value(); }
     Q_INVOKABLE void undo();
     Q_INVOKABLE void redo();
     Q_INVOKABLE void undoGradient();

@@ -50,9 +50,10 @@ Item {
     }
 
     // Whether the stroke this press begins is smoothed: a touch or pen press arrives as a
-    // mouse press made from it.
+    // mouse press made from it (a tablet pen's, on X11 and Windows, as one not synthesized:
+    // the canvas tells it from the pen event before it).
     function smoothed(mouse: var): bool {
-        return mouse.source === Qt.MouseEventNotSynthesized ? smoothMouse : smoothPen;
+        return mouse.source === Qt.MouseEventNotSynthesized && !canvas.fromPen() ? smoothMouse : smoothPen;
     }
 
     // A point of the pointer in the canvas's coordinates. Held down, the pointer

@@ -21,8 +21,12 @@ const QByteArray PointerArea = R"(
 import QtQuick
 MouseArea {
     property var canvas
+    property bool pressFromPen
     anchors.fill: parent
-    onPressed: mouse => canvas.beginPaint(Qt.point(mouse.x, mouse.y))
+    onPressed: mouse => {
+        pressFromPen = canvas.fromPen();
+        canvas.beginPaint(Qt.point(mouse.x, mouse.y));
+    }
     onPositionChanged: mouse => canvas.movePaint(Qt.point(mouse.x, mouse.y), false)
     onReleased: mouse => canvas.endPaint(Qt.point(mouse.x, mouse.y), false)
 }
@@ -94,6 +98,7 @@ void TestPenPressure::widthFollowsThePressure()
     const auto &stroke =
         static_cast<const FreehandElement &>(*canvas.document().elements().first());
     QVERIFY(stroke.hasPressure());
+    QVERIFY(area->property("pressFromPen").toBool());
     QCOMPARE(stroke.pressures().first(), 20);
     QCOMPARE(stroke.pressures().last(), 100); // lifting the pen does not thin the end
 
@@ -106,6 +111,7 @@ void TestPenPressure::widthFollowsThePressure()
     const auto &mouseStroke =
         static_cast<const FreehandElement &>(*canvas.document().elements().last());
     QVERIFY(!mouseStroke.hasPressure());
+    QVERIFY(!area->property("pressFromPen").toBool());
 
     // The pen stroke's width is a quarter of the pen's and the rest in proportion to the
     // pressure; the mouse's is the pen's all along.
