@@ -249,6 +249,28 @@ Window {
         Layout.fillWidth: true
         font.pixelSize: 14
 
+        // Drawn here: the style's knob is a shadowed item that the software renderer,
+        // which the program often runs on, leaves out.
+        indicator: Rectangle {
+            x: wrappingSwitch.mirrored ? wrappingSwitch.width - width - wrappingSwitch.rightPadding : wrappingSwitch.leftPadding
+            y: (wrappingSwitch.height - height) / 2
+            implicitWidth: 40
+            implicitHeight: 20
+            radius: height / 2
+            color: wrappingSwitch.checked ? (wrappingSwitch.enabled ? "#0067C0" : "#A0A0A0") : "#FFFFFF"
+            border.width: wrappingSwitch.checked ? 0 : 1
+            border.color: wrappingSwitch.enabled ? "#5F5F5F" : "#C0C0C0"
+
+            Rectangle {
+                width: 12
+                height: 12
+                radius: 6
+                anchors.verticalCenter: parent.verticalCenter
+                x: wrappingSwitch.checked ? parent.width - width - 4 : 4
+                color: wrappingSwitch.checked ? "#FFFFFF" : (wrappingSwitch.enabled ? "#5F5F5F" : "#C0C0C0")
+            }
+        }
+
         contentItem: Text {
             leftPadding: wrappingSwitch.indicator && !wrappingSwitch.mirrored ? wrappingSwitch.indicator.width + wrappingSwitch.spacing : 0
             rightPadding: wrappingSwitch.indicator && wrappingSwitch.mirrored ? wrappingSwitch.indicator.width + wrappingSwitch.spacing : 0
