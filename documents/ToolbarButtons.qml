@@ -170,6 +170,7 @@ Column {
         onPressed: mouse => {
             face.toolbar.dragX = mouse.x;
             face.toolbar.dragY = mouse.y;
+            face.toolbar.screenAtDragStart = face.toolbar.screen;
             face.toolbar.dragging = true;
         }
         onPositionChanged: mouse => {

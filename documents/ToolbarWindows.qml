@@ -73,7 +73,7 @@ QtObject {
             });
         if (!overlay)
             return null;
-        overlay.screen = Qt.binding(() => toolbar.screen);
+        overlay.screen = Qt.binding(() => toolbar.overlayScreen);
         overlay.smoothMouse = Qt.binding(() => toolbar.hotKeys.smoothMouse !== "false");
         overlay.smoothPen = Qt.binding(() => toolbar.hotKeys.smoothPen === "true");
         toolbar.drawWindow = overlay;

@@ -43,6 +43,11 @@ Window {
     property int defPenSize: 3
     property int savedPenSize: 3
     property bool dragging: false
+    // The overlay that leads covers the toolbar's screen, but stays where it is while the
+    // toolbar is being dragged: moving it then, as the toolbar crosses onto another screen,
+    // would take the pointer from the drag and drop the toolbar just past the border.
+    property var screenAtDragStart: null
+    readonly property var overlayScreen: dragging && screenAtDragStart ? screenAtDragStart : screen
     property int dragX: 0
     property int dragY: 0
     property int seX: 0

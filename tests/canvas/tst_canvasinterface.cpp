@@ -191,10 +191,10 @@ void TestCanvasInterface::invokableDefaults()
             invokables << QString::fromLatin1(m.name());
     }
     invokables.removeDuplicates();
-    QCOMPARE(invokables, QStringList({"beginPaint", "movePaint", "undo", "redo", "undoGradient",
-                                      "clear", "addText", "getExePath", "endPaint", "deleteElement",
-                                      "renderToImage", "repeatDraw", "drawingRect", "saveDrawing",
-                                      "openDrawing", "cancelLoading"}));
+    QCOMPARE(invokables, QStringList({"beginPaint", "movePaint", "fromPen", "undo", "redo",
+                                      "undoGradient", "clear", "addText", "getExePath", "endPaint",
+                                      "deleteElement", "renderToImage", "repeatDraw", "drawingRect",
+                                      "saveDrawing", "openDrawing", "cancelLoading"}));
     QCOMPARE(meta->property(meta->indexOfProperty("isEraserMode")).notifySignal().name(),
              QByteArray("eraserModeChanged"));
     QVERIFY(!meta->property(meta->indexOfProperty("canUndo")).isWritable());
