@@ -131,11 +131,13 @@ Item {
         property int throttleInterval: 10
         // XWayland reports a pointer that comes from a native window first at a corner of
         // the window, then the press there too; the moves after it are right again. Such a
-        // press starts its stroke at the first move instead of the corner.
+        // press starts its stroke at the first move instead of the corner, unless that move
+        // lies near the press: then the pointer only moved fast, and the press was real.
         readonly property bool xwayland: surface.overlay !== null && surface.overlay.session.xwayland
         property point lastHover: Qt.point(-1, -1)
         property bool pressUnsure: false
         property bool beginPending: false
+        property point pendingPress: Qt.point(0, 0)
         readonly property bool pictureShown: surface.picture !== null && surface.picture.visible
 
         anchors.fill: canvas
@@ -151,9 +153,10 @@ Item {
                 return;
             }
             if (mouse.button === Qt.LeftButton && !surface.textInputMode && surface.drawingTool) {
-                if (pressUnsure)
+                if (pressUnsure) {
                     beginPending = true;
-                else
+                    pendingPress = Qt.point(mouse.x, mouse.y);
+                } else
                     canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y), surface.smoothed(mouse));
             }
         }
@@ -165,7 +168,9 @@ Item {
             }
             if (beginPending && (mouse.buttons & Qt.LeftButton)) {
                 beginPending = false;
-                canvas.beginPaint(surface.canvasPoint(mouse.x, mouse.y), surface.smoothed(mouse));
+                const real = Math.abs(mouse.x - pendingPress.x) + Math.abs(mouse.y - pendingPress.y) <= 60;
+                const from = real ? pendingPress : Qt.point(mouse.x, mouse.y);
+                canvas.beginPaint(surface.canvasPoint(from.x, from.y), surface.smoothed(mouse));
             }
             pointer = Qt.point(mouse.x, mouse.y);
             const now = Date.now();
