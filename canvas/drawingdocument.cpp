@@ -2,6 +2,7 @@
 
 #include "drawingfile.h"
 #include "elementfactory.h"
+#include "elements/elementlimits.h"
 #include "elements/freehandelement.h"
 #include "elements/numberedcircleelement.h"
 #include "elements/textelement.h"
@@ -13,6 +14,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -240,6 +242,7 @@ void DrawingDocument::addElement(const ElementPtr &element)
 
 void DrawingDocument::clear()
 {
+    endMove();
     // Undoable as one step; an empty canvas records nothing.
     if (!m_elements.isEmpty()) {
         m_history.recordClear(m_elements);
@@ -249,6 +252,7 @@ void DrawingDocument::clear()
     settleFading();
     emitHistoryChanged();
     emit changed(QRect(0, 0, INT_MAX, INT_MAX)); // everything
+    selectionMayHaveChanged();
 }
 
 void DrawingDocument::replaceAll(const QList<ElementPtr> &elements, int circleCounter)
@@ -268,6 +272,7 @@ void DrawingDocument::replaceAll(const QList<ElementPtr> &elements, int circleCo
     // element, as it does whenever its element leaves.
     stopBreathing();
     resetGesture();
+    endMove();
     m_history.recordReplace(m_elements, opened, m_circleCounter, circleCounter);
     m_elements = opened;
     m_circleCounter = circleCounter;
@@ -275,45 +280,42 @@ void DrawingDocument::replaceAll(const QList<ElementPtr> &elements, int circleCo
     emitHistoryChanged();
     emit breathingChanged(false);
     emit changed(QRect(0, 0, INT_MAX, INT_MAX)); // everything
+    selectionMayHaveChanged();
 }
 
 // ---------------------------------------------------------------- history and removal
 
 void DrawingDocument::undo()
 {
-    const bool replace =
-        m_history.canUndo() && m_history.undoStack().last().actionType == HistoryAction::Replace;
-    const int counterBefore = replace ? m_history.undoStack().last().counterBefore : 0;
-    const std::optional<QRect> region = m_history.undo(m_elements);
-    if (!region)
-        return;
-    if (replace) {
-        // The numbers go on from where the drawing brought back left them.
-        m_circleCounter = counterBefore;
-    } else if (m_drawMode == ElementKind::NumberedCircle && m_circleCounter > 0) {
-        // The next numbered circle counts down with every undo made in that mode.
-        --m_circleCounter;
-    }
-    settleFading();
-    emit changed(*region);
-    emitHistoryChanged();
+    endMove();
+    if (const std::optional<History::Change> change = m_history.undo(m_elements))
+        historyStepped(*change, true);
 }
 
 void DrawingDocument::redo()
 {
-    const bool replace =
-        m_history.canRedo() && m_history.redoStack().last().actionType == HistoryAction::Replace;
-    const int counterAfter = replace ? m_history.redoStack().last().counterAfter : 0;
-    const std::optional<QRect> region = m_history.redo(m_elements);
-    if (!region)
-        return;
-    if (replace)
-        m_circleCounter = counterAfter;
-    else if (m_drawMode == ElementKind::NumberedCircle)
-        ++m_circleCounter;
+    endMove();
+    if (const std::optional<History::Change> change = m_history.redo(m_elements))
+        historyStepped(*change, false);
+}
+
+void DrawingDocument::historyStepped(const History::Change &change, bool undone)
+{
+    if (change.circleCounter) {
+        // The numbers go on from where the drawing brought back left them.
+        m_circleCounter = *change.circleCounter;
+    } else if (m_drawMode == ElementKind::NumberedCircle) {
+        // The next numbered circle counts down with every undo made in that mode, and up
+        // with every redo.
+        if (!undone)
+            ++m_circleCounter;
+        else if (m_circleCounter > 0)
+            --m_circleCounter;
+    }
     settleFading();
-    emit changed(*region);
+    emit changed(change.region);
     emitHistoryChanged();
+    selectionMayHaveChanged();
 }
 
 void DrawingDocument::prepareHitTests() const
@@ -336,9 +338,211 @@ bool DrawingDocument::deleteElement(QPoint p, int tolerance)
         settleFading();
         emitHistoryChanged();
         emit changed(element->boundingRect());
+        selectionMayHaveChanged();
         return true;
     }
     return false;
+}
+
+// ---------------------------------------------------------------- selection and its edits
+
+QList<DrawingDocument::ElementPtr> DrawingDocument::selectedElements() const
+{
+    QList<ElementPtr> selected;
+    if (m_selected.isEmpty())
+        return selected;
+    const QSet<QString> ids(m_selected.cbegin(), m_selected.cend());
+    for (const ElementPtr &element : m_elements) {
+        if (ids.contains(element->id()))
+            selected.append(element);
+    }
+    return selected;
+}
+
+void DrawingDocument::setSelection(const QStringList &ids)
+{
+    if (ids == m_selected)
+        return;
+    m_selected = ids;
+    emit selectionChanged();
+}
+
+void DrawingDocument::selectionMayHaveChanged()
+{
+    if (m_selected.isEmpty())
+        return;
+    QStringList kept;
+    for (const ElementPtr &element : selectedElements())
+        kept.append(element->id());
+    m_selected = kept;
+    emit selectionChanged();
+}
+
+void DrawingDocument::selectAt(QPoint p, int tolerance)
+{
+    prepareHitTests();
+    for (qsizetype i = m_elements.size() - 1; i >= 0; --i) {
+        if (hits(*m_elements.at(i), p, tolerance)) {
+            setSelection({m_elements.at(i)->id()});
+            return;
+        }
+    }
+    setSelection({});
+}
+
+void DrawingDocument::selectIn(const QRect &r)
+{
+    const QRect area = r.normalized();
+    QStringList ids;
+    for (const ElementPtr &element : std::as_const(m_elements)) {
+        const QRect bounds = element->boundingRect();
+        if (!bounds.isEmpty() && area.contains(bounds))
+            ids.append(element->id());
+    }
+    setSelection(ids);
+}
+
+void DrawingDocument::clearSelection()
+{
+    setSelection({});
+}
+
+QRect DrawingDocument::selectionBounds() const
+{
+    QRect bounds;
+    for (const ElementPtr &element : selectedElements())
+        bounds |= element->boundingRect();
+    return bounds;
+}
+
+QPoint DrawingDocument::keptWithin(const QRect &bounds, QPoint wanted)
+{
+    // An element already beyond the limit may move back toward it, never farther out.
+    const auto kept = [](qint64 v, qint64 low, qint64 high) {
+        return int(std::clamp(v, std::min<qint64>(low, 0), std::max<qint64>(high, 0)));
+    };
+    constexpr qint64 m = ElementLimits::MaxCoordinate;
+    if (bounds.isNull())
+        return wanted;
+    return QPoint(kept(wanted.x(), -m - bounds.left(), m - bounds.right()),
+                  kept(wanted.y(), -m - bounds.top(), m - bounds.bottom()));
+}
+
+void DrawingDocument::beginMove()
+{
+    endMove();
+    m_moveElements = selectedElements();
+    if (m_moveElements.isEmpty())
+        return;
+    m_moving = true;
+    m_moveOffset = QPoint();
+    m_moveBounds = QRect();
+    for (const ElementPtr &element : std::as_const(m_moveElements))
+        m_moveBounds |= element->boundingRect();
+}
+
+void DrawingDocument::moveSelectionTo(QPoint offsetFromStart)
+{
+    if (!m_moving)
+        return;
+    const QPoint offset = keptWithin(m_moveBounds, offsetFromStart);
+    const QPoint step = offset - m_moveOffset;
+    if (step.isNull())
+        return;
+    QRect region;
+    for (const ElementPtr &element : std::as_const(m_moveElements)) {
+        region |= element->boundingRect();
+        element->moveBy(step);
+        region |= element->boundingRect();
+    }
+    m_moveOffset = offset;
+    emit changed(region);
+    emit selectionChanged();
+}
+
+void DrawingDocument::endMove()
+{
+    if (!m_moving)
+        return;
+    m_moving = false;
+    const QList<ElementPtr> moved = std::exchange(m_moveElements, {});
+    if (m_moveOffset.isNull())
+        return;
+    qDebug() << "移动元素数:" << moved.size() << "偏移:" << m_moveOffset;
+    m_history.recordMove(moved, m_moveOffset);
+    emitHistoryChanged();
+}
+
+void DrawingDocument::restyleSelection(const QColor &color, int size)
+{
+    endMove();
+    QList<RestyleCommand::Change> changes;
+    QRect region;
+    for (const ElementPtr &element : selectedElements()) {
+        const ElementStyle before = element->style();
+        const ElementStyle wanted{color.isValid() ? color : before.color,
+                                  size == UnchangedSize ? before.size : size};
+        region |= element->boundingRect();
+        element->setStyle(wanted);
+        region |= element->boundingRect();
+        const ElementStyle after = element->style();
+        if (after != before)
+            changes.append({element, before, after});
+    }
+    if (changes.isEmpty())
+        return;
+    m_history.recordRestyle(changes);
+    emitHistoryChanged();
+    emit changed(region);
+    emit selectionChanged();
+}
+
+void DrawingDocument::deleteSelection()
+{
+    endMove();
+    const QList<ElementPtr> selected = selectedElements();
+    if (selected.isEmpty())
+        return;
+    QRect region;
+    QSet<const DrawingElement *> leaving;
+    for (const ElementPtr &element : selected) {
+        leaving.insert(element.get());
+        region |= element->boundingRect();
+    }
+    m_elements.removeIf([&](const ElementPtr &e) { return leaving.contains(e.get()); });
+    m_history.recordDelete(selected);
+    m_history.clearRedo();
+    settleFading();
+    emitHistoryChanged();
+    emit changed(region);
+    setSelection({});
+}
+
+void DrawingDocument::duplicateSelection()
+{
+    endMove();
+    const QList<ElementPtr> selected = selectedElements();
+    if (selected.isEmpty())
+        return;
+    QRect bounds;
+    for (const ElementPtr &element : selected)
+        bounds |= element->boundingRect();
+    const QPoint offset = keptWithin(bounds, DuplicateOffset);
+    QList<ElementPtr> copies;
+    QStringList ids;
+    QRect region;
+    for (const ElementPtr &element : selected) {
+        ElementPtr copy = element->clone();
+        copy->moveBy(offset);
+        region |= copy->boundingRect();
+        ids.append(copy->id());
+        copies.append(std::move(copy));
+    }
+    m_elements.append(copies);
+    m_history.recordAdd(copies);
+    emitHistoryChanged();
+    emit changed(region);
+    setSelection(ids);
 }
 
 QRect DrawingDocument::eraseStep(QPoint pos)
@@ -382,6 +586,8 @@ QRect DrawingDocument::eraseStep(QPoint pos)
         erased |= element->boundingRect();
     }
     settleFading();
+    if (!erased.isNull())
+        selectionMayHaveChanged();
     return erased;
 }
 
@@ -416,10 +622,11 @@ void DrawingDocument::deleteBottomElement()
     if (m_elements.isEmpty())
         return;
     const ElementPtr element = m_elements.takeFirst();
-    m_history.recordDelete(element);
+    m_history.recordFade(element);
     settleFading();
     emitHistoryChanged();
     emit changed(element->boundingRect());
+    selectionMayHaveChanged();
 }
 
 QList<FadeOutJob *> DrawingDocument::fadeOutJobs() const

@@ -298,10 +298,16 @@ std::shared_ptr<DrawingElement> ElementReader::read(QString *reason)
                 integer("fontSize", 0, DrawingFile::MaxFontSize, &n))
                 element = std::make_shared<TextElement>(a, s, n, c, width, alpha);
             break;
-        case ElementKind::NumberedCircle:
-            if (point("center", &a) && integer("number", 0, DrawingFile::MaxNumber, &n))
-                element = std::make_shared<NumberedCircleElement>(a, n, c, width, alpha);
+        case ElementKind::NumberedCircle: {
+            // Only a circle given another size than the usual holds its radius.
+            int radius = NumberedCircleElement::Radius;
+            if (point("center", &a) && integer("number", 0, DrawingFile::MaxNumber, &n) &&
+                (!m_object.contains(QLatin1String("radius")) ||
+                 integer("radius", NumberedCircleElement::MinRadius,
+                         NumberedCircleElement::MaxRadius, &radius)))
+                element = std::make_shared<NumberedCircleElement>(a, n, c, width, alpha, radius);
             break;
+        }
         }
     }
     if (!element)
@@ -375,8 +381,10 @@ double DrawingFile::ink(const DrawingElement &element)
         const double size = std::max(text.fontSize(), 1);
         return std::min(double(text.text().size()) * size, Desktop.width()) * size;
     }
-    case ElementKind::NumberedCircle:
-        return 40.0 * 40.0;
+    case ElementKind::NumberedCircle: {
+        const double side = 2.0 * static_cast<const NumberedCircleElement &>(element).radius() + 16;
+        return side * side;
+    }
     }
     return (length + pen) * pen;
 }
@@ -435,6 +443,8 @@ QByteArray DrawingFile::toJson(const DrawingDocument &doc)
             const auto &circle = static_cast<const NumberedCircleElement &>(*element);
             o.insert(QStringLiteral("center"), pointJson(circle.center()));
             o.insert(QStringLiteral("number"), circle.number());
+            if (circle.radius() != NumberedCircleElement::Radius)
+                o.insert(QStringLiteral("radius"), circle.radius());
             break;
         }
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawingdocument.h"
+#include "elements/elementlimits.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -32,15 +33,11 @@ public:
     // FreehandElement::maxPoints() each.
     static constexpr int MaxPointsPerStroke = 1000000;
     static constexpr qint64 MaxPoints = 4000000;
-    // Coordinates stay this close to the origin: far beyond any screen, and sums and
-    // differences of them never overflow. What lies far off screen costs nothing to draw.
-    static constexpr int MaxCoordinate = 1000000;
-    // The pen widths the drawing cost of a stroke is bounded for; the toolbar's pens go up
-    // to 60.
-    static constexpr int MaxPenWidth = 100;
-    static constexpr int MaxFontSize = 1000;
-    static constexpr int MaxTextLength = 100000;
-    static constexpr int MaxNumber = 1000000000;
+    static constexpr int MaxCoordinate = ElementLimits::MaxCoordinate;
+    static constexpr int MaxPenWidth = ElementLimits::MaxPenWidth;
+    static constexpr int MaxFontSize = ElementLimits::MaxFontSize;
+    static constexpr int MaxTextLength = ElementLimits::MaxTextLength;
+    static constexpr int MaxNumber = ElementLimits::MaxNumber;
     // All elements together cover at most this many pixels (see ink()), which bounds how
     // long the whole drawing takes to show: six drawings of 10,000 elements of every kind.
     static constexpr double MaxInk = 5.0e8;

@@ -72,6 +72,11 @@ bool ArrowElement::hitTest(const QPoint &p, int tolerance) const
            distanceToSegment(pf, left, right) <= tolerance;
 }
 
+std::shared_ptr<DrawingElement> ArrowElement::clone() const
+{
+    return std::make_shared<ArrowElement>(start(), end(), color(), penWidth(), opacity());
+}
+
 QRect ArrowElement::boundingRect() const
 {
     const QPolygon triangle = head();

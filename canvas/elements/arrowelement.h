@@ -13,6 +13,7 @@ public:
     void draw(QPainter *painter) const override;
     bool hitTest(const QPoint &p, int tolerance) const override;
     QRect boundingRect() const override;
+    std::shared_ptr<DrawingElement> clone() const override;
 
     // The head triangle (tip, A, B); empty when the shaft is shorter than one pixel.
     QPolygon head() const;

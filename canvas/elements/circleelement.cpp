@@ -20,6 +20,19 @@ void CircleElement::setRadius(int radius)
     touch();
 }
 
+void CircleElement::moveBy(QPoint offset)
+{
+    if (offset.isNull())
+        return;
+    m_center += offset;
+    touch();
+}
+
+std::shared_ptr<DrawingElement> CircleElement::clone() const
+{
+    return std::make_shared<CircleElement>(m_center, m_radius, color(), penWidth(), opacity());
+}
+
 void CircleElement::dragTo(const Stroke &stroke, QPoint pos, bool)
 {
     const double dx = double(pos.x()) - stroke.start.x();

@@ -13,6 +13,8 @@ public:
     QRect boundingRect() const override;
     // The radius reaches from the press to pos (truncated); Shift changes nothing.
     void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed) override;
+    void moveBy(QPoint offset) override;
+    std::shared_ptr<DrawingElement> clone() const override;
 
     QPoint center() const { return m_center; }
     int radius() const { return m_radius; }

@@ -1,5 +1,7 @@
 #include "elements/drawingelement.h"
 
+#include "elements/elementlimits.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 #include <QUuid>
@@ -36,6 +38,29 @@ int DrawingElement::clampToInt(double v)
         return 0;
     return int(std::clamp(v, double(std::numeric_limits<int>::min()),
                           double(std::numeric_limits<int>::max())));
+}
+
+void DrawingElement::setStyle(const ElementStyle &style)
+{
+    if (style.color != m_color) {
+        m_color = style.color;
+        touch();
+    }
+    if (style.size != size())
+        setSize(style.size);
+}
+
+void DrawingElement::setSize(int size)
+{
+    setPenWidth(std::clamp(size, 0, ElementLimits::MaxPenWidth));
+}
+
+void DrawingElement::setPenWidth(int width)
+{
+    if (width == m_penWidth)
+        return;
+    m_penWidth = width;
+    touch();
 }
 
 void DrawingElement::setOpacity(double opacity)

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <memory>
 
 class QPainter;
 
@@ -30,6 +31,19 @@ struct Stroke
     QList<quint8> pressures;
 };
 
+// What a restyle changes: the colour, and the size as the element's kind means it (see
+// DrawingElement::size()).
+struct ElementStyle
+{
+    QColor color;
+    int size = 0;
+    bool operator==(const ElementStyle &other) const
+    {
+        return color == other.color && size == other.size;
+    }
+    bool operator!=(const ElementStyle &other) const { return !(*this == other); }
+};
+
 // Base of everything the canvas keeps: identity, kind and the pen it was drawn with.
 class DrawingElement
 {
@@ -48,6 +62,18 @@ public:
     // Follows the pointer of the gesture that shapes the element to pos; with Shift held
     // some kinds snap. Kinds that are complete when made ignore it.
     virtual void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed);
+    // Shifts the whole element by offset. Callers keep the element within
+    // ElementLimits::MaxCoordinate.
+    virtual void moveBy(QPoint offset) = 0;
+    // A deep copy with an id of its own.
+    virtual std::shared_ptr<DrawingElement> clone() const = 0;
+    // What the toolbar's size sets: the pen width unless the kind says otherwise (a text's
+    // point size, a numbered circle's radius).
+    virtual int size() const { return m_penWidth; }
+    ElementStyle style() const { return {m_color, size()}; }
+    // Takes the colour and the size, the size kept to what the kind allows (and a drawing
+    // file holds).
+    void setStyle(const ElementStyle &style);
 
     const QString &id() const { return m_id; }
     ElementKind kind() const { return m_kind; }
@@ -75,6 +101,9 @@ protected:
     // Converts to int, clamped to its range (0 for NaN).
     static int clampToInt(double v);
     void touch() { ++m_revision; }
+    // Sets the size as size() means it, already kept within what the kind allows.
+    virtual void setSize(int size);
+    void setPenWidth(int width);
 
     // Geometry reaching farther than this (plus the pen) beyond what a painter can change is
     // cut before it is drawn: the rasterizer would spend seconds on parts nobody sees.
@@ -89,8 +118,8 @@ private:
     const QString m_id;
     const quint64 m_serial;
     const ElementKind m_kind;
-    const QColor m_color;
-    const int m_penWidth;
+    QColor m_color;
+    int m_penWidth;
     double m_opacity;
     quint64 m_revision = 0;
 };

@@ -77,6 +77,31 @@ void FreehandElement::dragTo(const Stroke &stroke, QPoint pos, bool)
     setPoints(points, pressures);
 }
 
+void FreehandElement::moveBy(QPoint offset)
+{
+    if (offset.isNull())
+        return;
+    for (QPoint &p : m_points)
+        p += offset;
+    m_pointBounds.translate(offset);
+    // The cached outlines move along instead of being built again.
+    m_path.translate(offset);
+    m_outline.translate(offset);
+    touch();
+}
+
+std::shared_ptr<DrawingElement> FreehandElement::clone() const
+{
+    return std::make_shared<FreehandElement>(m_points, color(), penWidth(), opacity(), m_pressures);
+}
+
+void FreehandElement::setSize(int size)
+{
+    DrawingElement::setSize(size);
+    // The outline of a stroke with pressure is as wide as the pen.
+    m_outline = QPainterPath();
+}
+
 void FreehandElement::buildPath() const
 {
     // Straight to the second and third point, then quadratic pieces through the midpoints

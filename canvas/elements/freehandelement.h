@@ -39,6 +39,8 @@ public:
     void prepareHitTest() const override;
     // The stroke's points so far, ending at pos.
     void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed) override;
+    void moveBy(QPoint offset) override;
+    std::shared_ptr<DrawingElement> clone() const override;
 
     const QList<QPoint> &points() const { return m_points; }
     // Empty when every point has full pressure, else one level per point.
@@ -48,6 +50,9 @@ public:
     void setPoints(const QList<QPoint> &points, const QList<quint8> &pressures = {});
     // The smoothed outline; empty until the element was first drawn.
     const QPainterPath &path() const { return m_path; }
+
+protected:
+    void setSize(int size) override;
 
 private:
     void buildPath() const;

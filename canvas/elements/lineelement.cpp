@@ -22,6 +22,11 @@ bool LineElement::hitTest(const QPoint &p, int tolerance) const
     return segmentHit(p, tolerance);
 }
 
+std::shared_ptr<DrawingElement> LineElement::clone() const
+{
+    return std::make_shared<LineElement>(start(), end(), color(), penWidth(), opacity());
+}
+
 QRect LineElement::boundingRect() const
 {
     return grownByPen(spanning({start(), end()}));

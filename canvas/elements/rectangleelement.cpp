@@ -53,6 +53,11 @@ bool RectangleElement::hitTest(const QPoint &p, int tolerance) const
            (nearVertical && top - t <= y && y <= bottom + t);
 }
 
+std::shared_ptr<DrawingElement> RectangleElement::clone() const
+{
+    return std::make_shared<RectangleElement>(start(), end(), color(), penWidth(), opacity());
+}
+
 QRect RectangleElement::boundingRect() const
 {
     return grownByPen(spanning({start(), end()}));

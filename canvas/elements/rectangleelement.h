@@ -11,6 +11,7 @@ public:
     void draw(QPainter *painter) const override;
     bool hitTest(const QPoint &p, int tolerance) const override;
     QRect boundingRect() const override;
+    std::shared_ptr<DrawingElement> clone() const override;
 
 protected:
     QPoint snapped(QPoint start, QPoint pos) const override;

@@ -1,5 +1,7 @@
 #include "elements/textelement.h"
 
+#include "elements/elementlimits.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -10,6 +12,31 @@ TextElement::TextElement(QPoint position, const QString &text, int fontSize, con
     : DrawingElement(ElementKind::Text, color, penWidth, opacity), m_position(position),
       m_text(text), m_fontSize(fontSize)
 {
+}
+
+void TextElement::moveBy(QPoint offset)
+{
+    if (offset.isNull())
+        return;
+    m_position += offset;
+    m_bounds.translate(offset);
+    touch();
+}
+
+std::shared_ptr<DrawingElement> TextElement::clone() const
+{
+    return std::make_shared<TextElement>(m_position, m_text, m_fontSize, color(), penWidth(),
+                                         opacity());
+}
+
+void TextElement::setSize(int size)
+{
+    const int points = std::clamp(size, 1, ElementLimits::MaxFontSize);
+    if (points == m_fontSize)
+        return;
+    m_fontSize = points;
+    m_boundsKnown = false;
+    touch();
 }
 
 QFont TextElement::font() const

@@ -24,6 +24,15 @@ void TwoPointElement::dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed
     setEnd(shiftPressed ? snapped(stroke.start, pos) : pos);
 }
 
+void TwoPointElement::moveBy(QPoint offset)
+{
+    if (offset.isNull())
+        return;
+    m_start += offset;
+    m_end += offset;
+    touch();
+}
+
 QPoint TwoPointElement::snapped(QPoint, QPoint pos) const
 {
     return pos;

@@ -16,6 +16,7 @@ public:
     void setEnd(QPoint end);
 
     void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed) override;
+    void moveBy(QPoint offset) override;
 
     // Distance from p to the segment a-b (to a when the segment has no length).
     static double distanceToSegment(QPointF p, QPointF a, QPointF b);
