@@ -484,6 +484,13 @@ void DrawingDocument::restyleSelection(const QColor &color, int size)
     }
     if (changes.isEmpty())
         return;
+    if (!DrawingFile::opensAgain(m_elements)) {
+        // Saved like this, the drawing would not open again.
+        for (const RestyleCommand::Change &change : std::as_const(changes))
+            change.element->setStyle(change.before);
+        qWarning() << "样式未修改：绘图将超出绘图文件的上限";
+        return;
+    }
     m_history.recordRestyle(changes);
     emitHistoryChanged();
     emit changed(region);
@@ -527,6 +534,10 @@ void DrawingDocument::duplicateSelection()
         region |= copy->boundingRect();
         ids.append(copy->id());
         copies.append(std::move(copy));
+    }
+    if (!DrawingFile::opensAgain(m_elements + copies)) {
+        qWarning() << "未复制：绘图将超出绘图文件的上限";
+        return;
     }
     m_elements.append(copies);
     m_history.recordAdd(copies);

@@ -87,6 +87,8 @@ public:
     // Gives the selected elements a colour and a size (what size means is each kind's own:
     // a stroke's width, a text's point size, a numbered circle's radius) as one undoable
     // step. An invalid colour keeps each element's colour, UnchangedSize each one's size.
+    // Restyling and duplicating change nothing (and log why) where the drawing would no
+    // longer open from a file.
     static constexpr int UnchangedSize = -1;
     void restyleSelection(const QColor &color, int size = UnchangedSize);
     // Removes the selected elements as one undoable step.

@@ -52,6 +52,21 @@ double DrawingFile::ink(const DrawingElement &element)
     return element.ink();
 }
 
+bool DrawingFile::opensAgain(const QList<std::shared_ptr<DrawingElement>> &elements)
+{
+    if (elements.size() > MaxElements)
+        return false;
+    qint64 points = 0;
+    double ink = 0.0;
+    for (const std::shared_ptr<DrawingElement> &element : elements) {
+        points += element->filePoints();
+        ink += element->ink();
+        if (element->filePoints() > MaxPointsPerStroke || points > MaxPoints || ink > MaxInk)
+            return false;
+    }
+    return true;
+}
+
 QByteArray DrawingFile::toJson(const DrawingDocument &doc)
 {
     int version = PlainVersion;

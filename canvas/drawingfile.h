@@ -49,6 +49,10 @@ public:
     // Told how far loading got (0 to 1) now and then; returns false to stop it.
     using Progress = std::function<bool(double done)>;
 
+    // Whether a file holding these elements would open again: within the limits on elements,
+    // points and ink. Edits that could grow a drawing past them ask first.
+    static bool opensAgain(const QList<std::shared_ptr<DrawingElement>> &elements);
+
     static QByteArray toJson(const DrawingDocument &doc);
     // The drawing in data; none, with the reason in *error, when data is not a drawing this
     // version can show completely (or progress stopped it).

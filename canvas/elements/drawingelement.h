@@ -98,6 +98,8 @@ public:
     virtual int fileVersion() const { return ElementLimits::PlainVersion; }
     // Roughly the pixels its pen covers on any desktop: what drawing it costs.
     virtual double ink() const = 0;
+    // How many of a drawing file's points it holds.
+    virtual qsizetype filePoints() const { return 0; }
     // What an element read from a file opens as when it would cost too much to draw as one;
     // empty when it opens whole.
     virtual QList<std::shared_ptr<DrawingElement>> openedPieces() const { return {}; }

@@ -53,6 +53,7 @@ public:
     void write(QJsonObject &object) const override;
     int fileVersion() const override;
     double ink() const override;
+    qsizetype filePoints() const override { return m_points.size(); }
     // Runs of at most maxPoints() (see pieces()) when it is longer.
     QList<std::shared_ptr<DrawingElement>> openedPieces() const override;
 

@@ -169,6 +169,33 @@ private slots:
         QCOMPARE(doc.history().undoStack().size(), steps);
     }
 
+    // A drawing grown past what a file holds would be saved (and autosaved) but never open.
+    void editsThatWouldNotOpenAgainAreRefused()
+    {
+        DrawingDocument doc;
+        // Texts of 600 points wider than the desktop: 20 of them take 0.39 of the ink a
+        // file holds; at 1000 points, or twice as many, more than all of it.
+        for (int i = 0; i < 20; ++i) {
+            doc.addElement(std::make_shared<TextElement>(QPoint(0, 10 * i), QString(60, 'W'), 600,
+                                                         Qt::black, 1, 1.0));
+        }
+        doc.selectIn(QRect(-100000, -100000, 200000, 200000));
+        QCOMPARE(doc.selectedIds().size(), 20);
+        const QByteArray before = saved(doc);
+        const qsizetype steps = doc.history().undoStack().size();
+        QTest::ignoreMessage(QtWarningMsg, "样式未修改：绘图将超出绘图文件的上限");
+        doc.restyleSelection(Qt::red, 1000);
+        QTest::ignoreMessage(QtWarningMsg, "未复制：绘图将超出绘图文件的上限");
+        doc.duplicateSelection();
+        QCOMPARE(saved(doc), before);
+        QCOMPARE(doc.history().undoStack().size(), steps);
+        QString error;
+        QVERIFY2(DrawingFile::fromJson(before, &error), qPrintable(error));
+        // Within the limit the same edits go through.
+        doc.restyleSelection(Qt::red, 700);
+        QCOMPARE(doc.history().undoStack().size(), steps + 1);
+    }
+
     void movesFollowThePointerAndStayInTheFile()
     {
         DrawingDocument doc;
