@@ -2,8 +2,8 @@
 
 #include "drawingfile.h"
 #include "elementfactory.h"
+#include "elements/elementlimits.h"
 #include "elements/freehandelement.h"
-#include "elements/numberedcircleelement.h"
 #include "elements/textelement.h"
 
 #include <QDebug>
@@ -13,6 +13,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -40,12 +41,11 @@ bool hits(const DrawingElement &element, QPoint p, int tolerance)
     return !outOfReach(element, p, tolerance) && element.hitTest(p, tolerance);
 }
 
-// The bounds of the last count points.
-QRect tailBounds(const QList<QPoint> &points, qsizetype count)
+QRect boundsOf(const QList<DrawingDocument::ElementPtr> &elements)
 {
     QRect bounds;
-    for (qsizetype i = std::max<qsizetype>(0, points.size() - count); i < points.size(); ++i)
-        bounds |= QRect(points.at(i), QSize(1, 1));
+    for (const DrawingDocument::ElementPtr &element : elements)
+        bounds |= element->boundingRect();
     return bounds;
 }
 
@@ -56,7 +56,10 @@ int toInt(double v)
 
 } // namespace
 
-DrawingDocument::DrawingDocument(QObject *parent) : QObject(parent) {}
+DrawingDocument::DrawingDocument(QObject *parent)
+    : QObject(parent), m_drawMode(ElementFactory::penMode())
+{
+}
 
 DrawingDocument::~DrawingDocument()
 {
@@ -94,6 +97,18 @@ PenStyle DrawingDocument::elementPen() const
     return pen;
 }
 
+bool DrawingDocument::madeOnPress() const
+{
+    const ElementType *type = ElementFactory::type(m_drawMode);
+    return type && type->makeOnPress;
+}
+
+bool DrawingDocument::inPenMode() const
+{
+    const ElementType *type = ElementFactory::type(m_drawMode);
+    return type && type->penMode;
+}
+
 void DrawingDocument::emitHistoryChanged()
 {
     emit canUndoChanged();
@@ -119,23 +134,21 @@ void DrawingDocument::beginPaint(QPoint pos, double pressure)
     m_stroke.pressures = {FreehandElement::pressureLevel(pressure)};
     m_current.reset();
 
-    if (m_drawMode == ElementKind::NumberedCircle) {
-        // A numbered circle is complete on the press.
+    if (madeOnPress()) {
+        // Complete on the press (a numbered circle), with the next number.
         ++m_circleCounter;
-        const PenStyle pen = elementPen();
-        auto circle = std::make_shared<NumberedCircleElement>(pos, m_circleCounter, pen.color,
-                                                              pen.width, pen.opacity);
-        append(circle);
-        emit changed(circle->boundingRect());
+        const ElementPtr element =
+            ElementFactory::type(m_drawMode)->makeOnPress(pos, m_circleCounter, elementPen());
+        append(element);
+        emit changed(element->boundingRect());
     }
 }
 
 void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
 {
-    if (m_drawMode == ElementKind::NumberedCircle)
+    if (madeOnPress())
         return;
-    if (m_drawMode == ElementKind::Freehand && !m_eraserMode && !m_current.expired() &&
-        m_stroke.points.size() >= FreehandElement::maxPoints(elementPen().width)) {
+    if (const ElementPtr current = m_current.lock(); current && current->isFull(m_stroke)) {
         // A gesture this long goes on as a new stroke from where the last one ended.
         const QPoint last = m_stroke.points.constLast();
         const quint8 lastPressure =
@@ -147,16 +160,14 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
     }
     // A smoothed move also moves the Reach points behind the tip: the pieces through them are
     // drawn again, where they were before as well.
-    const bool smoothing =
-        m_smoothingStroke && m_drawMode == ElementKind::Freehand && !m_eraserMode;
-    const QRect before =
-        smoothing ? tailBounds(m_stroke.points, StrokeSmoother::Reach + 2) : QRect();
+    const bool smoothing = m_smoothingStroke && inPenMode() && !m_eraserMode;
+    const QRect before = smoothing ? m_stroke.tailBounds(StrokeSmoother::Reach + 2) : QRect();
     if (smoothing)
         m_smoother.append(m_stroke.points, pos);
     else
         m_stroke.points.append(pos);
     m_stroke.pressures.append(FreehandElement::pressureLevel(pressure));
-    if (m_eraserMode && m_drawMode == ElementKind::Freehand) {
+    if (m_eraserMode && inPenMode()) {
         emit changed(eraseStep(pos));
         return;
     }
@@ -174,21 +185,10 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
         current->dragTo(m_stroke, pos, shiftPressed);
         region |= current->boundingRect();
     }
-    if (current && !created && m_drawMode == ElementKind::Freehand && m_stroke.points.size() >= 3) {
-        // A freehand stroke only grows at its end: the new piece lies within its last three
-        // points (more, with the points smoothing moved), and its round caps and joins leave
-        // the rest of it as it was. So a move costs the same whatever the length of the
-        // stroke.
-        const qint64 margin = std::abs(qint64(current->penWidth())) / 2 + 3;
-        const QRect piece =
-            tailBounds(m_stroke.points, smoothing ? StrokeSmoother::Reach + 3 : 3) | before;
-        const auto toInt = [](qint64 v) {
-            return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(),
-                                          std::numeric_limits<int>::max()));
-        };
-        // Never more than the whole stroke, which the region already covers.
-        region &= QRect(QPoint(toInt(piece.left() - margin), toInt(piece.top() - margin)),
-                        QPoint(toInt(piece.right() + margin), toInt(piece.bottom() + margin)));
+    if (current && !created) {
+        // The move changed the last three points, more with the points smoothing moved.
+        region = current->dragRegion(m_stroke, region, smoothing ? StrokeSmoother::Reach + 3 : 3,
+                                     before);
     }
     if (created) {
         append(current);
@@ -199,7 +199,7 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
 
 void DrawingDocument::endPaint(QPoint pos, bool shiftPressed)
 {
-    if (m_drawMode == ElementKind::NumberedCircle) {
+    if (madeOnPress()) {
         // Done on the press; the release only ends the gesture.
         m_stroke.points.clear();
         m_stroke.pressures.clear();
@@ -240,6 +240,7 @@ void DrawingDocument::addElement(const ElementPtr &element)
 
 void DrawingDocument::clear()
 {
+    endMove();
     // Undoable as one step; an empty canvas records nothing.
     if (!m_elements.isEmpty()) {
         m_history.recordClear(m_elements);
@@ -249,6 +250,7 @@ void DrawingDocument::clear()
     settleFading();
     emitHistoryChanged();
     emit changed(QRect(0, 0, INT_MAX, INT_MAX)); // everything
+    selectionMayHaveChanged();
 }
 
 void DrawingDocument::replaceAll(const QList<ElementPtr> &elements, int circleCounter)
@@ -268,6 +270,7 @@ void DrawingDocument::replaceAll(const QList<ElementPtr> &elements, int circleCo
     // element, as it does whenever its element leaves.
     stopBreathing();
     resetGesture();
+    endMove();
     m_history.recordReplace(m_elements, opened, m_circleCounter, circleCounter);
     m_elements = opened;
     m_circleCounter = circleCounter;
@@ -275,45 +278,42 @@ void DrawingDocument::replaceAll(const QList<ElementPtr> &elements, int circleCo
     emitHistoryChanged();
     emit breathingChanged(false);
     emit changed(QRect(0, 0, INT_MAX, INT_MAX)); // everything
+    selectionMayHaveChanged();
 }
 
 // ---------------------------------------------------------------- history and removal
 
 void DrawingDocument::undo()
 {
-    const bool replace =
-        m_history.canUndo() && m_history.undoStack().last().actionType == HistoryAction::Replace;
-    const int counterBefore = replace ? m_history.undoStack().last().counterBefore : 0;
-    const std::optional<QRect> region = m_history.undo(m_elements);
-    if (!region)
-        return;
-    if (replace) {
-        // The numbers go on from where the drawing brought back left them.
-        m_circleCounter = counterBefore;
-    } else if (m_drawMode == ElementKind::NumberedCircle && m_circleCounter > 0) {
-        // The next numbered circle counts down with every undo made in that mode.
-        --m_circleCounter;
-    }
-    settleFading();
-    emit changed(*region);
-    emitHistoryChanged();
+    endMove();
+    if (const std::optional<History::Change> change = m_history.undo(m_elements))
+        historyStepped(*change, true);
 }
 
 void DrawingDocument::redo()
 {
-    const bool replace =
-        m_history.canRedo() && m_history.redoStack().last().actionType == HistoryAction::Replace;
-    const int counterAfter = replace ? m_history.redoStack().last().counterAfter : 0;
-    const std::optional<QRect> region = m_history.redo(m_elements);
-    if (!region)
-        return;
-    if (replace)
-        m_circleCounter = counterAfter;
-    else if (m_drawMode == ElementKind::NumberedCircle)
-        ++m_circleCounter;
+    endMove();
+    if (const std::optional<History::Change> change = m_history.redo(m_elements))
+        historyStepped(*change, false);
+}
+
+void DrawingDocument::historyStepped(const History::Change &change, bool undone)
+{
+    if (change.circleCounter) {
+        // The numbers go on from where the drawing brought back left them.
+        m_circleCounter = *change.circleCounter;
+    } else if (madeOnPress()) {
+        // The next numbered circle counts down with every undo made in that mode, and up
+        // with every redo.
+        if (!undone)
+            ++m_circleCounter;
+        else if (m_circleCounter > 0)
+            --m_circleCounter;
+    }
     settleFading();
-    emit changed(*region);
+    emit changed(change.region);
     emitHistoryChanged();
+    selectionMayHaveChanged();
 }
 
 void DrawingDocument::prepareHitTests() const
@@ -336,9 +336,214 @@ bool DrawingDocument::deleteElement(QPoint p, int tolerance)
         settleFading();
         emitHistoryChanged();
         emit changed(element->boundingRect());
+        selectionMayHaveChanged();
         return true;
     }
     return false;
+}
+
+// ---------------------------------------------------------------- selection and its edits
+
+QList<DrawingDocument::ElementPtr> DrawingDocument::selectedElements() const
+{
+    QList<ElementPtr> selected;
+    if (m_selected.isEmpty())
+        return selected;
+    const QSet<QString> ids(m_selected.cbegin(), m_selected.cend());
+    for (const ElementPtr &element : m_elements) {
+        if (ids.contains(element->id()))
+            selected.append(element);
+    }
+    return selected;
+}
+
+void DrawingDocument::setSelection(const QStringList &ids)
+{
+    if (ids == m_selected)
+        return;
+    m_selected = ids;
+    emit selectionChanged();
+}
+
+void DrawingDocument::selectionMayHaveChanged()
+{
+    if (m_selected.isEmpty())
+        return;
+    QStringList kept;
+    for (const ElementPtr &element : selectedElements())
+        kept.append(element->id());
+    m_selected = kept;
+    emit selectionChanged();
+}
+
+void DrawingDocument::selectAt(QPoint p, int tolerance)
+{
+    prepareHitTests();
+    for (qsizetype i = m_elements.size() - 1; i >= 0; --i) {
+        if (hits(*m_elements.at(i), p, tolerance)) {
+            setSelection({m_elements.at(i)->id()});
+            return;
+        }
+    }
+    setSelection({});
+}
+
+void DrawingDocument::selectIn(const QRect &r)
+{
+    const QRect area = r.normalized();
+    QStringList ids;
+    for (const ElementPtr &element : std::as_const(m_elements)) {
+        const QRect bounds = element->boundingRect();
+        if (!bounds.isEmpty() && area.contains(bounds))
+            ids.append(element->id());
+    }
+    setSelection(ids);
+}
+
+void DrawingDocument::clearSelection()
+{
+    setSelection({});
+}
+
+QRect DrawingDocument::selectionBounds() const
+{
+    return boundsOf(selectedElements());
+}
+
+QPoint DrawingDocument::keptWithin(const QRect &bounds, QPoint wanted)
+{
+    // An element already beyond the limit may move back toward it, never farther out.
+    const auto kept = [](qint64 v, qint64 low, qint64 high) {
+        return int(std::clamp(v, std::min<qint64>(low, 0), std::max<qint64>(high, 0)));
+    };
+    constexpr qint64 m = ElementLimits::MaxCoordinate;
+    if (bounds.isNull())
+        return wanted;
+    return QPoint(kept(wanted.x(), -m - bounds.left(), m - bounds.right()),
+                  kept(wanted.y(), -m - bounds.top(), m - bounds.bottom()));
+}
+
+void DrawingDocument::beginMove()
+{
+    endMove();
+    m_moveElements = selectedElements();
+    if (m_moveElements.isEmpty())
+        return;
+    m_moving = true;
+    m_moveOffset = QPoint();
+    m_moveBounds = boundsOf(m_moveElements);
+}
+
+void DrawingDocument::moveSelectionTo(QPoint offsetFromStart)
+{
+    if (!m_moving)
+        return;
+    const QPoint offset = keptWithin(m_moveBounds, offsetFromStart);
+    const QPoint step = offset - m_moveOffset;
+    if (step.isNull())
+        return;
+    QRect region;
+    for (const ElementPtr &element : std::as_const(m_moveElements)) {
+        region |= element->boundingRect();
+        element->moveBy(step);
+        region |= element->boundingRect();
+    }
+    m_moveOffset = offset;
+    emit changed(region);
+    emit selectionChanged();
+}
+
+void DrawingDocument::endMove()
+{
+    if (!m_moving)
+        return;
+    m_moving = false;
+    const QList<ElementPtr> moved = std::exchange(m_moveElements, {});
+    if (m_moveOffset.isNull())
+        return;
+    qDebug() << "移动元素数:" << moved.size() << "偏移:" << m_moveOffset;
+    m_history.recordMove(moved, m_moveOffset);
+    emitHistoryChanged();
+}
+
+void DrawingDocument::restyleSelection(const QColor &color, int size)
+{
+    endMove();
+    QList<RestyleCommand::Change> changes;
+    QRect region;
+    for (const ElementPtr &element : selectedElements()) {
+        const ElementStyle before = element->style();
+        const ElementStyle wanted{color.isValid() ? color : before.color,
+                                  size == UnchangedSize ? before.size : size};
+        region |= element->boundingRect();
+        element->setStyle(wanted);
+        region |= element->boundingRect();
+        const ElementStyle after = element->style();
+        if (after != before)
+            changes.append({element, before, after});
+    }
+    if (changes.isEmpty())
+        return;
+    if (!DrawingFile::opensAgain(m_elements)) {
+        // Saved like this, the drawing would not open again.
+        for (const RestyleCommand::Change &change : std::as_const(changes))
+            change.element->setStyle(change.before);
+        qWarning() << "样式未修改：绘图将超出绘图文件的上限";
+        return;
+    }
+    m_history.recordRestyle(changes);
+    emitHistoryChanged();
+    emit changed(region);
+    emit selectionChanged();
+}
+
+void DrawingDocument::deleteSelection()
+{
+    endMove();
+    const QList<ElementPtr> selected = selectedElements();
+    if (selected.isEmpty())
+        return;
+    const QSet<const DrawingElement *> leaving = [&] {
+        QSet<const DrawingElement *> set;
+        for (const ElementPtr &element : selected)
+            set.insert(element.get());
+        return set;
+    }();
+    m_elements.removeIf([&](const ElementPtr &e) { return leaving.contains(e.get()); });
+    m_history.recordDelete(selected);
+    m_history.clearRedo();
+    settleFading();
+    emitHistoryChanged();
+    emit changed(boundsOf(selected));
+    setSelection({});
+}
+
+void DrawingDocument::duplicateSelection()
+{
+    endMove();
+    const QList<ElementPtr> selected = selectedElements();
+    if (selected.isEmpty())
+        return;
+    const QPoint offset = keptWithin(boundsOf(selected), DuplicateOffset);
+    QList<ElementPtr> copies;
+    QStringList ids;
+    QRect region;
+    for (const ElementPtr &element : selected) {
+        ElementPtr copy = element->clone();
+        copy->moveBy(offset);
+        region |= copy->boundingRect();
+        ids.append(copy->id());
+        copies.append(std::move(copy));
+    }
+    if (!DrawingFile::opensAgain(m_elements + copies)) {
+        qWarning() << "未复制：绘图将超出绘图文件的上限";
+        return;
+    }
+    m_elements.append(copies);
+    m_history.recordAdd(copies);
+    emitHistoryChanged();
+    emit changed(region);
+    setSelection(ids);
 }
 
 QRect DrawingDocument::eraseStep(QPoint pos)
@@ -382,6 +587,8 @@ QRect DrawingDocument::eraseStep(QPoint pos)
         erased |= element->boundingRect();
     }
     settleFading();
+    if (!erased.isNull())
+        selectionMayHaveChanged();
     return erased;
 }
 
@@ -416,10 +623,11 @@ void DrawingDocument::deleteBottomElement()
     if (m_elements.isEmpty())
         return;
     const ElementPtr element = m_elements.takeFirst();
-    m_history.recordDelete(element);
+    m_history.recordFade(element);
     settleFading();
     emitHistoryChanged();
     emit changed(element->boundingRect());
+    selectionMayHaveChanged();
 }
 
 QList<FadeOutJob *> DrawingDocument::fadeOutJobs() const

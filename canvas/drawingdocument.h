@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -57,10 +58,45 @@ public:
     // number handed out to a numbered circle in the new drawing.
     void replaceAll(const QList<ElementPtr> &elements, int circleCounter);
 
+    // A move in progress ends first, and is undone as a step of its own.
     void undo();
     void redo();
     // Removes the topmost element that p hits; whether there was one.
     bool deleteElement(QPoint p, int tolerance);
+
+    // The selection: elements chosen by id, for the edits below. Ids whose element leaves
+    // the drawing (undo, the eraser, a fade...) leave the selection.
+    QStringList selectedIds() const { return m_selected; }
+    bool hasSelection() const { return !m_selected.isEmpty(); }
+    // The topmost element p hits (as a right click would) becomes the selection; nothing
+    // hit leaves it empty.
+    void selectAt(QPoint p, int tolerance = 10);
+    // Every element whose bounding rectangle lies within r becomes the selection.
+    void selectIn(const QRect &r);
+    void clearSelection();
+    // The bounding rectangle of the selected elements; empty without a selection.
+    QRect selectionBounds() const;
+    // Dragging the selection: beginMove() at the press, moveSelectionTo() with the offset from
+    // the press at every move (the elements follow at once), endMove() at the release, which
+    // records one undoable step unless they ended where they were. The offset is kept so
+    // that every element stays within what a drawing file holds.
+    void beginMove();
+    void moveSelectionTo(QPoint offsetFromStart);
+    void endMove();
+    bool isMoving() const { return m_moving; }
+    // Gives the selected elements a colour and a size (what size means is each kind's own:
+    // a stroke's width, a text's point size, a numbered circle's radius) as one undoable
+    // step. An invalid colour keeps each element's colour, UnchangedSize each one's size.
+    // Restyling and duplicating change nothing (and log why) where the drawing would no
+    // longer open from a file.
+    static constexpr int UnchangedSize = -1;
+    void restyleSelection(const QColor &color, int size = UnchangedSize);
+    // Removes the selected elements as one undoable step.
+    void deleteSelection();
+    // Copies of the selected elements, DuplicateOffset away, on top of the drawing as one
+    // undoable step; the copies become the selection.
+    static constexpr QPoint DuplicateOffset{12, 12};
+    void duplicateSelection();
 
     // Fades the bottom element out and removes it.
     void undoGradient();
@@ -101,10 +137,16 @@ signals:
     void canRedoChanged();
     // Whether the pulse is showing; sent at every breathing step and when it stops.
     void breathingChanged(bool shown);
+    // The selection or where its elements lie may differ now.
+    void selectionChanged();
 
 private:
     // The pen new elements take.
     PenStyle elementPen() const;
+    // Whether the draw mode's elements are complete on the press (and numbered), and whether
+    // it is the pen's mode (the eraser's, and smoothed strokes').
+    bool madeOnPress() const;
+    bool inPenMode() const;
     void resetGesture();
     void append(const ElementPtr &element);
     void emitHistoryChanged();
@@ -112,6 +154,16 @@ private:
     // Leaves every element as a full render would for its hit test.
     void prepareHitTests() const;
     void stopBreathing();
+    // The selected elements, bottom first.
+    QList<ElementPtr> selectedElements() const;
+    void setSelection(const QStringList &ids);
+    // After a change of the drawing: drops the ids whose element left it and tells the
+    // selection's watchers (its elements may have moved too).
+    void selectionMayHaveChanged();
+    // The offset nearest to wanted that keeps the rectangle within what a file holds.
+    static QPoint keptWithin(const QRect &bounds, QPoint wanted);
+    // Applies what an undo or redo did.
+    void historyStepped(const History::Change &change, bool undone);
     // Gives every fading element that has left the canvas its opacity from before the fade.
     void settleFading();
 
@@ -125,12 +177,18 @@ private:
     StrokeSmoother m_smoother;
     int m_circleCounter = 0;
 
-    ElementKind m_drawMode = ElementKind::Freehand;
+    ElementKind m_drawMode; // the pen's to begin with
     bool m_eraserMode = false;
     PenStyle m_pen{QColor(QStringLiteral("red")), 5, 1.0};
 
     QList<QPointer<FadeOutJob>> m_fadeJobs;
     QList<std::pair<ElementPtr, double>> m_fading; // element, opacity before its fade
     QPointer<BreathingJob> m_breathJob;
+
+    QStringList m_selected; // bottom first
+    bool m_moving = false;
+    QList<ElementPtr> m_moveElements;
+    QRect m_moveBounds; // of the moved elements at the press
+    QPoint m_moveOffset;
     bool m_manualTiming = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawingdocument.h"
+#include "elements/elementlimits.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -19,28 +20,20 @@ class DrawingFile
     Q_DECLARE_TR_FUNCTIONS(DrawingFile)
 
 public:
-    // The newest format this build reads. A drawing is written as PlainVersion unless a
-    // stroke in it has pen pressure, so that builds before pressure still open it; with
-    // pressure it is PressureVersion, which those builds refuse by its number.
-    static constexpr int PlainVersion = 1;
-    static constexpr int PressureVersion = 2;
+    // The newest format this build reads (see ElementLimits for the versions).
+    static constexpr int PlainVersion = ElementLimits::PlainVersion;
+    static constexpr int PressureVersion = ElementLimits::PressureVersion;
     static constexpr int Version = PressureVersion;
     // Larger files are refused before they are read, and while they are read.
     static constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
     static constexpr int MaxElements = 200000;
-    // A stroke in a file may hold this many points; it opens as strokes of at most
-    // FreehandElement::maxPoints() each.
-    static constexpr int MaxPointsPerStroke = 1000000;
-    static constexpr qint64 MaxPoints = 4000000;
-    // Coordinates stay this close to the origin: far beyond any screen, and sums and
-    // differences of them never overflow. What lies far off screen costs nothing to draw.
-    static constexpr int MaxCoordinate = 1000000;
-    // The pen widths the drawing cost of a stroke is bounded for; the toolbar's pens go up
-    // to 60.
-    static constexpr int MaxPenWidth = 100;
-    static constexpr int MaxFontSize = 1000;
-    static constexpr int MaxTextLength = 100000;
-    static constexpr int MaxNumber = 1000000000;
+    static constexpr int MaxPointsPerStroke = ElementLimits::MaxPointsPerStroke;
+    static constexpr qint64 MaxPoints = ElementLimits::MaxPoints;
+    static constexpr int MaxCoordinate = ElementLimits::MaxCoordinate;
+    static constexpr int MaxPenWidth = ElementLimits::MaxPenWidth;
+    static constexpr int MaxFontSize = ElementLimits::MaxFontSize;
+    static constexpr int MaxTextLength = ElementLimits::MaxTextLength;
+    static constexpr int MaxNumber = ElementLimits::MaxNumber;
     // All elements together cover at most this many pixels (see ink()), which bounds how
     // long the whole drawing takes to show: six drawings of 10,000 elements of every kind.
     static constexpr double MaxInk = 5.0e8;
@@ -55,6 +48,10 @@ public:
 
     // Told how far loading got (0 to 1) now and then; returns false to stop it.
     using Progress = std::function<bool(double done)>;
+
+    // Whether a file holding these elements would open again: within the limits on elements,
+    // points and ink. Edits that could grow a drawing past them ask first.
+    static bool opensAgain(const QList<std::shared_ptr<DrawingElement>> &elements);
 
     static QByteArray toJson(const DrawingDocument &doc);
     // The drawing in data; none, with the reason in *error, when data is not a drawing this

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elements/drawingelement.h"
+#include "elements/elementtype.h"
 
 // An unfilled circle.
 class CircleElement : public DrawingElement
@@ -13,6 +14,13 @@ public:
     QRect boundingRect() const override;
     // The radius reaches from the press to pos (truncated); Shift changes nothing.
     void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed) override;
+    void moveBy(QPoint offset) override;
+    std::shared_ptr<DrawingElement> clone() const override;
+    // "center" and "radius".
+    void write(QJsonObject &object) const override;
+    double ink() const override;
+
+    static const ElementType Type;
 
     QPoint center() const { return m_center; }
     int radius() const { return m_radius; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elements/drawingelement.h"
+#include "elements/elementtype.h"
 
 #include <QFont>
 
@@ -14,6 +15,18 @@ public:
     void draw(QPainter *painter) const override;
     bool hitTest(const QPoint &p, int tolerance) const override;
     QRect boundingRect() const override;
+    void moveBy(QPoint offset) override;
+    std::shared_ptr<DrawingElement> clone() const override;
+    bool drawsText() const override { return true; }
+    // "position", "text" and "fontSize".
+    void write(QJsonObject &object) const override;
+    // The area of its one line of glyphs on the desktop rather than a pen's.
+    double ink() const override;
+
+    // Placed with its text, not dragged.
+    static const ElementType Type;
+    // The point size.
+    int size() const override { return m_fontSize; }
 
     QPoint position() const { return m_position; }
     const QString &text() const { return m_text; }
@@ -23,13 +36,16 @@ public:
     // Where the text lies on the canvas, from the font's metrics.
     QRect textRect() const;
 
+protected:
+    void setSize(int size) override;
+
 private:
     QRect computeBounds() const;
 
     QPoint m_position;
     QString m_text;
     int m_fontSize;
-    // The element never changes, and measuring text is not cheap.
+    // Measuring text is not cheap; kept until the font size changes.
     mutable QRect m_bounds;
     mutable bool m_boundsKnown = false;
 };

@@ -144,10 +144,10 @@ inline QStringList idsOf(const MyPainter &canvas)
     return ids;
 }
 
-inline QStringList stackSummary(const QList<HistoryAction> &stack)
+inline QStringList stackSummary(const History::Stack &stack)
 {
     QStringList out;
-    for (const HistoryAction &a : stack)
-        out << QString::number(a.actionType) + QLatin1Char(':') + a.elementId;
+    for (const auto &command : stack)
+        out << command->name() + QLatin1Char(':') + command->elementId();
     return out;
 }

@@ -114,16 +114,18 @@ void TestCanvasModel::randomSession()
         QCOMPARE(canvas->canRedo(), !canvas->document().history().redoStack().isEmpty());
         QVERIFY2(announcedUndo == canvas->canUndo(), qPrintable(where + " canUndo not announced"));
         QVERIFY2(announcedRedo == canvas->canRedo(), qPrintable(where + " canRedo not announced"));
-        for (const QList<HistoryAction> *stack : {&canvas->document().history().undoStack(),
-                                                  &canvas->document().history().redoStack()}) {
-            for (const HistoryAction &a : *stack) {
-                if (a.actionType == HistoryAction::EraserGroup) {
-                    QVERIFY2(!a.element && a.elementId.startsWith("eraser_group_"),
+        for (const History::Stack *stack : {&canvas->document().history().undoStack(),
+                                            &canvas->document().history().redoStack()}) {
+            for (const auto &a : *stack) {
+                const History::ElementList held = a->elements();
+                if (a->name() == QLatin1String("eraserGroup")) {
+                    QVERIFY2(held.isEmpty() && a->elementId().startsWith("eraser_group_"),
                              qPrintable(where));
-                } else if (a.actionType == HistoryAction::Clear) {
-                    QVERIFY2(!a.element && !a.cleared.isEmpty(), qPrintable(where));
+                } else if (a->name() == QLatin1String("clear")) {
+                    QVERIFY2(a->elementId().isEmpty() && !held.isEmpty(), qPrintable(where));
                 } else {
-                    QVERIFY2(a.element && a.element->id() == a.elementId, qPrintable(where));
+                    QVERIFY2(held.size() == 1 && held.first()->id() == a->elementId(),
+                             qPrintable(where));
                 }
             }
         }

@@ -100,8 +100,9 @@ void TestGestures::firstMoveCreatesAndLaterMovesReshape()
     QVERIFY(element->id().startsWith('{'));
     QCOMPARE(element->id(), element->id().toLower());
     QCOMPARE(canvas->document().history().undoStack().size(), 1);
-    QCOMPARE(canvas->document().history().undoStack().first().actionType, int(HistoryAction::Add));
-    QCOMPARE(canvas->document().history().undoStack().first().element, element);
+    QCOMPARE(canvas->document().history().undoStack().first()->name(), QStringLiteral("add"));
+    QCOMPARE(canvas->document().history().undoStack().first()->elements(),
+             History::ElementList{element});
     QCOMPARE(log.names, QStringList({"canUndo", "canRedo"}));
     QCOMPARE(canvas->document().currentElement(), element);
 

@@ -84,8 +84,7 @@ void TestHistory::undoOfDeleteRestoresOnTop()
     const QStringList ids = idsOf(*canvas);
     QVERIFY(canvas->deleteElement(QPoint(50, 12), 10));
     QCOMPARE(idsOf(*canvas), QStringList({ids[1], ids[2]}));
-    QCOMPARE(canvas->document().history().undoStack().last().actionType,
-             int(HistoryAction::Delete));
+    QCOMPARE(canvas->document().history().undoStack().last()->name(), QStringLiteral("delete"));
     QVERIFY(!canvas->canRedo());
     canvas->undo();
     QCOMPARE(idsOf(*canvas), QStringList({ids[1], ids[2], ids[0]}));
@@ -140,9 +139,8 @@ void TestHistory::deleteTrimsTheUndoStackToTwenty()
     QVERIFY(canvas->deleteElement(QPoint(50, 10 + 10 * 24), 2));
     QCOMPARE(canvas->document().history().undoStack().size(), 20);
     // The six oldest entries went; the newest is the Delete.
-    QCOMPARE(canvas->document().history().undoStack().first().elementId, ids[6]);
-    QCOMPARE(canvas->document().history().undoStack().last().actionType,
-             int(HistoryAction::Delete));
+    QCOMPARE(canvas->document().history().undoStack().first()->elementId(), ids[6]);
+    QCOMPARE(canvas->document().history().undoStack().last()->name(), QStringLiteral("delete"));
     QCOMPARE(canvas->document().elements().size(), 24); // trimming never touches the canvas
     QVERIFY(canvas->document().elements().first()->id() == ids[0]);
 }
@@ -162,11 +160,12 @@ void TestHistory::eraserRemovesEverythingTheMoveCrosses()
     // The group lies below the Erase entries of its stroke, topmost element first.
     const auto &undo = canvas->document().history().undoStack();
     QCOMPARE(undo.size(), 4 + 1 + 3);
-    QCOMPARE(undo[4].actionType, int(HistoryAction::EraserGroup));
-    QVERIFY(undo[4].elementId.startsWith("eraser_group_{"));
-    QCOMPARE(undo[4].elementId.size(), 13 + 38);
-    QVERIFY(!undo[4].element);
-    QCOMPARE(stackSummary(undo.mid(5)), QStringList({"2:" + ids[2], "2:" + ids[1], "2:" + ids[0]}));
+    QCOMPARE(undo[4]->name(), QStringLiteral("eraserGroup"));
+    QVERIFY(undo[4]->elementId().startsWith("eraser_group_{"));
+    QCOMPARE(undo[4]->elementId().size(), 13 + 38);
+    QVERIFY(undo[4]->elements().isEmpty());
+    QCOMPARE(stackSummary(undo.mid(5)),
+             QStringList({"erase:" + ids[2], "erase:" + ids[1], "erase:" + ids[0]}));
     // Each undo restores one, the last erased first, on top.
     canvas->undo();
     QCOMPARE(idsOf(*canvas), QStringList({ids[3], ids[0]}));
@@ -234,10 +233,11 @@ void TestHistory::eraserGroupsAcrossTwoStrokes()
     stroke(*canvas, {QPoint(30, 50), QPoint(70, 50)});  // erases A
     stroke(*canvas, {QPoint(80, 50), QPoint(170, 50)}); // erases C then B
     QVERIFY(canvas->document().elements().isEmpty());
-    const QString g1 = canvas->document().history().undoStack()[3].elementId;
-    const QString g2 = canvas->document().history().undoStack()[5].elementId;
+    const QString g1 = canvas->document().history().undoStack()[3]->elementId();
+    const QString g2 = canvas->document().history().undoStack()[5]->elementId();
     QCOMPARE(stackSummary(canvas->document().history().undoStack().mid(3)),
-             QStringList({"3:" + g1, "2:" + a, "3:" + g2, "2:" + c, "2:" + b}));
+             QStringList({"eraserGroup:" + g1, "erase:" + a, "eraserGroup:" + g2, "erase:" + c,
+                          "erase:" + b}));
 
     canvas->undo(); // B back
     canvas->undo(); // C back
@@ -246,9 +246,9 @@ void TestHistory::eraserGroupsAcrossTwoStrokes()
     canvas->undo();
     QCOMPARE(idsOf(*canvas), QStringList({b, c, a}));
     QCOMPARE(stackSummary(canvas->document().history().undoStack().mid(3)),
-             QStringList({"3:" + g1}));
+             QStringList({"eraserGroup:" + g1}));
     QCOMPARE(stackSummary(canvas->document().history().redoStack()),
-             QStringList({"2:" + b, "2:" + c, "3:" + g2, "2:" + a}));
+             QStringList({"erase:" + b, "erase:" + c, "eraserGroup:" + g2, "erase:" + a}));
 
     canvas->redo(); // erases A again
     QCOMPARE(idsOf(*canvas), QStringList({b, c}));
@@ -257,7 +257,8 @@ void TestHistory::eraserGroupsAcrossTwoStrokes()
     QVERIFY(canvas->document().elements().isEmpty());
     QVERIFY(canvas->document().history().redoStack().isEmpty());
     QCOMPARE(stackSummary(canvas->document().history().undoStack().mid(3)),
-             QStringList({"3:" + g1, "2:" + a, "3:" + g2, "2:" + c, "2:" + b}));
+             QStringList({"eraserGroup:" + g1, "erase:" + a, "eraserGroup:" + g2, "erase:" + c,
+                          "erase:" + b}));
 }
 
 void TestHistory::reErasingAnUndoneEraseRecordsNothing()
@@ -268,7 +269,7 @@ void TestHistory::reErasingAnUndoneEraseRecordsNothing()
     stroke(*canvas, {QPoint(30, 50), QPoint(70, 50)});
     canvas->undo(); // undo hot key in the middle of the stroke: the element is back
     QCOMPARE(canvas->document().elements().size(), 1);
-    QCOMPARE(canvas->document().history().redoStack().last().actionType, int(HistoryAction::Erase));
+    QCOMPARE(canvas->document().history().redoStack().last()->name(), QStringLiteral("erase"));
     const QStringList undoBefore = stackSummary(canvas->document().history().undoStack());
     QTest::ignoreMessage(QtDebugMsg, "元素已存在于撤销/重做栈中，跳过添加到撤销栈");
     canvas->movePaint(QPoint(30, 60), false); // the same stroke sweeps it again

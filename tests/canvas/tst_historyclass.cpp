@@ -29,20 +29,20 @@ private slots:
             history.recordAdd(e);
         const auto top = elements.last();
 
-        const std::optional<QRect> undone = history.undo(elements);
+        const auto undone = history.undo(elements);
         QVERIFY(undone);
-        QCOMPARE(*undone, top->boundingRect());
+        QCOMPARE(undone->region, top->boundingRect());
         QCOMPARE(elements.size(), 1);
-        const std::optional<QRect> redone = history.redo(elements);
+        const auto redone = history.redo(elements);
         QVERIFY(redone);
-        QCOMPARE(*redone, top->boundingRect());
+        QCOMPARE(redone->region, top->boundingRect());
         QCOMPARE(elements.last(), top);
         QVERIFY(!history.redo(elements)); // nothing left to redo
 
         // An entry whose element is gone from the list is dropped and changes nothing.
         elements.removeLast();
-        const std::optional<QRect> dropped = history.undo(elements);
-        QVERIFY(dropped && dropped->isEmpty());
+        const auto dropped = history.undo(elements);
+        QVERIFY(dropped && dropped->region.isEmpty());
         QVERIFY(!history.canRedo());
     }
 
@@ -60,10 +60,10 @@ private slots:
 
         // Each undo brings one back, the newest erase first.
         QVERIFY(history.undo(elements));
-        const std::optional<QRect> restored = history.undo(elements);
+        const auto restored = history.undo(elements);
         QVERIFY(restored);
         QCOMPARE(elements, History::ElementList({b, a}));
-        QCOMPARE(*restored, a->boundingRect());
+        QCOMPARE(restored->region, a->boundingRect());
         QVERIFY(!history.recordErase(a)); // held by the redo stack now
 
         history.recordDelete(b);
@@ -84,12 +84,12 @@ private slots:
         while (history.canUndo())
             history.undo(elements);
         QCOMPARE(elements.size(), 3);
-        const std::optional<QRect> region = history.redo(elements);
+        const auto region = history.redo(elements);
         QVERIFY(region);
         QVERIFY(elements.isEmpty());
-        QCOMPARE(*region,
+        QCOMPARE(region->region,
                  all.at(0)->boundingRect() | all.at(1)->boundingRect() | all.at(2)->boundingRect());
-        QCOMPARE(history.undoStack().first().actionType, int(HistoryAction::EraserGroup));
+        QCOMPARE(history.undoStack().first()->name(), QStringLiteral("eraserGroup"));
     }
 };
 

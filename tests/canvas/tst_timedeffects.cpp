@@ -71,9 +71,9 @@ void TestTimedEffects::fadeOutStepsAndRemoval()
     tickAll(*canvas);
     QCOMPARE(canvas->document().elements().size(), 1);
     QVERIFY(canvas->document().fadeOutJobs().isEmpty());
-    QCOMPARE(canvas->document().history().undoStack().last().actionType,
-             int(HistoryAction::Delete));
-    QCOMPARE(canvas->document().history().undoStack().last().element, bottom);
+    QCOMPARE(canvas->document().history().undoStack().last()->name(), QStringLiteral("fade"));
+    QCOMPARE(canvas->document().history().undoStack().last()->elements(),
+             History::ElementList{bottom});
     QCOMPARE(canvas->document().history().redoStack().size(), 1);
     QCOMPARE(log.names, QStringList({"canUndo", "canRedo"}));
     canvas->undo();
