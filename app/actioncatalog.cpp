@@ -10,6 +10,7 @@ const QStringList &names()
         QStringLiteral("line"),        QStringLiteral("circle"),
         QStringLiteral("rectangle"),   QStringLiteral("arrow"),
         QStringLiteral("text"),        QStringLiteral("numbers"),
+        QStringLiteral("select"),
         QStringLiteral("eraser"),      QStringLiteral("undo"),
         QStringLiteral("redo"),        QStringLiteral("clear"),
         QStringLiteral("screenshot"),  QStringLiteral("white-board"),

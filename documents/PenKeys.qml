@@ -3,9 +3,9 @@ import Cpp.MyComponents
 
 // Colour and size from the keyboard while an overlay has the focus (these are no
 // system-wide keys): a letter picks a colour of the palette, [ and ] (or Ctrl+wheel)
-// make the pen thinner or thicker, Esc stops opening a drawing or leaves a presenter
-// tool. What changed shows
-// for a moment beside the pointer.
+// make the pen thinner or thicker (and restyle what is selected), Esc stops opening a
+// drawing, leaves a presenter tool or drops the selection, Delete removes what is
+// selected. What changed shows for a moment beside the pointer.
 // The keyboard pen draws without a pointer: the arrows move a cross (8 px, with
 // Shift 40 px), Space puts the pen down and lifts it again, Enter places text or
 // a numbered circle where the cross is (once it shows).
@@ -89,6 +89,8 @@ Item {
         const size = painter.penSize;
         const step = size < 6 ? 1 : size < 20 ? 2 : 5;
         painter.penSize = Math.max(smallestSize, Math.min(largestSize, size + direction * step));
+        if (painter.hasSelection)
+            painter.resizeSelection(painter.penSize);
         showFeedback();
     }
 
@@ -96,6 +98,8 @@ Item {
         if (!painter || !(letter in palette))
             return false;
         painter.penColor = palette[letter];
+        if (painter.hasSelection)
+            painter.recolourSelection(painter.penColor);
         showFeedback();
         return true;
     }
@@ -118,7 +122,16 @@ Item {
             } else if (keys.surface.overlay && keys.surface.overlay.presenterTool !== "") {
                 keys.surface.overlay.presenterTool = "";
                 event.accepted = true;
+            } else if (keys.painter && keys.painter.hasSelection) {
+                keys.painter.clearSelection();
+                event.accepted = true;
             }
+            return;
+        }
+        // Delete and Backspace remove what is selected, as one undoable step.
+        if ((event.key === Qt.Key_Delete || event.key === Qt.Key_Backspace) && keys.painter && keys.painter.hasSelection) {
+            keys.painter.deleteSelection();
+            event.accepted = true;
             return;
         }
         if (event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
