@@ -194,13 +194,33 @@ void TestCanvasInterface::invokableDefaults()
             invokables << QString::fromLatin1(m.name());
     }
     invokables.removeDuplicates();
-    QCOMPARE(invokables, QStringList({"beginPaint", "movePaint", "fromPen", "undo", "redo",
-                                      "undoGradient", "clear", "addText", "getExePath", "endPaint",
-                                      "deleteElement", "renderToImage", "repeatDraw", "drawingRect",
-                                      "saveDrawing", "openDrawing", "cancelLoading", "selectAt",
-                                      "selectIn", "clearSelection", "beginMove", "moveSelection",
-                                      "endMove", "deleteSelection", "duplicateSelection",
-                                      "recolourSelection", "resizeSelection"}));
+    QCOMPARE(invokables, QStringList({"beginPaint",
+                                      "movePaint",
+                                      "fromPen",
+                                      "undo",
+                                      "redo",
+                                      "undoGradient",
+                                      "clear",
+                                      "addText",
+                                      "getExePath",
+                                      "endPaint",
+                                      "deleteElement",
+                                      "renderToImage",
+                                      "repeatDraw",
+                                      "drawingRect",
+                                      "saveDrawing",
+                                      "openDrawing",
+                                      "cancelLoading",
+                                      "selectAt",
+                                      "selectIn",
+                                      "clearSelection",
+                                      "beginMove",
+                                      "moveSelection",
+                                      "endMove",
+                                      "deleteSelection",
+                                      "duplicateSelection",
+                                      "recolourSelection",
+                                      "resizeSelection"}));
     QCOMPARE(meta->property(meta->indexOfProperty("isEraserMode")).notifySignal().name(),
              QByteArray("eraserModeChanged"));
     QVERIFY(!meta->property(meta->indexOfProperty("canUndo")).isWritable());

@@ -302,7 +302,6 @@ TestCase {
         const outline = Finder.findAll(overlay.contentItem, i => i.objectName === "selectionOutline")[0];
         verify(outline.visible);
         verify(outline.x < 100 && outline.x + outline.width > 300);
-
         drag(Qt.point(200, 150), Qt.point(200, 250));
         verify(inkAt(150, 250));
         verify(!inkAt(150, 150));
@@ -311,7 +310,6 @@ TestCase {
         verify(inkAt(150, 150));
         verify(!inkAt(150, 250));
         canvas.redo();
-
         mouseClick(canvas, 500, 500);
         verify(!canvas.hasSelection);
         verify(!outline.visible);
@@ -323,7 +321,6 @@ TestCase {
         verify(!inkAt(150, 250));
         canvas.undo();
         verify(inkAt(150, 250));
-
         mouseClick(canvas, 200, 250);
         verify(canvas.hasSelection);
         canvas.drawMode = MyPainter.LineMode;
