@@ -17,8 +17,9 @@ Window {
     property string kind: "warning"
     property int duration: 0
     property string actionText: ""
-    // A notice that stays beside the toolbar: this one lines up below it.
-    property Window above: null
+    // A notice that stays beside the toolbar (another of these windows): this one lines up
+    // below its message box.
+    property var above: null
 
     signal actionTriggered
 
@@ -27,7 +28,9 @@ Window {
     }
 
     // The notice's size in logical pixels, on a screen of any scale.
-    readonly property size boxSize: Qt.size(420, actionText !== "" ? 96 : 160)
+    readonly property size boxSize: Qt.size(420, actionText !== "" ? 112 : 160)
+    // The message box, once shown: the action button goes under it, whatever its height.
+    property Item message: null
 
     // When a screen goes, Qt takes its windows to another screen at the same size in device
     // pixels, which is another logical size where the scale differs; placed beside the toolbar
@@ -51,7 +54,7 @@ Window {
     flags: Qt.FramelessWindowHint | Qt.Tool | Qt.WindowStaysOnTopHint | (session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0)
     transientParent: toolbar
     x: toolbar ? Math.max(window.Screen.virtualX, toolbar.x - width - 8) : 0
-    y: toolbar ? toolbar.y + (above && above.visible ? above.height + 8 : 0) : 0
+    y: toolbar ? toolbar.y + (above && above.visible ? (above.message ? above.message.height : above.height) + 8 : 0) : 0
     visible: true
     Component.onCompleted: {
         const show = {
@@ -59,7 +62,7 @@ Window {
             "success": infoBar.showSuccess,
             "error": infoBar.showError
         }[kind] || infoBar.showWarning;
-        const message = show(text, duration, detail);
+        message = show(text, duration, detail);
         if (message)
             message.dismissed.connect(() => window.hide());
     }
@@ -96,10 +99,11 @@ Window {
     FluButton {
         objectName: "noticeAction"
         visible: window.actionText !== ""
-        // Centred under the message, which is centred in the window.
+        // Centred under the message, which is centred in the window; a message of two lines
+        // is taller than one, and the button must not cover its edge.
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.top: parent.top
-        anchors.topMargin: 52
+        anchors.topMargin: window.message ? window.message.height + 6 : 52
         text: window.actionText
         highlighted: true
         // The notice goes first: what the action opens (the overlay, which the toolbar

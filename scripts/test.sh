@@ -37,7 +37,7 @@ else
 fi
 
 # The canvas suite under the sanitizers: any report or leak fails the run.
-cmake -S . -B "$ASAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_SANITIZE=ON \
+cmake -S . -B "$ASAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DQUILLMARK_SANITIZE=ON \
     -DQUILLMARK_BENCH=OFF >/dev/null
 cmake --build "$ASAN_DIR" -j "$JOBS" --target quillmark_canvas_tests
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
