@@ -50,9 +50,7 @@ QList<Span> layerSpans(const QList<DrawingDocument::ElementPtr> &elements,
     // Glyph edges blend differently over ink than over transparency, so text above the
     // elements in change is drawn directly too: a layer holds text only when nothing lies
     // below it.
-    const auto hasText = [](const DrawingElement &e) {
-        return e.kind() == ElementKind::Text || e.kind() == ElementKind::NumberedCircle;
-    };
+    const auto hasText = [](const DrawingElement &e) { return e.drawsText(); };
     const qsizetype n = elements.size();
     QList<Span> runs;
     qsizetype from = 0;

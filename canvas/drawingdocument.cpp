@@ -4,7 +4,6 @@
 #include "elementfactory.h"
 #include "elements/elementlimits.h"
 #include "elements/freehandelement.h"
-#include "elements/numberedcircleelement.h"
 #include "elements/textelement.h"
 
 #include <QDebug>
@@ -42,15 +41,6 @@ bool hits(const DrawingElement &element, QPoint p, int tolerance)
     return !outOfReach(element, p, tolerance) && element.hitTest(p, tolerance);
 }
 
-// The bounds of the last count points.
-QRect tailBounds(const QList<QPoint> &points, qsizetype count)
-{
-    QRect bounds;
-    for (qsizetype i = std::max<qsizetype>(0, points.size() - count); i < points.size(); ++i)
-        bounds |= QRect(points.at(i), QSize(1, 1));
-    return bounds;
-}
-
 int toInt(double v)
 {
     return int(std::clamp(v, -2147483648.0, 2147483647.0));
@@ -58,7 +48,10 @@ int toInt(double v)
 
 } // namespace
 
-DrawingDocument::DrawingDocument(QObject *parent) : QObject(parent) {}
+DrawingDocument::DrawingDocument(QObject *parent)
+    : QObject(parent), m_drawMode(ElementFactory::penMode())
+{
+}
 
 DrawingDocument::~DrawingDocument()
 {
@@ -96,6 +89,18 @@ PenStyle DrawingDocument::elementPen() const
     return pen;
 }
 
+bool DrawingDocument::madeOnPress() const
+{
+    const ElementType *type = ElementFactory::type(m_drawMode);
+    return type && type->makeOnPress;
+}
+
+bool DrawingDocument::inPenMode() const
+{
+    const ElementType *type = ElementFactory::type(m_drawMode);
+    return type && type->penMode;
+}
+
 void DrawingDocument::emitHistoryChanged()
 {
     emit canUndoChanged();
@@ -121,23 +126,21 @@ void DrawingDocument::beginPaint(QPoint pos, double pressure)
     m_stroke.pressures = {FreehandElement::pressureLevel(pressure)};
     m_current.reset();
 
-    if (m_drawMode == ElementKind::NumberedCircle) {
-        // A numbered circle is complete on the press.
+    if (madeOnPress()) {
+        // Complete on the press (a numbered circle), with the next number.
         ++m_circleCounter;
-        const PenStyle pen = elementPen();
-        auto circle = std::make_shared<NumberedCircleElement>(pos, m_circleCounter, pen.color,
-                                                              pen.width, pen.opacity);
-        append(circle);
-        emit changed(circle->boundingRect());
+        const ElementPtr element =
+            ElementFactory::type(m_drawMode)->makeOnPress(pos, m_circleCounter, elementPen());
+        append(element);
+        emit changed(element->boundingRect());
     }
 }
 
 void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
 {
-    if (m_drawMode == ElementKind::NumberedCircle)
+    if (madeOnPress())
         return;
-    if (m_drawMode == ElementKind::Freehand && !m_eraserMode && !m_current.expired() &&
-        m_stroke.points.size() >= FreehandElement::maxPoints(elementPen().width)) {
+    if (const ElementPtr current = m_current.lock(); current && current->isFull(m_stroke)) {
         // A gesture this long goes on as a new stroke from where the last one ended.
         const QPoint last = m_stroke.points.constLast();
         const quint8 lastPressure =
@@ -149,16 +152,14 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
     }
     // A smoothed move also moves the Reach points behind the tip: the pieces through them are
     // drawn again, where they were before as well.
-    const bool smoothing =
-        m_smoothingStroke && m_drawMode == ElementKind::Freehand && !m_eraserMode;
-    const QRect before =
-        smoothing ? tailBounds(m_stroke.points, StrokeSmoother::Reach + 2) : QRect();
+    const bool smoothing = m_smoothingStroke && inPenMode() && !m_eraserMode;
+    const QRect before = smoothing ? m_stroke.tailBounds(StrokeSmoother::Reach + 2) : QRect();
     if (smoothing)
         m_smoother.append(m_stroke.points, pos);
     else
         m_stroke.points.append(pos);
     m_stroke.pressures.append(FreehandElement::pressureLevel(pressure));
-    if (m_eraserMode && m_drawMode == ElementKind::Freehand) {
+    if (m_eraserMode && inPenMode()) {
         emit changed(eraseStep(pos));
         return;
     }
@@ -176,21 +177,10 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
         current->dragTo(m_stroke, pos, shiftPressed);
         region |= current->boundingRect();
     }
-    if (current && !created && m_drawMode == ElementKind::Freehand && m_stroke.points.size() >= 3) {
-        // A freehand stroke only grows at its end: the new piece lies within its last three
-        // points (more, with the points smoothing moved), and its round caps and joins leave
-        // the rest of it as it was. So a move costs the same whatever the length of the
-        // stroke.
-        const qint64 margin = std::abs(qint64(current->penWidth())) / 2 + 3;
-        const QRect piece =
-            tailBounds(m_stroke.points, smoothing ? StrokeSmoother::Reach + 3 : 3) | before;
-        const auto toInt = [](qint64 v) {
-            return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(),
-                                          std::numeric_limits<int>::max()));
-        };
-        // Never more than the whole stroke, which the region already covers.
-        region &= QRect(QPoint(toInt(piece.left() - margin), toInt(piece.top() - margin)),
-                        QPoint(toInt(piece.right() + margin), toInt(piece.bottom() + margin)));
+    if (current && !created) {
+        // The move changed the last three points, more with the points smoothing moved.
+        region = current->dragRegion(m_stroke, region, smoothing ? StrokeSmoother::Reach + 3 : 3,
+                                     before);
     }
     if (created) {
         append(current);
@@ -201,7 +191,7 @@ void DrawingDocument::movePaint(QPoint pos, bool shiftPressed, double pressure)
 
 void DrawingDocument::endPaint(QPoint pos, bool shiftPressed)
 {
-    if (m_drawMode == ElementKind::NumberedCircle) {
+    if (madeOnPress()) {
         // Done on the press; the release only ends the gesture.
         m_stroke.points.clear();
         m_stroke.pressures.clear();
@@ -304,7 +294,7 @@ void DrawingDocument::historyStepped(const History::Change &change, bool undone)
     if (change.circleCounter) {
         // The numbers go on from where the drawing brought back left them.
         m_circleCounter = *change.circleCounter;
-    } else if (m_drawMode == ElementKind::NumberedCircle) {
+    } else if (madeOnPress()) {
         // The next numbered circle counts down with every undo made in that mode, and up
         // with every redo.
         if (!undone)

@@ -141,6 +141,10 @@ signals:
 private:
     // The pen new elements take.
     PenStyle elementPen() const;
+    // Whether the draw mode's elements are complete on the press (and numbered), and whether
+    // it is the pen's mode (the eraser's, and smoothed strokes').
+    bool madeOnPress() const;
+    bool inPenMode() const;
     void resetGesture();
     void append(const ElementPtr &element);
     void emitHistoryChanged();
@@ -171,7 +175,7 @@ private:
     StrokeSmoother m_smoother;
     int m_circleCounter = 0;
 
-    ElementKind m_drawMode = ElementKind::Freehand;
+    ElementKind m_drawMode; // the pen's to begin with
     bool m_eraserMode = false;
     PenStyle m_pen{QColor(QStringLiteral("red")), 5, 1.0};
 

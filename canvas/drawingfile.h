@@ -20,19 +20,15 @@ class DrawingFile
     Q_DECLARE_TR_FUNCTIONS(DrawingFile)
 
 public:
-    // The newest format this build reads. A drawing is written as PlainVersion unless a
-    // stroke in it has pen pressure, so that builds before pressure still open it; with
-    // pressure it is PressureVersion, which those builds refuse by its number.
-    static constexpr int PlainVersion = 1;
-    static constexpr int PressureVersion = 2;
+    // The newest format this build reads (see ElementLimits for the versions).
+    static constexpr int PlainVersion = ElementLimits::PlainVersion;
+    static constexpr int PressureVersion = ElementLimits::PressureVersion;
     static constexpr int Version = PressureVersion;
     // Larger files are refused before they are read, and while they are read.
     static constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
     static constexpr int MaxElements = 200000;
-    // A stroke in a file may hold this many points; it opens as strokes of at most
-    // FreehandElement::maxPoints() each.
-    static constexpr int MaxPointsPerStroke = 1000000;
-    static constexpr qint64 MaxPoints = 4000000;
+    static constexpr int MaxPointsPerStroke = ElementLimits::MaxPointsPerStroke;
+    static constexpr qint64 MaxPoints = ElementLimits::MaxPoints;
     static constexpr int MaxCoordinate = ElementLimits::MaxCoordinate;
     static constexpr int MaxPenWidth = ElementLimits::MaxPenWidth;
     static constexpr int MaxFontSize = ElementLimits::MaxFontSize;

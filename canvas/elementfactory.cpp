@@ -4,46 +4,54 @@
 #include "elements/circleelement.h"
 #include "elements/freehandelement.h"
 #include "elements/lineelement.h"
+#include "elements/numberedcircleelement.h"
 #include "elements/rectangleelement.h"
+#include "elements/textelement.h"
 
-#include <array>
+#include <QString>
 
-namespace {
-
-using Factory = std::shared_ptr<DrawingElement> (*)(const Stroke &, const PenStyle &);
-
-template <typename Shape>
-std::shared_ptr<DrawingElement> twoPoint(const Stroke &s, const PenStyle &p)
+const QList<const ElementType *> &ElementFactory::types()
 {
-    return std::make_shared<Shape>(s.start, s.start, p.color, p.width, p.opacity);
+    // A new kind adds its class here, at the index of its ElementKind.
+    static const QList<const ElementType *> all{
+        &FreehandElement::Type,       &LineElement::Type,  &CircleElement::Type,
+        &RectangleElement::Type,      &ArrowElement::Type, &TextElement::Type,
+        &NumberedCircleElement::Type,
+    };
+    return all;
 }
 
-std::shared_ptr<DrawingElement> freehand(const Stroke &s, const PenStyle &p)
+const ElementType *ElementFactory::type(ElementKind mode)
 {
-    return std::make_shared<FreehandElement>(s.points, p.color, p.width, p.opacity);
+    const int index = int(mode);
+    if (index < 0 || index >= types().size())
+        return nullptr;
+    return types().at(index);
 }
 
-std::shared_ptr<DrawingElement> circle(const Stroke &s, const PenStyle &p)
+const ElementType *ElementFactory::typeNamed(const QString &fileName)
 {
-    return std::make_shared<CircleElement>(s.start, 0, p.color, p.width, p.opacity);
+    for (const ElementType *type : types()) {
+        if (fileName == QLatin1String(type->fileName))
+            return type;
+    }
+    return nullptr;
 }
 
-// One entry per mode, in the order of ElementKind.
-constexpr std::array<Factory, 7> Factories = {freehand,
-                                              twoPoint<LineElement>,
-                                              circle,
-                                              twoPoint<RectangleElement>,
-                                              twoPoint<ArrowElement>,
-                                              nullptr,
-                                              nullptr};
-
-} // namespace
+ElementKind ElementFactory::penMode()
+{
+    for (const ElementType *type : types()) {
+        if (type->penMode)
+            return type->kind;
+    }
+    return types().constFirst()->kind;
+}
 
 std::shared_ptr<DrawingElement> ElementFactory::create(ElementKind mode, const Stroke &stroke,
                                                        const PenStyle &pen)
 {
-    const int index = int(mode);
-    if (index < 0 || index >= int(Factories.size()) || !Factories.at(index))
+    const ElementType *kind = type(mode);
+    if (!kind || !kind->startDrag)
         return nullptr;
-    return Factories.at(index)(stroke, pen);
+    return kind->startDrag(stroke, pen);
 }

@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "devicepixels.h"
 #include "drawingfile.h"
+#include "elementfactory.h"
 #include "imagefilesaver.h"
 #include "tiledcanvasnode.h"
 
@@ -18,15 +19,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-// A draw mode makes the element kind of the same value.
-static_assert(int(ElementKind::Freehand) == MyPainter::FreehandMode);
-static_assert(int(ElementKind::Line) == MyPainter::LineMode);
-static_assert(int(ElementKind::Circle) == MyPainter::CircleMode);
-static_assert(int(ElementKind::Rectangle) == MyPainter::RectangleMode);
-static_assert(int(ElementKind::Arrow) == MyPainter::ArrowMode);
-static_assert(int(ElementKind::Text) == MyPainter::TextMode);
-static_assert(int(ElementKind::NumberedCircle) == MyPainter::NumberedCircleMode);
 
 namespace {
 
@@ -231,10 +223,10 @@ void MyPainter::setIsEraserMode(bool value)
     if (value == isEraserMode())
         return;
     document().setEraserMode(value);
-    if (value && drawMode() != FreehandMode) {
-        // Only the freehand mode erases.
+    if (value && drawMode() != int(ElementFactory::penMode())) {
+        // Only the pen's mode erases.
         leaveSelecting();
-        document().setDrawMode(ElementKind::Freehand);
+        document().setDrawMode(ElementFactory::penMode());
         emit drawModeChanged();
     }
     emit eraserModeChanged();
@@ -268,7 +260,9 @@ void MyPainter::setDrawMode(int value)
         document().setEraserMode(false);
         emit eraserModeChanged();
     }
-    const int previous = drawMode();
+    // Nothing was being drawn in the selection tool: leaving it repaints nothing.
+    const ElementType *previous =
+        selecting() ? nullptr : ElementFactory::type(document().drawMode());
     if (value == SelectMode) {
         // The drawing mode stays for the next drawing tool; presses select meanwhile.
         m_selecting = true;
@@ -276,7 +270,7 @@ void MyPainter::setDrawMode(int value)
         leaveSelecting();
         document().setDrawMode(ElementKind(value));
     }
-    if (previous == ArrowMode)
+    if (previous && previous->repaintWhenLeft)
         emit m_document->changed(everywhere()); // every view of the drawing
     emit drawModeChanged();
 }

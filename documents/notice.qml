@@ -27,10 +27,13 @@ Window {
     readonly property DesktopSession session: DesktopSession {
     }
 
+    // The message box, once shown.
+    property var message: null
+    // The window is the box and nothing more: where no compositor blends a transparent part,
+    // any margin around it would show black. An action button sits inside, under the text.
+    readonly property int actionHeight: actionText !== "" ? action.implicitHeight + 12 : 0
     // The notice's size in logical pixels, on a screen of any scale.
-    readonly property size boxSize: Qt.size(420, actionText !== "" ? 112 : 160)
-    // The message box, once shown: the action button goes under it, whatever its height.
-    property Item message: null
+    readonly property size boxSize: message ? Qt.size(message.width, message.height + actionHeight) : Qt.size(420, 60)
 
     // When a screen goes, Qt takes its windows to another screen at the same size in device
     // pixels, which is another logical size where the scale differs; placed beside the toolbar
@@ -54,7 +57,7 @@ Window {
     flags: Qt.FramelessWindowHint | Qt.Tool | Qt.WindowStaysOnTopHint | (session.bypassWindowManager ? Qt.BypassWindowManagerHint : 0)
     transientParent: toolbar
     x: toolbar ? Math.max(window.Screen.virtualX, toolbar.x - width - 8) : 0
-    y: toolbar ? toolbar.y + (above && above.visible ? (above.message ? above.message.height : above.height) + 8 : 0) : 0
+    y: toolbar ? toolbar.y + (above && above.visible ? above.height + 8 : 0) : 0
     visible: true
     Component.onCompleted: {
         const show = {
@@ -62,9 +65,13 @@ Window {
             "success": infoBar.showSuccess,
             "error": infoBar.showError
         }[kind] || infoBar.showWarning;
-        message = show(text, duration, detail);
-        if (message)
-            message.dismissed.connect(() => window.hide());
+        const shown = show(text, duration, detail);
+        if (!shown)
+            return;
+        shown.dismissed.connect(() => window.hide());
+        // The frame below draws the border around the text and the button together.
+        shown.border.width = 0;
+        message = shown;
     }
 
     // The toolbar is mapped afresh when it is tied to the overlay, and the window
@@ -89,21 +96,39 @@ Window {
         }
     }
 
+    Rectangle {
+        anchors.fill: parent
+        visible: window.message !== null
+        radius: 4
+        color: window.message ? window.message.look[0] : "transparent"
+        border.color: window.message ? window.message.look[1] : "transparent"
+    }
+
+    // The messages centre themselves in a strip as wide as the notice used to be; the strip
+    // is shifted so that the box starts at the window's left edge.
+    Item {
+        id: strip
+
+        width: 420
+        height: window.height
+        x: window.message ? -(width - window.message.width) / 2 : 0
+    }
+
     FluInfoBar {
         id: infoBar
 
-        root: window
+        root: strip
         layoutY: 0
     }
 
     FluButton {
+        id: action
+
         objectName: "noticeAction"
         visible: window.actionText !== ""
-        // Centred under the message, which is centred in the window; a message of two lines
-        // is taller than one, and the button must not cover its edge.
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.top: parent.top
-        anchors.topMargin: window.message ? window.message.height + 6 : 52
+        // Under the text, where it starts (past the badge).
+        x: 42
+        y: window.message ? window.message.height : 0
         text: window.actionText
         highlighted: true
         // The notice goes first: what the action opens (the overlay, which the toolbar

@@ -72,6 +72,14 @@ bool ArrowElement::hitTest(const QPoint &p, int tolerance) const
            distanceToSegment(pf, left, right) <= tolerance;
 }
 
+const ElementType ArrowElement::Type{ElementKind::Arrow,
+                                     "arrow",
+                                     &startShape<ArrowElement>,
+                                     nullptr,
+                                     &readShape<ArrowElement>,
+                                     false,
+                                     true};
+
 std::shared_ptr<DrawingElement> ArrowElement::clone() const
 {
     return std::make_shared<ArrowElement>(start(), end(), color(), penWidth(), opacity());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "elements/elementtype.h"
 #include "elements/twopointelement.h"
 
 #include <QPolygon>
@@ -14,6 +15,8 @@ public:
     bool hitTest(const QPoint &p, int tolerance) const override;
     QRect boundingRect() const override;
     std::shared_ptr<DrawingElement> clone() const override;
+
+    static const ElementType Type;
 
     // The head triangle (tip, A, B); empty when the shaft is shorter than one pixel.
     QPolygon head() const;

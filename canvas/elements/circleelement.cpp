@@ -1,5 +1,9 @@
 #include "elements/circleelement.h"
 
+#include "elements/elementreader.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QPainter>
 
 #include <algorithm>
@@ -18,6 +22,38 @@ void CircleElement::setRadius(int radius)
         return;
     m_radius = radius;
     touch();
+}
+
+namespace {
+
+std::shared_ptr<DrawingElement> start(const Stroke &stroke, const PenStyle &pen)
+{
+    return std::make_shared<CircleElement>(stroke.start, 0, pen.color, pen.width, pen.opacity);
+}
+
+std::shared_ptr<DrawingElement> read(ElementReader &reader, const PenStyle &pen)
+{
+    QPoint center;
+    int radius = 0;
+    if (!reader.point("center", &center) ||
+        !reader.integer("radius", 0, 2 * ElementLimits::MaxCoordinate, &radius))
+        return nullptr;
+    return std::make_shared<CircleElement>(center, radius, pen.color, pen.width, pen.opacity);
+}
+
+} // namespace
+
+const ElementType CircleElement::Type{ElementKind::Circle, "circle", &start, nullptr, &read};
+
+void CircleElement::write(QJsonObject &object) const
+{
+    object.insert(QStringLiteral("center"), pointJson(m_center));
+    object.insert(QStringLiteral("radius"), m_radius);
+}
+
+double CircleElement::ink() const
+{
+    return penInk(std::min(2.0 * M_PI * m_radius, 4.0 * DesktopSide));
 }
 
 void CircleElement::moveBy(QPoint offset)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elements/drawingelement.h"
+#include "elements/elementtype.h"
 
 // An unfilled circle.
 class CircleElement : public DrawingElement
@@ -15,6 +16,11 @@ public:
     void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed) override;
     void moveBy(QPoint offset) override;
     std::shared_ptr<DrawingElement> clone() const override;
+    // "center" and "radius".
+    void write(QJsonObject &object) const override;
+    double ink() const override;
+
+    static const ElementType Type;
 
     QPoint center() const { return m_center; }
     int radius() const { return m_radius; }

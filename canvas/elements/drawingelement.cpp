@@ -2,6 +2,7 @@
 
 #include "elements/elementlimits.h"
 
+#include <QJsonArray>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QUuid>
@@ -9,8 +10,10 @@
 #include <atomic>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -22,6 +25,14 @@ quint64 nextSerial()
 
 } // namespace
 
+QRect Stroke::tailBounds(qsizetype count) const
+{
+    QRect bounds;
+    for (qsizetype i = std::max<qsizetype>(0, points.size() - count); i < points.size(); ++i)
+        bounds |= QRect(points.at(i), QSize(1, 1));
+    return bounds;
+}
+
 DrawingElement::DrawingElement(ElementKind kind, const QColor &color, int penWidth, double opacity)
     : m_id(QUuid::createUuid().toString(QUuid::WithBraces)), m_serial(nextSerial()), m_kind(kind),
       m_color(color), m_penWidth(penWidth), m_opacity(opacity)
@@ -31,6 +42,51 @@ DrawingElement::DrawingElement(ElementKind kind, const QColor &color, int penWid
 DrawingElement::~DrawingElement() = default;
 
 void DrawingElement::dragTo(const Stroke &, QPoint, bool) {}
+
+QRect DrawingElement::dragRegion(const Stroke &, const QRect &whole, int, const QRect &) const
+{
+    return whole;
+}
+
+bool DrawingElement::isFull(const Stroke &) const
+{
+    return false;
+}
+
+QJsonArray DrawingElement::pointJson(QPoint p)
+{
+    return QJsonArray{p.x(), p.y()};
+}
+
+double DrawingElement::desktopLength(QPointF a, QPointF b)
+{
+    // The desktop any drawing can show on lies within this square; ink beyond it never shows.
+    const QRectF r(-DesktopSide / 2, -DesktopSide / 2, DesktopSide, DesktopSide);
+    // Liang-Barsky, as the elements clip when they draw.
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double from = 0.0, to = 1.0;
+    for (const auto &[p, q] :
+         {std::pair{-dx, a.x() - r.left()}, std::pair{dx, r.right() - a.x()},
+          std::pair{-dy, a.y() - r.top()}, std::pair{dy, r.bottom() - a.y()}}) {
+        if (p == 0.0) {
+            if (q < 0.0)
+                return 0.0;
+            continue;
+        }
+        const double t = q / p;
+        if (p < 0.0)
+            from = std::max(from, t);
+        else
+            to = std::min(to, t);
+    }
+    return from < to ? std::sqrt(dx * dx + dy * dy) * (to - from) : 0.0;
+}
+
+double DrawingElement::penInk(double length) const
+{
+    const double pen = std::abs(m_penWidth) + 2.0;
+    return (length + pen) * pen;
+}
 
 int DrawingElement::clampToInt(double v)
 {

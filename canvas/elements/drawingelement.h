@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elements/elementkind.h"
+#include "elements/elementlimits.h"
 
 #include <QColor>
 #include <QList>
@@ -12,6 +13,8 @@
 #include <initializer_list>
 #include <memory>
 
+class QJsonArray;
+class QJsonObject;
 class QPainter;
 
 // The pen a new element takes: colour, width in pixels and opacity (0..1).
@@ -29,6 +32,9 @@ struct Stroke
     QPoint start;
     QList<QPoint> points;
     QList<quint8> pressures;
+
+    // The bounds of the last count points.
+    QRect tailBounds(qsizetype count) const;
 };
 
 // What a restyle changes: the colour, and the size as the element's kind means it (see
@@ -59,9 +65,19 @@ public:
     virtual QRect boundingRect() const = 0;
     // Builds what a draw() would have cached and the hit test relies on.
     virtual void prepareHitTest() const {}
+    // Whether it draws glyphs, which blend differently over ink than over transparency.
+    virtual bool drawsText() const { return false; }
     // Follows the pointer of the gesture that shapes the element to pos; with Shift held
     // some kinds snap. Kinds that are complete when made ignore it.
     virtual void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed);
+    // What a move of the gesture must repaint, given whole: the element's bounds before and
+    // after it. tail is how many of the stroke's last points the move changed, earlier the
+    // region of points it moved besides. Kinds that change all over keep whole.
+    virtual QRect dragRegion(const Stroke &stroke, const QRect &whole, int tail,
+                             const QRect &earlier) const;
+    // Whether the gesture in progress goes on as a new element of the kind from here: a
+    // stroke that long would cost too much to draw as one.
+    virtual bool isFull(const Stroke &stroke) const;
     // Shifts the whole element by offset. Callers keep the element within
     // ElementLimits::MaxCoordinate.
     virtual void moveBy(QPoint offset) = 0;
@@ -74,6 +90,17 @@ public:
     // Takes the colour and the size, the size kept to what the kind allows (and a drawing
     // file holds).
     void setStyle(const ElementStyle &style);
+
+    // Writes the fields of its kind into its object in a drawing file; the kind's name, the
+    // colour, the width and the opacity are the file's to write.
+    virtual void write(QJsonObject &object) const = 0;
+    // The lowest drawing file version that holds it.
+    virtual int fileVersion() const { return ElementLimits::PlainVersion; }
+    // Roughly the pixels its pen covers on any desktop: what drawing it costs.
+    virtual double ink() const = 0;
+    // What an element read from a file opens as when it would cost too much to draw as one;
+    // empty when it opens whole.
+    virtual QList<std::shared_ptr<DrawingElement>> openedPieces() const { return {}; }
 
     const QString &id() const { return m_id; }
     ElementKind kind() const { return m_kind; }
@@ -100,6 +127,13 @@ protected:
     static QRect spanning(std::initializer_list<QPoint> points);
     // Converts to int, clamped to its range (0 for NaN).
     static int clampToInt(double v);
+    static QJsonArray pointJson(QPoint p);
+    // Length of the part of a-b that lies where any desktop can show it.
+    static double desktopLength(QPointF a, QPointF b);
+    // The side of the square any desktop lies in.
+    static constexpr double DesktopSide = 32768.0;
+    // The ink of the pen drawn along length, a pen width beyond each end.
+    double penInk(double length) const;
     void touch() { ++m_revision; }
     // Sets the size as size() means it, already kept within what the kind allows.
     virtual void setSize(int size);

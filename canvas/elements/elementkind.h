@@ -1,7 +1,7 @@
 #pragma once
 
 // What an element is. The values are those of the draw mode that makes each kind, so a
-// mode names the kind it draws (the canvas checks this at compile time).
+// mode names the kind it draws (the element factory's test checks this).
 enum class ElementKind : int {
     Freehand = 0,
     Line = 1,

@@ -1,10 +1,15 @@
 #include "elements/freehandelement.h"
 
+#include "elements/elementreader.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QPainter>
 #include <QPainterPathStroker>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 FreehandElement::FreehandElement(const QList<QPoint> &points, const QColor &color, int penWidth,
                                  double opacity, const QList<quint8> &pressures)
@@ -12,6 +17,27 @@ FreehandElement::FreehandElement(const QList<QPoint> &points, const QColor &colo
 {
     setPoints(points, pressures);
 }
+
+namespace {
+
+std::shared_ptr<DrawingElement> start(const Stroke &stroke, const PenStyle &pen)
+{
+    return std::make_shared<FreehandElement>(stroke.points, pen.color, pen.width, pen.opacity);
+}
+
+std::shared_ptr<DrawingElement> read(ElementReader &reader, const PenStyle &pen)
+{
+    QList<QPoint> points;
+    QList<quint8> levels;
+    if (!reader.points(&points) || !reader.pressures(points.size(), &levels))
+        return nullptr;
+    return std::make_shared<FreehandElement>(points, pen.color, pen.width, pen.opacity, levels);
+}
+
+} // namespace
+
+const ElementType FreehandElement::Type{
+    ElementKind::Freehand, "freehand", &start, nullptr, &read, true};
 
 quint8 FreehandElement::pressureLevel(double pressure)
 {
@@ -100,6 +126,70 @@ void FreehandElement::setSize(int size)
     DrawingElement::setSize(size);
     // The outline of a stroke with pressure is as wide as the pen.
     m_outline = QPainterPath();
+}
+
+QRect FreehandElement::dragRegion(const Stroke &stroke, const QRect &whole, int tail,
+                                  const QRect &earlier) const
+{
+    if (stroke.points.size() < 3)
+        return whole;
+    const qint64 margin = std::abs(qint64(penWidth())) / 2 + 3;
+    const QRect piece = stroke.tailBounds(tail) | earlier;
+    const auto toInt = [](qint64 v) {
+        return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(),
+                                      std::numeric_limits<int>::max()));
+    };
+    // Never more than the whole stroke, which whole already covers.
+    return whole & QRect(QPoint(toInt(piece.left() - margin), toInt(piece.top() - margin)),
+                         QPoint(toInt(piece.right() + margin), toInt(piece.bottom() + margin)));
+}
+
+bool FreehandElement::isFull(const Stroke &stroke) const
+{
+    return stroke.points.size() >= maxPoints(penWidth());
+}
+
+void FreehandElement::write(QJsonObject &object) const
+{
+    QJsonArray points;
+    for (const QPoint &p : m_points) {
+        points.append(p.x());
+        points.append(p.y());
+    }
+    object.insert(QStringLiteral("points"), points);
+    if (hasPressure()) {
+        QJsonArray levels;
+        for (const quint8 level : m_pressures)
+            levels.append(int(level));
+        object.insert(QStringLiteral("pressures"), levels);
+    }
+}
+
+int FreehandElement::fileVersion() const
+{
+    return hasPressure() ? ElementLimits::PressureVersion : ElementLimits::PlainVersion;
+}
+
+double FreehandElement::ink() const
+{
+    double length = 0.0;
+    for (qsizetype i = 1; i < m_points.size(); ++i)
+        length += desktopLength(m_points.at(i - 1), m_points.at(i)) + 1.0;
+    return penInk(length);
+}
+
+QList<std::shared_ptr<DrawingElement>> FreehandElement::openedPieces() const
+{
+    QList<std::shared_ptr<DrawingElement>> opened;
+    if (m_points.size() <= maxPoints(penWidth()))
+        return opened;
+    qsizetype from = 0; // where the piece starts in the stroke, for its pressures
+    for (const QList<QPoint> &piece : pieces(m_points, penWidth())) {
+        opened.append(std::make_shared<FreehandElement>(piece, color(), penWidth(), opacity(),
+                                                        m_pressures.mid(from, piece.size())));
+        from += piece.size() - 1;
+    }
+    return opened;
 }
 
 void FreehandElement::buildPath() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elements/drawingelement.h"
+#include "elements/elementtype.h"
 
 #include <QList>
 #include <QPainterPath>
@@ -41,6 +42,21 @@ public:
     void dragTo(const Stroke &stroke, QPoint pos, bool shiftPressed) override;
     void moveBy(QPoint offset) override;
     std::shared_ptr<DrawingElement> clone() const override;
+    // A stroke only grows at its end: the new piece lies within its last tail points (and
+    // earlier, the points smoothing moved), and its round caps and joins leave the rest of it
+    // as it was. So a move costs the same whatever the length of the stroke.
+    QRect dragRegion(const Stroke &stroke, const QRect &whole, int tail,
+                     const QRect &earlier) const override;
+    // At maxPoints() of its width.
+    bool isFull(const Stroke &stroke) const override;
+    // "points", and "pressures" when it has them.
+    void write(QJsonObject &object) const override;
+    int fileVersion() const override;
+    double ink() const override;
+    // Runs of at most maxPoints() (see pieces()) when it is longer.
+    QList<std::shared_ptr<DrawingElement>> openedPieces() const override;
+
+    static const ElementType Type;
 
     const QList<QPoint> &points() const { return m_points; }
     // Empty when every point has full pressure, else one level per point.

@@ -22,6 +22,9 @@ bool LineElement::hitTest(const QPoint &p, int tolerance) const
     return segmentHit(p, tolerance);
 }
 
+const ElementType LineElement::Type{ElementKind::Line, "line", &startShape<LineElement>, nullptr,
+                                    &readShape<LineElement>};
+
 std::shared_ptr<DrawingElement> LineElement::clone() const
 {
     return std::make_shared<LineElement>(start(), end(), color(), penWidth(), opacity());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "elements/elementtype.h"
 #include "elements/twopointelement.h"
 
 // A straight line; with Shift it keeps its length and turns to a multiple of 45 degrees.
@@ -12,6 +13,8 @@ public:
     bool hitTest(const QPoint &p, int tolerance) const override;
     QRect boundingRect() const override;
     std::shared_ptr<DrawingElement> clone() const override;
+
+    static const ElementType Type;
 
 protected:
     QPoint snapped(QPoint start, QPoint pos) const override;

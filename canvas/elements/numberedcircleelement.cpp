@@ -1,6 +1,10 @@
 #include "elements/numberedcircleelement.h"
 
+#include "elements/elementreader.h"
+
 #include <QFontMetrics>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QPainter>
 
 #include <algorithm>
@@ -10,6 +14,47 @@ NumberedCircleElement::NumberedCircleElement(QPoint center, int number, const QC
     : DrawingElement(ElementKind::NumberedCircle, color, penWidth, opacity), m_center(center),
       m_number(number), m_radius(radius)
 {
+}
+
+namespace {
+
+std::shared_ptr<DrawingElement> make(QPoint pos, int number, const PenStyle &pen)
+{
+    return std::make_shared<NumberedCircleElement>(pos, number, pen.color, pen.width, pen.opacity);
+}
+
+std::shared_ptr<DrawingElement> read(ElementReader &reader, const PenStyle &pen)
+{
+    QPoint center;
+    int number = 0;
+    // Only a circle given another size than the usual holds its radius.
+    int radius = NumberedCircleElement::Radius;
+    if (!reader.point("center", &center) ||
+        !reader.integer("number", 0, ElementLimits::MaxNumber, &number) ||
+        (reader.has("radius") && !reader.integer("radius", NumberedCircleElement::MinRadius,
+                                                 NumberedCircleElement::MaxRadius, &radius)))
+        return nullptr;
+    return std::make_shared<NumberedCircleElement>(center, number, pen.color, pen.width,
+                                                   pen.opacity, radius);
+}
+
+} // namespace
+
+const ElementType NumberedCircleElement::Type{ElementKind::NumberedCircle, "numberedCircle",
+                                              nullptr, &make, &read};
+
+void NumberedCircleElement::write(QJsonObject &object) const
+{
+    object.insert(QStringLiteral("center"), pointJson(m_center));
+    object.insert(QStringLiteral("number"), m_number);
+    if (m_radius != Radius)
+        object.insert(QStringLiteral("radius"), m_radius);
+}
+
+double NumberedCircleElement::ink() const
+{
+    const double side = 2.0 * m_radius + 16;
+    return side * side;
 }
 
 void NumberedCircleElement::moveBy(QPoint offset)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elements/drawingelement.h"
+#include "elements/elementtype.h"
 
 #include <QFont>
 
@@ -18,6 +19,11 @@ public:
     void moveBy(QPoint offset) override;
     std::shared_ptr<DrawingElement> clone() const override;
     int size() const override { return m_radius; }
+    bool drawsText() const override { return true; }
+    // "center", "number", and "radius" when it is not the usual one.
+    void write(QJsonObject &object) const override;
+    // The square around the circle.
+    double ink() const override;
 
     QPoint center() const { return m_center; }
     int number() const { return m_number; }
@@ -27,6 +33,9 @@ public:
     static constexpr int Radius = 12;
     static constexpr int MinRadius = 6;
     static constexpr int MaxRadius = 200;
+
+    // Complete on the press, numbered by the drawing's count.
+    static const ElementType Type;
 
 protected:
     void setSize(int size) override;

@@ -53,9 +53,21 @@ bool RectangleElement::hitTest(const QPoint &p, int tolerance) const
            (nearVertical && top - t <= y && y <= bottom + t);
 }
 
+const ElementType RectangleElement::Type{ElementKind::Rectangle, "rectangle",
+                                         &startShape<RectangleElement>, nullptr,
+                                         &readShape<RectangleElement>};
+
 std::shared_ptr<DrawingElement> RectangleElement::clone() const
 {
     return std::make_shared<RectangleElement>(start(), end(), color(), penWidth(), opacity());
+}
+
+double RectangleElement::ink() const
+{
+    const QPointF a = start(), b = end();
+    const QPointF c(a.x(), b.y()), d(b.x(), a.y());
+    return penInk(desktopLength(a, c) + desktopLength(c, b) + desktopLength(b, d) +
+                  desktopLength(d, a));
 }
 
 QRect RectangleElement::boundingRect() const

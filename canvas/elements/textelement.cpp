@@ -1,6 +1,10 @@
 #include "elements/textelement.h"
 
 #include "elements/elementlimits.h"
+#include "elements/elementreader.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -12,6 +16,37 @@ TextElement::TextElement(QPoint position, const QString &text, int fontSize, con
     : DrawingElement(ElementKind::Text, color, penWidth, opacity), m_position(position),
       m_text(text), m_fontSize(fontSize)
 {
+}
+
+namespace {
+
+std::shared_ptr<DrawingElement> read(ElementReader &reader, const PenStyle &pen)
+{
+    QPoint position;
+    QString text;
+    int fontSize = 0;
+    if (!reader.point("position", &position) || !reader.text(&text) ||
+        !reader.integer("fontSize", 0, ElementLimits::MaxFontSize, &fontSize))
+        return nullptr;
+    return std::make_shared<TextElement>(position, text, fontSize, pen.color, pen.width,
+                                         pen.opacity);
+}
+
+} // namespace
+
+const ElementType TextElement::Type{ElementKind::Text, "text", nullptr, nullptr, &read};
+
+void TextElement::write(QJsonObject &object) const
+{
+    object.insert(QStringLiteral("position"), pointJson(m_position));
+    object.insert(QStringLiteral("text"), m_text);
+    object.insert(QStringLiteral("fontSize"), m_fontSize);
+}
+
+double TextElement::ink() const
+{
+    const double size = std::max(m_fontSize, 1);
+    return std::min(double(m_text.size()) * size, DesktopSide) * size;
 }
 
 void TextElement::moveBy(QPoint offset)

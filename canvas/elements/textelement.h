@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elements/drawingelement.h"
+#include "elements/elementtype.h"
 
 #include <QFont>
 
@@ -16,6 +17,14 @@ public:
     QRect boundingRect() const override;
     void moveBy(QPoint offset) override;
     std::shared_ptr<DrawingElement> clone() const override;
+    bool drawsText() const override { return true; }
+    // "position", "text" and "fontSize".
+    void write(QJsonObject &object) const override;
+    // The area of its one line of glyphs on the desktop rather than a pen's.
+    double ink() const override;
+
+    // Placed with its text, not dragged.
+    static const ElementType Type;
     // The point size.
     int size() const override { return m_fontSize; }
 

@@ -1,5 +1,7 @@
 #include "elements/twopointelement.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QPainter>
 
 #include <algorithm>
@@ -31,6 +33,18 @@ void TwoPointElement::moveBy(QPoint offset)
     m_start += offset;
     m_end += offset;
     touch();
+}
+
+void TwoPointElement::write(QJsonObject &object) const
+{
+    object.insert(QStringLiteral("start"), pointJson(m_start));
+    object.insert(QStringLiteral("end"), pointJson(m_end));
+}
+
+double TwoPointElement::ink() const
+{
+    const double pen = std::abs(penWidth()) + 2.0;
+    return penInk(desktopLength(m_start, m_end) + 4.0 * pen);
 }
 
 QPoint TwoPointElement::snapped(QPoint, QPoint pos) const

@@ -1,7 +1,10 @@
 #include "elementfactory.h"
 #include "elements/freehandelement.h"
 #include "elements/twopointelement.h"
+#include "mypainter.h"
 
+#include <QMetaEnum>
+#include <QSet>
 #include <QtTest>
 
 // One factory per draw mode: what a drag in each mode starts with.
@@ -47,6 +50,41 @@ private slots:
             QCOMPARE(freehand->points(), stroke.points);
         }
         QVERIFY(element->boundingRect().contains(stroke.start));
+    }
+
+    // Each kind registers once, at the index of its kind, under a file name of its own.
+    void registrationMatchesTheKinds()
+    {
+        QSet<QString> names;
+        for (qsizetype i = 0; i < ElementFactory::types().size(); ++i) {
+            const ElementType *type = ElementFactory::types().at(i);
+            QCOMPARE(int(type->kind), int(i));
+            QCOMPARE(ElementFactory::type(type->kind), type);
+            QCOMPARE(ElementFactory::typeNamed(QLatin1String(type->fileName)), type);
+            QVERIFY(type->read);
+            names.insert(QLatin1String(type->fileName));
+        }
+        QCOMPARE(names.size(), ElementFactory::types().size());
+        QVERIFY(!ElementFactory::typeNamed(QStringLiteral("Freehand")));
+        QCOMPARE(ElementFactory::type(ElementFactory::penMode())->penMode, true);
+    }
+
+    // QML sets the draw mode by number: each DrawMode names the kind of the same value, but
+    // the selection tool's, which is no kind.
+    void drawModesNameTheirKinds()
+    {
+        const QMetaEnum modes = QMetaEnum::fromType<MyPainter::DrawMode>();
+        QCOMPARE(modes.keyCount(), ElementFactory::types().size() + 1);
+        QVERIFY(!ElementFactory::type(ElementKind(MyPainter::SelectMode)));
+        for (int i = 0; i < modes.keyCount(); ++i) {
+            if (modes.value(i) == MyPainter::SelectMode)
+                continue;
+            const ElementType *type = ElementFactory::type(ElementKind(modes.value(i)));
+            QVERIFY(type);
+            QVERIFY2(QString::fromLatin1(modes.key(i))
+                         .startsWith(QLatin1String(type->fileName), Qt::CaseInsensitive),
+                     modes.key(i));
+        }
     }
 };
 

@@ -188,8 +188,8 @@ void TestKeepGui::killedProgramOffersTheDrawingBack()
     QVERIFY2(!notice.isEmpty(), "nothing offers the drawing back");
     QVERIFY(m_program.waitForScreen([](const QImage &) { return true; },
                                     QStringLiteral("restore-offer")));
-    // The button sits centred under the message.
-    const QPoint button(notice.center().x(), notice.top() + 52 + 16);
+    // The button sits under the text, 12 px above the notice's lower edge.
+    const QPoint button(notice.left() + 72, notice.bottom() - 12 - 16);
     QVERIFY(xdo({"mousemove", number(button.x()), number(button.y()), "click", "1"}));
     QVERIFY2(m_program.waitForScreen(
                  [](const QImage &shot) {

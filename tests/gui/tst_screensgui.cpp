@@ -109,13 +109,19 @@ QString describe(const QList<QRect> &areas)
     return QStringLiteral("overlays: ") + parts.join(QStringLiteral("; "));
 }
 
-// Whether the no-tray notice has its logical size (420x160) in the device pixels of the monitor
-// it is on: one grown by a scale covers the overlay beside it.
-bool noticeKeepsItsSize(const ProgramDriver &program, qreal rightScale)
+// The no-tray notice's size in logical pixels, from its size on the monitor it is on.
+QSizeF noticeSize(const ProgramDriver &program, qreal rightScale)
 {
     const QRect notice = program.waitForWindow(QStringLiteral("^notice$"));
-    const qreal scale = RightMonitor.contains(notice.center()) ? rightScale : 1.0;
-    return notice.size() == (QSizeF(420, 160) * scale).toSize();
+    return QSizeF(notice.size()) / (RightMonitor.contains(notice.center()) ? rightScale : 1.0);
+}
+
+// Whether the notice keeps its logical size on the monitor it is on: one grown by a scale
+// covers the overlay beside it.
+bool noticeKeepsItsSize(const ProgramDriver &program, qreal rightScale, QSizeF logical)
+{
+    const QSizeF now = noticeSize(program, rightScale);
+    return qAbs(now.width() - logical.width()) <= 1 && qAbs(now.height() - logical.height()) <= 1;
 }
 
 void dragStroke(const QList<QPoint> &points)
@@ -231,6 +237,8 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
     // and the window manager settles the order at once rather than fighting the program.
     const QRect notice = m_program->waitForWindow(QStringLiteral("^notice$"));
     QVERIFY2(!notice.isEmpty(), "no notice without a tray");
+    const qreal rightScale = factors.isEmpty() ? 1.0 : factors.section(u';', 1).toDouble();
+    const QSizeF noticeLogical = noticeSize(*m_program, rightScale);
     QVERIFY2(waitForShot(
                  [&](const QImage &shot) {
                      int light = 0;
@@ -334,8 +342,7 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
     m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
     QVERIFY2(LeftMonitor.contains(m_toolbar), "the toolbar stayed off the monitors");
     // The windows of a monitor that goes come over at their size in device pixels.
-    const qreal rightScale = factors.isEmpty() ? 1.0 : factors.section(u';', 1).toDouble();
-    QVERIFY2(waitUntil([&] { return noticeKeepsItsSize(*m_program, rightScale); }),
+    QVERIFY2(waitUntil([&] { return noticeKeepsItsSize(*m_program, rightScale, noticeLogical); }),
              "the notice changed its size with the monitor that went");
     QVERIFY(addRightMonitor());
     // The pointer out of the way: the overlay's cursor image has red in it.
@@ -364,7 +371,7 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
                  return RightMonitor.contains(m_toolbar);
              }),
              "the toolbar did not go back to its monitor");
-    QVERIFY2(waitUntil([&] { return noticeKeepsItsSize(*m_program, rightScale); }),
+    QVERIFY2(waitUntil([&] { return noticeKeepsItsSize(*m_program, rightScale, noticeLogical); }),
              "the notice grew beside the toolbar on the monitor that came back");
 
     // A monitor plugged in meanwhile leaves it there.
