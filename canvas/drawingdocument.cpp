@@ -41,6 +41,14 @@ bool hits(const DrawingElement &element, QPoint p, int tolerance)
     return !outOfReach(element, p, tolerance) && element.hitTest(p, tolerance);
 }
 
+QRect boundsOf(const QList<DrawingDocument::ElementPtr> &elements)
+{
+    QRect bounds;
+    for (const DrawingDocument::ElementPtr &element : elements)
+        bounds |= element->boundingRect();
+    return bounds;
+}
+
 int toInt(double v)
 {
     return int(std::clamp(v, -2147483648.0, 2147483647.0));
@@ -399,10 +407,7 @@ void DrawingDocument::clearSelection()
 
 QRect DrawingDocument::selectionBounds() const
 {
-    QRect bounds;
-    for (const ElementPtr &element : selectedElements())
-        bounds |= element->boundingRect();
-    return bounds;
+    return boundsOf(selectedElements());
 }
 
 QPoint DrawingDocument::keptWithin(const QRect &bounds, QPoint wanted)
@@ -426,9 +431,7 @@ void DrawingDocument::beginMove()
         return;
     m_moving = true;
     m_moveOffset = QPoint();
-    m_moveBounds = QRect();
-    for (const ElementPtr &element : std::as_const(m_moveElements))
-        m_moveBounds |= element->boundingRect();
+    m_moveBounds = boundsOf(m_moveElements);
 }
 
 void DrawingDocument::moveSelectionTo(QPoint offsetFromStart)
@@ -493,18 +496,18 @@ void DrawingDocument::deleteSelection()
     const QList<ElementPtr> selected = selectedElements();
     if (selected.isEmpty())
         return;
-    QRect region;
-    QSet<const DrawingElement *> leaving;
-    for (const ElementPtr &element : selected) {
-        leaving.insert(element.get());
-        region |= element->boundingRect();
-    }
+    const QSet<const DrawingElement *> leaving = [&] {
+        QSet<const DrawingElement *> set;
+        for (const ElementPtr &element : selected)
+            set.insert(element.get());
+        return set;
+    }();
     m_elements.removeIf([&](const ElementPtr &e) { return leaving.contains(e.get()); });
     m_history.recordDelete(selected);
     m_history.clearRedo();
     settleFading();
     emitHistoryChanged();
-    emit changed(region);
+    emit changed(boundsOf(selected));
     setSelection({});
 }
 
@@ -514,10 +517,7 @@ void DrawingDocument::duplicateSelection()
     const QList<ElementPtr> selected = selectedElements();
     if (selected.isEmpty())
         return;
-    QRect bounds;
-    for (const ElementPtr &element : selected)
-        bounds |= element->boundingRect();
-    const QPoint offset = keptWithin(bounds, DuplicateOffset);
+    const QPoint offset = keptWithin(boundsOf(selected), DuplicateOffset);
     QList<ElementPtr> copies;
     QStringList ids;
     QRect region;
