@@ -5,7 +5,7 @@ import Cpp.MyComponents
 // system-wide keys): a letter picks a colour of the palette, [ and ] (or Ctrl+wheel)
 // make the pen thinner or thicker (and restyle what is selected), Esc stops opening a
 // drawing, leaves a presenter tool or drops the selection, Delete removes what is
-// selected. What changed shows for a moment beside the pointer.
+// selected, the arrows nudge it. What changed shows for a moment beside the pointer.
 // The keyboard pen draws without a pointer: the arrows move a cross (8 px, with
 // Shift 40 px), Space puts the pen down and lifts it again, Enter places text or
 // a numbered circle where the cross is (once it shows).
@@ -44,6 +44,19 @@ Item {
             penAt = Qt.point(Math.max(0, Math.min(surface.width - 1, penAt.x + dx)), Math.max(0, Math.min(surface.height - 1, penAt.y + dy)));
         if (penDown)
             painter.movePaint(surface.canvasPoint(penAt.x, penAt.y), false);
+    }
+
+    // An arrow key: with the selection tool it nudges what is selected by a pixel (with
+    // Shift 10), one undoable step each; else it moves the keyboard pen.
+    function step(dx, dy, modifiers) {
+        if (painter && surface.selecting && painter.hasSelection) {
+            const by = (modifiers & Qt.ShiftModifier) ? 10 : 1;
+            painter.beginMove();
+            painter.moveSelection(Qt.point(Math.sign(dx) * by, Math.sign(dy) * by));
+            painter.endMove();
+            return;
+        }
+        movePen(dx, dy);
     }
 
     // As a press and a release of the left button do.
@@ -143,16 +156,16 @@ Item {
             keys.resize(event.key === Qt.Key_BracketRight ? 1 : -1);
             break;
         case Qt.Key_Left:
-            keys.movePen(-step, 0);
+            keys.step(-step, 0, event.modifiers);
             break;
         case Qt.Key_Right:
-            keys.movePen(step, 0);
+            keys.step(step, 0, event.modifiers);
             break;
         case Qt.Key_Up:
-            keys.movePen(0, -step);
+            keys.step(0, -step, event.modifiers);
             break;
         case Qt.Key_Down:
-            keys.movePen(0, step);
+            keys.step(0, step, event.modifiers);
             break;
         case Qt.Key_Space:
             if (!event.isAutoRepeat)

@@ -323,6 +323,12 @@ TestCase {
         verify(inkAt(150, 250));
         mouseClick(canvas, 200, 250);
         verify(canvas.hasSelection);
+        const top = outline.y;
+        keyClick(Qt.Key_Down, Qt.ShiftModifier);
+        keyClick(Qt.Key_Up);
+        compare(outline.y, top + 9);
+        canvas.undo();
+        compare(outline.y, top + 10);
         canvas.drawMode = MyPainter.LineMode;
         verify(!canvas.hasSelection);
         stroke(Qt.point(100, 400), Qt.point(300, 400), Qt.point(300, 400));
