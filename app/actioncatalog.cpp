@@ -5,18 +5,18 @@ namespace ActionCatalog {
 const QStringList &names()
 {
     static const QStringList all{
-        QStringLiteral("draw"),        QStringLiteral("pass-through"),
-        QStringLiteral("pen"),         QStringLiteral("highlighter"),
-        QStringLiteral("line"),        QStringLiteral("circle"),
-        QStringLiteral("rectangle"),   QStringLiteral("arrow"),
-        QStringLiteral("text"),        QStringLiteral("numbers"),
-        QStringLiteral("eraser"),      QStringLiteral("undo"),
-        QStringLiteral("redo"),        QStringLiteral("clear"),
-        QStringLiteral("screenshot"),  QStringLiteral("white-board"),
-        QStringLiteral("black-board"), QStringLiteral("laser"),
-        QStringLiteral("spotlight"),   QStringLiteral("zoom"),
-        QStringLiteral("toolbar"),     QStringLiteral("focus-toolbar"),
-        QStringLiteral("quit"),
+        QStringLiteral("draw"),          QStringLiteral("pass-through"),
+        QStringLiteral("pen"),           QStringLiteral("highlighter"),
+        QStringLiteral("line"),          QStringLiteral("circle"),
+        QStringLiteral("rectangle"),     QStringLiteral("arrow"),
+        QStringLiteral("text"),          QStringLiteral("numbers"),
+        QStringLiteral("select"),        QStringLiteral("eraser"),
+        QStringLiteral("undo"),          QStringLiteral("redo"),
+        QStringLiteral("clear"),         QStringLiteral("screenshot"),
+        QStringLiteral("white-board"),   QStringLiteral("black-board"),
+        QStringLiteral("laser"),         QStringLiteral("spotlight"),
+        QStringLiteral("zoom"),          QStringLiteral("toolbar"),
+        QStringLiteral("focus-toolbar"), QStringLiteral("quit"),
     };
     return all;
 }

@@ -62,7 +62,9 @@ void MyPainter::showDocument()
     m_links << connect(shown, &DrawingDocument::changed, this, &MyPainter::documentChanged)
             << connect(shown, &DrawingDocument::canUndoChanged, this, &MyPainter::canUndoChanged)
             << connect(shown, &DrawingDocument::canRedoChanged, this, &MyPainter::canRedoChanged)
-            << connect(shown, &DrawingDocument::breathingChanged, this, &MyPainter::setIsBreath);
+            << connect(shown, &DrawingDocument::breathingChanged, this, &MyPainter::setIsBreath)
+            << connect(shown, &DrawingDocument::selectionChanged, this,
+                       &MyPainter::followSelection);
     if (m_source) {
         // The source announces the pen state for every view; and when it goes, its
         // drawing goes with it and this item shows its own again.
@@ -79,6 +81,7 @@ void MyPainter::showDocument()
     m_renderer = std::make_unique<CanvasRenderer>(*shown);
     m_renderer->changed(viewBounds(), viewBounds());
     update();
+    followSelection();
 }
 
 void MyPainter::releaseSource()
@@ -222,6 +225,7 @@ void MyPainter::setIsEraserMode(bool value)
     document().setEraserMode(value);
     if (value && drawMode() != int(ElementFactory::penMode())) {
         // Only the pen's mode erases.
+        leaveSelecting();
         document().setDrawMode(ElementFactory::penMode());
         emit drawModeChanged();
     }
@@ -256,8 +260,16 @@ void MyPainter::setDrawMode(int value)
         document().setEraserMode(false);
         emit eraserModeChanged();
     }
-    const ElementType *previous = ElementFactory::type(document().drawMode());
-    document().setDrawMode(ElementKind(value));
+    // Nothing was being drawn in the selection tool: leaving it repaints nothing.
+    const ElementType *previous =
+        selecting() ? nullptr : ElementFactory::type(document().drawMode());
+    if (value == SelectMode) {
+        // The drawing mode stays for the next drawing tool; presses select meanwhile.
+        m_selecting = true;
+    } else {
+        leaveSelecting();
+        document().setDrawMode(ElementKind(value));
+    }
     if (previous && previous->repaintWhenLeft)
         emit m_document->changed(everywhere()); // every view of the drawing
     emit drawModeChanged();
@@ -275,6 +287,10 @@ void MyPainter::setFadeOutTime(int value)
 
 void MyPainter::beginPaint(QPoint pos, bool smoothed)
 {
+    if (selecting()) {
+        m_penPressure.reset();
+        return;
+    }
     document().setSmoothing(smoothed);
     document().beginPaint(toDrawing(pos), takePenPressure());
 }
@@ -282,8 +298,8 @@ void MyPainter::beginPaint(QPoint pos, bool smoothed)
 void MyPainter::movePaint(QPoint pos, bool shiftPressed)
 {
     const double pressure = takePenPressure();
-    // Nothing is drawn on an item without area.
-    if (width() <= 0 || height() <= 0)
+    // Nothing is drawn on an item without area, nor with the selection tool.
+    if (width() <= 0 || height() <= 0 || selecting())
         return;
     document().movePaint(toDrawing(pos), shiftPressed, pressure);
 }
@@ -291,7 +307,8 @@ void MyPainter::movePaint(QPoint pos, bool shiftPressed)
 void MyPainter::endPaint(QPoint pos, bool shiftPressed)
 {
     m_penPressure.reset();
-    document().endPaint(toDrawing(pos), shiftPressed);
+    if (!selecting())
+        document().endPaint(toDrawing(pos), shiftPressed);
 }
 
 double MyPainter::takePenPressure()
@@ -374,6 +391,109 @@ void MyPainter::repeatDraw(int time)
     document().repeatDraw(time);
 }
 
+// ---------------------------------------------------------------- selection
+
+void MyPainter::leaveSelecting()
+{
+    if (!m_selecting)
+        return;
+    m_selecting = false;
+    document().clearSelection();
+}
+
+bool MyPainter::hasSelection() const
+{
+    return document().hasSelection();
+}
+
+void MyPainter::followSelection()
+{
+    // As wide as the ink, as drawingRect() is: the outline goes round the pen's edge.
+    QRect extent;
+    if (hasSelection()) {
+        const QStringList ids = document().selectedIds();
+        for (const auto &element : document().elements()) {
+            if (!ids.contains(element->id()))
+                continue;
+            const int margin = element->penWidth() / 2 + 2;
+            extent |= element->boundingRect().adjusted(-margin, -margin, margin, margin);
+        }
+    }
+    const QRect now = extent.isEmpty() ? QRect() : m_view.toItem(extent);
+    if (now == m_selectionRect)
+        return;
+    m_selectionRect = now;
+    emit selectionChanged();
+}
+
+bool MyPainter::selectAt(QPoint pos)
+{
+    // The tolerance of a right click, in the item's pixels.
+    document().selectAt(toDrawing(pos), qRound(10 * m_view.scale()));
+    return hasSelection();
+}
+
+void MyPainter::selectIn(QRect rect)
+{
+    document().selectIn(m_view.toDrawing(rect.normalized()));
+}
+
+void MyPainter::clearSelection()
+{
+    document().clearSelection();
+}
+
+bool MyPainter::beginMove()
+{
+    if (!hasSelection())
+        return false;
+    document().beginMove();
+    return true;
+}
+
+void MyPainter::moveSelection(QPoint offset)
+{
+    // An offset of the item's pixels is an offset of the drawing's at the view's scale.
+    document().moveSelectionTo(toDrawing(offset) - toDrawing(QPoint(0, 0)));
+}
+
+void MyPainter::endMove()
+{
+    document().endMove();
+}
+
+bool MyPainter::deleteSelection()
+{
+    if (!hasSelection())
+        return false;
+    document().deleteSelection();
+    return true;
+}
+
+bool MyPainter::duplicateSelection()
+{
+    if (!hasSelection())
+        return false;
+    document().duplicateSelection();
+    return true;
+}
+
+bool MyPainter::recolourSelection(const QColor &colour)
+{
+    if (!hasSelection() || !colour.isValid())
+        return false;
+    document().restyleSelection(colour, DrawingDocument::UnchangedSize);
+    return true;
+}
+
+bool MyPainter::resizeSelection(int size)
+{
+    if (!hasSelection() || size <= 0)
+        return false;
+    document().restyleSelection(QColor(), size);
+    return true;
+}
+
 // ---------------------------------------------------------------- pixels and export
 
 QRect MyPainter::bounds() const
@@ -395,6 +515,9 @@ void MyPainter::documentChanged(const QRect &region)
     const QRect repaint = m_renderer->changed(region, viewBounds());
     if (!repaint.isEmpty())
         update(m_view.toItem(repaint));
+    // A moved or restyled selection changes its bounds.
+    if (!m_selectionRect.isNull())
+        followSelection();
     emit drawingChanged();
 }
 

@@ -54,6 +54,10 @@ class MyPainter : public QQuickPaintedItem
     // A drawing file is being opened (see openDrawing), and how far that got (0 to 1).
     Q_PROPERTY(bool loading READ isLoading NOTIFY loadingChanged FINAL)
     Q_PROPERTY(double loadProgress READ loadProgress NOTIFY loadProgressChanged FINAL)
+    // What the selection tool has selected, and its bounds in the item's coordinates (pen
+    // width included; empty without a selection).
+    Q_PROPERTY(bool hasSelection READ hasSelection NOTIFY selectionChanged FINAL)
+    Q_PROPERTY(QRect selectionRect READ selectionRect NOTIFY selectionChanged FINAL)
 
 public:
     // The longest a frame spends bringing the drawing's cached layers up to date.
@@ -66,7 +70,9 @@ public:
         RectangleMode = 3,
         ArrowMode = 4,
         TextMode = 5,
-        NumberedCircleMode = 6
+        NumberedCircleMode = 6,
+        // Not an element kind: presses select and move what is drawn.
+        SelectMode = 7
     };
     Q_ENUM(DrawMode)
 
@@ -89,7 +95,7 @@ public:
     void setTextToDraw(const QString &value);
     int textSize() const { return m_textSize; }
     void setTextSize(int value);
-    int drawMode() const { return int(document().drawMode()); }
+    int drawMode() const { return selecting() ? int(SelectMode) : int(document().drawMode()); }
     void setDrawMode(int value);
     int fadeOutTime() const { return m_fadeOutTime; }
     void setFadeOutTime(int value);
@@ -145,6 +151,26 @@ public:
     // drawingOpenFailed or, after cancelLoading, drawingOpenCancelled.
     Q_INVOKABLE bool openDrawing(const QUrl &file);
     Q_INVOKABLE void cancelLoading();
+
+    // The selection tool. Points are item points, as for painting; every change is one
+    // undoable step of the drawing. Leaving the tool drops the selection.
+    // Selects the topmost element at pos alone (nothing when none is there); whether one is.
+    Q_INVOKABLE bool selectAt(QPoint pos);
+    // Selects every element that lies wholly within rect.
+    Q_INVOKABLE void selectIn(QRect rect);
+    Q_INVOKABLE void clearSelection();
+    // A drag of the selection: offset is from where it began. Whether a drag began.
+    Q_INVOKABLE bool beginMove();
+    Q_INVOKABLE void moveSelection(QPoint offset);
+    Q_INVOKABLE void endMove();
+    // Each whether there was a selection to act on.
+    Q_INVOKABLE bool deleteSelection();
+    // Copies a little aside, which become the selection.
+    Q_INVOKABLE bool duplicateSelection();
+    Q_INVOKABLE bool recolourSelection(const QColor &colour);
+    Q_INVOKABLE bool resizeSelection(int size);
+    bool hasSelection() const;
+    QRect selectionRect() const { return m_selectionRect; }
     bool isLoading() const;
     double loadProgress() const;
 
@@ -188,6 +214,7 @@ signals:
     void zoomChanged();
     // Any change of the drawing (each step of a stroke too).
     void drawingChanged();
+    void selectionChanged();
 
 protected:
     void itemChange(ItemChange change, const ItemChangeData &value) override;
@@ -209,6 +236,11 @@ private:
     void releaseSource();
     void documentChanged(const QRect &region);
     void setPen(int width, const QColor &color, double opacity);
+    bool selecting() const { return m_source ? m_source->selecting() : m_selecting; }
+    // Drops the selection tool (and with it the selection) for another tool.
+    void leaveSelecting();
+    // Follows the selection's bounds; selectionChanged when they differ.
+    void followSelection();
     QImage drawingImage() const;
     void saveImage(const QString &folder, const QString &baseName);
 
@@ -231,4 +263,6 @@ private:
     int m_textSize = 20;
     int m_fadeOutTime = 0;
     bool m_hasDrawing = false;
+    bool m_selecting = false;
+    QRect m_selectionRect; // in item coordinates
 };

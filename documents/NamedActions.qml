@@ -67,6 +67,9 @@ Connections {
         case "arrow":
             shape(MyPainter.ArrowMode);
             break;
+        case "select":
+            shape(MyPainter.SelectMode);
+            break;
         case "numbers":
             if (drawingOn())
                 toolbar.changeLineSelect(4, Icons.numberedCircle);

@@ -34,6 +34,8 @@ Item {
     readonly property string presenterTool: overlay ? overlay.presenterTool : ""
     // Whether a press starts an element: the laser and the spotlight only point.
     readonly property bool drawingTool: presenterTool !== "laser" && presenterTool !== "spotlight"
+    // The selection tool is in use: presses select and move instead of drawing.
+    readonly property bool selecting: canvas.drawMode === MyPainter.SelectMode && drawingTool && !textInputMode
     // The pointer over this surface, unthrottled, for the presenter tools.
     readonly property alias pointer: pointerArea.pointer
     readonly property alias pointerInside: pointerArea.containsMouse
@@ -143,13 +145,17 @@ Item {
         anchors.fill: canvas
         acceptedButtons: Qt.LeftButton | Qt.RightButton
         hoverEnabled: true
-        cursorShape: surface.textInputMode ? Qt.IBeamCursor : Qt.BlankCursor
+        cursorShape: surface.textInputMode ? Qt.IBeamCursor : surface.selecting ? (selectionLayer.over(surface.canvasPoint(pointer.x, pointer.y)) ? Qt.SizeAllCursor : Qt.ArrowCursor) : Qt.BlankCursor
 
         onPressed: mouse => {
             penKeys.forceActiveFocus();
             lastPosition = Qt.point(mouse.x, mouse.y);
             if ((mouse.modifiers & Qt.ControlModifier) && pictureShown) {
                 ctrlDragActive = true;
+                return;
+            }
+            if (mouse.button === Qt.LeftButton && surface.selecting) {
+                selectionLayer.press(surface.canvasPoint(mouse.x, mouse.y));
                 return;
             }
             if (mouse.button === Qt.LeftButton && !surface.textInputMode && surface.drawingTool) {
@@ -185,6 +191,10 @@ Item {
                 lastPosition = Qt.point(mouse.x, mouse.y);
                 return;
             }
+            if (surface.selecting && (mouse.buttons & Qt.LeftButton)) {
+                selectionLayer.move(surface.canvasPoint(mouse.x, mouse.y));
+                return;
+            }
             if (!surface.textInputMode && surface.drawingTool && (mouse.buttons & Qt.LeftButton))
                 canvas.movePaint(surface.canvasPoint(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
         }
@@ -196,6 +206,10 @@ Item {
             }
             if (ctrlDragActive) {
                 ctrlDragActive = false;
+                return;
+            }
+            if (mouse.button === Qt.LeftButton && surface.selecting) {
+                selectionLayer.release(surface.canvasPoint(mouse.x, mouse.y));
                 return;
             }
             // Every gesture ends with its release, freehand too: until then the drawing
@@ -243,6 +257,16 @@ Item {
             cursorImage.visible = !surface.textInputMode;
         }
         onExited: cursorImage.visible = false
+        onCanceled: selectionLayer.cancel()
+    }
+
+    // Over the drawing it belongs to; magnified by the zoom, the drawing moves from under it.
+    SelectionLayer {
+        id: selectionLayer
+
+        anchors.fill: canvas
+        canvas: surface.canvas
+        visible: !surface.zoom && !surface.hidingForStill
     }
 
     // The presenter tools' pictures over the drawing, for the tool in use. The qmllint of
@@ -292,7 +316,7 @@ Item {
             id: cursorLoader
 
             anchors.fill: parent
-            visible: !surface.ct && surface.presenterTool !== "laser" && !surface.hidingForStill
+            visible: !surface.ct && surface.presenterTool !== "laser" && !surface.hidingForStill && !surface.selecting
             sourceComponent: canvas.isEraserMode ? eraserCursor : penCursor
         }
 

@@ -3,9 +3,9 @@ import Cpp.MyComponents
 
 // Colour and size from the keyboard while an overlay has the focus (these are no
 // system-wide keys): a letter picks a colour of the palette, [ and ] (or Ctrl+wheel)
-// make the pen thinner or thicker, Esc stops opening a drawing or leaves a presenter
-// tool. What changed shows
-// for a moment beside the pointer.
+// make the pen thinner or thicker (and restyle what is selected), Esc stops opening a
+// drawing, leaves a presenter tool or drops the selection, Delete removes what is
+// selected, the arrows nudge it. What changed shows for a moment beside the pointer.
 // The keyboard pen draws without a pointer: the arrows move a cross (8 px, with
 // Shift 40 px), Space puts the pen down and lifts it again, Enter places text or
 // a numbered circle where the cross is (once it shows).
@@ -44,6 +44,19 @@ Item {
             penAt = Qt.point(Math.max(0, Math.min(surface.width - 1, penAt.x + dx)), Math.max(0, Math.min(surface.height - 1, penAt.y + dy)));
         if (penDown)
             painter.movePaint(surface.canvasPoint(penAt.x, penAt.y), false);
+    }
+
+    // An arrow key: with the selection tool it nudges what is selected by a pixel (with
+    // Shift 10), one undoable step each; else it moves the keyboard pen.
+    function step(dx, dy, modifiers) {
+        if (painter && surface.selecting && painter.hasSelection) {
+            const by = (modifiers & Qt.ShiftModifier) ? 10 : 1;
+            painter.beginMove();
+            painter.moveSelection(Qt.point(Math.sign(dx) * by, Math.sign(dy) * by));
+            painter.endMove();
+            return;
+        }
+        movePen(dx, dy);
     }
 
     // As a press and a release of the left button do.
@@ -89,6 +102,8 @@ Item {
         const size = painter.penSize;
         const step = size < 6 ? 1 : size < 20 ? 2 : 5;
         painter.penSize = Math.max(smallestSize, Math.min(largestSize, size + direction * step));
+        if (painter.hasSelection)
+            painter.resizeSelection(painter.penSize);
         showFeedback();
     }
 
@@ -96,6 +111,8 @@ Item {
         if (!painter || !(letter in palette))
             return false;
         painter.penColor = palette[letter];
+        if (painter.hasSelection)
+            painter.recolourSelection(painter.penColor);
         showFeedback();
         return true;
     }
@@ -118,7 +135,16 @@ Item {
             } else if (keys.surface.overlay && keys.surface.overlay.presenterTool !== "") {
                 keys.surface.overlay.presenterTool = "";
                 event.accepted = true;
+            } else if (keys.painter && keys.painter.hasSelection) {
+                keys.painter.clearSelection();
+                event.accepted = true;
             }
+            return;
+        }
+        // Delete and Backspace remove what is selected, as one undoable step.
+        if ((event.key === Qt.Key_Delete || event.key === Qt.Key_Backspace) && keys.painter && keys.painter.hasSelection) {
+            keys.painter.deleteSelection();
+            event.accepted = true;
             return;
         }
         if (event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier))
@@ -130,16 +156,16 @@ Item {
             keys.resize(event.key === Qt.Key_BracketRight ? 1 : -1);
             break;
         case Qt.Key_Left:
-            keys.movePen(-step, 0);
+            keys.step(-step, 0, event.modifiers);
             break;
         case Qt.Key_Right:
-            keys.movePen(step, 0);
+            keys.step(step, 0, event.modifiers);
             break;
         case Qt.Key_Up:
-            keys.movePen(0, -step);
+            keys.step(0, -step, event.modifiers);
             break;
         case Qt.Key_Down:
-            keys.movePen(0, step);
+            keys.step(0, step, event.modifiers);
             break;
         case Qt.Key_Space:
             if (!event.isAutoRepeat)

@@ -74,6 +74,17 @@ QtObject {
         overlay.textInputMode = true;
     }
 
+    // The chosen size also goes to what is selected, as one undoable step.
+    function resizeSelection(size) {
+        if (overlay && overlay.painter.hasSelection)
+            overlay.painter.resizeSelection(size);
+    }
+
+    // Whether there was a selection to copy.
+    function duplicateSelection() {
+        return overlay !== null && overlay.painter.duplicateSelection();
+    }
+
     function undo() {
         if (overlay && overlay.painter.canUndo)
             overlay.painter.undo();

@@ -23,6 +23,8 @@ QtObject {
             return qsTr("矩形");
         case Icons.numberedCircle:
             return qsTr("序号圆");
+        case Icons.select:
+            return qsTr("选择");
         case Icons.undo:
             return qsTr("撤销");
         case Icons.redo:

@@ -435,7 +435,7 @@ Column {
 
                 img_src: Icons.menu
                 accessibleName: qsTr("菜单")
-                choices: [qsTr("关于"), qsTr("帮助"), qsTr("设置"), qsTr("保存绘图…"), qsTr("打开绘图…"), qsTr("导出图片…"), qsTr("退出")]
+                choices: [qsTr("关于"), qsTr("帮助"), qsTr("设置"), qsTr("保存绘图…"), qsTr("打开绘图…"), qsTr("导出图片…"), qsTr("复制所选"), qsTr("退出")]
                 chooserType: 2
                 chooserOffset: 550
                 receiver: face.toolbar.changeSettingSelect

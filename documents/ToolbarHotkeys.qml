@@ -209,6 +209,19 @@ FluObject {
     }
 
     FluHotkey {
+        name: qsTr("选择")
+        sequence: hotkeys.sequenceFor("selectKey", "")
+        shortcutId: HotkeyTable.actionOf("selectKey")
+        onActivated: {
+            if (!hotkeys.acts(name, "selectKey"))
+                return;
+            console.log(name);
+            hotkeys.toolbar.announce(name);
+            hotkeys.actions.pickShape(MyPainter.SelectMode);
+        }
+    }
+
+    FluHotkey {
         name: qsTr("激光笔")
         sequence: hotkeys.sequenceFor("laserKey", "")
         shortcutId: HotkeyTable.actionOf("laserKey")

@@ -116,6 +116,8 @@ Window {
         window.color = "transparent";
         window.ct = true;
         window.presenterTool = "";
+        // What was selected cannot be worked on while clicks pass through.
+        surface.canvas.clearSelection();
         if (coversDrawingOnly)
             fitCoverToDrawing();
         else
@@ -233,6 +235,15 @@ Window {
 
     title: "draw"
     color: "transparent"
+    // Text and the presenter tools take the pointer from the selection tool.
+    onTextInputModeChanged: {
+        if (textInputMode)
+            surface.canvas.clearSelection();
+    }
+    onPresenterToolChanged: {
+        if (presenterTool !== "")
+            surface.canvas.clearSelection();
+    }
     onScreenAreaChanged: {
         if (coversDrawingOnly) {
             fitCoverToDrawing();
@@ -403,7 +414,12 @@ Window {
             if (visible)
                 surface.canvas.penColor = selectedColor;
         }
-        onAccepted: surface.canvas.penColor = selectedColor
+        // What is selected takes the colour too, as one undoable step.
+        onAccepted: {
+            surface.canvas.penColor = selectedColor;
+            if (surface.canvas.hasSelection)
+                surface.canvas.recolourSelection(selectedColor);
+        }
     }
 
     LoadingPanel {

@@ -56,6 +56,10 @@ const keys = [{
         "action": "arrow",
         "fallback": "Ctrl+A"
     }, {
+        "key": "selectKey",
+        "action": "select",
+        "fallback": ""
+    }, {
         "key": "laserKey",
         "action": "laser",
         "fallback": ""

@@ -20,6 +20,8 @@ const circle = "qrc:/icons/circle.png";
 const arrow = "qrc:/icons/jiantou.png";
 const rectangle = "qrc:/icons/rect.png";
 const numberedCircle = "qrc:/icons/munber.png";
+// Not a shape: the tool that selects, moves and restyles what is drawn.
+const select = "qrc:/icons/select.png";
 
 const eraser = "qrc:/icons/erase.png";
 const undo = "qrc:/icons/chexiao.png";
@@ -53,7 +55,7 @@ const repeatOff = "qrc:/icons/re.png";
 
 // The chooser entries, in the order they are offered.
 const penChoices = [pen, highlighter, text];
-const shapeChoices = [line, circle, arrow, rectangle, numberedCircle];
+const shapeChoices = [line, circle, arrow, rectangle, numberedCircle, select];
 const undoChoices = [undo, redo];
 const boardChoices = [transparentBoard, whiteBoard, blackBoard, picture];
 const thicknessChoices = [thin, medium, thick, thickest];

@@ -254,6 +254,10 @@ Window {
         case Icons.arrow:
             tools.pickShape(MyPainter.ArrowMode);
             break;
+        case Icons.select:
+            drawWindow.showWarning(qsTr("点击或框选元素，拖动即可移动；Delete 删除所选"), 6000);
+            tools.pickShape(MyPainter.SelectMode);
+            break;
         case Icons.numberedCircle:
             // The size to come back to is the one just set.
             savedPenSize = painter.penSize;
@@ -304,6 +308,7 @@ Window {
             [Icons.thickest]: 20
         };
         drawWindow.painter.penSize = sizes[icon] || 3;
+        tools.resizeSelection(drawWindow.painter.penSize);
     }
 
     // Seconds encoded in an icon name such as "qrc:/icons/timer5.png"; 0 for
@@ -371,9 +376,19 @@ Window {
             exportDrawing();
             break;
         case 6:
+            duplicateSelection();
+            break;
+        case 7:
             Qt.quit();
             break;
         }
+    }
+
+    // A copy of what is selected, a little aside, becomes the selection.
+    function duplicateSelection() {
+        closeF();
+        if (!tools.duplicateSelection())
+            tell("info", qsTr("请先用选择工具选中要复制的元素"));
     }
 
     // Saves the drawing to, or opens one from, a file the user picks. The overlay

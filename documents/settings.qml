@@ -73,6 +73,10 @@ Window {
             "key": "redoKey",
             "fallback": "Ctrl+Y"
         }, {
+            "label": qsTr("选择工具"),
+            "key": "selectKey",
+            "fallback": ""
+        }, {
             "label": qsTr("激光笔"),
             "key": "laserKey",
             "fallback": ""

@@ -438,6 +438,10 @@
         <source>每 %1 秒</source>
         <translation>كل %1 ث</translation>
     </message>
+    <message>
+        <source>选择</source>
+        <translation>تحديد</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarButtons</name>
@@ -557,6 +561,10 @@
         <source>菜单</source>
         <translation>القائمة</translation>
     </message>
+    <message>
+        <source>复制所选</source>
+        <translation>تكرار المحدد</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -631,6 +639,10 @@
     <message>
         <source>橡皮擦已关闭</source>
         <translation>الممحاة متوقفة</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>تحديد</translation>
     </message>
 </context>
 <context>
@@ -835,6 +847,14 @@
         <source>上次的绘图没有恢复，已原样保留为 %1</source>
         <translation>لم يُستعد الرسم الأخير؛ احتُفظ به كما هو باسم %1</translation>
     </message>
+    <message>
+        <source>点击或框选元素，拖动即可移动；Delete 删除所选</source>
+        <translation>انقر على عنصر أو اسحب إطارًا حول عدة عناصر؛ اسحب لتحريكها، ومفتاح Delete يحذفها</translation>
+    </message>
+    <message>
+        <source>请先用选择工具选中要复制的元素</source>
+        <translation>حدد أولاً بأداة التحديد ما تريد تكراره</translation>
+    </message>
 </context>
 <context>
     <name>select</name>
@@ -1024,6 +1044,10 @@
     <message>
         <source>工具栏所在屏幕</source>
         <translation>شاشة شريط الأدوات</translation>
+    </message>
+    <message>
+        <source>选择工具</source>
+        <translation>أداة التحديد</translation>
     </message>
 </context>
 <context>

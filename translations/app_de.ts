@@ -438,6 +438,10 @@
         <source>每 %1 秒</source>
         <translation>alle %1 s</translation>
     </message>
+    <message>
+        <source>选择</source>
+        <translation>Auswählen</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarButtons</name>
@@ -557,6 +561,10 @@
         <source>菜单</source>
         <translation>Menü</translation>
     </message>
+    <message>
+        <source>复制所选</source>
+        <translation>Auswahl duplizieren</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -631,6 +639,10 @@
     <message>
         <source>橡皮擦已关闭</source>
         <translation>Radierer aus</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Auswählen</translation>
     </message>
 </context>
 <context>
@@ -835,6 +847,14 @@
         <source>上次的绘图没有恢复，已原样保留为 %1</source>
         <translation>Die letzte Zeichnung wurde nicht wiederhergestellt; sie bleibt unverändert als %1 erhalten</translation>
     </message>
+    <message>
+        <source>点击或框选元素，拖动即可移动；Delete 删除所选</source>
+        <translation>Element anklicken oder mehrere mit einem Rahmen umziehen; Ziehen verschiebt, Entf löscht die Auswahl</translation>
+    </message>
+    <message>
+        <source>请先用选择工具选中要复制的元素</source>
+        <translation>Wählen Sie zuerst mit dem Auswahlwerkzeug aus, was dupliziert werden soll</translation>
+    </message>
 </context>
 <context>
     <name>select</name>
@@ -1024,6 +1044,10 @@
     <message>
         <source>工具栏所在屏幕</source>
         <translation>Bildschirm der Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>选择工具</source>
+        <translation>Auswahlwerkzeug</translation>
     </message>
 </context>
 <context>

@@ -438,6 +438,10 @@
         <source>每 %1 秒</source>
         <translation>every %1 s</translation>
     </message>
+    <message>
+        <source>选择</source>
+        <translation>Select</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarButtons</name>
@@ -557,6 +561,10 @@
         <source>菜单</source>
         <translation>Menu</translation>
     </message>
+    <message>
+        <source>复制所选</source>
+        <translation>Duplicate selection</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -631,6 +639,10 @@
     <message>
         <source>橡皮擦已关闭</source>
         <translation>Eraser off</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Select</translation>
     </message>
 </context>
 <context>
@@ -835,6 +847,14 @@
         <source>绘制已关闭，点击会穿过画布</source>
         <translation>Drawing off: clicks go through to the windows below</translation>
     </message>
+    <message>
+        <source>点击或框选元素，拖动即可移动；Delete 删除所选</source>
+        <translation>Click an element or drag a box around several; drag to move them, Delete removes them</translation>
+    </message>
+    <message>
+        <source>请先用选择工具选中要复制的元素</source>
+        <translation>Select what to duplicate with the selection tool first</translation>
+    </message>
 </context>
 <context>
     <name>select</name>
@@ -1024,6 +1044,10 @@
     <message>
         <source>、</source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>选择工具</source>
+        <translation>Selection tool</translation>
     </message>
 </context>
 <context>

@@ -438,6 +438,10 @@
         <source>每 %1 秒</source>
         <translation>cada %1 s</translation>
     </message>
+    <message>
+        <source>选择</source>
+        <translation>Seleccionar</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarButtons</name>
@@ -557,6 +561,10 @@
         <source>菜单</source>
         <translation>Menú</translation>
     </message>
+    <message>
+        <source>复制所选</source>
+        <translation>Duplicar selección</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -631,6 +639,10 @@
     <message>
         <source>橡皮擦已关闭</source>
         <translation>Borrador desactivado</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Seleccionar</translation>
     </message>
 </context>
 <context>
@@ -835,6 +847,14 @@
         <source>上次的绘图没有恢复，已原样保留为 %1</source>
         <translation>El último dibujo no se recuperó; se conserva sin cambios como %1</translation>
     </message>
+    <message>
+        <source>点击或框选元素，拖动即可移动；Delete 删除所选</source>
+        <translation>Haga clic en un elemento o arrastre un marco alrededor de varios; arrastre para moverlos, Supr los elimina</translation>
+    </message>
+    <message>
+        <source>请先用选择工具选中要复制的元素</source>
+        <translation>Seleccione primero con la herramienta de selección lo que desea duplicar</translation>
+    </message>
 </context>
 <context>
     <name>select</name>
@@ -1024,6 +1044,10 @@
     <message>
         <source>工具栏所在屏幕</source>
         <translation>Pantalla de la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>选择工具</source>
+        <translation>Herramienta de selección</translation>
     </message>
 </context>
 <context>

@@ -438,6 +438,10 @@
         <source>每 %1 秒</source>
         <translation>toutes les %1 s</translation>
     </message>
+    <message>
+        <source>选择</source>
+        <translation>Sélectionner</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarButtons</name>
@@ -557,6 +561,10 @@
         <source>菜单</source>
         <translation>Menu</translation>
     </message>
+    <message>
+        <source>复制所选</source>
+        <translation>Dupliquer la sélection</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -631,6 +639,10 @@
     <message>
         <source>橡皮擦已关闭</source>
         <translation>Gomme désactivée</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Sélectionner</translation>
     </message>
 </context>
 <context>
@@ -835,6 +847,14 @@
         <source>上次的绘图没有恢复，已原样保留为 %1</source>
         <translation>Le dernier dessin n’a pas été restauré ; il est conservé tel quel sous %1</translation>
     </message>
+    <message>
+        <source>点击或框选元素，拖动即可移动；Delete 删除所选</source>
+        <translation>Cliquez sur un élément ou tracez un cadre autour de plusieurs ; faites glisser pour les déplacer, Suppr les supprime</translation>
+    </message>
+    <message>
+        <source>请先用选择工具选中要复制的元素</source>
+        <translation>Sélectionnez d’abord avec l’outil de sélection ce qu’il faut dupliquer</translation>
+    </message>
 </context>
 <context>
     <name>select</name>
@@ -1024,6 +1044,10 @@
     <message>
         <source>工具栏所在屏幕</source>
         <translation>Écran de la barre d’outils</translation>
+    </message>
+    <message>
+        <source>选择工具</source>
+        <translation>Outil de sélection</translation>
     </message>
 </context>
 <context>

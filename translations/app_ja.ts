@@ -438,6 +438,10 @@
         <source>每 %1 秒</source>
         <translation>%1 秒ごと</translation>
     </message>
+    <message>
+        <source>选择</source>
+        <translation>選択</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarButtons</name>
@@ -557,6 +561,10 @@
         <source>菜单</source>
         <translation>メニュー</translation>
     </message>
+    <message>
+        <source>复制所选</source>
+        <translation>選択項目を複製</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -631,6 +639,10 @@
     <message>
         <source>橡皮擦已关闭</source>
         <translation>消しゴム オフ</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>選択</translation>
     </message>
 </context>
 <context>
@@ -835,6 +847,14 @@
         <source>上次的绘图没有恢复，已原样保留为 %1</source>
         <translation>前回の描画は復元されませんでした。そのまま %1 として残しました</translation>
     </message>
+    <message>
+        <source>点击或框选元素，拖动即可移动；Delete 删除所选</source>
+        <translation>要素をクリックするか、ドラッグで囲んで選択します。ドラッグで移動、Delete で削除します</translation>
+    </message>
+    <message>
+        <source>请先用选择工具选中要复制的元素</source>
+        <translation>先に選択ツールで複製する要素を選択してください</translation>
+    </message>
 </context>
 <context>
     <name>select</name>
@@ -1024,6 +1044,10 @@
     <message>
         <source>工具栏所在屏幕</source>
         <translation>ツールバーを表示する画面</translation>
+    </message>
+    <message>
+        <source>选择工具</source>
+        <translation>選択ツール</translation>
     </message>
 </context>
 <context>

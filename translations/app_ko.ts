@@ -438,6 +438,10 @@
         <source>每 %1 秒</source>
         <translation>%1초마다</translation>
     </message>
+    <message>
+        <source>选择</source>
+        <translation>선택</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarButtons</name>
@@ -557,6 +561,10 @@
         <source>菜单</source>
         <translation>메뉴</translation>
     </message>
+    <message>
+        <source>复制所选</source>
+        <translation>선택 항목 복제</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -631,6 +639,10 @@
     <message>
         <source>橡皮擦已关闭</source>
         <translation>지우개 끔</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>선택</translation>
     </message>
 </context>
 <context>
@@ -835,6 +847,14 @@
         <source>上次的绘图没有恢复，已原样保留为 %1</source>
         <translation>지난번 그림은 복원되지 않았습니다. 그대로 %1(으)로 보관했습니다</translation>
     </message>
+    <message>
+        <source>点击或框选元素，拖动即可移动；Delete 删除所选</source>
+        <translation>요소를 클릭하거나 여러 요소를 드래그로 둘러싸 선택하세요. 드래그하면 이동하고 Delete로 삭제합니다</translation>
+    </message>
+    <message>
+        <source>请先用选择工具选中要复制的元素</source>
+        <translation>먼저 선택 도구로 복제할 요소를 선택하세요</translation>
+    </message>
 </context>
 <context>
     <name>select</name>
@@ -1024,6 +1044,10 @@
     <message>
         <source>工具栏所在屏幕</source>
         <translation>도구 모음을 표시할 화면</translation>
+    </message>
+    <message>
+        <source>选择工具</source>
+        <translation>선택 도구</translation>
     </message>
 </context>
 <context>

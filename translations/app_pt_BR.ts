@@ -438,6 +438,10 @@
         <source>每 %1 秒</source>
         <translation>a cada %1 s</translation>
     </message>
+    <message>
+        <source>选择</source>
+        <translation>Selecionar</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarButtons</name>
@@ -557,6 +561,10 @@
         <source>菜单</source>
         <translation>Menu</translation>
     </message>
+    <message>
+        <source>复制所选</source>
+        <translation>Duplicar seleção</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -631,6 +639,10 @@
     <message>
         <source>橡皮擦已关闭</source>
         <translation>Borracha desligada</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Selecionar</translation>
     </message>
 </context>
 <context>
@@ -835,6 +847,14 @@
         <source>上次的绘图没有恢复，已原样保留为 %1</source>
         <translation>O último desenho não foi restaurado; ele foi mantido sem alterações como %1</translation>
     </message>
+    <message>
+        <source>点击或框选元素，拖动即可移动；Delete 删除所选</source>
+        <translation>Clique em um elemento ou arraste um retângulo em volta de vários; arraste para movê-los, Delete os remove</translation>
+    </message>
+    <message>
+        <source>请先用选择工具选中要复制的元素</source>
+        <translation>Selecione primeiro com a ferramenta de seleção o que deseja duplicar</translation>
+    </message>
 </context>
 <context>
     <name>select</name>
@@ -1024,6 +1044,10 @@
     <message>
         <source>工具栏所在屏幕</source>
         <translation>Tela da barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>选择工具</source>
+        <translation>Ferramenta de seleção</translation>
     </message>
 </context>
 <context>

@@ -438,6 +438,10 @@
         <source>每 %1 秒</source>
         <translation>каждые %1 с</translation>
     </message>
+    <message>
+        <source>选择</source>
+        <translation>Выделение</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarButtons</name>
@@ -557,6 +561,10 @@
         <source>菜单</source>
         <translation>Меню</translation>
     </message>
+    <message>
+        <source>复制所选</source>
+        <translation>Дублировать выделенное</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -631,6 +639,10 @@
     <message>
         <source>橡皮擦已关闭</source>
         <translation>Ластик выключен</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Выделение</translation>
     </message>
 </context>
 <context>
@@ -835,6 +847,14 @@
         <source>上次的绘图没有恢复，已原样保留为 %1</source>
         <translation>Последний рисунок не восстановлен; он сохранён без изменений как %1</translation>
     </message>
+    <message>
+        <source>点击或框选元素，拖动即可移动；Delete 删除所选</source>
+        <translation>Щёлкните элемент или обведите рамкой несколько; перетаскивание перемещает, Delete удаляет выделенное</translation>
+    </message>
+    <message>
+        <source>请先用选择工具选中要复制的元素</source>
+        <translation>Сначала выделите инструментом выделения то, что нужно дублировать</translation>
+    </message>
 </context>
 <context>
     <name>select</name>
@@ -1024,6 +1044,10 @@
     <message>
         <source>工具栏所在屏幕</source>
         <translation>Экран панели инструментов</translation>
+    </message>
+    <message>
+        <source>选择工具</source>
+        <translation>Инструмент выделения</translation>
     </message>
 </context>
 <context>

@@ -438,6 +438,10 @@
         <source>每 %1 秒</source>
         <translation>每 %1 秒</translation>
     </message>
+    <message>
+        <source>选择</source>
+        <translation>選擇</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarButtons</name>
@@ -557,6 +561,10 @@
         <source>菜单</source>
         <translation>選單</translation>
     </message>
+    <message>
+        <source>复制所选</source>
+        <translation>複製所選</translation>
+    </message>
 </context>
 <context>
     <name>ToolbarHotkeys</name>
@@ -631,6 +639,10 @@
     <message>
         <source>橡皮擦已关闭</source>
         <translation>橡皮擦已關閉</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>選擇</translation>
     </message>
 </context>
 <context>
@@ -835,6 +847,14 @@
         <source>上次的绘图没有恢复，已原样保留为 %1</source>
         <translation>上次的繪圖沒有還原，已原樣保留為 %1</translation>
     </message>
+    <message>
+        <source>点击或框选元素，拖动即可移动；Delete 删除所选</source>
+        <translation>點擊或框選元素，拖曳即可移動；Delete 刪除所選</translation>
+    </message>
+    <message>
+        <source>请先用选择工具选中要复制的元素</source>
+        <translation>請先用選擇工具選取要複製的元素</translation>
+    </message>
 </context>
 <context>
     <name>select</name>
@@ -1024,6 +1044,10 @@
     <message>
         <source>工具栏所在屏幕</source>
         <translation>工具列所在螢幕</translation>
+    </message>
+    <message>
+        <source>选择工具</source>
+        <translation>選擇工具</translation>
     </message>
 </context>
 <context>

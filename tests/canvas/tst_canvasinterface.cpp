@@ -29,6 +29,9 @@ private slots:
     void exportToAChosenFileNeverReplacesOne();
     void resizeShowsTheWholeDrawing();
     void drawingRectFollowsTheDrawing();
+    void selectionToolWorksInItemPoints();
+    void leavingTheSelectionToolDropsTheSelection_data();
+    void leavingTheSelectionToolDropsTheSelection();
     void cleanup();
 
 private:
@@ -191,16 +194,40 @@ void TestCanvasInterface::invokableDefaults()
             invokables << QString::fromLatin1(m.name());
     }
     invokables.removeDuplicates();
-    QCOMPARE(invokables, QStringList({"beginPaint", "movePaint", "fromPen", "undo", "redo",
-                                      "undoGradient", "clear", "addText", "getExePath", "endPaint",
-                                      "deleteElement", "renderToImage", "repeatDraw", "drawingRect",
-                                      "saveDrawing", "openDrawing", "cancelLoading"}));
+    QCOMPARE(invokables, QStringList({"beginPaint",
+                                      "movePaint",
+                                      "fromPen",
+                                      "undo",
+                                      "redo",
+                                      "undoGradient",
+                                      "clear",
+                                      "addText",
+                                      "getExePath",
+                                      "endPaint",
+                                      "deleteElement",
+                                      "renderToImage",
+                                      "repeatDraw",
+                                      "drawingRect",
+                                      "saveDrawing",
+                                      "openDrawing",
+                                      "cancelLoading",
+                                      "selectAt",
+                                      "selectIn",
+                                      "clearSelection",
+                                      "beginMove",
+                                      "moveSelection",
+                                      "endMove",
+                                      "deleteSelection",
+                                      "duplicateSelection",
+                                      "recolourSelection",
+                                      "resizeSelection"}));
     QCOMPARE(meta->property(meta->indexOfProperty("isEraserMode")).notifySignal().name(),
              QByteArray("eraserModeChanged"));
     QVERIFY(!meta->property(meta->indexOfProperty("canUndo")).isWritable());
     const QMetaEnum modes = meta->enumerator(meta->indexOfEnumerator("DrawMode"));
     QCOMPARE(modes.keyToValue("NumberedCircleMode"), 6);
     QCOMPARE(modes.keyToValue("TextMode"), 5);
+    QCOMPARE(modes.keyToValue("SelectMode"), 7);
 }
 
 void TestCanvasInterface::exePathIsTheApplicationDirectory()
@@ -325,6 +352,94 @@ void TestCanvasInterface::drawingRectFollowsTheDrawing()
     QCOMPARE(canvas->drawingRect(), extent.translated(-100, 0));
     canvas->clear();
     QVERIFY(canvas->drawingRect().isEmpty());
+}
+
+// A view at twice the scale, shifted: item point p is drawing point (100, 0) + 2p. The tool's
+// points, offsets and outline are the item's; a drag is one undoable step, so is a restyle.
+void TestCanvasInterface::selectionToolWorksInItemPoints()
+{
+    auto canvas = makeCanvas();
+    canvas->setViewOrigin(QPointF(100, 0));
+    canvas->setViewScale(2);
+    canvas->setDrawMode(MyPainter::LineMode);
+    stroke(*canvas, {QPoint(10, 50), QPoint(110, 50)});
+    canvas->endPaint(QPoint(110, 50), false);
+    canvas->setDrawMode(MyPainter::SelectMode);
+    QCOMPARE(canvas->drawMode(), int(MyPainter::SelectMode));
+    stroke(*canvas, {QPoint(10, 120), QPoint(110, 120)}); // draws nothing
+    canvas->endPaint(QPoint(110, 120), false);
+    QCOMPARE(canvas->document().elements().size(), 1);
+
+    QVERIFY(!canvas->selectAt(QPoint(60, 63)));
+    QVERIFY(canvas->selectAt(QPoint(60, 53))); // within 10 item pixels
+    const QRect shown = canvas->selectionRect();
+    QVERIFY(shown.contains(QPoint(10, 50)) && shown.contains(QPoint(110, 50)));
+    QVERIFY(shown.height() < 12);
+
+    const QRect before = canvas->document().selectionBounds();
+    QVERIFY(canvas->beginMove());
+    canvas->moveSelection(QPoint(5, 10));
+    canvas->moveSelection(QPoint(15, 20));
+    canvas->endMove();
+    QCOMPARE(canvas->document().selectionBounds(), before.translated(30, 40));
+    QCOMPARE(canvas->selectionRect(), shown.translated(15, 20));
+    canvas->undo();
+    QCOMPARE(canvas->selectionRect(), shown);
+    canvas->redo();
+
+    const auto line = canvas->document().elements().first();
+    QVERIFY(canvas->resizeSelection(9));
+    QVERIFY(canvas->recolourSelection(QColor(Qt::blue)));
+    QCOMPARE(line->color(), QColor(Qt::blue));
+    canvas->undo();
+    QCOMPARE(line->color(), QColor(Qt::red));
+    QCOMPARE(line->penWidth(), 9);
+    QVERIFY(!canvas->resizeSelection(0));
+
+    QVERIFY(canvas->duplicateSelection());
+    QCOMPARE(canvas->document().elements().size(), 2);
+    QVERIFY(canvas->deleteSelection());
+    QCOMPARE(canvas->document().elements().size(), 1);
+    canvas->clearSelection();
+    QVERIFY(!canvas->hasSelection() && canvas->selectionRect().isEmpty());
+    QVERIFY(!canvas->deleteSelection() && !canvas->duplicateSelection());
+
+    canvas->selectIn(QRect(0, 60, 130, 20)); // the moved line, wholly inside
+    QVERIFY(canvas->hasSelection());
+    canvas->selectIn(QRect(0, 60, 50, 20)); // only a part of it
+    QVERIFY(!canvas->hasSelection());
+}
+
+void TestCanvasInterface::leavingTheSelectionToolDropsTheSelection_data()
+{
+    QTest::addColumn<QString>("leave");
+    QTest::newRow("another shape") << "line";
+    QTest::newRow("the eraser") << "eraser";
+}
+
+void TestCanvasInterface::leavingTheSelectionToolDropsTheSelection()
+{
+    QFETCH(QString, leave);
+    auto canvas = makeCanvas();
+    canvas->setDrawMode(MyPainter::RectangleMode);
+    stroke(*canvas, {QPoint(10, 10), QPoint(100, 80)});
+    canvas->endPaint(QPoint(100, 80), false);
+    canvas->setDrawMode(MyPainter::SelectMode);
+    QVERIFY(canvas->selectAt(QPoint(10, 40)));
+    QSignalSpy selection(canvas.get(), &MyPainter::selectionChanged);
+    SignalLog log(canvas.get());
+    if (leave == QLatin1String("line"))
+        canvas->setDrawMode(MyPainter::LineMode);
+    else
+        canvas->setIsEraserMode(true);
+    QVERIFY(!canvas->hasSelection());
+    QCOMPARE(selection.size(), 1);
+    QCOMPARE(canvas->drawMode(), leave == QLatin1String("line") ? 1 : 0);
+    QVERIFY(log.names.contains("drawMode"));
+    if (leave == QLatin1String("line")) { // and draws again
+        stroke(*canvas, {QPoint(10, 150), QPoint(100, 150)});
+        QVERIFY(canvas->document().currentElement());
+    }
 }
 
 QTEST_MAIN(TestCanvasInterface)

@@ -89,7 +89,7 @@ TestCase {
     function test_everyKeyInOneGroup() {
         const names = hotkeys().map(k => k.name).sort();
         // An array literal is a list to qmllint 6.4, without the array methods.
-        compare(names, ["截屏", "橡皮擦", "画笔", "退出绘制模式", "文字", "清除画布", "撤销", "恢复", "直线模式", "圆形模式", "矩形模式", "箭头模式", "激光笔", "聚光灯", "放大镜", "聚焦工具栏"].sort()); // qmllint disable type
+        compare(names, ["截屏", "橡皮擦", "画笔", "退出绘制模式", "文字", "清除画布", "撤销", "恢复", "直线模式", "圆形模式", "矩形模式", "箭头模式", "选择", "激光笔", "聚光灯", "放大镜", "聚焦工具栏"].sort()); // qmllint disable type
     }
 
     function test_sequence_data() {
@@ -275,6 +275,10 @@ TestCase {
                 "tag": "arrow",
                 "name": "箭头模式",
                 "mode": 4
+            }, {
+                "tag": "selection tool",
+                "name": "选择",
+                "mode": MyPainter.SelectMode
             }];
     }
 

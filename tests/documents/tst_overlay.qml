@@ -1,5 +1,7 @@
 import QtQuick
 import QtTest
+import Cpp.MyComponents
+import "finder.js" as Finder
 
 TestCase {
     id: testCase
@@ -278,6 +280,59 @@ TestCase {
         compare(String(canvas.penColor), "#0000ff");
         overlay.colorDialog.reject();
         compare(String(canvas.penColor), "#0000ff");
+    }
+
+    function drag(from, to) {
+        mousePress(canvas, from.x, from.y);
+        mouseMove(canvas, (from.x + to.x) / 2, (from.y + to.y) / 2, -1, Qt.LeftButton);
+        mouseMove(canvas, to.x, to.y, -1, Qt.LeftButton);
+        mouseRelease(canvas, to.x, to.y);
+    }
+
+    // The selection tool: a click selects and shows the outline, a drag moves as one
+    // undoable step, a rectangle dragged on empty space selects, Delete removes; another
+    // tool drops the selection and draws again.
+    function test_selectionTool() {
+        canvas.penSize = 6;
+        canvas.drawMode = MyPainter.LineMode;
+        stroke(Qt.point(100, 150), Qt.point(300, 150), Qt.point(300, 150));
+        canvas.drawMode = MyPainter.SelectMode;
+        mouseClick(canvas, 200, 150);
+        verify(canvas.hasSelection);
+        const outline = Finder.findAll(overlay.contentItem, i => i.objectName === "selectionOutline")[0];
+        verify(outline.visible);
+        verify(outline.x < 100 && outline.x + outline.width > 300);
+        drag(Qt.point(200, 150), Qt.point(200, 250));
+        verify(inkAt(150, 250));
+        verify(!inkAt(150, 150));
+        verify(outline.y > 200);
+        canvas.undo();
+        verify(inkAt(150, 150));
+        verify(!inkAt(150, 250));
+        canvas.redo();
+        mouseClick(canvas, 500, 500);
+        verify(!canvas.hasSelection);
+        verify(!outline.visible);
+        drag(Qt.point(80, 220), Qt.point(320, 280));
+        verify(canvas.hasSelection);
+        overlay.requestActivate();
+        keyClick(Qt.Key_Delete);
+        verify(!canvas.hasSelection);
+        verify(!inkAt(150, 250));
+        canvas.undo();
+        verify(inkAt(150, 250));
+        mouseClick(canvas, 200, 250);
+        verify(canvas.hasSelection);
+        const top = outline.y;
+        keyClick(Qt.Key_Down, Qt.ShiftModifier);
+        keyClick(Qt.Key_Up);
+        compare(outline.y, top + 9);
+        canvas.undo();
+        compare(outline.y, top + 10);
+        canvas.drawMode = MyPainter.LineMode;
+        verify(!canvas.hasSelection);
+        stroke(Qt.point(100, 400), Qt.point(300, 400), Qt.point(300, 400));
+        verify(inkAt(150, 400));
     }
 
     // The laser and the spotlight point: a drag adds nothing, a right click deletes

@@ -114,7 +114,7 @@ TestCase {
     function test_everyHotKeyHasAPicker() {
         settingsWindow = createWindow();
         const pickers = Finder.findAll(settingsWindow.contentItem, i => String(i.objectName).startsWith("picker_"));
-        compare(pickers.length, 16);
+        compare(pickers.length, 17);
         const fallbacks = {
             "undoKey": "Ctrl+Z",
             "redoKey": "Ctrl+Y",

@@ -209,6 +209,11 @@ TestCase {
                 "icon": "qrc:/icons/munber.png",
                 "mode": 6,
                 "hints": 0
+            }, {
+                "tag": "selection tool",
+                "icon": "qrc:/icons/select.png",
+                "mode": 7,
+                "hints": 1
             }];
     }
 
@@ -224,6 +229,31 @@ TestCase {
         verify(!toolbar.drawWindow.textInputMode);
         compare(toolbar.drawWindow.infoBar.count, data.hints);
         compare(toolbar.lineIcon, data.icon);
+    }
+
+    // With a selection the thickness and the menu's duplicate act on it, each one
+    // undoable step; without one the duplicate says what to do.
+    function test_selectionTakesThicknessAndDuplicates() {
+        const painter = drawingOn();
+        drawLine(painter, 100);
+        painter.endPaint(Qt.point(300, 100), false);
+        toolbar.changeLineSelect(5, "qrc:/icons/select.png");
+        verify(painter.selectAt(Qt.point(200, 100)));
+        // A copy: a rect read from a property follows the property.
+        const shown = painter.selectionRect;
+        const thin = Qt.rect(shown.x, shown.y, shown.width, shown.height);
+        toolbar.changeCuXiSelect(0, "qrc:/icons/d.png");
+        compare(painter.penSize, 20);
+        verify(painter.selectionRect.height > thin.height + 10);
+        painter.undo();
+        compare(painter.selectionRect, thin);
+        toolbar.changeSettingSelect(6, "复制所选");
+        compare(painter.selectionRect.y, thin.y + 12);
+        painter.undo();
+        compare(painter.selectionRect, Qt.rect(0, 0, 0, 0));
+        const told = toolbar.drawWindow.infoBar.count;
+        toolbar.changeSettingSelect(6, "复制所选");
+        compare(toolbar.drawWindow.infoBar.count, told + 1);
     }
 
     function test_shapesDoNothingWithoutOverlay() {

@@ -129,7 +129,7 @@ public:
     // The settings window has no title: it is the program's 400 x 700 window.
     QRect waitForSettingsWindow() const;
     // Opens the toolbar's menu and clicks its entry with this index (0 "关于" ...
-    // 6 "退出") once the menu is drawn; the screen then is kept as <shot>.
+    // 7 "退出") once the menu is drawn; the screen then is kept as <shot>.
     bool pickMenuEntry(const QRect &toolbar, int entry, const QString &shot) const;
     bool waitForNoWindow(const QString &title) const;
     bool waitForScreen(const std::function<bool(const QImage &)> &holds, const QString &name) const;
