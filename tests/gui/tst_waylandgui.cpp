@@ -198,7 +198,9 @@ void TestWaylandGui::strokeShowsOverTheSlide()
     // A jump as fast as that corner's, but over the overlay: the press is real, and the
     // stroke starts where the button went down.
     QVERIFY(m_sway.input().drag({300, 500}, {700, 520}));
-    QVERIFY2(waitUntil([this] { return inkNear(shot(QStringLiteral("stroke-2")), {303, 500}); }),
+    QVERIFY2(waitUntil([this] {
+                 return inkNear(shot(QStringLiteral("stroke-2")), {303, 500});
+             }),
              "the stroke after a fast move lost its start");
 }
 
