@@ -132,7 +132,7 @@ void TestHelpPage::hotKeysAreExplained_data()
     const auto keys = hotKeys();
     for (const auto &[name, fallback] : keys)
         QTest::newRow(qPrintable(name)) << name << fallback;
-    QCOMPARE(keys.size(), 16);
+    QCOMPARE(keys.size(), 17);
 }
 
 void TestHelpPage::hotKeysAreExplained()
