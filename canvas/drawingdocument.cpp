@@ -466,15 +466,17 @@ void DrawingDocument::endMove()
     emitHistoryChanged();
 }
 
-void DrawingDocument::restyleSelection(const QColor &color, int size)
+void DrawingDocument::restyleSelection(const QColor &color, int size, bool penWidthsOnly)
 {
     endMove();
     QList<RestyleCommand::Change> changes;
     QRect region;
     for (const ElementPtr &element : selectedElements()) {
         const ElementStyle before = element->style();
+        const bool keepSize =
+            size == UnchangedSize || (penWidthsOnly && !element->sizeIsPenWidth());
         const ElementStyle wanted{color.isValid() ? color : before.color,
-                                  size == UnchangedSize ? before.size : size};
+                                  keepSize ? before.size : size};
         region |= element->boundingRect();
         element->setStyle(wanted);
         region |= element->boundingRect();

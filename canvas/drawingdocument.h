@@ -89,8 +89,11 @@ public:
     // step. An invalid colour keeps each element's colour, UnchangedSize each one's size.
     // Restyling and duplicating change nothing (and log why) where the drawing would no
     // longer open from a file.
+    // With penWidthsOnly the size goes to the kinds whose size is a pen width (the toolbar's
+    // thickness): a text or a numbered circle keeps its own.
     static constexpr int UnchangedSize = -1;
-    void restyleSelection(const QColor &color, int size = UnchangedSize);
+    void restyleSelection(const QColor &color, int size = UnchangedSize,
+                          bool penWidthsOnly = false);
     // Removes the selected elements as one undoable step.
     void deleteSelection();
     // Copies of the selected elements, DuplicateOffset away, on top of the drawing as one

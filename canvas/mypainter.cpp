@@ -490,7 +490,8 @@ bool MyPainter::resizeSelection(int size)
 {
     if (!hasSelection() || size <= 0)
         return false;
-    document().restyleSelection(QColor(), size);
+    // The thickness is a pen width: a text or a numbered circle keeps its size.
+    document().restyleSelection(QColor(), size, true);
     return true;
 }
 

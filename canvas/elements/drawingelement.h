@@ -86,6 +86,8 @@ public:
     // What the toolbar's size sets: the pen width unless the kind says otherwise (a text's
     // point size, a numbered circle's radius).
     virtual int size() const { return m_penWidth; }
+    // Whether size() is a pen width, which the toolbar's thickness means.
+    virtual bool sizeIsPenWidth() const { return true; }
     ElementStyle style() const { return {m_color, size()}; }
     // Takes the colour and the size, the size kept to what the kind allows (and a drawing
     // file holds).

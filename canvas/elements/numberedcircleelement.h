@@ -19,6 +19,7 @@ public:
     void moveBy(QPoint offset) override;
     std::shared_ptr<DrawingElement> clone() const override;
     int size() const override { return m_radius; }
+    bool sizeIsPenWidth() const override { return false; }
     bool drawsText() const override { return true; }
     // "center", "number", and "radius" when it is not the usual one.
     void write(QJsonObject &object) const override;

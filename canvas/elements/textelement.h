@@ -27,6 +27,7 @@ public:
     static const ElementType Type;
     // The point size.
     int size() const override { return m_fontSize; }
+    bool sizeIsPenWidth() const override { return false; }
 
     QPoint position() const { return m_position; }
     const QString &text() const { return m_text; }

@@ -155,6 +155,11 @@ private slots:
         QCOMPARE(std::static_pointer_cast<NumberedCircleElement>(e[4])->radius(), 30);
         QCOMPARE(e[4]->penWidth(), 2);
         QCOMPARE(e[2]->color(), QColor(Qt::green)); // an invalid colour keeps each one's
+        // The toolbar's thickness is a pen width: texts and numbered circles keep their size.
+        doc.restyleSelection(QColor(), 4, true);
+        QCOMPARE(e[0]->penWidth(), 4);
+        QCOMPARE(std::static_pointer_cast<TextElement>(e[3])->fontSize(), 30);
+        QCOMPARE(std::static_pointer_cast<NumberedCircleElement>(e[4])->radius(), 30);
         // Kept to what a drawing file holds and what each kind can show.
         doc.restyleSelection(Qt::yellow, 1000000);
         QCOMPARE(e[1]->penWidth(), DrawingFile::MaxPenWidth);
