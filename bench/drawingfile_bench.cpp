@@ -7,6 +7,7 @@
 // largest file the limits allow, and how fast files beyond them are refused.
 #include "canvasrenderer.h"
 #include "drawingfile.h"
+#include "drawingpicture.h"
 #include "elements/arrowelement.h"
 #include "elements/circleelement.h"
 #include "elements/freehandelement.h"
@@ -17,6 +18,7 @@
 
 #include "mypainter.h"
 #include "referencerenderer.h"
+#include "safefile.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -232,6 +234,40 @@ void openAllShown(benchmark::State &state)
     openUntilShown(state, false);
 }
 
+// Opening a file as a save leaves it, with its picture, until all of it shows: the first
+// frame shows the picture, whole, while the layers fill in behind it.
+void openPictured(benchmark::State &state)
+{
+    const auto doc = picked(state);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.qmark"));
+    const QByteArray file = DrawingPicture::stamped(DrawingFile::toJson(*doc), 1.0);
+    if (file.isEmpty() || !SafeFile::write(path, file, SafeFile::Mode::Replace, nullptr)) {
+        state.SkipWithError("no picture");
+        return;
+    }
+    for (auto _ : state) {
+        const std::optional<DrawingFile::Loaded> loaded = DrawingFile::load(path, nullptr);
+        if (!loaded || loaded->picture.isNull()) {
+            state.SkipWithError("the picture did not open");
+            break;
+        }
+        DrawingDocument target;
+        target.replaceAll(loaded->elements, loaded->circleCounter);
+        target.setOpenedPicture(loaded->picture);
+        show(target, true);
+    }
+}
+
+// What a save costs after the file is written, on its worker thread: the picture painted,
+// packed and put into the file's bytes.
+void addPicture(benchmark::State &state)
+{
+    const QByteArray json = DrawingFile::toJson(*picked(state));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawingPicture::stamped(json, 1.0).size());
+}
+
 // Baseline: the same drawing drawn once in full, plainly, with nothing loaded.
 void renderPlainly(benchmark::State &state)
 {
@@ -373,6 +409,8 @@ BENCHMARK(renderUnpremultiplied)->Apply(bothDrawings);
 BENCHMARK(renderPlainly)->Apply(bothDrawings);
 BENCHMARK(openFirstFrame)->Apply(bothDrawings);
 BENCHMARK(openAllShown)->Apply(bothDrawings);
+BENCHMARK(openPictured)->Apply(bothDrawings);
+BENCHMARK(addPicture)->Apply(bothDrawings);
 // {1: first frame, 0: all shown} x {0: largest to read, 1: costliest to show}.
 BENCHMARK(openAtTheLimits)
     ->Args({1, 0})

@@ -132,6 +132,12 @@ QRect CanvasRenderer::endFrame(const QRect &bounds)
     // Layers still filling in need another frame even when this one drew nothing in view.
     if (!m_layers.isComplete() && next.isEmpty())
         next = QRect(bounds.topLeft(), QSize(1, 1));
+    // Once the layers hold what an opened drawing's picture showed, all of the view comes
+    // from them.
+    if (m_showedPicture && m_layers.isComplete()) {
+        m_showedPicture = false;
+        next = bounds;
+    }
     return next & bounds;
 }
 
@@ -202,6 +208,12 @@ void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize i
     // the layers.
     static const QList<Span> none;
     const QList<Span> &runs = cached ? layerRuns(toDevice, deviceSize) : none;
+    // While the layers fill in after a drawing was opened, the file's picture shows the
+    // elements it holds at once, and only the elements added since are drawn.
+    qsizetype pictured = 0;
+    const DrawingPicture *picture =
+        cached && !m_layers.isComplete() ? m_document.openedPicture(&pictured) : nullptr;
+    m_showedPicture = m_showedPicture || picture;
 
     const QRect clip =
         painter->hasClipping() ? painter->clipBoundingRect().toAlignedRect() & itemArea : itemArea;
@@ -249,8 +261,20 @@ void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize i
             // pixels, so that glyphs and edges fall on the same pixels as there.
             const QTransform toTile = toDevice * QTransform::fromTranslate(-left, -tile.y());
             composer.setWorldTransform(toTile);
+            const auto drawDirectly = [&](qsizetype i) {
+                const DrawingElement &element = *elements.at(i);
+                if (element.boundingRect().intersects(touched)) {
+                    composer.setBrush(QBrush(Qt::transparent));
+                    element.draw(&composer);
+                }
+            };
+            if (picture) {
+                composer.drawImage(QRectF(picture->area), picture->image);
+                for (qsizetype i = pictured; i < n; ++i)
+                    drawDirectly(i);
+            }
             qsizetype runIndex = 0;
-            for (qsizetype i = 0; i < n;) {
+            for (qsizetype i = picture ? n : 0; i < n;) {
                 if (runIndex < runs.size() && runs.at(runIndex).begin == i) {
                     const QImage &layer = m_layers.image(int(runIndex));
                     if (!layer.isNull()) {
@@ -262,11 +286,7 @@ void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize i
                     ++runIndex;
                     continue;
                 }
-                const DrawingElement &element = *elements.at(i);
-                if (element.boundingRect().intersects(touched)) {
-                    composer.setBrush(QBrush(Qt::transparent));
-                    element.draw(&composer);
-                }
+                drawDirectly(i);
                 ++i;
             }
             composer.end();

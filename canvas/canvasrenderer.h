@@ -77,4 +77,5 @@ private:
     bool m_runsCurrent = false;
     QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
     QRect m_late; // drawn into the layers after the frame's tiles were chosen
+    bool m_showedPicture = false; // an opened drawing's picture, since the layers were full
 };

@@ -246,6 +246,7 @@ void DrawingDocument::clear()
         m_history.recordClear(m_elements);
         m_elements.clear();
     }
+    setOpenedPicture(DrawingPicture());
     m_circleCounter = 0;
     settleFading();
     emitHistoryChanged();
@@ -273,12 +274,45 @@ void DrawingDocument::replaceAll(const QList<ElementPtr> &elements, int circleCo
     endMove();
     m_history.recordReplace(m_elements, opened, m_circleCounter, circleCounter);
     m_elements = opened;
+    setOpenedPicture(DrawingPicture());
     m_circleCounter = circleCounter;
     settleFading();
     emitHistoryChanged();
     emit breathingChanged(false);
     emit changed(QRect(0, 0, INT_MAX, INT_MAX)); // everything
     selectionMayHaveChanged();
+}
+
+void DrawingDocument::setOpenedPicture(const DrawingPicture &picture)
+{
+    m_picture = picture;
+    m_pictured.clear();
+    if (picture.isNull())
+        return;
+    m_pictured.reserve(m_elements.size());
+    for (const ElementPtr &element : std::as_const(m_elements))
+        m_pictured.emplace_back(element->serial(), element->revision());
+    emit changed(picture.area);
+}
+
+const DrawingPicture *DrawingDocument::openedPicture(qsizetype *shows) const
+{
+    if (m_picture.isNull())
+        return nullptr;
+    const qsizetype count = qsizetype(m_pictured.size());
+    bool same = count <= m_elements.size();
+    for (qsizetype i = 0; same && i < count; ++i) {
+        const DrawingElement &element = *m_elements.at(i);
+        same = element.serial() == m_pictured[i].first &&
+               element.revision() == m_pictured[i].second;
+    }
+    if (!same) {
+        m_picture = DrawingPicture();
+        m_pictured.clear();
+        return nullptr;
+    }
+    *shows = count;
+    return &m_picture;
 }
 
 // ---------------------------------------------------------------- history and removal

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "breathingjob.h"
+#include "drawingpicture.h"
 #include "elements/drawingelement.h"
 #include "fadeoutjob.h"
 #include "history.h"
@@ -15,6 +16,8 @@
 #include <QStringList>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 // A drawing: its elements in stacking order (index 0 at the bottom), their history, the
 // gesture in progress and the timed effects on them. It needs no window; whoever shows it
@@ -57,6 +60,12 @@ public:
     // brings back the drawing before, redo the new one again. circleCounter is the last
     // number handed out to a numbered circle in the new drawing.
     void replaceAll(const QList<ElementPtr> &elements, int circleCounter);
+    // A picture of the elements just opened (see DrawingPicture): views show it while they
+    // build their own rendering of them. It is dropped once any of those elements changes
+    // or leaves; elements added on top leave it be.
+    void setOpenedPicture(const DrawingPicture &picture);
+    // That picture, and how many elements from the bottom it shows; none once it is gone.
+    const DrawingPicture *openedPicture(qsizetype *shows) const;
 
     // A move in progress ends first, and is undone as a step of its own.
     void undo();
@@ -188,6 +197,9 @@ private:
     QList<std::pair<ElementPtr, double>> m_fading; // element, opacity before its fade
     QPointer<BreathingJob> m_breathJob;
 
+    // The opened picture and the elements it shows (serial and revision), bottom first.
+    mutable DrawingPicture m_picture;
+    mutable std::vector<std::pair<quint64, quint64>> m_pictured;
     QStringList m_selected; // bottom first
     bool m_moving = false;
     QList<ElementPtr> m_moveElements;

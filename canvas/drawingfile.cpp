@@ -171,19 +171,32 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
         else
             loaded.elements.append(pieces);
     }
+    // The elements are the truth: a picture that does not show them is left out.
+    QString why;
+    if (std::optional<DrawingPicture> picture =
+            DrawingPicture::read(root.value(QLatin1String("picture")), elements, &why))
+        loaded.picture = std::move(*picture);
+    else if (!why.isEmpty())
+        qWarning() << "Drawing picture ignored:" << why;
     return loaded;
 }
 
 bool DrawingFile::save(const DrawingDocument &doc, const QString &path, QString *error)
 {
+    return save(toJson(doc), doc.elements().size(), path, error);
+}
+
+bool DrawingFile::save(const QByteArray &json, qsizetype elementCount, const QString &path,
+                       QString *error)
+{
     QString reason;
-    if (!SafeFile::write(path, toJson(doc), SafeFile::Mode::Replace, &reason)) {
+    if (!SafeFile::write(path, json, SafeFile::Mode::Replace, &reason)) {
         qWarning() << "Failed to save drawing" << path << reason;
         if (error)
             *error = tr("无法保存绘图：%1").arg(reason);
         return false;
     }
-    qDebug() << "Drawing saved to:" << path << doc.elements().size() << "elements";
+    qDebug() << "Drawing saved to:" << path << elementCount << "elements";
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawingdocument.h"
+#include "drawingpicture.h"
 #include "elements/elementlimits.h"
 
 #include <QByteArray>
@@ -44,6 +45,8 @@ public:
     {
         QList<std::shared_ptr<DrawingElement>> elements;
         int circleCounter = 0;
+        // The file's picture of these elements, if it holds a usable one.
+        DrawingPicture picture;
     };
 
     // Told how far loading got (0 to 1) now and then; returns false to stop it.
@@ -62,6 +65,10 @@ public:
     // Writes the drawing to path through SafeFile: an earlier file there stays whole
     // unless the new one was written completely.
     static bool save(const DrawingDocument &doc, const QString &path, QString *error);
+    // The same with the drawing already made into a file's bytes (toJson) of elementCount
+    // elements.
+    static bool save(const QByteArray &json, qsizetype elementCount, const QString &path,
+                     QString *error);
     // Reads only regular files, and never waits on one (a FIFO is refused at once).
     static std::optional<Loaded> load(const QString &path, QString *error,
                                       const Progress &progress = {});

@@ -721,8 +721,10 @@ bool MyPainter::saveDrawing(const QUrl &file)
     }
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".qmark");
+    if (!m_saver)
+        m_saver = new DrawingSaver(this);
     QString error;
-    if (!DrawingFile::save(document(), path, &error)) {
+    if (!m_saver->save(document(), path, window() ? window()->devicePixelRatio() : 1.0, &error)) {
         emit drawingSaveFailed(error);
         return false;
     }
@@ -745,6 +747,7 @@ bool MyPainter::openDrawing(const QUrl &file)
         connect(m_loader, &DrawingLoader::loaded, this,
                 [this](const QString &opened, std::shared_ptr<DrawingFile::Loaded> drawing) {
                     document().replaceAll(drawing->elements, drawing->circleCounter);
+                    document().setOpenedPicture(drawing->picture);
                     emit drawingOpened(QDir::toNativeSeparators(opened));
                 });
         connect(m_loader, &DrawingLoader::failed, this,

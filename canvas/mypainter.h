@@ -3,6 +3,7 @@
 #include "canvasrenderer.h"
 #include "drawingdocument.h"
 #include "drawingloader.h"
+#include "drawingsaver.h"
 #include "viewmapping.h"
 
 #include <QColor>
@@ -247,6 +248,7 @@ private:
     std::unique_ptr<DrawingDocument> m_document;
     std::unique_ptr<CanvasRenderer> m_renderer;
     DrawingLoader *m_loader = nullptr; // made on first use, a child of the item
+    DrawingSaver *m_saver = nullptr;   // the same
     QPointer<MyPainter> m_source;
     ViewMapping m_view;
     qreal m_zoomFactor = 1.0;

@@ -1,0 +1,239 @@
+#include "canvasrenderer.h"
+#include "canvastesthelpers.h"
+#include "drawingfile.h"
+#include "drawingpicture.h"
+#include "drawingsaver.h"
+#include "referencerenderer.h"
+#include "safefile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLoggingCategory>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QSize Size(400, 300);
+const QRect Bounds(QPoint(0, 0), Size);
+
+// count elements of every kind at random, some translucent, with a few texts between them.
+void fill(DrawingDocument &doc, int count, quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    const auto point = [&rng] {
+        return QPoint(rng.bounded(Size.width()), rng.bounded(Size.height()));
+    };
+    for (int i = 0; i < count; ++i) {
+        doc.setPen({QColor::fromRgb(rng.generate() | 0xff000000u), 2 + rng.bounded(6),
+                    i % 7 == 0 ? 0.4 : 1.0});
+        if (i % 250 == 125) {
+            doc.addText(point(), QStringLiteral("Text %1").arg(i), 14);
+            continue;
+        }
+        doc.setDrawMode(ElementKind(i % 5));
+        const QPoint from = point();
+        doc.beginPaint(from);
+        doc.movePaint(from + QPoint(rng.bounded(-30, 30), rng.bounded(-30, 30)), false);
+        const QPoint to = from + QPoint(rng.bounded(-40, 40), rng.bounded(-40, 40));
+        doc.movePaint(to, false);
+        doc.endPaint(to, false);
+    }
+}
+
+// One frame of the view as the item paints it: the region asked for is cleared and painted
+// again. Returns what the next frame must repaint.
+QRect frame(CanvasRenderer &renderer, QImage &shown, const QRect &dirty,
+            const QDeadlineTimer &deadline)
+{
+    renderer.beginFrame(deadline);
+    QPainter painter(&shown);
+    DevicePixels::clearAndClip(&painter, dirty);
+    renderer.paint(&painter, ViewMapping(), Size);
+    painter.end();
+    return renderer.changed(renderer.endFrame(Bounds), Bounds);
+}
+
+QImage blank()
+{
+    QImage image(Size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QByteArray stampedFile(int count, quint32 seed = 1)
+{
+    DrawingDocument doc;
+    fill(doc, count, seed);
+    QString why;
+    const QByteArray stamped = DrawingPicture::stamped(DrawingFile::toJson(doc), 1.0, nullptr, &why);
+    if (stamped.isEmpty())
+        qWarning() << "no picture:" << why;
+    return stamped;
+}
+
+} // namespace
+
+class TestDrawingPicture : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")); }
+
+    // The first frame after opening shows the whole drawing from the file's picture, and the
+    // frames after it end with the layers showing the very same.
+    void pictureShowsTheWholeDrawingAtOnce()
+    {
+        const QByteArray file = stampedFile(DrawingPicture::MinElements + 200);
+        QString error;
+        const std::optional<DrawingFile::Loaded> loaded = DrawingFile::fromJson(file, &error);
+        QVERIFY2(loaded, qPrintable(error));
+        QVERIFY(!loaded->picture.isNull());
+        DrawingDocument opened;
+        opened.replaceAll(loaded->elements, loaded->circleCounter);
+        opened.setOpenedPicture(loaded->picture);
+        const QImage reference = renderReference(opened, Size);
+
+        // A frame whose time is up at once: the layers hold next to nothing yet.
+        CanvasRenderer renderer(opened);
+        QImage shown = blank();
+        QRect next = frame(renderer, shown, Bounds, QDeadlineTimer(0));
+        QCOMPARE_LE(maxChannelDifference(shown, reference), 2);
+        QVERIFY(!next.isEmpty());
+
+        // Without the picture that frame shows the bottom of the drawing only.
+        DrawingDocument plain;
+        plain.replaceAll(loaded->elements, loaded->circleCounter);
+        CanvasRenderer plainRenderer(plain);
+        QImage plainShown = blank();
+        frame(plainRenderer, plainShown, Bounds, QDeadlineTimer(0));
+        QCOMPARE_GT(maxChannelDifference(plainShown, reference), 64);
+
+        // A stroke drawn while the layers fill in shows over the picture.
+        opened.setDrawMode(ElementKind::Line);
+        opened.setPen({Qt::black, 9, 1.0});
+        opened.beginPaint(QPoint(10, 150));
+        opened.movePaint(QPoint(390, 150), false);
+        opened.endPaint(QPoint(390, 150), false);
+        next |= renderer.changed(opened.elements().last()->boundingRect(), Bounds);
+        next = frame(renderer, shown, next, QDeadlineTimer(0));
+        QCOMPARE_LE(maxChannelDifference(shown, renderReference(opened, Size)), 2);
+
+        for (int frames = 0; !next.isEmpty(); ++frames) {
+            QVERIFY2(frames < 1000, "the layers never filled in");
+            next = frame(renderer, shown, next, QDeadlineTimer(5));
+        }
+        QCOMPARE_LE(maxChannelDifference(shown, renderReference(opened, Size)), 2);
+
+        // Undoing the stroke leaves the picture; undoing the opening drops it for good.
+        qsizetype shows = 0;
+        opened.undo();
+        QVERIFY(opened.openedPicture(&shows));
+        QCOMPARE(shows, loaded->elements.size());
+        opened.undo();
+        QVERIFY(!opened.openedPicture(&shows));
+        opened.redo();
+        QVERIFY(!opened.openedPicture(&shows));
+    }
+
+    // The elements are the truth: a picture that does not show them, or cannot be read,
+    // is left out with a log line, and the drawing opens in full without it.
+    void unfitPictureIsIgnored_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QJsonValue>("value");
+        QTest::newRow("elements edited") << QStringLiteral("edit") << QJsonValue();
+        QTest::newRow("not an object") << QString() << QJsonValue(5);
+        QTest::newRow("not base64") << QStringLiteral("png") << QJsonValue("@@@@");
+        QTest::newRow("not a png") << QStringLiteral("png")
+                                   << QJsonValue(QString::fromLatin1(QByteArray("hello").toBase64()));
+        QTest::newRow("area of another shape") << QStringLiteral("height") << QJsonValue(5000);
+        QTest::newRow("area past any desktop") << QStringLiteral("x") << QJsonValue(1e12);
+        QTest::newRow("says it is 60000 px wide") << QStringLiteral("huge") << QJsonValue();
+    }
+
+    void unfitPictureIsIgnored()
+    {
+        QFETCH(QString, key);
+        QFETCH(QJsonValue, value);
+        static const QByteArray file = stampedFile(DrawingPicture::MinElements);
+        QJsonObject root = QJsonDocument::fromJson(file).object();
+        QJsonObject picture = root.value("picture").toObject();
+        QJsonArray elements = root.value("elements").toArray();
+        if (key == "edit") {
+            QJsonObject first = elements.at(0).toObject();
+            first.insert("width", first.value("width").toInt() + 1);
+            elements.replace(0, first);
+            root.insert("elements", elements);
+        } else if (key == "huge") {
+            // The picture's header says 60000 x 60000 pixels.
+            QByteArray png = QByteArray::fromBase64(picture.value("png").toString().toLatin1());
+            const char side[] = {0, 0, char(0xea), 0x60};
+            png.replace(16, 4, side, 4);
+            png.replace(20, 4, side, 4);
+            picture.insert("png", QString::fromLatin1(png.toBase64()));
+        } else if (!key.isEmpty()) {
+            picture.insert(key, value);
+        }
+        root.insert("picture", key.isEmpty() ? value : QJsonValue(picture));
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Drawing picture ignored: "));
+        QString error;
+        const std::optional<DrawingFile::Loaded> loaded =
+            DrawingFile::fromJson(QJsonDocument(root).toJson(), &error);
+        QVERIFY2(loaded, qPrintable(error));
+        QCOMPARE(loaded->elements.size(), elements.size());
+        QVERIFY(loaded->picture.isNull());
+    }
+
+    // The saver writes the drawing at once and its picture after; the picture never takes
+    // the place of a newer save or of another program's file, and small drawings get none.
+    void saverNeverWritesOverNewerFiles()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("drawing.qmark");
+        DrawingDocument first, second, small;
+        fill(first, DrawingPicture::MinElements, 1);
+        fill(second, DrawingPicture::MinElements + 1, 2);
+        fill(small, 10, 3);
+        QString error;
+        const auto fileNow = [&path] {
+            QString reason;
+            const std::optional<DrawingFile::Loaded> loaded = DrawingFile::load(path, &reason);
+            if (!loaded)
+                qWarning() << reason;
+            return loaded;
+        };
+
+        DrawingSaver saver;
+            QVERIFY(saver.save(first, path, 1.0, &error));
+            QVERIFY(fileNow());
+            QCOMPARE(fileNow()->elements.size(), first.elements().size());
+            QVERIFY(saver.save(second, path, 1.0, &error));
+            saver.waitForPictures();
+            const auto saved = fileNow();
+            QVERIFY(saved);
+            QCOMPARE(saved->elements.size(), second.elements().size());
+            QVERIFY(!saved->picture.isNull());
+
+            // Another program writes the file while the picture is painted.
+            QVERIFY(saver.save(first, path, 1.0, &error));
+            QVERIFY(SafeFile::write(path, DrawingFile::toJson(small), SafeFile::Mode::Replace,
+                                    &error));
+            saver.waitForPictures();
+            QVERIFY(fileNow());
+            QCOMPARE(fileNow()->elements.size(), small.elements().size());
+
+            QVERIFY(saver.save(small, path, 1.0, &error));
+            saver.waitForPictures();
+            QVERIFY(!SafeFile::read(path, DrawingFile::MaxFileSize).data.contains("\"picture\""));
+    }
+};
+
+QTEST_MAIN(TestDrawingPicture)
+
+#include "tst_drawingpicture.moc"
