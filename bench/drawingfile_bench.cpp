@@ -241,11 +241,13 @@ void openPictured(benchmark::State &state)
     const auto doc = picked(state);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.qmark"));
-    const QByteArray file = DrawingPicture::stamped(DrawingFile::toJson(*doc), 1.0);
+    const QByteArray file = DrawingPicture::stamped(DrawingFile::toJson(*doc), Screen, 1.0);
     if (file.isEmpty() || !SafeFile::write(path, file, SafeFile::Mode::Replace, nullptr)) {
         state.SkipWithError("no picture");
         return;
     }
+    state.counters["fileMB"] = double(file.size()) / (1024 * 1024);
+    state.counters["withoutMB"] = double(DrawingFile::toJson(*doc).size()) / (1024 * 1024);
     for (auto _ : state) {
         const std::optional<DrawingFile::Loaded> loaded = DrawingFile::load(path, nullptr);
         if (!loaded || loaded->picture.isNull()) {
@@ -265,7 +267,7 @@ void addPicture(benchmark::State &state)
 {
     const QByteArray json = DrawingFile::toJson(*picked(state));
     for (auto _ : state)
-        benchmark::DoNotOptimize(DrawingPicture::stamped(json, 1.0).size());
+        benchmark::DoNotOptimize(DrawingPicture::stamped(json, Screen, 1.0).size());
 }
 
 // Baseline: the same drawing drawn once in full, plainly, with nothing loaded.

@@ -210,9 +210,15 @@ void CanvasRenderer::compose(QPainter *painter, const ViewMapping &view, QSize i
     const QList<Span> &runs = cached ? layerRuns(toDevice, deviceSize) : none;
     // While the layers fill in after a drawing was opened, the file's picture shows the
     // elements it holds at once, and only the elements added since are drawn.
+    // A view of a screen the picture leaves out builds its layers as without one.
     qsizetype pictured = 0;
-    const DrawingPicture *picture =
-        cached && !m_layers.isComplete() ? m_document.openedPicture(&pictured) : nullptr;
+    QRect picturedBounds;
+    const DrawingPicture *picture = cached && !m_layers.isComplete()
+                                        ? m_document.openedPicture(&pictured, &picturedBounds)
+                                        : nullptr;
+    const QRect viewArea = fromDevice.mapRect(QRectF(QPointF(0, 0), deviceSize)).toAlignedRect();
+    if (picture && !picture->area.contains(viewArea & picturedBounds))
+        picture = nullptr;
     m_showedPicture = m_showedPicture || picture;
 
     const QRect clip =

@@ -287,15 +287,18 @@ void DrawingDocument::setOpenedPicture(const DrawingPicture &picture)
 {
     m_picture = picture;
     m_pictured.clear();
+    m_picturedBounds = QRect();
     if (picture.isNull())
         return;
     m_pictured.reserve(m_elements.size());
-    for (const ElementPtr &element : std::as_const(m_elements))
+    for (const ElementPtr &element : std::as_const(m_elements)) {
         m_pictured.emplace_back(element->serial(), element->revision());
+        m_picturedBounds |= element->boundingRect();
+    }
     emit changed(picture.area);
 }
 
-const DrawingPicture *DrawingDocument::openedPicture(qsizetype *shows) const
+const DrawingPicture *DrawingDocument::openedPicture(qsizetype *shows, QRect *bounds) const
 {
     if (m_picture.isNull())
         return nullptr;
@@ -312,6 +315,8 @@ const DrawingPicture *DrawingDocument::openedPicture(qsizetype *shows) const
         return nullptr;
     }
     *shows = count;
+    if (bounds)
+        *bounds = m_picturedBounds;
     return &m_picture;
 }
 

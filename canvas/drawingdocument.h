@@ -64,8 +64,9 @@ public:
     // build their own rendering of them. It is dropped once any of those elements changes
     // or leaves; elements added on top leave it be.
     void setOpenedPicture(const DrawingPicture &picture);
-    // That picture, and how many elements from the bottom it shows; none once it is gone.
-    const DrawingPicture *openedPicture(qsizetype *shows) const;
+    // That picture, how many elements from the bottom it shows and their bounds; none once
+    // it is gone.
+    const DrawingPicture *openedPicture(qsizetype *shows, QRect *bounds = nullptr) const;
 
     // A move in progress ends first, and is undone as a step of its own.
     void undo();
@@ -200,6 +201,7 @@ private:
     // The opened picture and the elements it shows (serial and revision), bottom first.
     mutable DrawingPicture m_picture;
     mutable std::vector<std::pair<quint64, quint64>> m_pictured;
+    QRect m_picturedBounds;
     QStringList m_selected; // bottom first
     bool m_moving = false;
     QList<ElementPtr> m_moveElements;

@@ -12,6 +12,7 @@
 #include <QJsonValue>
 
 #include <algorithm>
+#include <future>
 #include <limits>
 #include <utility>
 
@@ -105,9 +106,19 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
         return failed(tr("文件过大（最大 %1 MB）").arg(MaxFileSize / (1024 * 1024)));
 
     const auto stopped = [&progress](double done) { return progress && !progress(done); };
+    // A picture at the end of the file (see DrawingPicture) is unpacked on a thread of its
+    // own while the elements are read; the parser sees only the file before it.
+    QString pictureWhy;
+    const std::optional<DrawingPicture::Found> found = DrawingPicture::find(data, &pictureWhy);
+    std::future<std::optional<DrawingPicture>> picture;
+    if (found)
+        picture = std::async(std::launch::async, [&data, &found, &pictureWhy] {
+            return DrawingPicture::decode(data, *found, &pictureWhy);
+        });
     // Parsing takes about as long as checking and building the elements afterwards.
     QJsonParseError parseError;
-    const QJsonDocument json = QJsonDocument::fromJson(data, &parseError);
+    const QJsonDocument json =
+        QJsonDocument::fromJson(found ? data.first(found->start) + '}' : data, &parseError);
     if (stopped(0.5))
         return failed(tr("已取消"));
     if (parseError.error != QJsonParseError::NoError)
@@ -171,13 +182,15 @@ std::optional<DrawingFile::Loaded> DrawingFile::fromJson(const QByteArray &data,
         else
             loaded.elements.append(pieces);
     }
-    // The elements are the truth: a picture that does not show them is left out.
-    QString why;
-    if (std::optional<DrawingPicture> picture =
-            DrawingPicture::read(root.value(QLatin1String("picture")), elements, &why))
-        loaded.picture = std::move(*picture);
-    else if (!why.isEmpty())
-        qWarning() << "Drawing picture ignored:" << why;
+    // The elements are the truth: a picture that may not show them is left out.
+    if (picture.valid()) {
+        if (std::optional<DrawingPicture> unpacked = picture.get())
+            loaded.picture = std::move(*unpacked);
+    } else if (root.contains(QLatin1String("picture"))) {
+        pictureWhy = QStringLiteral("it is not in the form this version writes");
+    }
+    if (loaded.picture.isNull() && !pictureWhy.isEmpty())
+        qWarning() << "Drawing picture ignored:" << pictureWhy;
     return loaded;
 }
 

@@ -3,8 +3,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonValue>
+#include <QByteArrayView>
 #include <QRect>
 #include <QString>
 
@@ -13,8 +12,9 @@
 
 // A picture of a whole drawing kept inside its file, so that a large drawing shows at once
 // when it is opened, while the canvas builds its own rendering from the elements. The
-// elements stay the truth: the picture names the elements it shows by a digest of them, and
-// one that does not match them, or cannot be read, is ignored and the drawing opens without.
+// elements stay the truth: the picture names the file it was painted from by a digest of its
+// bytes, and one that does not match them (a file changed by hand or by another program), or
+// cannot be read, is ignored and the drawing opens without it.
 class DrawingPicture
 {
     Q_DECLARE_TR_FUNCTIONS(DrawingPicture)
@@ -34,19 +34,27 @@ public:
 
     bool isNull() const { return image.isNull(); }
 
-    // What a picture names the elements it shows by: a digest of the elements list as a
-    // file holds it.
-    static QByteArray digest(const QJsonArray &elements);
-
-    // The drawing file json with a picture of its drawing in it, painted at ratio device
-    // pixels per unit (coarser where it would hold more than MaxPixels). Empty, with the
-    // reason in *why, when none belongs there: a small drawing, one that does not open, a
-    // file that would grow past the size limit, or cancel set meanwhile.
-    static QByteArray stamped(const QByteArray &json, qreal ratio,
+    // The drawing file json (as DrawingFile::toJson writes it) with a picture of the part of
+    // its drawing within desktop in it, painted at ratio device pixels per unit (coarser
+    // where it would hold more than MaxPixels). Empty, with the reason in *why, when none
+    // belongs there: a small drawing, one that does not open, a file that would grow past
+    // the size limit, or cancel set meanwhile.
+    static QByteArray stamped(const QByteArray &json, const QRect &desktop, qreal ratio,
                               const std::atomic<bool> *cancel = nullptr, QString *why = nullptr);
 
-    // The picture of a file's "picture" value, which must show elements; none when there is
-    // none, or with the reason in *why when it cannot be used.
-    static std::optional<DrawingPicture> read(const QJsonValue &value, const QJsonArray &elements,
-                                              QString *why);
+    // Where a file holds its picture, in the form stamped() writes it: last in the file.
+    struct Found
+    {
+        qsizetype start = 0; // the file before it was what the picture was painted from
+        QRect area;
+        QByteArray digest;
+        QByteArrayView png; // base64, within the file
+    };
+    // The picture at the end of file; none when there is none, or with the reason in *why
+    // when the file has one in another form.
+    static std::optional<Found> find(const QByteArray &file, QString *why);
+    // The picture found in file, unpacked; none, with the reason in *why, when it was painted
+    // from another file or cannot be read.
+    static std::optional<DrawingPicture> decode(const QByteArray &file, const Found &found,
+                                                QString *why);
 };

@@ -20,8 +20,8 @@ DrawingSaver::~DrawingSaver()
     m_pool.waitForDone();
 }
 
-bool DrawingSaver::save(const DrawingDocument &doc, const QString &path, qreal ratio,
-                        QString *error)
+bool DrawingSaver::save(const DrawingDocument &doc, const QString &path, const QRect &desktop,
+                        qreal ratio, QString *error)
 {
     const QString file = QFileInfo(path).absoluteFilePath();
     const QByteArray json = DrawingFile::toJson(doc);
@@ -33,20 +33,21 @@ bool DrawingSaver::save(const DrawingDocument &doc, const QString &path, qreal r
             return false;
     }
     if (doc.elements().size() >= DrawingPicture::MinElements) {
-        m_pool.start([shared = m_shared, file, save, json, ratio] {
-            addPicture(shared, file, save, json, ratio);
+        m_pool.start([shared = m_shared, file, save, json, desktop, ratio] {
+            addPicture(shared, file, save, json, desktop, ratio);
         });
     }
     return true;
 }
 
 void DrawingSaver::addPicture(const std::shared_ptr<Shared> &shared, const QString &path,
-                              quint64 save, const QByteArray &json, qreal ratio)
+                              quint64 save, const QByteArray &json, const QRect &desktop,
+                              qreal ratio)
 {
     QElapsedTimer timer;
     timer.start();
     QString why;
-    const QByteArray stamped = DrawingPicture::stamped(json, ratio, &shared->stopping, &why);
+    const QByteArray stamped = DrawingPicture::stamped(json, desktop, ratio, &shared->stopping, &why);
     if (stamped.isEmpty()) {
         qDebug() << "No picture for drawing" << path << why;
         return;

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QThreadPool>
 
@@ -24,9 +25,10 @@ public:
     // Stops a picture being painted; the file keeps the drawing without it.
     ~DrawingSaver() override;
 
-    // Writes doc to path (see DrawingFile::save); its picture follows at ratio device pixels
-    // per unit.
-    bool save(const DrawingDocument &doc, const QString &path, qreal ratio, QString *error);
+    // Writes doc to path (see DrawingFile::save); its picture of what lies within desktop
+    // follows, at ratio device pixels per unit.
+    bool save(const DrawingDocument &doc, const QString &path, const QRect &desktop, qreal ratio,
+              QString *error);
     // Waits until the pictures under way are written or given up.
     void waitForPictures() { m_pool.waitForDone(); }
 
@@ -38,7 +40,8 @@ private:
         std::atomic<bool> stopping{false};
     };
     static void addPicture(const std::shared_ptr<Shared> &shared, const QString &path,
-                           quint64 save, const QByteArray &json, qreal ratio);
+                           quint64 save, const QByteArray &json, const QRect &desktop,
+                           qreal ratio);
 
     std::shared_ptr<Shared> m_shared = std::make_shared<Shared>();
     QThreadPool m_pool;

@@ -103,7 +103,11 @@ void MyPainter::setSource(MyPainter *value)
     }
     const bool wasEraser = isEraserMode();
     const int oldMode = drawMode();
+    if (m_source)
+        m_source->m_views.removeAll(this);
     m_source = value;
+    if (m_source)
+        m_source->m_views.append(this);
     showDocument();
     emit sourceChanged();
     emit penSizeChanged();
@@ -724,7 +728,16 @@ bool MyPainter::saveDrawing(const QUrl &file)
     if (!m_saver)
         m_saver = new DrawingSaver(this);
     QString error;
-    if (!m_saver->save(document(), path, window() ? window()->devicePixelRatio() : 1.0, &error)) {
+    // The picture holds what the views show, at the sharpest screen's resolution.
+    QRect desktop = viewBounds();
+    qreal ratio = window() ? window()->devicePixelRatio() : 1.0;
+    for (const MyPainter *view : std::as_const(m_views)) {
+        if (view) {
+            desktop |= view->viewBounds();
+            ratio = std::max(ratio, view->window() ? view->window()->devicePixelRatio() : 1.0);
+        }
+    }
+    if (!m_saver->save(document(), path, desktop, ratio, &error)) {
         emit drawingSaveFailed(error);
         return false;
     }
