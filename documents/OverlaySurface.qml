@@ -129,8 +129,6 @@ Item {
         property point lastPosition: Qt.point(0, 0)
         property point pointer: Qt.point(-1, -1)
         property bool ctrlDragActive: false
-        property double lastMoveTime: 0
-        property int throttleInterval: 10
         // XWayland reports a pointer that comes from a native window first at a corner of
         // the window, then the press there too; the moves after it are right again. Such a
         // press starts its stroke at the first move instead of the corner, unless that move
@@ -179,12 +177,10 @@ Item {
                 canvas.beginPaint(surface.canvasPoint(from.x, from.y), surface.smoothed(mouse));
             }
             pointer = Qt.point(mouse.x, mouse.y);
-            const now = Date.now();
-            if (now - lastMoveTime >= throttleInterval) {
-                cursorImage.x = mouse.x - 16;
-                cursorImage.y = mouse.y - 16;
-                lastMoveTime = now;
-            }
+            // Every move, however close to the last: the scene draws once a frame anyway, and
+            // a skipped last move left the pen drawn where the pointer no longer was.
+            cursorImage.x = mouse.x - 16;
+            cursorImage.y = mouse.y - 16;
             if (ctrlDragActive && pictureShown) {
                 surface.picture.x += mouse.x - lastPosition.x;
                 surface.picture.y += mouse.y - lastPosition.y;
