@@ -185,6 +185,7 @@ void TestScreensGui::cleanup()
     m_program.reset();
     // A row that failed halfway leaves the next one the two monitors it starts from.
     xrandr({"--delmonitor", "P"});
+    xrandr({"--delmonitor", "R"});
     QVERIFY(addRightMonitor());
 }
 
