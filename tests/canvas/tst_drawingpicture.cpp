@@ -12,6 +12,7 @@
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -237,6 +238,27 @@ private slots:
             QVERIFY(saver.save(small, path, Bounds, 1.0, &error));
             saver.waitForPictures();
             QVERIFY(!SafeFile::read(path, DrawingFile::MaxFileSize).data.contains("\"picture\""));
+    }
+
+    // The canvas's own save and open: the picture follows the save into the file, and an
+    // opened file's picture stands in on the canvas.
+    void canvasSavesAndOpensThePicture()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("canvas.qmark");
+        const auto canvas = makeCanvas(Size.width(), Size.height());
+        fill(canvas->document(), DrawingPicture::MinElements, 4);
+        QVERIFY(canvas->saveDrawing(QUrl::fromLocalFile(path)));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            SafeFile::read(path, DrawingFile::MaxFileSize).data.contains("\"picture\""), 10000);
+
+        const auto opened = makeCanvas(Size.width(), Size.height());
+        QSignalSpy done(opened.get(), &MyPainter::drawingOpened);
+        QVERIFY(opened->openDrawing(QUrl::fromLocalFile(path)));
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 10000);
+        qsizetype shows = 0;
+        QVERIFY(opened->document().openedPicture(&shows));
+        QCOMPARE(shows, DrawingPicture::MinElements);
     }
 };
 
