@@ -157,9 +157,16 @@ const QList<Span> &CanvasRenderer::layerRuns(const QTransform &toDevice, QSize d
             run.append(elements.at(i).get());
         layerRuns.append(run);
     }
-    const QRect drawn =
-        m_layers.update(layerRuns, toDevice, deviceSize,
-                        m_inFrame ? m_deadline : QDeadlineTimer(QDeadlineTimer::Forever));
+    QDeadlineTimer deadline = m_inFrame ? m_deadline : QDeadlineTimer(QDeadlineTimer::Forever);
+    // The first frame with an opened drawing's picture shows it at once; the layers fill in
+    // behind it from the next frame on.
+    qsizetype pictured = 0;
+    const DrawingPicture *picture = m_inFrame ? m_document.openedPicture(&pictured) : nullptr;
+    if (picture && picture->image.cacheKey() != m_pictureKey) {
+        m_pictureKey = picture->image.cacheKey();
+        deadline = QDeadlineTimer(0);
+    }
+    const QRect drawn = m_layers.update(layerRuns, toDevice, deviceSize, deadline);
     if (m_inFrame) {
         // This frame's tiles were chosen before; what came into the layers shows next frame.
         m_late |= drawn;

@@ -48,7 +48,8 @@ public:
         qsizetype start = 0; // the file before it was what the picture was painted from
         QRect area;
         QByteArray digest;
-        QByteArrayView png; // base64, within the file
+        QSize size; // in pixels
+        QByteArrayView pixels; // base64, within the file
     };
     // The picture at the end of file; none when there is none, or with the reason in *why
     // when the file has one in another form.
