@@ -76,7 +76,7 @@ private:
     bool m_inFrame = false;
     bool m_runsCurrent = false;
     QDeadlineTimer m_deadline{QDeadlineTimer::Forever};
-    QRect m_late; // drawn into the layers after the frame's tiles were chosen
+    QRect m_late;                 // drawn into the layers after the frame's tiles were chosen
     bool m_showedPicture = false; // an opened drawing's picture, since the layers were full
     qint64 m_pictureKey = 0;      // the last picture shown
 };

@@ -306,8 +306,8 @@ const DrawingPicture *DrawingDocument::openedPicture(qsizetype *shows, QRect *bo
     bool same = count <= m_elements.size();
     for (qsizetype i = 0; same && i < count; ++i) {
         const DrawingElement &element = *m_elements.at(i);
-        same = element.serial() == m_pictured[i].first &&
-               element.revision() == m_pictured[i].second;
+        same =
+            element.serial() == m_pictured[i].first && element.revision() == m_pictured[i].second;
     }
     if (!same) {
         m_picture = DrawingPicture();

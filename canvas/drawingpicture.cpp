@@ -4,8 +4,8 @@
 #include "elements/elementreader.h"
 
 #include <QCryptographicHash>
-#include <QtEndian>
 #include <QPainter>
+#include <QtEndian>
 
 #include <array>
 #include <cctype>
@@ -114,8 +114,7 @@ QByteArray DrawingPicture::stamped(const QByteArray &json, const QRect &desktop,
     // its place hold the same pixels.
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    painter.setTransform(
-        QTransform(scale, 0, 0, scale, -bounds.x() * scale, -bounds.y() * scale));
+    painter.setTransform(QTransform(scale, 0, 0, scale, -bounds.x() * scale, -bounds.y() * scale));
     qsizetype drawn = 0;
     for (const std::shared_ptr<DrawingElement> &element : loaded->elements) {
         if (++drawn % 64 == 0 && cancelled())
@@ -139,8 +138,8 @@ QByteArray DrawingPicture::stamped(const QByteArray &json, const QRect &desktop,
                            ",\"width\":" + QByteArray::number(bounds.width()) +
                            ",\"height\":" + QByteArray::number(bounds.height()) +
                            ",\"columns\":" + QByteArray::number(image.width()) +
-                           ",\"rows\":" + QByteArray::number(image.height()) +
-                           ",\"pixels\":\"" + pixels.toBase64() + "\"}}";
+                           ",\"rows\":" + QByteArray::number(image.height()) + ",\"pixels\":\"" +
+                           pixels.toBase64() + "\"}}";
     if (out.size() > DrawingFile::MaxFileSize)
         return none(QStringLiteral("the file would grow past its size limit"));
     return out;
@@ -187,12 +186,11 @@ std::optional<DrawingPicture::Found> DrawingPicture::find(const QByteArray &file
     qint64 x = 0, y = 0, width = 0, height = 0, columns = 0, rows = 0;
     QByteArrayView digestText;
     if (!take("{\"digest\":\"") || !quoted(&digestText) || digestText.size() != 64 ||
-        !take(",\"x\":") || !number(-Far, Far, &x) || !take(",\"y\":") ||
-        !number(-Far, Far, &y) || !take(",\"width\":") || !number(1, Far, &width) ||
-        !take(",\"height\":") || !number(1, Far, &height) || !take(",\"columns\":") ||
-        !number(1, MaxPixels, &columns) || !take(",\"rows\":") || !number(1, MaxPixels, &rows) ||
-        !take(",\"pixels\":\"") || !quoted(&found.pixels) || !take("}}") ||
-        !rest.trimmed().isEmpty())
+        !take(",\"x\":") || !number(-Far, Far, &x) || !take(",\"y\":") || !number(-Far, Far, &y) ||
+        !take(",\"width\":") || !number(1, Far, &width) || !take(",\"height\":") ||
+        !number(1, Far, &height) || !take(",\"columns\":") || !number(1, MaxPixels, &columns) ||
+        !take(",\"rows\":") || !number(1, MaxPixels, &rows) || !take(",\"pixels\":\"") ||
+        !quoted(&found.pixels) || !take("}}") || !rest.trimmed().isEmpty())
         return unusable();
     found.digest = digestText.toByteArray();
     found.area = QRect(int(x), int(y), int(width), int(height));

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QCoreApplication>
 #include <QImage>
-#include <QByteArrayView>
 #include <QRect>
 #include <QString>
 
@@ -48,7 +48,7 @@ public:
         qsizetype start = 0; // the file before it was what the picture was painted from
         QRect area;
         QByteArray digest;
-        QSize size; // in pixels
+        QSize size;            // in pixels
         QByteArrayView pixels; // base64, within the file
     };
     // The picture at the end of file; none when there is none, or with the reason in *why

@@ -47,7 +47,8 @@ void DrawingSaver::addPicture(const std::shared_ptr<Shared> &shared, const QStri
     QElapsedTimer timer;
     timer.start();
     QString why;
-    const QByteArray stamped = DrawingPicture::stamped(json, desktop, ratio, &shared->stopping, &why);
+    const QByteArray stamped =
+        DrawingPicture::stamped(json, desktop, ratio, &shared->stopping, &why);
     if (stamped.isEmpty()) {
         qDebug() << "No picture for drawing" << path << why;
         return;

@@ -35,13 +35,12 @@ public:
 private:
     struct Shared
     {
-        QMutex mutex; // held while a file is written
+        QMutex mutex;                  // held while a file is written
         QHash<QString, quint64> saves; // per file, how many saves went there
         std::atomic<bool> stopping{false};
     };
-    static void addPicture(const std::shared_ptr<Shared> &shared, const QString &path,
-                           quint64 save, const QByteArray &json, const QRect &desktop,
-                           qreal ratio);
+    static void addPicture(const std::shared_ptr<Shared> &shared, const QString &path, quint64 save,
+                           const QByteArray &json, const QRect &desktop, qreal ratio);
 
     std::shared_ptr<Shared> m_shared = std::make_shared<Shared>();
     QThreadPool m_pool;

@@ -247,8 +247,8 @@ private:
 
     std::unique_ptr<DrawingDocument> m_document;
     std::unique_ptr<CanvasRenderer> m_renderer;
-    DrawingLoader *m_loader = nullptr; // made on first use, a child of the item
-    DrawingSaver *m_saver = nullptr;   // the same
+    DrawingLoader *m_loader = nullptr;  // made on first use, a child of the item
+    DrawingSaver *m_saver = nullptr;    // the same
     QList<QPointer<MyPainter>> m_views; // the views with this one as their source
     QPointer<MyPainter> m_source;
     ViewMapping m_view;

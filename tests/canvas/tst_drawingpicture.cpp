@@ -70,7 +70,8 @@ QByteArray stampedFile(int count, quint32 seed = 1)
     DrawingDocument doc;
     fill(doc, count, seed);
     QString why;
-    const QByteArray stamped = DrawingPicture::stamped(DrawingFile::toJson(doc), Bounds, 1.0, nullptr, &why);
+    const QByteArray stamped =
+        DrawingPicture::stamped(DrawingFile::toJson(doc), Bounds, 1.0, nullptr, &why);
     if (stamped.isEmpty())
         qWarning() << "no picture:" << why;
     return stamped;
@@ -150,17 +151,32 @@ private slots:
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<QString>("reason");
         QTest::newRow("file edited before it") << QString() << QString() << "another file";
-        QTest::newRow("written in another form") << "\"x\":" << "\"x\": " << "form";
-        QTest::newRow("moved") << "\"y\":-?\\d+" << "\"y\":12345" << "another file";
-        QTest::newRow("not an object") << "\\{.*" << "5}" << "form";
-        QTest::newRow("not base64") << "\"pixels\":\"[^\"]*\"" << "\"pixels\":\"@@@@\"" << "not base64";
-        QTest::newRow("not packed pixels") << "\"pixels\":\"[^\"]*\""
-                                   << QString("\"pixels\":\"%1\"").arg(QString::fromLatin1(QByteArray("hello").toBase64()))
-                                   << "size";
-        QTest::newRow("area past any desktop") << "\"x\":-?\\d+" << "\"x\":1000000000000" << "form";
-        QTest::newRow("says it is 60000 px wide") << "\"columns\":\\d+" << "\"columns\":60000" << "size";
+        QTest::newRow("written in another form") << "\"x\":"
+                                                 << "\"x\": "
+                                                 << "form";
+        QTest::newRow("moved") << "\"y\":-?\\d+"
+                               << "\"y\":12345"
+                               << "another file";
+        QTest::newRow("not an object") << "\\{.*"
+                                       << "5}"
+                                       << "form";
+        QTest::newRow("not base64") << "\"pixels\":\"[^\"]*\""
+                                    << "\"pixels\":\"@@@@\""
+                                    << "not base64";
+        QTest::newRow("not packed pixels")
+            << "\"pixels\":\"[^\"]*\""
+            << QString("\"pixels\":\"%1\"").arg(QString::fromLatin1(QByteArray("hello").toBase64()))
+            << "size";
+        QTest::newRow("area past any desktop") << "\"x\":-?\\d+"
+                                               << "\"x\":1000000000000"
+                                               << "form";
+        QTest::newRow("says it is 60000 px wide") << "\"columns\":\\d+"
+                                                  << "\"columns\":60000"
+                                                  << "size";
         QTest::newRow("packed larger than it says")
-            << "\"pixels\":\"[^\"]*\"" << QString("\"pixels\":\"%1\"").arg(QString::fromLatin1(qCompress(QByteArray(1 << 20, 'x')).toBase64()))
+            << "\"pixels\":\"[^\"]*\""
+            << QString("\"pixels\":\"%1\"")
+                   .arg(QString::fromLatin1(qCompress(QByteArray(1 << 20, 'x')).toBase64()))
             << "fit its size";
     }
 
@@ -210,27 +226,26 @@ private slots:
         };
 
         DrawingSaver saver;
-            QVERIFY(saver.save(first, path, Bounds, 1.0, &error));
-            QVERIFY(fileNow());
-            QCOMPARE(fileNow()->elements.size(), first.elements().size());
-            QVERIFY(saver.save(second, path, Bounds, 1.0, &error));
-            saver.waitForPictures();
-            const auto saved = fileNow();
-            QVERIFY(saved);
-            QCOMPARE(saved->elements.size(), second.elements().size());
-            QVERIFY(!saved->picture.isNull());
+        QVERIFY(saver.save(first, path, Bounds, 1.0, &error));
+        QVERIFY(fileNow());
+        QCOMPARE(fileNow()->elements.size(), first.elements().size());
+        QVERIFY(saver.save(second, path, Bounds, 1.0, &error));
+        saver.waitForPictures();
+        const auto saved = fileNow();
+        QVERIFY(saved);
+        QCOMPARE(saved->elements.size(), second.elements().size());
+        QVERIFY(!saved->picture.isNull());
 
-            // Another program writes the file while the picture is painted.
-            QVERIFY(saver.save(first, path, Bounds, 1.0, &error));
-            QVERIFY(SafeFile::write(path, DrawingFile::toJson(small), SafeFile::Mode::Replace,
-                                    &error));
-            saver.waitForPictures();
-            QVERIFY(fileNow());
-            QCOMPARE(fileNow()->elements.size(), small.elements().size());
+        // Another program writes the file while the picture is painted.
+        QVERIFY(saver.save(first, path, Bounds, 1.0, &error));
+        QVERIFY(SafeFile::write(path, DrawingFile::toJson(small), SafeFile::Mode::Replace, &error));
+        saver.waitForPictures();
+        QVERIFY(fileNow());
+        QCOMPARE(fileNow()->elements.size(), small.elements().size());
 
-            QVERIFY(saver.save(small, path, Bounds, 1.0, &error));
-            saver.waitForPictures();
-            QVERIFY(!SafeFile::read(path, DrawingFile::MaxFileSize).data.contains("\"picture\""));
+        QVERIFY(saver.save(small, path, Bounds, 1.0, &error));
+        saver.waitForPictures();
+        QVERIFY(!SafeFile::read(path, DrawingFile::MaxFileSize).data.contains("\"picture\""));
     }
 
     // The canvas's own save and open: the picture follows the save into the file, and an
