@@ -206,6 +206,27 @@ private slots:
         QVERIFY(loaded->picture.isNull());
     }
 
+    // A drawing spread wider than a picture may hold gets a coarser one, still within the
+    // pixels a file's picture may have, and it opens.
+    void wideDrawingGetsACoarserPicture()
+    {
+        DrawingDocument doc;
+        fill(doc, DrawingPicture::MinElements, 5);
+        doc.setDrawMode(ElementKind::Line);
+        doc.beginPaint(QPoint(9000, 7000));
+        doc.movePaint(QPoint(9001, 7001), false);
+        doc.endPaint(QPoint(9001, 7001), false);
+        QString why;
+        const QByteArray file =
+            DrawingPicture::stamped(DrawingFile::toJson(doc), QRect(), 1.0, nullptr, &why);
+        QVERIFY2(!file.isEmpty(), qPrintable(why));
+        const std::optional<DrawingFile::Loaded> loaded = DrawingFile::fromJson(file, &why);
+        QVERIFY2(loaded && !loaded->picture.isNull(), qPrintable(why));
+        const QSize size = loaded->picture.image.size();
+        QCOMPARE_LE(qint64(size.width()) * size.height(), DrawingPicture::MaxPixels);
+        QCOMPARE_LT(size.width(), loaded->picture.area.width());
+    }
+
     // The saver writes the drawing at once and its picture after; the picture never takes
     // the place of a newer save or of another program's file, and small drawings get none.
     void saverNeverWritesOverNewerFiles()
