@@ -292,11 +292,8 @@ void TestScreensGui::oneDrawingAcrossTwoMonitors()
                  m_toolbar = m_program->waitForWindow(QStringLiteral("^主窗口$"));
                  // The grab point scales with the monitor the toolbar is on now.
                  const int grabbed = qRound(grabbedAt * m_toolbar.width() / 33.0);
-                 // Let go nearer the monitor's right edge than the toolbar is wide, it is
-                 // held at that edge.
-                 const int expected =
-                     std::min(lastX - grabbed, RightMonitor.right() + 1 - m_toolbar.width());
-                 return RightMonitor.contains(m_toolbar) && std::abs(m_toolbar.x() - expected) <= 3;
+                 return RightMonitor.contains(m_toolbar) &&
+                        std::abs(m_toolbar.x() + grabbed - lastX) <= 3;
              }),
              qPrintable(QStringLiteral("toolbar at %1,%2 %3x%4")
                             .arg(m_toolbar.x())
