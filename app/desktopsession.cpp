@@ -1,5 +1,6 @@
 #include "desktopsession.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 
 DesktopSession::DesktopSession(QObject *parent) : DesktopSession(currentFacts(), parent) {}
@@ -61,4 +62,9 @@ bool DesktopSession::keyboardStaysOnUnmanaged() const
     return m_xwayland &&
            (m_compositor == QLatin1String("sway") || m_compositor == QLatin1String("hyprland") ||
             m_compositor == QLatin1String("wlroots"));
+}
+
+QPoint DesktopSession::pointerPosition() const
+{
+    return QCursor::pos();
 }
