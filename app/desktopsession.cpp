@@ -1,6 +1,5 @@
 #include "desktopsession.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 
 DesktopSession::DesktopSession(QObject *parent) : DesktopSession(currentFacts(), parent) {}
@@ -62,9 +61,4 @@ bool DesktopSession::keyboardStaysOnUnmanaged() const
     return m_xwayland &&
            (m_compositor == QLatin1String("sway") || m_compositor == QLatin1String("hyprland") ||
             m_compositor == QLatin1String("wlroots"));
-}
-
-QPoint DesktopSession::pointerPosition() const
-{
-    return QCursor::pos();
 }

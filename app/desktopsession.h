@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPoint>
 #include <QString>
 
 // What the program's windows need to know about the desktop they open on. Under XWayland
@@ -49,10 +48,6 @@ public:
     // mapped (or clicked) and keeps it there, even after a click on the window that had it
     // before: wlroots compositors do, and give it back only when that window is unmapped.
     bool keyboardStaysOnUnmanaged() const;
-    // Where the pointer is on the desktop, asked of the window system: a window being
-    // dragged follows it, not positions relative to a window whose last move the window
-    // system may not have made yet.
-    Q_INVOKABLE QPoint pointerPosition() const;
 
 private:
     bool m_xwayland = false;

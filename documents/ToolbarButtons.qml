@@ -168,12 +168,8 @@ Column {
         Accessible.name: qsTr("拖动工具栏")
 
         onPressed: mouse => {
-            // Relative to where the drag began on the desktop: a move relative to the
-            // toolbar would count again every step the window system has not made yet,
-            // and the toolbar would run ahead of the pointer.
-            const at = face.toolbar.session.pointerPosition();
-            face.toolbar.dragX = at.x - face.toolbar.x;
-            face.toolbar.dragY = at.y - face.toolbar.y;
+            face.toolbar.dragX = mouse.x;
+            face.toolbar.dragY = mouse.y;
             face.toolbar.screenAtDragStart = face.toolbar.screen;
             face.toolbar.dragging = true;
         }
@@ -182,8 +178,7 @@ Column {
             if (!toolbar.dragging)
                 return;
             toolbar.destroyChooser();
-            const at = toolbar.session.pointerPosition();
-            const to = toolbar.keepOnScreen(at.x - toolbar.dragX, at.y - toolbar.dragY);
+            const to = toolbar.keepOnScreen(toolbar.x + mouse.x - toolbar.dragX, toolbar.y + mouse.y - toolbar.dragY);
             toolbar.x = to.x;
             toolbar.y = to.y;
         }
