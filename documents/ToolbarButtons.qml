@@ -167,18 +167,26 @@ Column {
         Accessible.role: Accessible.Graphic
         Accessible.name: qsTr("拖动工具栏")
 
-        onPressed: mouse => {
-            face.toolbar.dragX = mouse.x;
-            face.toolbar.dragY = mouse.y;
+        // The drag follows the pointer's place on the desktop, never positions relative
+        // to a window whose last move the window system may not have made yet.
+        WindowPointer {
+            id: pointer
+
+            window: face.toolbar
+        }
+
+        onPressed: {
+            face.toolbar.dragX = pointer.position.x - face.toolbar.x;
+            face.toolbar.dragY = pointer.position.y - face.toolbar.y;
             face.toolbar.screenAtDragStart = face.toolbar.screen;
             face.toolbar.dragging = true;
         }
-        onPositionChanged: mouse => {
+        onPositionChanged: {
             const toolbar = face.toolbar;
             if (!toolbar.dragging)
                 return;
             toolbar.destroyChooser();
-            const to = toolbar.keepOnScreen(toolbar.x + mouse.x - toolbar.dragX, toolbar.y + mouse.y - toolbar.dragY);
+            const to = toolbar.keepOnScreen(pointer.position.x - toolbar.dragX, pointer.position.y - toolbar.dragY);
             toolbar.x = to.x;
             toolbar.y = to.y;
         }

@@ -58,7 +58,7 @@ Window {
     transientParent: toolbar
     // Kept within the toolbar's screen, not its own: the notice's own screen changes as it
     // moves, which made this binding feed on itself.
-    x: toolbar ? Math.max(toolbar.screen ? toolbar.screen.virtualX : 0, toolbar.x - width - 8) : 0
+    x: toolbar ? Math.max(toolbar.Screen.virtualX, toolbar.x - width - 8) : 0
     y: toolbar ? toolbar.y + (above && above.visible ? above.height + 8 : 0) : 0
     visible: true
     Component.onCompleted: {

@@ -332,16 +332,24 @@ Window {
             anchors.top: parent.top
             width: parent.width - closeButton.width
             height: 40
-            onPressed: mouse => {
-                window.dragX = mouse.x;
-                window.dragY = mouse.y;
+            // Follows the pointer's place on the desktop: a position relative to the
+            // window counts again every move the window system has not made yet.
+            WindowPointer {
+                id: pointer
+
+                window: dragStrip.Window.window
+            }
+
+            onPressed: {
+                window.dragX = pointer.position.x - window.x;
+                window.dragY = pointer.position.y - window.y;
                 window.dragging = true;
             }
-            onPositionChanged: mouse => {
+            onPositionChanged: {
                 if (!window.dragging)
                     return;
-                window.x += mouse.x - window.dragX;
-                window.y += mouse.y - window.dragY;
+                window.x = pointer.position.x - window.dragX;
+                window.y = pointer.position.y - window.dragY;
             }
             onReleased: window.dragging = false
         }
