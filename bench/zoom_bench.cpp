@@ -79,6 +79,9 @@ struct ZoomScene
         canvas->setParentItem(window.contentItem());
         canvas->setSize(desktop);
         canvas->document().setManualTiming(true);
+        // As the zoom layer does: the canvas paints the magnified still under its ink.
+        if (how == Magnify::Elements)
+            view->setCanvas(canvas.get());
         QRandomGenerator rng(1000);
         for (int i = 0; i < 1000; ++i) {
             QPoint p(rng.bounded(desktop.width()), rng.bounded(desktop.height()));

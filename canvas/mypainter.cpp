@@ -163,6 +163,15 @@ void MyPainter::setZoomPan(QPointF value)
     emit zoomChanged();
 }
 
+void MyPainter::setZoomBackdrop(const QImage &picture)
+{
+    if (picture.isNull() && m_zoomBackdrop.isNull())
+        return;
+    m_zoomBackdrop = picture;
+    m_backdropChanged = true;
+    update();
+}
+
 // ---------------------------------------------------------------- properties
 
 void MyPainter::setIsBreath(bool value)
@@ -555,6 +564,7 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     if (m_zoomFactor == 1.0) {
         m_realSize = QImage();
         node->setTileSize(TiledCanvasNode::TileSize);
+        node->setOpaque(false);
         // A frame spends at most this long bringing the layers up to date; a huge drawing
         // fills in over the next frames while the screen keeps answering.
         m_renderer->beginFrame(QDeadlineTimer(FrameBudgetMs));
@@ -586,32 +596,55 @@ QSGNode *MyPainter::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
     // Larger tiles than unmagnified: fewer pieces to paint and show per frame of a pan.
     node->setTileSize(2 * TiledCanvasNode::TileSize);
     const QSize deviceSize = DevicePixels::fromItem(bounds().size(), ratio);
+    // With a backdrop every tile is opaque: the backdrop enlarged, the ink over it, and the
+    // picture at real size that rough tiles are enlarged from holds both.
+    const bool backdrop = !m_zoomBackdrop.isNull();
+    const QImage::Format format =
+        backdrop ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    node->setOpaque(backdrop);
     QRect stale = m_view.toItem(dirty);
-    if (m_realSize.size() != deviceSize || m_realSize.devicePixelRatio() != ratio) {
-        m_realSize = QImage(deviceSize, QImage::Format_ARGB32_Premultiplied);
+    QRect contentDirty = magnified.toItem(dirty);
+    if (m_realSize.size() != deviceSize || m_realSize.devicePixelRatio() != ratio ||
+        m_realSize.format() != format || m_backdropChanged) {
+        m_realSize = QImage(deviceSize, format);
         m_realSize.setDevicePixelRatio(ratio);
         stale = bounds();
+        if (m_backdropChanged)
+            contentDirty = QRect(QPoint(0, 0), content);
+        m_backdropChanged = false;
     }
     if (!stale.isEmpty() && !m_realSize.isNull()) {
         QPainter painter(&m_realSize);
         DevicePixels::clearAndClip(&painter, stale);
+        if (backdrop)
+            painter.drawImage(QRectF(bounds()), m_zoomBackdrop);
         paint(&painter);
     }
+    const auto paintBackdrop = [this, content](QPainter *painter) {
+        if (m_zoomBackdrop.isNull())
+            return;
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        painter->drawImage(QRectF(QPointF(0, 0), QSizeF(content)), m_zoomBackdrop);
+    };
     const bool rough = node->update(
-        window(), content, offset, bounds().size(), ratio, magnified.toItem(dirty),
-        [this, magnified, content](QPainter *painter) {
+        window(), content, offset, bounds().size(), ratio, contentDirty,
+        [this, magnified, content, &paintBackdrop](QPainter *painter) {
+            paintBackdrop(painter);
             m_renderer->paintUncached(painter, magnified, content);
         },
-        [this, content](QPainter *painter) {
-            // Nothing to enlarge where the drawing has no ink (a pixel more for the filter).
-            const qreal scale = m_realSize.width() / qreal(std::max(content.width(), 1));
-            const QRectF area = painter->clipBoundingRect();
-            const QRect source = QRectF(area.topLeft() * scale, area.size() * scale)
-                                     .toAlignedRect()
-                                     .adjusted(-1, -1, 1, 1);
-            if (!DevicePixels::hasInk(m_realSize, source))
-                return;
+        [this, content, backdrop](QPainter *painter) {
             painter->setRenderHint(QPainter::SmoothPixmapTransform);
+            if (!backdrop) {
+                // Nothing to enlarge where the drawing has no ink (a pixel more for the
+                // filter).
+                const qreal scale = m_realSize.width() / qreal(std::max(content.width(), 1));
+                const QRectF area = painter->clipBoundingRect();
+                const QRect source = QRectF(area.topLeft() * scale, area.size() * scale)
+                                         .toAlignedRect()
+                                         .adjusted(-1, -1, 1, 1);
+                if (!DevicePixels::hasInk(m_realSize, source))
+                    return;
+            }
             painter->drawImage(QRectF(QPointF(0, 0), QSizeF(content)), m_realSize);
         });
     if (rough)

@@ -114,6 +114,12 @@ public:
     void setZoomFactor(qreal value);
     QPointF zoomPan() const { return m_zoomPan; }
     void setZoomPan(QPointF value);
+    // An opaque picture of what lies under the drawing, of the item's size (the zoom's still
+    // of the screen). Magnified, the canvas paints it under its ink into the same opaque
+    // tiles, so that the scene graph copies one layer instead of blending the ink's tiles
+    // over a second one at every frame of a pan. Unmagnified it is not shown.
+    void setZoomBackdrop(const QImage &picture);
+    const QImage &zoomBackdrop() const { return m_zoomBackdrop; }
     const ViewMapping &view() const { return m_view; }
     // The item pixels that a rectangle of the drawing covers (unmagnified).
     QRect toItem(const QRect &drawingRect) const { return m_view.toItem(drawingRect); }
@@ -253,9 +259,12 @@ private:
     QPointer<MyPainter> m_source;
     ViewMapping m_view;
     qreal m_zoomFactor = 1.0;
-    // While magnified: the drawing at real size, in device pixels, for the tiles that come
-    // into view to show enlarged until they are painted from the elements.
+    // While magnified: the drawing at real size (over the backdrop, if any), in device
+    // pixels, for the tiles that come into view to show enlarged until they are painted
+    // from the elements.
     QImage m_realSize;
+    QImage m_zoomBackdrop;
+    bool m_backdropChanged = false;
     QPointF m_zoomPan;
     QList<QMetaObject::Connection> m_links;
     QPointer<QQuickWindow> m_penWindow;  // whose pen events are watched

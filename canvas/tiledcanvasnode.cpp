@@ -9,8 +9,11 @@
 #include <QRegion>
 #include <QSGImageNode>
 #include <QSGTexture>
+#include <QSemaphore>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -41,6 +44,14 @@ void TiledCanvasNode::setTileSize(int size)
         return;
     m_tileSize = size;
     m_size = QSize(); // the next update lays the tiles out again
+}
+
+void TiledCanvasNode::setOpaque(bool opaque)
+{
+    if (opaque == m_opaque)
+        return;
+    m_opaque = opaque;
+    m_size = QSize();
 }
 
 int TiledCanvasNode::inkedTiles() const
@@ -115,7 +126,7 @@ bool TiledCanvasNode::update(QQuickWindow *window, QSize contentSize, QPointF of
     m_repainted = int(fresh.size() + sharp.size() + rough.size());
     repaint(window, sharp, paint);
     if (roughPaint)
-        paintEach(window, rough, roughPaint);
+        paintEach(window, rough, roughPaint, true);
     else
         repaint(window, rough, paint);
     for (auto &[tile, area] : fresh) {
@@ -129,7 +140,7 @@ bool TiledCanvasNode::update(QQuickWindow *window, QSize contentSize, QPointF of
     // What comes into view comes in rough, which is quick, so that a pan keeps its pace.
     // Once the view holds still its rough tiles are painted sharp, nearest the middle
     // first, for a short while at each update.
-    paintEach(window, fresh, roughPaint);
+    paintEach(window, fresh, roughPaint, true);
     if (fresh.empty()) {
         const QPointF middle = seen.center();
         const auto distance = [&middle](const Tile *tile) {
@@ -211,32 +222,57 @@ void TiledCanvasNode::repaint(QQuickWindow *window, const Jobs &jobs, const Pain
         show(window, *tile);
 }
 
-void TiledCanvasNode::paintEach(QQuickWindow *window, const Jobs &jobs, const Painter &paint)
+void TiledCanvasNode::paintEach(QQuickWindow *window, const Jobs &jobs, const Painter &paint,
+                                bool parallel)
+{
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const int helpers = parallel ? std::min(pool->maxThreadCount(), int(jobs.size())) - 1 : 0;
+    if (helpers <= 0) {
+        for (const auto &[tile, area] : jobs)
+            paintTile(*tile, area, paint);
+    } else {
+        // Each thread takes the next tile to paint until none is left.
+        std::atomic<size_t> next{0};
+        const auto work = [&] {
+            for (size_t i = next++; i < jobs.size(); i = next++)
+                paintTile(*jobs[i].first, jobs[i].second, paint);
+        };
+        QSemaphore finished;
+        int started = 0;
+        for (int i = 0; i < helpers; ++i)
+            if (pool->tryStart([&] {
+                    work();
+                    finished.release();
+                }))
+                ++started;
+        work();
+        finished.acquire(started);
+    }
+    for (const auto &[tile, area] : jobs)
+        show(window, *tile);
+}
+
+void TiledCanvasNode::paintTile(Tile &tile, const QRect &area, const Painter &paint)
 {
     const QImage::Format format =
         m_opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
-    for (const auto &[tile, area] : jobs) {
-        const QRect tileDevice = DevicePixels::fromItem(tile->rect, m_ratio);
-        const bool whole = area == tile->rect;
-        if (tile->image.size() != tileDevice.size() || tile->image.devicePixelRatio() != m_ratio) {
-            tile->image = QImage(tileDevice.size(), format);
-            tile->image.setDevicePixelRatio(m_ratio);
-        }
-        if (tile->image.isNull())
-            continue;
-        if (whole && !m_opaque)
-            tile->image.fill(Qt::transparent);
-        {
-            QPainter painter(&tile->image);
-            painter.translate(-QPointF(tileDevice.topLeft()) / m_ratio);
-            if (whole || m_opaque)
-                painter.setClipRect(area);
-            else
-                DevicePixels::clearAndClip(&painter, area);
-            paint(&painter);
-        }
-        show(window, *tile);
+    const QRect tileDevice = DevicePixels::fromItem(tile.rect, m_ratio);
+    const bool whole = area == tile.rect;
+    if (tile.image.size() != tileDevice.size() || tile.image.devicePixelRatio() != m_ratio) {
+        tile.image = QImage(tileDevice.size(), format);
+        tile.image.setDevicePixelRatio(m_ratio);
     }
+    if (tile.image.isNull())
+        return;
+    if (whole && !m_opaque)
+        tile.image.fill(Qt::transparent);
+    QPainter painter(&tile.image);
+    painter.translate(-QPointF(tileDevice.topLeft()) / m_ratio);
+    if (whole || m_opaque)
+        painter.setClipRect(area);
+    else
+        DevicePixels::clearAndClip(&painter, area);
+    paint(&painter);
 }
 
 void TiledCanvasNode::show(QQuickWindow *window, Tile &tile)

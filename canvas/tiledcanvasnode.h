@@ -53,13 +53,16 @@ public:
     // Painted are the tiles that come into view and those in view that meet dirty (content
     // coordinates); tiles far out of view are dropped. With roughPaint (a quick picture of
     // the same content) the tiles that come into view come in rough, and are painted sharp
-    // by the updates that find the view where it was. Returns whether rough tiles are in
+    // by the updates that find the view where it was. roughPaint runs on several threads at
+    // once and must only read. Returns whether rough tiles are in
     // view: the next updates paint them sharp.
     bool update(QQuickWindow *window, QSize contentSize, QPointF offset, QSize viewSize,
                 qreal ratio, const QRect &dirty, const Painter &paint, const Painter &roughPaint);
 
     // Tiles of another size (item coordinates) from the next update on, all painted afresh.
     void setTileSize(int size);
+    // Opaque tiles or tiles with ink only from the next update on, all painted afresh.
+    void setOpaque(bool opaque);
 
     // Tiles that hold ink and so have a node.
     int inkedTiles() const;
@@ -86,8 +89,11 @@ private:
     // Paints the tiles' areas (node coordinates) and shows the tiles.
     void repaint(QQuickWindow *window, const Jobs &jobs, const Painter &paint);
     // Paints each tile's area straight into its image: for content that costs the same
-    // painted in pieces (a picture enlarged), without the copies.
-    void paintEach(QQuickWindow *window, const Jobs &jobs, const Painter &paint);
+    // painted in pieces (a picture enlarged), without the copies. A painter that only reads
+    // (the rough one) paints several tiles at once, on the pool's threads and this one.
+    void paintEach(QQuickWindow *window, const Jobs &jobs, const Painter &paint,
+                   bool parallel = false);
+    void paintTile(Tile &tile, const QRect &area, const Painter &paint);
     void show(QQuickWindow *window, Tile &tile);
     void dropNode(Tile &tile);
 

@@ -54,6 +54,8 @@ Item {
 
         anchors.fill: parent
         visible: hasStill
+        // Magnified, the canvas paints the still under its ink: one layer to show.
+        canvas: layer.overlaySurface.canvas
         following: !layer.overlaySurface.pointerHeld
         onStillTaken: ok => {
             if (ok)

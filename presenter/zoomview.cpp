@@ -36,6 +36,44 @@ ZoomView::ZoomView(QQuickItem *parent) : QQuickItem(parent)
     connect(&m_easing, &QTimer::timeout, this, &ZoomView::ease);
 }
 
+ZoomView::~ZoomView()
+{
+    // The canvas outlives the zoom; it shows no still of it afterwards.
+    for (const auto &link : std::as_const(m_canvasLinks))
+        disconnect(link);
+    if (m_canvas)
+        m_canvas->setZoomBackdrop(QImage());
+}
+
+void ZoomView::setCanvas(MyPainter *canvas)
+{
+    if (canvas == m_canvas)
+        return;
+    for (const auto &link : std::as_const(m_canvasLinks))
+        disconnect(link);
+    m_canvasLinks.clear();
+    if (m_canvas)
+        m_canvas->setZoomBackdrop(QImage());
+    m_canvas = canvas;
+    if (m_canvas) {
+        m_canvas->setZoomBackdrop(m_still);
+        // Whether this view or the canvas shows the still depends on these.
+        const auto again = [this] { update(); };
+        m_canvasLinks = {connect(m_canvas, &MyPainter::zoomChanged, this, again),
+                         connect(m_canvas, &QQuickItem::visibleChanged, this, again),
+                         connect(m_canvas, &QQuickItem::widthChanged, this, again),
+                         connect(m_canvas, &QQuickItem::heightChanged, this, again)};
+    }
+    emit canvasChanged();
+    update();
+}
+
+bool ZoomView::canvasShowsStill() const
+{
+    return m_canvas && m_canvas->isVisible() && m_canvas->zoomFactor() > 1.0 &&
+           m_canvas->size() == size() && m_canvas->window() == window();
+}
+
 void ZoomView::setFactor(qreal factor)
 {
     const qreal before = m_mapping.factor();
@@ -157,6 +195,8 @@ void ZoomView::setStill(const QImage &image)
     const bool had = hasStill();
     m_still = image;
     m_stillChanged = true;
+    if (m_canvas)
+        m_canvas->setZoomBackdrop(image);
     if (!image.isNull()) {
         m_mapping.setDevicePixelRatio(image.devicePixelRatio());
         if (image.deviceIndependentSize() != size())
@@ -181,17 +221,18 @@ void ZoomView::geometryChange(const QRectF &newGeometry, const QRectF &oldGeomet
 // Unmagnified the still is one image. Magnified it is tiles of the magnified still, painted
 // smooth from it once: the pan only moves them by whole device pixels, as it moves the
 // drawing's tiles on top, and a frame paints just the tiles that come into view instead of
-// scaling the whole screen's picture again.
+// scaling the whole screen's picture again. While the canvas shows it, nothing.
 QSGNode *ZoomView::updatePaintNode(QSGNode *oldNode, UpdatePaintNodeData *)
 {
     const bool magnified = m_mapping.factor() > ZoomMapping::minimumFactor;
-    if (m_stillChanged || m_still.isNull() || width() <= 0 || height() <= 0 ||
-        magnified != m_tiledNode) {
+    const bool none =
+        m_still.isNull() || width() <= 0 || height() <= 0 || (magnified && canvasShowsStill());
+    if (m_stillChanged || none || magnified != m_tiledNode) {
         // A new still comes with a node of its own, which owns its texture.
         delete oldNode;
         oldNode = nullptr;
         m_stillChanged = false;
-        if (m_still.isNull() || width() <= 0 || height() <= 0)
+        if (none)
             return nullptr;
     }
     m_tiledNode = magnified;

@@ -42,7 +42,8 @@ private slots:
         QCOMPARE(pointer.position(), QPointF(720, 415));
         pointer.setWindow(&other);
         QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::SynchronousDelivery>(
-            &window, QPointF(40, 40), QPointF(730, 430), Qt::NoButton, Qt::NoButton, QEvent::MouseMove);
+            &window, QPointF(40, 40), QPointF(730, 430), Qt::NoButton, Qt::NoButton,
+            QEvent::MouseMove);
         QCOMPARE(pointer.position(), QPointF(720, 415));
     }
 };

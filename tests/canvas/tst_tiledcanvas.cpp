@@ -59,6 +59,7 @@ private slots:
     void initTestCase() { QQuickWindow::setGraphicsApi(QSGRendererInterface::Software); }
     void windowShowsTheDrawing();
     void windowChangesScreens();
+    void zoomShowsTheElementsMagnified_data();
     void zoomShowsTheElementsMagnified();
 };
 
@@ -162,11 +163,24 @@ void TestTiledCanvas::windowChangesScreens()
 // Magnified, the window shows the drawing rendered at the magnified scale, not an enlarged
 // picture of it, wherever the pan takes it (once the tiles that came in rough are sharp);
 // unmagnified again, the drawing at real size.
+void TestTiledCanvas::zoomShowsTheElementsMagnified_data()
+{
+    // With a backdrop (the zoom's still of the screen) the canvas paints it under its ink.
+    QTest::addColumn<bool>("withBackdrop");
+    QTest::newRow("ink alone") << false;
+    QTest::newRow("over a backdrop") << true;
+}
+
 void TestTiledCanvas::zoomShowsTheElementsMagnified()
 {
+    QFETCH(bool, withBackdrop);
     QScreen *screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen->devicePixelRatio();
     const QSize size(300, 200);
+    QImage backdrop(size * ratio, QImage::Format_RGB32);
+    for (int y = 0; y < backdrop.height(); ++y)
+        for (int x = 0; x < backdrop.width(); ++x)
+            backdrop.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x ^ y) % 256));
     QQuickWindow window;
     window.setScreen(screen);
     window.setColor(Qt::transparent);
@@ -187,6 +201,11 @@ void TestTiledCanvas::zoomShowsTheElementsMagnified()
     QTRY_VERIFY_WITH_TIMEOUT(
         difference(window.grabWindow(), renderReference(canvas.document(), size, ratio)) <= 2,
         5000);
+    if (withBackdrop) {
+        backdrop.setDevicePixelRatio(ratio);
+        canvas.setZoomBackdrop(backdrop);
+        backdrop.setDevicePixelRatio(1);
+    }
     // 2.5: glyphs and edges at fractions of a device pixel.
     for (const qreal factor : {8.0, 2.5}) {
         for (const QPointF pan : {QPointF(150, 80), QPointF(170, 90)}) {
@@ -198,6 +217,16 @@ void TestTiledCanvas::zoomShowsTheElementsMagnified()
             const QImage whole = renderReference(canvas.document(),
                                                  (QSizeF(size) * factor).toSize(), ratio * factor);
             QImage expected = whole.copy(QRect(device, size * ratio));
+            if (withBackdrop) {
+                expected.setDevicePixelRatio(1);
+                const QImage ink = expected.copy();
+                QPainter painter(&expected);
+                painter.setRenderHint(QPainter::SmoothPixmapTransform);
+                painter.translate(-device);
+                painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size) * factor * ratio), backdrop);
+                painter.resetTransform();
+                painter.drawImage(0, 0, ink);
+            }
             expected.setDevicePixelRatio(ratio);
             const auto sharp = [&] {
                 const QImage grab = window.grabWindow();
