@@ -62,7 +62,8 @@ bool openAndWait(MyPainter &canvas, const QString &path)
     QSignalSpy failed(&canvas, &MyPainter::drawingOpenFailed);
     if (!canvas.openDrawing(QUrl::fromLocalFile(path)))
         return false;
-    QTest::qWaitFor([&] { return opened.size() + failed.size() > 0; }, 10000);
+    if (!QTest::qWaitFor([&] { return opened.size() + failed.size() > 0; }, 10000))
+        return false;
     return opened.size() == 1 && failed.isEmpty() && !canvas.isLoading();
 }
 

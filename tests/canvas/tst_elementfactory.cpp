@@ -32,7 +32,7 @@ private slots:
     {
         QFETCH(int, mode);
         QFETCH(bool, makes);
-        const Stroke stroke{QPoint(30, 40), {QPoint(30, 40), QPoint(35, 47)}};
+        const Stroke stroke{QPoint(30, 40), {QPoint(30, 40), QPoint(35, 47)}, {}};
         const PenStyle pen{QColor(10, 20, 30), 7, 0.4};
         const auto element = ElementFactory::create(ElementKind(mode), stroke, pen);
         QCOMPARE(bool(element), makes);
