@@ -123,6 +123,15 @@ Item {
         }
     }
 
+    // QT_LOGGING_RULES="quillmark.pointer.debug=true" logs each press, release and lost
+    // grab of the overlay: what a gesture drawn wrong really received.
+    LoggingCategory {
+        id: pointerLog
+
+        name: "quillmark.pointer"
+        defaultLogLevel: LoggingCategory.Warning
+    }
+
     MouseArea {
         id: pointerArea
 
@@ -146,6 +155,7 @@ Item {
         cursorShape: surface.textInputMode ? Qt.IBeamCursor : surface.selecting ? (selectionLayer.over(surface.canvasPoint(pointer.x, pointer.y)) ? Qt.SizeAllCursor : Qt.ArrowCursor) : Qt.BlankCursor
 
         onPressed: mouse => {
+            console.debug(pointerLog, "press", mouse.button, Math.round(mouse.x), Math.round(mouse.y));
             penKeys.forceActiveFocus();
             lastPosition = Qt.point(mouse.x, mouse.y);
             if ((mouse.modifiers & Qt.ControlModifier) && pictureShown) {
@@ -195,6 +205,7 @@ Item {
                 canvas.movePaint(surface.canvasPoint(mouse.x, mouse.y), (mouse.modifiers & Qt.ShiftModifier) !== 0);
         }
         onReleased: mouse => {
+            console.debug(pointerLog, "release", mouse.button, Math.round(mouse.x), Math.round(mouse.y));
             pressUnsure = false;
             if (beginPending) {
                 beginPending = false;
@@ -253,7 +264,10 @@ Item {
             cursorImage.visible = !surface.textInputMode;
         }
         onExited: cursorImage.visible = false
-        onCanceled: selectionLayer.cancel()
+        onCanceled: {
+            console.debug(pointerLog, "grab lost");
+            selectionLayer.cancel();
+        }
     }
 
     // Over the drawing it belongs to; magnified by the zoom, the drawing moves from under it.

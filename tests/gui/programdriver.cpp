@@ -172,10 +172,11 @@ bool ProgramDriver::start(const QString &program, const QVariantMap &settings, O
     env.insert(QStringLiteral("XDG_DATA_HOME"), dataPath());
     env.insert(QStringLiteral("TMPDIR"), m_home.filePath(QStringLiteral("tmp")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-    // A failure's log then tells what the stacking keeper saw and did.
+    // A failure's log then tells what the stacking keeper saw and did, and which presses
+    // and releases the overlay received.
     if (!env.contains(QStringLiteral("QT_LOGGING_RULES")))
         env.insert(QStringLiteral("QT_LOGGING_RULES"),
-                   QStringLiteral("quillmark.stacking.debug=true"));
+                   QStringLiteral("quillmark.stacking.debug=true;quillmark.pointer.debug=true"));
     if (m_session) {
         // The session's user owns the program's files; nothing of the test's display.
         env.remove(QStringLiteral("DISPLAY"));
