@@ -54,8 +54,8 @@ public:
     // coordinates); tiles far out of view are dropped. With roughPaint (a quick picture of
     // the same content) the tiles that come into view come in rough, and are painted sharp
     // by the updates that find the view where it was. roughPaint runs on several threads at
-    // once and must only read. Returns whether rough tiles are in
-    // view: the next updates paint them sharp.
+    // once and must only read. Returns whether rough tiles are in view: the next updates
+    // paint them sharp.
     bool update(QQuickWindow *window, QSize contentSize, QPointF offset, QSize viewSize,
                 qreal ratio, const QRect &dirty, const Painter &paint, const Painter &roughPaint);
 
